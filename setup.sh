@@ -1,0 +1,48 @@
+#!/usr/bin/env bash
+# Set-up for Kelvara Utility on Debian 12.
+#   bash setup.sh run    install what is missing, build, write the sample database, start the program
+#   bash setup.sh test   install what is missing, build, run every test (also under the sanitizers)
+set -euo pipefail
+cd "$(dirname "$0")"
+mode=${1:-run}
+jobs=$(nproc 2>/dev/null || echo 2)
+
+as_root() { if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi; }
+
+install_missing() {
+    local wanted=(cmake g++ make pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev
+                  mdbtools mdbtools-dev libglib2.0-dev tzdata
+                  xvfb xauth xdotool imagemagick desktop-file-utils fonts-dejavu-core)
+    local missing=() p
+    for p in "${wanted[@]}"; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing+=("$p")
+    done
+    command -v npm >/dev/null 2>&1 || missing+=(nodejs npm)
+    if [ ${#missing[@]} -gt 0 ]; then
+        echo "Installing: ${missing[*]}"
+        as_root apt-get update -qq
+        as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
+    fi
+}
+
+build() { # build DIR [cmake options...]
+    local dir=$1; shift
+    cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
+    cmake --build "$dir" -j "$jobs"
+}
+
+install_missing
+case "$mode" in
+    run)
+        build build
+        exec ./build/kelvara-utility
+        ;;
+    test)
+        build build -DKELVARA_WERROR=ON
+        (cd build && ctest --output-on-failure -j "$jobs")
+        build build-asan -DKELVARA_WERROR=ON -DKELVARA_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug
+        (cd build-asan && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 ctest --output-on-failure -j "$jobs")
+        ;;
+    *)
+        echo "usage: bash setup.sh run|test" >&2; exit 2 ;;
+esac
