@@ -12,7 +12,7 @@ as_root() { if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi; }
 install_missing() {
     local wanted=(cmake g++ make pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev
                   mdbtools mdbtools-dev libglib2.0-dev tzdata
-                  xvfb xauth xdotool imagemagick desktop-file-utils fonts-dejavu-core)
+                  xvfb xauth xdotool imagemagick desktop-file-utils fonts-dejavu-core fonts-liberation2)
     local missing=() p
     for p in "${wanted[@]}"; do
         dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing+=("$p")

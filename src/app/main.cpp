@@ -1,0 +1,71 @@
+#include "clock/kelvaraerror.h"
+#include "forms/dialogs.h"
+#include "forms/frmmain.h"
+#include "forms/guard.h"
+
+#include <QApplication>
+#include <QIcon>
+#include <QSocketNotifier>
+
+#include <csignal>
+#include <sys/socket.h>
+#include <unistd.h>
+
+namespace {
+
+int gSignalPipe[2] = {-1, -1};
+
+void OnSignal(int)
+{
+    const char byte = 1;
+    [[maybe_unused]] const auto written = ::write(gSignalPipe[1], &byte, 1);
+}
+
+// SIGTERM and SIGINT end the program the orderly way: the closing sequence runs and
+// the calibration is saved, even while a modal window is open.
+void InstallSignalHandlers(frmMain* window)
+{
+    if (::socketpair(AF_UNIX, SOCK_STREAM, 0, gSignalPipe) != 0)
+        return;
+    auto* notifier = new QSocketNotifier(gSignalPipe[0], QSocketNotifier::Read, window);
+    QObject::connect(notifier, &QSocketNotifier::activated, window, [window, notifier] {
+        notifier->setEnabled(false);
+        char byte = 0;
+        [[maybe_unused]] const auto got = ::read(gSignalPipe[0], &byte, 1);
+        ErrorBoundary::Run([window] { window->Form_Unload(); });
+        QCoreApplication::exit(0);
+    });
+    struct sigaction action = {};
+    action.sa_handler = OnSignal;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    ::sigaction(SIGTERM, &action, nullptr);
+    ::sigaction(SIGINT, &action, nullptr);
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("kelvara-utility"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/kelvara-utility.png")));
+    // The main window is the last to close; the closing sequence decides when to end.
+    QApplication::setQuitOnLastWindowClosed(true);
+
+    frmMain window;
+    try {
+        window.Form_Load();
+    } catch (const KelvaraError& error) {
+        // Nothing has changed yet: the program ends and the saved files stay as they were.
+        Dialogs::Message(nullptr, error.message());
+        return 1;
+    }
+    ErrorBoundary::SetCloser([&window] { window.Form_Unload(); });
+    InstallSignalHandlers(&window);
+    // The desktop session may end the program without closing the window.
+    QObject::connect(&app, &QCoreApplication::aboutToQuit, &window,
+                     [&window] { ErrorBoundary::Run([&window] { window.Form_Unload(); }); });
+    window.show();
+    return QApplication::exec();
+}

@@ -1,0 +1,188 @@
+#include "gameclock.h"
+
+#include "systemclock.h"
+#include "textnum.h"
+
+#include <QDate>
+#include <QTime>
+
+namespace {
+
+// Seconds of the game calendar: 28 days a month, 12 months a year, no leap years.
+constexpr int64_t SecondsPerMinute = 60;
+constexpr int64_t SecondsPerHour = 60 * SecondsPerMinute;
+constexpr int64_t SecondsPerDay = 24 * SecondsPerHour;
+constexpr int64_t SecondsPerMonth = 28 * SecondsPerDay;
+constexpr int64_t SecondsPerYear = 12 * SecondsPerMonth;
+
+// A two-digit (or four-digit) piece of a fixed-width date or time text.
+int64_t Piece(const QString& text, int first, int count)
+{
+    return ToInt64Clamped(PieceValue(text, first, count));
+}
+
+QString TwoDigits(int64_t value)
+{
+    return QStringLiteral("%1").arg(value, 2, 10, QLatin1Char('0'));
+}
+
+int64_t FloorDiv(int64_t a, int64_t b)
+{
+    const int64_t q = a / b;
+    return (a % b != 0 && ((a < 0) != (b < 0))) ? q - 1 : q;
+}
+
+} // namespace
+
+ClockCalibration ClockCalibration::FromTexts(const QString& realTime, const QString& realDate, const QString& oxlTime,
+                                             const QString& oxlDate)
+{
+    ClockCalibration c;
+    c.RealTime = FitText(realTime, 8);
+    c.RealDate = FitText(realDate, 10);
+    c.OXLTime = FitText(oxlTime, 8);
+    c.OXLDate = FitText(oxlDate, 10);
+    return c;
+}
+
+QString CurrentTimeText(const QDateTime& now)
+{
+    const QTime t = now.toLocalTime().time();
+    return TwoDigits(t.hour()) + QLatin1Char(':') + TwoDigits(t.minute()) + QLatin1Char(':') + TwoDigits(t.second());
+}
+
+QString CurrentDateText(const QDateTime& now)
+{
+    const QDate d = now.toLocalTime().date();
+    return TwoDigits(d.month()) + QLatin1Char('/') + TwoDigits(d.day()) + QLatin1Char('/')
+        + QStringLiteral("%1").arg(d.year(), 4, 10, QLatin1Char('0'));
+}
+
+QString CurrentTimeText()
+{
+    return CurrentTimeText(SystemClock::Now());
+}
+
+QString CurrentDateText()
+{
+    return CurrentDateText(SystemClock::Now());
+}
+
+std::optional<int64_t> PlaceRealMoment(const QString& realDate, const QString& realTime)
+{
+    const int64_t month = Piece(realDate, 1, 2);
+    const int64_t day = Piece(realDate, 4, 2);
+    const int64_t year = Piece(realDate, 7, 4);
+    if (month < 1 || month > 12 || day < 1 || year < 1)
+        return std::nullopt;
+
+    const int64_t secondOfDay = Piece(realTime, 1, 2) * SecondsPerHour + Piece(realTime, 4, 2) * SecondsPerMinute
+        + Piece(realTime, 7, 2);
+    const int64_t extraDays = FloorDiv(secondOfDay, SecondsPerDay);
+    const int64_t timeOfDay = secondOfDay - extraDays * SecondsPerDay;
+
+    const QDate date = QDate(static_cast<int>(year), static_cast<int>(month), 1).addDays(day - 1 + extraDays);
+    const QDateTime moment(date, QTime::fromMSecsSinceStartOfDay(static_cast<int>(timeOfDay * 1000)));
+    if (!moment.isValid())
+        return std::nullopt;
+    return moment.toSecsSinceEpoch();
+}
+
+ClockCalibration ComputeGameTime(const ClockCalibration& calibration, const QDateTime& now)
+{
+    const QDateTime reading = QDateTime::fromSecsSinceEpoch(now.toSecsSinceEpoch());
+    const int64_t nowSeconds = reading.toSecsSinceEpoch();
+
+    // Elapsed real seconds: from the instant of the previous tick when this run
+    // has one, else from the calibration's real moment in local time.
+    int64_t elapsed = 0;
+    if (calibration.Instant) {
+        elapsed = nowSeconds - *calibration.Instant;
+    } else if (const auto placed = PlaceRealMoment(calibration.RealDate, calibration.RealTime)) {
+        elapsed = nowSeconds - *placed;
+    }
+
+    // Game seconds, split into calendar units; for a clock that must run back the
+    // units are negative and the carries below become borrows.
+    const int64_t game = elapsed * GameClockRate;
+    const int64_t sign = game < 0 ? -1 : 1;
+    int64_t rest = game < 0 ? -game : game;
+    const int64_t years = rest / SecondsPerYear;
+    rest %= SecondsPerYear;
+    const int64_t months = rest / SecondsPerMonth;
+    rest %= SecondsPerMonth;
+    const int64_t days = rest / SecondsPerDay;
+    rest %= SecondsPerDay;
+    const int64_t hours = rest / SecondsPerHour;
+    rest %= SecondsPerHour;
+    const int64_t minutes = rest / SecondsPerMinute;
+    const int64_t seconds = rest % SecondsPerMinute;
+
+    const bool backwards = game < 0;
+    int64_t carry = 0;
+    // Adds one unit with the carry of the previous one. Going forward a field above
+    // its range is corrected by one subtraction (a field typed out of range comes
+    // back in over the next ticks); a field below its range, going back or read
+    // negative from the file, borrows as often as it needs.
+    auto add = [&](int64_t start, int64_t amount, int64_t low, int64_t high) {
+        const int64_t range = high - low + 1;
+        int64_t value = start + amount + carry;
+        carry = 0;
+        if (value > high) {
+            value -= range;
+            carry = 1;
+        } else if (value < (backwards ? low : 0)) {
+            const int64_t borrow = (low - value + range - 1) / range;
+            value += borrow * range;
+            carry = -borrow;
+        }
+        return value;
+    };
+
+    const QString& oxlTime = calibration.OXLTime;
+    const QString& oxlDate = calibration.OXLDate;
+    const int64_t second = add(Piece(oxlTime, 7, 2), sign * seconds, 0, 59);
+    const int64_t minute = add(Piece(oxlTime, 4, 2), sign * minutes, 0, 59);
+    const int64_t hour = add(Piece(oxlTime, 1, 2), sign * hours, 0, 23);
+    const int64_t day = add(Piece(oxlDate, 4, 2), sign * days, 1, 28);
+    const int64_t month = add(Piece(oxlDate, 1, 2), sign * months, 1, 12);
+    const int64_t year = Piece(oxlDate, 7, 4) + sign * years + carry;
+
+    ClockCalibration result;
+    result.RealTime = CurrentTimeText(reading);
+    result.RealDate = CurrentDateText(reading);
+    result.OXLTime = TwoDigits(hour) + QLatin1Char(':') + TwoDigits(minute) + QLatin1Char(':') + TwoDigits(second);
+    // A year that does not fit four digits is not written: its positions keep "0000".
+    const int64_t shownYear = (year >= 0 && year <= 9999) ? year : 0;
+    result.OXLDate = TwoDigits(month) + QLatin1Char('/') + TwoDigits(day) + QLatin1Char('/')
+        + QStringLiteral("%1").arg(shownYear, 4, 10, QLatin1Char('0'));
+    result.Instant = nowSeconds;
+    return result;
+}
+
+ClockCalibration ComputeGameTime(const ClockCalibration& calibration)
+{
+    return ComputeGameTime(calibration, SystemClock::Now());
+}
+
+QString FormatTime12Hour(const QString& time)
+{
+    QString text = time.left(5);
+    bool pm = false;
+    const double hour = NumberValue(QStringView(time).left(2));
+    if (hour == 12)
+        pm = true;
+    if (hour > 12) {
+        pm = true;
+        text = QString::number(hour - 12, 'g', 15) + text.mid(2);
+    }
+    if (text.startsWith(QLatin1String("00"))) {
+        pm = false;
+        text = QStringLiteral("12") + text.mid(2);
+    }
+    if (text.startsWith(QLatin1Char('0')))
+        text.remove(0, 1);
+    while (text.startsWith(QLatin1Char(' ')))
+        text.remove(0, 1);
+    return text + (pm ? QStringLiteral(" PM") : QStringLiteral(" AM"));
+}

@@ -1,0 +1,21 @@
+#include "systemclock.h"
+
+namespace {
+std::function<QDateTime()>& Source()
+{
+    static std::function<QDateTime()> source;
+    return source;
+}
+} // namespace
+
+QDateTime SystemClock::Now()
+{
+    const QDateTime now = Source() ? Source()() : QDateTime::currentDateTime();
+    // Whole seconds only, in local time: the game clock multiplies whole seconds exactly.
+    return QDateTime::fromSecsSinceEpoch(now.toSecsSinceEpoch());
+}
+
+void SystemClock::SetSource(std::function<QDateTime()> source)
+{
+    Source() = std::move(source);
+}

@@ -1,0 +1,169 @@
+#include "oxlfiles.h"
+
+#include "clock/kelvaraerror.h"
+#include "clock/systemclock.h"
+#include "clock/textnum.h"
+#include "cp1252.h"
+#include "itemreader.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStandardPaths>
+
+#include <unistd.h>
+
+namespace {
+
+QString& FolderOverride()
+{
+    static QString folder;
+    return folder;
+}
+
+QString WithSlash(QString folder)
+{
+    if (!folder.endsWith(QLatin1Char('/')))
+        folder += QLatin1Char('/');
+    return folder;
+}
+
+// Works out the program folder once: the executable's folder when the player can
+// write there, else the player's data folder, which gets a copy of the installed
+// game database when it has none.
+QString ResolveProgramFolder()
+{
+    const QString exeFolder = WithSlash(QCoreApplication::applicationDirPath());
+    if (::access(QFile::encodeName(exeFolder).constData(), W_OK) == 0)
+        return exeFolder;
+
+    const QString dataFolder = WithSlash(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+    QDir().mkpath(dataFolder);
+    const QString database = dataFolder + QStringLiteral("Kelvara.mdb");
+    if (!QFileInfo::exists(database)) {
+        const QString installed =
+            exeFolder + QStringLiteral("../share/") + QCoreApplication::applicationName() + QStringLiteral("/Kelvara.mdb");
+        if (QFileInfo::exists(installed))
+            QFile::copy(installed, database);
+    }
+    return dataFolder;
+}
+
+[[noreturn]] void FileError(const QString& action, const QString& path, const QString& reason)
+{
+    throw KelvaraError(QStringLiteral("Cannot %1 \"%2\": %3").arg(action, QDir::toNativeSeparators(path), reason));
+}
+
+// Reads a whole file of the program folder, creating it empty when it is missing.
+QByteArray ReadOrCreate(const QString& path)
+{
+    QFile file(path);
+    if (!QFileInfo(path).exists() && !QFileInfo(path).isSymLink()) {
+        if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+            FileError(QStringLiteral("create"), path, file.errorString());
+        file.close();
+    }
+    if (QFileInfo(path).isDir())
+        FileError(QStringLiteral("read"), path, QStringLiteral("it is a folder"));
+    if (!file.open(QIODevice::ReadOnly))
+        FileError(QStringLiteral("open"), path, file.errorString());
+    const QByteArray data = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        FileError(QStringLiteral("read"), path, file.errorString());
+    return data;
+}
+
+// Replaces a file in one step: the new contents go to a temporary file in the same
+// folder, which then takes the file's place.
+void ReplaceFile(const QString& path, const QByteArray& data)
+{
+    if (QFileInfo(path).isDir())
+        FileError(QStringLiteral("write"), path, QStringLiteral("it is a folder"));
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        FileError(QStringLiteral("write"), path, file.errorString());
+    if (file.write(data) != data.size()) {
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        FileError(QStringLiteral("write"), path, reason);
+    }
+    if (!file.commit())
+        FileError(QStringLiteral("write"), path, file.errorString());
+}
+
+} // namespace
+
+QString ProgramFolder()
+{
+    if (!FolderOverride().isEmpty())
+        return FolderOverride();
+    static const QString folder = ResolveProgramFolder();
+    return folder;
+}
+
+void SetProgramFolder(const QString& folder)
+{
+    FolderOverride() = folder.isEmpty() ? QString() : WithSlash(folder);
+}
+
+QString ReadCharacterFolder()
+{
+    const QByteArray data = ReadOrCreate(ProgramFolder() + QLatin1String(FolderFileName));
+    QString text = data.isEmpty() ? QString() : Cp1252::Decode(ItemReader(data).Next());
+    qsizetype begin = 0;
+    qsizetype end = text.size();
+    while (begin < end && text[begin] == QLatin1Char(' '))
+        ++begin;
+    while (end > begin && text[end - 1] == QLatin1Char(' '))
+        --end;
+    text = text.mid(begin, end - begin);
+    return text.isEmpty() ? ProgramFolder() : text;
+}
+
+void SaveCharacterFolder(const QString& path)
+{
+    if (path.size() < 3)
+        return;
+    QString folder = path;
+    if (!folder.endsWith(QLatin1Char('/'))) {
+        const qsizetype slash = folder.lastIndexOf(QLatin1Char('/'));
+        if (slash < 0)
+            return; // no folder part to remember
+        folder.truncate(slash + 1);
+    }
+    ReplaceFile(ProgramFolder() + QLatin1String(FolderFileName), Cp1252::Encode(folder) + "\r\n");
+}
+
+ClockCalibration ReadCalibrationFile(const QDateTime& now)
+{
+    const QByteArray data = ReadOrCreate(ProgramFolder() + QLatin1String(CalibrationFileName));
+    if (data.size() < 11) {
+        return ClockCalibration::FromTexts(CurrentTimeText(now), CurrentDateText(now), QStringLiteral("00:00:01"),
+                                           QStringLiteral("01/01/0001"));
+    }
+    // Items missing at the end of the file leave their fields blank.
+    ItemReader reader(data);
+    const QString realTime = Cp1252::Decode(reader.Next());
+    const QString realDate = Cp1252::Decode(reader.Next());
+    const QString oxlTime = Cp1252::Decode(reader.Next());
+    const QString oxlDate = Cp1252::Decode(reader.Next());
+    return ClockCalibration::FromTexts(realTime, realDate, oxlTime, oxlDate);
+}
+
+ClockCalibration ReadCalibrationFile()
+{
+    return ReadCalibrationFile(SystemClock::Now());
+}
+
+void WriteCalibrationFile(const ClockCalibration& calibration)
+{
+    QByteArray data;
+    for (const auto& [text, width] : {std::pair{&calibration.RealTime, 8}, std::pair{&calibration.RealDate, 10},
+                                      std::pair{&calibration.OXLTime, 8}, std::pair{&calibration.OXLDate, 10}}) {
+        data += Cp1252::Encode(FitText(*text, width));
+        data += "\r\n";
+    }
+    ReplaceFile(ProgramFolder() + QLatin1String(CalibrationFileName), data);
+}

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "clock/gameclock.h"
+
+#include <QString>
+
+// The program folder and the two small files that carry state between runs:
+// OXLTIMES.DAT (the calibration) and OXLDIR.DAT (the folder of the last character file).
+// Every failure to create, read or write them throws KelvaraError naming the file.
+
+// The folder every data file lives in, always ending in "/". It is the folder of
+// the executable; when the program is installed where the player cannot write,
+// it is the player's data folder instead.
+QString ProgramFolder();
+
+// Points the program folder somewhere else (tests); an empty text goes back to the
+// folder worked out from the executable.
+void SetProgramFolder(const QString& folder);
+
+// The folder remembered in OXLDIR.DAT (created empty when missing), or the program
+// folder when none is remembered.
+QString ReadCharacterFolder();
+
+// Remembers the folder of a chosen file in OXLDIR.DAT.
+void SaveCharacterFolder(const QString& path);
+
+// The calibration saved in OXLTIMES.DAT (created empty when missing). A file of
+// fewer than 11 bytes gives the default calibration: the moment `now` paired with
+// game 00:00:01 on 01/01/0001.
+ClockCalibration ReadCalibrationFile(const QDateTime& now);
+ClockCalibration ReadCalibrationFile();
+
+// Writes the calibration to OXLTIMES.DAT: four CR LF lines, 44 bytes. The file is
+// replaced in one step, so a failed write leaves the saved calibration as it was.
+void WriteCalibrationFile(const ClockCalibration& calibration);
+
+// The two file names.
+inline constexpr char CalibrationFileName[] = "OXLTIMES.DAT";
+inline constexpr char FolderFileName[] = "OXLDIR.DAT";

@@ -1,0 +1,52 @@
+#include "dialogs.h"
+
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QMessageBox>
+
+namespace {
+std::function<void(const QString&)> gMessageHook;
+std::function<QString(const QString&, const QString&)> gInputHook;
+std::function<QString(const QString&, const QString&)> gOpenFileHook;
+} // namespace
+
+void Dialogs::Message(QWidget* parent, const QString& text)
+{
+    if (gMessageHook) {
+        gMessageHook(text);
+        return;
+    }
+    QMessageBox box(QMessageBox::NoIcon, Title(), text, QMessageBox::Ok, parent);
+    box.exec();
+}
+
+QString Dialogs::Input(QWidget* parent, const QString& prompt, const QString& title)
+{
+    if (gInputHook)
+        return gInputHook(prompt, title);
+    bool ok = false;
+    const QString text = QInputDialog::getText(parent, title, prompt, QLineEdit::Normal, QString(), &ok);
+    return ok ? text : QString();
+}
+
+QString Dialogs::OpenFile(QWidget* parent, const QString& folder, const QString& filter)
+{
+    if (gOpenFileHook)
+        return gOpenFileHook(folder, filter);
+    return QFileDialog::getOpenFileName(parent, QString(), folder, filter);
+}
+
+void Dialogs::SetMessageHook(std::function<void(const QString&)> hook)
+{
+    gMessageHook = std::move(hook);
+}
+
+void Dialogs::SetInputHook(std::function<QString(const QString&, const QString&)> hook)
+{
+    gInputHook = std::move(hook);
+}
+
+void Dialogs::SetOpenFileHook(std::function<QString(const QString&, const QString&)> hook)
+{
+    gOpenFileHook = std::move(hook);
+}

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+
+class QWidget;
+
+// The program's message box, input box and file-open dialog. Tests answer them
+// through the hooks below instead of a modal window.
+namespace Dialogs {
+
+// The program's title, which captions its message boxes and its input box.
+inline QString Title()
+{
+    return QStringLiteral("Kelvara Utility");
+}
+
+// A message box with only an OK button and no icon.
+void Message(QWidget* parent, const QString& text);
+
+// The input box: returns the typed text, or the empty text on Cancel.
+QString Input(QWidget* parent, const QString& prompt, const QString& title);
+
+// The file-open dialog starting in `folder`, listing the files that `filter`
+// ("Description (*.ext)") names: returns the chosen path, or the empty text when
+// the player cancels.
+QString OpenFile(QWidget* parent, const QString& folder, const QString& filter);
+
+// Test hooks: while a hook is set it answers in place of the window, and is handed
+// what the window would have shown.
+void SetMessageHook(std::function<void(const QString&)> hook);
+void SetInputHook(std::function<QString(const QString& prompt, const QString& title)> hook);
+void SetOpenFileHook(std::function<QString(const QString& folder, const QString& filter)> hook);
+
+} // namespace Dialogs

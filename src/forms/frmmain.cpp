@@ -1,0 +1,208 @@
+#include "frmmain.h"
+
+#include "clock/kelvaraerror.h"
+#include "files/oxlfiles.h"
+#include "frmdatetime.h"
+#include "globals.h"
+#include "guard.h"
+#include "modgeneral.h"
+#include "formkit.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QFrame>
+#include <QLabel>
+#include <QLayout>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTimer>
+
+namespace {
+
+// A value box: white background and a single border.
+QLabel* AddBox(QWidget* parent, const char* name, QRect rect)
+{
+    auto* label = MakeLabel(parent, name, QString(), Qt::AlignLeft, rect);
+    label->setFrameStyle(QFrame::Box | QFrame::Plain);
+    label->setLineWidth(1);
+    label->setAutoFillBackground(true);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::Window, Qt::white);
+    palette.setColor(QPalette::WindowText, Qt::black);
+    label->setPalette(palette);
+    label->setTextFormat(Qt::PlainText);
+    return label;
+}
+
+QFrame* AddLine(QWidget* parent, const char* name, QRect rect)
+{
+    auto* line = new QFrame(parent);
+    line->setObjectName(QLatin1String(name));
+    line->setFrameShape(QFrame::HLine);
+    line->setFrameShadow(QFrame::Sunken);
+    line->setGeometry(rect);
+    return line;
+}
+
+QAction* AddEntry(QMenu* menu, const char* name, const QString& caption)
+{
+    QAction* action = menu->addAction(caption);
+    action->setObjectName(QLatin1String(name));
+    return action;
+}
+
+} // namespace
+
+frmMain::frmMain(QWidget* parent)
+    : QMainWindow(parent)
+{
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(QStringLiteral("Kelvara Utility"));
+    setFont(SansFont());
+
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    setCentralWidget(client);
+
+    MakeLabel(client, "Label4", QStringLiteral("Real Time"), Qt::AlignRight, TwipsRect(120, 120, 735, 255));
+    mRealTime = MakeLabel(client, "lblRealTime", QString(), Qt::AlignLeft, TwipsRect(960, 120, 1095, 255));
+    MakeLabel(client, "Label5", QStringLiteral("Real Date"), Qt::AlignRight, TwipsRect(120, 480, 735, 255));
+    mRealDate = MakeLabel(client, "lblRealDate", QString(), Qt::AlignLeft, TwipsRect(960, 480, 1095, 255));
+    MakeLabel(client, "Label6", QStringLiteral("Kelvara Time"), Qt::AlignRight, TwipsRect(2280, 120, 1215, 255));
+    mKelvaraTime = MakeLabel(client, "lblKelvaraTime", QString(), Qt::AlignLeft, TwipsRect(3600, 120, 975, 255));
+    MakeLabel(client, "Label7", QStringLiteral("Kelvara Date"), Qt::AlignRight, TwipsRect(2280, 480, 1215, 255));
+    mKelvaraDate = MakeLabel(client, "lblKelvaraDate", QString(), Qt::AlignLeft, TwipsRect(3600, 480, 975, 255));
+
+    AddLine(client, "Line1", QRect(0, 0, TwipsToPixels(4740), 2));
+    AddLine(client, "Line2", QRect(0, TwipsToPixels(840) - 1, TwipsToPixels(5160), 2));
+
+    MakeLabel(client, "Label1", QStringLiteral("Character Number"), Qt::AlignRight, TwipsRect(120, 1080, 1335, 255));
+    AddBox(client, "lblCharacterNumber", TwipsRect(1560, 1080, 975, 255));
+    MakeLabel(client, "Label2", QStringLiteral("Name"), Qt::AlignRight, TwipsRect(120, 1440, 1335, 255));
+    AddBox(client, "lblName", TwipsRect(1560, 1440, 1815, 255));
+    MakeLabel(client, "Label3", QStringLiteral("Description"), Qt::AlignRight, TwipsRect(120, 1800, 1335, 255));
+    QLabel* description = AddBox(client, "lblDescription", TwipsRect(1560, 1800, 3015, 1095));
+    description->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    description->setWordWrap(true);
+
+    auto* serverStatus = new QPushButton(QStringLiteral("Server Status"), client);
+    serverStatus->setObjectName(QStringLiteral("cmdServerStats"));
+    serverStatus->setGeometry(TwipsRect(480, 3000, 1455, 375));
+    auto* characterInfo = new QPushButton(QStringLiteral("Character Info"), client);
+    characterInfo->setObjectName(QStringLiteral("cmdCharacterInfo"));
+    characterInfo->setGeometry(TwipsRect(2640, 3000, 1455, 375));
+    // Character Info has no action yet; it is shown but cannot be chosen.
+    characterInfo->setEnabled(false);
+    setTabOrder(serverStatus, characterInfo);
+
+    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    file->setObjectName(QStringLiteral("mnuFile"));
+    QAction* open = AddEntry(file, "mnuOpenCharacterFile", QStringLiteral("&Open Character File"));
+    file->addSeparator()->setObjectName(QStringLiteral("mnuSep1"));
+    QAction* exit = AddEntry(file, "mnuExit", QStringLiteral("E&xit"));
+    exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    exit->setShortcutContext(Qt::ApplicationShortcut);
+
+    QMenu* tools = menuBar()->addMenu(QStringLiteral("&Tools"));
+    tools->setObjectName(QStringLiteral("mnuTools"));
+    QAction* goodMoon = AddEntry(tools, "mnuNextGoodMoon", QStringLiteral("&Next Good Moon"));
+    QAction* nextDay = AddEntry(tools, "mnuNextDay", QStringLiteral("Next &Specified Day"));
+    QAction* setDateTime = AddEntry(tools, "mnuSetDateTime", QStringLiteral("Set &Date/Time"));
+    QAction* itemStats = AddEntry(tools, "mnuItemStats", QStringLiteral("Item Stats"));
+    QAction* rankChart = AddEntry(tools, "mnuRankExperienceChart", QStringLiteral("Rank Experience Chart"));
+
+    // Every handler runs behind the error boundary.
+    auto wire = [this](QAction* action, void (frmMain::*handler)()) {
+        connect(action, &QAction::triggered, this, [this, handler] { ErrorBoundary::Run([this, handler] { (this->*handler)(); }); });
+    };
+    wire(open, &frmMain::mnuOpenCharacterFile_Click);
+    wire(exit, &frmMain::mnuExit_Click);
+    wire(goodMoon, &frmMain::mnuNextGoodMoon_Click);
+    wire(nextDay, &frmMain::mnuNextDay_Click);
+    wire(setDateTime, &frmMain::mnuSetDateTime_Click);
+    wire(itemStats, &frmMain::mnuItemStats_Click);
+    wire(rankChart, &frmMain::mnuRankExperienceChart_Click);
+    connect(serverStatus, &QPushButton::clicked, this, [this] { ErrorBoundary::Run([this] { cmdServerStats_Click(); }); });
+
+    mTimer = new QTimer(this);
+    mTimer->setObjectName(QStringLiteral("tmrMain"));
+    mTimer->setInterval(500);
+    connect(mTimer, &QTimer::timeout, this, [this] { ErrorBoundary::Run([this] { tmrMain_Timer(); }); });
+
+    // The client area keeps its size; the menu bar comes on top of it.
+    client->setFixedSize(TwipsToPixels(4740), TwipsToPixels(3495));
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+frmMain::~frmMain() = default;
+
+QString frmMain::Caption()
+{
+    return QStringLiteral("Kelvara Utility %1.%2.%3")
+        .arg(KELVARA_VERSION_MAJOR)
+        .arg(KELVARA_VERSION_MINOR)
+        .arg(KELVARA_VERSION_PATCH);
+}
+
+void frmMain::Form_Load()
+{
+    gCharacterFolder = ReadCharacterFolder();
+    gCalibration = ReadCalibrationFile();
+    setWindowTitle(Caption());
+    mTimer->start();
+}
+
+void frmMain::Form_Unload()
+{
+    if (mUnloaded)
+        return;
+    mUnloaded = true;
+    mTimer->stop();
+    try {
+        WriteCalibrationFile(gCalibration);
+    } catch (const KelvaraError& e) {
+        throw KelvaraError(QStringLiteral("The calibration could not be saved.\n%1").arg(e.message()));
+    }
+}
+
+void frmMain::closeEvent(QCloseEvent* event)
+{
+    // Closing is never refused; a failed save is reported and the program ends.
+    ErrorBoundary::Run([this] { Form_Unload(); });
+    event->accept();
+}
+
+void frmMain::tmrMain_Timer()
+{
+    gCalibration = ComputeGameTime(gCalibration);
+    mRealTime->setText(FormatTime12Hour(gCalibration.RealTime));
+    mRealDate->setText(gCalibration.RealDate);
+    mKelvaraTime->setText(FormatTime12Hour(gCalibration.OXLTime));
+    mKelvaraDate->setText(gCalibration.OXLDate);
+}
+
+void frmMain::mnuExit_Click()
+{
+    close();
+}
+
+void frmMain::mnuSetDateTime_Click()
+{
+    frmDateTime dialog(this);
+    dialog.exec();
+}
+
+void frmMain::mnuOpenCharacterFile_Click() {}
+
+void frmMain::mnuNextGoodMoon_Click() {}
+
+void frmMain::mnuNextDay_Click() {}
+
+void frmMain::mnuItemStats_Click() {}
+
+void frmMain::mnuRankExperienceChart_Click() {}
+
+void frmMain::cmdServerStats_Click()
+{
+    OpenWebPage(GameWebSiteAddress(), 0);
+}

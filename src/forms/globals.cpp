@@ -1,0 +1,4 @@
+#include "globals.h"
+
+ClockCalibration gCalibration;
+QString gCharacterFolder;

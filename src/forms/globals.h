@@ -1,0 +1,12 @@
+#pragma once
+
+#include "clock/gameclock.h"
+
+#include <QString>
+
+// The program-wide state, owned by the main window for the whole run.
+
+// The latest real moment and the game moment that belongs to it.
+extern ClockCalibration gCalibration;
+// The folder the character-file dialog starts in.
+extern QString gCharacterFolder;
