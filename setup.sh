@@ -41,7 +41,8 @@ case "$mode" in
         build build -DKELVARA_WERROR=ON
         (cd build && ctest --output-on-failure -j "$jobs")
         build build-asan -DKELVARA_WERROR=ON -DKELVARA_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug
-        (cd build-asan && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 ctest --output-on-failure -j "$jobs")
+        (cd build-asan && ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS="suppressions=$PWD/../tests/lsan.supp" \
+            UBSAN_OPTIONS=print_stacktrace=1 ctest --output-on-failure -j "$jobs")
         ;;
     *)
         echo "usage: bash setup.sh run|test" >&2; exit 2 ;;

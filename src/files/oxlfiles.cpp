@@ -30,25 +30,11 @@ QString WithSlash(QString folder)
     return folder;
 }
 
-// Works out the program folder once: the executable's folder when the player can
-// write there, else the player's data folder, which gets a copy of the installed
-// game database when it has none.
 QString ResolveProgramFolder()
 {
-    const QString exeFolder = WithSlash(QCoreApplication::applicationDirPath());
-    if (::access(QFile::encodeName(exeFolder).constData(), W_OK) == 0)
-        return exeFolder;
-
-    const QString dataFolder = WithSlash(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
-    QDir().mkpath(dataFolder);
-    const QString database = dataFolder + QStringLiteral("Kelvara.mdb");
-    if (!QFileInfo::exists(database)) {
-        const QString installed =
-            exeFolder + QStringLiteral("../share/") + QCoreApplication::applicationName() + QStringLiteral("/Kelvara.mdb");
-        if (QFileInfo::exists(installed))
-            QFile::copy(installed, database);
-    }
-    return dataFolder;
+    const QString exeFolder = QCoreApplication::applicationDirPath();
+    return ChooseProgramFolder(exeFolder, ::access(QFile::encodeName(exeFolder).constData(), W_OK) == 0,
+                               QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
 }
 
 [[noreturn]] void FileError(const QString& action, const QString& path, const QString& reason)
@@ -94,6 +80,22 @@ void ReplaceFile(const QString& path, const QByteArray& data)
 }
 
 } // namespace
+
+QString ChooseProgramFolder(const QString& exeFolder, bool exeFolderWritable, const QString& dataFolder)
+{
+    if (exeFolderWritable)
+        return WithSlash(exeFolder);
+
+    const QString folder = WithSlash(dataFolder);
+    QDir().mkpath(folder);
+    const QString database = folder + QStringLiteral("Kelvara.mdb");
+    if (!QFileInfo::exists(database)) {
+        const QString installed = WithSlash(exeFolder) + QStringLiteral("../share/kelvara-utility/Kelvara.mdb");
+        if (QFileInfo::exists(installed))
+            QFile::copy(installed, database);
+    }
+    return folder;
+}
 
 QString ProgramFolder()
 {

@@ -13,6 +13,11 @@
 // it is the player's data folder instead.
 QString ProgramFolder();
 
+// How the program folder is chosen: the executable's folder when the player can
+// write there; else the player's data folder (created when missing), which gets a
+// copy of the installed game database when it has none.
+QString ChooseProgramFolder(const QString& exeFolder, bool exeFolderWritable, const QString& dataFolder);
+
 // Points the program folder somewhere else (tests); an empty text goes back to the
 // folder worked out from the executable.
 void SetProgramFolder(const QString& folder);

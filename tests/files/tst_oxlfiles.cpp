@@ -49,6 +49,36 @@ private slots:
         QCOMPARE(ProgramFolder(), mDir->path() + QLatin1Char('/'));
     }
 
+    void installedProgramUsesDataFolder()
+    {
+        // An installed layout: bin/ beside share/kelvara-utility/Kelvara.mdb.
+        QDir root(mDir->path());
+        QVERIFY(root.mkpath(QStringLiteral("usr/bin")) && root.mkpath(QStringLiteral("usr/share/kelvara-utility")));
+        QFile db(root.filePath(QStringLiteral("usr/share/kelvara-utility/Kelvara.mdb")));
+        QVERIFY(db.open(QIODevice::WriteOnly));
+        db.write("sample");
+        db.close();
+        const QString bin = root.filePath(QStringLiteral("usr/bin"));
+        const QString data = root.filePath(QStringLiteral("home/.local/share/kelvara-utility"));
+
+        QCOMPARE(ChooseProgramFolder(bin, true, data), bin + QLatin1Char('/'));
+        QVERIFY(!QFileInfo::exists(data));
+
+        QCOMPARE(ChooseProgramFolder(bin, false, data), data + QLatin1Char('/'));
+        QFile copy(data + QStringLiteral("/Kelvara.mdb"));
+        QVERIFY(copy.open(QIODevice::ReadOnly));
+        QCOMPARE(copy.readAll(), QByteArray("sample"));
+        copy.close();
+
+        // A database the player already has is kept.
+        QVERIFY(copy.open(QIODevice::WriteOnly));
+        copy.write("mine");
+        copy.close();
+        ChooseProgramFolder(bin, false, data);
+        QVERIFY(copy.open(QIODevice::ReadOnly));
+        QCOMPARE(copy.readAll(), QByteArray("mine"));
+    }
+
     void readFolderWhenMissing()
     {
         QVERIFY(!QFile::exists(Path("OXLDIR.DAT")));
