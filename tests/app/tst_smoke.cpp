@@ -27,35 +27,48 @@ class TstSmoke : public QObject
         return (((year * 12 + (month - 1)) * 28 + (day - 1)) * 24 + h) * 3600 + m * 60 + s;
     }
 
-private slots:
-    void ticksAndSavesOnCtrlQ()
+    QTemporaryDir mDir;
+    QProcess mProgram;
+    QDateTime mStart;
+    QString mWindow;
+
+    QString DataFile() const { return mDir.filePath(QStringLiteral("OXLTIMES.DAT")); }
+
+    // Copies the program into a folder of its own, calibrated 100 real seconds ago at
+    // game 00:00:00 on 01/01/0001, and starts it.
+    void Start()
     {
-        QTemporaryDir dir;
-        const QString exe = dir.filePath(QStringLiteral("kelvara-utility"));
+        const QString exe = mDir.filePath(QStringLiteral("kelvara-utility"));
+        QFile::remove(exe);
         QVERIFY(QFile::copy(QStringLiteral(KELVARA_EXE), exe));
         const QString database = QFileInfo(QStringLiteral(KELVARA_EXE)).dir().filePath(QStringLiteral("Kelvara.mdb"));
-        if (QFileInfo::exists(database))
-            QVERIFY(QFile::copy(database, dir.filePath(QStringLiteral("Kelvara.mdb"))));
+        const QString copy = mDir.filePath(QStringLiteral("Kelvara.mdb"));
+        if (QFileInfo::exists(database) && !QFileInfo::exists(copy))
+            QVERIFY(QFile::copy(database, copy));
 
-        // Calibrated 100 real seconds ago at game 00:00:00 on 01/01/0001.
-        const QDateTime start = QDateTime::fromSecsSinceEpoch(QDateTime::currentSecsSinceEpoch() - 100);
-        QFile file(dir.filePath(QStringLiteral("OXLTIMES.DAT")));
+        mStart = QDateTime::fromSecsSinceEpoch(QDateTime::currentSecsSinceEpoch() - 100);
+        QFile file(DataFile());
         QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(start.toString(QStringLiteral("HH:mm:ss\r\nMM/dd/yyyy\r\n")).toLatin1() + "00:00:00\r\n01/01/0001\r\n");
+        file.write(mStart.toString(QStringLiteral("HH:mm:ss\r\nMM/dd/yyyy\r\n")).toLatin1() + "00:00:00\r\n01/01/0001\r\n");
         file.close();
 
-        QProcess program;
-        program.setWorkingDirectory(QDir::tempPath()); // the program folder is the executable's, not this
-        program.start(exe, {});
-        QVERIFY(program.waitForStarted());
-        const QString window = Run({"search", "--sync", "--name", "^Kelvara Utility"});
-        QVERIFY2(!window.isEmpty(), "the main window did not appear");
+        mProgram.setWorkingDirectory(QDir::tempPath()); // the program folder is the executable's, not this
+        mProgram.start(exe, {});
+        QVERIFY(mProgram.waitForStarted());
+        mWindow = Run({"search", "--sync", "--name", "^Kelvara Utility"}).section(QLatin1Char('\n'), 0, 0);
+        QVERIFY2(!mWindow.isEmpty(), "the main window did not appear");
         QTest::qWait(1600); // a few ticks
-        Run({"windowfocus", "--sync", window.section(QLatin1Char('\n'), 0, 0), "key", "ctrl+q"});
-        QVERIFY2(program.waitForFinished(10000), "the program did not end on Ctrl+Q");
-        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
-        QCOMPARE(program.exitCode(), 0);
+    }
 
+    // The program ended by itself with status 0 and saved the game moment that
+    // 18 times the real time since the calibration gives.
+    void CheckSaved()
+    {
+        QVERIFY2(mProgram.waitForFinished(10000), "the program did not end");
+        QCOMPARE(mProgram.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(mProgram.exitCode(), 0);
+
+        QFile file(DataFile());
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QByteArray saved = file.readAll();
         QCOMPARE(saved.size(), 44);
@@ -64,10 +77,36 @@ private slots:
         const QDateTime closed = QDateTime::fromString(field(1) + QLatin1Char(' ') + field(0),
                                                        QStringLiteral("MM/dd/yyyy HH:mm:ss"));
         QVERIFY(closed.isValid());
-        const int64_t elapsed = start.secsTo(closed);
+        const int64_t elapsed = mStart.secsTo(closed);
         QVERIFY2(elapsed >= 101 && elapsed < 160, qPrintable(QString::number(elapsed)));
         QCOMPARE(GameSeconds(field(2), field(3)) - GameSeconds(QStringLiteral("00:00:00"), QStringLiteral("01/01/0001")),
                  18 * elapsed);
+    }
+
+private slots:
+    void ticksAndSavesOnCtrlQ()
+    {
+        Start();
+        Run({"windowfocus", "--sync", mWindow, "key", "ctrl+q"});
+        CheckSaved();
+    }
+
+    void savesOnSigterm()
+    {
+        Start();
+        mProgram.terminate();
+        CheckSaved();
+    }
+
+    // Killed while the calibration dialog is open: the clock is saved all the same.
+    void savesOnSigtermWithDialogOpen()
+    {
+        Start();
+        Run({"windowfocus", "--sync", mWindow, "key", "alt+t", "d"});
+        const QString dialog = Run({"search", "--sync", "--name", "^Set Date and Time$"});
+        QVERIFY2(!dialog.isEmpty(), "the calibration dialog did not open");
+        mProgram.terminate();
+        CheckSaved();
     }
 };
 
