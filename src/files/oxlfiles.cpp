@@ -135,7 +135,14 @@ void SaveCharacterFolder(const QString& path)
             return; // no folder part to remember
         folder.truncate(slash + 1);
     }
-    ReplaceFile(ProgramFolder() + QLatin1String(FolderFileName), Cp1252::Encode(folder) + "\r\n");
+    // A folder that holds a comma or a line end would be read back cut short: it is
+    // written between double quotes, which the reader drops. (A folder that also
+    // holds a double quote cannot be quoted.)
+    QByteArray line = Cp1252::Encode(folder);
+    const bool cutShort = line.contains(',') || line.contains('\r') || line.contains('\n');
+    if (cutShort && !line.contains('"'))
+        line = '"' + line + '"';
+    ReplaceFile(ProgramFolder() + QLatin1String(FolderFileName), line + "\r\n");
 }
 
 ClockCalibration ReadCalibrationFile(const QDateTime& now)

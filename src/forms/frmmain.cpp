@@ -1,6 +1,8 @@
 #include "frmmain.h"
 
 #include "clock/kelvaraerror.h"
+#include "dialogs.h"
+#include "files/character.h"
 #include "files/oxlfiles.h"
 #include "frmdatetime.h"
 #include "globals.h"
@@ -192,7 +194,34 @@ void frmMain::mnuSetDateTime_Click()
     dialog.exec();
 }
 
-void frmMain::mnuOpenCharacterFile_Click() {}
+void frmMain::mnuOpenCharacterFile_Click()
+{
+    const QString path = Dialogs::OpenFile(this, gCharacterFolder, QStringLiteral("Kelvara Character Files (*.oxl)"));
+    if (path.isEmpty())
+        return; // cancelled: nothing changes
+
+    // Opening a character file is an everyday action: a file that cannot be read is
+    // reported, and the labels, the character and the remembered folder stay as they were.
+    try {
+        gCharacter = ReadCharacterFile(path);
+    } catch (const KelvaraError& error) {
+        Dialogs::Message(this, error.message());
+        return;
+    }
+    findChild<QLabel*>(QStringLiteral("lblCharacterNumber"))->setText(QString::number(gCharacter.CharacterNumber));
+    findChild<QLabel*>(QStringLiteral("lblName"))->setText(TextForDisplay(gCharacter.Name));
+    findChild<QLabel*>(QStringLiteral("lblDescription"))->setText(TextForDisplay(gCharacter.Description, true));
+
+    // The character is shown; a folder file that cannot be written only costs the
+    // remembered folder, which then stays as it was.
+    try {
+        SaveCharacterFolder(path);
+        gCharacterFolder = ReadCharacterFolder();
+    } catch (const KelvaraError& error) {
+        Dialogs::Message(this, QStringLiteral("The folder of the character file could not be remembered.\n%1")
+                                   .arg(error.message()));
+    }
+}
 
 void frmMain::mnuNextGoodMoon_Click() {}
 

@@ -2,3 +2,4 @@
 
 ClockCalibration gCalibration;
 QString gCharacterFolder;
+CharacterRecord gCharacter;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "clock/gameclock.h"
+#include "files/character.h"
 
 #include <QString>
 
@@ -10,3 +11,5 @@
 extern ClockCalibration gCalibration;
 // The folder the character-file dialog starts in.
 extern QString gCharacterFolder;
+// The character file read last.
+extern CharacterRecord gCharacter;

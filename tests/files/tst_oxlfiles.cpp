@@ -121,7 +121,9 @@ private slots:
         QTest::newRow("two characters") << "/a" << QByteArray("<missing>");
         QTest::newRow("no separator") << "hero.oxl" << QByteArray("<missing>");
         QTest::newRow("Windows-1252") << QString::fromUtf8("/Spiele/Größe/x.oxl") << QByteArray("/Spiele/Gr\xf6\xdf" "e/\r\n");
-        QTest::newRow("comma kept") << "/My Games, old/x.oxl" << QByteArray("/My Games, old/\r\n");
+        QTest::newRow("comma quoted") << "/My Games, old/x.oxl" << QByteArray("\"/My Games, old/\"\r\n");
+        QTest::newRow("line end quoted") << "/two\nlines/x.oxl" << QByteArray("\"/two\nlines/\"\r\n");
+        QTest::newRow("quote not at start") << "/say \"hi\"/x.oxl" << QByteArray("/say \"hi\"/\r\n");
     }
 
     void saveFolder()
@@ -130,6 +132,25 @@ private slots:
         QFETCH(QByteArray, written);
         SaveCharacterFolder(path);
         QCOMPARE(Get("OXLDIR.DAT"), written);
+    }
+
+    // A folder reads back exactly as it was saved, commas and line ends included.
+    void saveFolderReadsBack_data()
+    {
+        QTest::addColumn<QString>("folder");
+        QTest::newRow("plain") << "/games/chars/";
+        QTest::newRow("comma") << "/My Games, old/Characters/";
+        QTest::newRow("two commas") << "/a,b,c/";
+        QTest::newRow("line end") << "/two\r\nlines/";
+        QTest::newRow("blank inside") << "/my chars/";
+        QTest::newRow("quote inside") << "/say \"hi\"/";
+    }
+
+    void saveFolderReadsBack()
+    {
+        QFETCH(QString, folder);
+        SaveCharacterFolder(folder + QStringLiteral("hero.oxl"));
+        QCOMPARE(ReadCharacterFolder(), folder);
     }
 
     void saveFolderLeavesOldFileForShortPath()
