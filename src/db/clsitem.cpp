@@ -1,0 +1,115 @@
+#include "clsitem.h"
+
+#include "clock/kelvaraerror.h"
+
+#include <limits>
+
+namespace {
+[[noreturn]] void OutOfRange()
+{
+    throw KelvaraError(QStringLiteral("Subscript out of range"));
+}
+
+template <typename Rows>
+void CheckRoom(const Rows& rows)
+{
+    if (rows.size() >= static_cast<size_t>(std::numeric_limits<int32_t>::max()))
+        throw KelvaraError(QStringLiteral("Overflow"));
+}
+} // namespace
+
+int32_t PairTable::StatID(int32_t k) const
+{
+    if (k < 1 || k > Count())
+        OutOfRange();
+    return mPairs[static_cast<size_t>(k - 1)].statID;
+}
+
+int32_t PairTable::Value(int32_t k) const
+{
+    if (k < 1 || k > Count())
+        OutOfRange();
+    return mPairs[static_cast<size_t>(k - 1)].value;
+}
+
+void clsItem::AddItem(int32_t ItemID, const QString& Item)
+{
+    mItems.Add(ItemID, Item);
+}
+
+void clsItem::AddMinStat(int32_t ItemID, int32_t StatID, int32_t MinStat)
+{
+    CheckRoom(mMinStatRows);
+    mMinStatRows.push_back({ItemID, StatID, MinStat});
+}
+
+void clsItem::AddMod(int32_t ItemID, int32_t StatID, int32_t ModNUm, int32_t Modification)
+{
+    CheckRoom(mModRows);
+    mModRows.push_back({ItemID, StatID, ModNUm, Modification});
+}
+
+PairTable clsItem::MinStats(int32_t ItemID) const
+{
+    PairTable pairs;
+    for (const MinStatRow& row : mMinStatRows) {
+        if (row.itemID == ItemID)
+            pairs.Append(row.statID, row.minStat);
+    }
+    return pairs;
+}
+
+int32_t clsItem::NumMinStats(int32_t ItemID) const
+{
+    return MinStats(ItemID).Count();
+}
+
+PairTable clsItem::Mods(int32_t ItemID, int32_t ModNUm) const
+{
+    PairTable pairs;
+    for (const ModRow& row : mModRows) {
+        if (row.itemID == ItemID && row.modNum == ModNUm)
+            pairs.Append(row.statID, row.modification);
+    }
+    return pairs;
+}
+
+int32_t clsItem::NumMods(int32_t ItemID, int32_t ModNUm) const
+{
+    return Mods(ItemID, ModNUm).Count();
+}
+
+int32_t clsItem::NumItems() const
+{
+    return mItems.Count();
+}
+
+int32_t clsItem::ItemID(int32_t index) const
+{
+    if (!mItems.InRange(index))
+        OutOfRange();
+    return mItems.ID(index);
+}
+
+QString clsItem::Item(int32_t index) const
+{
+    if (!mItems.InRange(index))
+        OutOfRange();
+    return mItems.Name(index);
+}
+
+int32_t clsItem::FindItemID(const QString& Item) const
+{
+    const int32_t index = mItems.FindName(Item);
+    return index < 0 ? -1 : mItems.ID(index);
+}
+
+int32_t clsItem::FindItemIndex(const QString& Item) const
+{
+    return mItems.FindName(Item);
+}
+
+void clsItem::Sort(bool byID)
+{
+    mItems.Sort(byID);
+}

@@ -1,0 +1,83 @@
+#pragma once
+
+#include "dbvalue.h"
+
+#include <QString>
+
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+class TableData;
+
+// A read-only connection to a Jet 4.0 database file, opened from a connection text
+// such as "Provider=Microsoft.Jet.OLEDB.4.0;Data Source=/path/Kelvara.mdb;".
+// Every failure throws KelvaraError naming the file and the cause. A damaged file
+// is reported like any other failure; it never ends or hangs the program.
+class Connection
+{
+public:
+    Connection();
+    ~Connection();
+    Connection(const Connection&) = delete;
+    Connection& operator=(const Connection&) = delete;
+
+    void Open(const QString& connectionText);
+    void Close();
+    bool IsOpen() const;
+
+    // The database file.
+    QString Path() const;
+
+private:
+    friend class RecordSet;
+    struct Impl;
+    // The rows of a table, read once per connection and shared by its record sets.
+    std::shared_ptr<const TableData> Table(const QString& name);
+    // Rows of a table whose column holds the key, in table order (from an index
+    // that is built once per column).
+    const std::vector<uint32_t>& RowsWhere(const QString& table, const QString& column, int64_t key,
+                                          const QString& sql);
+
+    std::unique_ptr<Impl> d;
+};
+
+// A forward-only, read-only record set over one of three statement forms:
+//   SELECT * FROM t
+//   SELECT * FROM t WHERE Col=<integer>
+//   SELECT * FROM t ORDER BY Col
+// The rows are copied out when it opens, so record sets on one connection can be
+// walked in any interleaving.
+class RecordSet
+{
+public:
+    RecordSet();
+    ~RecordSet();
+    RecordSet(const RecordSet&) = delete;
+    RecordSet& operator=(const RecordSet&) = delete;
+
+    void Open(const QString& sql, Connection& connection);
+    void Close();
+    bool IsOpen() const;
+
+    // True once every row has been walked (at once for no row).
+    bool AtEnd() const;
+    void MoveNext();
+
+    // The column at a position of the current row, 0 first.
+    DbValue Field(int position) const;
+    int FieldCount() const;
+    QString FieldName(int position) const;
+
+    // For error messages: the table, the statement, the current row's place in
+    // the table (from 1).
+    QString TableName() const;
+    QString Source() const;
+    int64_t RowNumber() const;
+
+private:
+    std::shared_ptr<const TableData> mTable;
+    std::vector<uint32_t> mRows;
+    size_t mPosition = 0;
+    QString mSource;
+};

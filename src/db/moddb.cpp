@@ -1,0 +1,107 @@
+#include "moddb.h"
+
+#include "clock/kelvaraerror.h"
+#include "clock/textnum.h"
+#include "files/oxlfiles.h"
+
+namespace {
+[[noreturn]] void FieldError(const QString& cause, const RecordSet& records, int position)
+{
+    throw KelvaraError(QStringLiteral("%1: table \"%2\", row %3, column %4.")
+                           .arg(cause, records.TableName())
+                           .arg(records.RowNumber())
+                           .arg(position));
+}
+} // namespace
+
+QString GameDatabaseConnectionText()
+{
+    return QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;") + QStringLiteral("Data Source=") + ProgramFolder()
+        + QLatin1String(GameDatabaseFileName) + QStringLiteral(";");
+}
+
+std::unique_ptr<Connection> OpenGameDatabase()
+{
+    auto connection = std::make_unique<Connection>();
+    connection->Open(GameDatabaseConnectionText());
+    return connection;
+}
+
+int32_t FieldInt32(const RecordSet& records, int position)
+{
+    const DbValue value = records.Field(position);
+    if (value.IsNull())
+        FieldError(QStringLiteral("Invalid use of Null"), records, position);
+    double number = 0;
+    if (!value.ToNumber(&number))
+        FieldError(QStringLiteral("Type mismatch"), records, position);
+    try {
+        return ToInt32(number);
+    } catch (const KelvaraError&) {
+        FieldError(QStringLiteral("Overflow"), records, position);
+    }
+}
+
+QString FieldText(const RecordSet& records, int position)
+{
+    return records.Field(position).ToText();
+}
+
+clsStat LoadStatTable()
+{
+    clsStat stats;
+    const std::unique_ptr<Connection> connection = OpenGameDatabase();
+    RecordSet records;
+    records.Open(QStringLiteral("SELECT * FROM tblStat"), *connection);
+    while (!records.AtEnd()) {
+        const QString name = FieldText(records, 1);
+        stats.AddStat(FieldInt32(records, 0), name);
+        records.MoveNext();
+    }
+    records.Close();
+    connection->Close();
+    return stats;
+}
+
+clsItem LoadItemTable()
+{
+    clsItem items;
+    const std::unique_ptr<Connection> connection = OpenGameDatabase();
+    RecordSet itemRecords;
+    RecordSet rows;
+    itemRecords.Open(QStringLiteral("SELECT * FROM tblItem"), *connection);
+    while (!itemRecords.AtEnd()) {
+        QString prefix;
+        const DbValue material = itemRecords.Field(1);
+        if (!material.IsNull()) {
+            rows.Open(QStringLiteral("SELECT * FROM tblMaterial WHERE MaterialID=") + material.ToText(), *connection);
+            prefix = FieldText(rows, 1) + QLatin1Char(' ');
+            if (prefix == QLatin1String(" "))
+                prefix.clear();
+            rows.Close();
+        }
+
+        const int32_t itemID = FieldInt32(itemRecords, 0);
+        rows.Open(QStringLiteral("SELECT * FROM tblItemMinStatJunction WHERE ItemID=") + QString::number(itemID),
+                  *connection);
+        while (!rows.AtEnd()) {
+            items.AddMinStat(itemID, FieldInt32(rows, 1), FieldInt32(rows, 2));
+            rows.MoveNext();
+        }
+        rows.Close();
+
+        rows.Open(QStringLiteral("SELECT * FROM tblItemModStatJunction WHERE ItemID=") + QString::number(itemID),
+                  *connection);
+        while (!rows.AtEnd()) {
+            items.AddMod(FieldInt32(rows, 0), FieldInt32(rows, 1), FieldInt32(rows, 2), FieldInt32(rows, 3));
+            rows.MoveNext();
+        }
+        rows.Close();
+
+        items.AddItem(itemID, prefix + FieldText(itemRecords, 2));
+        itemRecords.MoveNext();
+    }
+    itemRecords.Close();
+    connection->Close();
+    return items;
+}

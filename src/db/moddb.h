@@ -1,0 +1,34 @@
+#pragma once
+
+#include "clsitem.h"
+#include "clsstat.h"
+#include "jetdb.h"
+
+#include <QString>
+
+#include <memory>
+
+// The game database beside the program, and the two tables loaded from it at start.
+
+inline constexpr char GameDatabaseFileName[] = "Kelvara.mdb";
+
+// "Provider=Microsoft.Jet.OLEDB.4.0;Data Source=" + the program folder + "Kelvara.mdb;"
+QString GameDatabaseConnectionText();
+
+// A new open connection to the game database; the caller owns it.
+std::unique_ptr<Connection> OpenGameDatabase();
+
+// The stats of tblStat, in name order.
+clsStat LoadStatTable();
+
+// The items of tblItem with their material names in front, with their requirement
+// rows (tblItemMinStatJunction) and mod rows (tblItemModStatJunction).
+clsItem LoadItemTable();
+
+// A column of the current row as a whole number. Null, a value out of the 32-bit
+// range and a text that is no number throw KelvaraError naming the table, the row
+// and the column.
+int32_t FieldInt32(const RecordSet& records, int position);
+
+// A column of the current row as text; Null gives the empty text.
+QString FieldText(const RecordSet& records, int position);
