@@ -68,7 +68,8 @@ private slots:
 
         // 10:20:30 on game day 10 at a real 14:30:00.
         const ClockCalibration cal = Record("14:30:00", "10:20:30", "03/10/0005");
-        const QString day15 = Lines("Day 15 of the month will be in ", "6 HOURS  5 MINUTES  31 SECONDS", "TODAY AT 8:35 PM");
+        const QString day15 =
+            Lines("Day 15 of the month will be in ", "6 HOURS  5 MINUTES  31 SECONDS", "TODAY AT 8:35 PM");
         const QString day2 =
             Lines("Day 2 of the month will be in ", "1 DAY  2 HOURS  5 MINUTES  31 SECONDS", "TOMORROW AT 4:35 PM");
         const QString day28 =
@@ -90,9 +91,11 @@ private slots:
         QTest::newRow("+15") << cal << "+15" << day15;
         QTest::newRow("15.4") << cal << "15.4" << day15;
         QTest::newRow("14.5 is 14")
-            << cal << "14.5" << Lines("Day 14 of the month will be in ", "4 HOURS  45 MINUTES  31 SECONDS", "TODAY AT 7:15 PM");
+            << cal << "14.5"
+            << Lines("Day 14 of the month will be in ", "4 HOURS  45 MINUTES  31 SECONDS", "TODAY AT 7:15 PM");
         QTest::newRow("15.5 is 16")
-            << cal << "15.5" << Lines("Day 16 of the month will be in ", "7 HOURS  25 MINUTES  31 SECONDS", "TODAY AT 9:55 PM");
+            << cal << "15.5"
+            << Lines("Day 16 of the month will be in ", "7 HOURS  25 MINUTES  31 SECONDS", "TODAY AT 9:55 PM");
         QTest::newRow("1.5") << cal << "1.5" << day2;
         QTest::newRow("2.5") << cal << "2.5" << day2;
         QTest::newRow("28.5") << cal << "28.5" << day28;
