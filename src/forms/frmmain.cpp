@@ -4,10 +4,13 @@
 #include "dialogs.h"
 #include "files/character.h"
 #include "files/oxlfiles.h"
+#include "dialogs.h"
 #include "frmdatetime.h"
+#include "frmnextgoodmoon.h"
 #include "globals.h"
 #include "guard.h"
 #include "modgeneral.h"
+#include "nextday.h"
 #include "formkit.h"
 
 #include <QAction>
@@ -136,7 +139,11 @@ frmMain::frmMain(QWidget* parent)
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-frmMain::~frmMain() = default;
+frmMain::~frmMain()
+{
+    // A window without an owner that was closed but not yet deleted goes with the main window.
+    delete mNextGoodMoon;
+}
 
 QString frmMain::Caption()
 {
@@ -160,6 +167,8 @@ void frmMain::Form_Unload()
         return;
     mUnloaded = true;
     mTimer->stop();
+    if (mNextGoodMoon)
+        mNextGoodMoon->close();
     try {
         WriteCalibrationFile(gCalibration);
     } catch (const KelvaraError& e) {
@@ -223,9 +232,23 @@ void frmMain::mnuOpenCharacterFile_Click()
     }
 }
 
-void frmMain::mnuNextGoodMoon_Click() {}
+void frmMain::mnuNextGoodMoon_Click()
+{
+    // One window at most: an open one is brought to the front with its contents.
+    if (!mNextGoodMoon || !mNextGoodMoon->isVisible())
+        mNextGoodMoon = new frmNextGoodMoon();
+    mNextGoodMoon->show();
+    mNextGoodMoon->raise();
+    mNextGoodMoon->activateWindow();
+}
 
-void frmMain::mnuNextDay_Click() {}
+void frmMain::mnuNextDay_Click()
+{
+    const QString answer = Dialogs::Input(this, NextDayPrompt(), Dialogs::Title());
+    // The forecast starts from the latest tick, after the input box has closed.
+    if (const auto message = NextDayMessage(answer, gCalibration))
+        Dialogs::Message(this, *message);
+}
 
 void frmMain::mnuItemStats_Click() {}
 

@@ -1,9 +1,11 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPointer>
 
 class QLabel;
 class QTimer;
+class frmNextGoodMoon;
 
 // The main window: shows the real and the game clock side by side, refreshed twice a
 // second, the character read last, and offers every other command from its menu.
@@ -48,4 +50,6 @@ private:
     QLabel* mKelvaraDate;
     QTimer* mTimer;
     bool mUnloaded = false;
+    // The countdown window while it is open; it has no owner and closes itself.
+    QPointer<frmNextGoodMoon> mNextGoodMoon;
 };

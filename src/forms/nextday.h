@@ -1,0 +1,20 @@
+#pragma once
+
+#include "clock/gameclock.h"
+
+#include <QString>
+
+#include <optional>
+
+// "Next Specified Day": the player types a day of the game month and is told when
+// it next begins.
+
+// The input box's prompt.
+inline QString NextDayPrompt()
+{
+    return QStringLiteral("Enter day (1-28)");
+}
+
+// The message for the typed answer, from the calibration at hand, or nothing when
+// the command ends without a word (Cancel, an empty answer, 0 or no number).
+std::optional<QString> NextDayMessage(const QString& answer, const ClockCalibration& calibration);
