@@ -15,6 +15,7 @@
 #include <cmath>
 #include <cstring>
 #include <limits>
+#include <optional>
 
 namespace jet {
 namespace {
@@ -192,6 +193,13 @@ public:
         return quint32(bytes_.size() / kPageSize - 1);
     }
     quint8* Page(quint32 number) { return bytes_.data() + std::size_t(number) * kPageSize; }
+
+    // The start of a row on a data page, from its (page << 8) | row number. Valid until the next Allocate().
+    quint8* Row(quint32 pageRow)
+    {
+        const quint8* entry = Page(pageRow >> 8) + kDataPageHeader + 2 * (pageRow & 0xFF);
+        return Page(pageRow >> 8) + (entry[0] | entry[1] << 8);
+    }
     QByteArray Bytes() const { return QByteArray(reinterpret_cast<const char*>(bytes_.data()), qsizetype(bytes_.size())); }
 
 private:
@@ -219,9 +227,6 @@ public:
         Put16(page + 2, quint32(top_ - kDataPageHeader - 2 * count_));
         return (page_ << 8) | quint32(count_ - 1);
     }
-
-    // Where the last row placed starts, to patch it once a later row's position is known.
-    quint8* LastRow() { return file_.Page(page_) + top_; }
 
     // Continues on the given page, already allocated (the first usage-map page).
     void UsePage(quint32 page) { BeginPage(page); }
@@ -335,7 +340,7 @@ private:
     void WriteRows(Written& table, const std::vector<std::vector<Value>>& rows);
     void EncodeRow(const TableLayout& layout, const std::vector<Value>& row, Place place, RowPacker& lval,
                    std::vector<quint8>& out);
-    static QByteArray EncodeMemo(const QByteArray& data, bool inlineAllowed, RowPacker& lval);
+    static QByteArray EncodeMemo(const QByteArray& data, bool inlineAllowed, RowPacker& lval, PageFile& file);
     std::vector<quint8> UsageMap(const std::vector<quint32>& pages);
     void WriteDefinition(const Written& table, quint32 usageMap, quint32 freeMap);
     void WriteHeader();
@@ -422,7 +427,7 @@ void Builder::WriteDefinition(const Written& table, quint32 usageMap, quint32 fr
     Q_ASSERT(from == stream.size());
 }
 
-QByteArray Builder::EncodeMemo(const QByteArray& data, bool inlineAllowed, RowPacker& lval)
+QByteArray Builder::EncodeMemo(const QByteArray& data, bool inlineAllowed, RowPacker& lval, PageFile& file)
 {
     const int length = int(data.size());
     QByteArray field(kMemoReference, '\0');
@@ -438,14 +443,14 @@ QByteArray Builder::EncodeMemo(const QByteArray& data, bool inlineAllowed, RowPa
     } else {
         // A chain of links, each [next link as (page << 8) | row][data]; the last link points nowhere.
         std::vector<quint8> link;
-        quint8* previous = nullptr;
+        std::optional<quint32> previous;
         for (int from = 0; from < length; from += kLvalChunk) {
             const int take = std::min(kLvalChunk, length - from);
             link.assign(4, 0);
             link.insert(link.end(), bytes + from, bytes + from + take);
             const quint32 at = lval.Place(link.data(), int(link.size()));
-            Put32(previous ? previous : f + 4, at);
-            previous = lval.LastRow();
+            Put32(previous ? file.Row(*previous) : f + 4, at);
+            previous = at;
         }
     }
     return field;
@@ -529,7 +534,7 @@ void Builder::EncodeRow(const TableLayout& layout, const std::vector<Value>& row
         case kText: out.insert(out.end(), texts_[i].begin(), texts_[i].end()); break;
         case kMemo: {
             const int extra = int(std::min<qsizetype>(kInlineMemoMax, texts_[i].size()));
-            const QByteArray field = EncodeMemo(texts_[i], rowSize + extra <= kMaxRowSize, lval);
+            const QByteArray field = EncodeMemo(texts_[i], rowSize + extra <= kMaxRowSize, lval, file_);
             rowSize += int(field.size()) - kMemoReference;
             out.insert(out.end(), field.begin(), field.end());
             break;
