@@ -8,7 +8,6 @@
 #include <QStringDecoder>
 
 #include <cmath>
-#include <limits>
 
 namespace jet {
 
@@ -42,20 +41,6 @@ Column ParseHeaderCell(const csv::Cell& cell, const QString& path, int line, std
     if (!type)
         Fail(path, line, index, name, QStringLiteral("unknown type \"%1\" (known: %2)").arg(typeName, TypeList()));
     return Column{name, *type};
-}
-
-struct IntegerRange {
-    qint64 low;
-    qint64 high;
-};
-
-IntegerRange RangeOf(ColumnType type)
-{
-    switch (type) {
-    case ColumnType::Byte: return {0, 255};
-    case ColumnType::Integer: return {-32768, 32767};
-    default: return {std::numeric_limits<qint32>::min(), std::numeric_limits<qint32>::max()};
-    }
 }
 
 struct CellError {
@@ -95,10 +80,8 @@ Value ParseCell(const csv::Cell& cell, const Column& column, const QString& path
         const qint64 value = text.toLongLong(&ok);
         if (!ok)
             fail(QStringLiteral("\"%1\" is not a whole number").arg(text));
-        const IntegerRange range = RangeOf(column.type);
-        if (value < range.low || value > range.high)
-            fail(QStringLiteral("%1 is out of range for %2 (%3 .. %4)")
-                     .arg(value).arg(ColumnTypeName(column.type)).arg(range.low).arg(range.high));
+        if (const auto problem = format::CheckInteger(value, column.type))
+            fail(*problem);
         return value;
     }
     case ColumnType::Double: {
@@ -113,8 +96,8 @@ Value ParseCell(const csv::Cell& cell, const Column& column, const QString& path
             fail(QStringLiteral("\"%1\" is not an amount with at most four decimals").arg(text));
         return text;
     case ColumnType::Text:
-        if (text.size() > 255)
-            fail(QStringLiteral("text of %1 characters is longer than 255").arg(text.size()));
+        if (const auto problem = format::CheckText(text))
+            fail(*problem);
         return text;
     case ColumnType::Memo:
         return text;

@@ -20,6 +20,7 @@
 namespace jet {
 namespace {
 
+using format::kMaxTextLength;
 using format::kPageSize;
 
 constexpr int kDataPageHeader = 14;  // type, 0x01, free space, owner, 4 unknown bytes, row count
@@ -36,7 +37,6 @@ constexpr int kColumnEntry = 25;
 constexpr int kTdefContinuationHeader = 8;
 constexpr int kMaxColumns = 255;
 constexpr int kMaxNameLength = 64;
-constexpr int kMaxTextLength = 255;
 constexpr int kMapBitsPerPage = (kPageSize - 4) * 8;
 constexpr int kMaxInlineMapBytes = 4000;
 constexpr quint32 kCatalogPage = 2;
@@ -284,14 +284,13 @@ struct Place {
     throw Error((place.Text() + QStringLiteral(": ") + what).toStdString());
 }
 
-qint64 IntegerIn(const Value& value, qint64 low, qint64 high, const char* typeName, const Place& place)
+qint64 IntegerIn(const Value& value, ColumnType type, const Place& place)
 {
     const qint64* v = std::get_if<qint64>(&value);
     if (!v)
-        Fail(place, QStringLiteral("a %1 column takes whole numbers").arg(QLatin1String(typeName)));
-    if (*v < low || *v > high)
-        Fail(place, QStringLiteral("%1 is out of range for %2 (%3 .. %4)")
-                        .arg(*v).arg(QLatin1String(typeName)).arg(low).arg(high));
+        Fail(place, QStringLiteral("a %1 column takes whole numbers").arg(ColumnTypeName(type)));
+    if (const auto problem = format::CheckInteger(*v, type))
+        Fail(place, *problem);
     return *v;
 }
 
@@ -477,8 +476,8 @@ void Builder::EncodeRow(const TableLayout& layout, const std::vector<Value>& row
         const QString* text = std::get_if<QString>(&row[i]);
         if (!text)
             Fail(place, QStringLiteral("a %1 column takes text").arg(column.code == kText ? QLatin1String("text") : QLatin1String("memo")));
-        if (column.code == kText && text->size() > kMaxTextLength)
-            Fail(place, QStringLiteral("text of %1 characters is longer than %2").arg(text->size()).arg(kMaxTextLength));
+        if (const auto problem = column.code == kText ? format::CheckText(*text) : std::nullopt)
+            Fail(place, *problem);
         texts_[i] = format::EncodeText(*text, column.code == kText || text->size() <= kCompressedMemoMax);
         if (column.code == kMemo && texts_[i].size() > kMaxMemoBytes)
             Fail(place, QStringLiteral("memo of %1 characters is too long").arg(text->size()));
@@ -511,12 +510,9 @@ void Builder::EncodeRow(const TableLayout& layout, const std::vector<Value>& row
                 mask[i / 8] &= quint8(~(1 << (i % 8)));
             break;
         }
-        case kByte: fixed[0] = quint8(IntegerIn(value, 0, 255, "byte", place)); break;
-        case kInt: Put16(fixed, quint32(IntegerIn(value, -32768, 32767, "int", place))); break;
-        case kLong:
-            Put32(fixed, quint32(IntegerIn(value, std::numeric_limits<qint32>::min(),
-                                           std::numeric_limits<qint32>::max(), "long", place)));
-            break;
+        case kByte: fixed[0] = quint8(IntegerIn(value, ColumnType::Byte, place)); break;
+        case kInt: Put16(fixed, quint32(IntegerIn(value, ColumnType::Integer, place))); break;
+        case kLong: Put32(fixed, quint32(IntegerIn(value, ColumnType::Long, place))); break;
         case kMoney: Put64(fixed, quint64(CurrencyUnits(value, place))); break;
         case kDouble: {
             double d;
@@ -722,78 +718,4 @@ std::optional<ColumnType> ColumnTypeFromName(QStringView name)
     return std::nullopt;
 }
 
-namespace format {
-
-QByteArray EncodeText(QStringView text, bool allowCompression)
-{
-    QByteArray plain;
-    plain.reserve(2 * text.size());
-    bool compressible = allowCompression;
-    for (const QChar c : text) {
-        plain.append(char(c.unicode() & 0xFF));
-        plain.append(char(c.unicode() >> 8));
-        if ((c.unicode() & 0xFF) == 0)
-            compressible = false;
-    }
-    if (!compressible || text.size() < 3)
-        return plain;
-    QByteArray packed("\xFF\xFE", 2);
-    bool oneByte = true;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const char16_t c = text[i].unicode();
-        bool wantOneByte = c < 0x100;
-        // Switching back to one-byte characters pays only for a run of at least two of them.
-        if (wantOneByte && !oneByte)
-            wantOneByte = i + 1 < text.size() && text[i + 1].unicode() < 0x100;
-        if (wantOneByte != oneByte) {
-            packed.append('\0');
-            oneByte = wantOneByte;
-        }
-        packed.append(char(c & 0xFF));
-        if (!oneByte)
-            packed.append(char(c >> 8));
-        if (packed.size() >= plain.size())
-            return plain;
-    }
-    return packed;
-}
-
-std::optional<qint64> ParseCurrency(QStringView text)
-{
-    qsizetype i = 0;
-    const bool negative = i < text.size() && text[i] == u'-';
-    if (i < text.size() && (text[i] == u'-' || text[i] == u'+'))
-        ++i;
-    quint64 units = 0;
-    int digits = 0;
-    int decimals = -1;  // -1 before the point
-    constexpr quint64 kLimit = quint64(std::numeric_limits<qint64>::max()) + 1;
-    for (; i < text.size(); ++i) {
-        const QChar c = text[i];
-        if (c == u'.' && decimals < 0) {
-            decimals = 0;
-            continue;
-        }
-        if (c < u'0' || c > u'9')
-            return std::nullopt;
-        if (decimals >= 0 && ++decimals > 4)
-            return std::nullopt;
-        units = units * 10 + quint64(c.unicode() - u'0');
-        if (units > kLimit)
-            return std::nullopt;
-        ++digits;
-    }
-    if (digits == 0)
-        return std::nullopt;
-    for (int d = std::max(decimals, 0); d < 4; ++d) {
-        units *= 10;
-        if (units > kLimit)
-            return std::nullopt;
-    }
-    if (!negative && units == kLimit)
-        return std::nullopt;
-    return negative ? qint64(0 - units) : qint64(units);
-}
-
-} // namespace format
 } // namespace jet
