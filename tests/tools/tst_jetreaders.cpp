@@ -246,32 +246,23 @@ bool JsonCellMatches(const QJsonValue& cell, ColumnType type, const Value& expec
     return false;
 }
 
-QString SchemaTypeName(ColumnType type)
-{
-    switch (type) {
-    case ColumnType::Boolean: return QStringLiteral("Boolean");
-    case ColumnType::Byte: return QStringLiteral("Byte");
-    case ColumnType::Integer: return QStringLiteral("Integer");
-    case ColumnType::Long: return QStringLiteral("Long Integer");
-    case ColumnType::Currency: return QStringLiteral("Currency");
-    case ColumnType::Double: return QStringLiteral("Double");
-    case ColumnType::Text: return QStringLiteral("Text (255)");
-    case ColumnType::Memo: return QStringLiteral("Memo/Hyperlink (255)");
-    }
-    return {};
-}
+// How each reader names a column type: mdb-schema, and mdb-reader's column "type".
+struct ReaderTypeNames {
+    QString schema;
+    QString js;
+};
 
-QString JsTypeName(ColumnType type)
+ReaderTypeNames NamesOf(ColumnType type)
 {
     switch (type) {
-    case ColumnType::Boolean: return QStringLiteral("boolean");
-    case ColumnType::Byte: return QStringLiteral("byte");
-    case ColumnType::Integer: return QStringLiteral("integer");
-    case ColumnType::Long: return QStringLiteral("long");
-    case ColumnType::Currency: return QStringLiteral("currency");
-    case ColumnType::Double: return QStringLiteral("double");
-    case ColumnType::Text: return QStringLiteral("text");
-    case ColumnType::Memo: return QStringLiteral("memo");
+    case ColumnType::Boolean: return {u"Boolean"_qs, u"boolean"_qs};
+    case ColumnType::Byte: return {u"Byte"_qs, u"byte"_qs};
+    case ColumnType::Integer: return {u"Integer"_qs, u"integer"_qs};
+    case ColumnType::Long: return {u"Long Integer"_qs, u"long"_qs};
+    case ColumnType::Currency: return {u"Currency"_qs, u"currency"_qs};
+    case ColumnType::Double: return {u"Double"_qs, u"double"_qs};
+    case ColumnType::Text: return {u"Text (255)"_qs, u"text"_qs};
+    case ColumnType::Memo: return {u"Memo/Hyperlink (255)"_qs, u"memo"_qs};
     }
     return {};
 }
@@ -366,7 +357,7 @@ void TestJetReaders::CompareMdbtools(const QString& path, const std::vector<jet:
                 columns << m.captured(1) + u' ' + m.captured(2);
         }
         for (const jet::Column& c : t.columns)
-            expectedColumns << c.name + u' ' + SchemaTypeName(c.type);
+            expectedColumns << c.name + u' ' + NamesOf(c.type).schema;
         if (columns != expectedColumns)
             diff.Add(QStringLiteral("mdb-schema %1: %2, expected %3")
                          .arg(t.name, columns.join(u','), expectedColumns.join(u',')));
@@ -421,7 +412,7 @@ void TestJetReaders::CompareMdbReader(const QString& path, const std::vector<jet
         for (qsizetype c = 0; c < t.columns.size(); ++c) {
             const QJsonObject column = columns.at(c).toObject();
             if (column.value(u"name").toString() != t.columns[c].name
-                || column.value(u"type").toString() != JsTypeName(t.columns[c].type))
+                || column.value(u"type").toString() != NamesOf(t.columns[c].type).js)
                 diff.Add(QStringLiteral("mdb-reader %1: column %2 is %3 %4").arg(t.name).arg(c)
                              .arg(column.value(u"name").toString(), column.value(u"type").toString()));
         }
