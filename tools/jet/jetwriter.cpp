@@ -39,6 +39,7 @@ constexpr int kMaxColumns = 255;
 constexpr int kMaxNameLength = 64;
 constexpr int kMapBitsPerPage = (kPageSize - 4) * 8;
 constexpr int kMaxInlineMapBytes = 4000;
+constexpr std::size_t kMaxPages = std::size_t(1) << 24;
 constexpr quint32 kCatalogPage = 2;
 constexpr quint32 kFirstMapPage = 1;
 constexpr quint16 kGeneralSortOrder = 0x0409;
@@ -189,6 +190,9 @@ class PageFile {
 public:
     quint32 Allocate()
     {
+        // Rows are addressed as (page << 8) | row in 32 bits, so page numbers have 24 bits.
+        if (bytes_.size() / kPageSize >= kMaxPages)
+            throw Error("the database would need more pages than the format can address");
         bytes_.resize(bytes_.size() + kPageSize, 0);
         return quint32(bytes_.size() / kPageSize - 1);
     }
