@@ -25,6 +25,16 @@ install_missing() {
     fi
 }
 
+# The tests read our files back with the mdb-reader npm package as well; install it from the committed lock
+# file unless node_modules already matches that file.
+install_js_reader() {
+    local dir=tests/tools/jsreader
+    if ! cmp -s "$dir/package-lock.json" "$dir/node_modules/.installed-lock.json"; then
+        (cd "$dir" && npm ci --no-audit --no-fund --loglevel=error)
+        cp "$dir/package-lock.json" "$dir/node_modules/.installed-lock.json"
+    fi
+}
+
 build() { # build DIR [cmake options...]
     local dir=$1; shift
     cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
@@ -38,6 +48,7 @@ case "$mode" in
         exec ./build/kelvara-utility
         ;;
     test)
+        install_js_reader
         build build -DKELVARA_WERROR=ON
         (cd build && ctest --output-on-failure -j "$jobs")
         build build-asan -DKELVARA_WERROR=ON -DKELVARA_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug
