@@ -1,6 +1,7 @@
 #include "frmmain.h"
 
 #include "clock/kelvaraerror.h"
+#include "db/moddb.h"
 #include "dialogs.h"
 #include "files/character.h"
 #include "files/oxlfiles.h"
@@ -157,6 +158,8 @@ void frmMain::Form_Load()
 {
     gCharacterFolder = ReadCharacterFolder();
     gCalibration = ReadCalibrationFile();
+    gStatTable = LoadStatTable();
+    gItemTable = LoadItemTable();
     setWindowTitle(Caption());
     mTimer->start();
 }

@@ -3,3 +3,5 @@
 ClockCalibration gCalibration;
 QString gCharacterFolder;
 CharacterRecord gCharacter;
+clsStat gStatTable;
+clsItem gItemTable;

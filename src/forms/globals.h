@@ -1,6 +1,8 @@
 #pragma once
 
 #include "clock/gameclock.h"
+#include "db/clsitem.h"
+#include "db/clsstat.h"
 #include "files/character.h"
 
 #include <QString>
@@ -13,3 +15,6 @@ extern ClockCalibration gCalibration;
 extern QString gCharacterFolder;
 // The character file read last.
 extern CharacterRecord gCharacter;
+// The game's stats and items, loaded from the game database at start.
+extern clsStat gStatTable;
+extern clsItem gItemTable;

@@ -49,6 +49,7 @@ private slots:
     {
         mDir = new QTemporaryDir;
         SetProgramFolder(mDir->path());
+        QVERIFY(QFile::copy(QStringLiteral(KELVARA_SAMPLE_DB), mDir->filePath(QStringLiteral("Kelvara.mdb"))));
         mNow = QDateTime(QDate(2026, 12, 6), QTime(0, 29, 59));
         SystemClock::SetSource([this] { return mNow; });
         mMessages.clear();

@@ -97,6 +97,7 @@ private slots:
         QVERIFY(mDir->isValid());
         QVERIFY(QDir().mkpath(Program()));
         SetProgramFolder(Program());
+        QVERIFY(QFile::copy(QStringLiteral(KELVARA_SAMPLE_DB), Program() + QStringLiteral("/Kelvara.mdb")));
         gCharacter = CharacterRecord();
         mShownFolders.clear();
         mShownFilters.clear();
