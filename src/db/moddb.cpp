@@ -54,6 +54,9 @@ clsStat LoadStatTable()
     RecordSet records;
     records.Open(QStringLiteral("SELECT * FROM tblStat"), *connection);
     while (!records.AtEnd()) {
+        // A stat needs a name: Null is an error here, unlike in the item names.
+        if (records.Field(1).IsNull())
+            FieldError(QStringLiteral("Invalid use of Null"), records, 1);
         const QString name = FieldText(records, 1);
         stats.AddStat(FieldInt32(records, 0), name);
         records.MoveNext();
