@@ -10,6 +10,8 @@
 #include <QRegularExpression>
 #include <QtEndian>
 
+#include <optional>
+
 #include <algorithm>
 #include <cmath>
 #include <cstring>
@@ -115,8 +117,16 @@ struct Connection::Impl
 {
     HandlePtr mdb;
     QString path;
-    std::map<QString, std::shared_ptr<const TableData>> tables; // by upper-cased name
-    std::map<std::pair<QString, int>, std::unordered_map<int64_t, std::vector<uint32_t>>> indexes;
+    // Tables by the name they were asked for; another spelling finds the same table.
+    QHash<QString, std::shared_ptr<const TableData>> tables;
+    // Per table and column: the rows that hold a whole number, grouped by that
+    // number, each group in table order. A number's group is rows[begin, end).
+    struct Index
+    {
+        std::unordered_map<int64_t, std::pair<uint32_t, uint32_t>> groups;
+        std::shared_ptr<std::vector<uint32_t>> rows;
+    };
+    std::map<std::pair<const TableData*, int>, Index> indexes;
 
     MdbCatalogEntry* FindEntry(const QString& name)
     {
@@ -130,12 +140,40 @@ struct Connection::Impl
         return nullptr;
     }
 
-    DbValue Decode(MdbColumn* column, const MdbField& field, const QString& tableName)
+    // Whether a column of the row just fetched is Null, from the row's null mask.
+    // Only needed to tell a Null text from an empty one: both come bound with no bytes.
+    bool RowNullBit(MdbTableDef* table, MdbColumn* column, const QString& tableName)
+    {
+        int start = 0;
+        size_t length = 0;
+        if (table->cur_row < 1 || mdb_find_row(mdb.get(), static_cast<int>(table->cur_row) - 1, &start, &length) != 0)
+            Damaged(path, QStringLiteral("a row of table \"%1\" cannot be found").arg(tableName));
+        start &= OffsetMask;
+        if (length < 2 || start + length > PageSize)
+            Damaged(path, QStringLiteral("a row of table \"%1\" cannot be read").arg(tableName));
+        const int rowEnd = start + static_cast<int>(length) - 1;
+        const int columns = qFromLittleEndian<quint16>(mdb->pg_buf + start);
+        const int maskSize = (columns + 7) / 8;
+        const int byte = column->col_num / 8;
+        const int at = rowEnd - maskSize + 1 + byte;
+        if (byte >= maskSize || at < start || at >= PageSize)
+            return true; // a column the row does not have
+        return (mdb->pg_buf[at] & (1 << (column->col_num % 8))) == 0;
+    }
+
+    // Appends the value of a column of the row just fetched, as mdbtools bound it.
+    void Decode(TableData& data, MdbTableDef* table, MdbColumn* column, const QString& tableName)
     {
         if (column->col_type == MDB_BOOL)
-            return DbValue::Boolean(!field.is_null); // the null bit holds a yes/no value
-        if (field.is_null)
-            return {};
+            return data.AppendBoolean(column->cur_value_len == 0); // the null bit holds a yes/no value
+        MdbField field{};
+        field.start = column->cur_value_start;
+        field.siz = column->cur_value_len;
+        if (field.siz == 0) {
+            const bool variable = column->col_type == MDB_TEXT || column->col_type == MDB_MEMO;
+            if (!variable || RowNullBit(table, column, tableName))
+                return data.AppendNull();
+        }
         if (field.start < 0 || field.siz < 0 || field.start + field.siz > PageSize)
             Damaged(path, QStringLiteral("a row of table \"%1\" lies outside its page").arg(tableName));
         const auto* p = mdb->pg_buf + field.start;
@@ -146,25 +184,25 @@ struct Connection::Impl
         switch (column->col_type) {
         case MDB_BYTE:
             need(1);
-            return DbValue::Integer(ReadInt(p, 1));
+            return data.AppendInteger(ReadInt(p, 1));
         case MDB_INT:
             need(2);
-            return DbValue::Integer(ReadInt(p, 2));
+            return data.AppendInteger(ReadInt(p, 2));
         case MDB_LONGINT:
             need(4);
-            return DbValue::Integer(ReadInt(p, 4));
+            return data.AppendInteger(ReadInt(p, 4));
         case MDB_MONEY:
             need(8);
-            return DbValue::Double(static_cast<double>(ReadInt(p, 8)) / 10000.0);
+            return data.AppendDouble(static_cast<double>(ReadInt(p, 8)) / 10000.0);
         case MDB_FLOAT:
             need(4);
-            return DbValue::Double(ReadFloat(p));
+            return data.AppendDouble(ReadFloat(p));
         case MDB_DOUBLE:
             need(8);
-            return DbValue::Double(ReadDouble(p));
+            return data.AppendDouble(ReadDouble(p));
         case MDB_DATETIME:
             need(8);
-            return DbValue::DateTime(ReadDouble(p));
+            return data.AppendDouble(ReadDouble(p), DbValue::Kind::DateTime);
         case MDB_NUMERIC: {
             need(17);
             const GText text(mdb_numeric_to_string(mdb.get(), field.start, column->col_scale, column->col_prec));
@@ -173,21 +211,21 @@ struct Connection::Impl
             if (column->col_scale == 0) {
                 const qlonglong whole = digits.toLongLong(&ok);
                 if (ok)
-                    return DbValue::Integer(whole);
+                    return data.AppendInteger(whole);
             }
             const double value = digits.toDouble(&ok);
-            return ok ? DbValue::Double(value) : DbValue();
+            return ok ? data.AppendDouble(value) : data.AppendNull();
         }
         case MDB_TEXT:
         case MDB_MEMO:
         case MDB_REPID: {
             if (field.siz == 0)
-                return DbValue::Text(QString());
+                return data.AppendText(QString());
             const GText text(mdb_col_to_string(mdb.get(), mdb->pg_buf, field.start, column->col_type, field.siz));
-            return DbValue::Text(text ? QString::fromUtf8(text.get()) : QString());
+            return data.AppendText(text ? QString::fromUtf8(text.get()) : QString());
         }
         default:
-            return {}; // pictures and other binary data carry no value the program reads
+            return data.AppendNull(); // pictures and other binary data carry no value the program reads
         }
     }
 
@@ -212,26 +250,13 @@ struct Connection::Impl
         }
         auto data = std::make_shared<TableData>(QString::fromUtf8(entry->object_name), names);
 
-        std::vector<MdbField> fields(table->num_cols);
         mdb_rewind_table(table.get());
         size_t rows = 0;
         while (mdb_fetch_row(table.get())) {
             if (++rows > MaxRows)
                 Damaged(path, QStringLiteral("table \"%1\" does not end").arg(name));
-            int start = 0;
-            size_t length = 0;
-            if (table->cur_row < 1 || mdb_find_row(mdb.get(), static_cast<int>(table->cur_row) - 1, &start, &length) != 0)
-                Damaged(path, QStringLiteral("a row of table \"%1\" cannot be found").arg(name));
-            start &= OffsetMask;
-            if (length == 0 || start + length > PageSize
-                || mdb_crack_row(table.get(), start, length, fields.data()) < 0)
-                Damaged(path, QStringLiteral("a row of table \"%1\" cannot be read").arg(name));
-            for (unsigned i = 0; i < table->num_cols; ++i) {
-                const int colnum = fields[i].colnum;
-                if (colnum < 0 || static_cast<unsigned>(colnum) >= table->num_cols)
-                    Damaged(path, QStringLiteral("a row of table \"%1\" cannot be read").arg(name));
-                data->Append(Decode(columns[static_cast<size_t>(colnum)], fields[i], name));
-            }
+            for (MdbColumn* column : columns)
+                Decode(*data, table.get(), column, name);
         }
         return data;
     }
@@ -280,39 +305,57 @@ std::shared_ptr<const TableData> Connection::Table(const QString& name)
 {
     if (!d)
         throw KelvaraError(QStringLiteral("The connection to the database is not open."));
-    const QString key = name.toUpper();
-    auto found = d->tables.find(key);
-    if (found == d->tables.end())
-        found = d->tables.emplace(key, d->Read(name)).first;
-    return found->second;
+    if (const auto found = d->tables.constFind(name); found != d->tables.constEnd())
+        return *found;
+    for (auto it = d->tables.constBegin(); it != d->tables.constEnd(); ++it) {
+        if (it.key().compare(name, Qt::CaseInsensitive) == 0)
+            return d->tables[name] = *it;
+    }
+    return d->tables[name] = d->Read(name);
 }
 
-const std::vector<uint32_t>& Connection::RowsWhere(const QString& tableName, const QString& columnName, int64_t key,
-                                                   const QString& sql)
+Connection::RowRun Connection::RowsWhere(const TableData& table, const QString& columnName, int64_t key,
+                                         const QString& sql)
 {
-    const std::shared_ptr<const TableData> table = Table(tableName);
-    const int column = table->ColumnIndex(columnName);
+    const int column = table.ColumnIndex(columnName);
     if (column < 0)
-        throw KelvaraError(QStringLiteral("No column \"%1\" in table \"%2\": %3").arg(columnName, table->Name(), sql));
+        throw KelvaraError(QStringLiteral("No column \"%1\" in table \"%2\": %3").arg(columnName, table.Name(), sql));
 
-    auto index = d->indexes.find({tableName.toUpper(), column});
+    auto index = d->indexes.find({&table, column});
     if (index == d->indexes.end()) {
-        std::unordered_map<int64_t, std::vector<uint32_t>> built;
-        for (size_t row = 0; row < table->RowCount(); ++row) {
-            const DbValue value = table->Value(row, column);
+        // Two passes: count the rows of each number, then place every row in its group.
+        std::vector<int64_t> keys(table.RowCount());
+        std::vector<bool> indexed(table.RowCount());
+        Impl::Index built;
+        for (size_t row = 0; row < table.RowCount(); ++row) {
+            const DbValue value = table.Value(row, column);
             if (value.kind() == DbValue::Kind::Text)
                 throw KelvaraError(QStringLiteral("Data type mismatch in criteria expression: %1").arg(sql));
             double number = 0;
             // Null matches nothing; a fraction matches no whole number.
             if (!value.ToNumber(&number) || number != std::floor(number) || std::fabs(number) > 9.0e18)
                 continue;
-            built[static_cast<int64_t>(number)].push_back(static_cast<uint32_t>(row));
+            keys[row] = static_cast<int64_t>(number);
+            indexed[row] = true;
+            ++built.groups[keys[row]].second;
         }
-        index = d->indexes.emplace(std::pair{tableName.toUpper(), column}, std::move(built)).first;
+        uint32_t next = 0;
+        for (auto& [k, group] : built.groups) {
+            group.first = next;
+            next += group.second;
+            group.second = group.first;
+        }
+        built.rows = std::make_shared<std::vector<uint32_t>>(next);
+        for (size_t row = 0; row < table.RowCount(); ++row) {
+            if (indexed[row])
+                (*built.rows)[built.groups[keys[row]].second++] = static_cast<uint32_t>(row);
+        }
+        index = d->indexes.emplace(std::pair{&table, column}, std::move(built)).first;
     }
-    static const std::vector<uint32_t> none;
-    const auto rows = index->second.find(key);
-    return rows == index->second.end() ? none : rows->second;
+    const auto group = index->second.groups.find(key);
+    if (group == index->second.groups.end())
+        return {index->second.rows, 0, 0};
+    return {index->second.rows, group->second.first, group->second.second};
 }
 
 RecordSet::RecordSet() = default;
@@ -338,52 +381,179 @@ bool SortsBefore(const DbValue& a, const DbValue& b)
     return x < y;
 }
 
+// The three statement forms, read token by token: names plain or in brackets,
+// keywords in any letter case, blanks anywhere between tokens.
+struct Statement
+{
+    QString table;
+    QString whereColumn;
+    int64_t key = 0;
+    QString orderColumn;
+};
+
+class Tokens
+{
+public:
+    explicit Tokens(QStringView text)
+        : mText(text)
+    {
+    }
+
+    bool AtEnd()
+    {
+        SkipBlanks();
+        return mPos >= mText.size();
+    }
+
+    bool Keyword(const char* word)
+    {
+        SkipBlanks();
+        const QStringView rest = mText.mid(mPos);
+        const auto length = static_cast<qsizetype>(std::strlen(word));
+        if (rest.size() < length)
+            return false;
+        for (qsizetype i = 0; i < length; ++i) {
+            const char16_t c = rest[i].unicode();
+            if ((c >= u'a' && c <= u'z' ? c - 32 : c) != static_cast<char16_t>(word[i]))
+                return false;
+        }
+        if (rest.size() > length && IsNameChar(rest[length]))
+            return false;
+        mPos += length;
+        return true;
+    }
+
+    bool Symbol(char symbol)
+    {
+        SkipBlanks();
+        if (mPos < mText.size() && mText[mPos] == QLatin1Char(symbol)) {
+            ++mPos;
+            return true;
+        }
+        return false;
+    }
+
+    std::optional<QString> Name()
+    {
+        SkipBlanks();
+        const qsizetype start = mPos;
+        if (mPos < mText.size() && mText[mPos] == QLatin1Char('[')) {
+            const qsizetype close = mText.indexOf(QLatin1Char(']'), mPos + 1);
+            if (close <= mPos + 1)
+                return std::nullopt;
+            mPos = close + 1;
+            return mText.mid(start + 1, close - start - 1).toString();
+        }
+        if (mPos >= mText.size() || mText[mPos].isDigit() || !IsNameChar(mText[mPos]))
+            return std::nullopt;
+        while (mPos < mText.size() && IsNameChar(mText[mPos]))
+            ++mPos;
+        return mText.mid(start, mPos - start).toString();
+    }
+
+    std::optional<int64_t> Integer()
+    {
+        SkipBlanks();
+        const qsizetype start = mPos;
+        if (mPos < mText.size() && (mText[mPos] == QLatin1Char('-') || mText[mPos] == QLatin1Char('+')))
+            ++mPos;
+        const qsizetype digits = mPos;
+        while (mPos < mText.size() && mText[mPos] >= QLatin1Char('0') && mText[mPos] <= QLatin1Char('9'))
+            ++mPos;
+        if (mPos == digits || mPos - digits > 18 || (mPos < mText.size() && IsNameChar(mText[mPos])))
+            return std::nullopt;
+        return mText.mid(start, mPos - start).toLongLong();
+    }
+
+private:
+    static bool IsNameChar(QChar c)
+    {
+        return (c >= QLatin1Char('a') && c <= QLatin1Char('z')) || (c >= QLatin1Char('A') && c <= QLatin1Char('Z'))
+            || (c >= QLatin1Char('0') && c <= QLatin1Char('9')) || c == QLatin1Char('_');
+    }
+
+    void SkipBlanks()
+    {
+        while (mPos < mText.size() && mText[mPos].isSpace())
+            ++mPos;
+    }
+
+    QStringView mText;
+    qsizetype mPos = 0;
+};
+
+std::optional<Statement> ParseStatement(QStringView sql)
+{
+    Tokens tokens(sql);
+    Statement statement;
+    if (!tokens.Keyword("SELECT") || !tokens.Symbol('*') || !tokens.Keyword("FROM"))
+        return std::nullopt;
+    const std::optional<QString> table = tokens.Name();
+    if (!table)
+        return std::nullopt;
+    statement.table = *table;
+    if (tokens.Keyword("WHERE")) {
+        const std::optional<QString> column = tokens.Name();
+        if (!column || !tokens.Symbol('='))
+            return std::nullopt;
+        const std::optional<int64_t> key = tokens.Integer();
+        if (!key)
+            return std::nullopt;
+        statement.whereColumn = *column;
+        statement.key = *key;
+    } else if (tokens.Keyword("ORDER")) {
+        const std::optional<QString> column = tokens.Keyword("BY") ? tokens.Name() : std::nullopt;
+        if (!column)
+            return std::nullopt;
+        statement.orderColumn = *column;
+    }
+    tokens.Symbol(';');
+    if (!tokens.AtEnd())
+        return std::nullopt;
+    return statement;
+}
+
 } // namespace
 
 void RecordSet::Open(const QString& sql, Connection& connection)
 {
     Close();
-    static const QString name = QStringLiteral("(\\[[^\\]]+\\]|[A-Za-z_][A-Za-z0-9_]*)");
-    static const QRegularExpression form(
-        QStringLiteral("^\\s*SELECT\\s+\\*\\s+FROM\\s+%1(?:\\s+WHERE\\s+%1\\s*=\\s*([-+]?\\d{1,18})|\\s+ORDER\\s+BY\\s+%1)?\\s*;?\\s*$")
-            .arg(name),
-        QRegularExpression::CaseInsensitiveOption);
-    const QRegularExpressionMatch match = form.match(sql);
-    if (!match.hasMatch())
+    const std::optional<Statement> statement = ParseStatement(sql);
+    if (!statement)
         throw KelvaraError(QStringLiteral("Unsupported SQL statement: \"%1\"").arg(sql));
-    auto unbracket = [](QString text) {
-        return text.startsWith(QLatin1Char('[')) ? text.mid(1, text.size() - 2) : text;
-    };
-    const QString table = unbracket(match.captured(1));
-    std::shared_ptr<const TableData> data = connection.Table(table);
-    std::vector<uint32_t> rows;
-    if (!match.captured(2).isEmpty()) {
-        rows = connection.RowsWhere(table, unbracket(match.captured(2)), match.captured(3).toLongLong(), sql);
+    std::shared_ptr<const TableData> data = connection.Table(statement->table);
+    if (!statement->whereColumn.isEmpty()) {
+        const Connection::RowRun run = connection.RowsWhere(*data, statement->whereColumn, statement->key, sql);
+        mOrder = run.rows;
+        mPosition = run.begin;
+        mEnd = run.end;
     } else {
-        rows.resize(data->RowCount());
-        for (size_t i = 0; i < rows.size(); ++i)
-            rows[i] = static_cast<uint32_t>(i);
-        if (!match.captured(4).isEmpty()) {
-            const int column = data->ColumnIndex(unbracket(match.captured(4)));
+        mPosition = 0;
+        mEnd = data->RowCount();
+        if (!statement->orderColumn.isEmpty()) {
+            const int column = data->ColumnIndex(statement->orderColumn);
             if (column < 0)
                 throw KelvaraError(QStringLiteral("No column \"%1\" in table \"%2\": %3")
-                                       .arg(unbracket(match.captured(4)), data->Name(), sql));
-            std::stable_sort(rows.begin(), rows.end(), [&](uint32_t a, uint32_t b) {
+                                       .arg(statement->orderColumn, data->Name(), sql));
+            auto order = std::make_shared<std::vector<uint32_t>>(mEnd);
+            for (size_t i = 0; i < mEnd; ++i)
+                (*order)[i] = static_cast<uint32_t>(i);
+            std::stable_sort(order->begin(), order->end(), [&](uint32_t a, uint32_t b) {
                 return SortsBefore(data->Value(a, column), data->Value(b, column));
             });
+            mOrder = std::move(order);
         }
     }
     mTable = std::move(data);
-    mRows = std::move(rows);
-    mPosition = 0;
     mSource = sql;
 }
 
 void RecordSet::Close()
 {
     mTable.reset();
-    mRows.clear();
+    mOrder.reset();
     mPosition = 0;
+    mEnd = 0;
     mSource.clear();
 }
 
@@ -396,7 +566,7 @@ bool RecordSet::AtEnd() const
 {
     if (!mTable)
         throw KelvaraError(QStringLiteral("The record set is not open."));
-    return mPosition >= mRows.size();
+    return mPosition >= mEnd;
 }
 
 void RecordSet::MoveNext()
@@ -412,7 +582,7 @@ DbValue RecordSet::Field(int position) const
         throw KelvaraError(QStringLiteral("No current row in \"%1\": %2").arg(mTable->Name(), mSource));
     if (position < 0 || position >= mTable->ColumnCount())
         throw KelvaraError(QStringLiteral("Table \"%1\" has no column at position %2").arg(mTable->Name()).arg(position));
-    return mTable->Value(mRows[mPosition], position);
+    return mTable->Value(Row(mPosition), position);
 }
 
 int RecordSet::FieldCount() const
@@ -437,5 +607,5 @@ QString RecordSet::Source() const
 
 int64_t RecordSet::RowNumber() const
 {
-    return mPosition < mRows.size() ? static_cast<int64_t>(mRows[mPosition]) + 1 : 0;
+    return mPosition < mEnd ? static_cast<int64_t>(Row(mPosition)) + 1 : 0;
 }

@@ -34,10 +34,16 @@ private:
     struct Impl;
     // The rows of a table, read once per connection and shared by its record sets.
     std::shared_ptr<const TableData> Table(const QString& name);
+    // A run of rows in some order: positions begin..end of `rows`.
+    struct RowRun
+    {
+        std::shared_ptr<const std::vector<uint32_t>> rows;
+        size_t begin = 0;
+        size_t end = 0;
+    };
     // Rows of a table whose column holds the key, in table order (from an index
     // that is built once per column).
-    const std::vector<uint32_t>& RowsWhere(const QString& table, const QString& column, int64_t key,
-                                          const QString& sql);
+    RowRun RowsWhere(const TableData& table, const QString& column, int64_t key, const QString& sql);
 
     std::unique_ptr<Impl> d;
 };
@@ -76,8 +82,13 @@ public:
     int64_t RowNumber() const;
 
 private:
+    // The row at a position of the walk.
+    size_t Row(size_t position) const { return mOrder ? (*mOrder)[position] : position; }
+
     std::shared_ptr<const TableData> mTable;
-    std::vector<uint32_t> mRows;
+    // The order of the rows; none: all rows in table order.
+    std::shared_ptr<const std::vector<uint32_t>> mOrder;
     size_t mPosition = 0;
+    size_t mEnd = 0;
     QString mSource;
 };

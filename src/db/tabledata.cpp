@@ -29,29 +29,45 @@ DbValue TableData::Value(size_t row, int column) const
     return {};
 }
 
-void TableData::Append(const DbValue& value)
+void TableData::AppendDouble(double value, DbValue::Kind kind)
 {
     Cell cell;
-    cell.kind = value.kind();
-    cell.integer = 0;
+    cell.kind = kind;
+    cell.number = value;
+    mCells.push_back(cell);
+}
+
+void TableData::AppendText(const QString& value)
+{
+    Cell cell;
+    cell.kind = DbValue::Kind::Text;
+    cell.text = mTexts.size();
+    mTexts.push_back(value);
+    mCells.push_back(cell);
+}
+
+void TableData::Append(const DbValue& value)
+{
     double number = 0;
     switch (value.kind()) {
     case DbValue::Kind::Null:
+        AppendNull();
         break;
     case DbValue::Kind::Integer:
+        value.ToNumber(&number);
+        AppendInteger(static_cast<int64_t>(number));
+        break;
     case DbValue::Kind::Boolean:
         value.ToNumber(&number);
-        cell.integer = static_cast<int64_t>(number);
+        AppendBoolean(number != 0);
         break;
     case DbValue::Kind::Double:
     case DbValue::Kind::DateTime:
         value.ToNumber(&number);
-        cell.number = number;
+        AppendDouble(number, value.kind());
         break;
     case DbValue::Kind::Text:
-        cell.text = mTexts.size();
-        mTexts.push_back(value.ToText());
+        AppendText(value.ToText());
         break;
     }
-    mCells.push_back(cell);
 }

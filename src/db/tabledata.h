@@ -31,6 +31,11 @@ public:
 
     // Rows are filled cell by cell, left to right.
     void Append(const DbValue& value);
+    void AppendNull() { Push(DbValue::Kind::Null, 0); }
+    void AppendInteger(int64_t value) { Push(DbValue::Kind::Integer, value); }
+    void AppendBoolean(bool value) { Push(DbValue::Kind::Boolean, value ? -1 : 0); }
+    void AppendDouble(double value, DbValue::Kind kind = DbValue::Kind::Double);
+    void AppendText(const QString& value);
 
 private:
     struct Cell
@@ -42,6 +47,14 @@ private:
         };
         DbValue::Kind kind;
     };
+
+    void Push(DbValue::Kind kind, int64_t integer)
+    {
+        Cell cell;
+        cell.kind = kind;
+        cell.integer = integer;
+        mCells.push_back(cell);
+    }
 
     QString mName;
     QStringList mColumns;
