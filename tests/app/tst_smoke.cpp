@@ -84,6 +84,32 @@ class TstSmoke : public QObject
     }
 
 private slots:
+    // Without its game database the program says so and ends, leaving the saved
+    // clock as it was.
+    void endsWithoutDatabase()
+    {
+        QTemporaryDir dir;
+        const QString exe = dir.filePath(QStringLiteral("kelvara-utility"));
+        QVERIFY(QFile::copy(QStringLiteral(KELVARA_EXE), exe));
+        const QByteArray saved = "10:00:00\r\n12/06/2026\r\n01:02:03\r\n04/05/0006\r\n";
+        QFile file(dir.filePath(QStringLiteral("OXLTIMES.DAT")));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(saved);
+        file.close();
+
+        QProcess program;
+        program.start(exe, {});
+        QVERIFY(program.waitForStarted());
+        const QString box = Run({"search", "--sync", "--name", "^Kelvara Utility$"}).section(QLatin1Char('\n'), 0, 0);
+        QVERIFY2(!box.isEmpty(), "no message box");
+        QVERIFY(program.state() == QProcess::Running); // waiting for the player to read the message
+        Run({"windowfocus", "--sync", box, "key", "Return"});
+        QVERIFY2(program.waitForFinished(10000), "the program did not end");
+        QCOMPARE(program.exitCode(), 1);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), saved);
+    }
+
     void ticksAndSavesOnCtrlQ()
     {
         Start();
