@@ -1,4 +1,5 @@
 #include "clock/kelvaraerror.h"
+#include "common/errorof.h"
 #include "db/moddb.h"
 #include "fixtures.h"
 
@@ -15,16 +16,6 @@ QStringList Names(const clsItem& items)
     for (int32_t i = 1; i <= items.NumItems(); ++i)
         names << items.Item(i);
     return names;
-}
-
-QString ErrorOf(const std::function<void()>& call)
-{
-    try {
-        call();
-    } catch (const KelvaraError& e) {
-        return e.message();
-    }
-    return QStringLiteral("no error");
 }
 
 // A database every loader succeeds on; tests replace one table at a time.

@@ -1,4 +1,5 @@
 #include "clock/kelvaraerror.h"
+#include "common/errorof.h"
 #include "db/jetdb.h"
 #include "fixtures.h"
 
@@ -33,16 +34,6 @@ QStringList Rows(Connection& connection, const QString& sql)
         rows << cells.join(QLatin1Char('|'));
     }
     return rows;
-}
-
-QString ErrorOf(const std::function<void()>& call)
-{
-    try {
-        call();
-    } catch (const KelvaraError& e) {
-        return e.message();
-    }
-    return QStringLiteral("no error");
 }
 
 } // namespace

@@ -1,4 +1,5 @@
 #include "clock/kelvaraerror.h"
+#include "common/errorof.h"
 #include "db/clsitem.h"
 #include "db/clsstat.h"
 
@@ -35,17 +36,6 @@ QStringList Names(const clsStat& stats)
     for (int32_t i = 1; i <= stats.NumStats(); ++i)
         names << stats.Stat(i);
     return names;
-}
-
-template <typename Call>
-QString ErrorOf(Call call)
-{
-    try {
-        call();
-    } catch (const KelvaraError& e) {
-        return e.message();
-    }
-    return QStringLiteral("no error");
 }
 
 } // namespace
