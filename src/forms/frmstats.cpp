@@ -1,0 +1,97 @@
+#include "frmstats.h"
+
+#include "db/statline.h"
+#include "formkit.h"
+#include "globals.h"
+#include "guard.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+
+namespace {
+QListWidget* AddList(QWidget* parent, const char* name, QRect rect)
+{
+    auto* list = new QListWidget(parent);
+    list->setObjectName(QLatin1String(name));
+    list->setFont(FixedFont(8.25));
+    list->setSortingEnabled(false);
+    list->setGeometry(rect);
+    return list;
+}
+
+void FillList(QListWidget* list, const PairTable& pairs, int32_t count)
+{
+    list->clear();
+    for (int32_t k = 1; k <= count; ++k)
+        list->addItem(StatLine(gStatTable, pairs.StatID(k), pairs.Value(k)));
+}
+} // namespace
+
+frmStats::frmStats(QWidget* parent)
+    : QWidget(parent, Qt::Window)
+{
+    setObjectName(QStringLiteral("frmStats"));
+    setWindowTitle(QStringLiteral("Item Stats"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setFont(SansFont());
+
+    // A box the player can also type into. Typing alone chooses nothing: a typed
+    // text is never added to the list, and Enter or leaving the box, which the box
+    // itself takes as a choice of the entry with that name, is not one here.
+    auto* edit = new QLineEdit;
+    connect(edit, &QLineEdit::editingFinished, this, [this] { mSettlingTypedText = true; });
+    mItem = new QComboBox(this);
+    mItem->setObjectName(QStringLiteral("cboItem"));
+    mItem->setEditable(true);
+    mItem->setLineEdit(edit);
+    connect(edit, &QLineEdit::editingFinished, this, [this] { mSettlingTypedText = false; });
+    mItem->setInsertPolicy(QComboBox::NoInsert);
+    mItem->setGeometry(TwipsRect(1560, 120, 2535, 315));
+
+    QLabel* minReq = MakeLabel(this, "Label1", QStringLiteral("Minimum Requirements"), Qt::AlignLeft,
+                               TwipsRect(120, 600, 1695, 255));
+    // A heading a little wider than its box takes the free room on its right rather than being cut.
+    minReq->resize(std::max(minReq->width(), minReq->fontMetrics().horizontalAdvance(minReq->text()) + 2),
+                   minReq->height());
+    MakeLabel(this, "Label2", QStringLiteral("Mod 0"), Qt::AlignHCenter, TwipsRect(2160, 600, 1215, 255));
+    MakeLabel(this, "Label3", QStringLiteral("Mod 1"), Qt::AlignHCenter, TwipsRect(3960, 600, 1215, 255));
+    mMinReq = AddList(this, "lstMinReq", TwipsRect(120, 840, 1695, 2160));
+    mMod0 = AddList(this, "lstMod0", TwipsRect(1920, 840, 1695, 2160));
+    mMod1 = AddList(this, "lstMod1", TwipsRect(3720, 840, 1695, 2160));
+
+    setTabOrder(mItem, mMinReq);
+    setTabOrder(mMinReq, mMod0);
+    setTabOrder(mMod0, mMod1);
+    mItem->setFocus();
+
+    setFixedSize(TwipsToPixels(5550), TwipsToPixels(3195));
+
+    connect(mItem, &QComboBox::activated, this, [this] {
+        if (!mSettlingTypedText)
+            ErrorBoundary::Run([this] { cboItem_Click(); });
+    });
+
+    Form_Load();
+}
+
+void frmStats::Form_Load()
+{
+    for (int32_t i = 1; i <= gItemTable.NumItems(); ++i)
+        mItem->addItem(gItemTable.Item(i));
+    // No entry chosen and an empty text at first.
+    mItem->setCurrentIndex(-1);
+    mItem->setEditText(QString());
+}
+
+void frmStats::cboItem_Click()
+{
+    mMinReq->clear();
+    const int32_t itemID = gItemTable.FindItemID(mItem->currentText());
+    FillList(mMinReq, gItemTable.MinStats(itemID), gItemTable.NumMinStats(itemID));
+    const PairTable mod0 = gItemTable.Mods(itemID, 0);
+    const PairTable mod1 = gItemTable.Mods(itemID, 1);
+    FillList(mMod0, mod0, gItemTable.NumMods(itemID, 0));
+    FillList(mMod1, mod1, gItemTable.NumMods(itemID, 1));
+}
