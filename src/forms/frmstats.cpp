@@ -5,17 +5,43 @@
 #include "globals.h"
 #include "guard.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QStyle>
+#include <QStyledItemDelegate>
 
 namespace {
+// A line takes the width of its text and the margin before it. The list would add
+// the same margin after the text too, which makes a 16-character line a pixel or
+// two wider than the box and gives every list a needless horizontal scroll bar.
+// Lines are never shortened with an ellipsis; a list that also needs a vertical
+// scroll bar scrolls sideways to show the whole line.
+class LineDelegate : public QStyledItemDelegate
+{
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        const QWidget* view = option.widget;
+        const QStyle* style = view ? view->style() : QApplication::style();
+        const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, &option, view) + 1;
+        QSize size = QStyledItemDelegate::sizeHint(option, index);
+        size.setWidth(margin + option.fontMetrics.horizontalAdvance(index.data().toString()));
+        return size;
+    }
+};
+
 QListWidget* AddList(QWidget* parent, const char* name, QRect rect)
 {
     auto* list = new QListWidget(parent);
     list->setObjectName(QLatin1String(name));
     list->setFont(FixedFont(8.25));
+    list->setItemDelegate(new LineDelegate(list));
+    list->setTextElideMode(Qt::ElideNone);
     list->setSortingEnabled(false);
     list->setGeometry(rect);
     return list;

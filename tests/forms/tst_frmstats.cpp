@@ -18,6 +18,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPointer>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -28,10 +29,22 @@ using jet::ColumnType;
 // Stats, items with and without a material, an item with no rows, one with mod 1
 // rows only, two names that differ only in letter case, a stat the stat table
 // lacks, a mod number the window never shows, and the 32-bit extremes.
+constexpr qint64 CrownRows = 14;
+
 std::vector<jet::Table> Fixture()
 {
-    const qint64 none = 0;
-    (void)none;
+    jet::Table minStats{QStringLiteral("tblItemMinStatJunction"),
+                        {{QStringLiteral("ItemID"), ColumnType::Long},
+                         {QStringLiteral("StatID"), ColumnType::Long},
+                         {QStringLiteral("MinStat"), ColumnType::Long}},
+                        {{qint64(10), qint64(1), qint64(20)},
+                         {qint64(13), qint64(4), qint64(30)},
+                         {qint64(10), qint64(2), qint64(15)},
+                         {qint64(13), qint64(99), qint64(5)},
+                         {qint64(14), qint64(2), qint64(0)}}};
+    // More requirements than the list shows at once.
+    for (qint64 row = 1; row <= CrownRows; ++row)
+        minStats.rows.push_back({qint64(15), qint64(3), row * 1000});
     return {
         {QStringLiteral("tblStat"),
          {{QStringLiteral("StatID"), ColumnType::Long}, {QStringLiteral("Stat"), ColumnType::Text}},
@@ -50,16 +63,9 @@ std::vector<jet::Table> Fixture()
           {qint64(11), std::monostate(), QStringLiteral("Plain Ring")},
           {qint64(12), std::monostate(), QStringLiteral("Charm")},
           {qint64(13), std::monostate(), QStringLiteral("iron sword")},
-          {qint64(14), qint64(2), QStringLiteral("Cloak")}}},
-        {QStringLiteral("tblItemMinStatJunction"),
-         {{QStringLiteral("ItemID"), ColumnType::Long},
-          {QStringLiteral("StatID"), ColumnType::Long},
-          {QStringLiteral("MinStat"), ColumnType::Long}},
-         {{qint64(10), qint64(1), qint64(20)},
-          {qint64(13), qint64(4), qint64(30)},
-          {qint64(10), qint64(2), qint64(15)},
-          {qint64(13), qint64(99), qint64(5)},
-          {qint64(14), qint64(2), qint64(0)}}},
+          {qint64(14), qint64(2), QStringLiteral("Cloak")},
+          {qint64(15), std::monostate(), QStringLiteral("Crown")}}},
+        minStats,
         {QStringLiteral("tblItemModStatJunction"),
          {{QStringLiteral("ItemID"), ColumnType::Long},
           {QStringLiteral("StatID"), ColumnType::Long},
@@ -258,21 +264,44 @@ private slots:
         QVERIFY(box->hasFocus());
     }
 
-    // A list line of 16 characters fits its list box without being cut.
+    // Lines of 16 characters fit their list box whole, with no scroll bar; a list
+    // with more lines than it shows scrolls, sideways too, so every line can be
+    // read to its end.
     void linesFit()
     {
         frmStats window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        Choose(&window, QStringLiteral("iron sword"));
+        for (const char* name : {"lstMinReq", "lstMod0", "lstMod1"}) {
+            auto* list = window.findChild<QListWidget*>(QLatin1String(name));
+            list->doItemsLayout(); // what the list would do when the event loop next runs
+            QVERIFY(!list->horizontalScrollBar()->isVisible());
+            QVERIFY(!list->verticalScrollBar()->isVisible());
+            for (int row = 0; row < list->count(); ++row) {
+                const QString text = list->item(row)->text();
+                const int textWidth = QFontMetrics(list->font()).horizontalAdvance(text);
+                QVERIFY2(list->visualItemRect(list->item(row)).left() + textWidth <= list->viewport()->width(),
+                         qPrintable(text));
+            }
+        }
+
+        Choose(&window, QStringLiteral("Crown"));
         auto* list = window.findChild<QListWidget*>(QStringLiteral("lstMinReq"));
-        const int lineWidth = QFontMetrics(list->font()).horizontalAdvance(QString(16, QLatin1Char('W')));
-        QVERIFY2(lineWidth <= list->viewport()->width() || lineWidth <= list->width() - 2 * list->frameWidth(),
-                 qPrintable(QStringLiteral("%1 > %2").arg(lineWidth).arg(list->width())));
+        QCOMPARE(list->count(), int(CrownRows));
+        list->doItemsLayout();
+        QVERIFY(list->verticalScrollBar()->isVisible());
+        QVERIFY(list->verticalScrollBar()->maximum() > 0);
+        const int textWidth = QFontMetrics(list->font()).horizontalAdvance(list->item(0)->text());
+        QVERIFY(list->horizontalScrollBar()->maximum() + list->viewport()->width() >= textWidth);
+        QCOMPARE(list->textElideMode(), Qt::ElideNone);
     }
 
     void opensEmpty()
     {
         frmStats window;
         QComboBox* box = Box(&window);
-        QCOMPARE(Entries(box), (QStringList{"Charm", "Cloak", "Iron Sword", "iron sword", "Plain Ring"}));
+        QCOMPARE(Entries(box), (QStringList{"Charm", "Cloak", "Crown", "Iron Sword", "iron sword", "Plain Ring"}));
         QCOMPARE(box->currentIndex(), -1);
         QCOMPARE(box->currentText(), QString());
         QCOMPARE(Lines(&window, "lstMinReq"), NoLines);
@@ -365,7 +394,7 @@ private slots:
         QCOMPARE(Lines(&window, "lstMod1"), shown);
         window.findChild<QListWidget*>(QStringLiteral("lstMod0"))->setFocus();
         QCOMPARE(Lines(&window, "lstMod1"), shown);
-        QCOMPARE(box->count(), 5); // nothing typed is added to the list
+        QCOMPARE(box->count(), 6); // nothing typed is added to the list
     }
 
     // A text that names no item empties the lists, with no message.
@@ -461,7 +490,7 @@ private slots:
         QCOMPARE(LoadedWindows(), 1);
         frmStats* second = OpenWindows().first();
         QCOMPARE(Box(second)->currentText(), QString());
-        QCOMPARE(Box(second)->count(), 5);
+        QCOMPARE(Box(second)->count(), 6);
         QCOMPARE(Lines(second, "lstMod1"), NoLines);
         second->close();
     }
