@@ -343,22 +343,6 @@ private slots:
         QCOMPARE(Lines(&window, "lstMod1"), mod1);
     }
 
-    // Each choice replaces what all three lists showed.
-    void choiceReplaces()
-    {
-        frmStats window;
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        Choose(&window, QStringLiteral("iron sword"));
-        QCOMPARE(Lines(&window, "lstMod1").size(), 2);
-        Choose(&window, QStringLiteral("Charm"));
-        QCOMPARE(Lines(&window, "lstMinReq"), NoLines);
-        QCOMPARE(Lines(&window, "lstMod0"), NoLines);
-        QCOMPARE(Lines(&window, "lstMod1"), (QStringList{"Dexterity     3 ", "Strength     -1 "}));
-        Choose(&window, QStringLiteral("Plain Ring"));
-        QCOMPARE(Lines(&window, "lstMod1"), NoLines);
-    }
-
     // The arrow keys choose the next or previous entry, as a click on it does.
     void arrowKeys()
     {
@@ -418,15 +402,6 @@ private slots:
         QCOMPARE(Lines(&window, "lstMinReq"), NoLines);
         QCOMPARE(Lines(&window, "lstMod0"), NoLines);
         QCOMPARE(Lines(&window, "lstMod1"), NoLines);
-    }
-
-    // Letter case does not count in a typed name.
-    void typedNameAnyCase()
-    {
-        frmStats window;
-        Box(&window)->setEditText(QStringLiteral("CHARM"));
-        window.cboItem_Click();
-        QCOMPARE(Lines(&window, "lstMod1"), (QStringList{"Dexterity     3 ", "Strength     -1 "}));
     }
 
     void sampleDatabase()
