@@ -102,6 +102,13 @@ frmStats::frmStats(QWidget* parent)
     Form_Load();
 }
 
+frmStats::~frmStats()
+{
+    // The box loses the focus while the window goes; that is no event of this window.
+    mItem->lineEdit()->disconnect(this);
+    mItem->disconnect(this);
+}
+
 void frmStats::Form_Load()
 {
     for (int32_t i = 1; i <= gItemTable.NumItems(); ++i)

@@ -14,6 +14,7 @@ class frmStats : public QWidget
 
 public:
     explicit frmStats(QWidget* parent = nullptr);
+    ~frmStats() override;
 
     // Fills the item box with the item names in the item table's order.
     void Form_Load();
