@@ -2,12 +2,15 @@
 
 #include "clock/kelvaraerror.h"
 #include "db/moddb.h"
+#include "db/rankchart.h"
 #include "dialogs.h"
 #include "files/character.h"
 #include "files/oxlfiles.h"
 #include "dialogs.h"
 #include "frmdatetime.h"
+#include "frmmsgbox.h"
 #include "frmnextgoodmoon.h"
+#include "frmstats.h"
 #include "globals.h"
 #include "guard.h"
 #include "modgeneral.h"
@@ -144,6 +147,7 @@ frmMain::~frmMain()
 {
     // A window without an owner that was closed but not yet deleted goes with the main window.
     delete mNextGoodMoon;
+    delete mStats;
 }
 
 QString frmMain::Caption()
@@ -172,6 +176,8 @@ void frmMain::Form_Unload()
     mTimer->stop();
     if (mNextGoodMoon)
         mNextGoodMoon->close();
+    if (mStats)
+        mStats->close();
     try {
         WriteCalibrationFile(gCalibration);
     } catch (const KelvaraError& e) {
@@ -253,9 +259,32 @@ void frmMain::mnuNextDay_Click()
         Dialogs::Message(this, *message);
 }
 
-void frmMain::mnuItemStats_Click() {}
+void frmMain::mnuItemStats_Click()
+{
+    // One window at most: an open one is brought to the front with its contents.
+    if (!mStats || !mStats->isVisible())
+        mStats = new frmStats();
+    mStats->show();
+    mStats->raise();
+    mStats->activateWindow();
+}
 
-void frmMain::mnuRankExperienceChart_Click() {}
+void frmMain::mnuRankExperienceChart_Click()
+{
+    // A chart that cannot be read is reported, and the program goes on without it.
+    QString chart;
+    try {
+        const std::unique_ptr<Connection> connection = OpenGameDatabase();
+        chart = RankChartText(*connection, QLocale::system());
+        connection->Close();
+    } catch (const KelvaraError& error) {
+        Dialogs::Message(this, QStringLiteral("The rank experience chart could not be read.\n%1").arg(error.message()));
+        return;
+    }
+    frmMsgBox box(this);
+    box.lblMessage()->setText(chart);
+    box.exec();
+}
 
 void frmMain::cmdServerStats_Click()
 {

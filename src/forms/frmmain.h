@@ -6,6 +6,7 @@
 class QLabel;
 class QTimer;
 class frmNextGoodMoon;
+class frmStats;
 
 // The main window: shows the real and the game clock side by side, refreshed twice a
 // second, the character read last, and offers every other command from its menu.
@@ -52,4 +53,6 @@ private:
     bool mUnloaded = false;
     // The countdown window while it is open; it has no owner and closes itself.
     QPointer<frmNextGoodMoon> mNextGoodMoon;
+    // The item stats window while it is open; it has no owner either.
+    QPointer<frmStats> mStats;
 };

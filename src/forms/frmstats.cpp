@@ -1,0 +1,130 @@
+#include "frmstats.h"
+
+#include "db/statline.h"
+#include "formkit.h"
+#include "globals.h"
+#include "guard.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QStyle>
+#include <QStyledItemDelegate>
+
+namespace {
+// A line takes the width of its text and the margin before it. The list would add
+// the same margin after the text too, which makes a 16-character line a pixel or
+// two wider than the box and gives every list a needless horizontal scroll bar.
+// Lines are never shortened with an ellipsis; a list that also needs a vertical
+// scroll bar scrolls sideways to show the whole line.
+class LineDelegate : public QStyledItemDelegate
+{
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        const QWidget* view = option.widget;
+        const QStyle* style = view ? view->style() : QApplication::style();
+        const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, &option, view) + 1;
+        QSize size = QStyledItemDelegate::sizeHint(option, index);
+        size.setWidth(margin + option.fontMetrics.horizontalAdvance(index.data().toString()));
+        return size;
+    }
+};
+
+QListWidget* AddList(QWidget* parent, const char* name, QRect rect)
+{
+    auto* list = new QListWidget(parent);
+    list->setObjectName(QLatin1String(name));
+    list->setFont(FixedFont(8.25));
+    list->setItemDelegate(new LineDelegate(list));
+    list->setTextElideMode(Qt::ElideNone);
+    list->setSortingEnabled(false);
+    list->setGeometry(rect);
+    return list;
+}
+
+void FillList(QListWidget* list, const PairTable& pairs, int32_t count)
+{
+    list->clear();
+    for (int32_t k = 1; k <= count; ++k)
+        list->addItem(StatLine(gStatTable, pairs.StatID(k), pairs.Value(k)));
+}
+} // namespace
+
+frmStats::frmStats(QWidget* parent)
+    : QWidget(parent, Qt::Window)
+{
+    setObjectName(QStringLiteral("frmStats"));
+    setWindowTitle(QStringLiteral("Item Stats"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setFont(SansFont());
+
+    // A box the player can also type into. Typing alone chooses nothing: a typed
+    // text is never added to the list, and Enter or leaving the box, which the box
+    // itself takes as a choice of the entry with that name, is not one here.
+    auto* edit = new QLineEdit;
+    connect(edit, &QLineEdit::editingFinished, this, [this] { mSettlingTypedText = true; });
+    mItem = new QComboBox(this);
+    mItem->setObjectName(QStringLiteral("cboItem"));
+    mItem->setEditable(true);
+    mItem->setLineEdit(edit);
+    connect(edit, &QLineEdit::editingFinished, this, [this] { mSettlingTypedText = false; });
+    mItem->setInsertPolicy(QComboBox::NoInsert);
+    mItem->setGeometry(TwipsRect(1560, 120, 2535, 315));
+
+    QLabel* minReq = MakeLabel(this, "Label1", QStringLiteral("Minimum Requirements"), Qt::AlignLeft,
+                               TwipsRect(120, 600, 1695, 255));
+    // A heading a little wider than its box takes the free room on its right rather than being cut.
+    minReq->resize(std::max(minReq->width(), minReq->fontMetrics().horizontalAdvance(minReq->text()) + 2),
+                   minReq->height());
+    MakeLabel(this, "Label2", QStringLiteral("Mod 0"), Qt::AlignHCenter, TwipsRect(2160, 600, 1215, 255));
+    MakeLabel(this, "Label3", QStringLiteral("Mod 1"), Qt::AlignHCenter, TwipsRect(3960, 600, 1215, 255));
+    mMinReq = AddList(this, "lstMinReq", TwipsRect(120, 840, 1695, 2160));
+    mMod0 = AddList(this, "lstMod0", TwipsRect(1920, 840, 1695, 2160));
+    mMod1 = AddList(this, "lstMod1", TwipsRect(3720, 840, 1695, 2160));
+
+    setTabOrder(mItem, mMinReq);
+    setTabOrder(mMinReq, mMod0);
+    setTabOrder(mMod0, mMod1);
+    mItem->setFocus();
+
+    setFixedSize(TwipsToPixels(5550), TwipsToPixels(3195));
+
+    connect(mItem, &QComboBox::activated, this, [this] {
+        if (!mSettlingTypedText)
+            ErrorBoundary::Run([this] { cboItem_Click(); });
+    });
+
+    Form_Load();
+}
+
+frmStats::~frmStats()
+{
+    // The box loses the focus while the window goes; that is no event of this window.
+    mItem->lineEdit()->disconnect(this);
+    mItem->disconnect(this);
+}
+
+void frmStats::Form_Load()
+{
+    for (int32_t i = 1; i <= gItemTable.NumItems(); ++i)
+        mItem->addItem(gItemTable.Item(i));
+    // No entry chosen and an empty text at first.
+    mItem->setCurrentIndex(-1);
+    mItem->setEditText(QString());
+}
+
+void frmStats::cboItem_Click()
+{
+    mMinReq->clear();
+    const int32_t itemID = gItemTable.FindItemID(mItem->currentText());
+    FillList(mMinReq, gItemTable.MinStats(itemID), gItemTable.NumMinStats(itemID));
+    const PairTable mod0 = gItemTable.Mods(itemID, 0);
+    const PairTable mod1 = gItemTable.Mods(itemID, 1);
+    FillList(mMod0, mod0, gItemTable.NumMods(itemID, 0));
+    FillList(mMod1, mod1, gItemTable.NumMods(itemID, 1));
+}
