@@ -241,14 +241,21 @@ void frmMain::mnuOpenCharacterFile_Click()
     }
 }
 
+// Shows the one window of a kind, modeless and without owner: an open one is
+// brought to the front with its contents, a closed one is made anew.
+template <typename Window>
+static void ShowSingle(QPointer<Window>& window)
+{
+    if (!window || !window->isVisible())
+        window = new Window();
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
 void frmMain::mnuNextGoodMoon_Click()
 {
-    // One window at most: an open one is brought to the front with its contents.
-    if (!mNextGoodMoon || !mNextGoodMoon->isVisible())
-        mNextGoodMoon = new frmNextGoodMoon();
-    mNextGoodMoon->show();
-    mNextGoodMoon->raise();
-    mNextGoodMoon->activateWindow();
+    ShowSingle(mNextGoodMoon);
 }
 
 void frmMain::mnuNextDay_Click()
@@ -261,12 +268,7 @@ void frmMain::mnuNextDay_Click()
 
 void frmMain::mnuItemStats_Click()
 {
-    // One window at most: an open one is brought to the front with its contents.
-    if (!mStats || !mStats->isVisible())
-        mStats = new frmStats();
-    mStats->show();
-    mStats->raise();
-    mStats->activateWindow();
+    ShowSingle(mStats);
 }
 
 void frmMain::mnuRankExperienceChart_Click()
