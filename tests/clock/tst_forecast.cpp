@@ -160,7 +160,8 @@ private slots:
                 target += 28 * 86400;
 
             const GameDayForecast result = ForecastGameDay(record, static_cast<int16_t>(day));
-            const QString what = QStringLiteral("%1 %2, day %3 at %4").arg(record.OXLTime, record.OXLDate).arg(day).arg(record.RealTime);
+            const QString what = QStringLiteral("%1 %2, day %3 at %4")
+                                     .arg(record.OXLTime, record.OXLDate, QString::number(day), record.RealTime);
             const int64_t game = GameSeconds(ComputeGameTime(record, now.addSecs(WaitSeconds(result.WaitText))));
             QVERIFY2(game <= target && game > target - 18, qPrintable(what));
 

@@ -199,7 +199,8 @@ private slots:
             << "SELECT * FROM tblOrder ORDER BY RankID"
             << QStringList{"<null>|null|<null>", "-5|B|7.5", "1|b|100", "1|a|100", "3|c|300"};
         QTest::newRow("order by text, case ignored")
-            << "SELECT * FROM tblOrder ORDER BY Rank" << QStringList{"1|a|100", "1|b|100", "-5|B|7.5", "3|c|300", "<null>|null|<null>"};
+            << "SELECT * FROM tblOrder ORDER BY Rank"
+            << QStringList{"1|a|100", "1|b|100", "-5|B|7.5", "3|c|300", "<null>|null|<null>"};
         QTest::newRow("where, scan order") << "SELECT * FROM tblOrder WHERE RankID=1" << QStringList{"1|b|100", "1|a|100"};
         QTest::newRow("where on a double column") << "SELECT * FROM tblOrder WHERE Exp=100" << QStringList{"1|b|100", "1|a|100"};
         QTest::newRow("where fraction never matches") << "SELECT * FROM tblOrder WHERE Exp=7" << QStringList{};
@@ -317,23 +318,21 @@ private slots:
     // Every Jet number type converts; a fraction goes to the nearest whole number, a half to even.
     void columnsAndTypes()
     {
-        const jet::Table stats{QStringLiteral("tblStat"), {Col("StatID", ColumnType::Double), Col("Stat", ColumnType::Text)},
-                               {{2.5, Txt("two")}, {3.5, Txt("four")}, {-0.5, Txt("zero")}}};
-        const jet::Table items{QStringLiteral("tblItem"),
-                               {Col("ItemID", ColumnType::Integer), Col("MaterialID", ColumnType::Byte), Col("Item", ColumnType::Text)},
-                               {{Num(10), Num(1), Txt("Sword")}}};
+        jet::Table stats = Stats({{2.5, Txt("two")}, {3.5, Txt("four")}, {-0.5, Txt("zero")}});
+        jet::Table items = Items({{Num(10), Num(1), Txt("Sword")}});
+        jet::Table mods = Mods({{Num(10), true, Num(0), QStringLiteral("2.5")}});
+        stats.columns[0].type = ColumnType::Double;
+        items.columns[0].type = ColumnType::Integer;
+        items.columns[1].type = ColumnType::Byte;
+        mods.columns[0].type = mods.columns[3].type = ColumnType::Currency;
+        mods.columns[1].type = ColumnType::Boolean;
         const jet::Table minStats{QStringLiteral("tblItemMinStatJunction"),
                                   {Col("JunctionID"), Col("StatID"), Col("MinStat"), Col("ItemID")},
                                   {{Num(900), Num(1), Num(25), Num(10)}, {Num(901), Num(2), Num(7), Num(99)}}};
-        const jet::Table mods{QStringLiteral("tblItemModStatJunction"),
-                              {Col("ItemID", ColumnType::Currency), Col("StatID", ColumnType::Boolean), Col("ModNum"),
-                               Col("Modification", ColumnType::Currency)},
-                              {{Num(10), true, Num(0), QStringLiteral("2.5")}}};
         GameFolder folder(Replace(Game(), {stats, items, minStats, mods}));
         const clsStat loadedStats = LoadStatTable();
-        QCOMPARE((QList<int32_t>{loadedStats.FindStatID(QStringLiteral("two")), loadedStats.FindStatID(QStringLiteral("four")),
-                                 loadedStats.FindStatID(QStringLiteral("zero"))}),
-                 (QList<int32_t>{2, 4, 0}));
+        for (const auto& [name, id] : {std::pair{"two", 2}, {"four", 4}, {"zero", 0}})
+            QCOMPARE(loadedStats.FindStatID(QLatin1String(name)), id);
         const clsItem loaded = LoadItemTable();
         QCOMPARE(Names(loaded), QStringList{"Iron Sword"});
         QCOMPARE((QList<int32_t>{loaded.NumMinStats(10), loaded.MinStats(10).StatID(1), loaded.MinStats(10).Value(1)}),
@@ -366,16 +365,12 @@ private slots:
                                        << QStringList{null, "tblItemModStatJunction", "column 1"};
         QTest::newRow("missing material row") << true << Replace(game, {Items({{Num(10), Num(7), Txt("Sword")}})})
                                               << QStringList{"tblMaterial", "MaterialID=7"};
-        QTest::newRow("overflow")
-            << false
-            << Replace(game, {{QStringLiteral("tblStat"), {Col("StatID", ColumnType::Double), Col("Stat", ColumnType::Text)},
-                              {{2147483648.0, Txt("big")}}}})
-            << QStringList{"Overflow", "tblStat", "row 1", "column 0"};
-        QTest::newRow("text where a number is needed")
-            << true
-            << Replace(game, {{QStringLiteral("tblItem"), {Col("ItemID", ColumnType::Text), Col("MaterialID"), Col("Item", ColumnType::Text)},
-                              {{Txt("ten"), Null, Txt("x")}}}})
-            << QStringList{"Type mismatch", "tblItem", "column 0"};
+        jet::Table big = Stats({{2147483648.0, Txt("big")}}), text = Items({{Txt("ten"), Null, Txt("x")}});
+        big.columns[0].type = ColumnType::Double;
+        text.columns[0].type = ColumnType::Text;
+        QTest::newRow("overflow") << false << Replace(game, {big}) << QStringList{"Overflow", "tblStat", "row 1", "column 0"};
+        QTest::newRow("text where a number is needed") << true << Replace(game, {text})
+                                                       << QStringList{"Type mismatch", "tblItem", "column 0"};
     }
 
     void loadFailures()

@@ -83,6 +83,16 @@ class TstCharacter : public QObject
         return path;
     }
 
+    // Sets a file's time two days back; returns it.
+    static QDateTime MakeOld(const QString& path)
+    {
+        const QDateTime old = QDateTime::currentDateTime().addDays(-2);
+        QFile file(path);
+        if (!file.open(QIODevice::ReadWrite) || !file.setFileTime(old, QFileDevice::FileModificationTime))
+            qFatal("cannot set the time of %s", qPrintable(path));
+        return old;
+    }
+
     QStringList Labels() const
     {
         QStringList texts;
@@ -139,9 +149,7 @@ private slots:
     void everyField()
     {
         const QString path = Put(Path(QStringLiteral("hero.oxl")), CraftedRecord());
-        const QDateTime old = QDateTime::currentDateTime().addDays(-3);
-        if (QFile file(path); !file.open(QIODevice::ReadWrite) || !file.setFileTime(old, QFileDevice::FileModificationTime))
-            QFAIL("cannot set the file time");
+        const QDateTime old = MakeOld(path);
         QVERIFY(QFile::setPermissions(path, QFile::ReadOwner));
         const CharacterRecord r = ReadCharacterFile(path);
         QCOMPARE(QFileInfo(path).lastModified(), old);
@@ -150,10 +158,10 @@ private slots:
         QCOMPARE(r.Name, QStringLiteral("Hero") + QString(36, QLatin1Char(' ')));
         QCOMPARE(r.Data2, QByteArray::fromHex("a1a2a3a4"));
         QCOMPARE(r.ExtraText, QStringLiteral("Extra") + QString(150, QLatin1Char(' ')) + QStringLiteral("-end-"));
-        QCOMPARE(r.Description, QString::fromUtf8("Zoë, €ŠŸ™\u0081") + QString(146, QLatin1Char(' ')) + QStringLiteral("last"));
+        QCOMPARE(r.Description, QString::fromUtf8("Zoë, €ŠŸ™\u0081") + QString(146, u' ') + QStringLiteral("last"));
         QCOMPARE(r.Data3[0] + r.Data3[1] + r.Data3[2] + r.Data3[3], QByteArray::fromHex("b0b1b2b3c0c1c2c3d0d1d2d3e0e1e2e3"));
         QCOMPARE(r.Entries[0].EntryText + r.Entries[11].EntryText, QStringLiteral("Entry00!Entry11!"));
-        QCOMPARE(r.Entries[0].EntryValue + r.Entries[11].EntryValue, QByteArray::fromHex("00f001ff0bf001ff")); // the last four bytes
+        QCOMPARE(r.Entries[0].EntryValue + r.Entries[11].EntryValue, QByteArray::fromHex("00f001ff0bf001ff"));
         // Bytes past the record are not read: 600 bytes give the same record.
         QCOMPARE(ReadCharacterFile(Put(Path(QStringLiteral("long.oxl")), CraftedRecord() + QByteArray(64, '\xee'))), r);
     }
@@ -270,9 +278,7 @@ private slots:
         const QString other = Path(QStringLiteral("more chars, old/"));
         Open(Put(Chars() + QStringLiteral("/hero.oxl"), Record("01000000", "Hero", "")));
         Open(Put(other + QStringLiteral("mage.oxl"), Record("02000000", "Mage", "Wise")));
-        const QDateTime old = QDateTime::currentDateTime().addDays(-2);
-        if (QFile file(FolderFile()); !file.open(QIODevice::ReadWrite) || !file.setFileTime(old, QFileDevice::FileModificationTime))
-            QFAIL("cannot set the file time");
+        const QDateTime old = MakeOld(FolderFile());
         const CharacterRecord character = gCharacter;
         Open(QString());
         QCOMPARE(mShownFolders, (QStringList{Program() + QLatin1Char('/'), Chars() + QLatin1Char('/'), other}));
@@ -298,7 +304,7 @@ private slots:
         const QString other = Path(QStringLiteral("elsewhere/"));
         QVERIFY(QDir().mkpath(other + QStringLiteral("bad.oxl")));
         Open(other + QStringLiteral("bad.oxl"));
-        QCOMPARE(mMessages, QStringList{QStringLiteral("Cannot read the character file \"%1bad.oxl\": it is a folder").arg(other)});
+        QCOMPARE(mMessages, QStringList{"Cannot read the character file \"" + other + "bad.oxl\": it is a folder"});
         QCOMPARE(Labels(), (QStringList{"12345", "Hero", "A brave hero."}));
         QCOMPARE(gCharacterFolder, Chars() + QLatin1Char('/'));
         QCOMPARE(Contents(FolderFile()), folderFile);

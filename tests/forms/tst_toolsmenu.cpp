@@ -35,12 +35,6 @@ using namespace fixtures;
 
 namespace {
 
-ClockCalibration Record(const char* realTime, const char* oxlTime, const char* oxlDate)
-{
-    return ClockCalibration::FromTexts(QLatin1String(realTime), QStringLiteral("06/15/2026"), QLatin1String(oxlTime),
-                                       QLatin1String(oxlDate));
-}
-
 // Items with and without a material, one with no rows, one with mod 1 rows only, two names that differ
 // only in letter case, a stat the stat table lacks, a mod number the window never shows, the 32-bit
 // extremes, and more requirements than a list shows at once.
@@ -99,7 +93,9 @@ QStringList Labels(QWidget* goodMoon)
 // The three lines of the Next Specified Day message.
 QString Message(int day, const char* wait, const char* moment)
 {
-    return QStringLiteral("Day %1 of the month will be in \r\n%2\r\n%3").arg(day).arg(QLatin1String(wait), QLatin1String(moment));
+    return QStringLiteral("Day %1 of the month will be in \r\n%2\r\n%3")
+        .arg(day)
+        .arg(QLatin1String(wait), QLatin1String(moment));
 }
 
 const char OutOfRange[] = "You need to enter a day between 1 and 28.";
@@ -124,12 +120,15 @@ void Choose(QWidget* window, const QString& entry)
     QTRY_VERIFY(!view->isVisible());
 }
 
-// The open Next Good Moon and Item Stats windows.
-QList<QWidget*> Windows()
+// The Next Good Moon and Item Stats windows: the open ones, or all that are still loaded once the closed
+// ones have gone.
+QList<QWidget*> Windows(bool loaded = false)
 {
+    if (loaded)
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QList<QWidget*> windows;
     for (QWidget* widget : QApplication::topLevelWidgets()) {
-        if ((qobject_cast<frmStats*>(widget) || qobject_cast<frmNextGoodMoon*>(widget)) && widget->isVisible())
+        if ((qobject_cast<frmStats*>(widget) || qobject_cast<frmNextGoodMoon*>(widget)) && (loaded || widget->isVisible()))
             windows << widget;
     }
     return windows;
@@ -140,16 +139,6 @@ QString Shown(QWidget* window)
 {
     const QStringList texts = Texts(window, {"lblNextGoodMoon", "lblNextGoodMoonDay", "lstMinReq", "lstMod0", "lstMod1"});
     return texts.join(QString()) + (Box(window) ? Box(window)->currentText() : QString());
-}
-
-// Lets the windows that were closed go; how many are left.
-int LoadedWindows()
-{
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    int count = 0;
-    for (QWidget* widget : QApplication::topLevelWidgets())
-        count += qobject_cast<frmStats*>(widget) || qobject_cast<frmNextGoodMoon*>(widget);
-    return count;
 }
 
 // The rectangle of a widget in its window's client area.
@@ -207,7 +196,7 @@ private slots:
     void init()
     {
         mNow = QDateTime(QDate(2026, 6, 15), QTime(14, 30, 0));
-        gCalibration = Record("14:30:00", "10:20:30", "03/10/0005");
+        gCalibration = ClockCalibration::FromTexts(u"14:30:00"_qs, u"06/15/2026"_qs, u"10:20:30"_qs, u"03/10/0005"_qs);
         mMessages.clear();
         mPrompts.clear();
         ErrorBoundary::ResetForTesting();
@@ -223,7 +212,7 @@ private slots:
     void cleanup()
     {
         mFolder.reset();
-        QCOMPARE(LoadedWindows(), 0);
+        QCOMPARE(Windows(true).size(), 0);
         QVERIFY(!QApplication::activeModalWidget());
         QVERIFY(!ErrorBoundary::Ending());
     }
@@ -233,8 +222,6 @@ private slots:
         SystemClock::SetSource({});
         Dialogs::SetMessageHook({});
         Dialogs::SetInputHook({});
-        gStatTable = clsStat();
-        gItemTable = clsItem();
     }
 
     // Next Good Moon: the labels are empty for the first second, then the window's own timer fills them;
@@ -246,7 +233,8 @@ private slots:
         window.show();
         QTest::qWait(500);
         QCOMPARE(Labels(&window), (QStringList{"", ""}));
-        QTRY_COMPARE_WITH_TIMEOUT(Labels(&window), (QStringList{"6 HOURS  5 MINUTES  31 SECONDS", "TODAY AT 8:35 PM"}), 3000);
+        QTRY_COMPARE_WITH_TIMEOUT(Labels(&window), (QStringList{"6 HOURS  5 MINUTES  31 SECONDS", "TODAY AT 8:35 PM"}),
+                                  3000);
         QCOMPARE(window.windowTitle(), QStringLiteral("Next Good Moon"));
         mNow = mNow.addSecs(3610); // 18 game hours 3 minutes later
         main.tmrMain_Timer();
@@ -280,7 +268,7 @@ private slots:
         const QString shown = Shown(first);
         QVERIFY(!shown.isEmpty());
         action->trigger();
-        QCOMPARE(LoadedWindows(), 1);
+        QCOMPARE(Windows(true).size(), 1);
         QCOMPARE(Windows(), QList<QWidget*>{first});
         QCOMPARE(Shown(first), shown);
 
@@ -292,7 +280,7 @@ private slots:
         QVERIFY(Windows().isEmpty());
         QVERIFY(!timer || !timer->isActive());
         action->trigger();
-        QCOMPARE(LoadedWindows(), 1);
+        QCOMPARE(Windows(true).size(), 1);
         QVERIFY(!first);
         QCOMPARE(Shown(Windows().first()), QString());
         Windows().first()->close();
@@ -458,11 +446,11 @@ private slots:
         frmMain main;
         main.findChild<QAction*>(QStringLiteral("mnuItemStats"))->trigger();
         main.findChild<QAction*>(QStringLiteral("mnuNextGoodMoon"))->trigger();
-        QCOMPARE(LoadedWindows(), 2);
+        QCOMPARE(Windows(true).size(), 2);
         SetProgramFolder(mFolder->Path() + QStringLiteral("/gone"));
         QVERIFY_THROWS_EXCEPTION(KelvaraError, main.Form_Unload());
         QVERIFY(Windows().isEmpty());
-        QCOMPARE(LoadedWindows(), 0);
+        QCOMPARE(Windows(true).size(), 0);
     }
 
     // The main window going with the item stats window still open takes it along.
@@ -528,7 +516,10 @@ private slots:
     {
         UseSampleDatabase();
         const QString expected = RankChartText(*OpenGameDatabase(), QLocale::system());
-        QCOMPARE(expected.count(QStringLiteral("\r\n")), 20);
+        const QStringList lines = expected.split(QStringLiteral("\r\n"));
+        QCOMPARE(lines.size(), 21); // 20 ranks, each line as wide as the chart
+        for (const QString& line : lines.mid(0, 20))
+            QCOMPARE(line.size(), RankChartWidth);
         frmMain main;
         QList<QPointer<QDialog>> windows;
         for (int showing = 0; showing < 2; ++showing) {
