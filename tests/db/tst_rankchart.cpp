@@ -50,7 +50,6 @@ private slots:
         QTest::addColumn<QString>("line");
         // Columns:                                                      1234567890123456
         QTest::newRow("Strength 50") << "Strength" << 50 << "Strength     50 ";
-        QTest::newRow("Strength -3") << "Strength" << -3 << "Strength     -3 ";
         QTest::newRow("zero") << "Dexterity" << 0 << "Dexterity     0 ";
         QTest::newRow("20 letters") << "ABCDEFGHIJKLMNOPQRST" << 7 << "ABCDEFGHIJKLM 7P";
         QTest::newRow("15 letters") << "ABCDEFGHIJKLMNO" << 12 << "ABCDEFGHIJKL 12 ";

@@ -469,6 +469,8 @@ private slots:
     // twip short of the button.
     void msgBoxWindow()
     {
+        QCOMPARE(frmMsgBox::LayoutFor(3915, 5610).label, QRect(0, 0, 3915, 5234)); // in twips
+        QCOMPARE(frmMsgBox::LayoutFor(3915, 5610).button, QRect(1350, 5235, 1215, 375));
         frmMsgBox box;
         QLabel* label = box.lblMessage();
         auto* ok = box.findChild<QPushButton*>(QStringLiteral("cmdOK"));

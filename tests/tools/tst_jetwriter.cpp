@@ -1,10 +1,10 @@
 // The Jet writer on its own (encodings, what it refuses, page structure), its CSV input, the kelvara-mkdb
 // command built on them, and the sample game database the build writes with it.
-#include "jet/csv.h"
 #include "jet/jetformat.h"
 #include "jet/jetwriter.h"
 
 #include <QFile>
+#include <QHash>
 #include <QProcess>
 #include <QSet>
 #include <QTemporaryDir>
@@ -81,7 +81,8 @@ private slots:
         QTest::newRow("umlauts are one byte") << u"Größe"_qs << QByteArray("\xFF\xFE" "Gr\xF6\xDF" "e");
         QTest::newRow("switch to two bytes") << u"abcd大"_qs << QByteArray("\xFF\xFE" "abcd\x00\x27\x59", 9);
         QTest::newRow("switch back for a run") << u"大abcdef"_qs << QByteArray("\xFF\xFE\x00\x27\x59\x00" "abcdef", 12);
-        QTest::newRow("character with zero low byte, plain") << u"abc\u0100d"_qs << QByteArray("a\0b\0c\0\0\x01" "d\0", 10);
+        QTest::newRow("character with zero low byte, plain")
+            << u"abc\u0100def"_qs << QByteArray("a\0b\0c\0\0\x01" "d\0e\0f\0", 14);
     }
 
     void textEncoding()
@@ -219,6 +220,8 @@ private slots:
                                                                 << u"bad.csv:4: column 2 (B): \"q\" is not a whole number"_qs;
         QTest::newRow("fraction in a long column") << args << QByteArray("Id:long\n1.5\n")
                                                    << u"bad.csv:2: column 1 (Id): \"1.5\" is not a whole number"_qs;
+        QTest::newRow("text of 256") << args << QByteArray("Id:long,Name:text\n1,") + QByteArray(256, 'x') + "\n"
+                                     << u"bad.csv:2: column 2 (Name): text of 256 characters is longer than 255"_qs;
         QTest::newRow("ragged row") << args << QByteArray("A:long,B:long\n1,2\n3\n")
                                     << u"bad.csv:3: 1 cells, the header has 2"_qs;
         QTest::newRow("no header") << args << QByteArray() << u"bad.csv: no header line"_qs;
@@ -233,6 +236,8 @@ private slots:
         QTest::newRow("256 columns") << args << wide << u"256 columns, at most 255"_qs;
         // 2 (column count) + 8 × 510 + 20 (end, eight offsets, count) + 1 (null mask)
         QTest::newRow("row too large") << args << heavy << u"the row needs 4103 bytes, at most 4060 fit"_qs;
+        QTest::newRow("quote inside a plain cell") << args << QByteArray("a:text\nb,c\"d\n")
+                                                   << u"bad.csv:2: cell 2: a quote inside a cell must be doubled"_qs;
         QTest::newRow("one table twice") << QStringList{"tblA=FILE", "TBLA=FILE"} << QByteArray()
                                          << u"two tables are named \"TBLA\""_qs;
         QTest::newRow("missing file") << QStringList{"tblA=nowhere.csv"} << QByteArray() << u"nowhere.csv: cannot read"_qs;
