@@ -308,8 +308,12 @@ std::shared_ptr<const TableData> Connection::Table(const QString& name)
     if (const auto found = d->tables.constFind(name); found != d->tables.constEnd())
         return *found;
     for (auto it = d->tables.constBegin(); it != d->tables.constEnd(); ++it) {
-        if (it.key().compare(name, Qt::CaseInsensitive) == 0)
-            return d->tables[name] = *it;
+        if (it.key().compare(name, Qt::CaseInsensitive) == 0) {
+            // A copy first: adding the new spelling may move the hash's entries.
+            const std::shared_ptr<const TableData> table = *it;
+            d->tables.insert(name, table);
+            return table;
+        }
     }
     return d->tables[name] = d->Read(name);
 }
