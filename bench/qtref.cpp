@@ -27,7 +27,8 @@ int main(int argc, char* argv[])
         const QDateTime now = QDateTime::currentDateTime();
         labels[0]->setText(now.toString(QStringLiteral("h:mm AP")));
         labels[1]->setText(now.toString(QStringLiteral("MM/dd/yyyy")));
-        labels[2]->setText(now.addSecs(now.toSecsSinceEpoch() * 17).toString(QStringLiteral("h:mm AP")));
+        // A clock 18 times as fast: its minutes change every 3 1/3 seconds.
+        labels[2]->setText(QDateTime::fromSecsSinceEpoch(now.toSecsSinceEpoch() * 18).toString(QStringLiteral("h:mm AP")));
         labels[3]->setText(now.toString(QStringLiteral("MM/dd/0003")));
         if (firstTick)
             std::_Exit(0);
@@ -45,10 +46,14 @@ int main(int argc, char* argv[])
     secondLayout->addWidget(wait);
     secondLayout->addWidget(moment);
     QTimer secondTimer;
+    // A countdown whose seconds change at every tick, as the program's does.
     QObject::connect(&secondTimer, &QTimer::timeout, [&] {
-        const QDateTime now = QDateTime::currentDateTime();
-        wait->setText(QStringLiteral("%1 HOURS  %2 MINUTES").arg(now.time().hour()).arg(now.time().minute()));
-        moment->setText(now.toString(QStringLiteral("'TOMORROW AT' h:mm AP")));
+        const QTime now = QDateTime::currentDateTime().time();
+        wait->setText(QStringLiteral("%1 HOURS  %2 MINUTES  %3 SECONDS")
+                          .arg(23 - now.hour())
+                          .arg(59 - now.minute())
+                          .arg(59 - now.second()));
+        moment->setText(QStringLiteral("TOMORROW AT 12:00 AM"));
     });
     if (arguments.contains(QStringLiteral("--good-moon"))) {
         secondTimer.start(1000);
