@@ -1,7 +1,7 @@
 // make_db_seeds OUTDIR
 // Writes the seed databases of the loader's fuzz target with the project's Jet
 // writer: small game databases of every column type, Nulls, memos, both forms of
-// usage map, an empty table and a missing table.
+// usage map, an empty table and missing tables.
 #include "jet/jetwriter.h"
 
 #include <QDir>
@@ -33,6 +33,10 @@ int main(int argc, char* argv[])
                            col("Modification", ColumnType::Currency), col("Magic", ColumnType::Boolean)},
                           {{qint64(10), qint64(2), 1.0, QStringLiteral("-3"), true}}};
     const jet::Table emptyMods{mods.name, mods.columns, {}};
+    const jet::Table ranks{QStringLiteral("tblRank"),
+                           {col("RankID"), col("Rank", ColumnType::Text), col("Experience", ColumnType::Double)},
+                           {{qint64(2), QStringLiteral("Squire"), 1300.5}, {qint64(1), QStringLiteral("Novice"), 0.0},
+                            {{}, {}, {}}}};
 
     struct Seed
     {
@@ -41,8 +45,8 @@ int main(int argc, char* argv[])
         bool indirect;
     };
     const Seed seeds[] = {
-        {"game.mdb", {stats, materials, items, minStats, mods}, false},
-        {"game-indirect-maps.mdb", {stats, materials, items, minStats, mods}, true},
+        {"game.mdb", {stats, materials, items, minStats, mods, ranks}, false},
+        {"game-indirect-maps.mdb", {stats, materials, items, minStats, mods, ranks}, true},
         {"no-mods-rows.mdb", {stats, materials, items, minStats, emptyMods}, false},
         {"stats-only.mdb", {stats}, false},
     };
