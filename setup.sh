@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Set-up for Kelvara Utility on Debian 12.
 #   bash setup.sh run    install what is missing, build, write the sample database, start the program
-#   bash setup.sh test   install what is missing, build, run every test (also under the sanitizers)
+#   bash setup.sh test   install what is missing, build, run every test (also under the sanitizers and,
+#                        for the core libraries, valgrind), then fuzz every input reader for 30 s
 set -euo pipefail
 cd "$(dirname "$0")"
 mode=${1:-run}
@@ -13,6 +14,8 @@ install_missing() {
     local wanted=(cmake g++ make pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev
                   mdbtools mdbtools-dev libglib2.0-dev tzdata
                   xvfb xauth xdotool imagemagick desktop-file-utils fonts-dejavu-core fonts-liberation2)
+    # The test run also fuzzes (clang with libFuzzer) and runs the core tests under valgrind.
+    if [ "$mode" = test ]; then wanted+=(clang libclang-rt-14-dev valgrind); fi
     local missing=() p
     for p in "${wanted[@]}"; do
         dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing+=("$p")
@@ -49,11 +52,15 @@ case "$mode" in
         ;;
     test)
         install_js_reader
-        build build -DKELVARA_WERROR=ON
-        (cd build && ctest --output-on-failure -j "$jobs")
+        build build -DKELVARA_WERROR=ON -DKELVARA_VALGRIND=ON
+        (cd build && ctest --output-on-failure -j "$jobs" -LE valgrind)
+        # The core libraries' tests once more under valgrind's memcheck.
+        (cd build && ctest --output-on-failure -j "$jobs" -L valgrind)
         build build-asan -DKELVARA_WERROR=ON -DKELVARA_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug
         (cd build-asan && ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS="suppressions=$PWD/../tests/lsan.supp" \
             UBSAN_OPTIONS=print_stacktrace=1 ctest --output-on-failure -j "$jobs")
+        # Every fuzz target for 30 seconds from its seeds (clang, libFuzzer, ASan, UBSan).
+        bash fuzz/run 30
         ;;
     *)
         echo "usage: bash setup.sh run|test" >&2; exit 2 ;;

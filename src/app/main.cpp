@@ -11,6 +11,12 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+#ifdef KELVARA_BENCH_PROBE
+// Only in the benchmarks' copy of the program (bench/probe.cpp): ends it at the first
+// tick, or opens the Next Good Moon window, as its command line asks.
+void BenchProbe(const QStringList& arguments, frmMain& window);
+#endif
+
 namespace {
 
 int gSignalPipe[2] = {-1, -1};
@@ -67,5 +73,8 @@ int main(int argc, char* argv[])
     QObject::connect(&app, &QCoreApplication::aboutToQuit, &window,
                      [&window] { ErrorBoundary::Run([&window] { window.Form_Unload(); }); });
     window.show();
+#ifdef KELVARA_BENCH_PROBE
+    BenchProbe(QCoreApplication::arguments(), window);
+#endif
     return QApplication::exec();
 }

@@ -6,6 +6,8 @@
 #include <QDate>
 #include <QTime>
 
+#include <algorithm>
+
 namespace {
 
 // Seconds of the game calendar: 28 days a month, 12 months a year, no leap years.
@@ -30,6 +32,18 @@ int64_t FloorDiv(int64_t a, int64_t b)
 {
     const int64_t q = a / b;
     return (a % b != 0 && ((a < 0) != (b < 0))) ? q - 1 : q;
+}
+
+// Real seconds from one instant to another, held within a range that 18-fold game
+// seconds and their carries cannot overflow (some 30 million years either way; no
+// clock gets there, but an instant of any value must not wrap around).
+int64_t ElapsedSeconds(int64_t from, int64_t to)
+{
+    constexpr int64_t limit = 1'000'000'000'000'000;
+    int64_t elapsed = 0;
+    if (__builtin_sub_overflow(to, from, &elapsed))
+        return to > from ? limit : -limit;
+    return std::clamp(elapsed, -limit, limit);
 }
 
 } // namespace
@@ -97,9 +111,9 @@ ClockCalibration ComputeGameTime(const ClockCalibration& calibration, const QDat
     // has one, else from the calibration's real moment in local time.
     int64_t elapsed = 0;
     if (calibration.Instant) {
-        elapsed = nowSeconds - *calibration.Instant;
+        elapsed = ElapsedSeconds(*calibration.Instant, nowSeconds);
     } else if (const auto placed = PlaceRealMoment(calibration.RealDate, calibration.RealTime)) {
-        elapsed = nowSeconds - *placed;
+        elapsed = ElapsedSeconds(*placed, nowSeconds);
     }
 
     // Game seconds, split into calendar units; for a clock that must run back the

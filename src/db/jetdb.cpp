@@ -128,16 +128,46 @@ struct Connection::Impl
     };
     std::map<std::pair<const TableData*, int>, Index> indexes;
 
-    MdbCatalogEntry* FindEntry(const QString& name)
+    // The tables of the catalog: name and definition page.
+    struct CatalogTable
     {
-        GPtrArray* catalog = mdb->catalog;
-        for (guint i = 0; catalog && i < catalog->len; ++i) {
-            auto* entry = static_cast<MdbCatalogEntry*>(g_ptr_array_index(catalog, i));
-            if (entry->object_type == MDB_TABLE
-                && QString::fromUtf8(entry->object_name).compare(name, Qt::CaseInsensitive) == 0)
-                return entry;
+        QString name;
+        unsigned long page = 0;
+    };
+    std::vector<CatalogTable> catalog;
+
+    const CatalogTable* FindTable(const QString& name) const
+    {
+        for (const CatalogTable& table : catalog) {
+            if (table.name.compare(name, Qt::CaseInsensitive) == 0)
+                return &table;
         }
         return nullptr;
+    }
+
+    // The catalog MSysObjects (definition on page 2) is read like any other table,
+    // with the same guards, rather than by mdbtools' own catalog reader, which
+    // follows a damaged usage map or property block into a crash.
+    void ReadCatalog()
+    {
+        const std::shared_ptr<const TableData> objects = ReadPage(2, QStringLiteral("MSysObjects"));
+        const int id = objects->ColumnIndex(QStringLiteral("Id"));
+        const int name = objects->ColumnIndex(QStringLiteral("Name"));
+        const int type = objects->ColumnIndex(QStringLiteral("Type"));
+        if (id < 0 || name < 0 || type < 0)
+            Damaged(path, QStringLiteral("its catalog cannot be read"));
+        for (size_t row = 0; row < objects->RowCount(); ++row) {
+            double objectId = 0;
+            double objectType = 0;
+            if (!objects->Value(row, id).ToNumber(&objectId) || !objects->Value(row, type).ToNumber(&objectType)
+                || objects->Value(row, name).kind() != DbValue::Kind::Text || std::fabs(objectId) > 9.0e18
+                || std::fabs(objectType) > 9.0e18)
+                continue;
+            if ((static_cast<int64_t>(objectType) & 0x7f) != MDB_TABLE)
+                continue;
+            catalog.push_back({objects->Value(row, name).ToText(),
+                               static_cast<unsigned long>(static_cast<int64_t>(objectId) & 0x00ffffff)});
+        }
     }
 
     // Whether a column of the row just fetched is Null, from the row's null mask.
@@ -231,10 +261,21 @@ struct Connection::Impl
 
     std::shared_ptr<const TableData> Read(const QString& name)
     {
-        MdbCatalogEntry* entry = FindEntry(name);
-        if (!entry)
+        const CatalogTable* found = FindTable(name);
+        if (!found)
             throw KelvaraError(QStringLiteral("The table \"%1\" was not found in \"%2\".").arg(name, Native(path)));
-        const TablePtr table(mdb_read_table(entry));
+        return ReadPage(found->page, found->name);
+    }
+
+    // The table whose definition is on a page.
+    std::shared_ptr<const TableData> ReadPage(unsigned long page, const QString& name)
+    {
+        MdbCatalogEntry entry{};
+        entry.mdb = mdb.get();
+        entry.object_type = MDB_TABLE;
+        entry.table_pg = page;
+        qstrncpy(entry.object_name, name.toUtf8().constData(), sizeof entry.object_name);
+        const TablePtr table(mdb_read_table(&entry));
         // Guards against damaged definitions that mdbtools itself would trip over.
         if (!table || !table->usage_map || table->map_sz < 5 || table->num_cols == 0 || table->num_cols > 256)
             Damaged(path, QStringLiteral("the definition of table \"%1\" cannot be read").arg(name));
@@ -248,7 +289,7 @@ struct Connection::Impl
             columns.push_back(column);
             names << QString::fromUtf8(column->name);
         }
-        auto data = std::make_shared<TableData>(QString::fromUtf8(entry->object_name), names);
+        auto data = std::make_shared<TableData>(name, names);
 
         mdb_rewind_table(table.get());
         size_t rows = 0;
@@ -281,8 +322,7 @@ void Connection::Open(const QString& connectionText)
     impl->mdb.reset(mdb_open(QFile::encodeName(path).constData(), MDB_NOFLAGS));
     if (!impl->mdb)
         throw KelvaraError(QStringLiteral("\"%1\" is not a Jet 4.0 database.").arg(Native(path)));
-    if (!mdb_read_catalog(impl->mdb.get(), MDB_TABLE))
-        Damaged(path, QStringLiteral("its catalog cannot be read"));
+    impl->ReadCatalog();
     d = std::move(impl);
 }
 
@@ -308,8 +348,12 @@ std::shared_ptr<const TableData> Connection::Table(const QString& name)
     if (const auto found = d->tables.constFind(name); found != d->tables.constEnd())
         return *found;
     for (auto it = d->tables.constBegin(); it != d->tables.constEnd(); ++it) {
-        if (it.key().compare(name, Qt::CaseInsensitive) == 0)
-            return d->tables[name] = *it;
+        if (it.key().compare(name, Qt::CaseInsensitive) == 0) {
+            // A copy first: adding the new spelling may move the hash's entries.
+            const std::shared_ptr<const TableData> table = *it;
+            d->tables.insert(name, table);
+            return table;
+        }
     }
     return d->tables[name] = d->Read(name);
 }

@@ -13,6 +13,9 @@
 #include <QSaveFile>
 #include <QStandardPaths>
 
+#include <cerrno>
+#include <cstring>
+
 #include <unistd.h>
 
 namespace {
@@ -68,10 +71,21 @@ void ReplaceFile(const QString& path, const QByteArray& data)
     if (QFileInfo(path).isDir())
         FileError(QStringLiteral("write"), path, QStringLiteral("it is a folder"));
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    // Unbuffered: a buffered write only fails when the buffer is flushed while
+    // committing, and QSaveFile then overlooks the error and puts the cut-short file
+    // in place (a full disk left a calibration file of a few bytes).
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         FileError(QStringLiteral("write"), path, file.errorString());
-    if (file.write(data) != data.size()) {
-        const QString reason = file.errorString();
+    errno = 0;
+    const qint64 written = file.write(data);
+    const int cause = errno;
+    if (written != data.size() || file.error() != QFileDevice::NoError) {
+        // A write cut short (a full disk) leaves no error on the file: the system's reason tells it.
+        QString reason = file.errorString();
+        if (file.error() == QFileDevice::NoError) {
+            reason = cause != 0 ? QString::fromLocal8Bit(std::strerror(cause))
+                                : QStringLiteral("only %1 of %2 bytes were written").arg(qMax<qint64>(written, 0)).arg(data.size());
+        }
         file.cancelWriting();
         FileError(QStringLiteral("write"), path, reason);
     }

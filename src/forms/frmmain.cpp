@@ -166,6 +166,12 @@ void frmMain::Form_Load()
     gItemTable = LoadItemTable();
     setWindowTitle(Caption());
     mTimer->start();
+    // The first tick comes as soon as the event loop runs, right after the window shows,
+    // rather than half a second later: the clocks are not left blank at start.
+    QTimer::singleShot(0, this, [this] {
+        if (!mUnloaded)
+            ErrorBoundary::Run([this] { tmrMain_Timer(); });
+    });
 }
 
 void frmMain::Form_Unload()
@@ -199,6 +205,7 @@ void frmMain::tmrMain_Timer()
     mRealDate->setText(gCalibration.RealDate);
     mKelvaraTime->setText(FormatTime12Hour(gCalibration.OXLTime));
     mKelvaraDate->setText(gCalibration.OXLDate);
+    emit Ticked();
 }
 
 void frmMain::mnuExit_Click()

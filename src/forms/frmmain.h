@@ -30,6 +30,10 @@ public:
     // The caption: "Kelvara Utility " and the version.
     static QString Caption();
 
+signals:
+    // After each tick, once the labels show the new moment.
+    void Ticked();
+
 public slots:
     void tmrMain_Timer();
     void mnuExit_Click();

@@ -124,13 +124,23 @@ private slots:
         CheckSaved();
     }
 
-    // Killed while the calibration dialog is open: the clock is saved all the same.
+    // Killed while a modal window is open: the clock is saved all the same.
+    void savesOnSigtermWithDialogOpen_data()
+    {
+        QTest::addColumn<QString>("key");   // the entry's access key in the Tools menu
+        QTest::addColumn<QString>("title"); // the modal window it opens
+        QTest::newRow("calibration dialog") << "d" << "^Set Date and Time$";
+        QTest::newRow("Next Specified Day input box") << "s" << "^Kelvara Utility$";
+    }
+
     void savesOnSigtermWithDialogOpen()
     {
+        QFETCH(QString, key);
+        QFETCH(QString, title);
         Start();
-        Run({"windowfocus", "--sync", mWindow, "key", "alt+t", "d"});
-        const QString dialog = Run({"search", "--sync", "--name", "^Set Date and Time$"});
-        QVERIFY2(!dialog.isEmpty(), "the calibration dialog did not open");
+        Run({"windowfocus", "--sync", mWindow, "key", "alt+t", key});
+        const QString dialog = Run({"search", "--sync", "--name", title});
+        QVERIFY2(!dialog.isEmpty(), "the modal window did not open");
         mProgram.terminate();
         CheckSaved();
     }

@@ -1,6 +1,7 @@
 #include "clock/gameclock.h"
 
 #include <QRandomGenerator>
+#include <QRegularExpression>
 #include <QTest>
 
 // Runs with TZ=Europe/Berlin (see the test registration): daylight saving starts on
@@ -157,6 +158,33 @@ private slots:
         QCOMPARE(cal.OXLDate, QStringLiteral("01/18/0010"));
         cal = ComputeGameTime(cal, Local(2026, 12, 7, 11, 0, 1)); // and on again as usual
         QCOMPARE(cal.OXLTime, QStringLiteral("06:00:18"));
+    }
+
+    // The instant of a previous tick that lies absurdly far from now (no clock gets
+    // there) still gives a well-formed game moment: the elapsed time is held within
+    // a range whose 18-fold game seconds cannot overflow. (Found by fuzzing.)
+    void farInstant_data()
+    {
+        QTest::addColumn<qint64>("instant");
+        QTest::newRow("lowest") << std::numeric_limits<qint64>::min();
+        QTest::newRow("highest") << std::numeric_limits<qint64>::max();
+        QTest::newRow("just past the 18-fold range") << std::numeric_limits<qint64>::max() / 18 + 1;
+    }
+
+    void farInstant()
+    {
+        QFETCH(qint64, instant);
+        ClockCalibration cal = Cal("12:00:00", "12/06/2026", "10:00:00", "03/03/0003");
+        cal.Instant = instant;
+        const ClockCalibration result = ComputeGameTime(cal, Local(2026, 12, 6, 12, 0, 0));
+        QCOMPARE(result.OXLTime.size(), 8);
+        QCOMPARE(result.OXLDate.size(), 10);
+        const QRegularExpression shape(QStringLiteral("^\\d\\d/\\d\\d/\\d{4}$"));
+        QVERIFY2(shape.match(result.OXLDate).hasMatch(), qPrintable(result.OXLDate));
+        QVERIFY(result.OXLDate.mid(0, 2).toInt() >= 1 && result.OXLDate.mid(0, 2).toInt() <= 12);
+        QVERIFY(result.OXLDate.mid(3, 2).toInt() >= 1 && result.OXLDate.mid(3, 2).toInt() <= 28);
+        // Past the year 9999 either way, the year shows as 0000.
+        QCOMPARE(result.OXLDate.mid(6), QStringLiteral("0000"));
     }
 
     // Game seconds beyond 32 bits: a calibration saved years ago.

@@ -125,6 +125,47 @@ private slots:
         QCOMPARE(gCalibration.RealTime, QStringLiteral("00:30:00"));
     }
 
+    // The first tick does not wait for the timer: it comes as soon as the event loop
+    // runs after the start sequence, and the clock labels fill at once.
+    void firstTickAtOnce()
+    {
+        PutCalibration("00:29:59\r\n12/06/2026\r\n12:05:41\r\n03/17/0012\r\n");
+        frmMain w;
+        w.Form_Load();
+        w.show();
+        int ticks = 0;
+        connect(&w, &frmMain::Ticked, this, [&] { ++ticks; });
+        QVERIFY(Text(w, "lblKelvaraTime").isEmpty());
+        QCoreApplication::processEvents();
+        QCOMPARE(ticks, 1);
+        QCOMPARE(Text(w, "lblRealTime"), QStringLiteral("12:29 AM"));
+        QCOMPARE(Text(w, "lblKelvaraTime"), QStringLiteral("12:05 PM"));
+        QCOMPARE(Text(w, "lblKelvaraDate"), QStringLiteral("03/17/0012"));
+    }
+
+    // The system clock set by hand between two ticks, a day forward and then an hour
+    // back: the game clock on screen follows, 18 game days on and 18 game hours back.
+    void clockSetByHandBetweenTicks()
+    {
+        PutCalibration("00:29:59\r\n12/06/2026\r\n00:00:00\r\n01/01/0010\r\n");
+        frmMain w;
+        w.Form_Load();
+        w.tmrMain_Timer();
+        QCOMPARE(Text(w, "lblKelvaraDate"), QStringLiteral("01/01/0010"));
+        mNow = mNow.addDays(1);
+        w.tmrMain_Timer();
+        QCOMPARE(Text(w, "lblRealDate"), QStringLiteral("12/07/2026"));
+        QCOMPARE(Text(w, "lblKelvaraTime"), QStringLiteral("12:00 AM"));
+        QCOMPARE(Text(w, "lblKelvaraDate"), QStringLiteral("01/19/0010"));
+        mNow = mNow.addSecs(-3600);
+        w.tmrMain_Timer();
+        QCOMPARE(Text(w, "lblRealTime"), QStringLiteral("11:29 PM"));
+        QCOMPARE(Text(w, "lblRealDate"), QStringLiteral("12/06/2026"));
+        QCOMPARE(Text(w, "lblKelvaraTime"), QStringLiteral("6:00 AM"));
+        QCOMPARE(Text(w, "lblKelvaraDate"), QStringLiteral("01/18/0010"));
+        QCOMPARE(gCalibration.OXLTime, QStringLiteral("06:00:00"));
+    }
+
     void timerTicksTwiceASecond()
     {
         frmMain w;

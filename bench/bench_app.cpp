@@ -1,0 +1,103 @@
+// bench_app [STARTS] [SECONDS]
+// The program as a player runs it, on the sample database, against a minimal Qt Widgets
+// program of the same shape (bench/qtref.cpp) measured in the same run:
+//  - start-up to the first tick: the median wall time of STARTS starts (default 20) from
+//    the process start until the first tick has shown the clocks;
+//  - processor time per hour of ticking with the Next Good Moon window open, measured
+//    over SECONDS (default 60) and scaled to an hour.
+// Needs a display (bench/run starts one with xvfb-run when there is none).
+#include "benchkit.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QThread>
+
+#include <cstdio>
+
+namespace {
+
+// Wall seconds from the start of the process to its end.
+double TimedRun(const QString& exe, const QStringList& args)
+{
+    QProcess process;
+    QElapsedTimer timer;
+    timer.start();
+    process.start(exe, args);
+    if (!process.waitForFinished(30000) || process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0) {
+        std::fprintf(stderr, "%s did not end at its first tick\n", qPrintable(exe));
+        std::exit(1);
+    }
+    return double(timer.nsecsElapsed()) / 1e9;
+}
+
+// Processor seconds per hour while the program runs for `seconds` after settling.
+double CpuPerHour(const QString& exe, int seconds)
+{
+    QProcess process;
+    process.start(exe, {QStringLiteral("--good-moon")});
+    if (!process.waitForStarted()) {
+        std::fprintf(stderr, "%s did not start\n", qPrintable(exe));
+        std::exit(1);
+    }
+    QThread::sleep(3); // loaded, shown, ticking
+    const qint64 pid = process.processId();
+    const double before = benchkit::CpuSeconds(pid);
+    QThread::sleep(static_cast<unsigned long>(seconds));
+    const double after = benchkit::CpuSeconds(pid);
+    const bool alive = process.state() == QProcess::Running;
+    process.terminate();
+    process.waitForFinished(10000);
+    if (!alive) {
+        std::fprintf(stderr, "%s ended while it was measured\n", qPrintable(exe));
+        std::exit(1);
+    }
+    return (after - before) * 3600.0 / seconds;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QCoreApplication app(argc, argv);
+    const int starts = argc > 1 ? QByteArray(argv[1]).toInt() : 20;
+    const int seconds = argc > 2 ? QByteArray(argv[2]).toInt() : 60;
+    if (starts < 1 || seconds < 1) {
+        std::fprintf(stderr, "usage: bench_app [STARTS] [SECONDS]\n");
+        return 2;
+    }
+    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
+        std::fprintf(stderr, "bench_app needs a display: run it through bench/run or xvfb-run\n");
+        return 2;
+    }
+
+    // The program in a folder of its own with the sample game database, as installed by hand.
+    QTemporaryDir dir;
+    const QString program = dir.filePath(QStringLiteral("kelvara-utility"));
+    if (!QFile::copy(QStringLiteral(KELVARA_PROBE), program)
+        || !QFile::copy(QStringLiteral(KELVARA_SAMPLE_DB), dir.filePath(QStringLiteral("Kelvara.mdb")))) {
+        std::fprintf(stderr, "cannot set up the program folder\n");
+        return 1;
+    }
+    const QString reference = QStringLiteral(KELVARA_QTREF);
+
+    // One start of each to fill the system's caches, then alternating starts.
+    TimedRun(program, {QStringLiteral("--first-tick")});
+    TimedRun(reference, {QStringLiteral("--first-tick")});
+    std::vector<double> ours, theirs;
+    for (int i = 0; i < starts; ++i) {
+        ours.push_back(TimedRun(program, {QStringLiteral("--first-tick")}) * 1000);
+        theirs.push_back(TimedRun(reference, {QStringLiteral("--first-tick")}) * 1000);
+    }
+    const QByteArray what = QByteArray("start-up to the first tick (median of ") + QByteArray::number(starts) + ")";
+    benchkit::Figure(what.constData(), benchkit::Median(ours), "ms", "minimal Qt program", benchkit::Median(theirs),
+                     "target: under 150 ms");
+
+    const double cpu = CpuPerHour(program, seconds);
+    const double cpuReference = CpuPerHour(reference, seconds);
+    benchkit::Figure("CPU per hour of ticking, Next Good Moon open", cpu, "s", "minimal Qt program, two timers",
+                     cpuReference, "target: under 1 s");
+    return 0;
+}

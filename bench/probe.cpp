@@ -1,0 +1,17 @@
+// The benchmarks' copy of the program is the program itself (src/app/main.cpp and the
+// same libraries) with this probe added:
+//   --first-tick   the process ends the moment the first tick has shown the clocks
+//   --good-moon    the Next Good Moon window opens, as from the Tools menu
+#include "forms/frmmain.h"
+
+#include <QStringList>
+
+#include <cstdlib>
+
+void BenchProbe(const QStringList& arguments, frmMain& window)
+{
+    if (arguments.contains(QStringLiteral("--first-tick")))
+        QObject::connect(&window, &frmMain::Ticked, [] { std::_Exit(0); });
+    if (arguments.contains(QStringLiteral("--good-moon")))
+        window.mnuNextGoodMoon_Click();
+}

@@ -1,0 +1,30 @@
+// The game database loader on any file bytes: the stat and item tables and the rank
+// chart either load or the damage is reported as an error. Nothing crashes, hangs or
+// reads out of bounds.
+#include "fuzzkit.h"
+
+#include "clock/kelvaraerror.h"
+#include "db/moddb.h"
+#include "db/rankchart.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    using namespace fuzzkit;
+    PutFile(GameDatabaseFileName, data, size);
+    try {
+        const clsStat stats = LoadStatTable();
+        const clsItem items = LoadItemTable();
+        for (int32_t i = 1; i <= items.NumItems(); ++i)
+            (void)items.NumMinStats(items.ItemID(i));
+        (void)stats.NumStats();
+    } catch (const KelvaraError& e) {
+        Check(!e.message().isEmpty(), "an error names its cause");
+    }
+    try {
+        const std::unique_ptr<Connection> connection = OpenGameDatabase();
+        (void)RankChartText(*connection, QLocale::c());
+    } catch (const KelvaraError& e) {
+        Check(!e.message().isEmpty(), "an error names its cause");
+    }
+    return 0;
+}

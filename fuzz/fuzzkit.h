@@ -1,0 +1,104 @@
+#pragma once
+
+// Helpers shared by the fuzz targets: texts of every kind from the fuzzer's bytes,
+// a program folder of their own, and a check that stops the run on a broken promise.
+
+#include "files/cp1252.h"
+#include "files/oxlfiles.h"
+
+#include <QFile>
+#include <QString>
+#include <QTemporaryDir>
+
+#include <fuzzer/FuzzedDataProvider.h>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace fuzzkit {
+
+// Stops the run with a message: libFuzzer keeps the input that got here.
+[[noreturn]] inline void Fail(const char* what, const QString& detail = QString())
+{
+    std::fprintf(stderr, "broken promise: %s %s\n", what, qPrintable(detail));
+    std::abort();
+}
+
+inline void Check(bool ok, const char* what, const QString& detail = QString())
+{
+    if (!ok)
+        Fail(what, detail);
+}
+
+// A text of up to `maxBytes` bytes of input: read as Windows-1252 (what the files
+// hold) or as raw UTF-16 code units (anything a text box can hold, lone surrogates
+// included), as the next byte chooses.
+inline QString Text(FuzzedDataProvider& input, size_t maxBytes)
+{
+    const bool utf16 = input.ConsumeBool();
+    const std::string bytes = input.ConsumeRandomLengthString(maxBytes);
+    if (!utf16)
+        return Cp1252::Decode(QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())));
+    QString text;
+    for (size_t i = 0; i + 1 < bytes.size(); i += 2)
+        text += QChar(static_cast<char16_t>(static_cast<unsigned char>(bytes[i]) | static_cast<unsigned char>(bytes[i + 1]) << 8));
+    return text;
+}
+
+// The rest of the input as a text.
+inline QString RestText(FuzzedDataProvider& input)
+{
+    return Text(input, input.remaining_bytes());
+}
+
+// A program folder that lives as long as the fuzzing run.
+inline const QString& Folder()
+{
+    static QTemporaryDir dir;
+    static const QString path = [] {
+        if (!dir.isValid())
+            Fail("no temporary folder");
+        SetProgramFolder(dir.path());
+        return dir.path();
+    }();
+    return path;
+}
+
+// Puts bytes into a file of the program folder.
+inline void PutFile(const char* name, const uint8_t* data, size_t size)
+{
+    QFile file(Folder() + QLatin1Char('/') + QLatin1String(name));
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)
+        || file.write(reinterpret_cast<const char*>(data), static_cast<qint64>(size)) != static_cast<qint64>(size))
+        Fail("cannot write the input file", file.errorString());
+}
+
+// A moment of the system clock in a range a computer can show: years 1970 to 2200.
+inline QDateTime Moment(FuzzedDataProvider& input)
+{
+    return QDateTime::fromSecsSinceEpoch(input.ConsumeIntegralInRange<int64_t>(0, 7'258'118'400LL));
+}
+
+inline bool AllDigits(QStringView text)
+{
+    for (QChar c : text) {
+        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+            return false;
+    }
+    return true;
+}
+
+// "hh:mm:ss" or "MM/DD/YYYY" made of digits and the two separators.
+inline bool IsTimeShape(const QString& t)
+{
+    return t.size() == 8 && AllDigits(QStringView(t).mid(0, 2)) && t[2] == QLatin1Char(':')
+        && AllDigits(QStringView(t).mid(3, 2)) && t[5] == QLatin1Char(':') && AllDigits(QStringView(t).mid(6, 2));
+}
+
+inline bool IsDateShape(const QString& d)
+{
+    return d.size() == 10 && AllDigits(QStringView(d).mid(0, 2)) && d[2] == QLatin1Char('/')
+        && AllDigits(QStringView(d).mid(3, 2)) && d[5] == QLatin1Char('/') && AllDigits(QStringView(d).mid(6, 4));
+}
+
+} // namespace fuzzkit
