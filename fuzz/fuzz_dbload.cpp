@@ -3,7 +3,7 @@
 // reads out of bounds.
 #include "fuzzkit.h"
 
-#include "clock/kelvaraerror.h"
+#include "core/kelvaraerror.h"
 #include "db/moddb.h"
 #include "db/rankchart.h"
 

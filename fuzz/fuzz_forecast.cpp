@@ -3,7 +3,7 @@
 #include "fuzzkit.h"
 
 #include "clock/forecast.h"
-#include "clock/kelvaraerror.h"
+#include "core/kelvaraerror.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {

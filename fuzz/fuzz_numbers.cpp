@@ -3,8 +3,8 @@
 // Specified Day input box.
 #include "fuzzkit.h"
 
-#include "clock/kelvaraerror.h"
-#include "clock/textnum.h"
+#include "core/kelvaraerror.h"
+#include "core/textnum.h"
 #include "forms/nextday.h"
 
 #include <cmath>

@@ -2,7 +2,7 @@
 // a text is either refused with an error or walked row by row to its end.
 #include "fuzzkit.h"
 
-#include "clock/kelvaraerror.h"
+#include "core/kelvaraerror.h"
 #include "db/jetdb.h"
 #include "db/moddb.h"
 #include "jet/jetwriter.h"

@@ -1,4 +1,4 @@
-#include "clock/kelvaraerror.h"
+#include "core/kelvaraerror.h"
 #include "forms/dialogs.h"
 #include "forms/frmmain.h"
 #include "forms/guard.h"

@@ -1,6 +1,6 @@
 #include "forecast.h"
 
-#include "textnum.h"
+#include "core/textnum.h"
 
 #include <cmath>
 

@@ -1,7 +1,7 @@
 #include "gameclock.h"
 
 #include "systemclock.h"
-#include "textnum.h"
+#include "core/textnum.h"
 
 #include <QDate>
 #include <QTime>

@@ -1,6 +1,6 @@
 #include "clsitem.h"
 
-#include "clock/kelvaraerror.h"
+#include "core/kelvaraerror.h"
 
 #include <limits>
 

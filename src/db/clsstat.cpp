@@ -1,6 +1,6 @@
 #include "clsstat.h"
 
-#include "clock/kelvaraerror.h"
+#include "core/kelvaraerror.h"
 
 void clsStat::AddStat(int32_t StatID, const QString& Stat)
 {

@@ -1,6 +1,6 @@
 #include "jetdb.h"
 
-#include "clock/kelvaraerror.h"
+#include "core/kelvaraerror.h"
 #include "tabledata.h"
 
 #include <QDir>

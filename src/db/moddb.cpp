@@ -1,7 +1,7 @@
 #include "moddb.h"
 
-#include "clock/kelvaraerror.h"
-#include "clock/textnum.h"
+#include "core/kelvaraerror.h"
+#include "core/textnum.h"
 #include "files/oxlfiles.h"
 
 namespace {

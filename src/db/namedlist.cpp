@@ -1,6 +1,6 @@
 #include "namedlist.h"
 
-#include "clock/kelvaraerror.h"
+#include "core/kelvaraerror.h"
 
 #include <algorithm>
 #include <limits>

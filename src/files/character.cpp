@@ -1,6 +1,6 @@
 #include "character.h"
 
-#include "clock/kelvaraerror.h"
+#include "core/kelvaraerror.h"
 #include "cp1252.h"
 
 #include <QDir>

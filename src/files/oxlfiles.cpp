@@ -1,8 +1,8 @@
 #include "oxlfiles.h"
 
-#include "clock/kelvaraerror.h"
+#include "core/kelvaraerror.h"
 #include "clock/systemclock.h"
-#include "clock/textnum.h"
+#include "core/textnum.h"
 #include "cp1252.h"
 #include "itemreader.h"
 

@@ -39,6 +39,9 @@ ClockCalibration ReadCalibrationFile();
 // replaced in one step, so a failed write leaves the saved calibration as it was.
 void WriteCalibrationFile(const ClockCalibration& calibration);
 
-// The two file names.
+// The file names.
 inline constexpr char CalibrationFileName[] = "OXLTIMES.DAT";
 inline constexpr char FolderFileName[] = "OXLDIR.DAT";
+// The program's own settings (reminders, window places), an INI file read and
+// written with QSettings.
+inline constexpr char SettingsFileName[] = "kelvara-utility.ini";

@@ -1,6 +1,6 @@
 #include "frmmain.h"
 
-#include "clock/kelvaraerror.h"
+#include "core/kelvaraerror.h"
 #include "db/moddb.h"
 #include "db/rankchart.h"
 #include "dialogs.h"

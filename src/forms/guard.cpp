@@ -1,6 +1,6 @@
 #include "guard.h"
 
-#include "clock/kelvaraerror.h"
+#include "core/kelvaraerror.h"
 #include "dialogs.h"
 
 #include <QCoreApplication>

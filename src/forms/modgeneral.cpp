@@ -1,6 +1,6 @@
 #include "modgeneral.h"
 
-#include "clock/textnum.h"
+#include "core/textnum.h"
 
 #include <QDesktopServices>
 #include <QUrl>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "clock/kelvaraerror.h"
+#include "core/kelvaraerror.h"
 
 #include <QString>
 

@@ -1,4 +1,4 @@
-#include "clock/kelvaraerror.h"
+#include "core/kelvaraerror.h"
 #include "db/moddb.h"
 #include "files/oxlfiles.h"
 

@@ -1,4 +1,4 @@
-#include "clock/kelvaraerror.h"
+#include "core/kelvaraerror.h"
 #include "files/oxlfiles.h"
 
 #include <QDir>

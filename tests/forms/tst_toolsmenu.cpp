@@ -1,7 +1,7 @@
 // The commands of the Tools menu: the Next Good Moon window, Next Specified Day, the Item Stats window and
 // the rank experience chart in the message window. The forecast and the lines they show are tested on their
 // own in tst_forecast and tst_rankchart.
-#include "clock/kelvaraerror.h"
+#include "core/kelvaraerror.h"
 #include "clock/systemclock.h"
 #include "db/fixtures.h"
 #include "db/moddb.h"

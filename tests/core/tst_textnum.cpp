@@ -1,5 +1,5 @@
-#include "clock/kelvaraerror.h"
-#include "clock/textnum.h"
+#include "core/kelvaraerror.h"
+#include "core/textnum.h"
 
 #include <QLocale>
 #include <QTest>

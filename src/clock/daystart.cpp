@@ -1,0 +1,20 @@
+#include "daystart.h"
+
+std::vector<DayStart> NextDayStarts(const ClockCalibration& calibration, const QDateTime& now, int day, int count)
+{
+    std::vector<DayStart> starts;
+    if (count <= 0)
+        return starts;
+    const QDateTime moment = QDateTime::fromSecsSinceEpoch(now.toSecsSinceEpoch());
+    const ClockCalibration record = ComputeGameTime(calibration, moment);
+    // The game clock gains 18 game seconds each real second: the day has begun at the
+    // first real second whose game moment is at or past its midnight.
+    const int64_t gameSeconds = GameSecondsUntilDay(record, static_cast<int16_t>(day));
+    const int64_t first = moment.toSecsSinceEpoch() + (gameSeconds + GameClockRate - 1) / GameClockRate;
+    starts.reserve(static_cast<size_t>(count));
+    for (int i = 0; i < count; ++i) {
+        const int64_t instant = first + int64_t { i } * RealSecondsPerGameMonth;
+        starts.push_back({ instant, ComputeGameTime(record, QDateTime::fromSecsSinceEpoch(instant)).OXLDate });
+    }
+    return starts;
+}

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "forecast.h"
+
+#include <QDateTime>
+#include <QString>
+
+#include <cstdint>
+#include <vector>
+
+// When game days begin in real time, to the second.
+
+// One start of a game day.
+struct DayStart
+{
+    // The first whole real second (seconds since the epoch) at which the game clock
+    // reaches 00:00:00 of the day.
+    int64_t Instant = 0;
+    // The game date that begins then, "MM/DD/YYYY".
+    QString GameDate;
+
+    bool operator==(const DayStart&) const = default;
+};
+
+// The next `count` starts of game day `day` (1 to 28) after the moment `now`, with
+// the game clock derived from the calibration as the main window derives it. The
+// first is the first whole real second after `now` at which the game clock reaches
+// 00:00:00 of that day; each further one is one game month later.
+std::vector<DayStart> NextDayStarts(const ClockCalibration& calibration, const QDateTime& now, int day, int count);
