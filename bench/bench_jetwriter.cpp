@@ -63,7 +63,7 @@ int main(int argc, char* argv[])
         exporter.setStandardOutputFile(QProcess::nullDevice());
         exporter.start(QStringLiteral("mdb-export"), {path, table.name});
         return exporter.waitForFinished(-1) && exporter.exitStatus() == QProcess::NormalExit
-               && exporter.exitCode() == 0;
+            && exporter.exitCode() == 0;
     });
     if (read < 0) {
         std::fprintf(stderr, "mdb-export failed (is mdbtools installed?)\n");
@@ -74,7 +74,6 @@ int main(int argc, char* argv[])
     std::printf("read (mdb-export):   %.3f s\n", read);
     std::printf("read / write ratio:  %.2f (above 1: writing is faster)\n", read / write);
     const QByteArray what = "Jet writer, " + QByteArray::number(rows) + " rows of four Long columns";
-    benchkit::Figure(what.constData(), write, "s", "mdb-export reading them back", read,
-                     "target: ratio under 1");
+    benchkit::Figure(what.constData(), write, "s", "mdb-export reading them back", read, "target: ratio under 1");
     return 0;
 }

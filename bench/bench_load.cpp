@@ -114,7 +114,7 @@ int main(int argc, char* argv[])
         return 1;
     }
     std::printf("peak resident memory of the program after loading: %.1f MB (goal: under 60 MB)\n", peakMb);
-    benchkit::Figure("peak memory, 20,000-item database", peakMb, "MB", "the same on the sample database",
-                     samplePeakMb, "target: under 60 MB");
+    benchkit::Figure("peak memory, 20,000-item database", peakMb, "MB", "the same on the sample database", samplePeakMb,
+                     "target: under 60 MB");
     return 0;
 }

@@ -25,7 +25,8 @@ inline std::vector<jet::Table> BigGameDatabase()
     }
     jet::Table minStats{QStringLiteral("tblItemMinStatJunction"), {col("ItemID"), col("StatID"), col("MinStat")}, {}};
     jet::Table mods{QStringLiteral("tblItemModStatJunction"),
-                    {col("ItemID"), col("StatID"), col("ModNum"), col("Modification")}, {}};
+                    {col("ItemID"), col("StatID"), col("ModNum"), col("Modification")},
+                    {}};
     for (qint64 i = 0; i < 100000; ++i) {
         minStats.rows.push_back({(i * 7) % 20000 + 1, i % 500 + 1, i % 90 + 10});
         mods.rows.push_back({(i * 13) % 20000 + 1, i % 500 + 1, i % 3, i % 41 - 20});

@@ -28,7 +28,8 @@ int main(int argc, char* argv[])
         labels[0]->setText(now.toString(QStringLiteral("h:mm AP")));
         labels[1]->setText(now.toString(QStringLiteral("MM/dd/yyyy")));
         // A clock 18 times as fast: its minutes change every 3 1/3 seconds.
-        labels[2]->setText(QDateTime::fromSecsSinceEpoch(now.toSecsSinceEpoch() * 18).toString(QStringLiteral("h:mm AP")));
+        labels[2]->setText(
+            QDateTime::fromSecsSinceEpoch(now.toSecsSinceEpoch() * 18).toString(QStringLiteral("h:mm AP")));
         labels[3]->setText(now.toString(QStringLiteral("MM/dd/0003")));
         if (firstTick)
             std::_Exit(0);

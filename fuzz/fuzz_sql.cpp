@@ -13,14 +13,21 @@ Connection& Database()
     static Connection connection;
     if (!connection.IsOpen()) {
         using jet::ColumnType;
-        auto col = [](const char* name, ColumnType type = ColumnType::Long) { return jet::Column{QLatin1String(name), type}; };
+        auto col = [](const char* name, ColumnType type = ColumnType::Long) {
+            return jet::Column{QLatin1String(name), type};
+        };
         const std::vector<jet::Table> tables = {
-            {QStringLiteral("tblStat"), {col("StatID"), col("Stat", ColumnType::Text)},
+            {QStringLiteral("tblStat"),
+             {col("StatID"), col("Stat", ColumnType::Text)},
              {{qint64(1), QStringLiteral("Strength")}, {qint64(2), QStringLiteral("agility")}, {qint64(3), {}}}},
-            {QStringLiteral("tblMaterial"), {col("MaterialID"), col("Material", ColumnType::Text), col("Weight", ColumnType::Double)},
-             {{qint64(1), QStringLiteral("Iron"), 2.5}, {{}, QStringLiteral("Wood"), 0.5}, {qint64(-7), QString(), {}}}},
-            {QStringLiteral("tblMixed"), {col("Flag", ColumnType::Boolean), col("Price", ColumnType::Currency),
-                                          col("Note", ColumnType::Memo), col("Small", ColumnType::Byte)},
+            {QStringLiteral("tblMaterial"),
+             {col("MaterialID"), col("Material", ColumnType::Text), col("Weight", ColumnType::Double)},
+             {{qint64(1), QStringLiteral("Iron"), 2.5},
+              {{}, QStringLiteral("Wood"), 0.5},
+              {qint64(-7), QString(), {}}}},
+            {QStringLiteral("tblMixed"),
+             {col("Flag", ColumnType::Boolean), col("Price", ColumnType::Currency), col("Note", ColumnType::Memo),
+              col("Small", ColumnType::Byte)},
              {{true, QStringLiteral("1.2345"), QStringLiteral("long text"), qint64(255)}, {false, {}, {}, {}}}},
         };
         jet::WriteDatabase(fuzzkit::Folder() + QStringLiteral("/Kelvara.mdb"), tables);

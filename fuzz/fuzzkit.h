@@ -41,7 +41,8 @@ inline QString Text(FuzzedDataProvider& input, size_t maxBytes)
         return Cp1252::Decode(QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())));
     QString text;
     for (size_t i = 0; i + 1 < bytes.size(); i += 2)
-        text += QChar(static_cast<char16_t>(static_cast<unsigned char>(bytes[i]) | static_cast<unsigned char>(bytes[i + 1]) << 8));
+        text += QChar(static_cast<char16_t>(static_cast<unsigned char>(bytes[i])
+                                            | static_cast<unsigned char>(bytes[i + 1]) << 8));
     return text;
 }
 

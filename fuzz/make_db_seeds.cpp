@@ -18,13 +18,19 @@ int main(int argc, char* argv[])
     const QString out = QString::fromLocal8Bit(argv[1]);
     QDir().mkpath(out);
     using jet::ColumnType;
-    auto col = [](const char* name, ColumnType type = ColumnType::Long) { return jet::Column{QLatin1String(name), type}; };
-    const jet::Table stats{QStringLiteral("tblStat"), {col("StatID"), col("Stat", ColumnType::Text)},
+    auto col = [](const char* name, ColumnType type = ColumnType::Long) {
+        return jet::Column{QLatin1String(name), type};
+    };
+    const jet::Table stats{QStringLiteral("tblStat"),
+                           {col("StatID"), col("Stat", ColumnType::Text)},
                            {{qint64(1), QStringLiteral("Strength")}, {qint64(2), QStringLiteral("Wisdom")}}};
-    const jet::Table materials{QStringLiteral("tblMaterial"), {col("MaterialID"), col("Material", ColumnType::Text)},
+    const jet::Table materials{QStringLiteral("tblMaterial"),
+                               {col("MaterialID"), col("Material", ColumnType::Text)},
                                {{qint64(1), QStringLiteral("Iron")}, {qint64(2), QString()}}};
-    const jet::Table items{QStringLiteral("tblItem"), {col("ItemID"), col("MaterialID"), col("Item", ColumnType::Memo)},
-                           {{qint64(10), qint64(1), QStringLiteral("Axe")}, {qint64(11), {}, QStringLiteral("Potion")}}};
+    const jet::Table items{
+        QStringLiteral("tblItem"),
+        {col("ItemID"), col("MaterialID"), col("Item", ColumnType::Memo)},
+        {{qint64(10), qint64(1), QStringLiteral("Axe")}, {qint64(11), {}, QStringLiteral("Potion")}}};
     const jet::Table minStats{QStringLiteral("tblItemMinStatJunction"),
                               {col("ItemID"), col("StatID", ColumnType::Integer), col("MinStat", ColumnType::Byte)},
                               {{qint64(10), qint64(1), qint64(20)}}};
@@ -33,10 +39,10 @@ int main(int argc, char* argv[])
                            col("Modification", ColumnType::Currency), col("Magic", ColumnType::Boolean)},
                           {{qint64(10), qint64(2), 1.0, QStringLiteral("-3"), true}}};
     const jet::Table emptyMods{mods.name, mods.columns, {}};
-    const jet::Table ranks{QStringLiteral("tblRank"),
-                           {col("RankID"), col("Rank", ColumnType::Text), col("Experience", ColumnType::Double)},
-                           {{qint64(2), QStringLiteral("Squire"), 1300.5}, {qint64(1), QStringLiteral("Novice"), 0.0},
-                            {{}, {}, {}}}};
+    const jet::Table ranks{
+        QStringLiteral("tblRank"),
+        {col("RankID"), col("Rank", ColumnType::Text), col("Experience", ColumnType::Double)},
+        {{qint64(2), QStringLiteral("Squire"), 1300.5}, {qint64(1), QStringLiteral("Novice"), 0.0}, {{}, {}, {}}}};
 
     struct Seed
     {

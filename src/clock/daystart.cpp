@@ -13,8 +13,8 @@ std::vector<DayStart> NextDayStarts(const ClockCalibration& calibration, const Q
     const int64_t first = moment.toSecsSinceEpoch() + (gameSeconds + GameClockRate - 1) / GameClockRate;
     starts.reserve(static_cast<size_t>(count));
     for (int i = 0; i < count; ++i) {
-        const int64_t instant = first + int64_t { i } * RealSecondsPerGameMonth;
-        starts.push_back({ instant, ComputeGameTime(record, QDateTime::fromSecsSinceEpoch(instant)).OXLDate });
+        const int64_t instant = first + int64_t{i} * RealSecondsPerGameMonth;
+        starts.push_back({instant, ComputeGameTime(record, QDateTime::fromSecsSinceEpoch(instant)).OXLDate});
     }
     return starts;
 }

@@ -1,7 +1,7 @@
 #include "gameclock.h"
 
-#include "systemclock.h"
 #include "core/textnum.h"
+#include "systemclock.h"
 
 #include <QDate>
 #include <QTime>

@@ -4,8 +4,8 @@
 
 #include <charconv>
 #include <cmath>
-#include <string>
 #include <limits>
+#include <string>
 
 QString FitText(const QString& text, int width)
 {

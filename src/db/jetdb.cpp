@@ -75,8 +75,8 @@ void CheckHeader(const QString& path)
     if (!file.open(QIODevice::ReadOnly))
         throw KelvaraError(QStringLiteral("Cannot open the database \"%1\": %2").arg(Native(path), file.errorString()));
     const QByteArray head = file.read(3 * PageSize);
-    const bool jet4 = head.size() == 3 * PageSize && head[0] == 0 && head.mid(4, 16) == QByteArray("Standard Jet DB\0", 16)
-        && head[0x14] == 1 && head[2 * PageSize] == 2;
+    const bool jet4 = head.size() == 3 * PageSize && head[0] == 0
+        && head.mid(4, 16) == QByteArray("Standard Jet DB\0", 16) && head[0x14] == 1 && head[2 * PageSize] == 2;
     if (!jet4)
         throw KelvaraError(QStringLiteral("\"%1\" is not a Jet 4.0 database.").arg(Native(path)));
 }
@@ -625,7 +625,8 @@ DbValue RecordSet::Field(int position) const
     if (AtEnd())
         throw KelvaraError(QStringLiteral("No current row in \"%1\": %2").arg(mTable->Name(), mSource));
     if (position < 0 || position >= mTable->ColumnCount())
-        throw KelvaraError(QStringLiteral("Table \"%1\" has no column at position %2").arg(mTable->Name()).arg(position));
+        throw KelvaraError(
+            QStringLiteral("Table \"%1\" has no column at position %2").arg(mTable->Name()).arg(position));
     return mTable->Value(Row(mPosition), position);
 }
 

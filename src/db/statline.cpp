@@ -7,7 +7,8 @@ QString StatLine(const QString& statName, int32_t value)
 
     // Widened first, so that the smallest 32-bit value has a magnitude too.
     const int64_t wide = value;
-    const QString valueText = (wide < 0 ? QLatin1Char('-') : QLatin1Char(' ')) + QString::number(wide < 0 ? -wide : wide);
+    const QString valueText = (wide < 0 ? QLatin1Char('-') : QLatin1Char(' '))
+        + QString::number(wide < 0 ? -wide : wide);
     // Columns 16 - length to 15, counting from 1: the last digit stands in column 15.
     line.replace(StatLineWidth - 1 - valueText.size(), valueText.size(), valueText);
     return line;

@@ -26,15 +26,15 @@ struct CharacterRecord
 {
     static constexpr int Size = 536;
 
-    int32_t CharacterNumber = 0;                          // offset 0
-    QByteArray Data1 = QByteArray(8, '\0');               // offset 4
-    QString Name = QString(40, QChar(u'\0'));             // offset 12
-    QByteArray Data2 = QByteArray(4, '\0');               // offset 52
-    QString ExtraText = QString(160, QChar(u'\0'));       // offset 56
-    QString Description = QString(160, QChar(u'\0'));     // offset 216
+    int32_t CharacterNumber = 0;                      // offset 0
+    QByteArray Data1 = QByteArray(8, '\0');           // offset 4
+    QString Name = QString(40, QChar(u'\0'));         // offset 12
+    QByteArray Data2 = QByteArray(4, '\0');           // offset 52
+    QString ExtraText = QString(160, QChar(u'\0'));   // offset 56
+    QString Description = QString(160, QChar(u'\0')); // offset 216
     std::array<QByteArray, 4> Data3 = {QByteArray(4, '\0'), QByteArray(4, '\0'), QByteArray(4, '\0'),
                                        QByteArray(4, '\0')}; // offset 376
-    std::array<CharacterEntry, 12> Entries;               // offset 392, 12 bytes each
+    std::array<CharacterEntry, 12> Entries;                  // offset 392, 12 bytes each
 
     // The record held by the first 536 bytes of `bytes`. Bytes past 536 are ignored;
     // a shorter array is read as if zero bytes filled it up to 536.

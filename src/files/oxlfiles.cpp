@@ -1,7 +1,7 @@
 #include "oxlfiles.h"
 
-#include "core/kelvaraerror.h"
 #include "clock/systemclock.h"
+#include "core/kelvaraerror.h"
 #include "core/textnum.h"
 #include "cp1252.h"
 #include "itemreader.h"
@@ -83,8 +83,9 @@ void ReplaceFile(const QString& path, const QByteArray& data)
         // A write cut short (a full disk) leaves no error on the file: the system's reason tells it.
         QString reason = file.errorString();
         if (file.error() == QFileDevice::NoError) {
-            reason = cause != 0 ? QString::fromLocal8Bit(std::strerror(cause))
-                                : QStringLiteral("only %1 of %2 bytes were written").arg(qMax<qint64>(written, 0)).arg(data.size());
+            reason = cause != 0
+                ? QString::fromLocal8Bit(std::strerror(cause))
+                : QStringLiteral("only %1 of %2 bytes were written").arg(qMax<qint64>(written, 0)).arg(data.size());
         }
         file.cancelWriting();
         FileError(QStringLiteral("write"), path, reason);

@@ -1,10 +1,10 @@
 #include "frmdatetime.h"
 
 #include "dialogs.h"
+#include "formkit.h"
 #include "globals.h"
 #include "guard.h"
 #include "modgeneral.h"
-#include "formkit.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -30,23 +30,25 @@ frmDateTime::frmDateTime(QWidget* parent)
     setAttribute(Qt::WA_DeleteOnClose, false);
     setFont(SansFont());
 
-    auto* intro = MakeLabel(this, "Label2",
-                           QStringLiteral("Enter times in 24 hour format.  Example 4:45 p.m. would be entered as 16:45:00"),
-                           Qt::AlignLeft, TwipsRect(600, 240, 3615, 495));
+    auto* intro = MakeLabel(
+        this, "Label2",
+        QStringLiteral("Enter times in 24 hour format.  Example 4:45 p.m. would be entered as 16:45:00"), Qt::AlignLeft,
+        TwipsRect(600, 240, 3615, 495));
     intro->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     intro->setWordWrap(true);
     MakeLabel(this, "Label1", QStringLiteral("Real Time (HH:MM:SS)"), Qt::AlignRight, TwipsRect(720, 1080, 1815, 255));
     mRealTime = AddTextBox(this, "txtRealTime", 8, TwipsRect(2760, 1080, 1455, 285));
-    MakeLabel(this, "Label3", QStringLiteral("Real Date (MM/DD/YYYY)"), Qt::AlignRight, TwipsRect(360, 1440, 2175, 255));
+    MakeLabel(this, "Label3", QStringLiteral("Real Date (MM/DD/YYYY)"), Qt::AlignRight,
+              TwipsRect(360, 1440, 2175, 255));
     mRealDate = AddTextBox(this, "txtRealDate", 10, TwipsRect(2760, 1440, 1455, 285));
     MakeLabel(this, "Label4", QStringLiteral("Kelvara Time (HH:MM:SS)"), Qt::AlignRight,
-             TwipsRect(480, 1800, 2055, 255));
+              TwipsRect(480, 1800, 2055, 255));
     mOXLTime = AddTextBox(this, "txtOXLTime", 8, TwipsRect(2760, 1800, 1455, 285));
     MakeLabel(this, "Label5", QStringLiteral("Kelvara Date (MM/DD/YYYY)"), Qt::AlignRight,
-             TwipsRect(120, 2160, 2415, 255));
+              TwipsRect(120, 2160, 2415, 255));
     mOXLDate = AddTextBox(this, "txtOXLDate", 10, TwipsRect(2760, 2160, 1455, 285));
     auto* set = MakeButton(this, "cmdSetDateandTime", QStringLiteral("Set Date and Times"),
-                          TwipsRect(120, 2760, 1935, 375));
+                           TwipsRect(120, 2760, 1935, 375));
     auto* cancel = MakeButton(this, "cmdCancel", QStringLiteral("Cancel"), TwipsRect(2280, 2760, 1935, 375));
 
     setTabOrder(mRealTime, mRealDate);
@@ -84,8 +86,8 @@ void frmDateTime::cmdSetDateandTime_Click()
     }
     // Stored as typed; the next tick of the main window carries the game clock on
     // from this pair.
-    gCalibration =
-        ClockCalibration::FromTexts(mRealTime->text(), mRealDate->text(), mOXLTime->text(), mOXLDate->text());
+    gCalibration = ClockCalibration::FromTexts(mRealTime->text(), mRealDate->text(), mOXLTime->text(),
+                                               mOXLDate->text());
     accept();
 }
 

@@ -6,7 +6,7 @@
 #include "dialogs.h"
 #include "files/character.h"
 #include "files/oxlfiles.h"
-#include "dialogs.h"
+#include "formkit.h"
 #include "frmdatetime.h"
 #include "frmmsgbox.h"
 #include "frmnextgoodmoon.h"
@@ -15,7 +15,6 @@
 #include "guard.h"
 #include "modgeneral.h"
 #include "nextday.h"
-#include "formkit.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -122,7 +121,8 @@ frmMain::frmMain(QWidget* parent)
 
     // Every handler runs behind the error boundary.
     auto wire = [this](QAction* action, void (frmMain::*handler)()) {
-        connect(action, &QAction::triggered, this, [this, handler] { ErrorBoundary::Run([this, handler] { (this->*handler)(); }); });
+        connect(action, &QAction::triggered, this,
+                [this, handler] { ErrorBoundary::Run([this, handler] { (this->*handler)(); }); });
     };
     wire(open, &frmMain::mnuOpenCharacterFile_Click);
     wire(exit, &frmMain::mnuExit_Click);
@@ -131,7 +131,8 @@ frmMain::frmMain(QWidget* parent)
     wire(setDateTime, &frmMain::mnuSetDateTime_Click);
     wire(itemStats, &frmMain::mnuItemStats_Click);
     wire(rankChart, &frmMain::mnuRankExperienceChart_Click);
-    connect(serverStatus, &QPushButton::clicked, this, [this] { ErrorBoundary::Run([this] { cmdServerStats_Click(); }); });
+    connect(serverStatus, &QPushButton::clicked, this,
+            [this] { ErrorBoundary::Run([this] { cmdServerStats_Click(); }); });
 
     mTimer = new QTimer(this);
     mTimer->setObjectName(QStringLiteral("tmrMain"));
@@ -243,8 +244,8 @@ void frmMain::mnuOpenCharacterFile_Click()
         SaveCharacterFolder(path);
         gCharacterFolder = ReadCharacterFolder();
     } catch (const KelvaraError& error) {
-        Dialogs::Message(this, QStringLiteral("The folder of the character file could not be remembered.\n%1")
-                                   .arg(error.message()));
+        Dialogs::Message(
+            this, QStringLiteral("The folder of the character file could not be remembered.\n%1").arg(error.message()));
     }
 }
 

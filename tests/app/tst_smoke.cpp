@@ -49,7 +49,8 @@ class TstSmoke : public QObject
         mStart = QDateTime::fromSecsSinceEpoch(QDateTime::currentSecsSinceEpoch() - 100);
         QFile file(DataFile());
         QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(mStart.toString(QStringLiteral("HH:mm:ss\r\nMM/dd/yyyy\r\n")).toLatin1() + "00:00:00\r\n01/01/0001\r\n");
+        file.write(mStart.toString(QStringLiteral("HH:mm:ss\r\nMM/dd/yyyy\r\n")).toLatin1()
+                   + "00:00:00\r\n01/01/0001\r\n");
         file.close();
 
         mProgram.setWorkingDirectory(QDir::tempPath()); // the program folder is the executable's, not this
@@ -79,7 +80,8 @@ class TstSmoke : public QObject
         QVERIFY(closed.isValid());
         const int64_t elapsed = mStart.secsTo(closed);
         QVERIFY2(elapsed >= 101 && elapsed < 160, qPrintable(QString::number(elapsed)));
-        QCOMPARE(GameSeconds(field(2), field(3)) - GameSeconds(QStringLiteral("00:00:00"), QStringLiteral("01/01/0001")),
+        QCOMPARE(GameSeconds(field(2), field(3))
+                     - GameSeconds(QStringLiteral("00:00:00"), QStringLiteral("01/01/0001")),
                  18 * elapsed);
     }
 
@@ -129,8 +131,10 @@ private slots:
     {
         QTest::addColumn<QString>("key");   // the entry's access key in the Tools menu
         QTest::addColumn<QString>("title"); // the modal window it opens
-        QTest::newRow("calibration dialog") << "d" << "^Set Date and Time$";
-        QTest::newRow("Next Specified Day input box") << "s" << "^Kelvara Utility$";
+        QTest::newRow("calibration dialog") << "d"
+                                            << "^Set Date and Time$";
+        QTest::newRow("Next Specified Day input box") << "s"
+                                                      << "^Kelvara Utility$";
     }
 
     void savesOnSigtermWithDialogOpen()

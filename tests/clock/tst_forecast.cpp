@@ -21,8 +21,10 @@ ClockCalibration Record(const char* realTime, const char* oxlTime, const char* o
 int64_t GameSeconds(const ClockCalibration& r)
 {
     auto n = [](const QString& text, int at, int length) { return int64_t(text.mid(at, length).toInt()); };
-    return (((n(r.OXLDate, 6, 4) * 12 + n(r.OXLDate, 0, 2) - 1) * 28 + n(r.OXLDate, 3, 2) - 1) * 24 + n(r.OXLTime, 0, 2))
-        * 3600 + n(r.OXLTime, 3, 2) * 60 + n(r.OXLTime, 6, 2);
+    return (((n(r.OXLDate, 6, 4) * 12 + n(r.OXLDate, 0, 2) - 1) * 28 + n(r.OXLDate, 3, 2) - 1) * 24
+            + n(r.OXLTime, 0, 2))
+        * 3600
+        + n(r.OXLTime, 3, 2) * 60 + n(r.OXLTime, 6, 2);
 }
 
 // The real seconds a wait text names.
@@ -69,7 +71,8 @@ private slots:
         row("17 game seconds left", "09:05:40", "23:59:43", "05/14/0002", 15, "", "TODAY AT 9:05 AM");
         row("just after midnight", "00:07:00", "23:59:59", "05/14/0002", 15, "", "TODAY AT 12:07 AM");
         row("just after noon", "12:07:30", "23:59:59", "05/14/0002", 15, "", "TODAY AT 12:07 PM");
-        row("one minute one second", "09:05:40", "23:41:42", "05/14/0002", 15, "1 MINUTE  1 SECOND", "TODAY AT 9:06 AM");
+        row("one minute one second", "09:05:40", "23:41:42", "05/14/0002", 15, "1 MINUTE  1 SECOND",
+            "TODAY AT 9:06 AM");
         row("over midnight once", "23:30:00", "06:00:00", "05/14/0002", 15, "1 HOUR  ", "TOMORROW AT 12:30 AM");
         // 18 game days 18 hours are one real day and one hour.
         row("a day, same evening", "20:00:00", "06:00:00", "05/01/0002", 20, "1 DAY  1 HOUR  ", "TOMORROW AT 9:00 PM");
@@ -105,7 +108,8 @@ private slots:
         QTest::addColumn<int>("gameSecondsLeft");
         QTest::addColumn<bool>("ticks");
         QTest::newRow("hour 24") << Record("10:00:00", "24:00:00", "03/05/0005") << 15 << 9 * 86400 << true;
-        QTest::newRow("hour 24 of the day before") << Record("10:00:00", "24:00:00", "03/14/0005") << 15 << 2419200 << true;
+        QTest::newRow("hour 24 of the day before")
+            << Record("10:00:00", "24:00:00", "03/14/0005") << 15 << 2419200 << true;
         QTest::newRow("day 31, day 3") << Record("10:00:00", "12:00:00", "03/31/0005") << 3 << 2419200 - 43200 << true;
         QTest::newRow("day 31, hour 24") << Record("10:00:00", "24:00:00", "03/31/0005") << 4 << 2419200 << true;
         // Blank fields read as 00:00:00 on day 0, the day before day 1.
@@ -145,8 +149,9 @@ private slots:
                                 QTime(random.bounded(24), random.bounded(60), random.bounded(60)));
             const int day = 1 + random.bounded(28);
             const int64_t monthStart = ((1 + int64_t(random.bounded(9000))) * 12 + random.bounded(12)) * 28 * 86400;
-            const int64_t start = monthStart + (i % 4 == 0 ? (day - 1) * 86400 + random.bounded(-60, 61) // near the target
-                                                           : random.bounded(28 * 86400));
+            const int64_t start = monthStart
+                + (i % 4 == 0 ? (day - 1) * 86400 + random.bounded(-60, 61) // near the target
+                              : random.bounded(28 * 86400));
             const int64_t days = start / 86400;
             const ClockCalibration record = ClockCalibration::FromTexts(
                 now.toString(QStringLiteral("HH:mm:ss")), now.toString(QStringLiteral("MM/dd/yyyy")),

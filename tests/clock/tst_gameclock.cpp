@@ -56,57 +56,80 @@ private slots:
         QTest::addColumn<QString>("oxlDate");
 
         QTest::newRow("worked example") << Cal("23:00:00", "11/30/2026", "23:59:59", "12/28/0007")
-                                        << Local(2026, 12, 25, 10, 30, 15) << "15:04:29" << "04/21/0009";
+                                        << Local(2026, 12, 25, 10, 30, 15) << "15:04:29"
+                                        << "04/21/0009";
         QTest::newRow("one second tick") << Cal("17:04:59", "12/06/2026", "10:15:42", "06/14/0003")
-                                         << Local(2026, 12, 6, 17, 5, 0) << "10:16:00" << "06/14/0003";
+                                         << Local(2026, 12, 6, 17, 5, 0) << "10:16:00"
+                                         << "06/14/0003";
         QTest::newRow("no time passed") << Cal("17:04:59", "12/06/2026", "10:15:42", "06/14/0003")
-                                        << Local(2026, 12, 6, 17, 4, 59) << "10:15:42" << "06/14/0003";
+                                        << Local(2026, 12, 6, 17, 4, 59) << "10:15:42"
+                                        << "06/14/0003";
         QTest::newRow("day 28 stays") << Cal("12:00:00", "12/06/2026", "00:00:00", "01/28/0001")
-                                      << Local(2026, 12, 6, 12, 0, 1) << "00:00:18" << "01/28/0001";
-        QTest::newRow("day 28 plus a day") << Cal("12:00:00", "12/06/2026", "00:00:00", "01/28/0001")
-                                           << Local(2026, 12, 6, 13, 20, 0) << "00:00:00" << "02/01/0001";
-        QTest::newRow("80 minutes are a day") << Cal("12:00:00", "12/06/2026", "07:08:09", "05/10/0004")
-                                              << Local(2026, 12, 6, 13, 20, 0) << "07:08:09" << "05/11/0004";
-        QTest::newRow("month 12 plus a month") << Cal("00:00:00", "12/01/2026", "00:00:00", "12/01/0001")
-                                               << Local(2026, 12, 2, 13, 20, 0) << "00:00:00" << "01/01/0002";
-        QTest::newRow("year 10000 keeps 0000") << Cal("12:00:00", "12/06/2026", "23:59:59", "12/28/9999")
-                                               << Local(2026, 12, 6, 12, 0, 1) << "00:00:17" << "01/01/0000";
+                                      << Local(2026, 12, 6, 12, 0, 1) << "00:00:18"
+                                      << "01/28/0001";
+        QTest::newRow("day 28 plus a day")
+            << Cal("12:00:00", "12/06/2026", "00:00:00", "01/28/0001") << Local(2026, 12, 6, 13, 20, 0) << "00:00:00"
+            << "02/01/0001";
+        QTest::newRow("80 minutes are a day")
+            << Cal("12:00:00", "12/06/2026", "07:08:09", "05/10/0004") << Local(2026, 12, 6, 13, 20, 0) << "07:08:09"
+            << "05/11/0004";
+        QTest::newRow("month 12 plus a month")
+            << Cal("00:00:00", "12/01/2026", "00:00:00", "12/01/0001") << Local(2026, 12, 2, 13, 20, 0) << "00:00:00"
+            << "01/01/0002";
+        QTest::newRow("year 10000 keeps 0000")
+            << Cal("12:00:00", "12/06/2026", "23:59:59", "12/28/9999") << Local(2026, 12, 6, 12, 0, 1) << "00:00:17"
+            << "01/01/0000";
         QTest::newRow("real leap day") << Cal("12:00:00", "02/28/2028", "00:00:00", "01/01/0001")
-                                       << Local(2028, 3, 1, 12, 0, 0) << "00:00:00" << "02/09/0001";
-        QTest::newRow("game day 30 carries") << Cal("12:00:00", "12/06/2026", "10:00:00", "01/30/0005")
-                                             << Local(2026, 12, 6, 12, 0, 0) << "10:00:00" << "02/02/0005";
-        QTest::newRow("game hour 24 carries") << Cal("12:00:00", "12/06/2026", "24:00:00", "01/05/0005")
-                                              << Local(2026, 12, 6, 12, 0, 0) << "00:00:00" << "01/06/0005";
-        QTest::newRow("blank game fields") << Cal("12:00:00", "12/06/2026", "", "")
-                                           << Local(2026, 12, 6, 12, 0, 0) << "00:00:00" << "00/00/0000";
+                                       << Local(2028, 3, 1, 12, 0, 0) << "00:00:00"
+                                       << "02/09/0001";
+        QTest::newRow("game day 30 carries")
+            << Cal("12:00:00", "12/06/2026", "10:00:00", "01/30/0005") << Local(2026, 12, 6, 12, 0, 0) << "10:00:00"
+            << "02/02/0005";
+        QTest::newRow("game hour 24 carries")
+            << Cal("12:00:00", "12/06/2026", "24:00:00", "01/05/0005") << Local(2026, 12, 6, 12, 0, 0) << "00:00:00"
+            << "01/06/0005";
+        QTest::newRow("blank game fields")
+            << Cal("12:00:00", "12/06/2026", "", "") << Local(2026, 12, 6, 12, 0, 0) << "00:00:00"
+            << "00/00/0000";
         // The clock set back: the game runs back by 18 times the time, with borrows.
         QTest::newRow("one second back") << Cal("17:05:00", "12/06/2026", "10:16:00", "06/14/0003")
-                                         << Local(2026, 12, 6, 17, 4, 59) << "10:15:42" << "06/14/0003";
-        QTest::newRow("back over a year") << Cal("12:00:01", "12/06/2026", "00:00:00", "01/01/0002")
-                                          << Local(2026, 12, 6, 12, 0, 0) << "23:59:42" << "12/28/0001";
-        QTest::newRow("back to before year 1") << Cal("12:00:01", "12/06/2026", "00:00:00", "01/01/0000")
-                                               << Local(2026, 12, 6, 12, 0, 0) << "23:59:42" << "12/28/0000";
+                                         << Local(2026, 12, 6, 17, 4, 59) << "10:15:42"
+                                         << "06/14/0003";
+        QTest::newRow("back over a year")
+            << Cal("12:00:01", "12/06/2026", "00:00:00", "01/01/0002") << Local(2026, 12, 6, 12, 0, 0) << "23:59:42"
+            << "12/28/0001";
+        QTest::newRow("back to before year 1")
+            << Cal("12:00:01", "12/06/2026", "00:00:00", "01/01/0000") << Local(2026, 12, 6, 12, 0, 0) << "23:59:42"
+            << "12/28/0000";
         // A real moment that is not a calendar date rolls over as a calendar would.
-        QTest::newRow("February 31 is March 3") << Cal("00:00:00", "02/31/2026", "01:02:03", "04/05/0006")
-                                                << Local(2026, 3, 3, 0, 0, 1) << "01:02:21" << "04/05/0006";
-        QTest::newRow("hour 24 is next midnight") << Cal("24:00:00", "12/06/2026", "01:02:03", "04/05/0006")
-                                                  << Local(2026, 12, 7, 0, 0, 1) << "01:02:21" << "04/05/0006";
+        QTest::newRow("February 31 is March 3")
+            << Cal("00:00:00", "02/31/2026", "01:02:03", "04/05/0006") << Local(2026, 3, 3, 0, 0, 1) << "01:02:21"
+            << "04/05/0006";
+        QTest::newRow("hour 24 is next midnight")
+            << Cal("24:00:00", "12/06/2026", "01:02:03", "04/05/0006") << Local(2026, 12, 7, 0, 0, 1) << "01:02:21"
+            << "04/05/0006";
         // A real date that names no moment counts no elapsed time.
         QTest::newRow("month 13") << Cal("12:00:00", "13/01/2026", "01:02:03", "04/05/0006")
-                                  << Local(2026, 12, 6, 12, 0, 0) << "01:02:03" << "04/05/0006";
+                                  << Local(2026, 12, 6, 12, 0, 0) << "01:02:03"
+                                  << "04/05/0006";
         QTest::newRow("day 0") << Cal("12:00:00", "12/00/2026", "01:02:03", "04/05/0006")
-                               << Local(2026, 12, 6, 12, 0, 0) << "01:02:03" << "04/05/0006";
+                               << Local(2026, 12, 6, 12, 0, 0) << "01:02:03"
+                               << "04/05/0006";
         QTest::newRow("year 0") << Cal("12:00:00", "12/06/0000", "01:02:03", "04/05/0006")
-                                << Local(2026, 12, 6, 12, 0, 0) << "01:02:03" << "04/05/0006";
+                                << Local(2026, 12, 6, 12, 0, 0) << "01:02:03"
+                                << "04/05/0006";
         QTest::newRow("letters") << Cal("ab:cd:ef", "ab/cd/efgh", "01:02:03", "04/05/0006")
-                                 << Local(2026, 12, 6, 12, 0, 0) << "01:02:03" << "04/05/0006";
+                                 << Local(2026, 12, 6, 12, 0, 0) << "01:02:03"
+                                 << "04/05/0006";
         // Daylight saving: the time that really passed counts, one hour of the local
         // clock more or less does not.
         QTest::newRow("spring forward") << Cal("01:59:59", "03/29/2026", "10:00:00", "03/03/0003")
-                                        << Local(2026, 3, 29, 3, 0, 0) << "10:00:18" << "03/03/0003";
+                                        << Local(2026, 3, 29, 3, 0, 0) << "10:00:18"
+                                        << "03/03/0003";
         // 01:30 summer time to 03:30 winter time are three real hours: 54 game hours.
         QTest::newRow("fall back") << Cal("01:30:00", "10/25/2026", "10:00:00", "03/03/0003")
-                                   << Local(2026, 10, 25, 3, 30, 0) << "16:00:00" << "03/05/0003";
+                                   << Local(2026, 10, 25, 3, 30, 0) << "16:00:00"
+                                   << "03/05/0003";
     }
 
     void compute()
@@ -235,15 +258,24 @@ private slots:
         QTest::addColumn<QString>("date");
         QTest::addColumn<QString>("time");
         QTest::addColumn<QDateTime>("expected");
-        QTest::newRow("plain") << "12/06/2026" << "17:05:09" << Local(2026, 12, 6, 17, 5, 9);
-        QTest::newRow("day past month end") << "02/31/2026" << "00:00:00" << Local(2026, 3, 3, 0, 0, 0);
-        QTest::newRow("hour 24") << "12/31/2026" << "24:00:00" << Local(2027, 1, 1, 0, 0, 0);
-        QTest::newRow("day 31 of June") << "06/31/2026" << "10:00:00" << Local(2026, 7, 1, 10, 0, 0);
-        QTest::newRow("month 0") << "00/10/2026" << "10:00:00" << QDateTime();
-        QTest::newRow("month 13") << "13/10/2026" << "10:00:00" << QDateTime();
-        QTest::newRow("day 0") << "01/00/2026" << "10:00:00" << QDateTime();
-        QTest::newRow("year 0") << "01/01/0000" << "10:00:00" << QDateTime();
-        QTest::newRow("blank") << "          " << "        " << QDateTime();
+        QTest::newRow("plain") << "12/06/2026"
+                               << "17:05:09" << Local(2026, 12, 6, 17, 5, 9);
+        QTest::newRow("day past month end") << "02/31/2026"
+                                            << "00:00:00" << Local(2026, 3, 3, 0, 0, 0);
+        QTest::newRow("hour 24") << "12/31/2026"
+                                 << "24:00:00" << Local(2027, 1, 1, 0, 0, 0);
+        QTest::newRow("day 31 of June") << "06/31/2026"
+                                        << "10:00:00" << Local(2026, 7, 1, 10, 0, 0);
+        QTest::newRow("month 0") << "00/10/2026"
+                                 << "10:00:00" << QDateTime();
+        QTest::newRow("month 13") << "13/10/2026"
+                                  << "10:00:00" << QDateTime();
+        QTest::newRow("day 0") << "01/00/2026"
+                               << "10:00:00" << QDateTime();
+        QTest::newRow("year 0") << "01/01/0000"
+                                << "10:00:00" << QDateTime();
+        QTest::newRow("blank") << "          "
+                               << "        " << QDateTime();
     }
 
     void placeRealMoment()
@@ -261,20 +293,34 @@ private slots:
     {
         QTest::addColumn<QString>("time");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("midnight") << "00:00:00" << "12:00 AM";
-        QTest::newRow("half past midnight") << "00:30:00" << "12:30 AM";
-        QTest::newRow("one") << "01:00:00" << "1:00 AM";
-        QTest::newRow("nine") << "09:07:00" << "9:07 AM";
-        QTest::newRow("ten") << "10:00:00" << "10:00 AM";
-        QTest::newRow("eleven") << "11:59:59" << "11:59 AM";
-        QTest::newRow("noon") << "12:00:00" << "12:00 PM";
-        QTest::newRow("seconds dropped") << "12:59:59" << "12:59 PM";
-        QTest::newRow("thirteen") << "13:05:00" << "1:05 PM";
-        QTest::newRow("twenty-one") << "21:00:00" << "9:00 PM";
-        QTest::newRow("twenty-two") << "22:10:00" << "10:10 PM";
-        QTest::newRow("last minute") << "23:59:59" << "11:59 PM";
-        QTest::newRow("leading blank") << " 9:07:00" << "9:07 AM";
-        QTest::newRow("letters") << "ab:cd:ef" << "ab:cd AM";
+        QTest::newRow("midnight") << "00:00:00"
+                                  << "12:00 AM";
+        QTest::newRow("half past midnight") << "00:30:00"
+                                            << "12:30 AM";
+        QTest::newRow("one") << "01:00:00"
+                             << "1:00 AM";
+        QTest::newRow("nine") << "09:07:00"
+                              << "9:07 AM";
+        QTest::newRow("ten") << "10:00:00"
+                             << "10:00 AM";
+        QTest::newRow("eleven") << "11:59:59"
+                                << "11:59 AM";
+        QTest::newRow("noon") << "12:00:00"
+                              << "12:00 PM";
+        QTest::newRow("seconds dropped") << "12:59:59"
+                                         << "12:59 PM";
+        QTest::newRow("thirteen") << "13:05:00"
+                                  << "1:05 PM";
+        QTest::newRow("twenty-one") << "21:00:00"
+                                    << "9:00 PM";
+        QTest::newRow("twenty-two") << "22:10:00"
+                                    << "10:10 PM";
+        QTest::newRow("last minute") << "23:59:59"
+                                     << "11:59 PM";
+        QTest::newRow("leading blank") << " 9:07:00"
+                                       << "9:07 AM";
+        QTest::newRow("letters") << "ab:cd:ef"
+                                 << "ab:cd AM";
     }
 
     void format12Hour()

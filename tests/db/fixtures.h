@@ -35,8 +35,8 @@ inline jet::Table Stats(std::vector<std::vector<V>> rows)
 
 inline jet::Table Items(std::vector<std::vector<V>> rows)
 {
-    return {QStringLiteral("tblItem"), {Col("ItemID"), Col("MaterialID"), Col("Item", ColumnType::Text)},
-            std::move(rows)};
+    return {
+        QStringLiteral("tblItem"), {Col("ItemID"), Col("MaterialID"), Col("Item", ColumnType::Text)}, std::move(rows)};
 }
 
 inline jet::Table Materials(std::vector<std::vector<V>> rows)
@@ -51,7 +51,8 @@ inline jet::Table MinStats(std::vector<std::vector<V>> rows)
 
 inline jet::Table Mods(std::vector<std::vector<V>> rows)
 {
-    return {QStringLiteral("tblItemModStatJunction"), {Col("ItemID"), Col("StatID"), Col("ModNum"), Col("Modification")},
+    return {QStringLiteral("tblItemModStatJunction"),
+            {Col("ItemID"), Col("StatID"), Col("ModNum"), Col("Modification")},
             std::move(rows)};
 }
 

@@ -95,7 +95,8 @@ private slots:
     void emptyDatabaseHasNoTables()
     {
         Connection connection;
-        connection.Open(QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=%1;").arg(File("access2000-empty.mdb")));
+        connection.Open(
+            QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=%1;").arg(File("access2000-empty.mdb")));
         RecordSet records;
         try {
             records.Open(QStringLiteral("SELECT * FROM tblStat"), connection);

@@ -64,10 +64,16 @@ std::vector<jet::Table> Game()
 {
     return {Stats({{Num(1), Txt("Strength")}, {Num(2), Txt("agility")}, {Num(3), Txt("Wisdom")}}),
             Materials({{Num(1), Txt("Iron")}, {Num(2), Txt("")}, {Num(3), Null}}),
-            Items({{Num(10), Num(1), Txt("Sword")}, {Num(11), Null, Txt("Apple")}, {Num(12), Num(2), Txt("Bow")},
-                   {Num(13), Num(3), Txt("Cap")}, {Num(14), Num(1), Null}, {Num(15), Null, Null}}),
+            Items({{Num(10), Num(1), Txt("Sword")},
+                   {Num(11), Null, Txt("Apple")},
+                   {Num(12), Num(2), Txt("Bow")},
+                   {Num(13), Num(3), Txt("Cap")},
+                   {Num(14), Num(1), Null},
+                   {Num(15), Null, Null}}),
             MinStats({{Num(10), Num(1), Num(30)}, {Num(12), Num(2), Num(5)}, {Num(10), Num(1), Num(30)}}),
-            Mods({{Num(10), Num(3), Num(0), Num(5)}, {Num(10), Num(2), Num(1), Num(-2)}, {Num(12), Num(1), Num(2), Num(9)}})};
+            Mods({{Num(10), Num(3), Num(0), Num(5)},
+                  {Num(10), Num(2), Num(1), Num(-2)},
+                  {Num(12), Num(1), Num(2), Num(9)}})};
 }
 
 std::vector<jet::Table> Replace(std::vector<jet::Table> tables, std::initializer_list<jet::Table> with)
@@ -98,16 +104,19 @@ private slots:
             many.push_back({Num(i), Num(i % 7), QStringLiteral("row %1").arg(i)});
         mFolder = std::make_unique<GameFolder>(std::vector<jet::Table>{
             {QStringLiteral("tblTypes"),
-             {Col("Yes", ColumnType::Boolean), Col("Small", ColumnType::Byte), Col("Int", ColumnType::Integer), Col("Long"),
-              Col("Money", ColumnType::Currency), Col("Real", ColumnType::Double), Col("Name", ColumnType::Text),
-              Col("Notes", ColumnType::Memo)},
+             {Col("Yes", ColumnType::Boolean), Col("Small", ColumnType::Byte), Col("Int", ColumnType::Integer),
+              Col("Long"), Col("Money", ColumnType::Currency), Col("Real", ColumnType::Double),
+              Col("Name", ColumnType::Text), Col("Notes", ColumnType::Memo)},
              {{true, Num(255), Num(-32768), Num(-2147483648LL), QStringLiteral("-922337203685477.5808"), 0.1 + 0.2,
                Txt("Zoë"), QString(300, QLatin1Char('m'))},
               {false, Null, Null, Null, Null, Null, Null, Null},
               {false, Num(0), Num(32767), Num(2147483647), QStringLiteral("3.5"), -1.0 / 3, QString(), QString()}}},
             {QStringLiteral("tblOrder"),
              {Col("RankID"), Col("Rank", ColumnType::Text), Col("Exp", ColumnType::Double)},
-             {{Num(3), Txt("c"), 300.0}, {Null, Txt("null"), Null}, {Num(1), Txt("b"), 100.0}, {Num(-5), Txt("B"), 7.5},
+             {{Num(3), Txt("c"), 300.0},
+              {Null, Txt("null"), Null},
+              {Num(1), Txt("b"), 100.0},
+              {Num(-5), Txt("B"), 7.5},
               {Num(1), Txt("a"), 100.0}}},
             {QStringLiteral("tblMany"), {Col("ID"), Col("Group"), Col("Label", ColumnType::Text)}, many},
             {QStringLiteral("tblEmpty"), {Col("ID")}, {}},
@@ -125,8 +134,8 @@ private slots:
         QCOMPARE(ErrorOf([&] { single.Item(2); }), QStringLiteral("Subscript out of range"));
         QCOMPARE(ErrorOf([&] { single.MinStats(7).StatID(2); }), QStringLiteral("Subscript out of range"));
         QRandomGenerator random(4711);
-        const QStringList pool = {"Iron Sword", "iron sword", "Axe", "axe", "Bow", "Ring", "ring", "Äxt", "äxt",
-                                  "Zeal", "_x", "9", " lead", "Helm", "HELM", "Cape", "cape "};
+        const QStringList pool = {"Iron Sword", "iron sword", "Axe", "axe",   "Bow",  "Ring", "ring", "Äxt",  "äxt",
+                                  "Zeal",       "_x",         "9",   " lead", "Helm", "HELM", "Cape", "cape "};
         for (int round = 0; round < 60; ++round) {
             clsStat stats;
             clsItem items;
@@ -167,8 +176,8 @@ private slots:
         QCOMPARE(records.FieldName(6), QStringLiteral("Name"));
         const QList<QList<DbValue>> rows{
             {DbValue::Boolean(true), DbValue::Integer(255), DbValue::Integer(-32768), DbValue::Integer(-2147483648LL),
-             DbValue::Double(-922337203685477.5808), DbValue::Double(0.1 + 0.2), DbValue::Text(QString::fromUtf8("Zoë")),
-             DbValue::Text(QString(300, QLatin1Char('m')))},
+             DbValue::Double(-922337203685477.5808), DbValue::Double(0.1 + 0.2),
+             DbValue::Text(QString::fromUtf8("Zoë")), DbValue::Text(QString(300, QLatin1Char('m')))},
             {DbValue::Boolean(false), {}, {}, {}, {}, {}, {}, {}},
             {DbValue::Boolean(false), DbValue::Integer(0), DbValue::Integer(32767), DbValue::Integer(2147483647),
              DbValue::Double(3.5), DbValue::Double(-1.0 / 3), DbValue::Text(QString()), DbValue::Text(QString())}};
@@ -187,16 +196,19 @@ private slots:
     {
         QTest::addColumn<QString>("sql");
         QTest::addColumn<QStringList>("rows");
-        QTest::newRow("scan keeps file order") << "SELECT * FROM tblOrder"
-                                               << QStringList{"3|c|300", "<null>|null|<null>", "1|b|100", "-5|B|7.5", "1|a|100"};
+        QTest::newRow("scan keeps file order")
+            << "SELECT * FROM tblOrder"
+            << QStringList{"3|c|300", "<null>|null|<null>", "1|b|100", "-5|B|7.5", "1|a|100"};
         QTest::newRow("order by number, Null first, ties kept")
             << "SELECT * FROM tblOrder ORDER BY RankID"
             << QStringList{"<null>|null|<null>", "-5|B|7.5", "1|b|100", "1|a|100", "3|c|300"};
         QTest::newRow("order by text, case ignored")
             << "SELECT * FROM tblOrder ORDER BY Rank"
             << QStringList{"1|a|100", "1|b|100", "-5|B|7.5", "3|c|300", "<null>|null|<null>"};
-        QTest::newRow("where, scan order") << "SELECT * FROM tblOrder WHERE RankID=1" << QStringList{"1|b|100", "1|a|100"};
-        QTest::newRow("where on a double column") << "SELECT * FROM tblOrder WHERE Exp=100" << QStringList{"1|b|100", "1|a|100"};
+        QTest::newRow("where, scan order")
+            << "SELECT * FROM tblOrder WHERE RankID=1" << QStringList{"1|b|100", "1|a|100"};
+        QTest::newRow("where on a double column")
+            << "SELECT * FROM tblOrder WHERE Exp=100" << QStringList{"1|b|100", "1|a|100"};
         QTest::newRow("where fraction never matches") << "SELECT * FROM tblOrder WHERE Exp=7" << QStringList{};
         QTest::newRow("where Null never matches") << "SELECT * FROM tblOrder WHERE RankID=0" << QStringList{};
         QTest::newRow("keywords in any case, brackets, blanks, sign")
@@ -226,9 +238,10 @@ private slots:
                     expected << row;
             }
             QCOMPARE(Rows(mConnection, QStringLiteral("SELECT * FROM tblMany WHERE Group=%1").arg(group)), expected);
-            QCOMPARE(Rows(mConnection, QStringLiteral("SELECT * FROM tblMany WHERE ID=%1").arg(outer.Field(0).ToText())),
-                     QStringList{outer.Field(0).ToText() + QLatin1Char('|') + outer.Field(1).ToText() + QLatin1Char('|')
-                                 + outer.Field(2).ToText()});
+            QCOMPARE(
+                Rows(mConnection, QStringLiteral("SELECT * FROM tblMany WHERE ID=%1").arg(outer.Field(0).ToText())),
+                QStringList{outer.Field(0).ToText() + QLatin1Char('|') + outer.Field(1).ToText() + QLatin1Char('|')
+                            + outer.Field(2).ToText()});
         }
     }
 
@@ -261,10 +274,14 @@ private slots:
         QTest::newRow("column list") << "SELECT RankID FROM tblOrder" << unsupported;
         QTest::newRow("other comparison") << "SELECT * FROM tblOrder WHERE RankID>1" << unsupported;
         QTest::newRow("two conditions") << "SELECT * FROM tblOrder WHERE RankID=1 OR 1=1" << unsupported;
-        QTest::newRow("missing table") << "SELECT * FROM tblNone" << "tblNone";
-        QTest::newRow("missing column") << "SELECT * FROM tblOrder WHERE Nope=1" << "Nope";
-        QTest::newRow("text column in criteria") << "SELECT * FROM tblOrder WHERE Rank=1" << "Data type mismatch";
-        QTest::newRow("order by missing column") << "SELECT * FROM tblOrder ORDER BY Nope" << "Nope";
+        QTest::newRow("missing table") << "SELECT * FROM tblNone"
+                                       << "tblNone";
+        QTest::newRow("missing column") << "SELECT * FROM tblOrder WHERE Nope=1"
+                                        << "Nope";
+        QTest::newRow("text column in criteria") << "SELECT * FROM tblOrder WHERE Rank=1"
+                                                 << "Data type mismatch";
+        QTest::newRow("order by missing column") << "SELECT * FROM tblOrder ORDER BY Nope"
+                                                 << "Nope";
     }
 
     void refused()
@@ -273,7 +290,8 @@ private slots:
         QFETCH(QString, error);
         RecordSet records;
         const QString message = ErrorOf([&] { records.Open(sql, mConnection); });
-        QVERIFY2(message.contains(error) && (error != QLatin1String("Unsupported SQL statement") || message.contains(sql)),
+        QVERIFY2(message.contains(error)
+                     && (error != QLatin1String("Unsupported SQL statement") || message.contains(sql)),
                  qPrintable(message));
         QVERIFY(!records.IsOpen());
     }
@@ -299,8 +317,9 @@ private slots:
         const QString message = ErrorOf([&] { connection.Open(ConnectionText(folder.Database())); });
         QVERIFY2(message.contains(error) && message.contains(folder.Database()), qPrintable(message));
         QVERIFY(!connection.IsOpen());
-        QVERIFY(ErrorOf([&] { connection.Open(QStringLiteral("Driver=SQLite;Database=x")); })
-                    .contains(QStringLiteral("Unsupported connection text")));
+        QVERIFY(ErrorOf([&] {
+                    connection.Open(QStringLiteral("Driver=SQLite;Database=x"));
+                }).contains(QStringLiteral("Unsupported connection text")));
     }
 
     void loaders()
@@ -309,7 +328,8 @@ private slots:
         QCOMPARE(GameDatabaseConnectionText(),
                  QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=%1/Kelvara.mdb;").arg(folder.Path()));
         const clsStat stats = LoadStatTable();
-        QCOMPARE((QStringList{stats.Stat(1), stats.Stat(2), stats.Stat(3)}), (QStringList{"agility", "Strength", "Wisdom"}));
+        QCOMPARE((QStringList{stats.Stat(1), stats.Stat(2), stats.Stat(3)}),
+                 (QStringList{"agility", "Strength", "Wisdom"}));
         QCOMPARE(stats.StatID(1), 2);
         // Material names in front; an empty or Null material name gives no prefix; a Null item name counts
         // as empty. Display-name order.
@@ -363,7 +383,8 @@ private slots:
         QTest::addColumn<QStringList>("mentions");
         const std::vector<jet::Table> game = Game();
         const QString null = QStringLiteral("Invalid use of Null");
-        QTest::newRow("no database file") << false << std::vector<jet::Table>{} << QStringList{"Kelvara.mdb", "Could not find"};
+        QTest::newRow("no database file")
+            << false << std::vector<jet::Table>{} << QStringList{"Kelvara.mdb", "Could not find"};
         for (const jet::Table& table : game) {
             std::vector<jet::Table> without = game;
             std::erase_if(without, [&](const jet::Table& t) { return t.name == table.name; });
@@ -385,9 +406,10 @@ private slots:
         jet::Table big = Stats({{2147483648.0, Txt("big")}}), text = Items({{Txt("ten"), Null, Txt("x")}});
         big.columns[0].type = ColumnType::Double;
         text.columns[0].type = ColumnType::Text;
-        QTest::newRow("overflow") << false << Replace(game, {big}) << QStringList{"Overflow", "tblStat", "row 1", "column 0"};
-        QTest::newRow("text where a number is needed") << true << Replace(game, {text})
-                                                       << QStringList{"Type mismatch", "tblItem", "column 0"};
+        QTest::newRow("overflow") << false << Replace(game, {big})
+                                  << QStringList{"Overflow", "tblStat", "row 1", "column 0"};
+        QTest::newRow("text where a number is needed")
+            << true << Replace(game, {text}) << QStringList{"Type mismatch", "tblItem", "column 0"};
     }
 
     void loadFailures()

@@ -31,8 +31,9 @@ public:
                 reduced[0].effective &= ~(1u << cap);
             mDropped = syscall(SYS_capset, &mHeader, reduced) == 0;
         }
-        QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup | QFile::ExeGroup
-                                          | QFile::ReadOther | QFile::ExeOther);
+        QFile::setPermissions(folder,
+                              QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup | QFile::ExeGroup | QFile::ReadOther
+                                  | QFile::ExeOther);
     }
     ~ReadOnlyFolder()
     {

@@ -1,5 +1,5 @@
-#include "core/kelvaraerror.h"
 #include "clock/systemclock.h"
+#include "core/kelvaraerror.h"
 #include "faultkit.h"
 #include "files/oxlfiles.h"
 #include "forms/dialogs.h"
@@ -57,9 +57,12 @@ private slots:
     {
         QTest::addColumn<QString>("fault");
         QTest::addColumn<QString>("cause"); // part of the reason the player reads
-        QTest::newRow("program folder read-only") << "read-only" << "Permission denied";
-        QTest::newRow("disk full") << "full" << "too large";
-        QTest::newRow("folder in place of the file") << "folder" << "it is a folder";
+        QTest::newRow("program folder read-only") << "read-only"
+                                                  << "Permission denied";
+        QTest::newRow("disk full") << "full"
+                                   << "too large";
+        QTest::newRow("folder in place of the file") << "folder"
+                                                     << "it is a folder";
     }
 
     void closingWhenTheSaveFails()
@@ -91,7 +94,8 @@ private slots:
 
         QVERIFY(!w.isVisible());
         QCOMPARE(mMessages.size(), 1);
-        QVERIFY2(mMessages[0].startsWith(QStringLiteral("The calibration could not be saved.")), qPrintable(mMessages[0]));
+        QVERIFY2(mMessages[0].startsWith(QStringLiteral("The calibration could not be saved.")),
+                 qPrintable(mMessages[0]));
         QVERIFY2(mMessages[0].contains(QStringLiteral("OXLTIMES.DAT")), qPrintable(mMessages[0]));
         QVERIFY2(mMessages[0].contains(cause, Qt::CaseInsensitive), qPrintable(mMessages[0]));
         QVERIFY(ErrorBoundary::Ending());

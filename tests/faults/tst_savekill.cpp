@@ -84,7 +84,8 @@ private slots:
             QVERIFY(file.open(QIODevice::ReadOnly));
             const QByteArray bytes = file.readAll();
             const int n = SaveNumber(bytes);
-            QVERIFY2(n >= last, qPrintable(QStringLiteral("round %1: %2").arg(round).arg(QString::fromLatin1(bytes.toHex()))));
+            QVERIFY2(n >= last,
+                     qPrintable(QStringLiteral("round %1: %2").arg(round).arg(QString::fromLatin1(bytes.toHex()))));
             last = n;
         }
         QCOMPARE(killedWhileRunning, 60);

@@ -18,7 +18,6 @@
 
 #include <sys/stat.h>
 
-
 namespace {
 
 // A whole record with a distinct value in every field, laid out by hand.
@@ -129,7 +128,8 @@ private slots:
         // A dialog with any other filter picks a file that is not there.
         Dialogs::SetOpenFileHook([this](const QString& folder, const QString& filter) {
             mShownFolders << folder;
-            return filter == QStringLiteral("Kelvara Character Files (*.oxl)") ? mAnswer : QStringLiteral("wrong filter");
+            return filter == QStringLiteral("Kelvara Character Files (*.oxl)") ? mAnswer
+                                                                               : QStringLiteral("wrong filter");
         });
         Dialogs::SetMessageHook([this](const QString& text) { mMessages << text; });
         StartWindow();
@@ -159,7 +159,8 @@ private slots:
         QCOMPARE(r.Data2, QByteArray::fromHex("a1a2a3a4"));
         QCOMPARE(r.ExtraText, QStringLiteral("Extra") + QString(150, QLatin1Char(' ')) + QStringLiteral("-end-"));
         QCOMPARE(r.Description, QString::fromUtf8("Zoë, €ŠŸ™\u0081") + QString(146, u' ') + QStringLiteral("last"));
-        QCOMPARE(r.Data3[0] + r.Data3[1] + r.Data3[2] + r.Data3[3], QByteArray::fromHex("b0b1b2b3c0c1c2c3d0d1d2d3e0e1e2e3"));
+        QCOMPARE(r.Data3[0] + r.Data3[1] + r.Data3[2] + r.Data3[3],
+                 QByteArray::fromHex("b0b1b2b3c0c1c2c3d0d1d2d3e0e1e2e3"));
         QCOMPARE(r.Entries[0].EntryText + r.Entries[11].EntryText, QStringLiteral("Entry00!Entry11!"));
         QCOMPARE(r.Entries[0].EntryValue + r.Entries[11].EntryValue, QByteArray::fromHex("00f001ff0bf001ff"));
         // Bytes past the record are not read: 600 bytes give the same record.
@@ -192,11 +193,16 @@ private slots:
     {
         QTest::addColumn<QString>("what");
         QTest::addColumn<QString>("cause");
-        QTest::newRow("missing") << "missing" << "there is no such file";
-        QTest::newRow("folder") << "folder" << "it is a folder";
-        QTest::newRow("named pipe") << "named pipe" << "it is not a plain file";
-        QTest::newRow("no right to read") << "no right to read" << "ermission";
-        QTest::newRow("read error") << "read error" << "Input/output error"; // opens, then fails to read
+        QTest::newRow("missing") << "missing"
+                                 << "there is no such file";
+        QTest::newRow("folder") << "folder"
+                                << "it is a folder";
+        QTest::newRow("named pipe") << "named pipe"
+                                    << "it is not a plain file";
+        QTest::newRow("no right to read") << "no right to read"
+                                          << "ermission";
+        QTest::newRow("read error") << "read error"
+                                    << "Input/output error"; // opens, then fails to read
     }
 
     void unreadable()
@@ -216,7 +222,8 @@ private slots:
                 QSKIP("this user may read any file, so a file without read permission cannot be made");
         }
         const QString message = ErrorOf([&] { ReadCharacterFile(path); });
-        QVERIFY2(message.startsWith(QStringLiteral("Cannot read the character file \"%1\": ").arg(path)), qPrintable(message));
+        QVERIFY2(message.startsWith(QStringLiteral("Cannot read the character file \"%1\": ").arg(path)),
+                 qPrintable(message));
         QVERIFY2(message.contains(cause), qPrintable(message));
         QVERIFY(what != QLatin1String("missing") || !QFileInfo::exists(path));
     }
@@ -227,12 +234,14 @@ private slots:
         QTest::addColumn<bool>("multiLine");
         QTest::addColumn<QString>("shown");
         const QChar nul(u'\0');
-        QTest::newRow("ends at first zero") << QStringLiteral("Hero") + nul + QStringLiteral("Ghost") << false << "Hero";
+        QTest::newRow("ends at first zero")
+            << QStringLiteral("Hero") + nul + QStringLiteral("Ghost") << false << "Hero";
         QTest::newRow("tab, bell, escape") << QStringLiteral("a\tb\u0007c\u001b[31m") << false << "a b c [31m";
         QTest::newRow("delete and C1") << QStringLiteral("a\u007fb\u0081c\u009dd") << false << "a b c d";
-        QTest::newRow("line ends in lines") << QStringLiteral("a\r\nb\rc\nd\r\n\r\ne\tf") << true << "a\nb\nc\nd\n\ne f";
-        QTest::newRow("letters, blanks, markup kept") << QString::fromUtf8("Zoë € <b>Ÿ</b>  ") << false
-                                                      << QString::fromUtf8("Zoë € <b>Ÿ</b>  ");
+        QTest::newRow("line ends in lines")
+            << QStringLiteral("a\r\nb\rc\nd\r\n\r\ne\tf") << true << "a\nb\nc\nd\n\ne f";
+        QTest::newRow("letters, blanks, markup kept")
+            << QString::fromUtf8("Zoë € <b>Ÿ</b>  ") << false << QString::fromUtf8("Zoë € <b>Ÿ</b>  ");
     }
 
     void textForDisplay()
@@ -249,10 +258,11 @@ private slots:
     {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QStringList>("labels");
-        QTest::newRow("12345") << Record("39300000", "Hero", "A brave hero.") << QStringList{"12345", "Hero", "A brave hero."};
-        QTest::newRow("full width, blanks kept") << Record("ffffffff", "Hero" + QByteArray(36, ' '), QByteArray(160, 'd'))
-                                                 << QStringList{"-1", "Hero" + QString(36, QLatin1Char(' ')),
-                                                                QString(160, QLatin1Char('d'))};
+        QTest::newRow("12345") << Record("39300000", "Hero", "A brave hero.")
+                               << QStringList{"12345", "Hero", "A brave hero."};
+        QTest::newRow("full width, blanks kept")
+            << Record("ffffffff", "Hero" + QByteArray(36, ' '), QByteArray(160, 'd'))
+            << QStringList{"-1", "Hero" + QString(36, QLatin1Char(' ')), QString(160, QLatin1Char('d'))};
         QTest::newRow("control characters, line ends")
             << Record("04000000", "Bad\x07\x1b[2J\r\nName", "Line one\r\nLine\ttwo")
             << QStringList{"4", "Bad  [2J  Name", "Line one\nLine two"};

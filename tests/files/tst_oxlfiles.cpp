@@ -99,7 +99,9 @@ private slots:
         QTest::newRow("quoted keeps comma") << QByteArray("\"/My Games, old/\" tail\r\n") << "/My Games, old/";
         QTest::newRow("no line end") << QByteArray("/games/") << "/games/";
         QTest::newRow("second line ignored") << QByteArray("/a/\r\n/b/\r\n") << "/a/";
-        QTest::newRow("Windows-1252") << QByteArray("/Spiele/Gr\xf6\xdf" "e/\r\n") << QString::fromUtf8("/Spiele/Größe/");
+        QTest::newRow("Windows-1252") << QByteArray("/Spiele/Gr\xf6\xdf"
+                                                    "e/\r\n")
+                                      << QString::fromUtf8("/Spiele/Größe/");
     }
 
     void readFolder()
@@ -120,7 +122,9 @@ private slots:
         QTest::newRow("root file") << "/ab" << QByteArray("/\r\n");
         QTest::newRow("two characters") << "/a" << QByteArray("<missing>");
         QTest::newRow("no separator") << "hero.oxl" << QByteArray("<missing>");
-        QTest::newRow("Windows-1252") << QString::fromUtf8("/Spiele/Größe/x.oxl") << QByteArray("/Spiele/Gr\xf6\xdf" "e/\r\n");
+        QTest::newRow("Windows-1252") << QString::fromUtf8("/Spiele/Größe/x.oxl")
+                                      << QByteArray("/Spiele/Gr\xf6\xdf"
+                                                    "e/\r\n");
         QTest::newRow("comma quoted") << "/My Games, old/x.oxl" << QByteArray("\"/My Games, old/\"\r\n");
         QTest::newRow("line end quoted") << "/two\nlines/x.oxl" << QByteArray("\"/two\nlines/\"\r\n");
         QTest::newRow("quote not at start") << "/say \"hi\"/x.oxl" << QByteArray("/say \"hi\"/\r\n");
@@ -229,8 +233,9 @@ private slots:
                                << QByteArray("13:05:09\r\n07/04/2026\r\n09:41:27\r\n03/17/0012\r\n");
         QTest::newRow("short fields padded") << QStringList{"12:34:", "12/25/", "1:0", ""}
                                              << QByteArray("12:34:  \r\n12/25/    \r\n1:0     \r\n          \r\n");
-        QTest::newRow("not Windows-1252") << QStringList{QString::fromUtf8("12:€:ж"), "07/04/2026", "09:41:27", "03/17/0012"}
-                                          << QByteArray("12:\x80:?  \r\n07/04/2026\r\n09:41:27\r\n03/17/0012\r\n");
+        QTest::newRow("not Windows-1252")
+            << QStringList{QString::fromUtf8("12:€:ж"), "07/04/2026", "09:41:27", "03/17/0012"}
+            << QByteArray("12:\x80:?  \r\n07/04/2026\r\n09:41:27\r\n03/17/0012\r\n");
     }
 
     void writeCalibration()

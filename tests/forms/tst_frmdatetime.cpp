@@ -12,9 +12,13 @@ class TstFrmDateTime : public QObject
 
     QStringList mMessages;
     const ClockCalibration mBefore = ClockCalibration::FromTexts(
-        QStringLiteral("10:00:00"), QStringLiteral("12/06/2026"), QStringLiteral("01:02:03"), QStringLiteral("04/05/0006"));
+        QStringLiteral("10:00:00"), QStringLiteral("12/06/2026"), QStringLiteral("01:02:03"),
+        QStringLiteral("04/05/0006"));
 
-    static QLineEdit* Box(QDialog& dialog, const char* name) { return dialog.findChild<QLineEdit*>(QLatin1String(name)); }
+    static QLineEdit* Box(QDialog& dialog, const char* name)
+    {
+        return dialog.findChild<QLineEdit*>(QLatin1String(name));
+    }
 
     static void Type(QDialog& dialog, const QStringList& texts)
     {
@@ -76,19 +80,21 @@ private slots:
         QTest::addColumn<QStringList>("typed");
         QTest::addColumn<QString>("message"); // empty: accepted
         QTest::addColumn<QStringList>("stored");
-        const QString realTimeMsg = QStringLiteral("The real time is not in the correct format.  Please fix it and try again.");
-        const QString realDateMsg = QStringLiteral("The real date is not in the correct format.  Please fix it and try again.");
-        const QString gameTimeMsg =
-            QStringLiteral("The Kelvara time is not in the correct format.  Please fix it and try again.");
-        const QString gameDateMsg =
-            QStringLiteral("The Kelvara date is not in the correct format.  Please fix it and try again.");
+        const QString realTimeMsg = QStringLiteral(
+            "The real time is not in the correct format.  Please fix it and try again.");
+        const QString realDateMsg = QStringLiteral(
+            "The real date is not in the correct format.  Please fix it and try again.");
+        const QString gameTimeMsg = QStringLiteral(
+            "The Kelvara time is not in the correct format.  Please fix it and try again.");
+        const QString gameDateMsg = QStringLiteral(
+            "The Kelvara date is not in the correct format.  Please fix it and try again.");
         QTest::newRow("all valid") << QStringList{"16:45:00", "07/04/2026", "09:41:27", "03/17/0012"} << ""
                                    << QStringList{"16:45:00", "07/04/2026", "09:41:27", "03/17/0012"};
         QTest::newRow("stored as typed") << QStringList{"12:30:", "12/25/", "24:00:00", "01/30/0005"} << ""
                                          << QStringList{"12:30:  ", "12/25/    ", "24:00:00", "01/30/0005"};
         QTest::newRow("all empty") << QStringList{"", "", "", ""} << realTimeMsg << QStringList{};
-        QTest::newRow("first failing only") << QStringList{"16:45:00", "13/01/2026", "25:00:00", "03/17/0012"}
-                                            << realDateMsg << QStringList{};
+        QTest::newRow("first failing only")
+            << QStringList{"16:45:00", "13/01/2026", "25:00:00", "03/17/0012"} << realDateMsg << QStringList{};
         QTest::newRow("game time") << QStringList{"16:45:00", "07/04/2026", "9:45:00", "03/17/0012"} << gameTimeMsg
                                    << QStringList{};
         QTest::newRow("game date") << QStringList{"16:45:00", "07/04/2026", "09:41:27", "07-04-2026"} << gameDateMsg
@@ -108,9 +114,9 @@ private slots:
             QVERIFY(mMessages.isEmpty());
             QCOMPARE(dialog.result(), int(QDialog::Accepted));
             QVERIFY(!dialog.isVisible());
-            QCOMPARE((QStringList{gCalibration.RealTime, gCalibration.RealDate, gCalibration.OXLTime,
-                                  gCalibration.OXLDate}),
-                     stored);
+            QCOMPARE(
+                (QStringList{gCalibration.RealTime, gCalibration.RealDate, gCalibration.OXLTime, gCalibration.OXLDate}),
+                stored);
             QVERIFY(!gCalibration.Instant.has_value());
         } else {
             QCOMPARE(mMessages, QStringList{message});

@@ -1,5 +1,5 @@
-#include "core/kelvaraerror.h"
 #include "clock/systemclock.h"
+#include "core/kelvaraerror.h"
 #include "files/oxlfiles.h"
 #include "forms/dialogs.h"
 #include "forms/formkit.h"
@@ -75,8 +75,8 @@ private slots:
         QCOMPARE(w.findChild<QLabel*>(QStringLiteral("lblDescription"))->geometry(), TwipsRect(1560, 1800, 3015, 1095));
         QCOMPARE(w.findChild<QPushButton*>(QStringLiteral("cmdServerStats"))->text(), QStringLiteral("Server Status"));
         const QStringList headings = {"Label4", "Label5", "Label6", "Label7", "Label1", "Label2", "Label3"};
-        const QStringList captions = {"Real Time", "Real Date", "Kelvara Time", "Kelvara Date",
-                                      "Character Number", "Name", "Description"};
+        const QStringList captions = {"Real Time",        "Real Date", "Kelvara Time", "Kelvara Date",
+                                      "Character Number", "Name",      "Description"};
         for (int i = 0; i < headings.size(); ++i) {
             auto* label = w.findChild<QLabel*>(headings[i]);
             QCOMPARE(label->text(), captions[i]);
@@ -89,9 +89,9 @@ private slots:
             for (QAction* entry : top->menu()->actions())
                 menu << (entry->isSeparator() ? QStringLiteral("-") : QStringLiteral("  ") + entry->text());
         }
-        QCOMPARE(menu, (QStringList{"&File", "  &Open Character File", "-", "  E&xit", "&Tools", "  &Next Good Moon",
-                                    "  Next &Specified Day", "  Set &Date/Time", "  Item Stats",
-                                    "  Rank Experience Chart"}));
+        QCOMPARE(menu,
+                 (QStringList{"&File", "  &Open Character File", "-", "  E&xit", "&Tools", "  &Next Good Moon",
+                              "  Next &Specified Day", "  Set &Date/Time", "  Item Stats", "  Rank Experience Chart"}));
         QCOMPARE(w.findChild<QAction*>(QStringLiteral("mnuExit"))->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q));
     }
 
@@ -105,10 +105,11 @@ private slots:
 
         frmMain w;
         w.Form_Load();
-        QCOMPARE(w.windowTitle(), QStringLiteral("Kelvara Utility %1.%2.%3")
-                                      .arg(KELVARA_VERSION_MAJOR)
-                                      .arg(KELVARA_VERSION_MINOR)
-                                      .arg(KELVARA_VERSION_PATCH));
+        QCOMPARE(w.windowTitle(),
+                 QStringLiteral("Kelvara Utility %1.%2.%3")
+                     .arg(KELVARA_VERSION_MAJOR)
+                     .arg(KELVARA_VERSION_MINOR)
+                     .arg(KELVARA_VERSION_PATCH));
         QCOMPARE(gCharacterFolder, QStringLiteral("/games/chars/"));
         QCOMPARE(gCalibration.OXLTime, QStringLiteral("12:05:41"));
         // The clock labels stay empty until the first tick.
@@ -256,7 +257,8 @@ private slots:
         QCOMPARE(closes, 1);
         QCOMPARE(mMessages.size(), 2);
         QCOMPARE(mMessages[0], QStringLiteral("Overflow"));
-        QVERIFY2(mMessages[1].startsWith(QStringLiteral("The calibration could not be saved.")), qPrintable(mMessages[1]));
+        QVERIFY2(mMessages[1].startsWith(QStringLiteral("The calibration could not be saved.")),
+                 qPrintable(mMessages[1]));
         QVERIFY(mMessages[1].contains(QStringLiteral("OXLTIMES.DAT")));
     }
 };

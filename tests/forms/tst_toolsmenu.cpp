@@ -1,8 +1,8 @@
 // The commands of the Tools menu: the Next Good Moon window, Next Specified Day, the Item Stats window and
 // the rank experience chart in the message window. The forecast and the lines they show are tested on their
 // own in tst_forecast and tst_rankchart.
-#include "core/kelvaraerror.h"
 #include "clock/systemclock.h"
+#include "core/kelvaraerror.h"
 #include "db/fixtures.h"
 #include "db/moddb.h"
 #include "db/rankchart.h"
@@ -42,20 +42,35 @@ constexpr int CrownRows = 14;
 
 std::vector<jet::Table> Game()
 {
-    std::vector<std::vector<V>> minStats{{Num(10), Num(1), Num(20)}, {Num(13), Num(4), Num(30)}, {Num(10), Num(2), Num(15)},
-                                         {Num(13), Num(99), Num(5)}, {Num(14), Num(2), Num(0)}};
+    std::vector<std::vector<V>> minStats{{Num(10), Num(1), Num(20)},
+                                         {Num(13), Num(4), Num(30)},
+                                         {Num(10), Num(2), Num(15)},
+                                         {Num(13), Num(99), Num(5)},
+                                         {Num(14), Num(2), Num(0)}};
     for (int row = 1; row <= CrownRows; ++row)
         minStats.push_back({Num(15), Num(3), Num(row * 1000)});
     // Stat 2 is held twice: its lines take the name at the later position.
-    return {Stats({{Num(1), Txt("Strength")}, {Num(2), Txt("Dexterity")}, {Num(3), Txt("Lightning Resistance")},
-                   {Num(4), Txt("Intelligence")}, {Num(2), Txt("Agility")}}),
+    return {Stats({{Num(1), Txt("Strength")},
+                   {Num(2), Txt("Dexterity")},
+                   {Num(3), Txt("Lightning Resistance")},
+                   {Num(4), Txt("Intelligence")},
+                   {Num(2), Txt("Agility")}}),
             Materials({{Num(1), Txt("Iron")}, {Num(2), Txt("")}}),
-            Items({{Num(10), Num(1), Txt("Sword")}, {Num(11), Null, Txt("Plain Ring")}, {Num(12), Null, Txt("Charm")},
-                   {Num(13), Null, Txt("iron sword")}, {Num(14), Num(2), Txt("Cloak")}, {Num(15), Null, Txt("Crown")}}),
+            Items({{Num(10), Num(1), Txt("Sword")},
+                   {Num(11), Null, Txt("Plain Ring")},
+                   {Num(12), Null, Txt("Charm")},
+                   {Num(13), Null, Txt("iron sword")},
+                   {Num(14), Num(2), Txt("Cloak")},
+                   {Num(15), Null, Txt("Crown")}}),
             MinStats(minStats),
-            Mods({{Num(10), Num(1), Num(0), Num(2)}, {Num(10), Num(3), Num(1), Num(-4)}, {Num(10), Num(2), Num(2), Num(9)},
-                  {Num(12), Num(2), Num(1), Num(3)}, {Num(12), Num(1), Num(1), Num(-1)}, {Num(13), Num(1), Num(0), Num(7)},
-                  {Num(13), Num(3), Num(1), Num(2147483647)}, {Num(13), Num(2), Num(1), Num(-2147483648LL)},
+            Mods({{Num(10), Num(1), Num(0), Num(2)},
+                  {Num(10), Num(3), Num(1), Num(-4)},
+                  {Num(10), Num(2), Num(2), Num(9)},
+                  {Num(12), Num(2), Num(1), Num(3)},
+                  {Num(12), Num(1), Num(1), Num(-1)},
+                  {Num(13), Num(1), Num(0), Num(7)},
+                  {Num(13), Num(3), Num(1), Num(2147483647)},
+                  {Num(13), Num(2), Num(1), Num(-2147483648LL)},
                   {Num(14), Num(4), Num(3), Num(1)}}),
             {QStringLiteral("tblRank"), {Col("RankID"), Col("Rank", ColumnType::Text), Col("Experience")}, {}}};
 }
@@ -128,7 +143,8 @@ QList<QWidget*> Windows(bool loaded = false)
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QList<QWidget*> windows;
     for (QWidget* widget : QApplication::topLevelWidgets()) {
-        if ((qobject_cast<frmStats*>(widget) || qobject_cast<frmNextGoodMoon*>(widget)) && (loaded || widget->isVisible()))
+        if ((qobject_cast<frmStats*>(widget) || qobject_cast<frmNextGoodMoon*>(widget))
+            && (loaded || widget->isVisible()))
             windows << widget;
     }
     return windows;
@@ -137,7 +153,8 @@ QList<QWidget*> Windows(bool loaded = false)
 // What such a window shows: its labels, lists and chosen entry.
 QString Shown(QWidget* window)
 {
-    const QStringList texts = Texts(window, {"lblNextGoodMoon", "lblNextGoodMoonDay", "lstMinReq", "lstMod0", "lstMod1"});
+    const QStringList texts = Texts(window,
+                                    {"lblNextGoodMoon", "lblNextGoodMoonDay", "lstMinReq", "lstMod0", "lstMod1"});
     return texts.join(QString()) + (Box(window) ? Box(window)->currentText() : QString());
 }
 
@@ -293,10 +310,14 @@ private slots:
         QTest::addColumn<QString>("answer");
         QTest::addColumn<QString>("message"); // empty: no message at all
         const QString day15 = Message(15, "6 HOURS  5 MINUTES  31 SECONDS", "TODAY AT 8:35 PM");
-        QTest::newRow("cancel or empty") << "" << "";
-        QTest::newRow("zero") << "0" << "";
-        QTest::newRow("not a number") << "abc" << "";
-        QTest::newRow("-0.5") << "-0.5" << "";
+        QTest::newRow("cancel or empty") << ""
+                                         << "";
+        QTest::newRow("zero") << "0"
+                              << "";
+        QTest::newRow("not a number") << "abc"
+                                      << "";
+        QTest::newRow("-0.5") << "-0.5"
+                              << "";
         QTest::newRow("29") << "29" << OutOfRange;
         QTest::newRow("-1") << "-1" << OutOfRange;
         QTest::newRow("28.6") << "28.6" << OutOfRange;
@@ -352,7 +373,8 @@ private slots:
         QCOMPARE(entries, (QStringList{"Charm", "Cloak", "Crown", "Iron Sword", "iron sword", "Plain Ring"}));
         QCOMPARE(Shown(&window), QString());
         for (QLabel* label : window.findChildren<QLabel*>())
-            QVERIFY2(label->fontMetrics().horizontalAdvance(label->text()) <= label->width(), qPrintable(label->text()));
+            QVERIFY2(label->fontMetrics().horizontalAdvance(label->text()) <= label->width(),
+                     qPrintable(label->text()));
 
         Choose(&window, QStringLiteral("iron sword"));
         for (auto* list : window.findChildren<QListWidget*>()) {
@@ -379,7 +401,8 @@ private slots:
         QTest::addColumn<QString>("entry");
         QTest::addColumn<QStringList>("lines");
         // Item 13, added after item 10, wins for both spellings of its name.
-        const QStringList item13{"Intelligence 30 |              5 ", "Strength      7 ", "Ligh 2147483647t|Dext-2147483648 "};
+        const QStringList item13{"Intelligence 30 |              5 ", "Strength      7 ",
+                                 "Ligh 2147483647t|Dext-2147483648 "};
         QTest::newRow("Iron Sword: the later one") << "Iron Sword" << item13;
         QTest::newRow("iron sword") << "iron sword" << item13;
         QTest::newRow("no rows") << "Plain Ring" << NoLines;

@@ -21,7 +21,8 @@ using jet::Value;
 
 namespace {
 
-struct Fixture {
+struct Fixture
+{
     std::vector<jet::Table> tables;
     jet::BuildOptions options;
 };
@@ -31,22 +32,27 @@ struct Fixture {
 Fixture NullsAndEdges()
 {
     jet::Table t{u"tblEveryType"_qs,
-                 {{u"Flag"_qs, ColumnType::Boolean}, {u"Small"_qs, ColumnType::Byte}, {u"Medium"_qs, ColumnType::Integer},
-                  {u"Large"_qs, ColumnType::Long}, {u"Money"_qs, ColumnType::Currency}, {u"Real"_qs, ColumnType::Double},
-                  {u"Label"_qs, ColumnType::Text}, {u"Notes"_qs, ColumnType::Memo}},
+                 {{u"Flag"_qs, ColumnType::Boolean},
+                  {u"Small"_qs, ColumnType::Byte},
+                  {u"Medium"_qs, ColumnType::Integer},
+                  {u"Large"_qs, ColumnType::Long},
+                  {u"Money"_qs, ColumnType::Currency},
+                  {u"Real"_qs, ColumnType::Double},
+                  {u"Label"_qs, ColumnType::Text},
+                  {u"Notes"_qs, ColumnType::Memo}},
                  {}};
     const Value null;
-    t.rows = {
-        {false, null, null, null, null, null, null, null},
-        {true, qint64(0), qint64(-32768), qint64(-2147483647 - 1), u"-922337203685477.5808"_qs, 5e-324, QString(), QString()},
-        {true, qint64(255), qint64(32767), qint64(2147483647), u"922337203685477.5807"_qs, 1e308, u"x"_qs.repeated(255),
-         u"short memo, kept in the row"_qs},
-        {false, qint64(7), qint64(-1), qint64(-1), qint64(12), 0.1, u"a"_qs,
-         u"Three hundred characters. "_qs.repeated(12).left(300)},
-        // 12,000 bytes: a chain of LVAL pages.
-        {true, qint64(1), qint64(0), qint64(0), 2.5, -123456789.125, u"ab"_qs, u"長い文章"_qs.repeated(1500)},
-        {false, qint64(2), qint64(1), qint64(1), u"-0.0001"_qs, -2.5e-300, QString(QChar(0x4E2D)).repeated(255),
-         u"plain "_qs.repeated(2000)}};
+    t.rows = {{false, null, null, null, null, null, null, null},
+              {true, qint64(0), qint64(-32768), qint64(-2147483647 - 1), u"-922337203685477.5808"_qs, 5e-324, QString(),
+               QString()},
+              {true, qint64(255), qint64(32767), qint64(2147483647), u"922337203685477.5807"_qs, 1e308,
+               u"x"_qs.repeated(255), u"short memo, kept in the row"_qs},
+              {false, qint64(7), qint64(-1), qint64(-1), qint64(12), 0.1, u"a"_qs,
+               u"Three hundred characters. "_qs.repeated(12).left(300)},
+              // 12,000 bytes: a chain of LVAL pages.
+              {true, qint64(1), qint64(0), qint64(0), 2.5, -123456789.125, u"ab"_qs, u"長い文章"_qs.repeated(1500)},
+              {false, qint64(2), qint64(1), qint64(1), u"-0.0001"_qs, -2.5e-300, QString(QChar(0x4E2D)).repeated(255),
+               u"plain "_qs.repeated(2000)}};
     return {{t}, {}};
 }
 
@@ -57,10 +63,12 @@ Fixture Empty()
             {}};
 }
 
-Fixture HundredThousandRows()  // large enough for indirect usage maps of its own
+Fixture HundredThousandRows() // large enough for indirect usage maps of its own
 {
     jet::Table t{u"tblLarge"_qs,
-                 {{u"ID"_qs, ColumnType::Long}, {u"Group"_qs, ColumnType::Integer}, {u"Weight"_qs, ColumnType::Double},
+                 {{u"ID"_qs, ColumnType::Long},
+                  {u"Group"_qs, ColumnType::Integer},
+                  {u"Weight"_qs, ColumnType::Double},
                   {u"Code"_qs, ColumnType::Text}},
                  {}};
     for (int i = 0; i < 100000; ++i)
@@ -85,8 +93,9 @@ Fixture MemosAndIndirectMaps()
 // 60 columns with long names: the table definition spans two pages.
 Fixture SixtyColumns()
 {
-    static const ColumnType kTypes[] = {ColumnType::Long, ColumnType::Text, ColumnType::Double, ColumnType::Boolean,
-                                        ColumnType::Integer, ColumnType::Memo, ColumnType::Byte, ColumnType::Currency};
+    static const ColumnType kTypes[] = {ColumnType::Long,    ColumnType::Text,    ColumnType::Double,
+                                        ColumnType::Boolean, ColumnType::Integer, ColumnType::Memo,
+                                        ColumnType::Byte,    ColumnType::Currency};
     jet::Table t{u"tblWide"_qs, {}, {}};
     for (int c = 0; c < 60; ++c)
         t.columns.append({QStringLiteral("Column %1 of the wide table, named at length").arg(c + 1, 2, 10, QChar(u'0')),
@@ -96,8 +105,14 @@ Fixture SixtyColumns()
         for (int c = 0; c < 60; ++c) {
             const qint64 n = r * 61 + c;
             const QString text = QStringLiteral("r%1c%2").arg(r).arg(c);
-            const Value values[] = {n * 1000003 - 2000000000, text, n / 64.0, n % 3 == 0, n % 600 - 300, u"memo "_qs + text,
-                                    n % 256, QStringLiteral("%1.%2").arg(n).arg(n % 10000, 4, 10, QChar(u'0'))};
+            const Value values[] = {n * 1000003 - 2000000000,
+                                    text,
+                                    n / 64.0,
+                                    n % 3 == 0,
+                                    n % 600 - 300,
+                                    u"memo "_qs + text,
+                                    n % 256,
+                                    QStringLiteral("%1.%2").arg(n).arg(n % 10000, 4, 10, QChar(u'0'))};
             row.push_back(c % 8 != 3 && (r + c) % 9 == 0 ? Value() : values[c % 8]); // Nulls but in Booleans
         }
         t.rows.push_back(std::move(row));
@@ -107,15 +122,16 @@ Fixture SixtyColumns()
 
 Fixture NonAscii()
 {
-    jet::Table t{u"Gegenstände"_qs,
-                 {{u"Nummer"_qs, ColumnType::Long}, {u"Größe"_qs, ColumnType::Text}, {u"名前"_qs, ColumnType::Text},
-                  {u"Beschreibung"_qs, ColumnType::Memo}},
-                 {{qint64(1), u"Übergröße"_qs, u"大きい剣"_qs, u"Schwert aus Eisen – «scharf»"_qs},
-                  {qint64(2), u"a, \"quoted\" text"_qs, u"mixed 日本 text äöü"_qs, u"two\nlines"_qs},
-                  {qint64(3), u"\u0100 byte-zero characters \u0100\u0100"_qs, u"Ελληνικά"_qs,
-                   u"Ünïcödé "_qs.repeated(200)}}};
-    jet::Table second{u"Материалы"_qs, {{u"Имя"_qs, ColumnType::Text}},
-                      {{u"Железо"_qs}, {u"Мифрил"_qs}}};
+    jet::Table t{
+        u"Gegenstände"_qs,
+        {{u"Nummer"_qs, ColumnType::Long},
+         {u"Größe"_qs, ColumnType::Text},
+         {u"名前"_qs, ColumnType::Text},
+         {u"Beschreibung"_qs, ColumnType::Memo}},
+        {{qint64(1), u"Übergröße"_qs, u"大きい剣"_qs, u"Schwert aus Eisen – «scharf»"_qs},
+         {qint64(2), u"a, \"quoted\" text"_qs, u"mixed 日本 text äöü"_qs, u"two\nlines"_qs},
+         {qint64(3), u"\u0100 byte-zero characters \u0100\u0100"_qs, u"Ελληνικά"_qs, u"Ünïcödé "_qs.repeated(200)}}};
+    jet::Table second{u"Материалы"_qs, {{u"Имя"_qs, ColumnType::Text}}, {{u"Железо"_qs}, {u"Мифрил"_qs}}};
     return {{t, second}, {}};
 }
 
@@ -127,11 +143,14 @@ QString Expected(ColumnType type, const Value& value, bool json)
     if (std::holds_alternative<std::monostate>(value) || (!json && value == Value(QString())))
         return u"<null>"_qs;
     const double number = std::holds_alternative<qint64>(value) ? double(std::get<qint64>(value))
-                          : std::holds_alternative<double>(value) ? std::get<double>(value) : 0;
+        : std::holds_alternative<double>(value)                 ? std::get<double>(value)
+                                                                : 0;
     switch (type) {
-    case ColumnType::Boolean: return std::get<bool>(value) ? u"1"_qs : u"0"_qs;
+    case ColumnType::Boolean:
+        return std::get<bool>(value) ? u"1"_qs : u"0"_qs;
     case ColumnType::Text:
-    case ColumnType::Memo: return u'"' + std::get<QString>(value);
+    case ColumnType::Memo:
+        return u'"' + std::get<QString>(value);
     case ColumnType::Currency: {
         qint64 units = 0;
         if (const QString* text = std::get_if<QString>(&value))
@@ -139,10 +158,13 @@ QString Expected(ColumnType type, const Value& value, bool json)
         else
             units = std::llround(number * 10000);
         const quint64 magnitude = units < 0 ? 0 - quint64(units) : quint64(units);
-        return QStringLiteral("%1%2%3.%4").arg(json ? u"\""_qs : QString(), units < 0 ? u"-"_qs : QString())
-            .arg(magnitude / 10000).arg(magnitude % 10000, 4, 10, QChar(u'0'));
+        return QStringLiteral("%1%2%3.%4")
+            .arg(json ? u"\""_qs : QString(), units < 0 ? u"-"_qs : QString())
+            .arg(magnitude / 10000)
+            .arg(magnitude % 10000, 4, 10, QChar(u'0'));
     }
-    default: return QString::number(number, 'g', 17);
+    default:
+        return QString::number(number, 'g', 17);
     }
 }
 
@@ -159,17 +181,22 @@ QString Read(const jet::csv::Cell& cell, ColumnType type)
 QString Read(const QJsonValue& cell)
 {
     switch (cell.type()) {
-    case QJsonValue::Null: return u"<null>"_qs;
-    case QJsonValue::Bool: return cell.toBool() ? u"1"_qs : u"0"_qs;
-    case QJsonValue::Double: return QString::number(cell.toDouble(), 'g', 17);
-    case QJsonValue::String: return u'"' + cell.toString();
-    default: return u"<other>"_qs;
+    case QJsonValue::Null:
+        return u"<null>"_qs;
+    case QJsonValue::Bool:
+        return cell.toBool() ? u"1"_qs : u"0"_qs;
+    case QJsonValue::Double:
+        return QString::number(cell.toDouble(), 'g', 17);
+    case QJsonValue::String:
+        return u'"' + cell.toString();
+    default:
+        return u"<other>"_qs;
     }
 }
 
 // How each reader names a column type, in the order of ColumnType: mdb-schema, and mdb-reader's column "type".
-const char* const kSchemaTypes[] = {"Boolean", "Byte", "Integer", "Long Integer", "Currency", "Double", "Text (255)",
-                                    "Memo/Hyperlink (255)"};
+const char* const kSchemaTypes[] = {"Boolean",  "Byte",   "Integer",    "Long Integer",
+                                    "Currency", "Double", "Text (255)", "Memo/Hyperlink (255)"};
 const char* const kReaderTypes[] = {"boolean", "byte", "integer", "long", "currency", "double", "text", "memo"};
 
 QByteArray Run(const QString& program, const QStringList& args)
@@ -234,7 +261,8 @@ void CompareMdbtools(const QString& path, const std::vector<jet::Table>& tables)
         if (columns != Columns(t, kSchemaTypes))
             gDiffs << QStringLiteral("mdb-schema %1: %2").arg(t.name, columns.join(u','));
 
-        const auto records = jet::csv::Parse(QString::fromUtf8(Run(u"mdb-export"_qs, {path, t.name})), u"mdb-export"_qs);
+        const auto records = jet::csv::Parse(QString::fromUtf8(Run(u"mdb-export"_qs, {path, t.name})),
+                                             u"mdb-export"_qs);
         QList<QStringList> rows;
         for (std::size_t r = 1; r < records.size(); ++r) {
             rows.append(QStringList());
@@ -276,7 +304,8 @@ void CompareMdbReader(const QString& path, const std::vector<jet::Table>& tables
 using FixtureMaker = Fixture (*)();
 Q_DECLARE_METATYPE(FixtureMaker)
 
-class TestJetReaders : public QObject {
+class TestJetReaders : public QObject
+{
     Q_OBJECT
 
     QTemporaryDir dir_;
@@ -306,13 +335,14 @@ private slots:
     {
         QFETCH(FixtureMaker, make);
         const Fixture fixture = make();
-        const QString path = dir_.filePath(QString::fromLatin1(QTest::currentDataTag()).replace(u' ', u'_') + u".mdb"_qs);
+        const QString path = dir_.filePath(QString::fromLatin1(QTest::currentDataTag()).replace(u' ', u'_')
+                                           + u".mdb"_qs);
         jet::WriteDatabase(path, fixture.tables, fixture.options);
         gDiffs.clear();
         CompareMdbtools(path, fixture.tables);
         CompareMdbReader(path, fixture.tables);
-        QVERIFY2(gDiffs.isEmpty(), qPrintable(QString::number(gDiffs.size()) + u" differences:\n"_qs
-                                              + gDiffs.mid(0, 10).join(u'\n')));
+        QVERIFY2(gDiffs.isEmpty(),
+                 qPrintable(QString::number(gDiffs.size()) + u" differences:\n"_qs + gDiffs.mid(0, 10).join(u'\n')));
     }
 };
 

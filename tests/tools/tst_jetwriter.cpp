@@ -10,7 +10,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <glib.h>  // before mdbtools.h, which includes it inside extern "C"
+#include <glib.h> // before mdbtools.h, which includes it inside extern "C"
 #include <mdbtools.h>
 
 #include <memory>
@@ -41,7 +41,8 @@ QByteArray Contents(const QString& path)
 
 } // namespace
 
-class TestJetWriter : public QObject {
+class TestJetWriter : public QObject
+{
     Q_OBJECT
 
     std::unique_ptr<QTemporaryDir> dir_;
@@ -78,11 +79,22 @@ private slots:
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QByteArray>("stored");
-        QTest::newRow("umlauts are one byte") << u"Größe"_qs << QByteArray("\xFF\xFE" "Gr\xF6\xDF" "e");
-        QTest::newRow("switch to two bytes") << u"abcd大"_qs << QByteArray("\xFF\xFE" "abcd\x00\x27\x59", 9);
-        QTest::newRow("switch back for a run") << u"大abcdef"_qs << QByteArray("\xFF\xFE\x00\x27\x59\x00" "abcdef", 12);
-        QTest::newRow("character with zero low byte, plain")
-            << u"abc\u0100def"_qs << QByteArray("a\0b\0c\0\0\x01" "d\0e\0f\0", 14);
+        QTest::newRow("umlauts are one byte") << u"Größe"_qs
+                                              << QByteArray("\xFF\xFE"
+                                                            "Gr\xF6\xDF"
+                                                            "e");
+        QTest::newRow("switch to two bytes") << u"abcd大"_qs
+                                             << QByteArray("\xFF\xFE"
+                                                           "abcd\x00\x27\x59",
+                                                           9);
+        QTest::newRow("switch back for a run") << u"大abcdef"_qs
+                                               << QByteArray("\xFF\xFE\x00\x27\x59\x00"
+                                                             "abcdef",
+                                                             12);
+        QTest::newRow("character with zero low byte, plain") << u"abc\u0100def"_qs
+                                                             << QByteArray("a\0b\0c\0\0\x01"
+                                                                           "d\0e\0f\0",
+                                                                           14);
     }
 
     void textEncoding()
@@ -120,10 +132,9 @@ private slots:
         QTest::addColumn<QString>("message");
         QTest::newRow("long too large") << std::vector{OneColumn(ColumnType::Long, {{qint64(1)}, {qint64(2147483648)}})}
                                         << u"table T, row 2, column C: 2147483648 is out of range for long"_qs;
-        QTest::newRow("ragged row")
-            << std::vector{jet::Table{u"T"_qs, {{u"A"_qs, ColumnType::Long}, {u"B"_qs, ColumnType::Long}},
-                                      {{qint64(1), qint64(2)}, {qint64(1)}}}}
-            << u"table T, row 2: 1 values for 2 columns"_qs;
+        QTest::newRow("ragged row") << std::vector{jet::Table{
+            u"T"_qs, {{u"A"_qs, ColumnType::Long}, {u"B"_qs, ColumnType::Long}}, {{qint64(1), qint64(2)}, {qint64(1)}}}}
+                                    << u"table T, row 2: 1 values for 2 columns"_qs;
     }
 
     void refusesBadTables()
@@ -186,21 +197,29 @@ private slots:
     // text, no final line break.
     void commandWritesTheDatabase()
     {
-        const QString all = Write(u"all.csv"_qs, "\xEF\xBB\xBFId:long,Small:BYTE,Mid:int,Real:double,Money:currency,Flag:bool,"
-                                                 "Name:text,Notes:memo\r\n"
-                                                 "1,255,-32768,2.5e-3,-12.34,yes,\"\",\"multi\nline, \"\"quoted\"\"\"\n"
-                                                 "-2147483648,,,,,false,,a\rb");
+        const QString all = Write(u"all.csv"_qs,
+                                  "\xEF\xBB\xBFId:long,Small:BYTE,Mid:int,Real:double,Money:currency,Flag:bool,"
+                                  "Name:text,Notes:memo\r\n"
+                                  "1,255,-32768,2.5e-3,-12.34,yes,\"\",\"multi\nline, \"\"quoted\"\"\"\n"
+                                  "-2147483648,,,,,false,,a\rb");
         const QString one = Write(u"one.csv"_qs, "C:long\n1\n");
         const QString out = dir_->filePath(u"Kelvara.mdb"_qs);
         QCOMPARE(RunCommand({out, u"tblAll="_qs + all, u"tblOne="_qs + one}), 0);
         const jet::Table expected{
             u"tblAll"_qs,
-            {{u"Id"_qs, ColumnType::Long}, {u"Small"_qs, ColumnType::Byte}, {u"Mid"_qs, ColumnType::Integer},
-             {u"Real"_qs, ColumnType::Double}, {u"Money"_qs, ColumnType::Currency}, {u"Flag"_qs, ColumnType::Boolean},
-             {u"Name"_qs, ColumnType::Text}, {u"Notes"_qs, ColumnType::Memo}},
-            {{qint64(1), qint64(255), qint64(-32768), 2.5e-3, u"-12.34"_qs, true, QString(), u"multi\nline, \"quoted\""_qs},
+            {{u"Id"_qs, ColumnType::Long},
+             {u"Small"_qs, ColumnType::Byte},
+             {u"Mid"_qs, ColumnType::Integer},
+             {u"Real"_qs, ColumnType::Double},
+             {u"Money"_qs, ColumnType::Currency},
+             {u"Flag"_qs, ColumnType::Boolean},
+             {u"Name"_qs, ColumnType::Text},
+             {u"Notes"_qs, ColumnType::Memo}},
+            {{qint64(1), qint64(255), qint64(-32768), 2.5e-3, u"-12.34"_qs, true, QString(),
+              u"multi\nline, \"quoted\""_qs},
              {qint64(-2147483648), Value(), Value(), Value(), Value(), false, Value(), u"a\rb"_qs}}};
-        QCOMPARE(Contents(out), jet::BuildDatabase({expected, OneColumn(ColumnType::Long, {{qint64(1)}}, u"tblOne"_qs)}));
+        QCOMPARE(Contents(out),
+                 jet::BuildDatabase({expected, OneColumn(ColumnType::Long, {{qint64(1)}}, u"tblOne"_qs)}));
     }
 
     // Bad input is refused with a message naming the file, line and column; nothing is written, and a file
@@ -211,23 +230,25 @@ private slots:
         QTest::addColumn<QByteArray>("bad");
         QTest::addColumn<QString>("message");
         const QStringList args{"tblA=FILE", "tblB=BAD"};
-        QTest::newRow("unknown type") << args << QByteArray("Id:long,When:date\n")
-                                      << u"bad.csv:1: column 2 (When): unknown type \"date\" (known: long, int, byte, double, "
-                                         "currency, bool, text, memo)"_qs;
+        QTest::newRow("unknown type")
+            << args << QByteArray("Id:long,When:date\n")
+            << u"bad.csv:1: column 2 (When): unknown type \"date\" (known: long, int, byte, double, "
+               "currency, bool, text, memo)"_qs;
         QTest::newRow("not a number") << args << QByteArray("Id:long,Value:double\n1,2\n2,abc\n")
                                       << u"bad.csv:3: column 2 (Value): \"abc\" is not a number"_qs;
-        QTest::newRow("line counted after a quoted line break") << args << QByteArray("A:text,B:long\n\"x\ny\",1\nz,q\n")
-                                                                << u"bad.csv:4: column 2 (B): \"q\" is not a whole number"_qs;
-        QTest::newRow("fraction in a long column") << args << QByteArray("Id:long\n1.5\n")
-                                                   << u"bad.csv:2: column 1 (Id): \"1.5\" is not a whole number"_qs;
+        QTest::newRow("line counted after a quoted line break")
+            << args << QByteArray("A:text,B:long\n\"x\ny\",1\nz,q\n")
+            << u"bad.csv:4: column 2 (B): \"q\" is not a whole number"_qs;
+        QTest::newRow("fraction in a long column")
+            << args << QByteArray("Id:long\n1.5\n") << u"bad.csv:2: column 1 (Id): \"1.5\" is not a whole number"_qs;
         QTest::newRow("text of 256") << args << QByteArray("Id:long,Name:text\n1,") + QByteArray(256, 'x') + "\n"
                                      << u"bad.csv:2: column 2 (Name): text of 256 characters is longer than 255"_qs;
         QTest::newRow("ragged row") << args << QByteArray("A:long,B:long\n1,2\n3\n")
                                     << u"bad.csv:3: 1 cells, the header has 2"_qs;
         QTest::newRow("no header") << args << QByteArray() << u"bad.csv: no header line"_qs;
         QTest::newRow("not UTF-8") << args << QByteArray("Name:text\n\xC3(\n") << u"bad.csv: not UTF-8 text"_qs;
-        QTest::newRow("quote never closed") << args << QByteArray("a:text\nx,\"open\n")
-                                            << u"bad.csv:2: cell 2: the quote is never closed"_qs;
+        QTest::newRow("quote never closed")
+            << args << QByteArray("a:text\nx,\"open\n") << u"bad.csv:2: cell 2: the quote is never closed"_qs;
         QByteArray wide, heavy = "C0:text,C1:text,C2:text,C3:text,C4:text,C5:text,C6:text,C7:text\n";
         for (int i = 0; i < 256; ++i)
             wide += "C" + QByteArray::number(i) + (i < 255 ? ":byte," : ":byte\n");
@@ -236,11 +257,12 @@ private slots:
         QTest::newRow("256 columns") << args << wide << u"256 columns, at most 255"_qs;
         // 2 (column count) + 8 × 510 + 20 (end, eight offsets, count) + 1 (null mask)
         QTest::newRow("row too large") << args << heavy << u"the row needs 4103 bytes, at most 4060 fit"_qs;
-        QTest::newRow("quote inside a plain cell") << args << QByteArray("a:text\nb,c\"d\n")
-                                                   << u"bad.csv:2: cell 2: a quote inside a cell must be doubled"_qs;
+        QTest::newRow("quote inside a plain cell")
+            << args << QByteArray("a:text\nb,c\"d\n") << u"bad.csv:2: cell 2: a quote inside a cell must be doubled"_qs;
         QTest::newRow("one table twice") << QStringList{"tblA=FILE", "TBLA=FILE"} << QByteArray()
                                          << u"two tables are named \"TBLA\""_qs;
-        QTest::newRow("missing file") << QStringList{"tblA=nowhere.csv"} << QByteArray() << u"nowhere.csv: cannot read"_qs;
+        QTest::newRow("missing file") << QStringList{"tblA=nowhere.csv"} << QByteArray()
+                                      << u"nowhere.csv: cannot read"_qs;
         QTest::newRow("not TABLE=FILE") << QStringList{"tblA"} << QByteArray() << u"\"tblA\" is not TABLE=FILE.csv"_qs;
         QTest::newRow("no tables") << QStringList{} << QByteArray() << u"usage: kelvara-mkdb OUT.mdb"_qs;
     }

@@ -6,10 +6,10 @@ namespace jet::csv {
 
 namespace {
 
-[[noreturn]] void Fail(const QString& source, int line, const QString& what)
-{
-    throw Error(QStringLiteral("%1:%2: %3").arg(source).arg(line).arg(what).toStdString());
-}
+    [[noreturn]] void Fail(const QString& source, int line, const QString& what)
+    {
+        throw Error(QStringLiteral("%1:%2: %3").arg(source).arg(line).arg(what).toStdString());
+    }
 
 } // namespace
 
@@ -33,8 +33,8 @@ std::vector<Record> Parse(QStringView text, const QString& source)
                 ++i;
                 for (;;) {
                     if (i >= n)
-                        Fail(source, startLine, QStringLiteral("cell %1: the quote is never closed")
-                                                    .arg(record.cells.size() + 1));
+                        Fail(source, startLine,
+                             QStringLiteral("cell %1: the quote is never closed").arg(record.cells.size() + 1));
                     const QChar c = text[i++];
                     if (c == u'"') {
                         if (i < n && text[i] == u'"') {
@@ -49,15 +49,16 @@ std::vector<Record> Parse(QStringView text, const QString& source)
                     cell.text += c;
                 }
                 if (i < n && text[i] != u',' && !atLineEnd(i))
-                    Fail(source, line, QStringLiteral("cell %1: text after the closing quote")
-                                           .arg(record.cells.size() + 1));
+                    Fail(source, line,
+                         QStringLiteral("cell %1: text after the closing quote").arg(record.cells.size() + 1));
             } else {
                 const qsizetype start = i;
                 while (i < n && text[i] != u',' && !atLineEnd(i)) {
                     if (text[i] == u'"')
-                        Fail(source, line, QStringLiteral("cell %1: a quote inside a cell must be doubled and the "
-                                                          "cell quoted")
-                                               .arg(record.cells.size() + 1));
+                        Fail(source, line,
+                             QStringLiteral("cell %1: a quote inside a cell must be doubled and the "
+                                            "cell quoted")
+                                 .arg(record.cells.size() + 1));
                     ++i;
                 }
                 cell.text = text.mid(start, i - start).toString();
@@ -67,7 +68,7 @@ std::vector<Record> Parse(QStringView text, const QString& source)
                 ++i;
                 continue;
             }
-            if (i < n)  // a line end
+            if (i < n) // a line end
                 i += text[i] == u'\r' ? 2 : 1;
             ++line;
             break;

@@ -9,13 +9,15 @@
 
 namespace jet::csv {
 
-struct Cell {
+struct Cell
+{
     QString text;
-    bool quoted = false;  // tells "" (the empty text) from an empty cell
+    bool quoted = false; // tells "" (the empty text) from an empty cell
 };
 
-struct Record {
-    int line = 0;  // 1-based line on which the record starts
+struct Record
+{
+    int line = 0; // 1-based line on which the record starts
     std::vector<Cell> cells;
 };
 

@@ -13,97 +13,98 @@ namespace jet {
 
 namespace {
 
-[[noreturn]] void Fail(const QString& path, int line, std::size_t cell, const QString& column, const QString& what)
-{
-    QString place = QStringLiteral("%1:%2: column %3").arg(path).arg(line).arg(cell + 1);
-    if (!column.isEmpty())
-        place += QStringLiteral(" (%1)").arg(column);
-    throw Error((place + QStringLiteral(": ") + what).toStdString());
-}
-
-QString TypeList()
-{
-    QStringList names;
-    for (const ColumnType type : {ColumnType::Long, ColumnType::Integer, ColumnType::Byte, ColumnType::Double,
-                                  ColumnType::Currency, ColumnType::Boolean, ColumnType::Text, ColumnType::Memo})
-        names << ColumnTypeName(type);
-    return names.join(QStringLiteral(", "));
-}
-
-Column ParseHeaderCell(const csv::Cell& cell, const QString& path, int line, std::size_t index)
-{
-    const qsizetype colon = cell.text.lastIndexOf(u':');
-    if (colon <= 0)
-        Fail(path, line, index, {}, QStringLiteral("header cell \"%1\" is not Name:type").arg(cell.text));
-    const QString name = cell.text.left(colon);
-    const QString typeName = cell.text.mid(colon + 1);
-    const auto type = ColumnTypeFromName(typeName);
-    if (!type)
-        Fail(path, line, index, name, QStringLiteral("unknown type \"%1\" (known: %2)").arg(typeName, TypeList()));
-    return Column{name, *type};
-}
-
-struct CellError {
-    const QString& path;
-    int line;
-    std::size_t index;
-    const QString& column;
-
-    [[noreturn]] void operator()(const QString& what) const { Fail(path, line, index, column, what); }
-};
-
-Value ParseCell(const csv::Cell& cell, const Column& column, const QString& path, int line, std::size_t index)
-{
-    const QString& text = cell.text;
-    const CellError fail{path, line, index, column.name};
-    if (text.isEmpty() && !cell.quoted) {
-        if (column.type == ColumnType::Boolean)
-            fail(QStringLiteral("a bool column cannot be empty (write true or false)"));
-        return std::monostate{};
+    [[noreturn]] void Fail(const QString& path, int line, std::size_t cell, const QString& column, const QString& what)
+    {
+        QString place = QStringLiteral("%1:%2: column %3").arg(path).arg(line).arg(cell + 1);
+        if (!column.isEmpty())
+            place += QStringLiteral(" (%1)").arg(column);
+        throw Error((place + QStringLiteral(": ") + what).toStdString());
     }
-    switch (column.type) {
-    case ColumnType::Boolean: {
-        for (const char* word : {"true", "1", "yes"}) {
-            if (text.compare(QLatin1String(word), Qt::CaseInsensitive) == 0)
-                return true;
+
+    QString TypeList()
+    {
+        QStringList names;
+        for (const ColumnType type : {ColumnType::Long, ColumnType::Integer, ColumnType::Byte, ColumnType::Double,
+                                      ColumnType::Currency, ColumnType::Boolean, ColumnType::Text, ColumnType::Memo})
+            names << ColumnTypeName(type);
+        return names.join(QStringLiteral(", "));
+    }
+
+    Column ParseHeaderCell(const csv::Cell& cell, const QString& path, int line, std::size_t index)
+    {
+        const qsizetype colon = cell.text.lastIndexOf(u':');
+        if (colon <= 0)
+            Fail(path, line, index, {}, QStringLiteral("header cell \"%1\" is not Name:type").arg(cell.text));
+        const QString name = cell.text.left(colon);
+        const QString typeName = cell.text.mid(colon + 1);
+        const auto type = ColumnTypeFromName(typeName);
+        if (!type)
+            Fail(path, line, index, name, QStringLiteral("unknown type \"%1\" (known: %2)").arg(typeName, TypeList()));
+        return Column{name, *type};
+    }
+
+    struct CellError
+    {
+        const QString& path;
+        int line;
+        std::size_t index;
+        const QString& column;
+
+        [[noreturn]] void operator()(const QString& what) const { Fail(path, line, index, column, what); }
+    };
+
+    Value ParseCell(const csv::Cell& cell, const Column& column, const QString& path, int line, std::size_t index)
+    {
+        const QString& text = cell.text;
+        const CellError fail{path, line, index, column.name};
+        if (text.isEmpty() && !cell.quoted) {
+            if (column.type == ColumnType::Boolean)
+                fail(QStringLiteral("a bool column cannot be empty (write true or false)"));
+            return std::monostate{};
         }
-        for (const char* word : {"false", "0", "no"}) {
-            if (text.compare(QLatin1String(word), Qt::CaseInsensitive) == 0)
-                return false;
+        switch (column.type) {
+        case ColumnType::Boolean: {
+            for (const char* word : {"true", "1", "yes"}) {
+                if (text.compare(QLatin1String(word), Qt::CaseInsensitive) == 0)
+                    return true;
+            }
+            for (const char* word : {"false", "0", "no"}) {
+                if (text.compare(QLatin1String(word), Qt::CaseInsensitive) == 0)
+                    return false;
+            }
+            fail(QStringLiteral("\"%1\" is not true or false").arg(text));
         }
-        fail(QStringLiteral("\"%1\" is not true or false").arg(text));
+        case ColumnType::Byte:
+        case ColumnType::Integer:
+        case ColumnType::Long: {
+            bool ok = false;
+            const qint64 value = text.toLongLong(&ok);
+            if (!ok)
+                fail(QStringLiteral("\"%1\" is not a whole number").arg(text));
+            if (const auto problem = format::CheckInteger(value, column.type))
+                fail(*problem);
+            return value;
+        }
+        case ColumnType::Double: {
+            bool ok = false;
+            const double value = QLocale::c().toDouble(text, &ok);
+            if (!ok || !std::isfinite(value))
+                fail(QStringLiteral("\"%1\" is not a number").arg(text));
+            return value;
+        }
+        case ColumnType::Currency:
+            if (!format::ParseCurrency(text))
+                fail(QStringLiteral("\"%1\" is not an amount with at most four decimals").arg(text));
+            return text;
+        case ColumnType::Text:
+            if (const auto problem = format::CheckText(text))
+                fail(*problem);
+            return text;
+        case ColumnType::Memo:
+            return text;
+        }
+        fail(QStringLiteral("unknown column type"));
     }
-    case ColumnType::Byte:
-    case ColumnType::Integer:
-    case ColumnType::Long: {
-        bool ok = false;
-        const qint64 value = text.toLongLong(&ok);
-        if (!ok)
-            fail(QStringLiteral("\"%1\" is not a whole number").arg(text));
-        if (const auto problem = format::CheckInteger(value, column.type))
-            fail(*problem);
-        return value;
-    }
-    case ColumnType::Double: {
-        bool ok = false;
-        const double value = QLocale::c().toDouble(text, &ok);
-        if (!ok || !std::isfinite(value))
-            fail(QStringLiteral("\"%1\" is not a number").arg(text));
-        return value;
-    }
-    case ColumnType::Currency:
-        if (!format::ParseCurrency(text))
-            fail(QStringLiteral("\"%1\" is not an amount with at most four decimals").arg(text));
-        return text;
-    case ColumnType::Text:
-        if (const auto problem = format::CheckText(text))
-            fail(*problem);
-        return text;
-    case ColumnType::Memo:
-        return text;
-    }
-    fail(QStringLiteral("unknown column type"));
-}
 
 } // namespace
 
@@ -137,7 +138,10 @@ Table ReadCsvTable(const QString& tableName, const QString& csvPath)
     for (auto record = records.begin() + 1; record != records.end(); ++record) {
         if (record->cells.size() != header.cells.size())
             throw Error(QStringLiteral("%1:%2: %3 cells, the header has %4")
-                            .arg(csvPath).arg(record->line).arg(record->cells.size()).arg(header.cells.size())
+                            .arg(csvPath)
+                            .arg(record->line)
+                            .arg(record->cells.size())
+                            .arg(header.cells.size())
                             .toStdString());
         std::vector<Value> row;
         row.reserve(record->cells.size());

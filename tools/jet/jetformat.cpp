@@ -47,7 +47,7 @@ std::optional<qint64> ParseCurrency(QStringView text)
         ++i;
     quint64 units = 0;
     int digits = 0;
-    int decimals = -1;  // -1 before the point
+    int decimals = -1; // -1 before the point
     constexpr quint64 kLimit = quint64(std::numeric_limits<qint64>::max()) + 1;
     for (; i < text.size(); ++i) {
         const QChar c = text[i];
@@ -89,7 +89,11 @@ std::optional<QString> CheckInteger(qint64 value, ColumnType type)
     }
     if (value >= low && value <= high)
         return std::nullopt;
-    return QStringLiteral("%1 is out of range for %2 (%3 .. %4)").arg(value).arg(ColumnTypeName(type)).arg(low).arg(high);
+    return QStringLiteral("%1 is out of range for %2 (%3 .. %4)")
+        .arg(value)
+        .arg(ColumnTypeName(type))
+        .arg(low)
+        .arg(high);
 }
 
 std::optional<QString> CheckText(QStringView text)

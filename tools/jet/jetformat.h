@@ -13,7 +13,7 @@
 namespace jet::format {
 
 inline constexpr int kPageSize = 4096;
-inline constexpr int kMaxTextLength = 255;  // characters of a Text column
+inline constexpr int kMaxTextLength = 255; // characters of a Text column
 
 // Text as Jet 4 stores it: UCS-2 little-endian, or the compressed form (FF FE, then one byte per character
 // below U+0100, a zero byte switching between one- and two-byte characters) when that is shorter. A string

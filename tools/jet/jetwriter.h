@@ -19,7 +19,8 @@ class QByteArray;
 namespace jet {
 
 // Bad input: the message names the table, row and column (or file, line and column) at fault.
-class Error : public std::runtime_error {
+class Error : public std::runtime_error
+{
 public:
     using std::runtime_error::runtime_error;
 };
@@ -31,11 +32,12 @@ enum class ColumnType {
     Long,     // 32-bit signed ("Long Integer")
     Currency, // 64-bit signed count of 1/10000 units
     Double,
-    Text,     // up to 255 UTF-16 code units
-    Memo,     // long text
+    Text, // up to 255 UTF-16 code units
+    Memo, // long text
 };
 
-struct Column {
+struct Column
+{
     QString name;
     ColumnType type;
 };
@@ -47,13 +49,15 @@ struct Column {
 //   std::monostate is Null, allowed in every type but Boolean.
 using Value = std::variant<std::monostate, qint64, double, QString, bool>;
 
-struct Table {
+struct Table
+{
     QString name;
     QList<Column> columns;
     std::vector<std::vector<Value>> rows;
 };
 
-struct BuildOptions {
+struct BuildOptions
+{
     // Large tables get an indirect (type 1) usage map on their own bitmap pages; a small table gets the
     // inline (type 0) map. Setting this gives every table the indirect form, so readers can be tested on it.
     bool indirectUsageMaps = false;

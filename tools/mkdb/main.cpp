@@ -21,9 +21,10 @@ int main(int argc, char* argv[])
     QCoreApplication app(argc, argv);
     const QStringList args = QCoreApplication::arguments().mid(1);
     if (args.size() < 2 || args.front().startsWith(u'-')) {
-        std::fprintf(stderr, "usage: kelvara-mkdb OUT.mdb TABLE=FILE.csv [TABLE=FILE.csv ...]\n"
-                             "CSV header cells are Name:type with type one of long, int, byte, double, currency,\n"
-                             "bool, text, memo; an empty unquoted cell is Null.\n");
+        std::fprintf(stderr,
+                     "usage: kelvara-mkdb OUT.mdb TABLE=FILE.csv [TABLE=FILE.csv ...]\n"
+                     "CSV header cells are Name:type with type one of long, int, byte, double, currency,\n"
+                     "bool, text, memo; an empty unquoted cell is Null.\n");
         return 2;
     }
     try {
