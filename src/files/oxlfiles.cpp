@@ -1,6 +1,7 @@
 #include "oxlfiles.h"
 
 #include "clock/systemclock.h"
+#include "core/atomicsave.h"
 #include "core/kelvaraerror.h"
 #include "core/textnum.h"
 #include "cp1252.h"
@@ -10,13 +11,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStandardPaths>
-
-#include <cerrno>
-#include <cstring>
-
-#include <unistd.h>
 
 namespace {
 
@@ -36,7 +31,7 @@ QString WithSlash(QString folder)
 QString ResolveProgramFolder()
 {
     const QString exeFolder = QCoreApplication::applicationDirPath();
-    return ChooseProgramFolder(exeFolder, ::access(QFile::encodeName(exeFolder).constData(), W_OK) == 0,
+    return ChooseProgramFolder(exeFolder, QFileInfo(exeFolder).isWritable(),
                                QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
 }
 
@@ -64,34 +59,11 @@ QByteArray ReadOrCreate(const QString& path)
     return data;
 }
 
-// Replaces a file in one step: the new contents go to a temporary file in the same
-// folder, which then takes the file's place.
+// Replaces a file in one step; a failed save leaves the old file whole.
 void ReplaceFile(const QString& path, const QByteArray& data)
 {
-    if (QFileInfo(path).isDir())
-        FileError(QStringLiteral("write"), path, QStringLiteral("it is a folder"));
-    QSaveFile file(path);
-    // Unbuffered: a buffered write only fails when the buffer is flushed while
-    // committing, and QSaveFile then overlooks the error and puts the cut-short file
-    // in place (a full disk left a calibration file of a few bytes).
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        FileError(QStringLiteral("write"), path, file.errorString());
-    errno = 0;
-    const qint64 written = file.write(data);
-    const int cause = errno;
-    if (written != data.size() || file.error() != QFileDevice::NoError) {
-        // A write cut short (a full disk) leaves no error on the file: the system's reason tells it.
-        QString reason = file.errorString();
-        if (file.error() == QFileDevice::NoError) {
-            reason = cause != 0
-                ? QString::fromLocal8Bit(std::strerror(cause))
-                : QStringLiteral("only %1 of %2 bytes were written").arg(qMax<qint64>(written, 0)).arg(data.size());
-        }
-        file.cancelWriting();
-        FileError(QStringLiteral("write"), path, reason);
-    }
-    if (!file.commit())
-        FileError(QStringLiteral("write"), path, file.errorString());
+    if (const auto reason = SaveFileAtomically(path, data))
+        FileError(QStringLiteral("write"), path, *reason);
 }
 
 } // namespace

@@ -7,8 +7,9 @@
 #include "jetwriter.h"
 #include "jetformat.h"
 
+#include "core/atomicsave.h"
+
 #include <QByteArray>
-#include <QSaveFile>
 #include <QSet>
 
 #include <array>
@@ -748,9 +749,8 @@ QByteArray BuildDatabase(const std::vector<Table>& tables, const BuildOptions& o
 void WriteDatabase(const QString& path, const std::vector<Table>& tables, const BuildOptions& options)
 {
     const QByteArray bytes = BuildDatabase(tables, options);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        throw Error(QStringLiteral("cannot write %1: %2").arg(path, file.errorString()).toStdString());
+    if (const auto reason = SaveFileAtomically(path, bytes))
+        throw Error(QStringLiteral("cannot write %1: %2").arg(path, *reason).toStdString());
 }
 
 QString ColumnTypeName(ColumnType type)

@@ -1,0 +1,37 @@
+#include "atomicsave.h"
+
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <cerrno>
+#include <cstring>
+
+std::optional<QString> SaveFileAtomically(const QString& path, const QByteArray& data)
+{
+    if (QFileInfo(path).isDir())
+        return QStringLiteral("it is a folder");
+    QSaveFile file(path);
+    // Unbuffered: a buffered write only fails when the buffer is flushed while
+    // committing, and QSaveFile then overlooks the error and puts the cut-short file
+    // in place.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return file.errorString();
+    errno = 0;
+    const qint64 written = file.write(data);
+    const int cause = errno;
+    if (written != data.size() || file.error() != QFileDevice::NoError) {
+        // A write cut short (a full disk, a file size limit) leaves no error on the
+        // file: the system's reason tells it.
+        QString reason = file.errorString();
+        if (file.error() == QFileDevice::NoError) {
+            reason = cause != 0
+                ? QString::fromLocal8Bit(std::strerror(cause))
+                : QStringLiteral("only %1 of %2 bytes were written").arg(qMax<qint64>(written, 0)).arg(data.size());
+        }
+        file.cancelWriting();
+        return reason;
+    }
+    if (!file.commit())
+        return file.errorString();
+    return std::nullopt;
+}

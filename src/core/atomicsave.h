@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <optional>
+
+// The one way the project replaces a file: the new contents go to a temporary file in
+// the same folder, which takes the file's place only when every byte went out. A save
+// that fails leaves the old file as it was. Returns the reason when it fails.
+std::optional<QString> SaveFileAtomically(const QString& path, const QByteArray& data);
