@@ -39,7 +39,9 @@ void InstallSignalHandlers(frmMain* window)
         char byte = 0;
         [[maybe_unused]] const auto got = ::read(gSignalPipe[0], &byte, 1);
         ErrorBoundary::Run([window] { window->Form_Unload(); });
-        QCoreApplication::exit(0);
+        // A closing save that failed has already asked for a non-zero status.
+        if (!ErrorBoundary::Ending())
+            QCoreApplication::exit(0);
     });
     struct sigaction action = {};
     action.sa_handler = OnSignal;
@@ -76,5 +78,8 @@ int main(int argc, char* argv[])
 #ifdef KELVARA_BENCH_PROBE
     BenchProbe(QCoreApplication::arguments(), window);
 #endif
-    return QApplication::exec();
+    const int status = QApplication::exec();
+    // An error reported on the way out (a closing save that failed) ends with status 1,
+    // however the program was asked to end.
+    return ErrorBoundary::Ending() ? 1 : status;
 }
