@@ -16,7 +16,7 @@ class TstAccessFiles : public QObject
 
     static QString File(const char* name)
     {
-        return QDir(QStringLiteral(KELVARA_SHARED_TESTDATA "/access-made")).filePath(QLatin1String(name));
+        return QDir(QStringLiteral(KELVARA_TEST_DATA "/access-made")).filePath(QLatin1String(name));
     }
 
     static QList<QJsonObject> Export(const QString& file, const QString& table)
