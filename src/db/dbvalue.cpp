@@ -83,9 +83,11 @@ bool DbValue::ToNumber(double* number) const
     case Kind::Text: {
         bool ok = false;
         const double value = mText.trimmed().toDouble(&ok);
-        if (ok)
-            *number = value;
-        return ok;
+        // "nan" and "inf" are words, not numbers.
+        if (!ok || !std::isfinite(value))
+            return false;
+        *number = value;
+        return true;
     }
     }
     return false;

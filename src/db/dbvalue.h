@@ -26,7 +26,7 @@ public:
     QString ToText() const;
 
     // The value as a number, when it has one: yes is -1 and no 0, a date its day
-    // count, a text only when it holds nothing but a number.
+    // count, a text only when it holds nothing but a finite number.
     bool ToNumber(double* number) const;
 
     bool operator==(const DbValue&) const = default;

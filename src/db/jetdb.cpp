@@ -159,9 +159,10 @@ struct Connection::Impl
         for (size_t row = 0; row < objects->RowCount(); ++row) {
             double objectId = 0;
             double objectType = 0;
+            // A damaged row (a number that is not finite or too large for a whole number) names no table.
             if (!objects->Value(row, id).ToNumber(&objectId) || !objects->Value(row, type).ToNumber(&objectType)
-                || objects->Value(row, name).kind() != DbValue::Kind::Text || std::fabs(objectId) > 9.0e18
-                || std::fabs(objectType) > 9.0e18)
+                || objects->Value(row, name).kind() != DbValue::Kind::Text || !(std::fabs(objectId) <= 9.0e18)
+                || !(std::fabs(objectType) <= 9.0e18))
                 continue;
             if ((static_cast<int64_t>(objectType) & 0x7f) != MDB_TABLE)
                 continue;

@@ -75,9 +75,13 @@ clsItem LoadItemTable()
     itemRecords.Open(QStringLiteral("SELECT * FROM tblItem"), *connection);
     while (!itemRecords.AtEnd()) {
         QString prefix;
-        const DbValue material = itemRecords.Field(1);
-        if (!material.IsNull()) {
-            rows.Open(QStringLiteral("SELECT * FROM tblMaterial WHERE MaterialID=") + material.ToText(), *connection);
+        if (!itemRecords.Field(1).IsNull()) {
+            // The material is read like every other ID: a fraction goes to the nearest whole number.
+            const int32_t material = FieldInt32(itemRecords, 1);
+            rows.Open(QStringLiteral("SELECT * FROM tblMaterial WHERE MaterialID=") + QString::number(material),
+                      *connection);
+            if (rows.AtEnd())
+                FieldError(QStringLiteral("No row in tblMaterial has MaterialID %1").arg(material), itemRecords, 1);
             prefix = FieldText(rows, 1) + QLatin1Char(' ');
             if (prefix == QLatin1String(" "))
                 prefix.clear();

@@ -353,15 +353,15 @@ private slots:
     void columnsAndTypes()
     {
         jet::Table stats = Stats({{2.5, Txt("two")}, {3.5, Txt("four")}, {-0.5, Txt("zero")}});
-        jet::Table items = Items({{Num(10), Num(1), Txt("Sword")}});
+        jet::Table items = Items({{Num(10), 1.4, Txt("Sword")}});
         jet::Table mods = Mods({{Num(10), true, Num(0), QStringLiteral("2.5")}});
         stats.columns[0].type = ColumnType::Double;
         items.columns[0].type = ColumnType::Integer;
-        items.columns[1].type = ColumnType::Byte;
+        items.columns[1].type = ColumnType::Double;
         mods.columns[0].type = mods.columns[3].type = ColumnType::Currency;
         mods.columns[1].type = ColumnType::Boolean;
         const jet::Table minStats{QStringLiteral("tblItemMinStatJunction"),
-                                  {Col("JunctionID"), Col("StatID"), Col("MinStat"), Col("ItemID")},
+                                  {Col("JunctionID"), Col("StatID"), Col("MinStat", ColumnType::Byte), Col("ItemID")},
                                   {{Num(900), Num(1), Num(25), Num(10)}, {Num(901), Num(2), Num(7), Num(99)}}};
         GameFolder folder(Replace(Game(), {stats, items, minStats, mods}));
         const clsStat loadedStats = LoadStatTable();
@@ -401,11 +401,20 @@ private slots:
                                                << QStringList{null, "tblItemMinStatJunction", "column 2"};
         QTest::newRow("Null in a mod") << true << Replace(game, {Mods({{Num(10), Null, Num(0), Num(1)}})})
                                        << QStringList{null, "tblItemModStatJunction", "column 1"};
-        QTest::newRow("missing material row") << true << Replace(game, {Items({{Num(10), Num(7), Txt("Sword")}})})
-                                              << QStringList{"tblMaterial", "MaterialID=7"};
+        QTest::newRow("missing material row")
+            << true << Replace(game, {Items({{Num(10), Num(7), Txt("Sword")}})})
+            << QStringList{"tblMaterial", "MaterialID 7", "tblItem", "row 1", "column 1"};
         jet::Table big = Stats({{2147483648.0, Txt("big")}}), text = Items({{Txt("ten"), Null, Txt("x")}});
-        big.columns[0].type = ColumnType::Double;
-        text.columns[0].type = ColumnType::Text;
+        jet::Table bigMaterial = Items({{Num(10), 1e20, Txt("x")}}), textMaterial = Items({{Num(10), Txt("1x"), Null}});
+        jet::Table nanStat = Stats({{Txt("nan"), Txt("x")}});
+        big.columns[0].type = bigMaterial.columns[1].type = ColumnType::Double;
+        text.columns[0].type = textMaterial.columns[1].type = nanStat.columns[0].type = ColumnType::Text;
+        QTest::newRow("MaterialID too large")
+            << true << Replace(game, {bigMaterial}) << QStringList{"Overflow", "tblItem", "row 1", "column 1"};
+        QTest::newRow("MaterialID a text")
+            << true << Replace(game, {textMaterial}) << QStringList{"Type mismatch", "tblItem", "row 1", "column 1"};
+        QTest::newRow("stat ID the text nan")
+            << false << Replace(game, {nanStat}) << QStringList{"Type mismatch", "tblStat", "row 1", "column 0"};
         QTest::newRow("overflow") << false << Replace(game, {big})
                                   << QStringList{"Overflow", "tblStat", "row 1", "column 0"};
         QTest::newRow("text where a number is needed")
