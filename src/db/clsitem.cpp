@@ -98,10 +98,12 @@ QString clsItem::Item(int32_t index) const
     return mItems.Name(index);
 }
 
-int32_t clsItem::FindItemID(const QString& Item) const
+std::optional<int32_t> clsItem::FindItemID(const QString& Item) const
 {
     const int32_t index = mItems.FindName(Item);
-    return index < 0 ? -1 : mItems.ID(index);
+    if (index < 0)
+        return std::nullopt;
+    return mItems.ID(index);
 }
 
 int32_t clsItem::FindItemIndex(const QString& Item) const

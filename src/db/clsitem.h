@@ -5,6 +5,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 // The pairs of one item: a stat ID and a value each, in the order the rows were
@@ -47,7 +48,9 @@ public:
     int32_t ItemID(int32_t index) const;
     QString Item(int32_t index) const;
 
-    int32_t FindItemID(const QString& Item) const;
+    // The ID of the item with that name (the later one of two equal names, letter case
+    // ignored); none when no item has the name. Any 32-bit ID is an item's.
+    std::optional<int32_t> FindItemID(const QString& Item) const;
     int32_t FindItemIndex(const QString& Item) const;
     void Sort(bool byID);
 

@@ -121,7 +121,14 @@ void frmStats::Form_Load()
 void frmStats::cboItem_Click()
 {
     mMinReq->clear();
-    const int32_t itemID = gItemTable.FindItemID(mItem->currentText());
+    const std::optional<int32_t> found = gItemTable.FindItemID(mItem->currentText());
+    if (!found) {
+        // A text that names no item: nothing to list.
+        mMod0->clear();
+        mMod1->clear();
+        return;
+    }
+    const int32_t itemID = *found;
     FillList(mMinReq, gItemTable.MinStats(itemID), gItemTable.NumMinStats(itemID));
     const PairTable mod0 = gItemTable.Mods(itemID, 0);
     const PairTable mod1 = gItemTable.Mods(itemID, 1);

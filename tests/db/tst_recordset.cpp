@@ -335,8 +335,9 @@ private slots:
         // as empty. Display-name order.
         const clsItem items = LoadItemTable();
         QCOMPARE(Names(items), (QStringList{"", "Apple", "Bow", "Cap", "Iron ", "Iron Sword"}));
-        QCOMPARE(items.FindItemID(QStringLiteral("Iron ")), 14);
-        QCOMPARE(items.FindItemID(QString()), 15);
+        QCOMPARE(items.FindItemID(QStringLiteral("Iron ")), std::optional<int32_t>(14));
+        QCOMPARE(items.FindItemID(QString()), std::optional<int32_t>(15));
+        QCOMPARE(items.FindItemID(QStringLiteral("Dragon")), std::nullopt);
         // Duplicate junction rows are kept, in table order, under their item.
         QCOMPARE(items.NumMinStats(10), 2);
         QCOMPARE(items.MinStats(12).StatID(1), 2);

@@ -36,17 +36,15 @@ using namespace fixtures;
 namespace {
 
 // Items with and without a material, one with no rows, one with mod 1 rows only, two names that differ
-// only in letter case, a stat the stat table lacks, a mod number the window never shows, the 32-bit
+// only in letter case, one whose ID is -1, a stat the stat table lacks, a mod number the window never shows, the 32-bit
 // extremes, and more requirements than a list shows at once.
 constexpr int CrownRows = 14;
 
 std::vector<jet::Table> Game()
 {
-    std::vector<std::vector<V>> minStats{{Num(10), Num(1), Num(20)},
-                                         {Num(13), Num(4), Num(30)},
-                                         {Num(10), Num(2), Num(15)},
-                                         {Num(13), Num(99), Num(5)},
-                                         {Num(14), Num(2), Num(0)}};
+    std::vector<std::vector<V>> minStats{{Num(10), Num(1), Num(20)}, {Num(13), Num(4), Num(30)},
+                                         {Num(10), Num(2), Num(15)}, {Num(13), Num(99), Num(5)},
+                                         {Num(14), Num(2), Num(0)},  {Num(-1), Num(1), Num(1)}};
     for (int row = 1; row <= CrownRows; ++row)
         minStats.push_back({Num(15), Num(3), Num(row * 1000)});
     // Stat 2 is held twice: its lines take the name at the later position.
@@ -61,7 +59,8 @@ std::vector<jet::Table> Game()
                    {Num(12), Null, Txt("Charm")},
                    {Num(13), Null, Txt("iron sword")},
                    {Num(14), Num(2), Txt("Cloak")},
-                   {Num(15), Null, Txt("Crown")}}),
+                   {Num(15), Null, Txt("Crown")},
+                   {Num(-1), Null, Txt("Amulet")}}),
             MinStats(minStats),
             Mods({{Num(10), Num(1), Num(0), Num(2)},
                   {Num(10), Num(3), Num(1), Num(-4)},
@@ -370,7 +369,7 @@ private slots:
         QStringList entries;
         for (int row = 0; row < box->count(); ++row)
             entries << box->itemText(row);
-        QCOMPARE(entries, (QStringList{"Charm", "Cloak", "Crown", "Iron Sword", "iron sword", "Plain Ring"}));
+        QCOMPARE(entries, (QStringList{"Amulet", "Charm", "Cloak", "Crown", "Iron Sword", "iron sword", "Plain Ring"}));
         QCOMPARE(Shown(&window), QString());
         for (QLabel* label : window.findChildren<QLabel*>())
             QVERIFY2(label->fontMetrics().horizontalAdvance(label->text()) <= label->width(),
@@ -437,7 +436,7 @@ private slots:
         window.findChild<QListWidget*>(QStringLiteral("lstMod0"))->setFocus();
         QCOMPARE(box->currentText(), QStringLiteral("Plain Ring"));
         QCOMPARE(Lines(&window), (QStringList{"Dexterity     0 ", "", ""}));
-        QCOMPARE(box->count(), 6); // nothing typed is added to the list
+        QCOMPARE(box->count(), 7); // nothing typed is added to the list
 
         for (const QString& text : {QStringLiteral("Dragon Scale"), QStringLiteral("Cloak ")}) {
             Choose(&window, QStringLiteral("Cloak"));
