@@ -6,7 +6,6 @@
 #include "benchkit.h"
 #include "bigdb.h"
 #include "db/moddb.h"
-#include "files/oxlfiles.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -80,12 +79,11 @@ int main(int argc, char* argv[])
     QTemporaryDir dir;
     const QString database = dir.filePath(QStringLiteral("Kelvara.mdb"));
     jet::WriteDatabase(database, BigGameDatabase());
-    SetProgramFolder(dir.path());
 
     int items = 0;
     const double load = BestSeconds(3, [&] {
-        const clsStat stats = LoadStatTable();
-        items = LoadItemTable().NumItems();
+        const clsStat stats = LoadStatTable(database);
+        items = LoadItemTable(database).NumItems();
     });
     const double exportTime = BestSeconds(3, [&] {
         for (const char* table :

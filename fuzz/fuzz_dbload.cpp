@@ -11,9 +11,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     using namespace fuzzkit;
     PutFile(GameDatabaseFileName, data, size);
+    const QString database = Folder() + QLatin1Char('/') + QLatin1String(GameDatabaseFileName);
     try {
-        const clsStat stats = LoadStatTable();
-        const clsItem items = LoadItemTable();
+        const clsStat stats = LoadStatTable(database);
+        const clsItem items = LoadItemTable(database);
         for (int32_t i = 1; i <= items.NumItems(); ++i)
             (void)items.NumMinStats(items.ItemID(i));
         (void)stats.NumStats();
@@ -21,7 +22,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         Check(!e.message().isEmpty(), "an error names its cause");
     }
     try {
-        const std::unique_ptr<Connection> connection = OpenGameDatabase();
+        const std::unique_ptr<Connection> connection = OpenGameDatabase(database);
         (void)RankChartText(*connection, QLocale::c());
     } catch (const KelvaraError& e) {
         Check(!e.message().isEmpty(), "an error names its cause");

@@ -30,8 +30,9 @@ Connection& Database()
               col("Small", ColumnType::Byte)},
              {{true, QStringLiteral("1.2345"), QStringLiteral("long text"), qint64(255)}, {false, {}, {}, {}}}},
         };
-        jet::WriteDatabase(fuzzkit::Folder() + QStringLiteral("/Kelvara.mdb"), tables);
-        connection.Open(GameDatabaseConnectionText());
+        const QString database = fuzzkit::Folder() + QStringLiteral("/Kelvara.mdb");
+        jet::WriteDatabase(database, tables);
+        connection.Open(GameDatabaseConnectionText(database));
     }
     return connection;
 }

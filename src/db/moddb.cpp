@@ -2,7 +2,6 @@
 
 #include "core/kelvaraerror.h"
 #include "core/textnum.h"
-#include "files/oxlfiles.h"
 
 namespace {
 [[noreturn]] void FieldError(const QString& cause, const RecordSet& records, int position)
@@ -14,16 +13,16 @@ namespace {
 }
 } // namespace
 
-QString GameDatabaseConnectionText()
+QString GameDatabaseConnectionText(const QString& databasePath)
 {
-    return QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;") + QStringLiteral("Data Source=") + ProgramFolder()
-        + QLatin1String(GameDatabaseFileName) + QStringLiteral(";");
+    return QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;") + QStringLiteral("Data Source=") + databasePath
+        + QStringLiteral(";");
 }
 
-std::unique_ptr<Connection> OpenGameDatabase()
+std::unique_ptr<Connection> OpenGameDatabase(const QString& databasePath)
 {
     auto connection = std::make_unique<Connection>();
-    connection->Open(GameDatabaseConnectionText());
+    connection->Open(GameDatabaseConnectionText(databasePath));
     return connection;
 }
 
@@ -47,10 +46,10 @@ QString FieldText(const RecordSet& records, int position)
     return records.Field(position).ToText();
 }
 
-clsStat LoadStatTable()
+clsStat LoadStatTable(const QString& databasePath)
 {
     clsStat stats;
-    const std::unique_ptr<Connection> connection = OpenGameDatabase();
+    const std::unique_ptr<Connection> connection = OpenGameDatabase(databasePath);
     RecordSet records;
     records.Open(QStringLiteral("SELECT * FROM tblStat"), *connection);
     while (!records.AtEnd()) {
@@ -66,10 +65,10 @@ clsStat LoadStatTable()
     return stats;
 }
 
-clsItem LoadItemTable()
+clsItem LoadItemTable(const QString& databasePath)
 {
     clsItem items;
-    const std::unique_ptr<Connection> connection = OpenGameDatabase();
+    const std::unique_ptr<Connection> connection = OpenGameDatabase(databasePath);
     RecordSet itemRecords;
     RecordSet rows;
     itemRecords.Open(QStringLiteral("SELECT * FROM tblItem"), *connection);

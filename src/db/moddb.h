@@ -8,22 +8,23 @@
 
 #include <memory>
 
-// The game database beside the program, and the two tables loaded from it at start.
+// The game database, and the two tables loaded from it at start. Every operation
+// takes the path of the database file.
 
 inline constexpr char GameDatabaseFileName[] = "Kelvara.mdb";
 
-// "Provider=Microsoft.Jet.OLEDB.4.0;Data Source=" + the program folder + "Kelvara.mdb;"
-QString GameDatabaseConnectionText();
+// "Provider=Microsoft.Jet.OLEDB.4.0;Data Source=" + the database path + ";"
+QString GameDatabaseConnectionText(const QString& databasePath);
 
 // A new open connection to the game database; the caller owns it.
-std::unique_ptr<Connection> OpenGameDatabase();
+std::unique_ptr<Connection> OpenGameDatabase(const QString& databasePath);
 
 // The stats of tblStat, in name order.
-clsStat LoadStatTable();
+clsStat LoadStatTable(const QString& databasePath);
 
 // The items of tblItem with their material names in front, with their requirement
 // rows (tblItemMinStatJunction) and mod rows (tblItemModStatJunction).
-clsItem LoadItemTable();
+clsItem LoadItemTable(const QString& databasePath);
 
 // A column of the current row as a whole number. Null, a value out of the 32-bit
 // range and a text that is no number throw KelvaraError naming the table, the row

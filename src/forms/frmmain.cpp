@@ -163,8 +163,8 @@ void frmMain::Form_Load()
 {
     gCharacterFolder = ReadCharacterFolder();
     gCalibration = ReadCalibrationFile();
-    gStatTable = LoadStatTable();
-    gItemTable = LoadItemTable();
+    gStatTable = LoadStatTable(GameDatabasePath());
+    gItemTable = LoadItemTable(GameDatabasePath());
     setWindowTitle(Caption());
     mTimer->start();
     // The first tick comes as soon as the event loop runs, right after the window shows,
@@ -284,7 +284,7 @@ void frmMain::mnuRankExperienceChart_Click()
     // A chart that cannot be read is reported, and the program goes on without it.
     QString chart;
     try {
-        const std::unique_ptr<Connection> connection = OpenGameDatabase();
+        const std::unique_ptr<Connection> connection = OpenGameDatabase(GameDatabasePath());
         chart = RankChartText(*connection, QLocale::system());
         connection->Close();
     } catch (const KelvaraError& error) {

@@ -18,3 +18,6 @@ extern CharacterRecord gCharacter;
 // The game's stats and items, loaded from the game database at start.
 extern clsStat gStatTable;
 extern clsItem gItemTable;
+
+// The game database in the program folder.
+QString GameDatabasePath();

@@ -27,8 +27,8 @@ class TstDamaged : public QObject
             qFatal("cannot write the test database");
         file.close();
         try {
-            LoadStatTable();
-            LoadItemTable();
+            LoadStatTable(file.fileName());
+            LoadItemTable(file.fileName());
             return true;
         } catch (const KelvaraError& e) {
             if (e.message().isEmpty())

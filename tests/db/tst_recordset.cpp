@@ -325,15 +325,15 @@ private slots:
     void loaders()
     {
         GameFolder folder(Game());
-        QCOMPARE(GameDatabaseConnectionText(),
+        QCOMPARE(GameDatabaseConnectionText(folder.Database()),
                  QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=%1/Kelvara.mdb;").arg(folder.Path()));
-        const clsStat stats = LoadStatTable();
+        const clsStat stats = LoadStatTable(folder.Database());
         QCOMPARE((QStringList{stats.Stat(1), stats.Stat(2), stats.Stat(3)}),
                  (QStringList{"agility", "Strength", "Wisdom"}));
         QCOMPARE(stats.StatID(1), 2);
         // Material names in front; an empty or Null material name gives no prefix; a Null item name counts
         // as empty. Display-name order.
-        const clsItem items = LoadItemTable();
+        const clsItem items = LoadItemTable(folder.Database());
         QCOMPARE(Names(items), (QStringList{"", "Apple", "Bow", "Cap", "Iron ", "Iron Sword"}));
         QCOMPARE(items.FindItemID(QStringLiteral("Iron ")), std::optional<int32_t>(14));
         QCOMPARE(items.FindItemID(QString()), std::optional<int32_t>(15));
@@ -346,7 +346,7 @@ private slots:
         QCOMPARE(items.NumMinStats(11), 0);
 
         GameFolder empty({Stats({}), Items({})}); // no per-item table is asked for
-        QCOMPARE(LoadStatTable().NumStats() + LoadItemTable().NumItems(), 0);
+        QCOMPARE(LoadStatTable(empty.Database()).NumStats() + LoadItemTable(empty.Database()).NumItems(), 0);
     }
 
     // Requirement rows are found by the column named ItemID wherever it stands, and read by position.
@@ -365,10 +365,10 @@ private slots:
                                   {Col("JunctionID"), Col("StatID"), Col("MinStat", ColumnType::Byte), Col("ItemID")},
                                   {{Num(900), Num(1), Num(25), Num(10)}, {Num(901), Num(2), Num(7), Num(99)}}};
         GameFolder folder(Replace(Game(), {stats, items, minStats, mods}));
-        const clsStat loadedStats = LoadStatTable();
+        const clsStat loadedStats = LoadStatTable(folder.Database());
         for (const auto& [name, id] : {std::pair{"two", 2}, {"four", 4}, {"zero", 0}})
             QCOMPARE(loadedStats.FindStatID(QLatin1String(name)), id);
-        const clsItem loaded = LoadItemTable();
+        const clsItem loaded = LoadItemTable(folder.Database());
         QCOMPARE(Names(loaded), QStringList{"Iron Sword"});
         QCOMPARE((QList<int32_t>{loaded.NumMinStats(10), loaded.MinStats(10).StatID(1), loaded.MinStats(10).Value(1)}),
                  (QList<int32_t>{1, 1, 25}));
@@ -428,7 +428,8 @@ private slots:
         QFETCH(std::vector<jet::Table>, tables);
         QFETCH(QStringList, mentions);
         GameFolder folder(tables);
-        const QString message = ErrorOf([&] { items ? void(LoadItemTable()) : void(LoadStatTable()); });
+        const QString message = ErrorOf(
+            [&] { items ? void(LoadItemTable(folder.Database())) : void(LoadStatTable(folder.Database())); });
         for (const QString& mention : mentions)
             QVERIFY2(message.contains(mention), qPrintable(message));
     }

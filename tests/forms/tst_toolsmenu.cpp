@@ -198,8 +198,8 @@ class TstToolsMenu : public QObject
         mFolder.reset(); // before the next one points the program folder elsewhere
         mFolder = std::make_unique<GameFolder>(std::vector<jet::Table>{});
         QVERIFY(QFile::copy(QStringLiteral(KELVARA_SAMPLE_DB), mFolder->Database()));
-        gStatTable = LoadStatTable();
-        gItemTable = LoadItemTable();
+        gStatTable = LoadStatTable(mFolder->Database());
+        gItemTable = LoadItemTable(mFolder->Database());
     }
 
 private slots:
@@ -221,8 +221,8 @@ private slots:
             return mAnswer;
         });
         mFolder = std::make_unique<GameFolder>(Game());
-        gStatTable = LoadStatTable();
-        gItemTable = LoadItemTable();
+        gStatTable = LoadStatTable(mFolder->Database());
+        gItemTable = LoadItemTable(mFolder->Database());
     }
 
     void cleanup()
@@ -539,7 +539,7 @@ private slots:
     void chartFromSampleDatabase()
     {
         UseSampleDatabase();
-        const QString expected = RankChartText(*OpenGameDatabase(), QLocale::system());
+        const QString expected = RankChartText(*OpenGameDatabase(mFolder->Database()), QLocale::system());
         const QStringList lines = expected.split(QStringLiteral("\r\n"));
         QCOMPARE(lines.size(), 21); // 20 ranks, each line as wide as the chart
         for (const QString& line : lines.mid(0, 20))
