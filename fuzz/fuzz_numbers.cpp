@@ -5,7 +5,7 @@
 
 #include "core/kelvaraerror.h"
 #include "core/textnum.h"
-#include "forms/nextday.h"
+#include "clock/nextday.h"
 
 #include <cmath>
 

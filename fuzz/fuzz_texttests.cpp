@@ -3,7 +3,7 @@
 #include "fuzzkit.h"
 
 #include "clock/gameclock.h"
-#include "forms/modgeneral.h"
+#include "clock/texttests.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {

@@ -1,10 +1,10 @@
 #include "frmdatetime.h"
 
+#include "clock/texttests.h"
 #include "dialogs.h"
 #include "formkit.h"
 #include "globals.h"
 #include "guard.h"
-#include "modgeneral.h"
 
 #include <QKeyEvent>
 #include <QLabel>

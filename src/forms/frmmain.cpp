@@ -1,5 +1,6 @@
 #include "frmmain.h"
 
+#include "clock/nextday.h"
 #include "core/kelvaraerror.h"
 #include "db/moddb.h"
 #include "db/rankchart.h"
@@ -14,7 +15,6 @@
 #include "globals.h"
 #include "guard.h"
 #include "modgeneral.h"
-#include "nextday.h"
 
 #include <QAction>
 #include <QCloseEvent>

@@ -1,7 +1,5 @@
 #include "modgeneral.h"
 
-#include "core/textnum.h"
-
 #include <QDesktopServices>
 #include <QUrl>
 
@@ -9,29 +7,4 @@ int32_t OpenWebPage(const QString& address, int32_t showWindow)
 {
     Q_UNUSED(showWindow);
     return QDesktopServices::openUrl(QUrl(address)) ? 1 : 0;
-}
-
-namespace {
-bool CharIs(const QString& text, int position, char wanted)
-{
-    return position <= text.size() && text[position - 1] == QLatin1Char(wanted);
-}
-
-bool InRange(double value, double low, double high)
-{
-    return value >= low && value <= high;
-}
-} // namespace
-
-bool IsValidTimeText(const QString& text)
-{
-    return InRange(PieceValue(text, 1, 2), 0, 24) && InRange(PieceValue(text, 4, 2), 0, 59)
-        && InRange(PieceValue(text, 7, 2), 0, 59) && CharIs(text, 3, ':') && CharIs(text, 6, ':');
-}
-
-bool IsValidDateText(const QString& text)
-{
-    const double month = PieceValue(text, 1, 2);
-    const double day = PieceValue(text, 4, 2);
-    return month > 0 && month <= 12 && day > 0 && day <= 31 && CharIs(text, 3, '/') && CharIs(text, 6, '/');
 }

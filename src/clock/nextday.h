@@ -1,6 +1,6 @@
 #pragma once
 
-#include "clock/gameclock.h"
+#include "gameclock.h"
 
 #include <QString>
 

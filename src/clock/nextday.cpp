@@ -1,7 +1,7 @@
 #include "nextday.h"
 
-#include "clock/forecast.h"
 #include "core/textnum.h"
+#include "forecast.h"
 
 std::optional<QString> NextDayMessage(const QString& answer, const ClockCalibration& calibration)
 {
