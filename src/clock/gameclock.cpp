@@ -52,24 +52,22 @@ ClockCalibration ClockCalibration::FromTexts(const QString& realTime, const QStr
                                              const QString& oxlDate)
 {
     ClockCalibration c;
-    c.RealTime = FitText(realTime, 8);
-    c.RealDate = FitText(realDate, 10);
-    c.OXLTime = FitText(oxlTime, 8);
-    c.OXLDate = FitText(oxlDate, 10);
+    // Each field holds its width: a longer text is cut, a shorter one filled with blanks.
+    c.RealTime = realTime.leftJustified(8, QLatin1Char(' '), true);
+    c.RealDate = realDate.leftJustified(10, QLatin1Char(' '), true);
+    c.OXLTime = oxlTime.leftJustified(8, QLatin1Char(' '), true);
+    c.OXLDate = oxlDate.leftJustified(10, QLatin1Char(' '), true);
     return c;
 }
 
 QString CurrentTimeText(const QDateTime& now)
 {
-    const QTime t = now.toLocalTime().time();
-    return TwoDigits(t.hour()) + QLatin1Char(':') + TwoDigits(t.minute()) + QLatin1Char(':') + TwoDigits(t.second());
+    return now.toLocalTime().time().toString(u"hh:mm:ss");
 }
 
 QString CurrentDateText(const QDateTime& now)
 {
-    const QDate d = now.toLocalTime().date();
-    return TwoDigits(d.month()) + QLatin1Char('/') + TwoDigits(d.day()) + QLatin1Char('/')
-        + QStringLiteral("%1").arg(d.year(), 4, 10, QLatin1Char('0'));
+    return now.toLocalTime().date().toString(u"MM/dd/yyyy");
 }
 
 QString CurrentTimeText()

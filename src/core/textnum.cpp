@@ -7,13 +7,6 @@
 #include <limits>
 #include <string>
 
-QString FitText(const QString& text, int width)
-{
-    if (text.size() >= width)
-        return text.left(width);
-    return text + QString(width - text.size(), QLatin1Char(' '));
-}
-
 double NumberValue(QStringView text)
 {
     qsizetype i = 0;

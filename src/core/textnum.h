@@ -6,10 +6,6 @@
 
 // Small text and number helpers shared by the clock, the files and the dialogs.
 
-// Stores a text into a field of the given width: a longer text is cut, a shorter
-// one is filled up with blanks on the right.
-QString FitText(const QString& text, int width);
-
 // The decimal number at the start of a text. Blanks are ignored, an optional sign
 // and digits with at most one decimal point are taken, any other character ends the
 // number. A text that does not begin with a number is worth 0.

@@ -158,7 +158,7 @@ void WriteCalibrationFile(const ClockCalibration& calibration)
     QByteArray data;
     for (const auto& [text, width] : {std::pair{&calibration.RealTime, 8}, std::pair{&calibration.RealDate, 10},
                                       std::pair{&calibration.OXLTime, 8}, std::pair{&calibration.OXLDate, 10}}) {
-        data += Cp1252::Encode(FitText(*text, width));
+        data += Cp1252::Encode(text->leftJustified(width, QLatin1Char(' '), true));
         data += "\r\n";
     }
     ReplaceFile(ProgramFolder() + QLatin1String(CalibrationFileName), data);

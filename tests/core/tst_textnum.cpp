@@ -129,25 +129,6 @@ private slots:
         QCOMPARE(fits([&] { ToInt16(value); }), fits16);
         QCOMPARE(fits([&] { ToInt32(value); }), fits32);
     }
-
-    void fitText_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<int>("width");
-        QTest::addColumn<QString>("expected");
-        QTest::newRow("pads") << "12:34:" << 8 << "12:34:  ";
-        QTest::newRow("cuts") << "12:00:00.5" << 8 << "12:00:00";
-        QTest::newRow("exact") << "12/25/2026" << 10 << "12/25/2026";
-        QTest::newRow("empty") << "" << 4 << "    ";
-    }
-
-    void fitText()
-    {
-        QFETCH(QString, text);
-        QFETCH(int, width);
-        QFETCH(QString, expected);
-        QCOMPARE(FitText(text, width), expected);
-    }
 };
 
 QTEST_GUILESS_MAIN(TstTextNum)
