@@ -4,91 +4,55 @@
 
 #include <cmath>
 
-DbValue DbValue::Integer(int64_t value)
+namespace {
+template <class... F>
+struct Overloaded : F...
 {
-    DbValue v;
-    v.mKind = Kind::Integer;
-    v.mInteger = value;
-    return v;
-}
-
-DbValue DbValue::Double(double value)
-{
-    DbValue v;
-    v.mKind = Kind::Double;
-    v.mDouble = value;
-    return v;
-}
-
-DbValue DbValue::DateTime(double days)
-{
-    DbValue v;
-    v.mKind = Kind::DateTime;
-    v.mDouble = days;
-    return v;
-}
-
-DbValue DbValue::Boolean(bool value)
-{
-    DbValue v;
-    v.mKind = Kind::Boolean;
-    v.mInteger = value ? -1 : 0;
-    return v;
-}
-
-DbValue DbValue::Text(const QString& value)
-{
-    DbValue v;
-    v.mKind = Kind::Text;
-    v.mText = value;
-    return v;
-}
+    using F::operator()...;
+};
+template <class... F>
+Overloaded(F...) -> Overloaded<F...>;
+} // namespace
 
 QString DbValue::ToText() const
 {
-    switch (mKind) {
-    case Kind::Null:
-        return {};
-    case Kind::Integer:
-        return QString::number(mInteger);
-    case Kind::Double:
-        return QString::number(mDouble, 'g', 15);
-    case Kind::DateTime: {
-        const double days = std::floor(mDouble);
-        const qint64 seconds = std::llround((mDouble - days) * 86400.0);
-        const QDateTime moment(QDate(1899, 12, 30).addDays(static_cast<qint64>(days)), QTime(0, 0), Qt::UTC);
-        return moment.addSecs(seconds).toString(QStringLiteral("MM/dd/yyyy HH:mm:ss"));
-    }
-    case Kind::Boolean:
-        return mInteger ? QStringLiteral("True") : QStringLiteral("False");
-    case Kind::Text:
-        return mText;
-    }
-    return {};
+    return std::visit(Overloaded{
+                          [](std::monostate) { return QString(); },
+                          [](int64_t value) { return QString::number(value); },
+                          [](double value) { return QString::number(value, 'g', 15); },
+                          [](Days date) {
+                              const double days = std::floor(date.days);
+                              const qint64 seconds = std::llround((date.days - days) * 86400.0);
+                              const QDateTime moment(QDate(1899, 12, 30).addDays(static_cast<qint64>(days)),
+                                                     QTime(0, 0), Qt::UTC);
+                              return moment.addSecs(seconds).toString(QStringLiteral("MM/dd/yyyy HH:mm:ss"));
+                          },
+                          [](bool value) { return value ? QStringLiteral("True") : QStringLiteral("False"); },
+                          [](const QString& value) { return value; },
+                      },
+                      mValue);
 }
 
 bool DbValue::ToNumber(double* number) const
 {
-    switch (mKind) {
-    case Kind::Null:
-        return false;
-    case Kind::Integer:
-    case Kind::Boolean:
-        *number = static_cast<double>(mInteger);
-        return true;
-    case Kind::Double:
-    case Kind::DateTime:
-        *number = mDouble;
-        return true;
-    case Kind::Text: {
-        bool ok = false;
-        const double value = mText.trimmed().toDouble(&ok);
-        // "nan" and "inf" are words, not numbers.
-        if (!ok || !std::isfinite(value))
-            return false;
-        *number = value;
-        return true;
-    }
-    }
-    return false;
+    const std::optional<double> value = std::visit(
+        Overloaded{
+            [](std::monostate) -> std::optional<double> { return std::nullopt; },
+            [](int64_t value) -> std::optional<double> { return static_cast<double>(value); },
+            [](double value) -> std::optional<double> { return value; },
+            [](Days date) -> std::optional<double> { return date.days; },
+            [](bool value) -> std::optional<double> { return value ? -1.0 : 0.0; },
+            [](const QString& text) -> std::optional<double> {
+                bool ok = false;
+                const double value = text.trimmed().toDouble(&ok);
+                // "nan" and "inf" are words, not numbers.
+                if (!ok || !std::isfinite(value))
+                    return std::nullopt;
+                return value;
+            },
+        },
+        mValue);
+    if (value)
+        *number = *value;
+    return value.has_value();
 }

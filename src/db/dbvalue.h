@@ -3,24 +3,26 @@
 #include <QString>
 
 #include <cstdint>
+#include <variant>
 
 // One value read from the game database: Null, a whole number, a fractional number,
 // a date, a yes/no value or a text.
 class DbValue
 {
 public:
+    // In the order of the alternatives the value holds.
     enum class Kind { Null, Integer, Double, DateTime, Boolean, Text };
 
     DbValue() = default;
-    static DbValue Integer(int64_t value);
-    static DbValue Double(double value);
+    static DbValue Integer(int64_t value) { return DbValue(value); }
+    static DbValue Double(double value) { return DbValue(value); }
     // A date as days since 12/30/1899, the time as the fraction of the day.
-    static DbValue DateTime(double days);
-    static DbValue Boolean(bool value);
-    static DbValue Text(const QString& value);
+    static DbValue DateTime(double days) { return DbValue(Days{days}); }
+    static DbValue Boolean(bool value) { return DbValue(value); }
+    static DbValue Text(const QString& value) { return DbValue(value); }
 
-    Kind kind() const { return mKind; }
-    bool IsNull() const { return mKind == Kind::Null; }
+    Kind kind() const { return static_cast<Kind>(mValue.index()); }
+    bool IsNull() const { return kind() == Kind::Null; }
 
     // The value's ordinary text form; Null gives the empty text.
     QString ToText() const;
@@ -32,8 +34,17 @@ public:
     bool operator==(const DbValue&) const = default;
 
 private:
-    Kind mKind = Kind::Null;
-    int64_t mInteger = 0;
-    double mDouble = 0;
-    QString mText;
+    struct Days
+    {
+        double days;
+        bool operator==(const Days&) const = default;
+    };
+    using Value = std::variant<std::monostate, int64_t, double, Days, bool, QString>;
+
+    explicit DbValue(Value value)
+        : mValue(std::move(value))
+    {
+    }
+
+    Value mValue;
 };
