@@ -11,7 +11,7 @@ jobs=$(nproc 2>/dev/null || echo 2)
 as_root() { if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi; }
 
 install_missing() {
-    local wanted=(cmake g++ make pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev
+    local wanted=(cmake g++ make pkg-config clang-format qt6-base-dev qt6-base-dev-tools libgl-dev
                   mdbtools mdbtools-dev libglib2.0-dev tzdata
                   xvfb xauth xdotool imagemagick desktop-file-utils fonts-dejavu-core fonts-liberation2)
     # The test run also fuzzes (clang with libFuzzer) and runs the core tests under valgrind.
@@ -51,6 +51,8 @@ case "$mode" in
         exec ./build/kelvara-utility
         ;;
     test)
+        # One code style: unformatted code fails the run.
+        git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format --dry-run --Werror
         install_js_reader
         build build -DKELVARA_WERROR=ON -DKELVARA_VALGRIND=ON
         (cd build && ctest --output-on-failure -j "$jobs" -LE valgrind)

@@ -3,9 +3,9 @@
 // Specified Day input box.
 #include "fuzzkit.h"
 
+#include "clock/nextday.h"
 #include "core/kelvaraerror.h"
 #include "core/textnum.h"
-#include "clock/nextday.h"
 
 #include <cmath>
 

@@ -1,6 +1,6 @@
 #include "clock/systemclock.h"
-#include "core/kelvaraerror.h"
 #include "common/faultkit.h"
+#include "core/kelvaraerror.h"
 #include "files/oxlfiles.h"
 #include "forms/dialogs.h"
 #include "forms/frmmain.h"
