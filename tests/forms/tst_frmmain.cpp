@@ -1,8 +1,8 @@
 #include "clock/systemclock.h"
+#include "common/faultkit.h"
 #include "core/kelvaraerror.h"
 #include "files/oxlfiles.h"
 #include "forms/dialogs.h"
-#include "forms/formkit.h"
 #include "forms/frmdatetime.h"
 #include "forms/frmmain.h"
 #include "forms/globals.h"
@@ -21,35 +21,46 @@
 #include <QTest>
 #include <QTimer>
 
+// The main window with a pinned clock: the start sequence, the ticks, the commands
+// that change the calibration, and the closing save.
 class TstFrmMain : public QObject
 {
     Q_OBJECT
 
-    QTemporaryDir* mDir = nullptr;
+    std::unique_ptr<QTemporaryDir> mDir;
     QDateTime mNow;
     QStringList mMessages;
+    const QByteArray mSaved = "00:29:59\r\n12/06/2026\r\n12:05:41\r\n03/17/0012\r\n";
+
+    QString DataFile() const { return mDir->filePath(QStringLiteral("OXLTIMES.DAT")); }
 
     QByteArray Saved() const
     {
-        QFile file(mDir->filePath(QStringLiteral("OXLTIMES.DAT")));
+        QFile file(DataFile());
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
 
-    void PutCalibration(const QByteArray& bytes)
+    void Put(const char* name, const QByteArray& bytes)
     {
-        QFile file(mDir->filePath(QStringLiteral("OXLTIMES.DAT")));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
+        QFile file(mDir->filePath(QLatin1String(name)));
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
     }
 
-    static QString Text(frmMain& w, const char* name) { return w.findChild<QLabel*>(QLatin1String(name))->text(); }
+    static QStringList Clock(frmMain& w)
+    {
+        QStringList texts;
+        for (const char* name : {"lblRealTime", "lblRealDate", "lblKelvaraTime", "lblKelvaraDate"})
+            texts << w.findChild<QLabel*>(QLatin1String(name))->text();
+        return texts;
+    }
 
 private slots:
     void init()
     {
-        mDir = new QTemporaryDir;
+        mDir = std::make_unique<QTemporaryDir>();
         SetProgramFolder(mDir->path());
         QVERIFY(QFile::copy(QStringLiteral(KELVARA_SAMPLE_DB), mDir->filePath(QStringLiteral("Kelvara.mdb"))));
+        Put("OXLTIMES.DAT", mSaved);
         mNow = QDateTime(QDate(2026, 12, 6), QTime(0, 29, 59));
         SystemClock::SetSource([this] { return mNow; });
         mMessages.clear();
@@ -62,18 +73,14 @@ private slots:
     {
         SystemClock::SetSource({});
         Dialogs::SetMessageHook({});
+        ErrorBoundary::ResetForTesting();
         SetProgramFolder(QString());
-        delete mDir;
+        mDir.reset();
     }
 
-    void layoutAndMenus()
+    void captionsAndMenus()
     {
         frmMain w;
-        const QWidget* client = w.centralWidget();
-        QCOMPARE(client->size(), QSize(TwipsToPixels(4740), TwipsToPixels(3495)));
-        QCOMPARE(w.findChild<QLabel*>(QStringLiteral("lblRealTime"))->geometry(), TwipsRect(960, 120, 1095, 255));
-        QCOMPARE(w.findChild<QLabel*>(QStringLiteral("lblDescription"))->geometry(), TwipsRect(1560, 1800, 3015, 1095));
-        QCOMPARE(w.findChild<QPushButton*>(QStringLiteral("cmdServerStats"))->text(), QStringLiteral("Server Status"));
         const QStringList headings = {"Label4", "Label5", "Label6", "Label7", "Label1", "Label2", "Label3"};
         const QStringList captions = {"Real Time",        "Real Date", "Kelvara Time", "Kelvara Date",
                                       "Character Number", "Name",      "Description"};
@@ -82,7 +89,7 @@ private slots:
             QCOMPARE(label->text(), captions[i]);
             QVERIFY2(label->fontMetrics().horizontalAdvance(label->text()) <= label->width(), qPrintable(headings[i]));
         }
-
+        QCOMPARE(w.findChild<QPushButton*>(QStringLiteral("cmdServerStats"))->text(), QStringLiteral("Server Status"));
         QStringList menu;
         for (QAction* top : w.menuBar()->actions()) {
             menu << top->text();
@@ -95,14 +102,12 @@ private slots:
         QCOMPARE(w.findChild<QAction*>(QStringLiteral("mnuExit"))->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q));
     }
 
-    void startSequence()
+    // The start reads the folder and the calibration; the first tick comes as soon as
+    // the event loop runs; the system clock set by hand between two ticks, a day forward
+    // and an hour back, moves the game clock 18 game days on and 18 game hours back.
+    void startAndTicks()
     {
-        PutCalibration("00:29:59\r\n12/06/2026\r\n12:05:41\r\n03/17/0012\r\n");
-        QFile folderFile(mDir->filePath(QStringLiteral("OXLDIR.DAT")));
-        QVERIFY(folderFile.open(QIODevice::WriteOnly));
-        folderFile.write("/games/chars/\r\n");
-        folderFile.close();
-
+        Put("OXLDIR.DAT", "/games/chars/\r\n");
         frmMain w;
         w.Form_Load();
         QCOMPARE(w.windowTitle(),
@@ -111,95 +116,31 @@ private slots:
                      .arg(KELVARA_VERSION_MINOR)
                      .arg(KELVARA_VERSION_PATCH));
         QCOMPARE(gCharacterFolder, QStringLiteral("/games/chars/"));
-        QCOMPARE(gCalibration.OXLTime, QStringLiteral("12:05:41"));
-        // The clock labels stay empty until the first tick.
-        for (const char* name : {"lblRealTime", "lblRealDate", "lblKelvaraTime", "lblKelvaraDate"})
-            QVERIFY(Text(w, name).isEmpty());
-
-        mNow = mNow.addSecs(1); // 00:30:00; the game clock 18 seconds on
-        w.tmrMain_Timer();
-        QCOMPARE(Text(w, "lblRealTime"), QStringLiteral("12:30 AM"));
-        QCOMPARE(Text(w, "lblRealDate"), QStringLiteral("12/06/2026"));
-        QCOMPARE(Text(w, "lblKelvaraTime"), QStringLiteral("12:05 PM"));
-        QCOMPARE(Text(w, "lblKelvaraDate"), QStringLiteral("03/17/0012"));
-        QCOMPARE(gCalibration.OXLTime, QStringLiteral("12:05:59"));
-        QCOMPARE(gCalibration.RealTime, QStringLiteral("00:30:00"));
-    }
-
-    // The first tick does not wait for the timer: it comes as soon as the event loop
-    // runs after the start sequence, and the clock labels fill at once.
-    void firstTickAtOnce()
-    {
-        PutCalibration("00:29:59\r\n12/06/2026\r\n12:05:41\r\n03/17/0012\r\n");
-        frmMain w;
-        w.Form_Load();
+        QCOMPARE(Clock(w), QStringList(4, QString()));
         w.show();
         int ticks = 0;
         connect(&w, &frmMain::Ticked, this, [&] { ++ticks; });
-        QVERIFY(Text(w, "lblKelvaraTime").isEmpty());
+        mNow = mNow.addSecs(1);
         QCoreApplication::processEvents();
         QCOMPARE(ticks, 1);
-        QCOMPARE(Text(w, "lblRealTime"), QStringLiteral("12:29 AM"));
-        QCOMPARE(Text(w, "lblKelvaraTime"), QStringLiteral("12:05 PM"));
-        QCOMPARE(Text(w, "lblKelvaraDate"), QStringLiteral("03/17/0012"));
-    }
+        QCOMPARE(Clock(w), (QStringList{"12:30 AM", "12/06/2026", "12:05 PM", "03/17/0012"}));
+        QCOMPARE(gCalibration.OXLTime, QStringLiteral("12:05:59"));
 
-    // The system clock set by hand between two ticks, a day forward and then an hour
-    // back: the game clock on screen follows, 18 game days on and 18 game hours back.
-    void clockSetByHandBetweenTicks()
-    {
-        PutCalibration("00:29:59\r\n12/06/2026\r\n00:00:00\r\n01/01/0010\r\n");
-        frmMain w;
-        w.Form_Load();
-        w.tmrMain_Timer();
-        QCOMPARE(Text(w, "lblKelvaraDate"), QStringLiteral("01/01/0010"));
         mNow = mNow.addDays(1);
         w.tmrMain_Timer();
-        QCOMPARE(Text(w, "lblRealDate"), QStringLiteral("12/07/2026"));
-        QCOMPARE(Text(w, "lblKelvaraTime"), QStringLiteral("12:00 AM"));
-        QCOMPARE(Text(w, "lblKelvaraDate"), QStringLiteral("01/19/0010"));
+        QCOMPARE(Clock(w), (QStringList{"12:30 AM", "12/07/2026", "12:05 PM", "04/07/0012"}));
         mNow = mNow.addSecs(-3600);
         w.tmrMain_Timer();
-        QCOMPARE(Text(w, "lblRealTime"), QStringLiteral("11:29 PM"));
-        QCOMPARE(Text(w, "lblRealDate"), QStringLiteral("12/06/2026"));
-        QCOMPARE(Text(w, "lblKelvaraTime"), QStringLiteral("6:00 AM"));
-        QCOMPARE(Text(w, "lblKelvaraDate"), QStringLiteral("01/18/0010"));
-        QCOMPARE(gCalibration.OXLTime, QStringLiteral("06:00:00"));
-    }
-
-    void timerTicksTwiceASecond()
-    {
-        frmMain w;
-        w.Form_Load();
-        QCOMPARE(w.findChild<QTimer*>(QStringLiteral("tmrMain"))->interval(), 500);
-        QTRY_VERIFY_WITH_TIMEOUT(!Text(w, "lblRealTime").isEmpty(), 2000);
+        QCOMPARE(Clock(w), (QStringList{"11:30 PM", "12/06/2026", "6:05 PM", "04/06/0012"}));
+        QCOMPARE(gCalibration.OXLTime, QStringLiteral("18:05:59"));
     }
 
     void startFailsWithoutSaving()
     {
-        QVERIFY(QDir(mDir->path()).mkdir(QStringLiteral("OXLTIMES.DAT")));
+        QVERIFY(QFile::remove(DataFile()) && QDir(mDir->path()).mkdir(QStringLiteral("OXLTIMES.DAT")));
         frmMain w;
         QVERIFY_THROWS_EXCEPTION(KelvaraError, w.Form_Load());
-        QVERIFY(QFileInfo(mDir->filePath(QStringLiteral("OXLTIMES.DAT"))).isDir());
-    }
-
-    // Ctrl+Q closes the window, and closing saves the calibration of the latest tick.
-    void closingSaves()
-    {
-        PutCalibration("00:29:59\r\n12/06/2026\r\n12:05:41\r\n03/17/0012\r\n");
-        frmMain w;
-        w.Form_Load();
-        w.show();
-        QVERIFY(QTest::qWaitForWindowActive(&w));
-        mNow = mNow.addSecs(200); // one game hour
-        w.tmrMain_Timer();
-        QTest::keyClick(&w, Qt::Key_Q, Qt::ControlModifier);
-        QVERIFY(!w.isVisible());
-        QCOMPARE(Saved(), QByteArray("00:33:19\r\n12/06/2026\r\n13:05:41\r\n03/17/0012\r\n"));
-        // The closing sequence runs once, however often the program is told to end.
-        PutCalibration("untouched");
-        w.Form_Unload();
-        QCOMPARE(Saved(), QByteArray("untouched"));
+        QVERIFY(QFileInfo(DataFile()).isDir());
     }
 
     // The calibration dialog replaces the pair; the next tick carries on from it.
@@ -226,40 +167,97 @@ private slots:
         QCOMPARE(gCalibration.OXLTime, QStringLiteral("10:17:42"));
     }
 
-    // An error escaping a handler is shown, the calibration is saved, the program ends.
-    void errorEndsAfterSaving()
+    // Ctrl+Q closes the window and saves the calibration of the latest tick, once. A
+    // save the disk refuses is reported with the file and the reason, the file saved
+    // before stays whole, and the program ends (these last: no event loop runs after).
+    void closingSaves_data()
     {
+        QTest::addColumn<QString>("fault");
+        QTest::addColumn<QString>("cause");
+        QTest::newRow("saved") << ""
+                               << "";
+        QTest::newRow("program folder read-only") << "read-only"
+                                                  << "Permission denied";
+        QTest::newRow("disk full") << "full"
+                                   << "too large";
+        QTest::newRow("folder in place of the file") << "folder"
+                                                     << "it is a folder";
+    }
+
+    void closingSaves()
+    {
+        QFETCH(QString, fault);
+        QFETCH(QString, cause);
         frmMain w;
         w.Form_Load();
         ErrorBoundary::SetCloser([&w] { w.Form_Unload(); });
-        ErrorBoundary::Run([] { throw KelvaraError(QStringLiteral("Subscript out of range")); });
-        QCOMPARE(mMessages, QStringList{"Subscript out of range"});
-        QVERIFY(ErrorBoundary::Ending());
-        QCOMPARE(Saved().size(), 44);
-        // A second error while ending is not reported again.
-        ErrorBoundary::Run([] { throw KelvaraError(QStringLiteral("later")); });
+        w.show();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        mNow = mNow.addSecs(200); // one game hour
+        w.tmrMain_Timer();
+        std::unique_ptr<faultkit::ReadOnlyFolder> readOnly;
+        std::unique_ptr<faultkit::FullDisk> full;
+        if (fault == QLatin1String("read-only"))
+            readOnly = std::make_unique<faultkit::ReadOnlyFolder>(mDir->path());
+        else if (fault == QLatin1String("full"))
+            full = std::make_unique<faultkit::FullDisk>(20); // 20 of the 44 bytes fit
+        else if (fault == QLatin1String("folder"))
+            QVERIFY(QFile::remove(DataFile()) && QDir(mDir->path()).mkdir(QStringLiteral("OXLTIMES.DAT")));
+        QTest::keyClick(&w, Qt::Key_Q, Qt::ControlModifier);
+        readOnly.reset();
+        full.reset();
+        QVERIFY(!w.isVisible());
+        if (fault.isEmpty()) {
+            QCOMPARE(mMessages, QStringList());
+            QCOMPARE(Saved(), QByteArray("00:33:19\r\n12/06/2026\r\n13:05:41\r\n03/17/0012\r\n"));
+            Put("OXLTIMES.DAT", "untouched");
+            w.Form_Unload(); // the closing sequence runs once, however often the program is told to end
+            QCOMPARE(Saved(), QByteArray("untouched"));
+            return;
+        }
         QCOMPARE(mMessages.size(), 1);
+        QVERIFY2(mMessages[0].startsWith(QStringLiteral("The calibration could not be saved."))
+                     && mMessages[0].contains(QStringLiteral("OXLTIMES.DAT")) && mMessages[0].contains(cause),
+                 qPrintable(mMessages[0]));
+        QVERIFY(ErrorBoundary::Ending());
+        QCOMPARE(fault == QLatin1String("folder") ? QByteArray() : Saved(),
+                 fault == QLatin1String("folder") ? QByteArray() : mSaved);
+        QCOMPARE(QDir(mDir->path()).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot),
+                 (QStringList{"Kelvara.mdb", "OXLDIR.DAT", "OXLTIMES.DAT"}));
     }
 
-    // A save that fails while ending is reported once and not tried again.
-    void failedSaveReportedOnce()
+    // An error escaping a handler is shown, the calibration is saved, the program ends;
+    // a later error is not reported again. A save that fails then is reported once and
+    // not tried again.
+    void errorEndsAfterSaving_data()
     {
+        QTest::addColumn<bool>("saveFails");
+        QTest::newRow("saved") << false;
+        QTest::newRow("save fails") << true;
+    }
+
+    void errorEndsAfterSaving()
+    {
+        QFETCH(bool, saveFails);
         frmMain w;
         w.Form_Load();
         int closes = 0;
         ErrorBoundary::SetCloser([&] {
             ++closes;
-            QDir(mDir->path()).remove(QStringLiteral("OXLTIMES.DAT"));
-            QDir(mDir->path()).mkdir(QStringLiteral("OXLTIMES.DAT"));
+            if (saveFails)
+                QVERIFY(QFile::remove(DataFile()) && QDir(mDir->path()).mkdir(QStringLiteral("OXLTIMES.DAT")));
             w.Form_Unload();
         });
-        ErrorBoundary::Run([] { throw KelvaraError(QStringLiteral("Overflow")); });
+        ErrorBoundary::Run([] { throw KelvaraError(QStringLiteral("Subscript out of range")); });
+        ErrorBoundary::Run([] { throw KelvaraError(QStringLiteral("later")); });
         QCOMPARE(closes, 1);
-        QCOMPARE(mMessages.size(), 2);
-        QCOMPARE(mMessages[0], QStringLiteral("Overflow"));
-        QVERIFY2(mMessages[1].startsWith(QStringLiteral("The calibration could not be saved.")),
-                 qPrintable(mMessages[1]));
-        QVERIFY(mMessages[1].contains(QStringLiteral("OXLTIMES.DAT")));
+        QVERIFY(ErrorBoundary::Ending());
+        QCOMPARE(mMessages.value(0), QStringLiteral("Subscript out of range"));
+        QCOMPARE(mMessages.size(), saveFails ? 2 : 1);
+        if (saveFails)
+            QVERIFY(mMessages[1].startsWith(QStringLiteral("The calibration could not be saved.")));
+        else
+            QCOMPARE(Saved().size(), 44);
     }
 };
 
