@@ -74,6 +74,11 @@ inline void PutFile(const char* name, const uint8_t* data, size_t size)
         Fail("cannot write the input file", file.errorString());
 }
 
+inline void PutFile(const char* name, const std::string& bytes)
+{
+    PutFile(name, reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size());
+}
+
 // A moment of the system clock in a range a computer can show: years 1970 to 2200.
 inline QDateTime Moment(FuzzedDataProvider& input)
 {
