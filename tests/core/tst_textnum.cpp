@@ -23,25 +23,20 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<double>("expected");
         QTest::newRow("plain") << "15" << 15.0;
-        QTest::newRow("leading blanks") << "   15" << 15.0;
         QTest::newRow("trailing text") << "15 days" << 15.0;
         QTest::newRow("inner blanks ignored") << "1 5" << 15.0;
         QTest::newRow("decimal") << "28.5" << 28.5;
         QTest::newRow("point first") << ".5" << 0.5;
         QTest::newRow("second point ends") << "1.2.3" << 1.2;
         QTest::newRow("negative") << "-0.5" << -0.5;
-        QTest::newRow("plus sign") << "+7" << 7.0;
         QTest::newRow("sign after blanks") << "  -3x" << -3.0;
         QTest::newRow("letters") << "abc" << 0.0;
         QTest::newRow("empty") << "" << 0.0;
-        QTest::newRow("blanks only") << "  " << 0.0;
         QTest::newRow("lone point") << "." << 0.0;
         QTest::newRow("lone sign") << "-" << 0.0;
         QTest::newRow("double sign") << "--5" << 0.0;
-        QTest::newRow("colon ends") << "12:30" << 12.0;
         QTest::newRow("comma ends") << "1,5" << 1.0;
         QTest::newRow("exponent not taken") << "1e5" << 1.0;
-        QTest::newRow("large") << "99999" << 99999.0;
     }
 
     void numberValue()
@@ -58,7 +53,6 @@ private slots:
         QTest::addColumn<int>("count");
         QTest::addColumn<double>("expected");
         QTest::newRow("hours") << "16:45:00" << 1 << 2 << 16.0;
-        QTest::newRow("minutes") << "16:45:00" << 4 << 2 << 45.0;
         QTest::newRow("year") << "12/25/2026" << 7 << 4 << 2026.0;
         QTest::newRow("past the end") << "12:30" << 7 << 2 << 0.0;
         QTest::newRow("partly past the end") << "12:30:5" << 7 << 2 << 5.0;
@@ -80,12 +74,9 @@ private slots:
         QTest::addColumn<int>("expected");
         QTest::newRow("2.5 to even") << 2.5 << 2;
         QTest::newRow("3.5 to even") << 3.5 << 4;
-        QTest::newRow("1.5") << 1.5 << 2;
         QTest::newRow("-0.5") << -0.5 << 0;
         QTest::newRow("-1.5") << -1.5 << -2;
-        QTest::newRow("28.5") << 28.5 << 28;
         QTest::newRow("28.6") << 28.6 << 29;
-        QTest::newRow("0.4") << 0.4 << 0;
         QTest::newRow("16-bit top") << 32767.4 << 32767;
         QTest::newRow("16-bit bottom") << -32768.5 << -32768;
     }
@@ -104,13 +95,13 @@ private slots:
         QTest::addColumn<bool>("fits16");
         QTest::addColumn<bool>("fits32");
         QTest::newRow("32767.5 rounds up") << 32767.5 << false << true;
-        QTest::newRow("-32768.6") << -32768.6 << false << true;
         QTest::newRow("32-bit top") << 2147483647.0 << false << true;
         QTest::newRow("32-bit top + 0.5 stays (even)") << 2147483646.5 << false << true;
         QTest::newRow("past 32-bit top") << 2147483647.5 << false << false;
         QTest::newRow("32-bit bottom") << -2147483648.0 << false << true;
         QTest::newRow("past 32-bit bottom") << -2147483649.0 << false << false;
         QTest::newRow("infinity") << std::numeric_limits<double>::infinity() << false << false;
+        QTest::newRow("not a number") << std::numeric_limits<double>::quiet_NaN() << false << false;
     }
 
     void overflow()
