@@ -14,6 +14,8 @@
 #include <QSettings>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 
 QSettings Settings()
@@ -54,8 +56,10 @@ frmCompactClock::frmCompactClock(QWidget* parent)
     layout->addWidget(mGameTime);
     layout->addWidget(mGoodMoon);
     // Wide enough for the longest texts, so the window keeps its size as they change.
-    setFixedSize(mGoodMoon->fontMetrics().horizontalAdvance(QStringLiteral("Good moon in 00 d 00:00:00")) + 24,
-                 sizeHint().height() + mGameTime->fontMetrics().height() + mGoodMoon->fontMetrics().height());
+    const int width = std::max(
+        mGameTime->fontMetrics().horizontalAdvance(QStringLiteral("12:59 PM   12/28/0000")),
+        mGoodMoon->fontMetrics().horizontalAdvance(QStringLiteral("Good moon in 1 d 23 h 59 min")));
+    setFixedSize(width + 24, mGameTime->fontMetrics().height() + mGoodMoon->fontMetrics().height() + 16);
 }
 
 bool frmCompactClock::SavedVisible()
@@ -91,7 +95,9 @@ void frmCompactClock::Update()
     const QDateTime now = gCalibration.Instant ? QDateTime::fromSecsSinceEpoch(*gCalibration.Instant)
                                                : SystemClock::Now();
     const DayStart next = NextDayStarts(gCalibration, now, frmNextGoodMoon::GoodMoonDay, 1).front();
-    SetIfChanged(mGoodMoon, QStringLiteral("Good moon in ") + ShortWaitText(next.Instant - now.toSecsSinceEpoch()));
+    // To the minute: the window then changes no more often than the main window's game clock.
+    SetIfChanged(mGoodMoon,
+                 QStringLiteral("Good moon in ") + ShortWaitText(next.Instant - now.toSecsSinceEpoch(), false));
 }
 
 void frmCompactClock::mousePressEvent(QMouseEvent* event)
