@@ -1,6 +1,5 @@
-"""The calendar files of the command line, read back by an independent reader (the
-Python icalendar package): the same moments as the program prints, 80 minutes long,
-the same UIDs when written twice, the reminder when asked for."""
+# Calendar files read back by the Python icalendar package: the moments the program prints,
+# 80 minutes long, the same UIDs when written twice, the reminder when asked for.
 import datetime, os, shutil, subprocess, sys, tempfile
 from icalendar import Calendar
 
@@ -15,19 +14,18 @@ for day, summary, remind in [(15, "Kelvara: good moon (day 15)", 10), (7, "Kelva
     lines = run("--next", str(day), "--count", "5").splitlines()
     printed = [datetime.datetime.fromisoformat(line.split("\t")[0]) for line in lines]
     reminder = ["--remind", str(remind)] if remind is not None else []
-    files = [os.path.join(folder, f"{day}-{n}.ics") for n in (1, 2)]
-    events = []
-    for path in files:
+    uids = []
+    for n in (1, 2):
+        path = os.path.join(folder, f"{day}-{n}.ics")
         run("--next", str(day), "--count", "5", "--ics", path, *reminder)
-        events.append(Calendar.from_ical(open(path, "rb").read()).walk("VEVENT"))
-    assert [e["UID"] for e in events[0]] == [e["UID"] for e in events[1]], "UIDs change between exports"
-    assert len({e["UID"] for e in events[0]}) == 5
-    for event, start in zip(events[0], printed, strict=True):
-        begins, ends = event["DTSTART"].dt, event["DTEND"].dt
-        assert begins == start and begins.utcoffset() == datetime.timedelta(0), (begins, start)
-        assert ends - begins == datetime.timedelta(minutes=80)
-        assert event["SUMMARY"] == summary
-        alarms = event.walk("VALARM")
-        assert [a["TRIGGER"].dt for a in alarms] == ([datetime.timedelta(minutes=-remind)] if remind else [])
+        events = Calendar.from_ical(open(path, "rb").read()).walk("VEVENT")
+        uids.append([e["UID"] for e in events])
+        for event, start in zip(events, printed, strict=True):
+            begins = event["DTSTART"].dt
+            assert begins == start and begins.utcoffset() == datetime.timedelta(0), (begins, start)
+            assert event["DTEND"].dt - begins == datetime.timedelta(minutes=80) and event["SUMMARY"] == summary
+            alarms = [a["TRIGGER"].dt for a in event.walk("VALARM")]
+            assert alarms == ([datetime.timedelta(minutes=-remind)] if remind else []), alarms
+    assert uids[0] == uids[1] and len(set(uids[0])) == 5, uids
 shutil.rmtree(folder)
 print("calendar files read back")

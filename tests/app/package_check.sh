@@ -10,10 +10,8 @@ deb="$out/kelvara-utility_${version}_amd64.deb"
 files=$(dpkg-deb -c "$deb" | awk '{print $NF}')
 for f in bin/kelvara-utility share/applications/kelvara-utility.desktop \
          share/icons/hicolor/32x32/apps/kelvara-utility.png share/kelvara-utility/Kelvara.mdb; do
-    grep -qx "./usr/$f" <<<"$files" || { echo "missing /usr/$f"; exit 1; }
-done
+    grep -qx "./usr/$f" <<<"$files" || { echo "missing /usr/$f"; exit 1; }; done
 depends=$(dpkg-deb -f "$deb" Depends)
 for lib in libc6 libqt6core6 libqt6widgets6 libical3 libmdb3; do
-    grep -q "\b$lib\b" <<<"$depends" || { echo "Depends lacks $lib: $depends"; exit 1; }
-done
+    grep -q "\b$lib\b" <<<"$depends" || { echo "Depends lacks $lib: $depends"; exit 1; }; done
 echo "package: $(basename "$deb"), Depends: $depends"

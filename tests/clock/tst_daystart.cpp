@@ -18,25 +18,24 @@ private slots:
         QTest::addColumn<int>("count");
         QRandomGenerator random(12);
         const int64_t from = QDateTime(QDate(2026, 1, 1), QTime(0, 0)).toSecsSinceEpoch();
-        auto two = [](quint32 n) { return QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0')); };
+        const QLatin1Char zero('0');
         for (int i = 0; i < 300; ++i) {
             const QDateTime set = QDateTime::fromSecsSinceEpoch(from + random.bounded(2 * 365 * 86400));
             // A third of the game clocks stand in the last seconds of a game month, a third of the
             // moments in the last minutes of a real month.
             const bool gameMonthEnd = i % 3 == 0;
-            const QString time = gameMonthEnd
-                ? QStringLiteral("23:59:%1").arg(40 + random.bounded(20))
-                : two(random.bounded(24)) + ':' + two(random.bounded(60)) + ':' + two(random.bounded(60));
-            const QString date = two(1 + random.bounded(12)) + '/' + two(gameMonthEnd ? 28 : 1 + random.bounded(28))
-                + QStringLiteral("/%1").arg(1 + random.bounded(9998), 4, 10, QLatin1Char('0'));
+            const int second = gameMonthEnd ? 86399 - random.bounded(20) : random.bounded(86400);
+            const QString date = QStringLiteral("%1/%2/%3")
+                                     .arg(1 + random.bounded(12), 2, 10, zero)
+                                     .arg(gameMonthEnd ? 28 : 1 + random.bounded(28), 2, 10, zero)
+                                     .arg(1 + random.bounded(9998), 4, 10, zero);
             QDateTime now = set.addSecs(gameMonthEnd ? 0 : random.bounded(400 * 86400));
-            if (i % 3 == 1) {
-                const QDate d = now.date();
-                now = QDateTime(QDate(d.year(), d.month(), d.daysInMonth()), QTime(23, 59, 59))
+            if (i % 3 == 1)
+                now = QDateTime(now.date().addDays(now.date().daysInMonth() - now.date().day()), QTime(23, 59, 59))
                           .addSecs(-random.bounded(300));
-            }
-            QTest::addRow("%d", i) << ClockCalibration::FromTexts(CurrentTimeText(set), CurrentDateText(set), time,
-                                                                  date)
+            QTest::addRow("%d", i) << ClockCalibration::FromTexts(
+                CurrentTimeText(set), CurrentDateText(set),
+                QTime::fromMSecsSinceStartOfDay(second * 1000).toString(QStringLiteral("hh:mm:ss")), date)
                                    << now << 1 + random.bounded(28) << 1 + random.bounded(4);
         }
     }
@@ -53,14 +52,13 @@ private slots:
         QCOMPARE(int(starts.size()), count);
         for (size_t i = 0; i < starts.size(); ++i) {
             const DayStart& start = starts[i];
-            const ClockCalibration at = ComputeGameTime(calibration, QDateTime::fromSecsSinceEpoch(start.Instant));
-            const ClockCalibration before = ComputeGameTime(calibration,
-                                                            QDateTime::fromSecsSinceEpoch(start.Instant - 1));
-            QCOMPARE(at.OXLDate.mid(3, 2).toInt(), day);
-            QCOMPARE(start.GameDate, at.OXLDate);
-            QVERIFY2(at.OXLTime >= QLatin1String("00:00:00") && at.OXLTime <= QLatin1String("00:00:17"),
-                     qPrintable(at.OXLTime));
-            QVERIFY(before.OXLDate != at.OXLDate);
+            auto clock = [&](int64_t instant) {
+                return ComputeGameTime(calibration, QDateTime::fromSecsSinceEpoch(instant));
+            };
+            const ClockCalibration at = clock(start.Instant), before = clock(start.Instant - 1);
+            QVERIFY2(at.OXLDate.mid(3, 2).toInt() == day && start.GameDate == at.OXLDate
+                         && at.OXLTime <= QLatin1String("00:00:17") && before.OXLDate != at.OXLDate,
+                     qPrintable(before.OXLDate + QLatin1Char(' ') + at.OXLTime + QLatin1Char(' ') + at.OXLDate));
             if (i > 0)
                 QCOMPARE(start.Instant - starts[i - 1].Instant, int64_t{RealSecondsPerGameMonth});
         }
