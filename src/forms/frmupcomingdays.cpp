@@ -43,9 +43,14 @@ frmUpcomingDays::frmUpcomingDays(QWidget* parent)
 
     mDay = AddSpin(this, "spnDay", 1, 28, 15);
     mCount = AddSpin(this, "spnCount", 1, 1000, 10);
+    // The calendar's reminder, in minutes before each start; none at first.
+    mRemind = AddSpin(this, "spnRemind", 0, 1440, 0);
+    mRemind->setSpecialValueText(QStringLiteral("none"));
+    mRemind->setSuffix(QStringLiteral(" min before"));
     auto* choice = new QHBoxLayout();
     for (auto [caption, spin] :
-         {std::pair{QStringLiteral("&Game day (1-28):"), mDay}, std::pair{QStringLiteral("&Count:"), mCount}}) {
+         {std::pair{QStringLiteral("&Game day (1-28):"), mDay}, std::pair{QStringLiteral("&Count:"), mCount},
+          std::pair{QStringLiteral("&Reminder:"), mRemind}}) {
         auto* label = new QLabel(caption, this);
         label->setBuddy(spin);
         choice->addWidget(label);
@@ -125,7 +130,8 @@ void frmUpcomingDays::cmdExport_Click()
         return;
     tmrUpcomingDays_Timer();
     try {
-        ExportCalendar(path, mStarts, day, std::nullopt, SystemClock::Now());
+        ExportCalendar(path, mStarts, day, mRemind->value() > 0 ? std::optional(mRemind->value()) : std::nullopt,
+                       SystemClock::Now());
     } catch (const KelvaraError& error) {
         Dialogs::Message(this, QStringLiteral("The calendar could not be saved.\n%1").arg(error.message()));
     }

@@ -31,6 +31,7 @@ protected:
 private:
     QSpinBox* mDay;
     QSpinBox* mCount;
+    QSpinBox* mRemind;
     QTableWidget* mTable;
     QTimer* mTimer;
     std::vector<DayStart> mStarts;
