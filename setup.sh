@@ -13,6 +13,7 @@ as_root() { if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi; }
 install_missing() {
     local wanted=(cmake g++ make pkg-config clang-format qt6-base-dev qt6-base-dev-tools libgl-dev
                   mdbtools mdbtools-dev libglib2.0-dev tzdata
+                  libical-dev python3-icalendar dpkg-dev file
                   xvfb xauth xdotool imagemagick desktop-file-utils fonts-dejavu-core fonts-liberation2)
     # The test run also fuzzes (clang with libFuzzer) and runs the core tests under valgrind.
     if [ "$mode" = test ]; then wanted+=(clang libclang-rt-14-dev valgrind); fi

@@ -2,6 +2,7 @@
 // same libraries) with this probe added:
 //   --first-tick   the process ends the moment the first tick has shown the clocks
 //   --good-moon    the Next Good Moon window opens, as from the Tools menu
+//   --compact-clock  the compact clock is shown, as from the Tools menu
 #include "forms/frmmain.h"
 
 #include <QStringList>
@@ -14,4 +15,6 @@ void BenchProbe(const QStringList& arguments, frmMain& window)
         QObject::connect(&window, &frmMain::Ticked, [] { std::_Exit(0); });
     if (arguments.contains(QStringLiteral("--good-moon")))
         window.mnuNextGoodMoon_Click();
+    if (arguments.contains(QStringLiteral("--compact-clock")))
+        window.mnuCompactClock_Click(true);
 }

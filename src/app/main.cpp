@@ -1,3 +1,4 @@
+#include "app/commandline.h"
 #include "core/kelvaraerror.h"
 #include "forms/dialogs.h"
 #include "forms/frmmain.h"
@@ -8,6 +9,7 @@
 #include <QSocketNotifier>
 
 #include <csignal>
+#include <cstdio>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -55,6 +57,26 @@ void InstallSignalHandlers(frmMain* window)
 
 int main(int argc, char* argv[])
 {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+#ifdef KELVARA_BENCH_PROBE
+    const QStringList windowOptions{QStringLiteral("first-tick"), QStringLiteral("good-moon"),
+                                    QStringLiteral("compact-clock")};
+#else
+    const QStringList windowOptions;
+#endif
+    // The command line answers without a window, so without a display.
+    if (CommandLine::Wanted(arguments, windowOptions)) {
+        QCoreApplication app(argc, argv);
+        QCoreApplication::setApplicationName(QStringLiteral("kelvara-utility"));
+        QCoreApplication::setApplicationVersion(frmMain::Caption().section(QLatin1Char(' '), -1));
+        const CommandLine::Answer answer = CommandLine::Run(QCoreApplication::arguments(), CommandLine::Now());
+        std::fwrite(answer.Out.constData(), 1, size_t(answer.Out.size()), stdout);
+        std::fwrite(answer.Err.constData(), 1, size_t(answer.Err.size()), stderr);
+        return answer.Status;
+    }
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("kelvara-utility"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/kelvara-utility.png")));

@@ -18,3 +18,16 @@ std::vector<DayStart> NextDayStarts(const ClockCalibration& calibration, const Q
     }
     return starts;
 }
+
+QString ShortWaitText(int64_t seconds, bool withSeconds)
+{
+    const int64_t days = seconds / 86400;
+    const int64_t rest = seconds % 86400;
+    const QString clock = withSeconds
+        ? QStringLiteral("%1:%2:%3")
+              .arg(rest / 3600, 2, 10, QLatin1Char('0'))
+              .arg(rest / 60 % 60, 2, 10, QLatin1Char('0'))
+              .arg(rest % 60, 2, 10, QLatin1Char('0'))
+        : QStringLiteral("%1 h %2 min").arg(rest / 3600).arg(rest / 60 % 60, 2, 10, QLatin1Char('0'));
+    return days > 0 ? QStringLiteral("%1 d ").arg(days) + clock : clock;
+}

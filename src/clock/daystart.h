@@ -27,3 +27,8 @@ struct DayStart
 // first is the first whole real second after `now` at which the game clock reaches
 // 00:00:00 of that day; each further one is one game month later.
 std::vector<DayStart> NextDayStarts(const ClockCalibration& calibration, const QDateTime& now, int day, int count);
+
+// A wait in real seconds, short enough for a table cell or a small clock: "09:05:31",
+// "15 d 09:05:31" when it is a day or more; to the minute "9 h 05 min", "15 d 9 h 05 min"
+// (a part minute dropped).
+QString ShortWaitText(int64_t seconds, bool withSeconds = true);

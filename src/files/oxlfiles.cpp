@@ -40,15 +40,15 @@ QString ResolveProgramFolder()
     throw KelvaraError(QStringLiteral("Cannot %1 \"%2\": %3").arg(action, QDir::toNativeSeparators(path), reason));
 }
 
-// Reads a whole file of the program folder, creating it empty when it is missing.
-QByteArray ReadOrCreate(const QString& path)
+bool IsMissing(const QString& path)
+{
+    return !QFileInfo(path).exists() && !QFileInfo(path).isSymLink();
+}
+
+// Reads a whole file of the program folder.
+QByteArray ReadWhole(const QString& path)
 {
     QFile file(path);
-    if (!QFileInfo(path).exists() && !QFileInfo(path).isSymLink()) {
-        if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
-            FileError(QStringLiteral("create"), path, file.errorString());
-        file.close();
-    }
     if (QFileInfo(path).isDir())
         FileError(QStringLiteral("read"), path, QStringLiteral("it is a folder"));
     if (!file.open(QIODevice::ReadOnly))
@@ -57,6 +57,32 @@ QByteArray ReadOrCreate(const QString& path)
     if (file.error() != QFileDevice::NoError)
         FileError(QStringLiteral("read"), path, file.errorString());
     return data;
+}
+
+// Reads a whole file of the program folder, creating it empty when it is missing.
+QByteArray ReadOrCreate(const QString& path)
+{
+    if (IsMissing(path)) {
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+            FileError(QStringLiteral("create"), path, file.errorString());
+    }
+    return ReadWhole(path);
+}
+
+ClockCalibration CalibrationFromBytes(const QByteArray& data, const QDateTime& now)
+{
+    if (data.size() < 11) {
+        return ClockCalibration::FromTexts(CurrentTimeText(now), CurrentDateText(now), QStringLiteral("00:00:01"),
+                                           QStringLiteral("01/01/0001"));
+    }
+    // Items missing at the end of the file leave their fields blank.
+    ItemReader reader(data);
+    const QString realTime = Cp1252::Decode(reader.Next());
+    const QString realDate = Cp1252::Decode(reader.Next());
+    const QString oxlTime = Cp1252::Decode(reader.Next());
+    const QString oxlDate = Cp1252::Decode(reader.Next());
+    return ClockCalibration::FromTexts(realTime, realDate, oxlTime, oxlDate);
 }
 
 // Replaces a file in one step; a failed save leaves the old file whole.
@@ -90,6 +116,16 @@ QString ProgramFolder()
         return FolderOverride();
     static const QString folder = ResolveProgramFolder();
     return folder;
+}
+
+QString LocateProgramFolder()
+{
+    if (!FolderOverride().isEmpty())
+        return FolderOverride();
+    const QString exeFolder = QCoreApplication::applicationDirPath();
+    if (QFileInfo(exeFolder).isWritable())
+        return WithSlash(exeFolder);
+    return WithSlash(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
 }
 
 void SetProgramFolder(const QString& folder)
@@ -134,18 +170,13 @@ void SaveCharacterFolder(const QString& path)
 
 ClockCalibration ReadCalibrationFile(const QDateTime& now)
 {
-    const QByteArray data = ReadOrCreate(ProgramFolder() + QLatin1String(CalibrationFileName));
-    if (data.size() < 11) {
-        return ClockCalibration::FromTexts(CurrentTimeText(now), CurrentDateText(now), QStringLiteral("00:00:01"),
-                                           QStringLiteral("01/01/0001"));
-    }
-    // Items missing at the end of the file leave their fields blank.
-    ItemReader reader(data);
-    const QString realTime = Cp1252::Decode(reader.Next());
-    const QString realDate = Cp1252::Decode(reader.Next());
-    const QString oxlTime = Cp1252::Decode(reader.Next());
-    const QString oxlDate = Cp1252::Decode(reader.Next());
-    return ClockCalibration::FromTexts(realTime, realDate, oxlTime, oxlDate);
+    return CalibrationFromBytes(ReadOrCreate(ProgramFolder() + QLatin1String(CalibrationFileName)), now);
+}
+
+ClockCalibration PeekCalibrationFile(const QDateTime& now)
+{
+    const QString path = LocateProgramFolder() + QLatin1String(CalibrationFileName);
+    return CalibrationFromBytes(IsMissing(path) ? QByteArray() : ReadWhole(path), now);
 }
 
 ClockCalibration ReadCalibrationFile()

@@ -18,6 +18,10 @@ QString ProgramFolder();
 // copy of the installed game database when it has none.
 QString ChooseProgramFolder(const QString& exeFolder, bool exeFolderWritable, const QString& dataFolder);
 
+// The folder ProgramFolder() names, found without creating the data folder or copying
+// the game database into it (the command line writes nothing).
+QString LocateProgramFolder();
+
 // Points the program folder somewhere else (tests); an empty text goes back to the
 // folder worked out from the executable.
 void SetProgramFolder(const QString& folder);
@@ -34,6 +38,9 @@ void SaveCharacterFolder(const QString& path);
 // game 00:00:01 on 01/01/0001.
 ClockCalibration ReadCalibrationFile(const QDateTime& now);
 ClockCalibration ReadCalibrationFile();
+// The same, read from LocateProgramFolder(), except that a missing file is not created:
+// it gives the default calibration.
+ClockCalibration PeekCalibrationFile(const QDateTime& now);
 
 // Writes the calibration to OXLTIMES.DAT: four CR LF lines, 44 bytes. The file is
 // replaced in one step, so a failed write leaves the saved calibration as it was.

@@ -8,6 +8,7 @@ namespace {
 std::function<void(const QString&)> gMessageHook;
 std::function<QString(const QString&, const QString&)> gInputHook;
 std::function<QString(const QString&, const QString&)> gOpenFileHook;
+std::function<QString(const QString&, const QString&)> gSaveFileHook;
 } // namespace
 
 void Dialogs::Message(QWidget* parent, const QString& text)
@@ -36,6 +37,13 @@ QString Dialogs::OpenFile(QWidget* parent, const QString& folder, const QString&
     return QFileDialog::getOpenFileName(parent, QString(), folder, filter);
 }
 
+QString Dialogs::SaveFile(QWidget* parent, const QString& path, const QString& filter)
+{
+    if (gSaveFileHook)
+        return gSaveFileHook(path, filter);
+    return QFileDialog::getSaveFileName(parent, QString(), path, filter);
+}
+
 void Dialogs::SetMessageHook(std::function<void(const QString&)> hook)
 {
     gMessageHook = std::move(hook);
@@ -49,4 +57,9 @@ void Dialogs::SetInputHook(std::function<QString(const QString&, const QString&)
 void Dialogs::SetOpenFileHook(std::function<QString(const QString&, const QString&)> hook)
 {
     gOpenFileHook = std::move(hook);
+}
+
+void Dialogs::SetSaveFileHook(std::function<QString(const QString&, const QString&)> hook)
+{
+    gSaveFileHook = std::move(hook);
 }

@@ -27,10 +27,15 @@ QString Input(QWidget* parent, const QString& prompt, const QString& title);
 // the player cancels.
 QString OpenFile(QWidget* parent, const QString& folder, const QString& filter);
 
+// The file-save dialog starting at `path`, listing the files that `filter` names: returns
+// the chosen path, or the empty text when the player cancels.
+QString SaveFile(QWidget* parent, const QString& path, const QString& filter);
+
 // Test hooks: while a hook is set it answers in place of the window, and is handed
 // what the window would have shown.
 void SetMessageHook(std::function<void(const QString&)> hook);
 void SetInputHook(std::function<QString(const QString& prompt, const QString& title)> hook);
 void SetOpenFileHook(std::function<QString(const QString& folder, const QString& filter)> hook);
+void SetSaveFileHook(std::function<QString(const QString& path, const QString& filter)> hook);
 
 } // namespace Dialogs

@@ -8,10 +8,12 @@
 #include "files/character.h"
 #include "files/oxlfiles.h"
 #include "formkit.h"
+#include "frmcompactclock.h"
 #include "frmdatetime.h"
 #include "frmmsgbox.h"
 #include "frmnextgoodmoon.h"
 #include "frmstats.h"
+#include "frmupcomingdays.h"
 #include "globals.h"
 #include "guard.h"
 #include "modgeneral.h"
@@ -118,6 +120,9 @@ frmMain::frmMain(QWidget* parent)
     QAction* setDateTime = AddEntry(tools, "mnuSetDateTime", QStringLiteral("Set &Date/Time"));
     QAction* itemStats = AddEntry(tools, "mnuItemStats", QStringLiteral("Item Stats"));
     QAction* rankChart = AddEntry(tools, "mnuRankExperienceChart", QStringLiteral("Rank Experience Chart"));
+    QAction* upcomingDays = AddEntry(tools, "mnuUpcomingDays", QStringLiteral("&Upcoming Days\u2026"));
+    mCompactClockEntry = AddEntry(tools, "mnuCompactClock", QStringLiteral("&Compact Clock"));
+    mCompactClockEntry->setCheckable(true);
 
     // Every handler runs behind the error boundary.
     auto wire = [this](QAction* action, void (frmMain::*handler)()) {
@@ -131,6 +136,9 @@ frmMain::frmMain(QWidget* parent)
     wire(setDateTime, &frmMain::mnuSetDateTime_Click);
     wire(itemStats, &frmMain::mnuItemStats_Click);
     wire(rankChart, &frmMain::mnuRankExperienceChart_Click);
+    wire(upcomingDays, &frmMain::mnuUpcomingDays_Click);
+    connect(mCompactClockEntry, &QAction::triggered, this,
+            [this](bool checked) { ErrorBoundary::Run([this, checked] { mnuCompactClock_Click(checked); }); });
     connect(serverStatus, &QPushButton::clicked, this,
             [this] { ErrorBoundary::Run([this] { cmdServerStats_Click(); }); });
 
@@ -149,6 +157,8 @@ frmMain::~frmMain()
     // A window without an owner that was closed but not yet deleted goes with the main window.
     delete mNextGoodMoon;
     delete mStats;
+    delete mUpcomingDays;
+    delete mCompactClock;
 }
 
 QString frmMain::Caption()
@@ -166,6 +176,12 @@ void frmMain::Form_Load()
     gStatTable = LoadStatTable(GameDatabasePath());
     gItemTable = LoadItemTable(GameDatabasePath());
     setWindowTitle(Caption());
+    // The compact clock comes back if it was shown when the program last ended.
+    if (frmCompactClock::SavedVisible()) {
+        mCompactClockEntry->setChecked(true);
+        mCompactClock = new frmCompactClock();
+        mCompactClock->ShowAtSavedPlace();
+    }
     mTimer->start();
     // The first tick comes as soon as the event loop runs, right after the window shows,
     // rather than half a second later: the clocks are not left blank at start.
@@ -185,6 +201,11 @@ void frmMain::Form_Unload()
         mNextGoodMoon->close();
     if (mStats)
         mStats->close();
+    if (mUpcomingDays)
+        mUpcomingDays->close();
+    // Closed, not hidden by the player: it comes back at the next start.
+    if (mCompactClock)
+        mCompactClock->close();
     try {
         WriteCalibrationFile(gCalibration);
     } catch (const KelvaraError& e) {
@@ -206,6 +227,8 @@ void frmMain::tmrMain_Timer()
     mRealDate->setText(gCalibration.RealDate);
     mKelvaraTime->setText(FormatTime12Hour(gCalibration.OXLTime));
     mKelvaraDate->setText(gCalibration.OXLDate);
+    if (mCompactClock && mCompactClock->isVisible())
+        mCompactClock->Update();
     emit Ticked();
 }
 
@@ -299,4 +322,21 @@ void frmMain::mnuRankExperienceChart_Click()
 void frmMain::cmdServerStats_Click()
 {
     OpenWebPage(GameWebSiteAddress(), 0);
+}
+
+void frmMain::mnuUpcomingDays_Click()
+{
+    ShowSingle(mUpcomingDays);
+}
+
+void frmMain::mnuCompactClock_Click(bool checked)
+{
+    if (checked) {
+        if (!mCompactClock)
+            mCompactClock = new frmCompactClock();
+        mCompactClock->ShowAtSavedPlace();
+    } else if (mCompactClock) {
+        mCompactClock->hide();
+    }
+    frmCompactClock::SaveVisible(checked);
 }

@@ -5,8 +5,10 @@
 
 class QLabel;
 class QTimer;
+class frmCompactClock;
 class frmNextGoodMoon;
 class frmStats;
+class frmUpcomingDays;
 
 // The main window: shows the real and the game clock side by side, refreshed twice a
 // second, the character read last, and offers every other command from its menu.
@@ -44,6 +46,8 @@ public slots:
     void mnuItemStats_Click();
     void mnuRankExperienceChart_Click();
     void cmdServerStats_Click();
+    void mnuUpcomingDays_Click();
+    void mnuCompactClock_Click(bool checked);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -59,4 +63,9 @@ private:
     QPointer<frmNextGoodMoon> mNextGoodMoon;
     // The item stats window while it is open; it has no owner either.
     QPointer<frmStats> mStats;
+    // The upcoming days window while it is open; it has no owner either.
+    QPointer<frmUpcomingDays> mUpcomingDays;
+    // The compact clock, made when first shown; the main window's tick updates it.
+    frmCompactClock* mCompactClock = nullptr;
+    QAction* mCompactClockEntry = nullptr;
 };

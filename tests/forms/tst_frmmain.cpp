@@ -98,7 +98,8 @@ private slots:
         }
         QCOMPARE(menu,
                  (QStringList{"&File", "  &Open Character File", "-", "  E&xit", "&Tools", "  &Next Good Moon",
-                              "  Next &Specified Day", "  Set &Date/Time", "  Item Stats", "  Rank Experience Chart"}));
+                              "  Next &Specified Day", "  Set &Date/Time", "  Item Stats", "  Rank Experience Chart",
+                              "  &Upcoming Days\u2026", "  &Compact Clock"}));
         QCOMPARE(w.findChild<QAction*>(QStringLiteral("mnuExit"))->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q));
     }
 

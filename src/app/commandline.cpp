@@ -1,0 +1,192 @@
+#include "commandline.h"
+
+#include "clock/daystart.h"
+#include "clock/systemclock.h"
+#include "core/kelvaraerror.h"
+#include "files/calendarexport.h"
+#include "files/oxlfiles.h"
+
+#include <QCommandLineParser>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include <optional>
+
+namespace {
+
+// Qt's own options of a window program (QGuiApplication, QApplication, the X11 platform).
+const QStringList QtWindowOptions{QStringLiteral("platform"),      QStringLiteral("platformpluginpath"),
+                                  QStringLiteral("platformtheme"), QStringLiteral("plugin"),
+                                  QStringLiteral("qmljsdebugger"), QStringLiteral("qwindowgeometry"),
+                                  QStringLiteral("qwindowicon"),   QStringLiteral("qwindowtitle"),
+                                  QStringLiteral("reverse"),       QStringLiteral("session"),
+                                  QStringLiteral("display"),       QStringLiteral("geometry"),
+                                  QStringLiteral("name"),          QStringLiteral("title"),
+                                  QStringLiteral("style"),         QStringLiteral("stylesheet"),
+                                  QStringLiteral("widgetcount"),   QStringLiteral("nograb"),
+                                  QStringLiteral("dograb"),        QStringLiteral("sync"),
+                                  QStringLiteral("visual"),        QStringLiteral("ncols"),
+                                  QStringLiteral("cmap")};
+
+struct BadArgument
+{
+    QString Message;
+    bool Hint = true; // "Try --help." follows
+};
+
+// A whole number from `low` to `high`, or a bad argument naming the option.
+int Whole(const QString& text, int low, int high, const char* what)
+{
+    bool ok = false;
+    const int value = text.toInt(&ok);
+    if (!ok || value < low || value > high) {
+        throw BadArgument{QStringLiteral("%1 must be a whole number from %2 to %3, not \"%4\".")
+                              .arg(QLatin1String(what))
+                              .arg(low)
+                              .arg(high)
+                              .arg(text)};
+    }
+    return value;
+}
+
+// Local time with its offset from UTC: 2026-12-08T12:05:18+01:00.
+QString IsoLocal(int64_t instant)
+{
+    const QDateTime local = QDateTime::fromSecsSinceEpoch(instant);
+    return local.toOffsetFromUtc(local.offsetFromUtc()).toString(Qt::ISODate);
+}
+
+QByteArray Json(const QJsonValue& value)
+{
+    return (value.isArray() ? QJsonDocument(value.toArray()) : QJsonDocument(value.toObject()))
+               .toJson(QJsonDocument::Compact)
+        + '\n';
+}
+
+} // namespace
+
+QDateTime CommandLine::Now()
+{
+    // Test seam of the command line only: its tests pin the moment here.
+    bool pinned = false;
+    const qint64 seconds = qEnvironmentVariable("KELVARA_TEST_NOW").toLongLong(&pinned);
+    return pinned ? QDateTime::fromSecsSinceEpoch(seconds) : SystemClock::Now();
+}
+
+bool CommandLine::Wanted(const QStringList& arguments, const QStringList& windowOptions)
+{
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        QString name = arguments[i];
+        if (!name.startsWith(QLatin1Char('-')) || name == QLatin1String("-"))
+            continue;
+        while (name.startsWith(QLatin1Char('-')))
+            name.remove(0, 1);
+        name = name.section(QLatin1Char('='), 0, 0);
+        if (!QtWindowOptions.contains(name) && !windowOptions.contains(name))
+            return true;
+    }
+    return false;
+}
+
+CommandLine::Answer CommandLine::Run(const QStringList& arguments, const QDateTime& now)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Kelvara Utility: the game clock of Kelvara. Without options it opens its window."));
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
+    const QCommandLineOption nowOption(QStringLiteral("now"), QStringLiteral("Print the game time and date."));
+    const QCommandLineOption next(QStringLiteral("next"),
+                                  QStringLiteral("Print when game day DAY (1-28) next begins, and the game date."),
+                                  QStringLiteral("DAY"));
+    const QCommandLineOption count(QStringLiteral("count"),
+                                   QStringLiteral("With --next: the next N starts (1-1000, default 1)."),
+                                   QStringLiteral("N"), QStringLiteral("1"));
+    const QCommandLineOption json(QStringLiteral("json"), QStringLiteral("Print the answer as JSON."));
+    const QCommandLineOption ics(QStringLiteral("ics"),
+                                 QStringLiteral("With --next: write the starts to FILE as iCalendar events."),
+                                 QStringLiteral("FILE"));
+    const QCommandLineOption remind(QStringLiteral("remind"),
+                                    QStringLiteral("With --ics: a reminder MINUTES (0-10080) before each start."),
+                                    QStringLiteral("MINUTES"));
+    parser.addOptions({nowOption, next, count, json, ics, remind});
+
+    Answer answer;
+    try {
+        if (!parser.parse(arguments))
+            throw BadArgument{parser.errorText()};
+        if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all"))) {
+            answer.Out = parser.helpText().toUtf8();
+            return answer;
+        }
+        if (parser.isSet(version)) {
+            answer.Out = (QCoreApplication::applicationName() + QLatin1Char(' ')
+                          + QCoreApplication::applicationVersion() + QLatin1Char('\n'))
+                             .toUtf8();
+            return answer;
+        }
+        if (!parser.positionalArguments().isEmpty())
+            throw BadArgument{QStringLiteral("Unexpected argument \"%1\".").arg(parser.positionalArguments().first())};
+        if (parser.isSet(nowOption) == parser.isSet(next))
+            throw BadArgument{QStringLiteral("Give either --now or --next DAY.")};
+        if (!parser.isSet(next) && (parser.isSet(count) || parser.isSet(ics)))
+            throw BadArgument{QStringLiteral("--count and --ics go with --next DAY.")};
+        if (parser.isSet(remind) && !parser.isSet(ics))
+            throw BadArgument{QStringLiteral("--remind goes with --ics FILE.")};
+        if (parser.isSet(json) && parser.isSet(ics))
+            throw BadArgument{QStringLiteral("--json and --ics cannot be given together.")};
+        const int day = parser.isSet(next) ? Whole(parser.value(next), 1, 28, "DAY") : 0;
+        const int n = Whole(parser.value(count), 1, 1000, "N");
+        std::optional<int> lead;
+        if (parser.isSet(remind))
+            lead = Whole(parser.value(remind), 0, 10080, "MINUTES");
+
+        const ClockCalibration calibration = PeekCalibrationFile(now);
+        if (parser.isSet(nowOption)) {
+            const ClockCalibration current = ComputeGameTime(calibration, now);
+            answer.Out = parser.isSet(json)
+                ? Json(QJsonObject{{QStringLiteral("gameTime"), current.OXLTime},
+                                   {QStringLiteral("gameDate"), current.OXLDate},
+                                   {QStringLiteral("realTime"), IsoLocal(now.toSecsSinceEpoch())}})
+                : (current.OXLTime + QLatin1Char(' ') + current.OXLDate + QLatin1Char('\n')).toUtf8();
+            return answer;
+        }
+        const std::vector<DayStart> starts = NextDayStarts(calibration, now, day, n);
+        if (parser.isSet(ics)) {
+            try {
+                ExportCalendar(parser.value(ics), starts, day, lead, now);
+            } catch (const KelvaraError& error) {
+                throw BadArgument{error.message(), false};
+            }
+            return answer;
+        }
+        QJsonArray array;
+        for (const DayStart& start : starts) {
+            if (parser.isSet(json)) {
+                array.append(
+                    QJsonObject{{QStringLiteral("start"), IsoLocal(start.Instant)},
+                                {QStringLiteral("gameDate"), start.GameDate},
+                                {QStringLiteral("waitSeconds"), qint64(start.Instant - now.toSecsSinceEpoch())}});
+            } else {
+                answer.Out +=
+                    (IsoLocal(start.Instant) + QLatin1Char('\t') + start.GameDate + QLatin1Char('\n')).toUtf8();
+            }
+        }
+        if (parser.isSet(json))
+            answer.Out = Json(array);
+    } catch (const BadArgument& bad) {
+        answer = {2,
+                  {},
+                  (QCoreApplication::applicationName() + QStringLiteral(": ") + bad.Message
+                   + (bad.Hint ? QStringLiteral("\nTry --help.\n") : QStringLiteral("\n")))
+                      .toUtf8()};
+    } catch (const KelvaraError& error) {
+        // The calibration could not be read: as at the program's start, the error ends it.
+        answer = {1,
+                  {},
+                  (QCoreApplication::applicationName() + QStringLiteral(": ") + error.message() + QLatin1Char('\n'))
+                      .toUtf8()};
+    }
+    return answer;
+}

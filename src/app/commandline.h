@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QByteArray>
+#include <QDateTime>
+#include <QStringList>
+
+// The program's command line, for scripts and status bars: answers from the saved
+// calibration without a window or a display, and writes nothing but an asked-for
+// iCalendar file.
+//   --now                     the game time and date: "HH:MM:SS MM/DD/YYYY"
+//   --next DAY [--count N]    the next N starts of game day DAY, one a line
+//   --json                    either answer as JSON
+//   --ics FILE [--remind M]   with --next: the starts as an iCalendar file
+namespace CommandLine {
+
+// Whether the arguments (argv as given, the program first) ask for the command line
+// rather than the window: any option that is not one of Qt's own window options (nor
+// one of `windowOptions`). An option the command line does not know is then an error.
+bool Wanted(const QStringList& arguments, const QStringList& windowOptions = {});
+
+// What a run of the command line prints and the exit status: 0 done, 1 the calibration
+// could not be read (as at the program's start), 2 a bad argument or an unwritable file.
+struct Answer
+{
+    int Status = 0;
+    QByteArray Out;
+    QByteArray Err;
+};
+
+// The moment the command line answers for: the system clock. Test seam: the tests of
+// the command line pin it with the environment variable KELVARA_TEST_NOW (seconds since
+// the epoch); the window never reads it.
+QDateTime Now();
+
+// Runs the command line at the moment `now`, reading the calibration from the program
+// folder (QCoreApplication must exist).
+Answer Run(const QStringList& arguments, const QDateTime& now);
+
+} // namespace CommandLine

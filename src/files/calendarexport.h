@@ -1,0 +1,31 @@
+#pragma once
+
+#include "clock/daystart.h"
+
+#include <QByteArray>
+#include <QDateTime>
+#include <QString>
+
+#include <optional>
+#include <vector>
+
+// The coming starts of a game day as an iCalendar file, for the calendar the player
+// already uses: one event per start, lasting one game day (80 real minutes).
+
+// The event's title: "Kelvara: good moon (day 15)" for day 15, "Kelvara: day 7" otherwise.
+QString CalendarSummary(int day);
+
+// The identity of the event of one start; the same start always gets the same one, so a
+// calendar that imports the file twice updates the event instead of doubling it.
+QString CalendarUid(int day, int64_t instant);
+
+// The iCalendar text (VCALENDAR with one VEVENT per start, times in UTC). With a
+// reminder lead, each event carries an alarm that many minutes before it begins.
+// `stamp` is the moment the events are made (their DTSTAMP).
+QByteArray CalendarText(const std::vector<DayStart>& starts, int day, std::optional<int> remindMinutes,
+                        const QDateTime& stamp);
+
+// Writes that text to `path`, replacing the file in one step. Throws KelvaraError naming
+// the file and the reason when it cannot be written; the file then stays as it was.
+void ExportCalendar(const QString& path, const std::vector<DayStart>& starts, int day, std::optional<int> remindMinutes,
+                    const QDateTime& stamp);

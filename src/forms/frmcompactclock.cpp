@@ -1,0 +1,123 @@
+#include "frmcompactclock.h"
+
+#include "clock/daystart.h"
+#include "clock/systemclock.h"
+#include "files/oxlfiles.h"
+#include "formkit.h"
+#include "frmnextgoodmoon.h"
+#include "globals.h"
+
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QScreen>
+#include <QSettings>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace {
+
+QSettings Settings()
+{
+    return {ProgramFolder() + QLatin1String(SettingsFileName), QSettings::IniFormat};
+}
+
+void SetIfChanged(QLabel* label, const QString& text)
+{
+    if (label->text() != text)
+        label->setText(text);
+}
+
+} // namespace
+
+frmCompactClock::frmCompactClock(QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::Tool)
+{
+    setObjectName(QStringLiteral("frmCompactClock"));
+    setWindowTitle(QStringLiteral("Kelvara Compact Clock"));
+    setToolTip(QStringLiteral("Drag to move. Tools \u2192 Compact Clock hides it."));
+    setCursor(Qt::SizeAllCursor);
+    setAutoFillBackground(true);
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, QColor(0x20, 0x24, 0x30));
+    palette.setColor(QPalette::WindowText, QColor(0xf0, 0xe6, 0xc8));
+    setPalette(palette);
+
+    mGameTime = new QLabel(this);
+    mGameTime->setObjectName(QStringLiteral("lblGameTime"));
+    mGameTime->setFont(SansFont(12));
+    mGoodMoon = new QLabel(this);
+    mGoodMoon->setObjectName(QStringLiteral("lblGoodMoonWait"));
+    mGoodMoon->setFont(SansFont(9));
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(8, 4, 8, 4);
+    layout->setSpacing(0);
+    layout->addWidget(mGameTime);
+    layout->addWidget(mGoodMoon);
+    // Wide enough for the longest texts, so the window keeps its size as they change.
+    const int width = std::max(
+        mGameTime->fontMetrics().horizontalAdvance(QStringLiteral("12:59 PM   12/28/0000")),
+        mGoodMoon->fontMetrics().horizontalAdvance(QStringLiteral("Good moon in 1 d 23 h 59 min")));
+    setFixedSize(width + 24, mGameTime->fontMetrics().height() + mGoodMoon->fontMetrics().height() + 16);
+}
+
+bool frmCompactClock::SavedVisible()
+{
+    return Settings().value(QStringLiteral("CompactClock/visible"), false).toBool();
+}
+
+void frmCompactClock::SaveVisible(bool visible)
+{
+    Settings().setValue(QStringLiteral("CompactClock/visible"), visible);
+}
+
+void frmCompactClock::ShowAtSavedPlace()
+{
+    const QSettings settings = Settings();
+    const QPoint place(settings.value(QStringLiteral("CompactClock/x"), -1).toInt(),
+                       settings.value(QStringLiteral("CompactClock/y"), -1).toInt());
+    if (QGuiApplication::screenAt(place)) {
+        move(place);
+    } else if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        // The first time, or a place on a screen that is gone: the top right corner.
+        const QRect area = screen->availableGeometry();
+        move(area.right() - width() - 16, area.top() + 16);
+    }
+    Update();
+    show();
+}
+
+void frmCompactClock::Update()
+{
+    SetIfChanged(mGameTime, FormatTime12Hour(gCalibration.OXLTime) + QStringLiteral("   ") + gCalibration.OXLDate);
+    // The moment of the latest tick; before the first one, the calibration's own.
+    const QDateTime now = gCalibration.Instant ? QDateTime::fromSecsSinceEpoch(*gCalibration.Instant)
+                                               : SystemClock::Now();
+    const DayStart next = NextDayStarts(gCalibration, now, frmNextGoodMoon::GoodMoonDay, 1).front();
+    // To the minute: the window then changes no more often than the main window's game clock.
+    SetIfChanged(mGoodMoon,
+                 QStringLiteral("Good moon in ") + ShortWaitText(next.Instant - now.toSecsSinceEpoch(), false));
+}
+
+void frmCompactClock::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton)
+        mGrab = event->globalPosition().toPoint() - frameGeometry().topLeft();
+}
+
+void frmCompactClock::mouseMoveEvent(QMouseEvent* event)
+{
+    if (mGrab)
+        move(event->globalPosition().toPoint() - *mGrab);
+}
+
+void frmCompactClock::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton || !mGrab)
+        return;
+    mGrab.reset();
+    QSettings settings = Settings();
+    settings.setValue(QStringLiteral("CompactClock/x"), x());
+    settings.setValue(QStringLiteral("CompactClock/y"), y());
+}

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QPoint>
+#include <QWidget>
+
+#include <optional>
+
+class QLabel;
+
+// "Compact Clock": a small borderless window that stays above the others and shows the
+// game time and the wait to the next good moon. The player drags it where it suits; its
+// place and whether it is shown are kept in the settings file of the program folder
+// (group CompactClock: visible, x, y). It has no timer of its own: the main window's tick
+// updates it.
+class frmCompactClock : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit frmCompactClock(QWidget* parent = nullptr);
+
+    // Whether the clock was shown when the program last ended (false when never kept).
+    static bool SavedVisible();
+    // Keeps whether it is shown, for the next start.
+    static void SaveVisible(bool visible);
+
+    // Shows it at its kept place (at the top right of the screen the first time).
+    void ShowAtSavedPlace();
+
+    // The main window's tick: sets the texts that changed.
+    void Update();
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    QLabel* mGameTime;
+    QLabel* mGoodMoon;
+    // Where the mouse took hold of the window, from its top left; none while not dragged.
+    std::optional<QPoint> mGrab;
+};

@@ -1,0 +1,95 @@
+#include <QDir>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+// The built program's command line, run without a display from a program folder of its
+// own, at the moment CTest pins (KELVARA_TEST_NOW): 12:00:00 on 12/08/2026 in Berlin.
+class TstCommandLine : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir mDir;
+
+private slots:
+    void answers_data()
+    {
+        // Each row's name is its arguments (up to " #").
+        QTest::addColumn<QByteArray>("calibration"); // "none": no file; "folder": a folder in its place
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QByteArray>("out"); // ends in "...": the start of the output
+        QTest::addColumn<QByteArray>("err"); // a part of the message
+        // An hour ago the game clock stood at 00:00:00 on 03/14/0004: now it is 18 game hours later.
+        auto row = [](const char* args, int status, const char* out, const char* err = "",
+                      const char* calibration = "11:00:00\r\n12/08/2026\r\n00:00:00\r\n03/14/0004\r\n") {
+            QTest::newRow(args) << QByteArray(calibration) << status << QByteArray(out) << QByteArray(err);
+        };
+        row("--now", 0, "18:00:00 03/14/0004\n");
+        row("--now --json", 0,
+            "{\"gameDate\":\"03/14/0004\",\"gameTime\":\"18:00:00\",\"realTime\":\"2026-12-08T12:00:00+01:00\"}\n");
+        // 6 game hours to day 15 are 20 real minutes; a game month is 37 h 20 min.
+        row("--next 15 --count 3", 0,
+            "2026-12-08T12:20:00+01:00\t03/15/0004\n2026-12-10T01:40:00+01:00\t04/15/0004\n"
+            "2026-12-11T15:00:00+01:00\t05/15/0004\n");
+        // 14 game days 6 hours: 19 real hours, into the next game month.
+        row("--next=1 --json", 0,
+            "[{\"gameDate\":\"04/01/0004\",\"start\":\"2026-12-09T07:00:00+01:00\",\"waitSeconds\":68400}]\n");
+        row("--now #no file", 0, "00:00:01 01/01/0001\n", "", "none");
+        row("--next 1 #short file", 0, "2026-12-10T01:20:00+01:00\t02/01/0001\n", "", "0123456789");
+        row("--now #unreadable", 1, "", "it is a folder", "folder");
+        row("--next 7 --count 2 --ics {dir}/a.ics --remind 5", 0, "");
+        row("--help", 0, "Usage: ...");
+        row("--version", 0, "kelvara-utility 0.1...");
+        for (const char* args : {"--next 0", "--next 29", "--next abc", "--next 1.5"})
+            row(args, 2, "", "DAY must be a whole number from 1 to 28");
+        for (const char* args : {"--next 2 --count 0", "--next 2 --count 1001", "--next 2 --count x"})
+            row(args, 2, "", "N must be a whole number from 1 to 1000");
+        row("--next 3 --frobnicate", 2, "", "Unknown option 'frobnicate'");
+        row("--next 3 --ics {dir}/missing/a.ics", 2, "", "Cannot write");
+        row("--now --next 3", 2, "", "either --now or --next");
+        row("--next 3 --remind 5", 2, "", "--remind goes with --ics");
+        row("--now 15", 2, "", "Unexpected argument");
+    }
+
+    void answers()
+    {
+        QFETCH(QByteArray, calibration);
+        QFETCH(int, status);
+        QFETCH(QByteArray, out);
+        QFETCH(QByteArray, err);
+        QVERIFY(QDir(mDir.path()).removeRecursively() && QDir().mkpath(mDir.path()));
+        const QString exe = mDir.filePath(QStringLiteral("kelvara-utility"));
+        QVERIFY(QFile::copy(QStringLiteral(KELVARA_EXE), exe));
+        QFile file(mDir.filePath(QStringLiteral("OXLTIMES.DAT")));
+        if (calibration != "none")
+            QVERIFY(calibration == "folder" ? QDir(mDir.path()).mkdir(file.fileName())
+                                            : file.open(QIODevice::WriteOnly) && file.write(calibration) > 0);
+        file.close();
+        // The program folder's files with their sizes: what a run must leave as it was.
+        auto files = [this](QStringList list = {}) {
+            for (const QFileInfo& entry : QDir(mDir.path()).entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot))
+                list << entry.fileName() + QLatin1Char(' ') + QString::number(entry.isDir() ? -1 : entry.size());
+            return list;
+        };
+        const QStringList before = files();
+
+        QProcess program;
+        const QString args = QString::fromLatin1(QTest::currentDataTag())
+                                 .section(QStringLiteral(" #"), 0, 0)
+                                 .replace(QStringLiteral("{dir}"), mDir.path());
+        program.start(exe, args.split(QLatin1Char(' ')));
+        QVERIFY(program.waitForFinished(10000));
+        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(program.exitCode(), status);
+        const QByteArray printed = program.readAllStandardOutput(), message = program.readAllStandardError();
+        QVERIFY2(out.endsWith("...") ? printed.startsWith(out.chopped(3)) : printed == out, printed.constData());
+        QVERIFY2(message.contains(err) && message.isEmpty() == err.isEmpty(), message.constData());
+        // Nothing is written but the calendar file asked for.
+        QStringList after = files();
+        after.removeIf([&](const QString& f) { return status == 0 && f.startsWith(QLatin1String("a.ics ")); });
+        QCOMPARE(after, before);
+    }
+};
+
+QTEST_GUILESS_MAIN(TstCommandLine)
+#include "tst_commandline.moc"
