@@ -7,6 +7,7 @@
 #include "files/oxlfiles.h"
 
 #include <QFile>
+#include <QRegularExpression>
 #include <QString>
 #include <QTemporaryDir>
 
@@ -85,26 +86,17 @@ inline QDateTime Moment(FuzzedDataProvider& input)
     return QDateTime::fromSecsSinceEpoch(input.ConsumeIntegralInRange<int64_t>(0, 7'258'118'400LL));
 }
 
-inline bool AllDigits(QStringView text)
-{
-    for (QChar c : text) {
-        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
-            return false;
-    }
-    return true;
-}
-
 // "hh:mm:ss" or "MM/DD/YYYY" made of digits and the two separators.
 inline bool IsTimeShape(const QString& t)
 {
-    return t.size() == 8 && AllDigits(QStringView(t).mid(0, 2)) && t[2] == QLatin1Char(':')
-        && AllDigits(QStringView(t).mid(3, 2)) && t[5] == QLatin1Char(':') && AllDigits(QStringView(t).mid(6, 2));
+    static const QRegularExpression shape(QStringLiteral("^[0-9]{2}:[0-9]{2}:[0-9]{2}$"));
+    return shape.match(t).hasMatch();
 }
 
 inline bool IsDateShape(const QString& d)
 {
-    return d.size() == 10 && AllDigits(QStringView(d).mid(0, 2)) && d[2] == QLatin1Char('/')
-        && AllDigits(QStringView(d).mid(3, 2)) && d[5] == QLatin1Char('/') && AllDigits(QStringView(d).mid(6, 4));
+    static const QRegularExpression shape(QStringLiteral("^[0-9]{2}/[0-9]{2}/[0-9]{4}$"));
+    return shape.match(d).hasMatch();
 }
 
 } // namespace fuzzkit
