@@ -121,55 +121,38 @@ private slots:
     // The instant of a previous tick that lies absurdly far from now (no clock gets there) still gives a
     // well-formed game moment: the elapsed time is held within a range whose 18-fold game seconds cannot
     // overflow. (Found by fuzzing.)
-    void farInstant_data()
-    {
-        QTest::addColumn<qint64>("instant");
-        QTest::newRow("lowest") << std::numeric_limits<qint64>::min();
-        QTest::newRow("highest") << std::numeric_limits<qint64>::max();
-        QTest::newRow("just past the 18-fold range") << std::numeric_limits<qint64>::max() / 18 + 1;
-    }
-
     void farInstant()
     {
-        QFETCH(qint64, instant);
-        ClockCalibration cal = ClockCalibration::FromTexts(QStringLiteral("12:00:00"), QStringLiteral("12/06/2026"),
-                                                           QStringLiteral("10:00:00"), QStringLiteral("03/03/0003"));
-        cal.Instant = instant;
-        const ClockCalibration result = ComputeGameTime(cal, Local("2026-12-06T12:00:00"));
         static const QRegularExpression shape(
             QStringLiteral("^([01]\\d|2[0-3]):[0-5]\\d:[0-5]\\d (0[1-9]|1[0-2])/(0[1-9]|1\\d|2[0-8])/0000$"));
-        QVERIFY2(shape.match(result.OXLTime + u' ' + result.OXLDate).hasMatch(), qPrintable(result.OXLDate));
+        constexpr qint64 highest = std::numeric_limits<qint64>::max();
+        for (const qint64 instant :
+             {std::numeric_limits<qint64>::min(), highest, highest / 18 + 1, -highest / 18 - 1}) {
+            ClockCalibration cal = ClockCalibration::FromTexts(u"12:00:00"_qs, u"12/06/2026"_qs, u"10:00:00"_qs,
+                                                               u"03/03/0003"_qs);
+            cal.Instant = instant;
+            const ClockCalibration result = ComputeGameTime(cal, Local("2026-12-06T12:00:00"));
+            QVERIFY2(shape.match(result.OXLTime + u' ' + result.OXLDate).hasMatch(), qPrintable(result.OXLDate));
+        }
     }
 
     // Days past the end of the month and hours of 24 roll over; a month not 1 to 12, a day or year below 1
     // name no moment.
-    void placeRealMoment_data()
-    {
-        QTest::addColumn<QString>("date");
-        QTest::addColumn<QString>("time");
-        QTest::addColumn<QDateTime>("expected");
-        auto row = [](const char* date, const char* time, const char* expected) {
-            QTest::newRow(date) << QString::fromLatin1(date) << QString::fromLatin1(time) << Local(expected);
-        };
-        row("12/06/2026", "17:05:09", "2026-12-06T17:05:09");
-        row("02/31/2026", "00:00:00", "2026-03-03T00:00:00");
-        row("12/31/2026", "24:00:00", "2027-01-01T00:00:00");
-        row("00/10/2026", "10:00:00", "");
-        row("13/10/2026", "10:00:00", "");
-        row("01/00/2026", "10:00:00", "");
-        row("01/01/0000", "10:00:00", "");
-        row("ab/cd/efgh", "        ", "");
-    }
-
     void placeRealMoment()
     {
-        QFETCH(QString, date);
-        QFETCH(QString, time);
-        QFETCH(QDateTime, expected);
-        const auto placed = PlaceRealMoment(date, time);
-        QCOMPARE(placed.has_value(), expected.isValid());
-        if (placed)
-            QCOMPARE(*placed, expected.toSecsSinceEpoch());
+        const std::tuple<const char*, const char*, const char*> cases[] = {
+            {"12/06/2026", "17:05:09", "2026-12-06T17:05:09"},
+            {"02/31/2026", "00:00:00", "2026-03-03T00:00:00"},
+            {"12/31/2026", "24:00:00", "2027-01-01T00:00:00"},
+            {"00/10/2026", "10:00:00", ""},
+            {"13/10/2026", "10:00:00", ""},
+            {"01/00/2026", "10:00:00", ""},
+            {"01/01/0000", "10:00:00", ""},
+            {"ab/cd/efgh", "        ", ""}};
+        for (const auto& [date, time, expected] : cases) {
+            const auto placed = PlaceRealMoment(QLatin1String(date), QLatin1String(time));
+            QCOMPARE(placed.value_or(-1), *expected ? Local(expected).toSecsSinceEpoch() : -1);
+        }
     }
 
     void format12Hour()

@@ -14,7 +14,11 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <string_view>
+
 #include <sys/stat.h>
+
+using namespace std::literals;
 
 namespace {
 
@@ -163,35 +167,31 @@ private slots:
     }
 
     // Every file that cannot be read is an error that names the path and the cause; nothing is created.
-    void unreadable_data()
-    {
-        QTest::addColumn<QString>("cause");
-        QTest::newRow("missing") << "there is no such file";
-        QTest::newRow("folder") << "it is a folder";
-        QTest::newRow("named pipe") << "it is not a plain file";
-        QTest::newRow("no right to read") << "ermission";
-        QTest::newRow("read error") << "Input/output error"; // opens, then fails to read
-    }
-
     void unreadable()
     {
-        QFETCH(QString, cause);
-        const QString what = QLatin1String(QTest::currentDataTag());
-        QString path = what == u"read error"_qs ? u"/proc/self/mem"_qs : Path(u"hero.oxl"_qs);
-        if (what == u"folder"_qs)
-            QVERIFY(QDir().mkdir(path));
-        else if (what == u"named pipe"_qs)
-            QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
-        else if (what == u"no right to read"_qs) {
-            QVERIFY(QFile::setPermissions(Put(path, CraftedRecord()), QFile::Permissions()));
-            if (QFile probe(path); probe.open(QIODevice::ReadOnly))
-                QSKIP("this user may read any file, so a file without read permission cannot be made");
+        const std::pair<const char*, const char*> cases[] = {
+            {"missing", "there is no such file"},
+            {"folder", "it is a folder"},
+            {"named pipe", "it is not a plain file"},
+            {"read error", "Input/output error"}, // opens, then fails to read
+            {"no right to read", "ermission"}};
+        for (const auto& [what, cause] : cases) {
+            const QString path = what == "read error"sv ? u"/proc/self/mem"_qs : Path(QLatin1String(what));
+            if (what == "folder"sv)
+                QVERIFY(QDir().mkdir(path));
+            else if (what == "named pipe"sv)
+                QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+            else if (what == "no right to read"sv) {
+                QVERIFY(QFile::setPermissions(Put(path, CraftedRecord()), QFile::Permissions()));
+                if (QFile probe(path); probe.open(QIODevice::ReadOnly))
+                    QSKIP("this user may read any file, so a file without read permission cannot be made");
+            }
+            const QString message = ErrorOf([&] { ReadCharacterFile(path); });
+            QVERIFY2(message.startsWith(QStringLiteral("Cannot read the character file \"%1\": ").arg(path))
+                         && message.contains(QLatin1String(cause)),
+                     qPrintable(message));
+            QVERIFY(what != "missing"sv || !QFileInfo::exists(path));
         }
-        const QString message = ErrorOf([&] { ReadCharacterFile(path); });
-        QVERIFY2(message.startsWith(QStringLiteral("Cannot read the character file \"%1\": ").arg(path))
-                     && message.contains(cause),
-                 qPrintable(message));
-        QVERIFY(what != u"missing"_qs || !QFileInfo::exists(path));
     }
 
     // Control characters become blanks, the text ends at the first zero; line ends are kept in lines only.

@@ -59,58 +59,47 @@ private slots:
 
     // OXLDIR.DAT: the first item of the first line; none is the program folder. A missing file is created
     // empty, a present one left as it was.
-    void readFolder_data()
-    {
-        QTest::addColumn<QByteArray>("contents"); // "<missing>": no file
-        QTest::addColumn<QString>("expected");    // empty: the program folder
-        QTest::newRow("missing") << QByteArray("<missing>") << "";
-        QTest::newRow("blanks around") << QByteArray("   /games/chars/   \r\n") << "/games/chars/";
-        QTest::newRow("only blanks") << QByteArray("     ") << "";
-        QTest::newRow("comma cuts") << QByteArray("/My Games, old/Characters/\r\n") << "/My Games";
-        QTest::newRow("quoted keeps comma") << QByteArray("\"/My Games, old/\" tail\r\n") << "/My Games, old/";
-        QTest::newRow("second line ignored") << QByteArray("/a/\r\n/b/\r\n") << "/a/";
-        QTest::newRow("Windows-1252") << QByteArray("/Gr\xf6\xdf"
-                                                    "e/")
-                                      << QString::fromUtf8("/Größe/");
-    }
-
     void readFolder()
     {
-        QFETCH(QByteArray, contents);
-        QFETCH(QString, expected);
-        if (contents != "<missing>")
-            Put(u"OXLDIR.DAT"_qs, contents);
-        QCOMPARE(ReadCharacterFolder(), expected.isEmpty() ? ProgramFolder() : expected);
-        QCOMPARE(Get(u"OXLDIR.DAT"_qs), contents == "<missing>" ? QByteArray() : contents);
+        const std::pair<QByteArray, QString> cases[] = {{"<missing>", ""},
+                                                        {"   /games/chars/   \r\n", "/games/chars/"},
+                                                        {"     ", ""},
+                                                        {"/My Games, old/Characters/\r\n", "/My Games"},
+                                                        {"\"/My Games, old/\" tail\r\n", "/My Games, old/"},
+                                                        {"/a/\r\n/b/\r\n", "/a/"},
+                                                        {"/Gr\xf6\xdf"
+                                                         "e/",
+                                                         QString::fromUtf8("/Größe/")}};
+        for (const auto& [contents, expected] : cases) {
+            QFile::remove(Path(u"OXLDIR.DAT"_qs));
+            if (contents != "<missing>")
+                Put(u"OXLDIR.DAT"_qs, contents);
+            QCOMPARE(ReadCharacterFolder(), expected.isEmpty() ? ProgramFolder() : expected);
+            QCOMPARE(Get(u"OXLDIR.DAT"_qs), contents == "<missing>" ? QByteArray() : contents);
+        }
     }
 
     // The folder of the chosen file is written quoted where it must be, and reads back as it was; a path of
     // fewer than three characters or without a separator leaves the old file alone.
-    void saveFolder_data()
-    {
-        QTest::addColumn<QString>("path");
-        QTest::addColumn<QByteArray>("written");
-        const QByteArray old("/old/\r\n");
-        QTest::newRow("file in folder") << "/games/chars/hero.oxl" << QByteArray("/games/chars/\r\n");
-        QTest::newRow("root file") << "/ab" << QByteArray("/\r\n");
-        QTest::newRow("two characters") << "/a" << old;
-        QTest::newRow("no separator") << "hero.oxl" << old;
-        QTest::newRow("Windows-1252") << QString::fromUtf8("/Größe/x.oxl")
-                                      << QByteArray("/Gr\xf6\xdf"
-                                                    "e/\r\n");
-        QTest::newRow("comma quoted") << "/a,b, c/x.oxl" << QByteArray("\"/a,b, c/\"\r\n");
-        QTest::newRow("line end quoted") << "/two\r\nlines/x.oxl" << QByteArray("\"/two\r\nlines/\"\r\n");
-        QTest::newRow("quote not at start") << "/say \"hi\"/x.oxl" << QByteArray("/say \"hi\"/\r\n");
-    }
-
     void saveFolder()
     {
-        QFETCH(QString, path);
-        QFETCH(QByteArray, written);
-        Put(u"OXLDIR.DAT"_qs, "/old/\r\n");
-        SaveCharacterFolder(path);
-        QCOMPARE(Get(u"OXLDIR.DAT"_qs), written);
-        QCOMPARE(ReadCharacterFolder(), written == "/old/\r\n" ? u"/old/"_qs : path.left(path.lastIndexOf(u'/') + 1));
+        const QByteArray old("/old/\r\n");
+        const std::pair<QString, QByteArray> cases[] = {{"/games/chars/hero.oxl", "/games/chars/\r\n"},
+                                                        {"/ab", "/\r\n"},
+                                                        {"/a", old},
+                                                        {"hero.oxl", old},
+                                                        {QString::fromUtf8("/Größe/x.oxl"),
+                                                         "/Gr\xf6\xdf"
+                                                         "e/\r\n"},
+                                                        {"/a,b, c/x.oxl", "\"/a,b, c/\"\r\n"},
+                                                        {"/two\r\nlines/x.oxl", "\"/two\r\nlines/\"\r\n"},
+                                                        {"/say \"hi\"/x.oxl", "/say \"hi\"/\r\n"}};
+        for (const auto& [path, written] : cases) {
+            Put(u"OXLDIR.DAT"_qs, old);
+            SaveCharacterFolder(path);
+            QCOMPARE(Get(u"OXLDIR.DAT"_qs), written);
+            QCOMPARE(ReadCharacterFolder(), written == old ? u"/old/"_qs : path.left(path.lastIndexOf(u'/') + 1));
+        }
     }
 
     // A missing, empty or short calibration file gives the default: now, and the first second of the game.
@@ -126,58 +115,43 @@ private slots:
         }
     }
 
-    void readCalibration_data()
-    {
-        QTest::addColumn<QByteArray>("contents");
-        QTest::addColumn<QStringList>("fields");
-        QTest::newRow("long item cut, LF only") << QByteArray("12:00:00.5\n07/04/2026\n09:41:27\n03/17/0012\n")
-                                                << QStringList{"12:00:00", "07/04/2026", "09:41:27", "03/17/0012"};
-        QTest::newRow("short padded, blanks kept")
-            << QByteArray("1:00\r\n12/25/    \r\n  09:41:27\r\n\"03/17/0012\"\r\n")
-            << QStringList{"1:00    ", "12/25/    ", "09:41:27", "03/17/0012"};
-        QTest::newRow("comma splits a line") << QByteArray("12:00,00\r\n07/04/2026\r\n09:41:27\r\n03/17/0012\r\n")
-                                             << QStringList{"12:00   ", "00        ", "07/04/20", "09:41:27  "};
-        QTest::newRow("two items only") << QByteArray("13:05:09\r\n07/04/2026\r\n")
-                                        << QStringList{"13:05:09", "07/04/2026", "        ", "          "};
-        QTest::newRow("one long line") << QByteArray("0123456789abcdef")
-                                       << QStringList{"01234567", "          ", "        ", "          "};
-    }
-
+    // Each item fitted to its field's width; a comma splits a line.
     void readCalibration()
     {
-        QFETCH(QByteArray, contents);
-        QFETCH(QStringList, fields);
-        Put(u"OXLTIMES.DAT"_qs, contents);
-        const ClockCalibration cal = ReadCalibrationFile(mNow);
-        QCOMPARE((QStringList{cal.RealTime, cal.RealDate, cal.OXLTime, cal.OXLDate}), fields);
-        QVERIFY(!cal.Instant.has_value());
+        const std::pair<QByteArray, QStringList> cases[] = {
+            {"12:00:00.5\n07/04/2026\n09:41:27\n03/17/0012\n", {"12:00:00", "07/04/2026", "09:41:27", "03/17/0012"}},
+            {"1:00\r\n12/25/    \r\n  09:41:27\r\n\"03/17/0012\"\r\n",
+             {"1:00    ", "12/25/    ", "09:41:27", "03/17/0012"}},
+            {"12:00,00\r\n07/04/2026\r\n09:41:27\r\n03/17/0012\r\n",
+             {"12:00   ", "00        ", "07/04/20", "09:41:27  "}},
+            {"13:05:09\r\n07/04/2026\r\n", {"13:05:09", "07/04/2026", "        ", "          "}},
+            {"0123456789abcdef", {"01234567", "          ", "        ", "          "}}};
+        for (const auto& [contents, fields] : cases) {
+            Put(u"OXLTIMES.DAT"_qs, contents);
+            const ClockCalibration cal = ReadCalibrationFile(mNow);
+            QCOMPARE((QStringList{cal.RealTime, cal.RealDate, cal.OXLTime, cal.OXLDate}), fields);
+            QVERIFY(!cal.Instant.has_value());
+        }
     }
 
-    // Always 44 bytes, replacing the old file whole, with no temporary file left beside it.
-    void writeCalibration_data()
-    {
-        QTest::addColumn<QStringList>("fields");
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::newRow("usual") << QStringList{"13:05:09", "02/29/2028", "09:41:27", "12/28/9999"}
-                               << QByteArray("13:05:09\r\n02/29/2028\r\n09:41:27\r\n12/28/9999\r\n");
-        QTest::newRow("short fields padded") << QStringList{"12:34:", "12/25/", "1:0", ""}
-                                             << QByteArray("12:34:  \r\n12/25/    \r\n1:0     \r\n          \r\n");
-        QTest::newRow("not Windows-1252")
-            << QStringList{QString::fromUtf8("12:€:ж"), "07/04/2026", "09:41:27", "03/17/0012"}
-            << QByteArray("12:\x80:?  \r\n07/04/2026\r\n09:41:27\r\n03/17/0012\r\n");
-    }
-
+    // Always 44 bytes, replacing the old file whole, with no temporary file left beside it; it reads back.
     void writeCalibration()
     {
-        QFETCH(QStringList, fields);
-        QFETCH(QByteArray, bytes);
-        Put(u"OXLTIMES.DAT"_qs, "an older, longer calibration file that is replaced whole\r\n");
-        const ClockCalibration cal = ClockCalibration::FromTexts(fields[0], fields[1], fields[2], fields[3]);
-        WriteCalibrationFile(cal);
-        QCOMPARE(Get(u"OXLTIMES.DAT"_qs), bytes);
-        QCOMPARE(QDir(mDir->path()).entryList(QDir::Files), QStringList{"OXLTIMES.DAT"});
-        if (QTest::currentDataTag() == QLatin1String("usual"))
-            QCOMPARE(ReadCalibrationFile(mNow), cal);
+        const std::pair<QStringList, QByteArray> cases[] = {
+            {{"13:05:09", "02/29/2028", "09:41:27", "12/28/9999"},
+             "13:05:09\r\n02/29/2028\r\n09:41:27\r\n12/28/9999\r\n"},
+            {{"12:34:", "12/25/", "1:0", ""}, "12:34:  \r\n12/25/    \r\n1:0     \r\n          \r\n"},
+            {{QString::fromUtf8("12:€:ж"), "07/04/2026", "09:41:27", "03/17/0012"},
+             "12:\x80:?  \r\n07/04/2026\r\n09:41:27\r\n03/17/0012\r\n"}};
+        for (const auto& [fields, bytes] : cases) {
+            Put(u"OXLTIMES.DAT"_qs, "an older, longer calibration file that is replaced whole\r\n");
+            const ClockCalibration cal = ClockCalibration::FromTexts(fields[0], fields[1], fields[2], fields[3]);
+            WriteCalibrationFile(cal);
+            QCOMPARE(Get(u"OXLTIMES.DAT"_qs), bytes);
+            QCOMPARE(QDir(mDir->path()).entryList(QDir::Files), QStringList{"OXLTIMES.DAT"});
+            if (fields[2] == u"09:41:27"_qs && fields[1] == u"02/29/2028"_qs)
+                QCOMPARE(ReadCalibrationFile(mNow), cal);
+        }
     }
 
     // A folder where a file should be, or no program folder at all, is reported with the file's path.
