@@ -94,7 +94,9 @@ private slots:
             const QDateTime base = i % 4 == 0
                 ? QDateTime::fromSecsSinceEpoch(switches[i / 4 % 2] + random.bounded(-1200, 1200))
                 : Local("2026-01-01T00:00:00").addSecs(random.bounded(365 * 86400));
-            const int64_t start = (int64_t(random.bounded(10000)) * 336 + random.bounded(336)) * 86400
+            const int64_t start = (int64_t(i % 8 == 1 ? random.bounded(9980, 10000) : random.bounded(10000)) * 336
+                                   + random.bounded(336))
+                    * 86400
                 + random.bounded(86400);
             ClockCalibration cal = ClockCalibration::FromTexts(base.toString(QStringLiteral("HH:mm:ss")),
                                                                base.toString(QStringLiteral("MM/dd/yyyy")),
