@@ -92,7 +92,8 @@ private slots:
                                                          "/Gr\xf6\xdf"
                                                          "e/\r\n"},
                                                         {"/a,b, c/x.oxl", "\"/a,b, c/\"\r\n"},
-                                                        {"/two\r\nlines/x.oxl", "\"/two\r\nlines/\"\r\n"},
+                                                        {"/two\nlines/x.oxl", "\"/two\nlines/\"\r\n"},
+                                                        {"/a\rb/x.oxl", "\"/a\rb/\"\r\n"},
                                                         {"/say \"hi\"/x.oxl", "/say \"hi\"/\r\n"}};
         for (const auto& [path, written] : cases) {
             Put(u"OXLDIR.DAT"_qs, old);
