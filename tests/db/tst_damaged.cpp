@@ -70,7 +70,8 @@ private slots:
     }
 
     // Files that once crashed the loader, found by fuzzing it (tests/db/data/fuzz), each refused with an
-    // error now; and every table's usage map cut to nothing, the catalog's too (page 2): the reader must
+    // error now; and every table's usage map cut to nothing or to less than its type byte and first page, the
+    // catalog's too (page 2): the reader must
     // refuse the table rather than follow a missing map.
     void refused_data()
     {
@@ -83,7 +84,7 @@ private slots:
             QVERIFY(input.open(QIODevice::ReadOnly));
             QTest::newRow(qPrintable(name)) << input.readAll();
         }
-        for (const bool catalog : {false, true}) {
+        for (const auto& [catalog, size] : {std::pair{false, 0}, {false, 4}, {true, 0}}) {
             QByteArray bytes = mSample;
             int cut = 0;
             for (qsizetype page = 0; page * 4096 < bytes.size(); ++page) {
@@ -95,11 +96,12 @@ private slots:
                     continue;
                 uchar* m = reinterpret_cast<uchar*>(bytes.data()) + mapPage * 4096;
                 const quint16 end = row == 0 ? 4096 : qFromLittleEndian<quint16>(m + 14 + (row - 1) * 2) & 0x1fff;
-                qToLittleEndian<quint16>(end, m + 14 + row * 2);
+                qToLittleEndian<quint16>(end - size, m + 14 + row * 2);
                 ++cut;
             }
             QVERIFY(cut >= (catalog ? 1 : 5));
-            QTest::newRow(catalog ? "empty usage map of the catalog" : "empty usage maps of the game tables") << bytes;
+            QTest::addRow("usage maps of %s cut to %d bytes", catalog ? "the catalog" : "the game tables", size)
+                << bytes;
         }
     }
 
