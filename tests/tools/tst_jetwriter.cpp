@@ -170,8 +170,8 @@ private slots:
         const QString all = Write(u"all.csv"_qs,
                                   "\xEF\xBB\xBFId:long,Small:BYTE,Mid:int,Real:double,Money:currency,Flag:bool,"
                                   "Name:text,Notes:memo\r\n"
-                                  "1,255,-32768,2.5e-3,-12.34,yes,\"\",\"multi\nline, \"\"quoted\"\"\"\n"
-                                  "-2147483648,,,,,false,,a\rb");
+                                  "1,255,-32768,2.5e-3,-12.34,Yes,\"\",\"multi\nline, \"\"quoted\"\"\"\n"
+                                  "-2147483648,,,,,FALSE,,a\rb");
         const QString one = Write(u"one.csv"_qs, "C:long\n1\n");
         const QString out = dir_->filePath(u"Kelvara.mdb"_qs);
         QCOMPARE(RunCommand({out, u"tblAll="_qs + all, u"tblOne="_qs + one}), 0);
