@@ -65,19 +65,16 @@ jet::Table Mods(Rows rows)
 std::vector<jet::Table> Game(std::initializer_list<jet::Table> with = {})
 {
     std::vector<jet::Table> tables{
-        Stats({{Num(1), Txt("Strength")}, {Num(2), Txt("agility")}, {Num(3), Txt("Wisdom")}}),
-        Table("tblMaterial", {"MaterialID", "Material:text"},
-              {{Num(1), Txt("Iron")}, {Num(2), Txt("")}, {Num(3), Null}}),
-        Items({{Num(10), Num(1), Txt("Sword")},
-               {Num(11), Null, Txt("Apple")},
-               {Num(12), Num(2), Txt("Bow")},
-               {Num(13), Num(3), Txt("Cap")},
-               {Num(14), Num(1), Null},
-               {Num(15), Null, Null}}),
-        MinStats({{Num(10), Num(1), Num(30)}, {Num(12), Num(2), Num(5)}, {Num(10), Num(1), Num(30)}}),
-        Mods({{Num(10), Num(3), Num(0), Num(5)},
-              {Num(10), Num(2), Num(1), Num(-2)},
-              {Num(12), Num(1), Num(2), Num(9)}})};
+        Stats({{1LL, Txt("Strength")}, {2LL, Txt("agility")}, {3LL, Txt("Wisdom")}}),
+        Table("tblMaterial", {"MaterialID", "Material:text"}, {{1LL, Txt("Iron")}, {2LL, Txt("")}, {3LL, Null}}),
+        Items({{10LL, 1LL, Txt("Sword")},
+               {11LL, Null, Txt("Apple")},
+               {12LL, 2LL, Txt("Bow")},
+               {13LL, 3LL, Txt("Cap")},
+               {14LL, 1LL, Null},
+               {15LL, Null, Null}}),
+        MinStats({{10LL, 1LL, 30LL}, {12LL, 2LL, 5LL}, {10LL, 1LL, 30LL}}),
+        Mods({{10LL, 3LL, 0LL, 5LL}, {10LL, 2LL, 1LL, -2LL}, {12LL, 1LL, 2LL, 9LL}})};
     for (jet::Table& t : tables) {
         for (const jet::Table& table : with)
             t = t.name == table.name ? table : t;
@@ -104,16 +101,16 @@ private slots:
             Table("tblTypes",
                   {"Yes:bool", "Small:byte", "Int:int", "Long", "Money:currency", "Real:double", "Name:text",
                    "Notes:memo"},
-                  {{true, Num(255), Num(-32768), Num(-2147483648LL), u"-922337203685477.5808"_qs, 0.1 + 0.2, Txt("Zoë"),
+                  {{true, 255LL, -32768LL, Num(-2147483648LL), u"-922337203685477.5808"_qs, 0.1 + 0.2, Txt("Zoë"),
                     QString(300, u'm')},
                    {false, Null, Null, Null, Null, Null, Null, Null},
-                   {false, Num(0), Num(32767), Num(2147483647), u"3.5"_qs, -1.0 / 3, QString(), QString()}}),
+                   {false, 0LL, 32767LL, 2147483647LL, u"3.5"_qs, -1.0 / 3, QString(), QString()}}),
             Table("tblOrder", {"RankID", "Rank:text", "Exp:double"},
-                  {{Num(3), Txt("c"), 300.0},
+                  {{3LL, Txt("c"), 300.0},
                    {Null, Txt("null"), Null},
-                   {Num(1), Txt("b"), 100.0},
-                   {Num(-5), Txt("B"), 7.5},
-                   {Num(1), Txt("a"), 100.0}}),
+                   {1LL, Txt("b"), 100.0},
+                   {-5LL, Txt("B"), 7.5},
+                   {1LL, Txt("a"), 100.0}}),
             Table("tblMany", {"ID", "Group", "Label:text"}, many),
             Table("tblEmpty", {"ID"}, {}),
         });
@@ -330,11 +327,11 @@ private slots:
         GameFolder folder(Game({
             Table("tblStat", {"StatID:double", "Stat:text"},
                   {{2.5, Txt("two")}, {3.5, Txt("four")}, {-0.5, Txt("zero")}}),
-            Table("tblItem", {"ItemID:int", "MaterialID:double", "Item:text"}, {{Num(10), 1.4, Txt("Sword")}}),
+            Table("tblItem", {"ItemID:int", "MaterialID:double", "Item:text"}, {{10LL, 1.4, Txt("Sword")}}),
             Table("tblItemMinStatJunction", {"JunctionID", "StatID", "MinStat:byte", "ItemID"},
-                  {{Num(900), Num(1), Num(25), Num(10)}, {Num(901), Num(2), Num(7), Num(99)}}),
+                  {{900LL, 1LL, 25LL, 10LL}, {901LL, 2LL, 7LL, 99LL}}),
             Table("tblItemModStatJunction", {"ItemID:currency", "StatID:bool", "ModNum", "Modification:currency"},
-                  {{Num(10), true, Num(0), u"2.5"_qs}}),
+                  {{10LL, true, 0LL, u"2.5"_qs}}),
         }));
         const clsStat stats = LoadStatTable(folder.Database());
         for (const auto& [name, id] : {std::pair{"two", 2}, {"four", 4}, {"zero", 0}})
@@ -363,26 +360,24 @@ private slots:
             QTest::addRow("no %s", qPrintable(table.name))
                 << (table.name != u"tblStat") << without << QStringList{table.name, u"not found"_qs};
         }
-        QTest::newRow("Null stat ID") << false << Game({Stats({{Num(1), Txt("a")}, {Null, Txt("b")}})})
+        QTest::newRow("Null stat ID") << false << Game({Stats({{1LL, Txt("a")}, {Null, Txt("b")}})})
                                       << QStringList{null, "tblStat", "row 2", "column 0"};
-        QTest::newRow("Null stat name") << false << Game({Stats({{Num(1), Null}})})
+        QTest::newRow("Null stat name") << false << Game({Stats({{1LL, Null}})})
                                         << QStringList{null, "tblStat", "row 1", "column 1"};
         QTest::newRow("Null item ID") << true << Game({Items({{Null, Null, Txt("x")}})})
                                       << QStringList{null, "tblItem", "column 0"};
-        QTest::newRow("Null in a requirement") << true << Game({MinStats({{Num(10), Num(1), Null}})})
-                                               << QStringList{null, "tblItemMinStatJunction", "column 2"};
-        QTest::newRow("Null in a mod") << true << Game({Mods({{Num(10), Null, Num(0), Num(1)}})})
+        QTest::newRow("Null in a requirement")
+            << true << Game({MinStats({{10LL, 1LL, Null}})}) << QStringList{null, "tblItemMinStatJunction", "column 2"};
+        QTest::newRow("Null in a mod") << true << Game({Mods({{10LL, Null, 0LL, 1LL}})})
                                        << QStringList{null, "tblItemModStatJunction", "column 1"};
         QTest::newRow("missing material row")
-            << true << Game({Items({{Num(10), Num(7), Txt("Sword")}})})
+            << true << Game({Items({{10LL, 7LL, Txt("Sword")}})})
             << QStringList{"tblMaterial", "MaterialID 7", "tblItem", "row 1", "column 1"};
         QTest::newRow("MaterialID too large")
-            << true
-            << Game({Table("tblItem", {"ItemID", "MaterialID:double", "Item:text"}, {{Num(10), 1e20, Txt("x")}})})
+            << true << Game({Table("tblItem", {"ItemID", "MaterialID:double", "Item:text"}, {{10LL, 1e20, Txt("x")}})})
             << QStringList{"Overflow", "tblItem", "row 1", "column 1"};
         QTest::newRow("MaterialID a text")
-            << true
-            << Game({Table("tblItem", {"ItemID", "MaterialID:text", "Item:text"}, {{Num(10), Txt("1x"), Null}})})
+            << true << Game({Table("tblItem", {"ItemID", "MaterialID:text", "Item:text"}, {{10LL, Txt("1x"), Null}})})
             << QStringList{"Type mismatch", "tblItem", "row 1", "column 1"};
         QTest::newRow("stat ID the text nan")
             << false << Game({Table("tblStat", {"StatID:text", "Stat:text"}, {{Txt("nan"), Txt("x")}})})
