@@ -14,6 +14,11 @@ using V = jet::Value;
 using Rows = std::vector<std::vector<V>>;
 inline const V Null = std::monostate{};
 
+inline jet::Column Col(const char* name, ColumnType type = ColumnType::Long)
+{
+    return {QLatin1String(name), type};
+}
+
 inline V Num(qint64 n)
 {
     return n;
@@ -44,6 +49,21 @@ inline jet::Table Stats(Rows rows)
 inline jet::Table Items(Rows rows)
 {
     return Table("tblItem", {"ItemID", "MaterialID", "Item:text"}, std::move(rows));
+}
+
+inline jet::Table Materials(Rows rows)
+{
+    return Table("tblMaterial", {"MaterialID", "Material:text"}, std::move(rows));
+}
+
+inline jet::Table MinStats(Rows rows)
+{
+    return Table("tblItemMinStatJunction", {"ItemID", "StatID", "MinStat"}, std::move(rows));
+}
+
+inline jet::Table Mods(Rows rows)
+{
+    return Table("tblItemModStatJunction", {"ItemID", "StatID", "ModNum", "Modification"}, std::move(rows));
 }
 
 // A program folder holding Kelvara.mdb made of the given tables; the program

@@ -51,30 +51,19 @@ void ExchangeSort(std::vector<Entry>& entries, bool byID)
     }
 }
 
-jet::Table MinStats(Rows rows)
-{
-    return Table("tblItemMinStatJunction", {"ItemID", "StatID", "MinStat"}, std::move(rows));
-}
-
-jet::Table Mods(Rows rows)
-{
-    return Table("tblItemModStatJunction", {"ItemID", "StatID", "ModNum", "Modification"}, std::move(rows));
-}
-
 // A database every loader succeeds on, its tables replaced by those `with` names.
 std::vector<jet::Table> Game(std::initializer_list<jet::Table> with = {})
 {
-    std::vector<jet::Table> tables{
-        Stats({{1LL, Txt("Strength")}, {2LL, Txt("agility")}, {3LL, Txt("Wisdom")}}),
-        Table("tblMaterial", {"MaterialID", "Material:text"}, {{1LL, Txt("Iron")}, {2LL, Txt("")}, {3LL, Null}}),
-        Items({{10LL, 1LL, Txt("Sword")},
-               {11LL, Null, Txt("Apple")},
-               {12LL, 2LL, Txt("Bow")},
-               {13LL, 3LL, Txt("Cap")},
-               {14LL, 1LL, Null},
-               {15LL, Null, Null}}),
-        MinStats({{10LL, 1LL, 30LL}, {12LL, 2LL, 5LL}, {10LL, 1LL, 30LL}}),
-        Mods({{10LL, 3LL, 0LL, 5LL}, {10LL, 2LL, 1LL, -2LL}, {12LL, 1LL, 2LL, 9LL}})};
+    std::vector<jet::Table> tables{Stats({{1LL, Txt("Strength")}, {2LL, Txt("agility")}, {3LL, Txt("Wisdom")}}),
+                                   Materials({{1LL, Txt("Iron")}, {2LL, Txt("")}, {3LL, Null}}),
+                                   Items({{10LL, 1LL, Txt("Sword")},
+                                          {11LL, Null, Txt("Apple")},
+                                          {12LL, 2LL, Txt("Bow")},
+                                          {13LL, 3LL, Txt("Cap")},
+                                          {14LL, 1LL, Null},
+                                          {15LL, Null, Null}}),
+                                   MinStats({{10LL, 1LL, 30LL}, {12LL, 2LL, 5LL}, {10LL, 1LL, 30LL}}),
+                                   Mods({{10LL, 3LL, 0LL, 5LL}, {10LL, 2LL, 1LL, -2LL}, {12LL, 1LL, 2LL, 9LL}})};
     for (jet::Table& t : tables) {
         for (const jet::Table& table : with)
             t = t.name == table.name ? table : t;
