@@ -1,5 +1,6 @@
 #include "clock/forecast.h"
 #include "clock/gameclock.h"
+#include "common/gamemodel.h"
 
 #include <QRandomGenerator>
 #include <QRegularExpression>
@@ -16,15 +17,9 @@ ClockCalibration Record(const char* realTime, const char* oxlTime, const char* o
                                        QLatin1String(oxlDate));
 }
 
-// An independent reading of the game calendar: a record's game moment as a count of
-// game seconds since 00:00:00 on day 1 of month 1 of year 0.
 int64_t GameSeconds(const ClockCalibration& r)
 {
-    auto n = [](const QString& text, int at, int length) { return int64_t(text.mid(at, length).toInt()); };
-    return (((n(r.OXLDate, 6, 4) * 12 + n(r.OXLDate, 0, 2) - 1) * 28 + n(r.OXLDate, 3, 2) - 1) * 24
-            + n(r.OXLTime, 0, 2))
-        * 3600
-        + n(r.OXLTime, 3, 2) * 60 + n(r.OXLTime, 6, 2);
+    return gamemodel::Seconds(r.OXLTime, r.OXLDate);
 }
 
 // The real seconds a wait text names.
@@ -47,93 +42,67 @@ class TstForecast : public QObject
     Q_OBJECT
 
 private slots:
-    void forecast_data()
-    {
-        QTest::addColumn<ClockCalibration>("record");
-        QTest::addColumn<int>("day");
-        QTest::addColumn<QString>("wait");
-        QTest::addColumn<QString>("moment");
-        auto row = [](const char* name, const char* realTime, const char* oxlTime, const char* oxlDate, int day,
-                      const char* wait, const char* moment) {
-            QTest::newRow(name) << Record(realTime, oxlTime, oxlDate) << day << QString::fromLatin1(wait)
-                                << QString::fromLatin1(moment);
-        };
-        row("worked example 1", "14:30:00", "10:20:30", "03/10/0005", 15, "6 HOURS  5 MINUTES  31 SECONDS",
-            "TODAY AT 8:35 PM");
-        row("worked example 2", "23:50:10", "00:00:00", "03/15/0005", 15, "1 DAY  13 HOURS  20 MINUTES  ",
-            "TWO DAYS FROM NOW AT 1:10 PM");
-        row("worked example 3", "12:34:56", "17:45:12", "07/20/0003", 20, "1 DAY  12 HOURS  20 MINUTES  49 SECONDS",
-            "TWO DAYS FROM NOW AT 12:55 AM");
-        // Day 28, asking for day 1: 14 game hours are 46 min 40 s.
-        row("past the target day", "10:00:00", "10:00:00", "05/28/0002", 1, "46 MINUTES  40 SECONDS",
-            "TODAY AT 10:46 AM");
-        row("18 game seconds left", "09:05:40", "23:59:42", "05/14/0002", 15, "1 SECOND", "TODAY AT 9:05 AM");
-        row("17 game seconds left", "09:05:40", "23:59:43", "05/14/0002", 15, "", "TODAY AT 9:05 AM");
-        row("just after midnight", "00:07:00", "23:59:59", "05/14/0002", 15, "", "TODAY AT 12:07 AM");
-        row("just after noon", "12:07:30", "23:59:59", "05/14/0002", 15, "", "TODAY AT 12:07 PM");
-        row("one minute one second", "09:05:40", "23:41:42", "05/14/0002", 15, "1 MINUTE  1 SECOND",
-            "TODAY AT 9:06 AM");
-        row("over midnight once", "23:30:00", "06:00:00", "05/14/0002", 15, "1 HOUR  ", "TOMORROW AT 12:30 AM");
-        // 18 game days 18 hours are one real day and one hour.
-        row("a day, same evening", "20:00:00", "06:00:00", "05/01/0002", 20, "1 DAY  1 HOUR  ", "TOMORROW AT 9:00 PM");
-        // Real seconds carry the shown minute, hour and day on.
-        row("seconds carry to midnight", "23:59:30", "23:50:00", "05/14/0002", 15, "33 SECONDS",
-            "TOMORROW AT 12:00 AM");
-        // A real hour of 24 (the calibration dialog lets it through) is the next midnight.
-        row("real hour 24", "24:00:00", "12:00:00", "03/14/0005", 15, "40 MINUTES  ", "TOMORROW AT 12:40 AM");
-        row("day 1 from day 1", "08:00:00", "00:00:00", "01/01/0001", 1, "1 DAY  13 HOURS  20 MINUTES  ",
-            "TOMORROW AT 9:20 PM");
-    }
-
+    // The exact texts: units in the singular, a unit of zero left out, the 12-hour clock. Real seconds carry
+    // the shown minute, hour and day on; a real hour of 24 (the calibration dialog lets it through) is the
+    // next midnight. The real date is not used.
     void forecast()
     {
-        QFETCH(ClockCalibration, record);
-        QFETCH(int, day);
-        QFETCH(QString, wait);
-        QFETCH(QString, moment);
-        const GameDayForecast result = ForecastGameDay(record, static_cast<int16_t>(day));
-        QCOMPARE(result.WaitText, wait);
-        QCOMPARE(result.MomentText, moment);
-        record.RealDate = QStringLiteral("ab/cd/efgh"); // not used
-        QCOMPARE(ForecastGameDay(record, static_cast<int16_t>(day)), result);
+        struct Case
+        {
+            const char *realTime, *oxlTime, *oxlDate;
+            int day;
+            const char *wait, *moment;
+        };
+        const Case cases[] = {
+            {"14:30:00", "10:20:30", "03/10/0005", 15, "6 HOURS  5 MINUTES  31 SECONDS", "TODAY AT 8:35 PM"},
+            {"23:50:10", "00:00:00", "03/15/0005", 15, "1 DAY  13 HOURS  20 MINUTES  ", "TWO DAYS FROM NOW AT 1:10 PM"},
+            {"10:00:00", "10:00:00", "05/28/0002", 1, "46 MINUTES  40 SECONDS", "TODAY AT 10:46 AM"},
+            {"09:05:40", "23:59:42", "05/14/0002", 15, "1 SECOND", "TODAY AT 9:05 AM"}, // 18 game seconds left
+            {"00:07:00", "23:59:43", "05/14/0002", 15, "", "TODAY AT 12:07 AM"},        // 17 left
+            {"09:05:40", "23:41:42", "05/14/0002", 15, "1 MINUTE  1 SECOND", "TODAY AT 9:06 AM"},
+            {"23:30:00", "06:00:00", "05/14/0002", 15, "1 HOUR  ", "TOMORROW AT 12:30 AM"},
+            {"23:59:30", "23:50:00", "05/14/0002", 15, "33 SECONDS", "TOMORROW AT 12:00 AM"},
+            {"24:00:00", "12:00:00", "03/14/0005", 15, "40 MINUTES  ", "TOMORROW AT 12:40 AM"}};
+        for (const Case& c : cases) {
+            ClockCalibration record = Record(c.realTime, c.oxlTime, c.oxlDate);
+            const GameDayForecast result = ForecastGameDay(record, static_cast<int16_t>(c.day));
+            QCOMPARE(result.WaitText, QLatin1String(c.wait));
+            QCOMPARE(result.MomentText, QLatin1String(c.moment));
+            record.RealDate = u"ab/cd/efgh"_qs;
+            QCOMPARE(ForecastGameDay(record, static_cast<int16_t>(c.day)), result);
+        }
     }
 
     // Fields out of their ranges (the calibration dialog lets an hour of 24 or a day of 31 through) and fields
     // that name no game moment at all: the engine still answers, with a wait between nothing and one game
-    // month. Where the next tick brings the fields back (`ticks`), the forecast is already the ticked one.
-    void oddFields_data()
-    {
-        QTest::addColumn<ClockCalibration>("record");
-        QTest::addColumn<int>("day");
-        QTest::addColumn<int>("gameSecondsLeft");
-        QTest::addColumn<bool>("ticks");
-        QTest::newRow("hour 24") << Record("10:00:00", "24:00:00", "03/05/0005") << 15 << 9 * 86400 << true;
-        QTest::newRow("hour 24 of the day before")
-            << Record("10:00:00", "24:00:00", "03/14/0005") << 15 << 2419200 << true;
-        QTest::newRow("day 31, day 3") << Record("10:00:00", "12:00:00", "03/31/0005") << 3 << 2419200 - 43200 << true;
-        QTest::newRow("day 31, hour 24") << Record("10:00:00", "24:00:00", "03/31/0005") << 4 << 2419200 << true;
-        // Blank fields read as 00:00:00 on day 0, the day before day 1.
-        QTest::newRow("blank") << Record("", "", "") << 15 << 15 * 86400 << false;
-        QTest::newRow("day 99") << Record("10:00:00", "00:00:00", "01/99/0001") << 15 << 28 * 86400 << false;
-        QTest::newRow("fraction rounds to even") << Record("10:00:00", "23:59:.5", "01/14/0001") << 15 << 60 << false;
-    }
-
+    // month. Where the next tick brings the fields back, the forecast is already the ticked one.
     void oddFields()
     {
-        QFETCH(ClockCalibration, record);
-        QFETCH(int, day);
-        QFETCH(int, gameSecondsLeft);
-        QFETCH(bool, ticks);
-        const auto n = static_cast<int16_t>(day);
-        QCOMPARE(GameSecondsUntilDay(record, n), gameSecondsLeft);
-        const GameDayForecast result = ForecastGameDay(record, n);
-        QCOMPARE(WaitSeconds(result.WaitText), gameSecondsLeft / GameClockRate);
+        struct Case
+        {
+            ClockCalibration record;
+            int16_t day;
+            int gameSecondsLeft;
+            bool ticks;
+        };
+        const Case cases[] = {
+            {Record("10:00:00", "24:00:00", "03/05/0005"), 15, 9 * 86400, true},
+            {Record("10:00:00", "24:00:00", "03/14/0005"), 15, 28 * 86400, true}, // hour 24 of the day before
+            {Record("10:00:00", "24:00:00", "03/31/0005"), 4, 28 * 86400, true},
+            {Record("", "", ""), 15, 15 * 86400, false}, // 00:00:00 on day 0, the day before day 1
+            {Record("10:00:00", "00:00:00", "01/99/0001"), 15, 28 * 86400, false},
+            {Record("10:00:00", "23:59:.5", "01/14/0001"), 15, 60, false}}; // the fraction rounds to even
         static const QRegularExpression clock(QStringLiteral("(^|AT )([1-9]|1[0-2]):[0-5][0-9] [AP]M$"));
-        QVERIFY2(clock.match(result.MomentText).hasMatch(), qPrintable(result.MomentText));
-        if (ticks) { // a tick with no real time passed
-            ClockCalibration ticked = ComputeGameTime(record, QDateTime(QDate(2026, 6, 15), QTime(10, 0, 0)));
-            ticked.RealTime = record.RealTime;
-            QCOMPARE(ForecastGameDay(ticked, n), result);
+        for (const Case& c : cases) {
+            QCOMPARE(GameSecondsUntilDay(c.record, c.day), c.gameSecondsLeft);
+            const GameDayForecast result = ForecastGameDay(c.record, c.day);
+            QCOMPARE(WaitSeconds(result.WaitText), c.gameSecondsLeft / GameClockRate);
+            QVERIFY2(clock.match(result.MomentText).hasMatch(), qPrintable(result.MomentText));
+            if (c.ticks) { // a tick with no real time passed
+                ClockCalibration ticked = ComputeGameTime(c.record, QDateTime(QDate(2026, 6, 15), QTime(10, 0, 0)));
+                ticked.RealTime = c.record.RealTime;
+                QCOMPARE(ForecastGameDay(ticked, c.day), result);
+            }
         }
     }
 
@@ -152,12 +121,9 @@ private slots:
             const int64_t start = monthStart
                 + (i % 4 == 0 ? (day - 1) * 86400 + random.bounded(-60, 61) // near the target
                               : random.bounded(28 * 86400));
-            const int64_t days = start / 86400;
-            const ClockCalibration record = ClockCalibration::FromTexts(
-                now.toString(QStringLiteral("HH:mm:ss")), now.toString(QStringLiteral("MM/dd/yyyy")),
-                QTime(0, 0).addSecs(int(start % 86400)).toString(QStringLiteral("HH:mm:ss")),
-                QString::asprintf("%02d/%02d/%04d", int(days / 28 % 12 + 1), int(days % 28 + 1), int(days / 336)));
-            QCOMPARE(GameSeconds(record), start);
+            const ClockCalibration record = ClockCalibration::FromTexts(now.toString(QStringLiteral("HH:mm:ss")),
+                                                                        now.toString(QStringLiteral("MM/dd/yyyy")),
+                                                                        gamemodel::Time(start), gamemodel::Date(start));
 
             // The target: the next start of the day, a full month on when it is now.
             int64_t target = start / (28 * 86400) * (28 * 86400) + (day - 1) * 86400;
@@ -167,6 +133,7 @@ private slots:
             const GameDayForecast result = ForecastGameDay(record, static_cast<int16_t>(day));
             const QString what = QStringLiteral("%1 %2, day %3 at %4")
                                      .arg(record.OXLTime, record.OXLDate, QString::number(day), record.RealTime);
+            QCOMPARE(GameSecondsUntilDay(record, static_cast<int16_t>(day)), target - start);
             const int64_t game = GameSeconds(ComputeGameTime(record, now.addSecs(WaitSeconds(result.WaitText))));
             QVERIFY2(game <= target && game > target - 18, qPrintable(what));
 

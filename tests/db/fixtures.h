@@ -11,6 +11,7 @@ namespace fixtures {
 
 using jet::ColumnType;
 using V = jet::Value;
+using Rows = std::vector<std::vector<V>>;
 inline const V Null = std::monostate{};
 
 inline jet::Column Col(const char* name, ColumnType type = ColumnType::Long)
@@ -28,32 +29,41 @@ inline V Txt(const char* text)
     return QString::fromUtf8(text);
 }
 
-inline jet::Table Stats(std::vector<std::vector<V>> rows)
+// A table of Long columns but those named "Name:text" (or any other type name the command knows).
+inline jet::Table Table(const char* name, std::initializer_list<const char*> columns, Rows rows)
 {
-    return {QStringLiteral("tblStat"), {Col("StatID"), Col("Stat", ColumnType::Text)}, std::move(rows)};
+    static const QStringList types{"bool", "byte", "int", "long", "currency", "double", "text", "memo"};
+    jet::Table table{QLatin1String(name), {}, std::move(rows)};
+    for (const QString column : columns) {
+        const int type = column.contains(u':') ? types.indexOf(column.section(u':', 1)) : 3;
+        table.columns.append({column.section(u':', 0, 0), ColumnType(type)});
+    }
+    return table;
 }
 
-inline jet::Table Items(std::vector<std::vector<V>> rows)
+inline jet::Table Stats(Rows rows)
 {
-    return {
-        QStringLiteral("tblItem"), {Col("ItemID"), Col("MaterialID"), Col("Item", ColumnType::Text)}, std::move(rows)};
+    return Table("tblStat", {"StatID", "Stat:text"}, std::move(rows));
 }
 
-inline jet::Table Materials(std::vector<std::vector<V>> rows)
+inline jet::Table Items(Rows rows)
 {
-    return {QStringLiteral("tblMaterial"), {Col("MaterialID"), Col("Material", ColumnType::Text)}, std::move(rows)};
+    return Table("tblItem", {"ItemID", "MaterialID", "Item:text"}, std::move(rows));
 }
 
-inline jet::Table MinStats(std::vector<std::vector<V>> rows)
+inline jet::Table Materials(Rows rows)
 {
-    return {QStringLiteral("tblItemMinStatJunction"), {Col("ItemID"), Col("StatID"), Col("MinStat")}, std::move(rows)};
+    return Table("tblMaterial", {"MaterialID", "Material:text"}, std::move(rows));
 }
 
-inline jet::Table Mods(std::vector<std::vector<V>> rows)
+inline jet::Table MinStats(Rows rows)
 {
-    return {QStringLiteral("tblItemModStatJunction"),
-            {Col("ItemID"), Col("StatID"), Col("ModNum"), Col("Modification")},
-            std::move(rows)};
+    return Table("tblItemMinStatJunction", {"ItemID", "StatID", "MinStat"}, std::move(rows));
+}
+
+inline jet::Table Mods(Rows rows)
+{
+    return Table("tblItemModStatJunction", {"ItemID", "StatID", "ModNum", "Modification"}, std::move(rows));
 }
 
 // A program folder holding Kelvara.mdb made of the given tables; the program
@@ -64,7 +74,7 @@ public:
     explicit GameFolder(const std::vector<jet::Table>& tables)
     {
         if (!tables.empty())
-            jet::WriteDatabase(mDir.filePath(QStringLiteral("Kelvara.mdb")), tables);
+            jet::WriteDatabase(Database(), tables);
         SetProgramFolder(mDir.path());
     }
     ~GameFolder() { SetProgramFolder(QString()); }

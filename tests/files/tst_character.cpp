@@ -8,52 +8,63 @@
 #include "forms/guard.h"
 
 #include <QAction>
-#include <QDateTime>
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QLabel>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <string_view>
+
 #include <sys/stat.h>
+
+using namespace std::literals;
 
 namespace {
 
-// A whole record with a distinct value in every field, laid out by hand.
+// A whole record, every byte distinct from its neighbours; the number with its sign bit set, the description
+// in Windows-1252 with an unassigned byte.
 QByteArray CraftedRecord()
 {
     QByteArray b(536, '\0');
-    auto put = [&b](int at, const QByteArray& bytes) { b.replace(at, bytes.size(), bytes); };
-    put(0, QByteArray::fromHex("39300080")); // low byte first, the sign bit set
-    put(4, QByteArray::fromHex("0102030405060708"));
-    put(12, "Hero" + QByteArray(36, ' '));
-    put(52, QByteArray::fromHex("a1a2a3a4"));
-    put(56, "Extra" + QByteArray(150, ' ') + "-end-");
-    put(216, "Zo\xeb, \x80\x8a\x9f\x99\x81" + QByteArray(146, ' ') + "last"); // Windows-1252, an unassigned byte
-    put(376, QByteArray::fromHex("b0b1b2b3c0c1c2c3d0d1d2d3e0e1e2e3"));
-    for (int k = 0; k < 12; ++k) {
-        put(392 + 12 * k, QByteArray("Entry") + QByteArray::number(k).rightJustified(2, '0') + '!');
-        put(400 + 12 * k, QByteArray::fromHex("00f001ff"));
-        b[400 + 12 * k] = char(k);
-    }
-    return b;
+    for (int i = 0; i < b.size(); ++i)
+        b[i] = char(0x21 + i * 7 % 0x5e);
+    b.replace(0, 4, QByteArray::fromHex("39300080"));
+    return b.replace(216, 10, "Zo\xeb, \x80\x8a\x9f\x99\x81");
 }
 
 // A record with only the number, name and description set.
 QByteArray Record(const char* numberHex, const QByteArray& name, const QByteArray& description)
 {
     QByteArray b(536, '\0');
-    b.replace(0, 4, QByteArray::fromHex(numberHex));
-    b.replace(12, name.size(), name);
-    b.replace(216, description.size(), description);
-    return b;
+    return b.replace(0, 4, QByteArray::fromHex(numberHex))
+        .replace(12, name.size(), name)
+        .replace(216, description.size(), description);
 }
 
 QByteArray Contents(const QString& path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+QString Put(const QString& path, const QByteArray& bytes)
+{
+    QDir().mkpath(QFileInfo(path).path());
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        qFatal("cannot write %s", qPrintable(path));
+    return path;
+}
+
+// Sets a file's time two days back; returns it.
+QDateTime MakeOld(const QString& path)
+{
+    const QDateTime old = QDateTime::currentDateTime().addDays(-2);
+    QFile file(path);
+    if (!file.open(QIODevice::ReadWrite) || !file.setFileTime(old, QFileDevice::FileModificationTime))
+        qFatal("cannot set the time of %s", qPrintable(path));
+    return old;
 }
 
 } // namespace
@@ -69,28 +80,9 @@ class TstCharacter : public QObject
     QStringList mMessages;
 
     QString Path(const QString& name) const { return mDir->filePath(name); }
-    QString Program() const { return Path(QStringLiteral("program")); }
-    QString Chars() const { return Path(QStringLiteral("chars")); }
-    QString FolderFile() const { return Program() + QStringLiteral("/OXLDIR.DAT"); }
-
-    QString Put(const QString& path, const QByteArray& bytes)
-    {
-        QDir().mkpath(QFileInfo(path).path());
-        QFile file(path);
-        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-            qFatal("cannot write %s", qPrintable(path));
-        return path;
-    }
-
-    // Sets a file's time two days back; returns it.
-    static QDateTime MakeOld(const QString& path)
-    {
-        const QDateTime old = QDateTime::currentDateTime().addDays(-2);
-        QFile file(path);
-        if (!file.open(QIODevice::ReadWrite) || !file.setFileTime(old, QFileDevice::FileModificationTime))
-            qFatal("cannot set the time of %s", qPrintable(path));
-        return old;
-    }
+    QString Program() const { return Path(u"program/"_qs); }
+    QString Chars() const { return Path(u"chars/"_qs); }
+    QString FolderFile() const { return Program() + u"OXLDIR.DAT"_qs; }
 
     QStringList Labels() const
     {
@@ -104,7 +96,7 @@ class TstCharacter : public QObject
     void Open(const QString& answer)
     {
         mAnswer = answer;
-        mWindow->findChild<QAction*>(QStringLiteral("mnuOpenCharacterFile"))->trigger();
+        mWindow->findChild<QAction*>(u"mnuOpenCharacterFile"_qs)->trigger();
     }
 
     void StartWindow()
@@ -120,7 +112,7 @@ private slots:
         mDir = std::make_unique<QTemporaryDir>();
         QVERIFY(QDir().mkpath(Program()));
         SetProgramFolder(Program());
-        QVERIFY(QFile::copy(QStringLiteral(KELVARA_SAMPLE_DB), Program() + QStringLiteral("/Kelvara.mdb")));
+        QVERIFY(QFile::copy(QStringLiteral(KELVARA_SAMPLE_DB), Program() + u"Kelvara.mdb"_qs));
         gCharacter = CharacterRecord();
         mShownFolders.clear();
         mMessages.clear();
@@ -128,8 +120,7 @@ private slots:
         // A dialog with any other filter picks a file that is not there.
         Dialogs::SetOpenFileHook([this](const QString& folder, const QString& filter) {
             mShownFolders << folder;
-            return filter == QStringLiteral("Kelvara Character Files (*.oxl)") ? mAnswer
-                                                                               : QStringLiteral("wrong filter");
+            return filter == u"Kelvara Character Files (*.oxl)"_qs ? mAnswer : u"wrong filter"_qs;
         });
         Dialogs::SetMessageHook([this](const QString& text) { mMessages << text; });
         StartWindow();
@@ -145,154 +136,89 @@ private slots:
         QVERIFY(!ErrorBoundary::Ending());
     }
 
-    // Every field at its place; the file is opened for reading only and left as it was, its time too.
+    // Every field at its place; the file is opened for reading only and left as it was, its time too. Bytes
+    // past the record are not read; a short file reads as if zero bytes filled it up.
     void everyField()
     {
-        const QString path = Put(Path(QStringLiteral("hero.oxl")), CraftedRecord());
+        const QByteArray b = CraftedRecord();
+        const QString path = Put(Path(u"hero.oxl"_qs), b + QByteArray(64, '\xee'));
         const QDateTime old = MakeOld(path);
         QVERIFY(QFile::setPermissions(path, QFile::ReadOwner));
         const CharacterRecord r = ReadCharacterFile(path);
         QCOMPARE(QFileInfo(path).lastModified(), old);
+        auto text = [&](int at, int size) { return QString::fromLatin1(b.mid(at, size)); };
         QCOMPARE(r.CharacterNumber, -2147471303);
-        QCOMPARE(r.Data1, QByteArray::fromHex("0102030405060708"));
-        QCOMPARE(r.Name, QStringLiteral("Hero") + QString(36, QLatin1Char(' ')));
-        QCOMPARE(r.Data2, QByteArray::fromHex("a1a2a3a4"));
-        QCOMPARE(r.ExtraText, QStringLiteral("Extra") + QString(150, QLatin1Char(' ')) + QStringLiteral("-end-"));
-        QCOMPARE(r.Description, QString::fromUtf8("Zoë, €ŠŸ™\u0081") + QString(146, u' ') + QStringLiteral("last"));
-        QCOMPARE(r.Data3[0] + r.Data3[1] + r.Data3[2] + r.Data3[3],
-                 QByteArray::fromHex("b0b1b2b3c0c1c2c3d0d1d2d3e0e1e2e3"));
-        QCOMPARE(r.Entries[0].EntryText + r.Entries[11].EntryText, QStringLiteral("Entry00!Entry11!"));
-        QCOMPARE(r.Entries[0].EntryValue + r.Entries[11].EntryValue, QByteArray::fromHex("00f001ff0bf001ff"));
-        // Bytes past the record are not read: 600 bytes give the same record.
-        QCOMPARE(ReadCharacterFile(Put(Path(QStringLiteral("long.oxl")), CraftedRecord() + QByteArray(64, '\xee'))), r);
-    }
-
-    // A short file reads as if zero bytes filled it up to the full record; it is left as it was.
-    void shortFile_data()
-    {
-        QTest::addColumn<int>("size");
-        for (int size : {0, 12, 300, 534})
-            QTest::addRow("%d bytes", size) << size;
-    }
-
-    void shortFile()
-    {
-        QFETCH(int, size);
-        const QByteArray data = CraftedRecord().left(size);
-        const QString path = Put(Path(QStringLiteral("short.oxl")), data);
-        const CharacterRecord r = ReadCharacterFile(path);
-        QCOMPARE(r, CharacterRecord::FromBytes(data + QByteArray(536 - size, '\0')));
-        QCOMPARE(r.Entries[11].EntryValue, size == 534 ? QByteArray::fromHex("0bf00000") : QByteArray(4, '\0'));
-        if (size == 0)
-            QCOMPARE(r, CharacterRecord());
-        QCOMPARE(Contents(path), data);
+        QCOMPARE(r.Data1 + r.Data2, b.mid(4, 8) + b.mid(52, 4));
+        QCOMPARE(r.Name + r.ExtraText, text(12, 40) + text(56, 160));
+        QCOMPARE(r.Description, QString::fromUtf8("Zoë, €ŠŸ™\u0081") + text(226, 150));
+        for (int k = 0; k < 4; ++k)
+            QCOMPARE(r.Data3[k], b.mid(376 + 4 * k, 4));
+        for (int k = 0; k < 12; ++k)
+            QCOMPARE(r.Entries[k], (CharacterEntry{text(392 + 12 * k, 8), b.mid(400 + 12 * k, 4)}));
+        QCOMPARE(ReadCharacterFile(Put(Path(u"exact.oxl"_qs), b)), r);
+        for (int size : {0, 300, 534}) {
+            const QString shortFile = Put(Path(u"short.oxl"_qs), b.left(size));
+            QCOMPARE(ReadCharacterFile(shortFile),
+                     CharacterRecord::FromBytes(b.left(size) + QByteArray(536 - size, 0)));
+            QCOMPARE(Contents(shortFile), b.left(size));
+        }
+        QCOMPARE(ReadCharacterFile(Path(u"short.oxl"_qs)).Entries[11].EntryValue, b.mid(532, 2) + QByteArray(2, 0));
+        QCOMPARE(CharacterRecord::FromBytes({}), CharacterRecord());
     }
 
     // Every file that cannot be read is an error that names the path and the cause; nothing is created.
-    void unreadable_data()
-    {
-        QTest::addColumn<QString>("what");
-        QTest::addColumn<QString>("cause");
-        QTest::newRow("missing") << "missing"
-                                 << "there is no such file";
-        QTest::newRow("folder") << "folder"
-                                << "it is a folder";
-        QTest::newRow("named pipe") << "named pipe"
-                                    << "it is not a plain file";
-        QTest::newRow("no right to read") << "no right to read"
-                                          << "ermission";
-        QTest::newRow("read error") << "read error"
-                                    << "Input/output error"; // opens, then fails to read
-    }
-
     void unreadable()
     {
-        QFETCH(QString, what);
-        QFETCH(QString, cause);
-        QString path = Path(QStringLiteral("hero.oxl"));
-        if (what == QLatin1String("read error"))
-            path = QStringLiteral("/proc/self/mem");
-        else if (what == QLatin1String("folder"))
-            QVERIFY(QDir().mkdir(path));
-        else if (what == QLatin1String("named pipe"))
-            QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
-        else if (what == QLatin1String("no right to read")) {
-            QVERIFY(QFile::setPermissions(Put(path, CraftedRecord()), QFile::Permissions()));
-            if (QFile probe(path); probe.open(QIODevice::ReadOnly))
-                QSKIP("this user may read any file, so a file without read permission cannot be made");
+        const std::pair<const char*, const char*> cases[] = {
+            {"missing", "there is no such file"},
+            {"folder", "it is a folder"},
+            {"named pipe", "it is not a plain file"},
+            {"read error", "Input/output error"}, // opens, then fails to read
+            {"no right to read", "ermission"}};
+        for (const auto& [what, cause] : cases) {
+            const QString path = what == "read error"sv ? u"/proc/self/mem"_qs : Path(QLatin1String(what));
+            if (what == "folder"sv)
+                QVERIFY(QDir().mkdir(path));
+            else if (what == "named pipe"sv)
+                QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+            else if (what == "no right to read"sv) {
+                QVERIFY(QFile::setPermissions(Put(path, CraftedRecord()), QFile::Permissions()));
+                if (QFile probe(path); probe.open(QIODevice::ReadOnly))
+                    QSKIP("this user may read any file, so a file without read permission cannot be made");
+            }
+            const QString message = ErrorOf([&] { ReadCharacterFile(path); });
+            QVERIFY2(message.startsWith(QStringLiteral("Cannot read the character file \"%1\": ").arg(path))
+                         && message.contains(QLatin1String(cause)),
+                     qPrintable(message));
+            QVERIFY(what != "missing"sv || !QFileInfo::exists(path));
         }
-        const QString message = ErrorOf([&] { ReadCharacterFile(path); });
-        QVERIFY2(message.startsWith(QStringLiteral("Cannot read the character file \"%1\": ").arg(path)),
-                 qPrintable(message));
-        QVERIFY2(message.contains(cause), qPrintable(message));
-        QVERIFY(what != QLatin1String("missing") || !QFileInfo::exists(path));
     }
 
-    void textForDisplay_data()
-    {
-        QTest::addColumn<QString>("field");
-        QTest::addColumn<bool>("multiLine");
-        QTest::addColumn<QString>("shown");
-        const QChar nul(u'\0');
-        QTest::newRow("ends at first zero")
-            << QStringLiteral("Hero") + nul + QStringLiteral("Ghost") << false << "Hero";
-        QTest::newRow("tab, bell, escape") << QStringLiteral("a\tb\u0007c\u001b[31m") << false << "a b c [31m";
-        QTest::newRow("delete and C1") << QStringLiteral("a\u007fb\u0081c\u009dd") << false << "a b c d";
-        QTest::newRow("line ends in lines")
-            << QStringLiteral("a\r\nb\rc\nd\r\n\r\ne\tf") << true << "a\nb\nc\nd\n\ne f";
-        QTest::newRow("letters, blanks, markup kept")
-            << QString::fromUtf8("Zoë € <b>Ÿ</b>  ") << false << QString::fromUtf8("Zoë € <b>Ÿ</b>  ");
-    }
-
+    // Control characters become blanks, the text ends at the first zero; line ends are kept in lines only.
     void textForDisplay()
     {
-        QFETCH(QString, field);
-        QFETCH(bool, multiLine);
-        QFETCH(QString, shown);
-        QCOMPARE(TextForDisplay(field, multiLine), shown);
+        QCOMPARE(TextForDisplay(u"Hero"_qs + QChar(u'\0') + u"Ghost"_qs), u"Hero"_qs);
+        QCOMPARE(TextForDisplay(u"a\tb\u0007c\u001b[31\u007fd\u0081e\u009df"_qs), u"a b c [31 d e f"_qs);
+        QCOMPARE(TextForDisplay(u"a\r\nb\rc\nd\r\n\r\ne\tf"_qs, true), u"a\nb\nc\nd\n\ne f"_qs);
+        QCOMPARE(TextForDisplay(u"a\r\nb"_qs), u"a  b"_qs);
+        QCOMPARE(TextForDisplay(u"Zoë € <b>Ÿ</b>  "_qs), u"Zoë € <b>Ÿ</b>  "_qs);
     }
 
-    // The command: the dialog starts in the program folder at first, the labels show the character, and
-    // the folder of the file is remembered in OXLDIR.DAT.
-    void chooseShowsCharacter_data()
+    // The command: the dialog starts in the program folder at first, then in the folder of the last file
+    // chosen, in this run and after a restart; the labels show the character. Cancel changes nothing: not the
+    // labels, the character, the remembered folder or its file.
+    void openAndCancel()
     {
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<QStringList>("labels");
-        QTest::newRow("12345") << Record("39300000", "Hero", "A brave hero.")
-                               << QStringList{"12345", "Hero", "A brave hero."};
-        QTest::newRow("full width, blanks kept")
-            << Record("ffffffff", "Hero" + QByteArray(36, ' '), QByteArray(160, 'd'))
-            << QStringList{"-1", "Hero" + QString(36, QLatin1Char(' ')), QString(160, QLatin1Char('d'))};
-        QTest::newRow("control characters, line ends")
-            << Record("04000000", "Bad\x07\x1b[2J\r\nName", "Line one\r\nLine\ttwo")
-            << QStringList{"4", "Bad  [2J  Name", "Line one\nLine two"};
-        QTest::newRow("empty file") << QByteArray() << QStringList{"0", "", ""};
-    }
-
-    void chooseShowsCharacter()
-    {
-        QFETCH(QByteArray, bytes);
-        QFETCH(QStringList, labels);
-        Open(Put(Chars() + QStringLiteral("/hero.oxl"), bytes));
-        QCOMPARE(mMessages, QStringList());
-        QCOMPARE(mShownFolders, QStringList{Program() + QLatin1Char('/')});
-        QCOMPARE(Labels(), labels);
-        QCOMPARE(Contents(FolderFile()), QFile::encodeName(Chars()) + "/\r\n");
-        QCOMPARE(gCharacterFolder, Chars() + QLatin1Char('/'));
-    }
-
-    // Cancel changes nothing: not the labels, the character, the remembered folder or its file. The next
-    // dialog starts in the folder of the last file chosen, in this run and after a restart.
-    void cancelAndTheRememberedFolder()
-    {
-        const QString other = Path(QStringLiteral("more chars, old/"));
-        Open(Put(Chars() + QStringLiteral("/hero.oxl"), Record("01000000", "Hero", "")));
-        Open(Put(other + QStringLiteral("mage.oxl"), Record("02000000", "Mage", "Wise")));
+        const QString other = Path(u"more chars, old/"_qs);
+        Open(Put(Chars() + u"hero.oxl"_qs, Record("ffffffff", "Hero" + QByteArray(36, ' '), QByteArray(160, 'd'))));
+        QCOMPARE(Labels(), (QStringList{"-1", "Hero" + QString(36, u' '), QString(160, u'd')}));
+        QCOMPARE(Contents(FolderFile()), QFile::encodeName(Chars()) + "\r\n");
+        Open(Put(other + u"mage.oxl"_qs, Record("02000000", "Mage\x07\r\nX", "Line one\r\nLine\ttwo")));
         const QDateTime old = MakeOld(FolderFile());
         const CharacterRecord character = gCharacter;
         Open(QString());
-        QCOMPARE(mShownFolders, (QStringList{Program() + QLatin1Char('/'), Chars() + QLatin1Char('/'), other}));
-        QCOMPARE(Labels(), (QStringList{"2", "Mage", "Wise"}));
+        QCOMPARE(mShownFolders, (QStringList{Program(), Chars(), other}));
+        QCOMPARE(Labels(), (QStringList{"2", "Mage   X", "Line one\nLine two"}));
         QCOMPARE(gCharacter, character);
         QCOMPARE(gCharacterFolder, other);
         QCOMPARE(QFileInfo(FolderFile()).lastModified(), old);
@@ -300,42 +226,35 @@ private slots:
         mWindow.reset();
         StartWindow();
         QCOMPARE(Labels(), (QStringList{"", "", ""}));
-        Open(QString());
+        Open(Put(other + u"empty.oxl"_qs, QByteArray()));
         QCOMPARE(mShownFolders.last(), other);
+        QCOMPARE(Labels(), (QStringList{"0", "", ""}));
         QCOMPARE(mMessages, QStringList());
     }
 
-    // A file that cannot be read is reported with its path and the cause; the character shown before,
-    // the remembered folder and the program carry on, and the next file opens as usual.
-    void unreadableFileReported()
+    // A file that cannot be read is reported with its path and the cause; the character shown before, the
+    // remembered folder and the program carry on. When the folder file cannot be written the character is
+    // still shown; the player is told, and the dialog keeps starting where it did.
+    void failuresReported()
     {
-        Open(Put(Chars() + QStringLiteral("/hero.oxl"), Record("39300000", "Hero", "A brave hero.")));
+        Open(Put(Chars() + u"hero.oxl"_qs, Record("39300000", "Hero", "A brave hero.")));
         const QByteArray folderFile = Contents(FolderFile());
-        const QString other = Path(QStringLiteral("elsewhere/"));
-        QVERIFY(QDir().mkpath(other + QStringLiteral("bad.oxl")));
-        Open(other + QStringLiteral("bad.oxl"));
+        const QString other = Path(u"elsewhere/"_qs);
+        QVERIFY(QDir().mkpath(other + u"bad.oxl"_qs));
+        Open(other + u"bad.oxl"_qs);
         QCOMPARE(mMessages, QStringList{"Cannot read the character file \"" + other + "bad.oxl\": it is a folder"});
         QCOMPARE(Labels(), (QStringList{"12345", "Hero", "A brave hero."}));
-        QCOMPARE(gCharacterFolder, Chars() + QLatin1Char('/'));
+        QCOMPARE(gCharacterFolder, Chars());
         QCOMPARE(Contents(FolderFile()), folderFile);
-        Open(Put(other + QStringLiteral("mage.oxl"), Record("02000000", "Mage", "")));
-        QCOMPARE(Labels(), (QStringList{"2", "Mage", ""}));
-        QCOMPARE(gCharacterFolder, other);
-        QCOMPARE(mMessages.size(), 1);
-    }
 
-    // When the folder file cannot be written the character is still shown; the player is told, and the
-    // dialog keeps starting where it did.
-    void folderFileUnwritable()
-    {
         QVERIFY(QFile::remove(FolderFile()) && QDir().mkdir(FolderFile()));
-        Open(Put(Chars() + QStringLiteral("/hero.oxl"), Record("39300000", "Hero", "A brave hero.")));
-        QCOMPARE(Labels(), (QStringList{"12345", "Hero", "A brave hero."}));
-        QCOMPARE(mMessages.size(), 1);
-        QVERIFY2(mMessages[0].startsWith(QStringLiteral("The folder of the character file could not be remembered.\n"))
-                     && mMessages[0].contains(FolderFile()),
-                 qPrintable(mMessages[0]));
-        QCOMPARE(gCharacterFolder, Program() + QLatin1Char('/'));
+        Open(Put(other + u"mage.oxl"_qs, Record("02000000", "Mage", "")));
+        QCOMPARE(Labels(), (QStringList{"2", "Mage", ""}));
+        QCOMPARE(mMessages.size(), 2);
+        QVERIFY2(mMessages[1].startsWith(u"The folder of the character file could not be remembered.\n"_qs)
+                     && mMessages[1].contains(FolderFile()),
+                 qPrintable(mMessages[1]));
+        QCOMPARE(gCharacterFolder, Chars());
     }
 };
 

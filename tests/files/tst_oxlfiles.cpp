@@ -1,4 +1,4 @@
-#include "core/kelvaraerror.h"
+#include "common/errorof.h"
 #include "files/oxlfiles.h"
 
 #include <QDir>
@@ -13,16 +13,15 @@ class TstOxlFiles : public QObject
     QTemporaryDir* mDir = nullptr;
     const QDateTime mNow = QDateTime(QDate(2026, 12, 6), QTime(17, 5, 9));
 
-    QString Path(const char* name) const { return mDir->filePath(QLatin1String(name)); }
+    QString Path(const QString& name) const { return mDir->filePath(name); }
 
-    void Put(const char* name, const QByteArray& bytes)
+    void Put(const QString& name, const QByteArray& bytes)
     {
         QFile file(Path(name));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
     }
 
-    QByteArray Get(const char* name) const
+    QByteArray Get(const QString& name) const
     {
         QFile file(Path(name));
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
@@ -33,7 +32,8 @@ private slots:
     {
         mDir = new QTemporaryDir;
         QVERIFY(mDir->isValid());
-        SetProgramFolder(mDir->path());
+        SetProgramFolder(mDir->path() + u'/');
+        QCOMPARE(ProgramFolder(), mDir->path() + u'/'); // one slash at the end, given or not
     }
 
     void cleanup()
@@ -42,258 +42,133 @@ private slots:
         delete mDir;
     }
 
-    void programFolderEndsInSlash()
-    {
-        QCOMPARE(ProgramFolder(), mDir->path() + QLatin1Char('/'));
-        SetProgramFolder(mDir->path() + QLatin1Char('/'));
-        QCOMPARE(ProgramFolder(), mDir->path() + QLatin1Char('/'));
-    }
-
+    // An installed program keeps the player's database in the data folder, copied there once from share/.
     void installedProgramUsesDataFolder()
     {
-        // An installed layout: bin/ beside share/kelvara-utility/Kelvara.mdb.
-        QDir root(mDir->path());
-        QVERIFY(root.mkpath(QStringLiteral("usr/bin")) && root.mkpath(QStringLiteral("usr/share/kelvara-utility")));
-        QFile db(root.filePath(QStringLiteral("usr/share/kelvara-utility/Kelvara.mdb")));
-        QVERIFY(db.open(QIODevice::WriteOnly));
-        db.write("sample");
-        db.close();
-        const QString bin = root.filePath(QStringLiteral("usr/bin"));
-        const QString data = root.filePath(QStringLiteral("home/.local/share/kelvara-utility"));
-
-        QCOMPARE(ChooseProgramFolder(bin, true, data), bin + QLatin1Char('/'));
+        const QString bin = Path(u"usr/bin"_qs), data = Path(u"home/.local/share/kelvara-utility"_qs);
+        QVERIFY(QDir().mkpath(bin) && QDir().mkpath(Path(u"usr/share/kelvara-utility"_qs)));
+        Put(u"usr/share/kelvara-utility/Kelvara.mdb"_qs, "sample");
+        QCOMPARE(ChooseProgramFolder(bin, true, data), bin + u'/');
         QVERIFY(!QFileInfo::exists(data));
-
-        QCOMPARE(ChooseProgramFolder(bin, false, data), data + QLatin1Char('/'));
-        QFile copy(data + QStringLiteral("/Kelvara.mdb"));
-        QVERIFY(copy.open(QIODevice::ReadOnly));
-        QCOMPARE(copy.readAll(), QByteArray("sample"));
-        copy.close();
-
-        // A database the player already has is kept.
-        QVERIFY(copy.open(QIODevice::WriteOnly));
-        copy.write("mine");
-        copy.close();
+        QCOMPARE(ChooseProgramFolder(bin, false, data), data + u'/');
+        QCOMPARE(Get(u"home/.local/share/kelvara-utility/Kelvara.mdb"_qs), QByteArray("sample"));
+        Put(u"home/.local/share/kelvara-utility/Kelvara.mdb"_qs, "mine"); // the player's own is kept
         ChooseProgramFolder(bin, false, data);
-        QVERIFY(copy.open(QIODevice::ReadOnly));
-        QCOMPARE(copy.readAll(), QByteArray("mine"));
+        QCOMPARE(Get(u"home/.local/share/kelvara-utility/Kelvara.mdb"_qs), QByteArray("mine"));
     }
 
-    void readFolderWhenMissing()
-    {
-        QVERIFY(!QFile::exists(Path("OXLDIR.DAT")));
-        QCOMPARE(ReadCharacterFolder(), ProgramFolder());
-        QVERIFY(QFile::exists(Path("OXLDIR.DAT")));
-        QCOMPARE(Get("OXLDIR.DAT"), QByteArray());
-    }
-
-    void readFolder_data()
-    {
-        QTest::addColumn<QByteArray>("contents");
-        QTest::addColumn<QString>("expected"); // empty: the program folder
-        QTest::newRow("plain") << QByteArray("/games/chars/\r\n") << "/games/chars/";
-        QTest::newRow("blanks around") << QByteArray("   /games/chars/   \r\n") << "/games/chars/";
-        QTest::newRow("only CR LF") << QByteArray("\r\n") << "";
-        QTest::newRow("only blanks") << QByteArray("     ") << "";
-        QTest::newRow("comma cuts") << QByteArray("/My Games, old/Characters/\r\n") << "/My Games";
-        QTest::newRow("quoted keeps comma") << QByteArray("\"/My Games, old/\" tail\r\n") << "/My Games, old/";
-        QTest::newRow("no line end") << QByteArray("/games/") << "/games/";
-        QTest::newRow("second line ignored") << QByteArray("/a/\r\n/b/\r\n") << "/a/";
-        QTest::newRow("Windows-1252") << QByteArray("/Spiele/Gr\xf6\xdf"
-                                                    "e/\r\n")
-                                      << QString::fromUtf8("/Spiele/Größe/");
-    }
-
+    // OXLDIR.DAT: the first item of the first line; none is the program folder. A missing file is created
+    // empty, a present one left as it was.
     void readFolder()
     {
-        QFETCH(QByteArray, contents);
-        QFETCH(QString, expected);
-        Put("OXLDIR.DAT", contents);
-        QCOMPARE(ReadCharacterFolder(), expected.isEmpty() ? ProgramFolder() : expected);
-        QCOMPARE(Get("OXLDIR.DAT"), contents);
+        const std::pair<QByteArray, QString> cases[] = {{"<missing>", ""},
+                                                        {"   /games/chars/   \r\n", "/games/chars/"},
+                                                        {"     ", ""},
+                                                        {"/My Games, old/Characters/\r\n", "/My Games"},
+                                                        {"\"/My Games, old/\" tail\r\n", "/My Games, old/"},
+                                                        {"/a/\r\n/b/\r\n", "/a/"},
+                                                        {"/Gr\xf6\xdf"
+                                                         "e/",
+                                                         QString::fromUtf8("/Größe/")}};
+        for (const auto& [contents, expected] : cases) {
+            QFile::remove(Path(u"OXLDIR.DAT"_qs));
+            if (contents != "<missing>")
+                Put(u"OXLDIR.DAT"_qs, contents);
+            QCOMPARE(ReadCharacterFolder(), expected.isEmpty() ? ProgramFolder() : expected);
+            QCOMPARE(Get(u"OXLDIR.DAT"_qs), contents == "<missing>" ? QByteArray() : contents);
+        }
     }
 
-    void saveFolder_data()
-    {
-        QTest::addColumn<QString>("path");
-        QTest::addColumn<QByteArray>("written"); // "<missing>": the file is not touched
-        QTest::newRow("file in folder") << "/games/chars/hero.oxl" << QByteArray("/games/chars/\r\n");
-        QTest::newRow("folder given") << "/games/chars/" << QByteArray("/games/chars/\r\n");
-        QTest::newRow("root file") << "/ab" << QByteArray("/\r\n");
-        QTest::newRow("two characters") << "/a" << QByteArray("<missing>");
-        QTest::newRow("no separator") << "hero.oxl" << QByteArray("<missing>");
-        QTest::newRow("Windows-1252") << QString::fromUtf8("/Spiele/Größe/x.oxl")
-                                      << QByteArray("/Spiele/Gr\xf6\xdf"
-                                                    "e/\r\n");
-        QTest::newRow("comma quoted") << "/My Games, old/x.oxl" << QByteArray("\"/My Games, old/\"\r\n");
-        QTest::newRow("line end quoted") << "/two\nlines/x.oxl" << QByteArray("\"/two\nlines/\"\r\n");
-        QTest::newRow("quote not at start") << "/say \"hi\"/x.oxl" << QByteArray("/say \"hi\"/\r\n");
-    }
-
+    // The folder of the chosen file is written quoted where it must be, and reads back as it was; a path of
+    // fewer than three characters or without a separator leaves the old file alone.
     void saveFolder()
     {
-        QFETCH(QString, path);
-        QFETCH(QByteArray, written);
-        SaveCharacterFolder(path);
-        QCOMPARE(Get("OXLDIR.DAT"), written);
+        const QByteArray old("/old/\r\n");
+        const std::pair<QString, QByteArray> cases[] = {{"/games/chars/hero.oxl", "/games/chars/\r\n"},
+                                                        {"/ab", "/\r\n"},
+                                                        {"/a", old},
+                                                        {"hero.oxl", old},
+                                                        {QString::fromUtf8("/Größe/x.oxl"),
+                                                         "/Gr\xf6\xdf"
+                                                         "e/\r\n"},
+                                                        {"/a,b, c/x.oxl", "\"/a,b, c/\"\r\n"},
+                                                        {"/two\nlines/x.oxl", "\"/two\nlines/\"\r\n"},
+                                                        {"/a\rb/x.oxl", "\"/a\rb/\"\r\n"},
+                                                        {"/say \"hi\"/x.oxl", "/say \"hi\"/\r\n"}};
+        for (const auto& [path, written] : cases) {
+            Put(u"OXLDIR.DAT"_qs, old);
+            SaveCharacterFolder(path);
+            QCOMPARE(Get(u"OXLDIR.DAT"_qs), written);
+            QCOMPARE(ReadCharacterFolder(), written == old ? u"/old/"_qs : path.left(path.lastIndexOf(u'/') + 1));
+        }
     }
 
-    // A folder reads back exactly as it was saved, commas and line ends included.
-    void saveFolderReadsBack_data()
-    {
-        QTest::addColumn<QString>("folder");
-        QTest::newRow("plain") << "/games/chars/";
-        QTest::newRow("comma") << "/My Games, old/Characters/";
-        QTest::newRow("two commas") << "/a,b,c/";
-        QTest::newRow("line end") << "/two\r\nlines/";
-        QTest::newRow("blank inside") << "/my chars/";
-        QTest::newRow("quote inside") << "/say \"hi\"/";
-    }
-
-    void saveFolderReadsBack()
-    {
-        QFETCH(QString, folder);
-        SaveCharacterFolder(folder + QStringLiteral("hero.oxl"));
-        QCOMPARE(ReadCharacterFolder(), folder);
-    }
-
-    void saveFolderLeavesOldFileForShortPath()
-    {
-        Put("OXLDIR.DAT", "/old/\r\n");
-        SaveCharacterFolder(QStringLiteral("x:"));
-        SaveCharacterFolder(QStringLiteral("nofolder"));
-        QCOMPARE(Get("OXLDIR.DAT"), QByteArray("/old/\r\n"));
-        SaveCharacterFolder(QStringLiteral("/new/hero.oxl"));
-        QCOMPARE(ReadCharacterFolder(), QStringLiteral("/new/"));
-    }
-
-    void defaultCalibration_data()
-    {
-        QTest::addColumn<int>("size"); // -1: no file
-        QTest::newRow("no file") << -1;
-        QTest::newRow("empty") << 0;
-        QTest::newRow("ten bytes") << 10;
-    }
-
+    // A missing, empty or short calibration file gives the default: now, and the first second of the game.
     void defaultCalibration()
     {
-        QFETCH(int, size);
-        const QByteArray contents = QByteArray("12:00:00\r\n12/06/2026").left(qMax(size, 0));
-        if (size >= 0)
-            Put("OXLTIMES.DAT", contents);
-        const ClockCalibration cal = ReadCalibrationFile(mNow);
-        QCOMPARE(cal.RealTime, QStringLiteral("17:05:09"));
-        QCOMPARE(cal.RealDate, QStringLiteral("12/06/2026"));
-        QCOMPARE(cal.OXLTime, QStringLiteral("00:00:01"));
-        QCOMPARE(cal.OXLDate, QStringLiteral("01/01/0001"));
-        QCOMPARE(Get("OXLTIMES.DAT"), contents); // created empty, or left as it was
+        for (int size : {-1, 0, 10}) {
+            const QByteArray contents = QByteArray("12:00:00\r\n12/06/2026").left(qMax(size, 0));
+            if (size >= 0)
+                Put(u"OXLTIMES.DAT"_qs, contents);
+            QCOMPARE(ReadCalibrationFile(mNow),
+                     ClockCalibration::FromTexts(u"17:05:09"_qs, u"12/06/2026"_qs, u"00:00:01"_qs, u"01/01/0001"_qs));
+            QCOMPARE(Get(u"OXLTIMES.DAT"_qs), contents); // created empty, or left as it was
+        }
     }
 
-    void readCalibration_data()
-    {
-        QTest::addColumn<QByteArray>("contents");
-        QTest::addColumn<QStringList>("fields");
-        QTest::newRow("as written") << QByteArray("13:05:09\r\n07/04/2026\r\n09:41:27\r\n03/17/0012\r\n")
-                                    << QStringList{"13:05:09", "07/04/2026", "09:41:27", "03/17/0012"};
-        QTest::newRow("long item cut") << QByteArray("12:00:00.5\r\n07/04/2026\r\n09:41:27\r\n03/17/0012\r\n")
-                                       << QStringList{"12:00:00", "07/04/2026", "09:41:27", "03/17/0012"};
-        QTest::newRow("short item padded") << QByteArray("1:00\r\n7/4/2026\r\n09:41:27\r\n03/17/0012\r\n")
-                                           << QStringList{"1:00    ", "7/4/2026  ", "09:41:27", "03/17/0012"};
-        QTest::newRow("trailing blanks kept") << QByteArray("12:34:  \r\n12/25/    \r\n09:41:27\r\n03/17/0012\r\n")
-                                              << QStringList{"12:34:  ", "12/25/    ", "09:41:27", "03/17/0012"};
-        QTest::newRow("leading blanks skipped") << QByteArray("  12:34:56\r\n07/04/2026\r\n09:41:27\r\n03/17/0012\r\n")
-                                                << QStringList{"12:34:56", "07/04/2026", "09:41:27", "03/17/0012"};
-        QTest::newRow("comma splits a line") << QByteArray("12:00,00\r\n07/04/2026\r\n09:41:27\r\n03/17/0012\r\n")
-                                             << QStringList{"12:00   ", "00        ", "07/04/20", "09:41:27  "};
-        QTest::newRow("quoted") << QByteArray("\"12:00:00\"\r\n\"07/04/2026\"\r\n09:41:27\r\n03/17/0012\r\n")
-                                << QStringList{"12:00:00", "07/04/2026", "09:41:27", "03/17/0012"};
-        QTest::newRow("LF only") << QByteArray("13:05:09\n07/04/2026\n09:41:27\n03/17/0012\n")
-                                 << QStringList{"13:05:09", "07/04/2026", "09:41:27", "03/17/0012"};
-        QTest::newRow("two items only") << QByteArray("13:05:09\r\n07/04/2026\r\n")
-                                        << QStringList{"13:05:09", "07/04/2026", "        ", "          "};
-        QTest::newRow("one long line") << QByteArray("0123456789abcdef")
-                                       << QStringList{"01234567", "          ", "        ", "          "};
-    }
-
+    // Each item fitted to its field's width; a comma splits a line.
     void readCalibration()
     {
-        QFETCH(QByteArray, contents);
-        QFETCH(QStringList, fields);
-        Put("OXLTIMES.DAT", contents);
-        const ClockCalibration cal = ReadCalibrationFile(mNow);
-        QCOMPARE((QStringList{cal.RealTime, cal.RealDate, cal.OXLTime, cal.OXLDate}), fields);
-        QVERIFY(!cal.Instant.has_value());
+        const std::pair<QByteArray, QStringList> cases[] = {
+            {"12:00:00.5\n07/04/2026\n09:41:27\n03/17/0012\n", {"12:00:00", "07/04/2026", "09:41:27", "03/17/0012"}},
+            {"1:00\r\n12/25/    \r\n  09:41:27\r\n\"03/17/0012\"\r\n",
+             {"1:00    ", "12/25/    ", "09:41:27", "03/17/0012"}},
+            {"12:00,00\r\n07/04/2026\r\n09:41:27\r\n03/17/0012\r\n",
+             {"12:00   ", "00        ", "07/04/20", "09:41:27  "}},
+            {"13:05:09\r\n07/04/2026\r\n", {"13:05:09", "07/04/2026", "        ", "          "}},
+            {"0123456789abcdef", {"01234567", "          ", "        ", "          "}}};
+        for (const auto& [contents, fields] : cases) {
+            Put(u"OXLTIMES.DAT"_qs, contents);
+            const ClockCalibration cal = ReadCalibrationFile(mNow);
+            QCOMPARE((QStringList{cal.RealTime, cal.RealDate, cal.OXLTime, cal.OXLDate}), fields);
+            QVERIFY(!cal.Instant.has_value());
+        }
     }
 
-    void writeCalibration_data()
-    {
-        QTest::addColumn<QStringList>("fields");
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::newRow("usual") << QStringList{"13:05:09", "07/04/2026", "09:41:27", "03/17/0012"}
-                               << QByteArray("13:05:09\r\n07/04/2026\r\n09:41:27\r\n03/17/0012\r\n");
-        QTest::newRow("short fields padded") << QStringList{"12:34:", "12/25/", "1:0", ""}
-                                             << QByteArray("12:34:  \r\n12/25/    \r\n1:0     \r\n          \r\n");
-        QTest::newRow("not Windows-1252")
-            << QStringList{QString::fromUtf8("12:€:ж"), "07/04/2026", "09:41:27", "03/17/0012"}
-            << QByteArray("12:\x80:?  \r\n07/04/2026\r\n09:41:27\r\n03/17/0012\r\n");
-    }
-
+    // Always 44 bytes, replacing the old file whole, with no temporary file left beside it; it reads back.
     void writeCalibration()
     {
-        QFETCH(QStringList, fields);
-        QFETCH(QByteArray, bytes);
-        Put("OXLTIMES.DAT", "an older, longer calibration file that is replaced whole\r\n");
-        const ClockCalibration cal = ClockCalibration::FromTexts(fields[0], fields[1], fields[2], fields[3]);
-        WriteCalibrationFile(cal);
-        QCOMPARE(Get("OXLTIMES.DAT"), bytes);
-        QCOMPARE(bytes.size(), 44);
-        // No temporary file is left beside it.
-        QCOMPARE(QDir(mDir->path()).entryList(QDir::Files), QStringList{"OXLTIMES.DAT"});
-    }
-
-    void roundTrip()
-    {
-        ClockCalibration cal = ClockCalibration::FromTexts(QStringLiteral("23:59:59"), QStringLiteral("02/29/2028"),
-                                                           QStringLiteral("00:00:01"), QStringLiteral("12/28/9999"));
-        WriteCalibrationFile(cal);
-        QCOMPARE(ReadCalibrationFile(mNow), cal);
-    }
-
-    // A folder where a file should be is reported with the file's path.
-    void folderInPlaceOfFile_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::newRow("calibration") << "OXLTIMES.DAT";
-        QTest::newRow("folder file") << "OXLDIR.DAT";
-    }
-
-    void folderInPlaceOfFile()
-    {
-        QFETCH(QString, name);
-        QVERIFY(QDir(mDir->path()).mkdir(name));
-        auto expectError = [&](const std::function<void()>& call) {
-            try {
-                call();
-                QFAIL("no error");
-            } catch (const KelvaraError& e) {
-                QVERIFY2(e.message().contains(name), qPrintable(e.message()));
-            }
-        };
-        if (name == QLatin1String("OXLTIMES.DAT")) {
-            expectError([&] { ReadCalibrationFile(mNow); });
-            expectError([&] { WriteCalibrationFile(ReadCalibrationFile(mNow)); });
-        } else {
-            expectError([&] { ReadCharacterFolder(); });
-            expectError([&] { SaveCharacterFolder(QStringLiteral("/games/x.oxl")); });
+        const std::pair<QStringList, QByteArray> cases[] = {
+            {{"13:05:09", "02/29/2028", "09:41:27", "12/28/9999"},
+             "13:05:09\r\n02/29/2028\r\n09:41:27\r\n12/28/9999\r\n"},
+            {{"12:34:", "12/25/", "1:0", ""}, "12:34:  \r\n12/25/    \r\n1:0     \r\n          \r\n"},
+            {{QString::fromUtf8("12:€:ж"), "07/04/2026", "09:41:27", "03/17/0012"},
+             "12:\x80:?  \r\n07/04/2026\r\n09:41:27\r\n03/17/0012\r\n"}};
+        for (const auto& [fields, bytes] : cases) {
+            Put(u"OXLTIMES.DAT"_qs, "an older, longer calibration file that is replaced whole\r\n");
+            const ClockCalibration cal = ClockCalibration::FromTexts(fields[0], fields[1], fields[2], fields[3]);
+            WriteCalibrationFile(cal);
+            QCOMPARE(Get(u"OXLTIMES.DAT"_qs), bytes);
+            QCOMPARE(QDir(mDir->path()).entryList(QDir::Files), QStringList{"OXLTIMES.DAT"});
+            if (fields[2] == u"09:41:27"_qs && fields[1] == u"02/29/2028"_qs)
+                QCOMPARE(ReadCalibrationFile(mNow), cal);
         }
-        QVERIFY(QFileInfo(Path(qPrintable(name))).isDir());
     }
 
-    void missingProgramFolder()
+    // A folder where a file should be, or no program folder at all, is reported with the file's path.
+    void unusableFiles()
     {
-        SetProgramFolder(mDir->filePath(QStringLiteral("gone")));
-        QVERIFY_THROWS_EXCEPTION(KelvaraError, ReadCalibrationFile(mNow));
-        QVERIFY_THROWS_EXCEPTION(KelvaraError, WriteCalibrationFile(ClockCalibration()));
+        QVERIFY(QDir(mDir->path()).mkdir(u"OXLTIMES.DAT"_qs) && QDir(mDir->path()).mkdir(u"OXLDIR.DAT"_qs));
+        const QStringList messages{
+            ErrorOf([&] { ReadCalibrationFile(mNow); }), ErrorOf([&] { WriteCalibrationFile(ClockCalibration()); }),
+            ErrorOf([&] { ReadCharacterFolder(); }), ErrorOf([&] { SaveCharacterFolder(u"/games/x.oxl"_qs); })};
+        for (int i = 0; i < 4; ++i)
+            QVERIFY2(messages[i].contains(Path(i < 2 ? u"OXLTIMES.DAT"_qs : u"OXLDIR.DAT"_qs)),
+                     qPrintable(messages[i]));
+        QVERIFY(QFileInfo(Path(u"OXLTIMES.DAT"_qs)).isDir() && QFileInfo(Path(u"OXLDIR.DAT"_qs)).isDir());
+        SetProgramFolder(Path(u"gone"_qs));
+        QVERIFY(ErrorOf([&] { ReadCalibrationFile(mNow); }).contains(u"gone/OXLTIMES.DAT"_qs));
+        QVERIFY(ErrorOf([&] { WriteCalibrationFile(ClockCalibration()); }).contains(u"gone/OXLTIMES.DAT"_qs));
     }
 };
 

@@ -9,11 +9,13 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <array>
 #include <cmath>
 
 using jet::ColumnType;
@@ -27,112 +29,65 @@ struct Fixture
     jet::BuildOptions options;
 };
 
-// One column of every type; a row of Nulls, rows of edge values. Doubles have at most 16 significant digits,
-// since mdb-export prints that many.
-Fixture NullsAndEdges()
+// A cell of the type: an edge value, Null (never in a Boolean) or a random value. Texts of at most `most`
+// characters mix one-byte, two-byte and byte-zero characters, quotes, commas and line breaks; one memo in eight
+// is long enough for a chain of LVAL pages. Doubles have at most 16 significant digits, since mdb-export
+// prints that many.
+Value RandomValue(QRandomGenerator& random, ColumnType type, int most)
 {
-    jet::Table t{u"tblEveryType"_qs,
-                 {{u"Flag"_qs, ColumnType::Boolean},
-                  {u"Small"_qs, ColumnType::Byte},
-                  {u"Medium"_qs, ColumnType::Integer},
-                  {u"Large"_qs, ColumnType::Long},
-                  {u"Money"_qs, ColumnType::Currency},
-                  {u"Real"_qs, ColumnType::Double},
-                  {u"Label"_qs, ColumnType::Text},
-                  {u"Notes"_qs, ColumnType::Memo}},
-                 {}};
-    const Value null;
-    t.rows = {{false, null, null, null, null, null, null, null},
-              {true, qint64(0), qint64(-32768), qint64(-2147483647 - 1), u"-922337203685477.5808"_qs, 5e-324, QString(),
-               QString()},
-              {true, qint64(255), qint64(32767), qint64(2147483647), u"922337203685477.5807"_qs, 1e308,
-               u"x"_qs.repeated(255), u"short memo, kept in the row"_qs},
-              {false, qint64(7), qint64(-1), qint64(-1), qint64(12), 0.1, u"a"_qs,
-               u"Three hundred characters. "_qs.repeated(12).left(300)},
-              // 12,000 bytes: a chain of LVAL pages.
-              {true, qint64(1), qint64(0), qint64(0), 2.5, -123456789.125, u"ab"_qs, u"長い文章"_qs.repeated(1500)},
-              {false, qint64(2), qint64(1), qint64(1), u"-0.0001"_qs, -2.5e-300, QString(QChar(0x4E2D)).repeated(255),
-               u"plain "_qs.repeated(2000)}};
-    return {{t}, {}};
+    static const QString alphabet = u"abcXYZ 019,;\"'\n€äöüß中文\u0100Ωж"_qs;
+    auto text = [&](int length) {
+        QString t;
+        for (int n = random.bounded(length + 1); n > 0; --n)
+            t += alphabet[random.bounded(alphabet.size())];
+        return t;
+    };
+    const bool edge = random.bounded(4) == 0, high = random.bounded(2) == 0;
+    if (random.bounded(4) == 0 && type != ColumnType::Boolean)
+        return Value();
+    switch (type) {
+    case ColumnType::Boolean:
+        return high;
+    case ColumnType::Byte:
+        return qint64(edge ? 255 * high : random.bounded(256));
+    case ColumnType::Integer:
+        return qint64(edge ? (high ? 32767 : -32768) : random.bounded(-32768, 32768));
+    case ColumnType::Long:
+        return edge ? qint64(high ? 2147483647 : -2147483647 - 1) : qint64(random.generate()) - 2147483648LL;
+    case ColumnType::Currency:
+        if (edge)
+            return high ? u"922337203685477.5807"_qs : u"-922337203685477.5808"_qs;
+        return high ? Value(random.bounded(-4000000, 4000000) / 4.0)
+                    : Value(QString::number(random.bounded(-999999, 999999)) + u".0001"_qs);
+    case ColumnType::Double:
+        if (edge)
+            return std::array{5e-324, 1e308, -2.5e-300, 0.0}[random.bounded(4)];
+        return QString::number((random.generateDouble() - 0.5) * std::pow(10.0, random.bounded(-20, 20)), 'g', 16)
+            .toDouble();
+    case ColumnType::Text:
+        return edge ? (high ? QString() : QString(most, QChar(0x4E2D))) : text(most);
+    case ColumnType::Memo:
+        return edge ? QString() : text(random.bounded(8) == 0 ? 6000 : 200);
+    }
+    return Value();
 }
 
-Fixture Empty()
-{
-    return {{{u"tblEmpty"_qs, {{u"ID"_qs, ColumnType::Long}, {u"Name"_qs, ColumnType::Text}}, {}},
-             {u"tblOne"_qs, {{u"ID"_qs, ColumnType::Long}}, {{qint64(1)}}}},
-            {}};
-}
-
-Fixture HundredThousandRows() // large enough for indirect usage maps of its own
-{
-    jet::Table t{u"tblLarge"_qs,
-                 {{u"ID"_qs, ColumnType::Long},
-                  {u"Group"_qs, ColumnType::Integer},
-                  {u"Weight"_qs, ColumnType::Double},
-                  {u"Code"_qs, ColumnType::Text}},
-                 {}};
-    for (int i = 0; i < 100000; ++i)
-        t.rows.push_back({qint64(i + 1), qint64(i % 1000 - 500), (i - 50000) * 0.125,
-                          i % 97 == 0 ? Value() : Value(QStringLiteral("C%1").arg(i * 7919 % 100000))});
-    return {{t}, {}};
-}
-
-// Memos on LVAL pages between the data pages of the same table; every table, the empty one too, with an
-// indirect usage map.
-Fixture MemosAndIndirectMaps()
-{
-    Fixture f = Empty();
-    jet::Table t{u"tblDiary"_qs, {{u"Day"_qs, ColumnType::Long}, {u"Entry"_qs, ColumnType::Memo}}, {}};
-    for (int i = 0; i < 2000; ++i)
-        t.rows.push_back({qint64(i), QStringLiteral("Day %1: ").arg(i) + u"rain "_qs.repeated(60)});
-    f.tables.push_back(t);
-    f.options.indirectUsageMaps = true;
-    return f;
-}
-
-// 60 columns with long names: the table definition spans two pages.
-Fixture SixtyColumns()
+// A table whose columns take the eight types in turn, named after `column` (with %1 for the number).
+jet::Table RandomTable(QRandomGenerator& random, const QString& name, int columns, int rows,
+                       const QString& column = u"C%1"_qs, int most = 255)
 {
     static const ColumnType kTypes[] = {ColumnType::Long,    ColumnType::Text,    ColumnType::Double,
                                         ColumnType::Boolean, ColumnType::Integer, ColumnType::Memo,
                                         ColumnType::Byte,    ColumnType::Currency};
-    jet::Table t{u"tblWide"_qs, {}, {}};
-    for (int c = 0; c < 60; ++c)
-        t.columns.append({QStringLiteral("Column %1 of the wide table, named at length").arg(c + 1, 2, 10, QChar(u'0')),
-                          kTypes[c % 8]});
-    for (int r = 0; r < 40; ++r) {
-        std::vector<Value> row;
-        for (int c = 0; c < 60; ++c) {
-            const qint64 n = r * 61 + c;
-            const QString text = QStringLiteral("r%1c%2").arg(r).arg(c);
-            const Value values[] = {n * 1000003 - 2000000000,
-                                    text,
-                                    n / 64.0,
-                                    n % 3 == 0,
-                                    n % 600 - 300,
-                                    u"memo "_qs + text,
-                                    n % 256,
-                                    QStringLiteral("%1.%2").arg(n).arg(n % 10000, 4, 10, QChar(u'0'))};
-            row.push_back(c % 8 != 3 && (r + c) % 9 == 0 ? Value() : values[c % 8]); // Nulls but in Booleans
-        }
-        t.rows.push_back(std::move(row));
+    jet::Table t{name, {}, {}};
+    for (int c = 0; c < columns; ++c)
+        t.columns.append({column.arg(c + 1), kTypes[c % 8]});
+    for (int r = 0; r < rows; ++r) {
+        t.rows.emplace_back();
+        for (const jet::Column& c : t.columns)
+            t.rows.back().push_back(RandomValue(random, c.type, most));
     }
-    return {{t}, {}};
-}
-
-Fixture NonAscii()
-{
-    jet::Table t{
-        u"Gegenstände"_qs,
-        {{u"Nummer"_qs, ColumnType::Long},
-         {u"Größe"_qs, ColumnType::Text},
-         {u"名前"_qs, ColumnType::Text},
-         {u"Beschreibung"_qs, ColumnType::Memo}},
-        {{qint64(1), u"Übergröße"_qs, u"大きい剣"_qs, u"Schwert aus Eisen – «scharf»"_qs},
-         {qint64(2), u"a, \"quoted\" text"_qs, u"mixed 日本 text äöü"_qs, u"two\nlines"_qs},
-         {qint64(3), u"\u0100 byte-zero characters \u0100\u0100"_qs, u"Ελληνικά"_qs, u"Ünïcödé "_qs.repeated(200)}}};
-    jet::Table second{u"Материалы"_qs, {{u"Имя"_qs, ColumnType::Text}}, {{u"Железо"_qs}, {u"Мифрил"_qs}}};
-    return {{t, second}, {}};
+    return t;
 }
 
 // A cell as both readers are compared on it: "<null>", a text after a quote mark, or a plain number
@@ -301,8 +256,7 @@ void CompareMdbReader(const QString& path, const std::vector<jet::Table>& tables
 
 } // namespace
 
-using FixtureMaker = Fixture (*)();
-Q_DECLARE_METATYPE(FixtureMaker)
+Q_DECLARE_METATYPE(Fixture)
 
 class TestJetReaders : public QObject
 {
@@ -322,19 +276,36 @@ private slots:
 
     void bothReadersReturnTheSource_data()
     {
-        QTest::addColumn<FixtureMaker>("make");
-        QTest::newRow("empty table") << &Empty;
-        QTest::newRow("Nulls and edge values of every type") << &NullsAndEdges;
-        QTest::newRow("100,000 rows") << &HundredThousandRows;
-        QTest::newRow("memos on LVAL pages, indirect usage maps") << &MemosAndIndirectMaps;
-        QTest::newRow("60 columns") << &SixtyColumns;
-        QTest::newRow("non-ASCII names and values") << &NonAscii;
+        QTest::addColumn<Fixture>("fixture");
+        QRandomGenerator random(20261207);
+        QTest::newRow("empty table") << Fixture{
+            {RandomTable(random, u"tblEmpty"_qs, 2, 0), RandomTable(random, u"tblOne"_qs, 8, 1)}, {}};
+        QTest::newRow("every type, edge and random values")
+            << Fixture{{RandomTable(random, u"tblEveryType"_qs, 8, 400)}, {}};
+        // Large enough for indirect usage maps of its own.
+        jet::Table large{
+            u"tblLarge"_qs,
+            {{u"ID"_qs, ColumnType::Long}, {u"Weight"_qs, ColumnType::Double}, {u"Code"_qs, ColumnType::Text}},
+            {}};
+        for (int i = 0; i < 100000; ++i)
+            large.rows.push_back({qint64(i + 1), (i - 50000) * 0.125,
+                                  i % 97 == 0 ? Value() : Value(QStringLiteral("C%1").arg(i * 7919 % 100000))});
+        QTest::newRow("100,000 rows") << Fixture{{large}, {}};
+        // Memos on LVAL pages between the data pages of the same table; every table, the empty one too, with an
+        // indirect usage map.
+        QTest::newRow("memos on LVAL pages, indirect usage maps") << Fixture{
+            {RandomTable(random, u"tblEmpty"_qs, 1, 0), RandomTable(random, u"tblDiary"_qs, 6, 1500)}, {true}};
+        // 60 columns with long names: the table definition spans two pages.
+        QTest::newRow("60 columns") << Fixture{
+            {RandomTable(random, u"tblWide"_qs, 60, 40, u"Column %1 of the wide table, named at length"_qs, 20)}, {}};
+        QTest::newRow("non-ASCII names") << Fixture{{RandomTable(random, u"Gegenstände"_qs, 8, 20, u"Größe %1"_qs),
+                                                     RandomTable(random, u"Материалы"_qs, 2, 3, u"名前 %1"_qs)},
+                                                    {}};
     }
 
     void bothReadersReturnTheSource()
     {
-        QFETCH(FixtureMaker, make);
-        const Fixture fixture = make();
+        QFETCH(Fixture, fixture);
         const QString path = dir_.filePath(QString::fromLatin1(QTest::currentDataTag()).replace(u' ', u'_')
                                            + u".mdb"_qs);
         jet::WriteDatabase(path, fixture.tables, fixture.options);

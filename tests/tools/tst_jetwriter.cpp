@@ -18,9 +18,6 @@
 using jet::ColumnType;
 using jet::Value;
 
-Q_DECLARE_METATYPE(std::vector<jet::Table>)
-Q_DECLARE_METATYPE(std::optional<qint64>)
-
 namespace {
 
 quint32 U16(const QByteArray& b, qsizetype at)
@@ -74,78 +71,41 @@ private slots:
         QVERIFY(dir_->isValid());
     }
 
-    // Texts are stored compressed, one byte a character, where that is shorter and safe.
-    void textEncoding_data()
+    // Texts are stored compressed, one byte a character, where that is shorter and safe; currency amounts
+    // have at most four decimals and fit 64 bits; what only a table built in code can get wrong is refused
+    // (CSV input is refused earlier, see the command).
+    void encodings()
     {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QByteArray>("stored");
-        QTest::newRow("umlauts are one byte") << u"Größe"_qs
-                                              << QByteArray("\xFF\xFE"
-                                                            "Gr\xF6\xDF"
-                                                            "e");
-        QTest::newRow("switch to two bytes") << u"abcd大"_qs
-                                             << QByteArray("\xFF\xFE"
-                                                           "abcd\x00\x27\x59",
-                                                           9);
-        QTest::newRow("switch back for a run") << u"大abcdef"_qs
-                                               << QByteArray("\xFF\xFE\x00\x27\x59\x00"
-                                                             "abcdef",
-                                                             12);
-        QTest::newRow("character with zero low byte, plain") << u"abc\u0100def"_qs
-                                                             << QByteArray("a\0b\0c\0\0\x01"
-                                                                           "d\0e\0f\0",
-                                                                           14);
-    }
-
-    void textEncoding()
-    {
-        QFETCH(QString, text);
-        QFETCH(QByteArray, stored);
-        QCOMPARE(jet::format::EncodeText(text), stored);
-    }
-
-    void currencyParsing_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<std::optional<qint64>>("units");
-        using Units = std::optional<qint64>;
-        QTest::newRow("smallest negative step") << u"-0.0001"_qs << Units(-1);
-        QTest::newRow("plus sign, bare point") << u"+3."_qs << Units(30000);
-        QTest::newRow("no whole part") << u".25"_qs << Units(2500);
-        QTest::newRow("largest") << u"922337203685477.5807"_qs << Units(std::numeric_limits<qint64>::max());
-        QTest::newRow("one past the largest") << u"922337203685477.5808"_qs << Units();
-        QTest::newRow("five decimals") << u"1.23456"_qs << Units();
-        QTest::newRow("exponent") << u"1e3"_qs << Units();
-    }
-
-    void currencyParsing()
-    {
-        QFETCH(QString, text);
-        QFETCH(std::optional<qint64>, units);
-        QCOMPARE(jet::format::ParseCurrency(text), units);
-    }
-
-    // What only a table built in code can get wrong (CSV input is refused earlier, see the command).
-    void refusesBadTables_data()
-    {
-        QTest::addColumn<std::vector<jet::Table>>("tables");
-        QTest::addColumn<QString>("message");
-        QTest::newRow("long too large") << std::vector{OneColumn(ColumnType::Long, {{qint64(1)}, {qint64(2147483648)}})}
-                                        << u"table T, row 2, column C: 2147483648 is out of range for long"_qs;
-        QTest::newRow("ragged row") << std::vector{jet::Table{
-            u"T"_qs, {{u"A"_qs, ColumnType::Long}, {u"B"_qs, ColumnType::Long}}, {{qint64(1), qint64(2)}, {qint64(1)}}}}
-                                    << u"table T, row 2: 1 values for 2 columns"_qs;
-    }
-
-    void refusesBadTables()
-    {
-        QFETCH(std::vector<jet::Table>, tables);
-        QFETCH(QString, message);
-        try {
-            jet::BuildDatabase(tables);
-            QFAIL("no error");
-        } catch (const jet::Error& e) {
-            QVERIFY2(QString::fromStdString(e.what()).contains(message), e.what());
+        using jet::format::EncodeText;
+        QCOMPARE(EncodeText(u"Größe"_qs), QByteArray::fromHex("fffe4772f6df65"));
+        QCOMPARE(EncodeText(u"abcd大"_qs), QByteArray::fromHex("fffe61626364002759"));         // switch to two bytes
+        QCOMPARE(EncodeText(u"大abcdef"_qs), QByteArray::fromHex("fffe00275900616263646566")); // and back for a run
+        QCOMPARE(EncodeText(u"abc\u0100def"_qs),
+                 QByteArray::fromHex("6100620063000001640065006600")); // a zero low byte
+        const std::pair<const char*, std::optional<qint64>> amounts[] = {
+            {"-0.0001", -1},
+            {"+3.", 30000},
+            {".25", 2500},
+            {"922337203685477.5807", std::numeric_limits<qint64>::max()},
+            {"922337203685477.5808", std::nullopt},
+            {"1.23456", std::nullopt},
+            {"1e3", std::nullopt}};
+        for (const auto& [text, units] : amounts)
+            QCOMPARE(jet::format::ParseCurrency(QString::fromLatin1(text)), units);
+        const std::pair<jet::Table, const char*> bad[] = {
+            {OneColumn(ColumnType::Long, {{qint64(1)}, {qint64(2147483648)}}),
+             "table T, row 2, column C: 2147483648 is out of range for long"},
+            {jet::Table{u"T"_qs,
+                        {{u"A"_qs, ColumnType::Long}, {u"B"_qs, ColumnType::Long}},
+                        {{qint64(1), qint64(2)}, {qint64(1)}}},
+             "table T, row 2: 1 values for 2 columns"}};
+        for (const auto& [table, message] : bad) {
+            try {
+                jet::BuildDatabase({table});
+                QFAIL("no error");
+            } catch (const jet::Error& e) {
+                QVERIFY2(QString::fromStdString(e.what()).contains(QLatin1String(message)), e.what());
+            }
         }
     }
 
@@ -200,8 +160,8 @@ private slots:
         const QString all = Write(u"all.csv"_qs,
                                   "\xEF\xBB\xBFId:long,Small:BYTE,Mid:int,Real:double,Money:currency,Flag:bool,"
                                   "Name:text,Notes:memo\r\n"
-                                  "1,255,-32768,2.5e-3,-12.34,yes,\"\",\"multi\nline, \"\"quoted\"\"\"\n"
-                                  "-2147483648,,,,,false,,a\rb");
+                                  "1,255,-32768,2.5e-3,-12.34,Yes,\"\",\"multi\nline, \"\"quoted\"\"\"\n"
+                                  "-2147483648,,,,,FALSE,,a\rb");
         const QString one = Write(u"one.csv"_qs, "C:long\n1\n");
         const QString out = dir_->filePath(u"Kelvara.mdb"_qs);
         QCOMPARE(RunCommand({out, u"tblAll="_qs + all, u"tblOne="_qs + one}), 0);
@@ -229,42 +189,37 @@ private slots:
         QTest::addColumn<QStringList>("tableArgs"); // FILE stands for a good CSV file, BAD for bad.csv
         QTest::addColumn<QByteArray>("bad");
         QTest::addColumn<QString>("message");
-        const QStringList args{"tblA=FILE", "tblB=BAD"};
-        QTest::newRow("unknown type")
-            << args << QByteArray("Id:long,When:date\n")
-            << u"bad.csv:1: column 2 (When): unknown type \"date\" (known: long, int, byte, double, "
-               "currency, bool, text, memo)"_qs;
-        QTest::newRow("not a number") << args << QByteArray("Id:long,Value:double\n1,2\n2,abc\n")
-                                      << u"bad.csv:3: column 2 (Value): \"abc\" is not a number"_qs;
-        QTest::newRow("line counted after a quoted line break")
-            << args << QByteArray("A:text,B:long\n\"x\ny\",1\nz,q\n")
-            << u"bad.csv:4: column 2 (B): \"q\" is not a whole number"_qs;
-        QTest::newRow("fraction in a long column")
-            << args << QByteArray("Id:long\n1.5\n") << u"bad.csv:2: column 1 (Id): \"1.5\" is not a whole number"_qs;
-        QTest::newRow("text of 256") << args << QByteArray("Id:long,Name:text\n1,") + QByteArray(256, 'x') + "\n"
-                                     << u"bad.csv:2: column 2 (Name): text of 256 characters is longer than 255"_qs;
-        QTest::newRow("ragged row") << args << QByteArray("A:long,B:long\n1,2\n3\n")
-                                    << u"bad.csv:3: 1 cells, the header has 2"_qs;
-        QTest::newRow("no header") << args << QByteArray() << u"bad.csv: no header line"_qs;
-        QTest::newRow("not UTF-8") << args << QByteArray("Name:text\n\xC3(\n") << u"bad.csv: not UTF-8 text"_qs;
-        QTest::newRow("quote never closed")
-            << args << QByteArray("a:text\nx,\"open\n") << u"bad.csv:2: cell 2: the quote is never closed"_qs;
+        auto row = [](const char* name, const QByteArray& bad, const char* message,
+                      const QStringList& args = {"tblA=FILE", "tblB=BAD"}) {
+            QTest::newRow(name) << args << bad << QString::fromUtf8(message);
+        };
+        row("unknown type", "Id:long,When:date\n",
+            "bad.csv:1: column 2 (When): unknown type \"date\" (known: long, int, byte, double, currency, bool, text, "
+            "memo)");
+        row("not a number", "Id:long,Value:double\n1,2\n2,abc\n",
+            "bad.csv:3: column 2 (Value): \"abc\" is not a number");
+        row("line counted after a quoted line break", "A:text,B:long\n\"x\ny\",1\nz,1.5\n",
+            "bad.csv:4: column 2 (B): \"1.5\" is not a whole number");
+        row("text of 256", "Id:long,Name:text\n1," + QByteArray(256, 'x') + "\n",
+            "bad.csv:2: column 2 (Name): text of 256 characters is longer than 255");
+        row("ragged row", "A:long,B:long\n1,2\n3\n", "bad.csv:3: 1 cells, the header has 2");
+        row("no header", "", "bad.csv: no header line");
+        row("not UTF-8", "Name:text\n\xC3(\n", "bad.csv: not UTF-8 text");
+        row("quote never closed", "a:text\nx,\"open\n", "bad.csv:2: cell 2: the quote is never closed");
+        row("quote inside a plain cell", "a:text\nb,c\"d\n",
+            "bad.csv:2: cell 2: a quote inside a cell must be doubled");
         QByteArray wide, heavy = "C0:text,C1:text,C2:text,C3:text,C4:text,C5:text,C6:text,C7:text\n";
         for (int i = 0; i < 256; ++i)
             wide += "C" + QByteArray::number(i) + (i < 255 ? ":byte," : ":byte\n");
         for (int i = 0; i < 8; ++i)
             heavy += QString(255, QChar(0x5927)).toUtf8() + (i < 7 ? "," : "\n");
-        QTest::newRow("256 columns") << args << wide << u"256 columns, at most 255"_qs;
+        row("256 columns", wide, "256 columns, at most 255");
         // 2 (column count) + 8 × 510 + 20 (end, eight offsets, count) + 1 (null mask)
-        QTest::newRow("row too large") << args << heavy << u"the row needs 4103 bytes, at most 4060 fit"_qs;
-        QTest::newRow("quote inside a plain cell")
-            << args << QByteArray("a:text\nb,c\"d\n") << u"bad.csv:2: cell 2: a quote inside a cell must be doubled"_qs;
-        QTest::newRow("one table twice") << QStringList{"tblA=FILE", "TBLA=FILE"} << QByteArray()
-                                         << u"two tables are named \"TBLA\""_qs;
-        QTest::newRow("missing file") << QStringList{"tblA=nowhere.csv"} << QByteArray()
-                                      << u"nowhere.csv: cannot read"_qs;
-        QTest::newRow("not TABLE=FILE") << QStringList{"tblA"} << QByteArray() << u"\"tblA\" is not TABLE=FILE.csv"_qs;
-        QTest::newRow("no tables") << QStringList{} << QByteArray() << u"usage: kelvara-mkdb OUT.mdb"_qs;
+        row("row too large", heavy, "the row needs 4103 bytes, at most 4060 fit");
+        row("one table twice", "", "two tables are named \"TBLA\"", {"tblA=FILE", "TBLA=FILE"});
+        row("missing file", "", "nowhere.csv: cannot read", {"tblA=nowhere.csv"});
+        row("not TABLE=FILE", "", "\"tblA\" is not TABLE=FILE.csv", {"tblA"});
+        row("no tables", "", "usage: kelvara-mkdb OUT.mdb", {});
     }
 
     void commandRefusesBadInput()
