@@ -3,8 +3,12 @@
 #include <QMainWindow>
 #include <QPointer>
 
+class ClockCheck;
+class Notifier;
 class QLabel;
+class QSystemTrayIcon;
 class QTimer;
+class ReminderKeeper;
 class frmNextGoodMoon;
 class frmStats;
 
@@ -30,6 +34,20 @@ public:
     // The caption: "Kelvara Utility " and the version.
     static QString Caption();
 
+    // The desktop's services, which the window then owns: notifications (null where the
+    // desktop has none: reminders then show in a window of the program's own) and the
+    // check of the system clock, which starts at once.
+    void UseDesktop(Notifier* notifier, ClockCheck* clockCheck);
+    ReminderKeeper* Reminders() const { return mReminders; }
+
+    // Hides the window into the tray: the clocks keep ticking, the labels wait.
+    void HideToTray();
+    // Shows the window again with the current clocks.
+    void ShowFromTray();
+
+    // The line under the clocks when the system clock is not synchronised.
+    static QString ClockWarningText();
+
 signals:
     // After each tick, once the labels show the new moment.
     void Ticked();
@@ -44,11 +62,19 @@ public slots:
     void mnuItemStats_Click();
     void mnuRankExperienceChart_Click();
     void cmdServerStats_Click();
+    void mnuReminders_Click();
+    // The time service's answer: is the system clock synchronised?
+    void ClockAnswered(bool synchronised);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void ShowClocks();
+    void MakeTrayIcon();
+    void UpdateTrayTip();
+    void NotificationAction(const QString& action);
+
     QLabel* mRealTime;
     QLabel* mRealDate;
     QLabel* mKelvaraTime;
@@ -59,4 +85,15 @@ private:
     QPointer<frmNextGoodMoon> mNextGoodMoon;
     // The item stats window while it is open; it has no owner either.
     QPointer<frmStats> mStats;
+    ReminderKeeper* mReminders;
+    // The tray icon, where the desktop has a tray.
+    QSystemTrayIcon* mTray = nullptr;
+    // Hidden into the tray: the labels are not updated.
+    bool mInTray = false;
+    // File > Exit or the tray's Exit: the program ends even when it would stay in the tray.
+    bool mExitRequested = false;
+    // The clock warning once the time service said the clock is not synchronised.
+    QLabel* mClockWarning = nullptr;
+    // The game minute the tray's tooltip shows.
+    QString mTrayTipMinute;
 };
