@@ -91,7 +91,8 @@ private slots:
         }
         QCOMPARE(menu,
                  (QStringList{"&File", "  &Open Character File", "-", "  E&xit", "&Tools", "  &Next Good Moon",
-                              "  Next &Specified Day", "  Set &Date/Time", "  Item Stats", "  Rank Experience Chart"}));
+                              "  Next &Specified Day", "  Set &Date/Time", "  Item Stats", "  Rank Experience Chart",
+                              "  &Reminders\u2026"}));
         QCOMPARE(w.findChild<QAction*>(QStringLiteral("mnuExit"))->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q));
     }
 
