@@ -63,7 +63,11 @@ std::optional<Reminder> ReadReminder(const QSettings& file, const QString& prefi
     reminder.Day = static_cast<int>(*dayNumber);
     reminder.Minutes = static_cast<int>(*minuteNumber);
     reminder.Enabled = *on;
-    reminder.Label = file.value(prefix + QStringLiteral("label")).toString().left(MaxReminderLabel);
+    // A label typed by hand with a comma and no quotes reads as a list of texts.
+    const QVariant label = file.value(prefix + QStringLiteral("label"));
+    reminder.Label = (label.typeId() == QMetaType::QStringList ? label.toStringList().join(QStringLiteral(", "))
+                                                               : label.toString())
+                         .left(MaxReminderLabel);
     // A start that cannot be read was never announced: at worst it is announced once more.
     reminder.Announced = WholeNumber(file.value(prefix + QStringLiteral("announced")));
     return reminder;
