@@ -2,6 +2,8 @@
 // same libraries) with this probe added:
 //   --first-tick   the process ends the moment the first tick has shown the clocks
 //   --good-moon    the Next Good Moon window opens, as from the Tools menu
+//   --in-tray      the main window goes into the tray at once, as its close box does
+//                  when the program keeps running in the tray
 #include "forms/frmmain.h"
 
 #include <QStringList>
@@ -14,4 +16,6 @@ void BenchProbe(const QStringList& arguments, frmMain& window)
         QObject::connect(&window, &frmMain::Ticked, [] { std::_Exit(0); });
     if (arguments.contains(QStringLiteral("--good-moon")))
         window.mnuNextGoodMoon_Click();
+    if (arguments.contains(QStringLiteral("--in-tray")))
+        window.HideToTray();
 }

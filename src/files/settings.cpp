@@ -4,6 +4,7 @@
 #include "oxlfiles.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QSettings>
 
@@ -79,7 +80,8 @@ SettingsReading ReadSettings()
 {
     SettingsReading reading;
     const QSettings file(SettingsPath(), QSettings::IniFormat);
-    if (file.status() != QSettings::NoError)
+    // QSettings reads the file at the first question; its status tells afterwards.
+    if (file.allKeys(), file.status() != QSettings::NoError)
         reading.Ignored << QStringLiteral("the file could not be read whole");
     reading.Settings.KeepInTray = TrueOrFalse(file.value(QStringLiteral("Tray/keepRunning"))).value_or(false);
 
@@ -118,9 +120,30 @@ void WriteSettings(const ProgramSettings& settings)
     if (info.isDir())
         fail(QStringLiteral("it is a folder"));
 
+    // QSettings keeps the first error it meets: after a file it could not read whole,
+    // a failed write would go unnoticed. Such a file is kept aside, whole, and what
+    // could be read of it goes into a new one.
+    QVariantMap carried;
+    bool damaged = false;
+    {
+        const QSettings current(path, QSettings::IniFormat);
+        const QStringList keys = current.allKeys();
+        damaged = current.status() != QSettings::NoError;
+        for (const QString& key : damaged ? keys : QStringList())
+            carried.insert(key, current.value(key));
+    }
+    if (damaged) {
+        const QString aside = path + QStringLiteral(".damaged");
+        QFile::remove(aside);
+        if (!QFile::rename(path, aside))
+            fail(QStringLiteral("it could not be read and could not be moved aside"));
+    }
+
     // QSettings writes the whole file anew through a temporary file that then takes
     // its place, with the groups it did not touch as they were.
     QSettings file(path, QSettings::IniFormat);
+    for (auto it = carried.cbegin(); it != carried.cend(); ++it)
+        file.setValue(it.key(), it.value());
     file.remove(QStringLiteral("Reminders"));
     file.beginWriteArray(QStringLiteral("Reminders"), static_cast<int>(settings.Reminders.size()));
     for (size_t i = 0; i < settings.Reminders.size(); ++i) {

@@ -40,5 +40,7 @@ struct SettingsReading
 SettingsReading ReadSettings();
 
 // Writes the reminders and the tray setting, replacing the file in one step; the
-// file's other groups stay. Throws KelvaraError naming the file when it cannot be written.
+// file's other groups stay. A file that could not be read whole is first moved aside
+// to kelvara-utility.ini.damaged, and what could be read of it is written anew.
+// Throws KelvaraError naming the file when it cannot be written.
 void WriteSettings(const ProgramSettings& settings);

@@ -345,6 +345,8 @@ void frmMain::cmdServerStats_Click()
 void frmMain::mnuReminders_Click()
 {
     frmReminders dialog(mReminders->Settings(), this);
+    // Modal to the main window only: a notification shown by "Test" can be closed.
+    dialog.setWindowModality(Qt::WindowModal);
     connect(&dialog, &frmReminders::TestRequested, this, [this](const Reminder& reminder) {
         mReminders->Test(gCalibration, QDateTime::fromSecsSinceEpoch(gCalibration.Instant.value_or(0)), reminder);
     });

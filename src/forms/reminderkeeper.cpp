@@ -7,6 +7,8 @@
 #include "frmnextgoodmoon.h"
 #include "frmnotice.h"
 
+#include <QTimer>
+
 namespace {
 QString ActionLabel(const QString& action)
 {
@@ -25,12 +27,13 @@ void ReminderKeeper::Load()
     const SettingsReading reading = ReadSettings();
     mSettings = reading.Settings;
     mNextCheck = std::numeric_limits<int64_t>::min();
-    if (!reading.Ignored.isEmpty()) {
-        ShowNotice(QStringLiteral("Some reminders were ignored"),
-                   QStringLiteral("These entries of %1 could not be used:\n").arg(QLatin1String(SettingsFileName))
-                       + reading.Ignored.join(QLatin1Char('\n')),
-                   QString());
-    }
+    if (reading.Ignored.isEmpty())
+        return;
+    // Told once the main window shows, in front of it.
+    const QString text = QStringLiteral("These entries of %1 could not be used:\n").arg(QLatin1String(SettingsFileName))
+        + reading.Ignored.join(QLatin1Char('\n'));
+    QTimer::singleShot(0, this,
+                       [this, text] { ShowNotice(QStringLiteral("Some reminders were ignored"), text, QString()); });
 }
 
 void ReminderKeeper::Apply(const ProgramSettings& settings)

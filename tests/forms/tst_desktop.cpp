@@ -137,8 +137,6 @@ private slots:
         w.UseDesktop(new Notifier(client, QString()), new ClockCheck(client));
         w.Reminders()->Test(gCalibration, SystemClock::Now(), {3, 0, true, QStringLiteral("Probe"), {}});
         QTRY_VERIFY(Shown("frmNotice"));
-        QCOMPARE(Shown("frmNotice")->findChild<QLabel*>(QStringLiteral("lblSummary"))->text(),
-                 QStringLiteral("Probe: day 3"));
         // Both calls went out before this round trip, so their answers are in.
         QVERIFY(!client.interface()->isServiceRegistered(QStringLiteral("org.freedesktop.timedate1")).value());
         QCoreApplication::processEvents();
