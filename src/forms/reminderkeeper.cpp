@@ -76,7 +76,8 @@ void ReminderKeeper::Tick(const ClockCalibration& calibration, const QDateTime& 
 void ReminderKeeper::Hold(bool held)
 {
     mHeld = held;
-    mNextCheck = std::numeric_limits<int64_t>::min();
+    if (!held)
+        mNextCheck = std::numeric_limits<int64_t>::min();
 }
 
 void ReminderKeeper::Recount()
