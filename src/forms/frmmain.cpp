@@ -232,8 +232,7 @@ void frmMain::tmrMain_Timer()
     gCalibration = ComputeGameTime(gCalibration);
     if (!mInTray)
         ShowClocks();
-    const QDateTime now = QDateTime::fromSecsSinceEpoch(gCalibration.Instant.value_or(0));
-    mReminders->Tick(gCalibration, now);
+    mReminders->Tick(gCalibration, gCalibration.Instant.value_or(0));
     if (mTray)
         UpdateTrayTip();
     emit Ticked();

@@ -56,11 +56,11 @@ void ReminderKeeper::SetNotifier(Notifier* notifier)
     connect(notifier, &Notifier::Activated, this, &ReminderKeeper::Activated);
 }
 
-void ReminderKeeper::Tick(const ClockCalibration& calibration, const QDateTime& now)
+void ReminderKeeper::Tick(const ClockCalibration& calibration, int64_t now)
 {
-    if (mHeld || now.toSecsSinceEpoch() < mNextCheck)
+    if (mHeld || now < mNextCheck)
         return;
-    const ReminderCheck check = CheckReminders(calibration, now, mSettings.Reminders);
+    const ReminderCheck check = CheckReminders(calibration, QDateTime::fromSecsSinceEpoch(now), mSettings.Reminders);
     mNextCheck = check.NextCheck;
     if (check.Alerts.empty())
         return;

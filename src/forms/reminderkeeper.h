@@ -33,8 +33,9 @@ public:
     // Notifications go to this service from now on; without one, to our own window.
     void SetNotifier(Notifier* notifier);
 
-    // On every tick of the main window. Costs a comparison until a reminder is due.
-    void Tick(const ClockCalibration& calibration, const QDateTime& now);
+    // On every tick of the main window, with the moment of the calibration (seconds
+    // since the epoch). Costs a comparison until a reminder can be due.
+    void Tick(const ClockCalibration& calibration, int64_t now);
     // While held (the Reminders window is open) nothing is announced; afterwards the
     // next tick announces what fell due meanwhile.
     void Hold(bool held);
