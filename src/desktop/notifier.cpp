@@ -22,7 +22,14 @@ Notifier::Notifier(const QDBusConnection& bus, const QString& appIcon, QObject* 
 
 void Notifier::Notify(const QString& summary, const QString& body, const QString& actionKey, const QString& actionLabel)
 {
-    if (!mListening && mBus.isConnected()) {
+    if (!mBus.isConnected()) {
+        // No bus, no service; a call on a closed connection would never answer at all.
+        QMetaObject::invokeMethod(
+            this, [this, summary, body, actionKey] { emit Unavailable(summary, body, actionKey); },
+            Qt::QueuedConnection);
+        return;
+    }
+    if (!mListening) {
         // Any sender: naming the service would make the bus look its owner up first.
         mBus.connect(QString(), Path, Interface, QStringLiteral("ActionInvoked"), this,
                      SLOT(OnActionInvoked(uint, QString)));

@@ -137,6 +137,11 @@ private slots:
         w.UseDesktop(new Notifier(client, QString()), new ClockCheck(client));
         w.Reminders()->Test(gCalibration, SystemClock::Now(), {3, 0, true, QStringLiteral("Probe"), {}});
         QTRY_VERIFY(Shown("frmNotice"));
+        Shown("frmNotice")->close();
+        // No bus at all: the same.
+        w.UseDesktop(new Notifier(QDBusConnection(QStringLiteral("closed")), QString()), nullptr);
+        w.Reminders()->Test(gCalibration, SystemClock::Now(), {3, 0, true, QStringLiteral("Probe"), {}});
+        QTRY_VERIFY(Shown("frmNotice"));
         // Both calls went out before this round trip, so their answers are in.
         QVERIFY(!client.interface()->isServiceRegistered(QStringLiteral("org.freedesktop.timedate1")).value());
         QCoreApplication::processEvents();
