@@ -22,6 +22,9 @@ void ClockCheck::Start()
 
 void ClockCheck::Ask()
 {
+    // Without a bus there is no service to ask (and a call would never finish).
+    if (!mBus.isConnected())
+        return;
     QDBusMessage call = QDBusMessage::createMethodCall(
         QStringLiteral("org.freedesktop.timedate1"), QStringLiteral("/org/freedesktop/timedate1"),
         QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("Get"));
