@@ -15,6 +15,8 @@ install_missing() {
                   mdbtools mdbtools-dev libglib2.0-dev tzdata
                   libical-dev python3-icalendar dpkg-dev file
                   xvfb xauth xdotool imagemagick desktop-file-utils fonts-dejavu-core fonts-liberation2)
+    # The notification tests start a private session bus of their own.
+    if [ "$mode" = test ]; then wanted+=(dbus-daemon); fi
     # The test run also fuzzes (clang with libFuzzer) and runs the core tests under valgrind.
     if [ "$mode" = test ]; then wanted+=(clang libclang-rt-14-dev valgrind); fi
     local missing=() p

@@ -3,6 +3,8 @@
 //   --first-tick   the process ends the moment the first tick has shown the clocks
 //   --good-moon    the Next Good Moon window opens, as from the Tools menu
 //   --compact-clock  the compact clock is shown, as from the Tools menu
+//   --in-tray      the main window goes into the tray at once, as its close box does
+//                  when the program keeps running in the tray
 #include "forms/frmmain.h"
 
 #include <QStringList>
@@ -17,4 +19,6 @@ void BenchProbe(const QStringList& arguments, frmMain& window)
         window.mnuNextGoodMoon_Click();
     if (arguments.contains(QStringLiteral("--compact-clock")))
         window.mnuCompactClock_Click(true);
+    if (arguments.contains(QStringLiteral("--in-tray")))
+        window.HideToTray();
 }

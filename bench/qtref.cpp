@@ -2,6 +2,7 @@
 // shape does. A window of four labels with a 500 ms timer, shown at once.
 //   --first-tick   ends the moment the first tick has filled the labels
 //   --good-moon    also a second window of two labels with a one-second timer
+//   --in-tray      the window stays hidden; the timer still works the clock texts out
 #include <QApplication>
 #include <QDateTime>
 #include <QLabel>
@@ -23,8 +24,14 @@ int main(int argc, char* argv[])
         layout->addWidget(labels.last());
     }
     const bool firstTick = arguments.contains(QStringLiteral("--first-tick"));
+    const bool inTray = arguments.contains(QStringLiteral("--in-tray"));
+    QString hidden;
     auto tick = [&] {
         const QDateTime now = QDateTime::currentDateTime();
+        if (inTray) {
+            hidden = now.toString(QStringLiteral("h:mm AP MM/dd/yyyy"));
+            return;
+        }
         labels[0]->setText(now.toString(QStringLiteral("h:mm AP")));
         labels[1]->setText(now.toString(QStringLiteral("MM/dd/yyyy")));
         // A clock 18 times as fast: its minutes change every 3 1/3 seconds.
@@ -38,7 +45,8 @@ int main(int argc, char* argv[])
     QObject::connect(&timer, &QTimer::timeout, tick);
     timer.start(500);
     QTimer::singleShot(0, tick);
-    window.show();
+    if (!inTray)
+        window.show();
 
     QWidget second;
     auto* secondLayout = new QVBoxLayout(&second);

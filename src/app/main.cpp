@@ -1,12 +1,17 @@
 #include "app/commandline.h"
 #include "core/kelvaraerror.h"
+#include "desktop/clockcheck.h"
+#include "desktop/notifier.h"
 #include "forms/dialogs.h"
 #include "forms/frmmain.h"
 #include "forms/guard.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QIcon>
 #include <QSocketNotifier>
+#include <QTimer>
+#include <QUrl>
 
 #include <csignal>
 #include <cstdio>
@@ -53,6 +58,22 @@ void InstallSignalHandlers(frmMain* window)
     ::sigaction(SIGINT, &action, nullptr);
 }
 
+// A session bus the desktop runs; the program never starts one of its own.
+bool SessionBusRunning()
+{
+    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    return !qEnvironmentVariableIsEmpty("DBUS_SESSION_BUS_ADDRESS")
+        || (!runtime.isEmpty() && QFileInfo::exists(runtime + QStringLiteral("/bus")));
+}
+
+// The icon of the notifications: the file beside the program in a build folder, else
+// the icon the installation put into the icon theme.
+QString NotificationIcon()
+{
+    const QString beside = QCoreApplication::applicationDirPath() + QStringLiteral("/kelvara-utility.png");
+    return QFileInfo::exists(beside) ? QUrl::fromLocalFile(beside).toString() : QStringLiteral("kelvara-utility");
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -97,6 +118,12 @@ int main(int argc, char* argv[])
     QObject::connect(&app, &QCoreApplication::aboutToQuit, &window,
                      [&window] { ErrorBoundary::Run([&window] { window.Form_Unload(); }); });
     window.show();
+    // The desktop's services once the window shows, so that the buses never hold up the start.
+    QTimer::singleShot(0, &window, [&window] {
+        auto* notifier = SessionBusRunning() ? new Notifier(QDBusConnection::sessionBus(), NotificationIcon())
+                                             : nullptr;
+        window.UseDesktop(notifier, new ClockCheck(QDBusConnection::systemBus()));
+    });
 #ifdef KELVARA_BENCH_PROBE
     BenchProbe(QCoreApplication::arguments(), window);
 #endif

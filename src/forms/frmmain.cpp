@@ -4,6 +4,8 @@
 #include "core/kelvaraerror.h"
 #include "db/moddb.h"
 #include "db/rankchart.h"
+#include "desktop/clockcheck.h"
+#include "desktop/notifier.h"
 #include "dialogs.h"
 #include "files/character.h"
 #include "files/oxlfiles.h"
@@ -12,19 +14,24 @@
 #include "frmdatetime.h"
 #include "frmmsgbox.h"
 #include "frmnextgoodmoon.h"
+#include "frmreminders.h"
 #include "frmstats.h"
 #include "frmupcomingdays.h"
 #include "globals.h"
 #include "guard.h"
 #include "modgeneral.h"
+#include "reminderkeeper.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QFrame>
 #include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QStatusBar>
+#include <QSystemTrayIcon>
 #include <QTimer>
 
 namespace {
@@ -123,6 +130,7 @@ frmMain::frmMain(QWidget* parent)
     QAction* upcomingDays = AddEntry(tools, "mnuUpcomingDays", QStringLiteral("&Upcoming Days\u2026"));
     mCompactClockEntry = AddEntry(tools, "mnuCompactClock", QStringLiteral("&Compact Clock"));
     mCompactClockEntry->setCheckable(true);
+    QAction* reminders = AddEntry(tools, "mnuReminders", QStringLiteral("&Reminders\u2026"));
 
     // Every handler runs behind the error boundary.
     auto wire = [this](QAction* action, void (frmMain::*handler)()) {
@@ -139,6 +147,7 @@ frmMain::frmMain(QWidget* parent)
     wire(upcomingDays, &frmMain::mnuUpcomingDays_Click);
     connect(mCompactClockEntry, &QAction::triggered, this,
             [this](bool checked) { ErrorBoundary::Run([this, checked] { mnuCompactClock_Click(checked); }); });
+    wire(reminders, &frmMain::mnuReminders_Click);
     connect(serverStatus, &QPushButton::clicked, this,
             [this] { ErrorBoundary::Run([this] { cmdServerStats_Click(); }); });
 
@@ -146,6 +155,10 @@ frmMain::frmMain(QWidget* parent)
     mTimer->setObjectName(QStringLiteral("tmrMain"));
     mTimer->setInterval(500);
     connect(mTimer, &QTimer::timeout, this, [this] { ErrorBoundary::Run([this] { tmrMain_Timer(); }); });
+
+    mReminders = new ReminderKeeper(this);
+    connect(mReminders, &ReminderKeeper::Activated, this,
+            [this](const QString& action) { ErrorBoundary::Run([this, action] { NotificationAction(action); }); });
 
     // The client area keeps its size; the menu bar comes on top of it.
     client->setFixedSize(TwipsToPixels(4740), TwipsToPixels(3495));
@@ -175,7 +188,10 @@ void frmMain::Form_Load()
     gCalibration = ReadCalibrationFile();
     gStatTable = LoadStatTable(GameDatabasePath());
     gItemTable = LoadItemTable(GameDatabasePath());
+    mReminders->Load();
     setWindowTitle(Caption());
+    if (QSystemTrayIcon::isSystemTrayAvailable())
+        MakeTrayIcon();
     // The compact clock comes back if it was shown when the program last ended.
     if (frmCompactClock::SavedVisible()) {
         mCompactClockEntry->setChecked(true);
@@ -206,6 +222,9 @@ void frmMain::Form_Unload()
     // Closed, not hidden by the player: it comes back at the next start.
     if (mCompactClock)
         mCompactClock->close();
+    mReminders->CloseNotices();
+    if (mTray)
+        mTray->hide();
     try {
         WriteCalibrationFile(gCalibration);
     } catch (const KelvaraError& e) {
@@ -215,25 +234,44 @@ void frmMain::Form_Unload()
 
 void frmMain::closeEvent(QCloseEvent* event)
 {
+    // The close box may only hide the window into the tray, when the player asked for that.
+    if (mTray && mReminders->Settings().KeepInTray && !mExitRequested && !mUnloaded) {
+        HideToTray();
+        event->ignore();
+        return;
+    }
     // Closing is never refused; a failed save is reported and the program ends.
     ErrorBoundary::Run([this] { Form_Unload(); });
     event->accept();
+    // With a tray icon the program does not end by itself when its last window closes.
+    if (mTray)
+        QCoreApplication::quit();
 }
 
 void frmMain::tmrMain_Timer()
 {
     gCalibration = ComputeGameTime(gCalibration);
+    if (!mInTray)
+        ShowClocks();
+    if (mCompactClock && mCompactClock->isVisible())
+        mCompactClock->Update();
+    mReminders->Tick(gCalibration, gCalibration.Instant.value_or(0));
+    if (mTray)
+        UpdateTrayTip();
+    emit Ticked();
+}
+
+void frmMain::ShowClocks()
+{
     mRealTime->setText(FormatTime12Hour(gCalibration.RealTime));
     mRealDate->setText(gCalibration.RealDate);
     mKelvaraTime->setText(FormatTime12Hour(gCalibration.OXLTime));
     mKelvaraDate->setText(gCalibration.OXLDate);
-    if (mCompactClock && mCompactClock->isVisible())
-        mCompactClock->Update();
-    emit Ticked();
 }
 
 void frmMain::mnuExit_Click()
 {
+    mExitRequested = true;
     close();
 }
 
@@ -241,6 +279,8 @@ void frmMain::mnuSetDateTime_Click()
 {
     frmDateTime dialog(this);
     dialog.exec();
+    // The reminders count from the new clock.
+    mReminders->Recount();
 }
 
 void frmMain::mnuOpenCharacterFile_Click()
@@ -339,4 +379,129 @@ void frmMain::mnuCompactClock_Click(bool checked)
         mCompactClock->hide();
     }
     frmCompactClock::SaveVisible(checked);
+}
+
+void frmMain::mnuReminders_Click()
+{
+    frmReminders dialog(mReminders->Settings(), this);
+    // Modal to the main window only: a notification shown by "Test" can be closed.
+    dialog.setWindowModality(Qt::WindowModal);
+    connect(&dialog, &frmReminders::TestRequested, this, [this](const Reminder& reminder) {
+        mReminders->Test(gCalibration, QDateTime::fromSecsSinceEpoch(gCalibration.Instant.value_or(0)), reminder);
+    });
+    // Nothing is announced while the list is being changed: what falls due meanwhile
+    // is announced at the first tick after the window closes.
+    mReminders->Hold(true);
+    const bool accepted = dialog.exec() == QDialog::Accepted;
+    mReminders->Hold(false);
+    if (accepted)
+        mReminders->Apply(dialog.Settings());
+    mTrayTipMinute.clear();
+}
+
+QString frmMain::ClockWarningText()
+{
+    return QStringLiteral("The system clock is not synchronised. Each real minute it is off puts the game clock "
+                          "18 game minutes off.");
+}
+
+void frmMain::UseDesktop(Notifier* notifier, ClockCheck* clockCheck)
+{
+    if (notifier) {
+        notifier->setParent(this);
+        mReminders->SetNotifier(notifier);
+    }
+    if (clockCheck) {
+        clockCheck->setParent(this);
+        connect(clockCheck, &ClockCheck::Answered, this, &frmMain::ClockAnswered);
+        clockCheck->Start();
+    }
+}
+
+void frmMain::ClockAnswered(bool synchronised)
+{
+    if (!synchronised && !mClockWarning) {
+        // A line under the clocks: the window grows by it and keeps everything else in place.
+        mClockWarning = new QLabel(ClockWarningText(), this);
+        mClockWarning->setObjectName(QStringLiteral("lblClockWarning"));
+        mClockWarning->setWordWrap(true);
+        mClockWarning->setTextFormat(Qt::PlainText);
+        statusBar()->setObjectName(QStringLiteral("sbrClock"));
+        statusBar()->setSizeGripEnabled(false);
+        statusBar()->addWidget(mClockWarning, 1);
+    }
+    if (mClockWarning)
+        statusBar()->setVisible(!synchronised);
+    mTrayTipMinute.clear();
+}
+
+void frmMain::HideToTray()
+{
+    mInTray = true;
+    hide();
+}
+
+void frmMain::ShowFromTray()
+{
+    mInTray = false;
+    ShowClocks();
+    show();
+    raise();
+    activateWindow();
+}
+
+void frmMain::NotificationAction(const QString& action)
+{
+    if (mUnloaded)
+        return;
+    if (action == QLatin1String(ReminderKeeper::GoodMoonAction))
+        mnuNextGoodMoon_Click();
+    else
+        ShowFromTray();
+}
+
+void frmMain::MakeTrayIcon()
+{
+    mTray = new QSystemTrayIcon(QApplication::windowIcon(), this);
+    mTray->setObjectName(QStringLiteral("trayIcon"));
+    auto* menu = new QMenu(this);
+    QAction* showHide = menu->addAction(QString());
+    QAction* goodMoon = menu->addAction(QStringLiteral("Next Good Moon"));
+    QAction* reminders = menu->addAction(QStringLiteral("Reminders\u2026"));
+    menu->addSeparator();
+    QAction* exit = menu->addAction(QStringLiteral("Exit"));
+    connect(menu, &QMenu::aboutToShow, this,
+            [this, showHide] { showHide->setText(isVisible() ? QStringLiteral("Hide") : QStringLiteral("Show")); });
+    auto toggle = [this] { isVisible() ? HideToTray() : ShowFromTray(); };
+    auto run = [this](void (frmMain::*handler)()) {
+        return [this, handler] { ErrorBoundary::Run([this, handler] { (this->*handler)(); }); };
+    };
+    connect(showHide, &QAction::triggered, this, toggle);
+    connect(goodMoon, &QAction::triggered, this, run(&frmMain::mnuNextGoodMoon_Click));
+    connect(reminders, &QAction::triggered, this, run(&frmMain::mnuReminders_Click));
+    connect(exit, &QAction::triggered, this, run(&frmMain::mnuExit_Click));
+    connect(mTray, &QSystemTrayIcon::activated, this, [toggle](QSystemTrayIcon::ActivationReason reason) {
+        if (reason == QSystemTrayIcon::Trigger)
+            toggle();
+    });
+    mTray->setContextMenu(menu);
+    mTray->show();
+    // The program now ends by its closing sequence, not when its last window closes:
+    // a window closed while the main window waits in the tray must not end it.
+    QApplication::setQuitOnLastWindowClosed(false);
+}
+
+void frmMain::UpdateTrayTip()
+{
+    // The tip changes with the game minute, every 3 1/3 real seconds.
+    const QString minute = gCalibration.OXLTime.left(5) + gCalibration.OXLDate;
+    if (minute == mTrayTipMinute)
+        return;
+    mTrayTipMinute = minute;
+    QString tip = QStringLiteral("Kelvara Utility\nKelvara Time %1, %2\n%3")
+                      .arg(FormatTime12Hour(gCalibration.OXLTime), gCalibration.OXLDate,
+                           mReminders->NextReminderText(QDateTime::fromSecsSinceEpoch(*gCalibration.Instant)));
+    if (mClockWarning && !statusBar()->isHidden())
+        tip += QStringLiteral("\nThe system clock is not synchronised.");
+    mTray->setToolTip(tip);
 }

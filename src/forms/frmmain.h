@@ -3,9 +3,13 @@
 #include <QMainWindow>
 #include <QPointer>
 
+class ClockCheck;
+class Notifier;
 class QLabel;
+class QSystemTrayIcon;
 class QTimer;
 class frmCompactClock;
+class ReminderKeeper;
 class frmNextGoodMoon;
 class frmStats;
 class frmUpcomingDays;
@@ -32,6 +36,20 @@ public:
     // The caption: "Kelvara Utility " and the version.
     static QString Caption();
 
+    // The desktop's services, which the window then owns: notifications (null where the
+    // desktop has none: reminders then show in a window of the program's own) and the
+    // check of the system clock, which starts at once.
+    void UseDesktop(Notifier* notifier, ClockCheck* clockCheck);
+    ReminderKeeper* Reminders() const { return mReminders; }
+
+    // Hides the window into the tray: the clocks keep ticking, the labels wait.
+    void HideToTray();
+    // Shows the window again with the current clocks.
+    void ShowFromTray();
+
+    // The line under the clocks when the system clock is not synchronised.
+    static QString ClockWarningText();
+
 signals:
     // After each tick, once the labels show the new moment.
     void Ticked();
@@ -48,11 +66,19 @@ public slots:
     void cmdServerStats_Click();
     void mnuUpcomingDays_Click();
     void mnuCompactClock_Click(bool checked);
+    void mnuReminders_Click();
+    // The time service's answer: is the system clock synchronised?
+    void ClockAnswered(bool synchronised);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void ShowClocks();
+    void MakeTrayIcon();
+    void UpdateTrayTip();
+    void NotificationAction(const QString& action);
+
     QLabel* mRealTime;
     QLabel* mRealDate;
     QLabel* mKelvaraTime;
@@ -68,4 +94,15 @@ private:
     // The compact clock, made when first shown; the main window's tick updates it.
     frmCompactClock* mCompactClock = nullptr;
     QAction* mCompactClockEntry = nullptr;
+    ReminderKeeper* mReminders;
+    // The tray icon, where the desktop has a tray.
+    QSystemTrayIcon* mTray = nullptr;
+    // Hidden into the tray: the labels are not updated.
+    bool mInTray = false;
+    // File > Exit or the tray's Exit: the program ends even when it would stay in the tray.
+    bool mExitRequested = false;
+    // The clock warning once the time service said the clock is not synchronised.
+    QLabel* mClockWarning = nullptr;
+    // The game minute the tray's tooltip shows.
+    QString mTrayTipMinute;
 };

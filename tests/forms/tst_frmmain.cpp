@@ -99,7 +99,7 @@ private slots:
         QCOMPARE(menu,
                  (QStringList{"&File", "  &Open Character File", "-", "  E&xit", "&Tools", "  &Next Good Moon",
                               "  Next &Specified Day", "  Set &Date/Time", "  Item Stats", "  Rank Experience Chart",
-                              "  &Upcoming Days\u2026", "  &Compact Clock"}));
+                              "  &Upcoming Days\u2026", "  &Compact Clock", "  &Reminders\u2026"}));
         QCOMPARE(w.findChild<QAction*>(QStringLiteral("mnuExit"))->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q));
     }
 

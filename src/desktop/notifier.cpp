@@ -1,0 +1,74 @@
+#include "notifier.h"
+
+#include <QDBusMessage>
+#include <QDBusPendingCallWatcher>
+#include <QDBusPendingReply>
+#include <QVariantMap>
+
+namespace {
+const QString Service = QStringLiteral("org.freedesktop.Notifications");
+const QString Path = QStringLiteral("/org/freedesktop/Notifications");
+const QString Interface = QStringLiteral("org.freedesktop.Notifications");
+// The service forgets nothing we must remember beyond this many notifications.
+constexpr qsizetype MaxRemembered = 64;
+} // namespace
+
+Notifier::Notifier(const QDBusConnection& bus, const QString& appIcon, QObject* parent)
+    : QObject(parent)
+    , mBus(bus)
+    , mIcon(appIcon)
+{
+}
+
+void Notifier::Notify(const QString& summary, const QString& body, const QString& actionKey, const QString& actionLabel)
+{
+    if (!mBus.isConnected()) {
+        // No bus, no service; a call on a closed connection would never answer at all.
+        QMetaObject::invokeMethod(
+            this, [this, summary, body, actionKey] { emit Unavailable(summary, body, actionKey); },
+            Qt::QueuedConnection);
+        return;
+    }
+    if (!mListening) {
+        // Any sender: naming the service would make the bus look its owner up first.
+        mBus.connect(QString(), Path, Interface, QStringLiteral("ActionInvoked"), this,
+                     SLOT(OnActionInvoked(uint, QString)));
+        mBus.connect(QString(), Path, Interface, QStringLiteral("NotificationClosed"), this,
+                     SLOT(OnClosed(uint, uint)));
+        mListening = true;
+    }
+    QDBusMessage call = QDBusMessage::createMethodCall(Service, Path, Interface, QStringLiteral("Notify"));
+    const QVariantMap hints = {
+        {QStringLiteral("sound-name"), QStringLiteral("alarm-clock-elapsed")},
+        {QStringLiteral("desktop-entry"), QStringLiteral("kelvara-utility")},
+    };
+    // "default" is the notification itself; the other key is its button.
+    const QStringList actions = {QStringLiteral("default"), actionLabel, actionKey, actionLabel};
+    call << QStringLiteral("Kelvara Utility") << uint{0} << mIcon << summary << body << actions << hints << int{-1};
+    auto* watcher = new QDBusPendingCallWatcher(mBus.asyncCall(call, AnswerTimeout), this);
+    connect(watcher, &QDBusPendingCallWatcher::finished, this, [this, watcher, summary, body, actionKey] {
+        watcher->deleteLater();
+        const QDBusPendingReply<uint> reply = *watcher;
+        if (reply.isError()) {
+            emit Unavailable(summary, body, actionKey);
+            return;
+        }
+        if (mActions.size() >= MaxRemembered)
+            mActions.clear();
+        mActions.insert(reply.value(), actionKey);
+    });
+}
+
+void Notifier::OnActionInvoked(uint id, const QString& key)
+{
+    Q_UNUSED(key); // the notification and its one button do the same
+    const auto it = mActions.constFind(id);
+    if (it != mActions.constEnd())
+        emit Activated(*it);
+}
+
+void Notifier::OnClosed(uint id, uint reason)
+{
+    Q_UNUSED(reason);
+    mActions.remove(id);
+}

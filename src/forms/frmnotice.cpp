@@ -1,0 +1,51 @@
+#include "frmnotice.h"
+
+#include "dialogs.h"
+#include "formkit.h"
+
+#include <QBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+
+frmNotice::frmNotice(const QString& summary, const QString& body, const QString& actionLabel, QWidget* parent)
+    : QWidget(parent, Qt::Window)
+{
+    setObjectName(QStringLiteral("frmNotice"));
+    setWindowTitle(Dialogs::Title());
+    setAttribute(Qt::WA_DeleteOnClose);
+    setFont(SansFont(10));
+
+    auto* layout = new QVBoxLayout(this);
+    auto* heading = new QLabel(summary, this);
+    heading->setObjectName(QStringLiteral("lblSummary"));
+    heading->setTextFormat(Qt::PlainText);
+    QFont bold = SansFont(12);
+    bold.setBold(true);
+    heading->setFont(bold);
+    auto* text = new QLabel(body, this);
+    text->setObjectName(QStringLiteral("lblBody"));
+    text->setTextFormat(Qt::PlainText);
+    text->setWordWrap(true);
+    text->setMinimumWidth(TwipsToPixels(5400));
+    layout->addWidget(heading);
+    layout->addWidget(text);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    if (!actionLabel.isEmpty()) {
+        auto* action = new QPushButton(actionLabel, this);
+        action->setObjectName(QStringLiteral("cmdAction"));
+        connect(action, &QPushButton::clicked, this, [this] {
+            emit ActionChosen();
+            close();
+        });
+        buttons->addWidget(action);
+    }
+    auto* closeButton = new QPushButton(QStringLiteral("Close"), this);
+    closeButton->setObjectName(QStringLiteral("cmdClose"));
+    closeButton->setDefault(true);
+    connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
+    buttons->addWidget(closeButton);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}

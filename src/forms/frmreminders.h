@@ -1,0 +1,50 @@
+#pragma once
+
+#include "files/settings.h"
+
+#include <QDialog>
+
+class QCheckBox;
+class QLineEdit;
+class QPushButton;
+class QSpinBox;
+class QTreeWidget;
+
+// "Reminders": the list of reminders, where the player adds, changes, removes,
+// switches on and off and tries them, and the tray setting. The caller takes
+// Settings() when the dialog is confirmed.
+class frmReminders : public QDialog
+{
+    Q_OBJECT
+
+public:
+    explicit frmReminders(const ProgramSettings& settings, QWidget* parent = nullptr);
+
+    ProgramSettings Settings() const;
+
+signals:
+    // "Test": show this reminder's notification now.
+    void TestRequested(const Reminder& reminder);
+
+private slots:
+    void cmdAdd_Click();
+    void cmdRemove_Click();
+    void cmdTest_Click();
+
+private:
+    // The row's texts from its reminder; the editors from the current row; the
+    // current reminder from the editors.
+    void ShowRow(int row);
+    void LoadEditors();
+    void StoreEditors();
+
+    std::vector<Reminder> mReminders;
+    QTreeWidget* mList;
+    QSpinBox* mDay;
+    QSpinBox* mMinutes;
+    QLineEdit* mLabel;
+    QPushButton* mRemove;
+    QPushButton* mTest;
+    QCheckBox* mKeepInTray;
+    bool mLoading = false;
+};

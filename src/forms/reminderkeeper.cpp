@@ -1,0 +1,142 @@
+#include "reminderkeeper.h"
+
+#include "core/kelvaraerror.h"
+#include "desktop/notifier.h"
+#include "dialogs.h"
+#include "files/oxlfiles.h"
+#include "frmnextgoodmoon.h"
+#include "frmnotice.h"
+
+#include <QTimer>
+
+namespace {
+QString ActionLabel(const QString& action)
+{
+    return action == QLatin1String(ReminderKeeper::GoodMoonAction) ? QStringLiteral("Next Good Moon")
+                                                                   : QStringLiteral("Show Kelvara Utility");
+}
+} // namespace
+
+ReminderKeeper::ReminderKeeper(QObject* parent)
+    : QObject(parent)
+{
+}
+
+void ReminderKeeper::Load()
+{
+    const SettingsReading reading = ReadSettings();
+    mSettings = reading.Settings;
+    mNextCheck = std::numeric_limits<int64_t>::min();
+    if (reading.Ignored.isEmpty())
+        return;
+    // Told once the main window shows, in front of it.
+    const QString text = QStringLiteral("These entries of %1 could not be used:\n").arg(QLatin1String(SettingsFileName))
+        + reading.Ignored.join(QLatin1Char('\n'));
+    QTimer::singleShot(0, this,
+                       [this, text] { ShowNotice(QStringLiteral("Some reminders were ignored"), text, QString()); });
+}
+
+void ReminderKeeper::Apply(const ProgramSettings& settings)
+{
+    mSettings = settings;
+    mNextCheck = std::numeric_limits<int64_t>::min();
+    try {
+        WriteSettings(mSettings);
+    } catch (const KelvaraError& error) {
+        Dialogs::Message(nullptr, QStringLiteral("The reminders could not be saved.\n%1").arg(error.message()));
+    }
+}
+
+void ReminderKeeper::SetNotifier(Notifier* notifier)
+{
+    mNotifier = notifier;
+    if (!notifier)
+        return;
+    connect(notifier, &Notifier::Unavailable, this, &ReminderKeeper::ShowNotice);
+    connect(notifier, &Notifier::Activated, this, &ReminderKeeper::Activated);
+}
+
+void ReminderKeeper::Tick(const ClockCalibration& calibration, int64_t now)
+{
+    if (mHeld || now < mNextCheck)
+        return;
+    const ReminderCheck check = CheckReminders(calibration, QDateTime::fromSecsSinceEpoch(now), mSettings.Reminders);
+    mNextCheck = check.NextCheck;
+    if (check.Alerts.empty())
+        return;
+    for (const ReminderAlert& alert : check.Alerts) {
+        Reminder& reminder = mSettings.Reminders[alert.Index];
+        reminder.Announced = alert.Start;
+        Announce(reminder, alert);
+    }
+    // Remembered at once, so that neither a restart nor a clock set back repeats them.
+    Save();
+}
+
+void ReminderKeeper::Hold(bool held)
+{
+    mHeld = held;
+    if (!held)
+        mNextCheck = std::numeric_limits<int64_t>::min();
+}
+
+void ReminderKeeper::Recount()
+{
+    mNextCheck = std::numeric_limits<int64_t>::min();
+}
+
+void ReminderKeeper::Test(const ClockCalibration& calibration, const QDateTime& now, const Reminder& reminder)
+{
+    Announce(reminder, ReminderAlertNow(calibration, now, reminder));
+}
+
+QString ReminderKeeper::NextReminderText(const QDateTime& now) const
+{
+    if (mNextCheck == std::numeric_limits<int64_t>::max())
+        return QStringLiteral("No reminder is on");
+    const int64_t wait = std::max<int64_t>(mNextCheck - now.toSecsSinceEpoch(), 0);
+    const QString words = WaitInWords(wait - wait % 60);
+    return QStringLiteral("Next reminder in %1").arg(words.isEmpty() ? QStringLiteral("under a minute") : words);
+}
+
+void ReminderKeeper::CloseNotices()
+{
+    for (const QPointer<frmNotice>& notice : std::as_const(mNotices)) {
+        if (notice)
+            notice->close();
+    }
+    mNotices.clear();
+}
+
+void ReminderKeeper::Announce(const Reminder& reminder, const ReminderAlert& alert)
+{
+    const QString action = QLatin1String(reminder.Day == frmNextGoodMoon::GoodMoonDay ? GoodMoonAction
+                                                                                      : MainWindowAction);
+    if (mNotifier)
+        mNotifier->Notify(alert.Summary, alert.Body, action, ActionLabel(action));
+    else
+        ShowNotice(alert.Summary, alert.Body, action);
+}
+
+void ReminderKeeper::ShowNotice(const QString& summary, const QString& body, const QString& action)
+{
+    auto* notice = new frmNotice(summary, body, action.isEmpty() ? QString() : ActionLabel(action));
+    connect(notice, &frmNotice::ActionChosen, this, [this, action] { emit Activated(action); });
+    mNotices.removeAll(nullptr);
+    mNotices.append(notice);
+    notice->show();
+}
+
+void ReminderKeeper::Save()
+{
+    try {
+        WriteSettings(mSettings);
+    } catch (const KelvaraError& error) {
+        // Told once a run, in a window that does not stop the clock; the starts stay
+        // remembered for as long as the program runs.
+        if (!mSaveFailureShown)
+            ShowNotice(QStringLiteral("Reminders"),
+                       QStringLiteral("The reminders could not be saved.\n%1").arg(error.message()), QString());
+        mSaveFailureShown = true;
+    }
+}

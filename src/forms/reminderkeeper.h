@@ -1,0 +1,68 @@
+#pragma once
+
+#include "files/settings.h"
+
+#include <QList>
+#include <QObject>
+#include <QPointer>
+
+class Notifier;
+class frmNotice;
+
+// Keeps the reminders while the program runs: reads them from the settings file,
+// checks them on the main window's tick, announces what is due (a desktop
+// notification, or a window of our own where the desktop has no notification
+// service) and remembers each announced start in the settings file.
+class ReminderKeeper : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit ReminderKeeper(QObject* parent = nullptr);
+
+    // The actions a notification offers.
+    static constexpr char GoodMoonAction[] = "good-moon";
+    static constexpr char MainWindowAction[] = "main-window";
+
+    // Reads the settings file; the player is told once which entries were ignored.
+    void Load();
+    const ProgramSettings& Settings() const { return mSettings; }
+    // New settings from the Reminders window: they count at once and are saved.
+    void Apply(const ProgramSettings& settings);
+
+    // Notifications go to this service from now on; without one, to our own window.
+    void SetNotifier(Notifier* notifier);
+
+    // On every tick of the main window, with the moment of the calibration (seconds
+    // since the epoch). Costs a comparison until a reminder can be due.
+    void Tick(const ClockCalibration& calibration, int64_t now);
+    // While held (the Reminders window is open) nothing is announced; afterwards the
+    // next tick announces what fell due meanwhile.
+    void Hold(bool held);
+    // The calibration was set anew: the next tick works the reminders out afresh.
+    void Recount();
+    // Shows the reminder's notification for its next start now.
+    void Test(const ClockCalibration& calibration, const QDateTime& now, const Reminder& reminder);
+
+    // "Next reminder in 2 hours 5 minutes", as of the last check.
+    QString NextReminderText(const QDateTime& now) const;
+
+    // Closes the program's own notification windows.
+    void CloseNotices();
+
+signals:
+    // The player chose a notification's action.
+    void Activated(const QString& action);
+
+private:
+    void Announce(const Reminder& reminder, const ReminderAlert& alert);
+    void ShowNotice(const QString& summary, const QString& body, const QString& action);
+    void Save();
+
+    ProgramSettings mSettings;
+    int64_t mNextCheck = std::numeric_limits<int64_t>::min();
+    QPointer<Notifier> mNotifier;
+    QList<QPointer<frmNotice>> mNotices;
+    bool mSaveFailureShown = false;
+    bool mHeld = false;
+};
