@@ -5,29 +5,13 @@
 
 #include <QTemporaryDir>
 
-// Small game databases for tests, written by our own Jet writer into a folder
-// that stands in for the program folder.
+// Small game databases for tests, written by our own Jet writer into a folder that stands in for the program folder.
 namespace fixtures {
 
 using jet::ColumnType;
 using V = jet::Value;
 using Rows = std::vector<std::vector<V>>;
 inline const V Null = std::monostate{};
-
-inline jet::Column Col(const char* name, ColumnType type = ColumnType::Long)
-{
-    return {QLatin1String(name), type};
-}
-
-inline V Num(qint64 n)
-{
-    return n;
-}
-
-inline V Txt(const char* text)
-{
-    return QString::fromUtf8(text);
-}
 
 // A table of Long columns but those named "Name:text" (or any other type name the command knows).
 inline jet::Table Table(const char* name, std::initializer_list<const char*> columns, Rows rows)
@@ -41,33 +25,18 @@ inline jet::Table Table(const char* name, std::initializer_list<const char*> col
     return table;
 }
 
-inline jet::Table Stats(Rows rows)
-{
-    return Table("tblStat", {"StatID", "Stat:text"}, std::move(rows));
-}
+// clang-format off
+inline jet::Column Col(const char* name, ColumnType type = ColumnType::Long) { return {QLatin1String(name), type}; }
+inline V Num(qint64 n) { return n; }
+inline V Txt(const char* text) { return QString::fromUtf8(text); }
+inline jet::Table Stats(Rows rows) { return Table("tblStat", {"StatID", "Stat:text"}, std::move(rows)); }
+inline jet::Table Items(Rows rows) { return Table("tblItem", {"ItemID", "MaterialID", "Item:text"}, std::move(rows)); }
+inline jet::Table Materials(Rows rows) { return Table("tblMaterial", {"MaterialID", "Material:text"}, std::move(rows)); }
+inline jet::Table MinStats(Rows rows) { return Table("tblItemMinStatJunction", {"ItemID", "StatID", "MinStat"}, std::move(rows)); }
+inline jet::Table Mods(Rows rows) { return Table("tblItemModStatJunction", {"ItemID", "StatID", "ModNum", "Modification"}, std::move(rows)); }
+// clang-format on
 
-inline jet::Table Items(Rows rows)
-{
-    return Table("tblItem", {"ItemID", "MaterialID", "Item:text"}, std::move(rows));
-}
-
-inline jet::Table Materials(Rows rows)
-{
-    return Table("tblMaterial", {"MaterialID", "Material:text"}, std::move(rows));
-}
-
-inline jet::Table MinStats(Rows rows)
-{
-    return Table("tblItemMinStatJunction", {"ItemID", "StatID", "MinStat"}, std::move(rows));
-}
-
-inline jet::Table Mods(Rows rows)
-{
-    return Table("tblItemModStatJunction", {"ItemID", "StatID", "ModNum", "Modification"}, std::move(rows));
-}
-
-// A program folder holding Kelvara.mdb made of the given tables; the program
-// folder points there while the object lives.
+// A program folder holding Kelvara.mdb made of the given tables; the program folder points there while it lives.
 class GameFolder
 {
 public:

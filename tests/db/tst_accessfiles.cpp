@@ -1,4 +1,3 @@
-#include "common/errorof.h"
 #include "db/jetdb.h"
 
 #include <QDir>
@@ -7,38 +6,11 @@
 #include <QProcess>
 #include <QTest>
 
-// Files that Microsoft Access itself wrote: every common column type, catalog
-// indexes, Access's own page layout. What the record set reads must be what
-// mdbtools' own exporter prints.
+// Files that Microsoft Access itself wrote (every common column type, catalog indexes, Access's own page layout):
+// what the record set reads must be what mdbtools' mdb-json prints, cell by cell.
 class TstAccessFiles : public QObject
 {
     Q_OBJECT
-
-    static QString File(const char* name)
-    {
-        return QDir(QStringLiteral(KELVARA_TEST_DATA "/access-made")).filePath(QLatin1String(name));
-    }
-
-    static QList<QJsonObject> Export(const QString& file, const QString& table)
-    {
-        QProcess p;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(u"LC_ALL"_qs, u"C"_qs);
-        p.setProcessEnvironment(env);
-        p.start(u"mdb-json"_qs, {u"-T"_qs, u"%m/%d/%Y %H:%M:%S"_qs, file, table});
-        p.waitForFinished(30000);
-        QList<QJsonObject> rows;
-        for (const QByteArray& line : p.readAllStandardOutput().split('\n')) {
-            if (!line.trimmed().isEmpty())
-                rows << QJsonDocument::fromJson(line).object();
-        }
-        return rows;
-    }
-
-    static QString ConnectionText(const char* file)
-    {
-        return QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=%1;").arg(File(file));
-    }
 
 private slots:
     void tables_data()
@@ -46,10 +18,10 @@ private slots:
         QTest::addColumn<QString>("file");
         QTest::addColumn<QString>("table");
         QTest::addColumn<int>("rows");
-        const std::tuple<const char*, const char*, int> tables[] = {
-            {"access2000-types.mdb", "Table1", 2}, {"access2000-types.mdb", "Table2", 0},
-            {"access2000-types.mdb", "Table3", 0}, {"access2000-types.mdb", "Table4", 0},
-            {"access2000-numeric.mdb", "test", 1}, {"access2003-numeric.mdb", "test", 1}};
+        const std::tuple<const char*, const char*, int> tables[] = {{"access2000-types.mdb", "Table1", 2},
+                                                                    {"access2000-types.mdb", "Table2", 0},
+                                                                    {"access2000-numeric.mdb", "test", 1},
+                                                                    {"access2003-numeric.mdb", "test", 1}};
         for (const auto& [file, table, rows] : tables)
             QTest::addRow("%s %s", file, table) << QString::fromLatin1(file) << QString::fromLatin1(table) << rows;
     }
@@ -59,11 +31,22 @@ private slots:
         QFETCH(QString, file);
         QFETCH(QString, table);
         QFETCH(int, rows);
-        const QList<QJsonObject> expected = Export(File(qPrintable(file)), table);
+        const QString path = QDir(QStringLiteral(KELVARA_TEST_DATA "/access-made")).filePath(file);
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(u"LC_ALL"_qs, u"C"_qs);
+        p.setProcessEnvironment(env);
+        p.start(u"mdb-json"_qs, {u"-T"_qs, u"%m/%d/%Y %H:%M:%S"_qs, path, table});
+        QVERIFY(p.waitForFinished(30000) && p.exitCode() == 0);
+        QList<QJsonObject> expected;
+        for (const QByteArray& line : p.readAllStandardOutput().split('\n')) {
+            if (!line.trimmed().isEmpty())
+                expected << QJsonDocument::fromJson(line).object();
+        }
         QCOMPARE(expected.size(), rows);
 
         Connection connection;
-        connection.Open(ConnectionText(qPrintable(file)));
+        connection.Open(QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=%1;").arg(path));
         RecordSet records;
         records.Open(u"SELECT * FROM "_qs + table, connection);
         int row = 0;
@@ -91,15 +74,6 @@ private slots:
             QVERIFY2(want.isEmpty(), qPrintable(want.keys().join(u','))); // no column left unread
         }
         QCOMPARE(row, rows);
-    }
-
-    void emptyDatabaseHasNoTables()
-    {
-        Connection connection;
-        connection.Open(ConnectionText("access2000-empty.mdb"));
-        RecordSet records;
-        const QString message = ErrorOf([&] { records.Open(u"SELECT * FROM tblStat"_qs, connection); });
-        QVERIFY2(message.contains(u"tblStat"_qs) && message.contains(u"access2000-empty.mdb"_qs), qPrintable(message));
     }
 };
 
