@@ -23,21 +23,10 @@ install_missing() {
     for p in "${wanted[@]}"; do
         dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing+=("$p")
     done
-    command -v npm >/dev/null 2>&1 || missing+=(nodejs npm)
     if [ ${#missing[@]} -gt 0 ]; then
         echo "Installing: ${missing[*]}"
         as_root apt-get update -qq
         as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
-    fi
-}
-
-# The tests read our files back with the mdb-reader npm package as well; install it from the committed lock
-# file unless node_modules already matches that file.
-install_js_reader() {
-    local dir=tests/tools/jsreader
-    if ! cmp -s "$dir/package-lock.json" "$dir/node_modules/.installed-lock.json"; then
-        (cd "$dir" && npm ci --no-audit --no-fund --loglevel=error)
-        cp "$dir/package-lock.json" "$dir/node_modules/.installed-lock.json"
     fi
 }
 
@@ -56,7 +45,6 @@ case "$mode" in
     test)
         # One code style: unformatted code fails the run.
         git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format --dry-run --Werror
-        install_js_reader
         build build -DKELVARA_WERROR=ON -DKELVARA_VALGRIND=ON
         (cd build && ctest --output-on-failure -j "$jobs" -LE valgrind)
         # The core libraries' tests once more under valgrind's memcheck.
