@@ -1,4 +1,4 @@
-// The readers of the program's files on any contents, the first byte choosing which:
+// The readers of the program's files on any contents, the last byte choosing which:
 // the calibration file (fields always at their widths; what the first tick makes of
 // it is saved as 44 bytes that read back unchanged), the folder file (a folder saved
 // reads back as it was, but for what the file cannot hold) and the character file

@@ -15,6 +15,8 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <string>
 
 namespace fuzzkit {
 
@@ -40,11 +42,9 @@ inline QString Text(FuzzedDataProvider& input, size_t maxBytes)
     const std::string bytes = input.ConsumeRandomLengthString(maxBytes);
     if (!utf16)
         return Cp1252::Decode(QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())));
-    QString text;
-    for (size_t i = 0; i + 1 < bytes.size(); i += 2)
-        text += QChar(static_cast<char16_t>(static_cast<unsigned char>(bytes[i])
-                                            | static_cast<unsigned char>(bytes[i + 1]) << 8));
-    return text;
+    std::u16string units(bytes.size() / 2, u'\0');
+    std::memcpy(units.data(), bytes.data(), units.size() * 2);
+    return QString::fromStdU16String(units);
 }
 
 // The rest of the input as a text.
