@@ -1,5 +1,8 @@
 #pragma once
 
+#include "clock/gameclock.h"
+
+#include <QDateTime>
 #include <QString>
 
 #include <cstdint>
@@ -25,6 +28,13 @@ inline QString Date(int64_t seconds)
     const int64_t days = seconds / 86400, year = days / 336;
     return QString::asprintf("%02d/%02d/%04d", int(days / 28 % 12 + 1), int(days % 28 + 1),
                              int(year > 9999 ? 0 : year));
+}
+
+// A calibration that sets the game moment `game` at the local moment `real`.
+inline ClockCalibration At(const QDateTime& real, int64_t game)
+{
+    return ClockCalibration::FromTexts(real.toString(QStringLiteral("HH:mm:ss")),
+                                       real.toString(QStringLiteral("MM/dd/yyyy")), Time(game), Date(game));
 }
 
 } // namespace gamemodel
