@@ -32,11 +32,10 @@ private slots:
             const int day = 1 + random.bounded(28), count = 1 + random.bounded(4);
             const std::vector<DayStart> starts = NextDayStarts(calibration, now, day, count);
             QCOMPARE(int(starts.size()), count);
-            auto clock = [&](int64_t instant) {
-                return ComputeGameTime(calibration, QDateTime::fromSecsSinceEpoch(instant));
-            };
             for (size_t k = 0; k < starts.size(); ++k) {
-                const ClockCalibration at = clock(starts[k].Instant), before = clock(starts[k].Instant - 1);
+                const QDateTime instant = QDateTime::fromSecsSinceEpoch(starts[k].Instant);
+                const ClockCalibration at = ComputeGameTime(calibration, instant),
+                                       before = ComputeGameTime(calibration, instant.addSecs(-1));
                 QVERIFY2(at.OXLDate.mid(3, 2).toInt() == day && starts[k].GameDate == at.OXLDate
                              && at.OXLTime <= QLatin1String("00:00:17") && before.OXLDate != at.OXLDate,
                          qPrintable(before.OXLDate + u' ' + at.OXLTime + u' ' + at.OXLDate));

@@ -6,13 +6,6 @@
 #include <array>
 
 // Runs with TZ=Europe/Berlin: daylight saving starts on 03/29/2026 at 02:00 and ends on 10/25/2026 at 03:00.
-namespace {
-QDateTime Local(const char* text)
-{
-    return QDateTime::fromString(QLatin1String(text), Qt::ISODate);
-}
-} // namespace
-
 class TstGameClock : public QObject
 {
     Q_OBJECT
@@ -22,18 +15,18 @@ private slots:
     void initTestCase() { QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany)); }
 
     // What the random check cannot reach: fields typed out of range come back in with a carry, blank ones read
-    // as zero; a real date that names no moment counts no elapsed time. The input is left as it was.
+    // as zero; a real date that names no moment counts no elapsed time.
     void carries()
     {
         const std::array<const char*, 4> cases[] = {{"13/01/2026", "10:00:00", "01/30/0005", "10:00:00 02/02/0005"},
                                                     {"12/06/2026", "24:00:00", "01/05/0005", "00:00:00 01/06/0005"},
                                                     {"12/06/2026", "", "", "00:00:00 00/00/0000"}};
         for (const auto& c : cases) {
-            const ClockCalibration cal = ClockCalibration::FromTexts(u"12:00:00"_qs, QLatin1String(c[0]),
-                                                                     QLatin1String(c[1]), QLatin1String(c[2]));
-            const ClockCalibration before = cal, result = ComputeGameTime(cal, Local("2026-12-06T12:00:00"));
+            const ClockCalibration result = ComputeGameTime(
+                ClockCalibration::FromTexts(u"12:00:00"_qs, QLatin1String(c[0]), QLatin1String(c[1]),
+                                            QLatin1String(c[2])),
+                QDateTime(QDate(2026, 12, 6), QTime(12, 0)));
             QCOMPARE(result.OXLTime + u' ' + result.OXLDate, QLatin1String(c[3]));
-            QCOMPARE(cal, before);
         }
     }
 
@@ -43,12 +36,12 @@ private slots:
     void randomAgainstModel()
     {
         QRandomGenerator random(20261206);
-        const int64_t switches[] = {Local("2026-03-29T01:59:59").toSecsSinceEpoch() + 1,
-                                    Local("2026-10-25T01:59:59").toSecsSinceEpoch() + 3601};
+        const int64_t switches[] = {QDateTime(QDate(2026, 3, 29), QTime(3, 0)).toSecsSinceEpoch(),
+                                    QDateTime(QDate(2026, 10, 25), QTime(1, 59, 59)).toSecsSinceEpoch() + 3601};
         for (int i = 0; i < 5000; ++i) {
             const QDateTime base = i % 4 == 0
                 ? QDateTime::fromSecsSinceEpoch(switches[i / 4 % 2] + random.bounded(-1200, 1200))
-                : Local("2026-01-01T00:00:00").addSecs(random.bounded(365 * 86400));
+                : QDateTime(QDate(2026, 1, 1), QTime(0, 0)).addSecs(random.bounded(365 * 86400));
             const int64_t start = (int64_t(i % 8 == 1 ? random.bounded(9980, 10000) : random.bounded(10000)) * 336
                                    + random.bounded(336))
                     * 86400

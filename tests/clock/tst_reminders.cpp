@@ -38,19 +38,15 @@ private slots:
         for (const Case& c : cases) {
             const auto calibration = ClockCalibration::FromTexts(u"12:00:00"_qs, u"12/06/2026"_qs,
                                                                  QLatin1String(c.time), QLatin1String(c.date));
-            Reminder reminder{c.day, c.minutes, true, u"Dawn"_qs, std::nullopt};
-            if (c.announced != 0)
-                reminder.Announced = now.toSecsSinceEpoch() + c.announced;
+            const auto announced = c.announced ? std::optional(now.toSecsSinceEpoch() + c.announced) : std::nullopt;
+            const Reminder reminder{c.day, c.minutes, true, u"Dawn"_qs, announced};
             const Reminder off{c.day, c.minutes, false, u"Off"_qs, std::nullopt};
             const ReminderCheck check = CheckReminders(calibration, now, {off, reminder});
-            const QString what = QLatin1String(c.time) + u' ' + QLatin1String(c.date);
-            QVERIFY2(check.NextCheck - now.toSecsSinceEpoch() == c.nextCheck, qPrintable(what));
+            QCOMPARE(check.NextCheck - now.toSecsSinceEpoch(), c.nextCheck);
             QCOMPARE(check.Alerts.size(), *c.body ? 1u : 0u);
-            if (*c.body) {
-                QCOMPARE(check.Alerts.front().Index, 1u);
-                QCOMPARE(check.Alerts.front().Body, QLatin1String(c.body));
-                QCOMPARE(check.Alerts.front().Summary, QStringLiteral("Dawn: day %1").arg(c.day));
-            }
+            if (*c.body) // the one switched off is never announced
+                QCOMPARE(check.Alerts.front().Summary + u' ' + check.Alerts.front().Body,
+                         QStringLiteral("Dawn: day %1 ").arg(c.day) + QLatin1String(c.body));
         }
     }
 };

@@ -2,11 +2,6 @@
 
 #include "clock/gameclock.h"
 
-#include <QDateTime>
-#include <QString>
-
-#include <cstdint>
-
 // An independent reading of the game calendar (28 days a month, 12 months a year): a game moment as a count of
 // game seconds since 00:00:00 on day 1 of month 1 of year 0, and back. A year past 9999 shows as 0000.
 namespace gamemodel {

@@ -22,16 +22,12 @@ private slots:
             thousands += QByteArray::number(i) + "\\day=1\n" + QByteArray::number(i) + "\\minutes=2\n";
         const std::tuple<QByteArray, QString, QStringList> cases[] = {
             {other
-                 + "[Reminders]\nsize=2\n1\\day=3\n1\\minutes=0\n1\\enabled=false\n1\\label=Dawn\n"
-                   "1\\announced=1765000000\n2\\day=28\n2\\minutes=1440\n2\\label=Late, 100%\n",
+                 + "[Reminders]\nsize=5\n1\\day=3\n1\\minutes=0\n1\\enabled=false\n1\\label=Dawn\n"
+                   "1\\announced=1765000000\n2\\day=40\n2\\minutes=5\n3\\day=4\n3\\minutes=-5\n4\\day=5\n"
+                   "4\\minutes=1441\n5\\day=28\n5\\minutes=1440\n5\\label=Late, 100%\n",
              "3/0/off/Dawn@1765000000 | 28/1440/on/Late, 100%",
-             {}},
-            {other
-                 + "[Reminders]\nsize=4\n1\\day=40\n1\\minutes=5\n2\\day=4\n2\\minutes=-5\n3\\day=5\n"
-                   "3\\minutes=1441\n4\\day=28\n4\\minutes=1\n",
-             "28/1/on/",
-             {"entry 1: day \"40\" is not from 1 to 28", "entry 2: minutes \"-5\" is not from 0 to 1440",
-              "entry 3: minutes \"1441\" is not from 0 to 1440"}},
+             {"entry 2: day \"40\" is not from 1 to 28", "entry 3: minutes \"-5\" is not from 0 to 1440",
+              "entry 4: minutes \"1441\" is not from 0 to 1440"}},
             {thousands,
              QStringList(MaxReminders, u"1/2/on/"_qs).join(u" | "_qs),
              {"entries 101 to 5000: more than 100 reminders"}},
