@@ -48,15 +48,13 @@ private slots:
             if (target <= start)
                 target += 28 * 86400;
 
-            const GameDayForecast result = ForecastGameDay(record, static_cast<int16_t>(day));
-            QCOMPARE(GameSecondsUntilDay(record, static_cast<int16_t>(day)), target - start);
+            QCOMPARE(GameSecondsUntilDay(record, int16_t(day)), target - start);
             // The wait drops the part second: 17 game seconds left are no wait. The moment is on the 12-hour clock.
-            const int64_t wait = (target - start) / GameClockRate;
-            const QDateTime then = now.addSecs(wait);
+            const QDateTime then = now.addSecs((target - start) / GameClockRate);
             const char* days[] = {"TODAY AT ", "TOMORROW AT ", "TWO DAYS FROM NOW AT "};
-            QCOMPARE(result.WaitText + u'|' + result.MomentText,
-                     ForecastWaitText(int32_t(wait)) + u'|' + QLatin1String(days[now.date().daysTo(then.date())])
-                         + then.time().toString(QStringLiteral("h:mm AP")));
+            const QString moment = QLatin1String(days[now.date().daysTo(then.date())]) + then.toString(u"h:mm AP"_qs);
+            QCOMPARE(ForecastGameDay(record, int16_t(day)),
+                     (GameDayForecast{ForecastWaitText(int32_t(now.secsTo(then))), moment}));
         }
     }
 };

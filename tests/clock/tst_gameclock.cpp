@@ -18,9 +18,9 @@ private slots:
     // as zero; a real date that names no moment counts no elapsed time.
     void carries()
     {
-        const std::array<const char*, 4> cases[] = {{"13/01/2026", "10:00:00", "01/30/0005", "10:00:00 02/02/0005"},
+        const std::array<const char*, 4> cases[] = {{"12/00/2026", "10:00:00", "01/30/0005", "10:00:00 02/02/0005"},
                                                     {"12/06/2026", "24:00:00", "01/05/0005", "00:00:00 01/06/0005"},
-                                                    {"12/06/2026", "", "", "00:00:00 00/00/0000"}};
+                                                    {"13/06/2026", "", "", "00:00:00 00/00/0000"}};
         for (const auto& c : cases) {
             const ClockCalibration result = ComputeGameTime(
                 ClockCalibration::FromTexts(u"12:00:00"_qs, QLatin1String(c[0]), QLatin1String(c[1]),

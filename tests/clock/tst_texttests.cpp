@@ -38,6 +38,7 @@ private slots:
             QCOMPARE(NextDayMessage(answer, calibration), u"You need to enter a day between 1 and 28."_qs);
         const std::pair<QString, QString> cases[] = {
             {"1", message(1, "1 DAY  45 MINUTES  31 SECONDS", "TOMORROW AT 3:15 PM")},
+            {"28", message(28, "23 HOURS  25 MINUTES  31 SECONDS", "TOMORROW AT 1:55 PM")},
             {"  +15 days", message(15, "6 HOURS  5 MINUTES  31 SECONDS", "TODAY AT 8:35 PM")},
             {"14.5", message(14, "4 HOURS  45 MINUTES  31 SECONDS", "TODAY AT 7:15 PM")},
             {"15.5", message(16, "7 HOURS  25 MINUTES  31 SECONDS", "TODAY AT 9:55 PM")}};
