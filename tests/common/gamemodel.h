@@ -1,8 +1,6 @@
 #pragma once
 
-#include <QString>
-
-#include <cstdint>
+#include "clock/gameclock.h"
 
 // An independent reading of the game calendar (28 days a month, 12 months a year): a game moment as a count of
 // game seconds since 00:00:00 on day 1 of month 1 of year 0, and back. A year past 9999 shows as 0000.
@@ -25,6 +23,13 @@ inline QString Date(int64_t seconds)
     const int64_t days = seconds / 86400, year = days / 336;
     return QString::asprintf("%02d/%02d/%04d", int(days / 28 % 12 + 1), int(days % 28 + 1),
                              int(year > 9999 ? 0 : year));
+}
+
+// A calibration that sets the game moment `game` at the local moment `real`.
+inline ClockCalibration At(const QDateTime& real, int64_t game)
+{
+    return ClockCalibration::FromTexts(real.toString(QStringLiteral("HH:mm:ss")),
+                                       real.toString(QStringLiteral("MM/dd/yyyy")), Time(game), Date(game));
 }
 
 } // namespace gamemodel
