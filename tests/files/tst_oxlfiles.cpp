@@ -54,7 +54,7 @@ private slots:
             {{"13:05:09", "02/29/2028", "09:41:27", "12/28/9999"},
              "13:05:09\r\n02/29/2028\r\n09:41:27\r\n12/28/9999\r\n"},
             {{"12:34:", "12/25/", "1:0 and more", ""}, "12:34:  \r\n12/25/    \r\n1:0 and \r\n          \r\n"},
-            {{QString::fromUtf8("12:€:ж"), "07/04/2026", "09:41:27", "03/17/0012"},
+            {{QString::fromUtf8("12:€:Ā"), "07/04/2026", "09:41:27", "03/17/0012"},
              "12:\x80:?  \r\n07/04/2026\r\n09:41:27\r\n03/17/0012\r\n"}};
         for (const auto& [fields, bytes] : cases) {
             Put(u"OXLTIMES.DAT"_qs, "an older, longer calibration file that is replaced whole\r\n");
