@@ -55,22 +55,16 @@ class TstDesktop : public QObject
 
     static QWidget* Shown(const char* name)
     {
-        for (QWidget* w : QApplication::topLevelWidgets()) {
+        for (QWidget* w : QApplication::topLevelWidgets())
             if (w->objectName() == QLatin1String(name) && w->isVisible())
                 return w;
-        }
         return nullptr;
     }
 
     static QLabel* Warning(frmMain& w) { return w.findChild<QLabel*>(u"lblClockWarning"_qs); }
 
-    static void Probe(frmMain& w)
-    {
-        w.Reminders()->Test(gCalibration, SystemClock::Now(), {3, 0, true, QStringLiteral("Probe"), {}});
-    }
-
 private slots:
-    void initTestCase()
+    void notificationsAndClockWarning()
     {
         mDaemon.start(QStringLiteral("dbus-daemon"), {"--session", "--print-address", "--nofork"});
         QVERIFY(mDaemon.waitForReadyRead(10000));
@@ -89,11 +83,9 @@ private slots:
         // Day 15 begins 2 game hours, 400 real seconds, after 12:00:00.
         QVERIFY(calibration.open(QIODevice::WriteOnly)
                 && calibration.write("12:00:00\r\n12/06/2026\r\n22:00:00\r\n03/14/0005\r\n") == 44);
+        calibration.close();
         SystemClock::SetSource([] { return QDateTime(QDate(2026, 12, 6), QTime(12, 0)); });
-    }
 
-    void notificationsAndClockWarning()
-    {
         QDBusConnection client = Bus(u"client"_qs);
         auto w = std::make_unique<frmMain>();
         w->Form_Load();
@@ -108,34 +100,31 @@ private slots:
         emit mNotifications.ActionInvoked(1, u"default"_qs);
         QTRY_VERIFY(Shown("frmNextGoodMoon"));
         QTRY_VERIFY(Warning(*w) && !Warning(*w)->isHidden());
-        w->close();
         // A restart remembers the start it announced: the next call is the Test below.
         w = std::make_unique<frmMain>();
         w->Form_Load();
         w->UseDesktop(new Notifier(client, QString()), nullptr);
         w->tmrMain_Timer();
-        Probe(*w);
+        w->Reminders()->Test(gCalibration, SystemClock::Now(), {3, 0, true, u"Probe"_qs, {}});
         QTRY_COMPARE(mNotifications.calls.size(), 2);
         QCOMPARE(mNotifications.calls[1][3], u"Probe: day 3"_qs);
-        w->close();
         // Without the services: no warning, and the notification in the program's own window.
-        QVERIFY(Bus(u"services"_qs).unregisterService(u"org.freedesktop.Notifications"_qs));
-        QVERIFY(Bus(u"services"_qs).unregisterService(u"org.freedesktop.timedate1"_qs));
+        QVERIFY(services.unregisterService(u"org.freedesktop.Notifications"_qs));
+        QVERIFY(services.unregisterService(u"org.freedesktop.timedate1"_qs));
         w = std::make_unique<frmMain>();
         w->Form_Load();
         w->UseDesktop(new Notifier(client, QString()), new ClockCheck(client));
-        Probe(*w);
+        w->Reminders()->Test(gCalibration, SystemClock::Now(), {3, 0, true, u"Probe"_qs, {}});
         QTRY_VERIFY(Shown("frmNotice"));
         Shown("frmNotice")->close();
         // No bus at all: the same.
         w->UseDesktop(new Notifier(QDBusConnection(u"closed"_qs), QString()), nullptr);
-        Probe(*w);
+        w->Reminders()->Test(gCalibration, SystemClock::Now(), {3, 0, true, u"Probe"_qs, {}});
         QTRY_VERIFY(Shown("frmNotice"));
         // Both calls went out before this round trip, so their answers are in.
         QVERIFY(!client.interface()->isServiceRegistered(u"org.freedesktop.timedate1"_qs).value());
         QCoreApplication::processEvents();
         QVERIFY(!Warning(*w));
-        w->close();
     }
 };
 

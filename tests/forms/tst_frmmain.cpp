@@ -10,10 +10,7 @@
 #include <QtTest>
 #include <QtWidgets>
 
-#include <optional>
-
-// The main window with a pinned clock: the menus, the start sequence, the ticks, Set Date/Time and the
-// closing save.
+// The main window with a pinned clock.
 class TstFrmMain : public QObject
 {
     Q_OBJECT
@@ -58,13 +55,10 @@ private slots:
         mMessages.clear();
         Dialogs::SetMessageHook([this](const QString& text) { mMessages.append(text); });
         ErrorBoundary::ResetForTesting();
-        ErrorBoundary::SetCloser({});
     }
 
-    // The menus; the start reads the folder and the calibration; the first tick comes as soon as the event
-    // loop runs; the system clock set by hand between two ticks, a day forward and an hour back, moves the
-    // game clock 18 game days on and 18 game hours back. Set Date/Time replaces the pair; the next tick
-    // carries on from it.
+    // The menus; the start; the first tick at once; the system clock set by hand a day forward and an hour
+    // back; Set Date/Time replaces the pair and the next tick carries on from it.
     void menusTicksAndSetDateTime()
     {
         Put("OXLDIR.DAT", "/games/chars/\r\n");
@@ -113,10 +107,8 @@ private slots:
         QCOMPARE(gCalibration.OXLTime, u"10:17:42"_qs);
     }
 
-    // Ctrl+Q closes the window and saves the calibration of the latest tick, once. A save the disk refuses
-    // is reported with the file and the cause, the file saved before stays whole, nothing is left over, and
-    // the program ends. An error escaping a handler is shown, the calibration is saved and the program ends;
-    // a later error is not reported, a failing save is reported once. (These last: no event loop runs after.)
+    // Ctrl+Q or an error escaping a handler saves once; a refused save is reported once, the old file stays
+    // whole, and the program ends; a later error is not reported. (Last: no event loop runs after.)
     void closingSaves_data()
     {
         QTest::addColumn<QString>("cause"); // in the message on a refused save; empty: saved
@@ -136,33 +128,25 @@ private slots:
         frmMain w;
         w.Form_Load();
         int closes = 0;
-        ErrorBoundary::SetCloser([&] {
-            ++closes;
-            w.Form_Unload();
-        });
+        ErrorBoundary::SetCloser([&] { ++closes, w.Form_Unload(); });
         w.show();
         QVERIFY(QTest::qWaitForWindowActive(&w));
         mNow = mNow.addSecs(200); // one game hour
         w.tmrMain_Timer();
-        std::optional<faultkit::ReadOnlyFolder> readOnly;
-        std::optional<faultkit::FullDisk> full;
-        if (fault == "read-only folder")
-            readOnly.emplace(mDir->path());
-        if (fault == "file size limit")
-            full.emplace(20); // 20 of the 44 bytes fit
+        auto readOnly = fault == "read-only folder" ? std::make_unique<faultkit::ReadOnlyFolder>(mDir->path())
+                                                    : nullptr;
+        auto full = fault == "file size limit" ? std::make_unique<faultkit::FullDisk>(20) : nullptr; // 20 of 44 bytes
         QVERIFY(!fault.endsWith("folder in place") || FolderInPlace());
         if (error) {
             ErrorBoundary::Run([] { throw KelvaraError(u"Subscript out of range"_qs); });
             ErrorBoundary::Run([] { throw KelvaraError(u"later"_qs); });
             QCOMPARE(closes, 1);
-            QVERIFY(ErrorBoundary::Ending());
             QCOMPARE(mMessages.takeFirst(), u"Subscript out of range"_qs);
         } else {
             QTest::keyClick(&w, Qt::Key_Q, Qt::ControlModifier);
         }
-        readOnly.reset();
-        full.reset();
         QVERIFY(error || !w.isVisible()); // after an error the program ends, closing it
+        QCOMPARE(ErrorBoundary::Ending(), error || !cause.isEmpty());
         if (cause.isEmpty()) {
             QCOMPARE(mMessages, QStringList());
             QCOMPARE(Saved(), QByteArray("00:33:19\r\n12/06/2026\r\n13:05:41\r\n03/17/0012\r\n"));
@@ -175,7 +159,6 @@ private slots:
         QVERIFY2(mMessages[0].startsWith(u"The calibration could not be saved."_qs)
                      && mMessages[0].contains(u"OXLTIMES.DAT"_qs) && mMessages[0].contains(cause),
                  qPrintable(mMessages[0]));
-        QVERIFY(ErrorBoundary::Ending());
         QCOMPARE(Saved(), fault.endsWith("folder in place") ? QByteArray() : mSaved);
         QCOMPARE(QDir(mDir->path()).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot),
                  (QStringList{"Kelvara.mdb", "OXLDIR.DAT", "OXLTIMES.DAT"}));

@@ -16,26 +16,21 @@ using namespace fixtures;
 
 namespace {
 
-// The texts of a window's labels or lists (each list's lines joined by "|"), by name; missing ones skipped.
-QStringList Texts(QWidget* window, std::initializer_list<const char*> names)
+// The texts of a window's labels and lists (a list's lines joined by "|").
+QStringList Shown(QWidget* window,
+                  std::initializer_list<const char*> names = {"lblNextGoodMoon", "lblNextGoodMoonDay", "lstMinReq",
+                                                              "lstMod0", "lstMod1"})
 {
     QStringList texts;
-    for (const char* name : names) {
+    for (const char* name : names)
         if (auto* label = window->findChild<QLabel*>(QLatin1String(name)))
             texts << label->text();
         else if (auto* list = window->findChild<QListWidget*>(QLatin1String(name))) {
-            QStringList lines;
+            texts << QString();
             for (int row = 0; row < list->count(); ++row)
-                lines << list->item(row)->text();
-            texts << lines.join(u'|');
+                texts.last() += (row ? u"|"_qs : QString()) + list->item(row)->text();
         }
-    }
     return texts;
-}
-
-QStringList Shown(QWidget* window)
-{
-    return Texts(window, {"lblNextGoodMoon", "lblNextGoodMoonDay", "lstMinReq", "lstMod0", "lstMod1"});
 }
 
 // Chooses an entry as the player does.
@@ -46,16 +41,12 @@ void Choose(QWidget* window, const QString& entry)
     emit box->activated(box->currentIndex());
 }
 
-// The open Next Good Moon and Item Stats windows, or all still loaded once the closed ones have gone.
-QList<QWidget*> Windows(bool loaded = false)
+// The Next Good Moon and Item Stats windows still loaded.
+QList<QWidget*> Windows()
 {
-    if (loaded)
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QList<QWidget*> windows;
-    for (QWidget* w : QApplication::topLevelWidgets()) {
-        if ((qobject_cast<frmStats*>(w) || qobject_cast<frmNextGoodMoon*>(w)) && (loaded || w->isVisible()))
-            windows << w;
-    }
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QList<QWidget*> windows = QApplication::topLevelWidgets();
+    windows.removeIf([](QWidget* w) { return !w->inherits("frmStats") && !w->inherits("frmNextGoodMoon"); });
     return windows;
 }
 
@@ -78,7 +69,6 @@ private slots:
         gCalibration = ClockCalibration::FromTexts(u"14:30:00"_qs, u"06/15/2026"_qs, u"10:20:30"_qs, u"03/10/0005"_qs);
         mMessages.clear();
         mFolder.reset(); // before the next one points the program folder elsewhere
-        // Item -1 and an item with no rows among the others; no rank table.
         mFolder = std::make_unique<GameFolder>(std::vector<jet::Table>{
             Stats({{Num(1), Txt("Strength")}, {Num(2), Txt("Dexterity")}}), Materials({{Num(1), Txt("Iron")}}),
             Items({{Num(10), Num(1), Txt("Sword")}, {Num(11), Null, Txt("Ring")}, {Num(-1), Null, Txt("Amulet")}}),
@@ -90,22 +80,7 @@ private slots:
         gItemTable = LoadItemTable(mFolder->Database());
     }
 
-    // Next Good Moon: each tick starts from the calibration of the main window's latest tick.
-    void goodMoonFollowsTheMainWindow()
-    {
-        frmMain main;
-        frmNextGoodMoon window;
-        window.tmrNextGoodMoon_Timer();
-        QCOMPARE(Shown(&window), (QStringList{"6 HOURS  5 MINUTES  31 SECONDS", "TODAY AT 8:35 PM"}));
-        mNow = mNow.addSecs(3610); // 18 game hours 3 minutes later
-        main.tmrMain_Timer();
-        window.tmrNextGoodMoon_Timer();
-        QCOMPARE(Shown(&window), (QStringList{"5 HOURS  5 MINUTES  21 SECONDS", "TODAY AT 8:35 PM"}));
-    }
-
-    // Next Good Moon and Item Stats: the menu shows one window at most, without an owner; an open one comes
-    // to the front as it was. Closed, it stops and goes; opened again, even before the closed one is gone,
-    // it starts afresh. The good moon window's own timer fills it.
+    // One window at most, unowned, shown again as it was; closed, it goes; opened again, it starts afresh.
     void oneWindowAtMost()
     {
         frmMain main;
@@ -113,55 +88,29 @@ private slots:
             QAction* action = main.findChild<QAction*>(QLatin1String(name));
             action->trigger();
             QPointer<QWidget> first = Windows().value(0);
-            QVERIFY(first && !first->parentWidget());
+            QVERIFY(first && first->isVisible() && !first->parentWidget());
             const QStringList fresh = Shown(first);
             if (qobject_cast<frmStats*>(first))
                 Choose(first, u"Iron Sword"_qs);
-            QTRY_VERIFY_WITH_TIMEOUT(Shown(first) != fresh, 3000);
+            QTRY_VERIFY_WITH_TIMEOUT(Shown(first) != fresh, 3000); // the good moon window's own timer
             const QStringList shown = Shown(first);
             action->trigger();
-            QCOMPARE(Windows(true), QList<QWidget*>{first});
+            QCOMPARE(Windows(), QList<QWidget*>{first});
             QCOMPARE(Shown(first), shown);
-            QPointer<QTimer> timer = first->findChild<QTimer*>();
             first->close();
-            QVERIFY(Windows().isEmpty() && (!timer || !timer->isActive()));
-            action->trigger();
-            QCOMPARE(Windows(true).size(), 1);
+            action->trigger(); // before the closed one is gone
+            QCOMPARE(Windows().size(), 1);
             QVERIFY(!first);
             QCOMPARE(Shown(Windows().first()), fresh);
             Windows().first()->close();
         }
+        QCOMPARE(Windows().size(), 0);
     }
 
-    // Next Specified Day asks through the input box; an answer out of range is told so, 0 ends silently.
-    // The main window keeps ticking while the box is open, and the forecast is made from the latest tick.
-    void nextDay()
-    {
-        frmMain main;
-        QStringList prompts;
-        for (const char* answer : {"29", "0", "15"}) {
-            Dialogs::SetInputHook([&](const QString& prompt, const QString& title) {
-                prompts << prompt + u'|' + title;
-                mNow = mNow.addSecs(3600);
-                main.tmrMain_Timer();
-                return QLatin1String(answer);
-            });
-            main.findChild<QAction*>(u"mnuNextDay"_qs)->trigger();
-        }
-        QCOMPARE(prompts, QStringList(3, u"Enter day (1-28)|Kelvara Utility"_qs));
-        QCOMPARE(mMessages,
-                 (QStringList{u"You need to enter a day between 1 and 28."_qs,
-                              u"Day 15 of the month will be in \r\n3 HOURS  5 MINUTES  31 SECONDS\r\n"
-                              u"TODAY AT 8:35 PM"_qs}));
-    }
-
-    // Item Stats lists the chosen item's minimum stats, mod 0 and mod 1; a chosen text that names no item
-    // empties the lists.
+    // The chosen item's minimum stats, mod 0 and mod 1; a chosen text that names no item empties them.
     void statsLines()
     {
         frmStats window;
-        window.show();
-        QVERIFY(QTest::qWaitForWindowActive(&window));
         Choose(&window, u"Iron Sword"_qs);
         QCOMPARE(Shown(&window), (QStringList{"Strength     20 ", "Strength      2 ", "Dexterity    -4 "}));
         Choose(&window, u"Amulet"_qs);
@@ -174,11 +123,36 @@ private slots:
         QCOMPARE(Shown(&window), QStringList(3, QString()));
     }
 
-    // A chart that cannot be read is reported and not shown; the chart of the sample database is shown in
-    // a message window that OK closes.
-    void rankChart()
+    // Next Good Moon follows the main window's tick. Next Specified Day asks through the input box: out of
+    // range is told, 0 ends silently, the forecast uses the latest tick. A chart that cannot be read is
+    // reported; the sample database's is shown until OK.
+    void mainWindowCommands()
     {
         frmMain main;
+        frmNextGoodMoon window;
+        window.tmrNextGoodMoon_Timer();
+        QCOMPARE(Shown(&window), (QStringList{"6 HOURS  5 MINUTES  31 SECONDS", "TODAY AT 8:35 PM"}));
+        mNow = mNow.addSecs(3610); // 18 game hours 3 minutes later
+        main.tmrMain_Timer();
+        window.tmrNextGoodMoon_Timer();
+        QCOMPARE(Shown(&window), (QStringList{"5 HOURS  5 MINUTES  21 SECONDS", "TODAY AT 8:35 PM"}));
+
+        for (const char* answer : {"29", "0", "15"}) {
+            Dialogs::SetInputHook([&](const QString& prompt, const QString& title) {
+                mMessages << prompt + u'|' + title;
+                mNow = mNow.addSecs(3600);
+                main.tmrMain_Timer();
+                return QLatin1String(answer);
+            });
+            main.findChild<QAction*>(u"mnuNextDay"_qs)->trigger();
+        }
+        const QString prompt = u"Enter day (1-28)|Kelvara Utility"_qs;
+        QCOMPARE(mMessages,
+                 (QStringList{prompt, u"You need to enter a day between 1 and 28."_qs, prompt, prompt,
+                              u"Day 15 of the month will be in \r\n2 HOURS  5 MINUTES  21 SECONDS\r\n"
+                              u"TODAY AT 8:35 PM"_qs}));
+
+        mMessages.clear();
         QAction* entry = main.findChild<QAction*>(u"mnuRankExperienceChart"_qs);
         entry->trigger();
         QCOMPARE(mMessages.size(), 1);
@@ -191,7 +165,7 @@ private slots:
         QTimer::singleShot(0, this, [&] {
             QWidget* dialog = QApplication::activeModalWidget();
             QVERIFY(dialog);
-            shown = Texts(dialog, {"lblMessage"}).value(0);
+            shown = Shown(dialog, {"lblMessage"}).value(0);
             QTest::mouseClick(dialog->findChild<QPushButton*>(u"cmdOK"_qs), Qt::LeftButton);
         });
         entry->trigger();
