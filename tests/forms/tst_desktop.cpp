@@ -48,9 +48,6 @@ class TstDesktop : public QObject
     Notifications mNotifications;
     TimeDate mTimeDate;
 
-    QString mAddress;
-    QDBusConnection Bus(const QString& name) { return QDBusConnection::connectToBus(mAddress, name); }
-
     static QWidget* Shown(const char* name)
     {
         for (QWidget* w : QApplication::topLevelWidgets())
@@ -66,8 +63,8 @@ private slots:
     {
         mDaemon.start(QStringLiteral("dbus-daemon"), {"--session", "--print-address", "--nofork"});
         QVERIFY(mDaemon.waitForReadyRead(10000));
-        mAddress = QString::fromUtf8(mDaemon.readLine()).trimmed();
-        QDBusConnection services = Bus(u"services"_qs);
+        const QString address = QString::fromUtf8(mDaemon.readLine()).trimmed();
+        QDBusConnection services = QDBusConnection::connectToBus(address, u"services"_qs);
         QVERIFY(services.registerObject(u"/org/freedesktop/Notifications"_qs, &mNotifications,
                                         QDBusConnection::ExportAllSlots | QDBusConnection::ExportAllSignals));
         QVERIFY(services.registerObject(u"/org/freedesktop/timedate1"_qs, &mTimeDate,
@@ -84,7 +81,7 @@ private slots:
         calibration.close();
         SystemClock::SetSource([] { return QDateTime(QDate(2026, 12, 6), QTime(12, 0)); });
 
-        QDBusConnection client = Bus(u"client"_qs);
+        QDBusConnection client = QDBusConnection::connectToBus(address, u"client"_qs);
         auto w = std::make_unique<frmMain>();
         w->Form_Load();
         w->UseDesktop(new Notifier(client, u"kelvara-utility"_qs), new ClockCheck(client));
@@ -98,16 +95,14 @@ private slots:
         emit mNotifications.ActionInvoked(1, u"default"_qs);
         QTRY_VERIFY(Shown("frmNextGoodMoon"));
         QTRY_VERIFY(Warning(*w) && !Warning(*w)->isHidden());
-        // A restart remembers the start it announced: the next call is the Test below.
-        w = std::make_unique<frmMain>();
+        w = std::make_unique<frmMain>(); // a restart: the announced start is not repeated
         w->Form_Load();
         w->UseDesktop(new Notifier(client, QString()), nullptr);
         w->tmrMain_Timer();
         w->Reminders()->Test(gCalibration, SystemClock::Now(), {3, 0, true, u"Probe"_qs, {}});
         QTRY_COMPARE(mNotifications.calls.size(), 2);
         QCOMPARE(mNotifications.calls[1][3], u"Probe: day 3"_qs);
-        // Without the services: no warning, and the notification in the program's own window.
-        QVERIFY(services.unregisterService(u"org.freedesktop.Notifications"_qs));
+        QVERIFY(services.unregisterService(u"org.freedesktop.Notifications"_qs)); // without the services
         QVERIFY(services.unregisterService(u"org.freedesktop.timedate1"_qs));
         w->UseDesktop(new Notifier(client, QString()), new ClockCheck(client));
         w->Reminders()->Test(gCalibration, SystemClock::Now(), {3, 0, true, u"Probe"_qs, {}});
@@ -116,8 +111,7 @@ private slots:
         w->UseDesktop(new Notifier(QDBusConnection(u"closed"_qs), QString()), nullptr); // no bus at all
         w->Reminders()->Test(gCalibration, SystemClock::Now(), {3, 0, true, u"Probe"_qs, {}});
         QTRY_VERIFY(Shown("frmNotice"));
-        // Both calls went out before this round trip, so their answers are in.
-        QVERIFY(!client.interface()->isServiceRegistered(u"org.freedesktop.timedate1"_qs).value());
+        QVERIFY(!client.interface()->isServiceRegistered(u"org.freedesktop.timedate1"_qs).value()); // answers in
         QCoreApplication::processEvents();
         QVERIFY(!Warning(*w));
     }
