@@ -30,21 +30,17 @@ private slots:
         QTest::newRow("plain") << "15" << 0 << 0 << 15.0;
         QTest::newRow("trailing text") << "15 days" << 0 << 0 << 15.0;
         QTest::newRow("inner blanks ignored") << "1 5" << 0 << 0 << 15.0;
-        QTest::newRow("point first") << ".5" << 0 << 0 << 0.5;
         QTest::newRow("second point ends") << "1.2.3" << 0 << 0 << 1.2;
         QTest::newRow("sign after blanks") << "  -3x" << 0 << 0 << -3.0;
         QTest::newRow("letters") << "abc" << 0 << 0 << 0.0;
         QTest::newRow("empty") << "" << 0 << 0 << 0.0;
-        QTest::newRow("lone point") << "." << 0 << 0 << 0.0;
         QTest::newRow("lone sign") << "-" << 0 << 0 << 0.0;
         QTest::newRow("double sign") << "--5" << 0 << 0 << 0.0;
         QTest::newRow("comma ends") << "1,5" << 0 << 0 << 1.0;
         QTest::newRow("exponent not taken") << "1e5" << 0 << 0 << 1.0;
-        QTest::newRow("hours") << "16:45:00" << 1 << 2 << 16.0;
         QTest::newRow("year") << "12/25/2026" << 7 << 4 << 2026.0;
         QTest::newRow("piece past the end") << "12:30" << 7 << 2 << 0.0;
         QTest::newRow("piece partly past the end") << "12:30:5" << 7 << 2 << 5.0;
-        QTest::newRow("blank piece") << "  :  :  " << 1 << 2 << 0.0;
     }
 
     void numberValue()
@@ -65,15 +61,12 @@ private slots:
         QTest::newRow("2.5 to even") << 2.5 << 2 << qint64(2);
         QTest::newRow("3.5 to even") << 3.5 << 4 << qint64(4);
         QTest::newRow("-0.5") << -0.5 << 0 << qint64(0);
-        QTest::newRow("-1.5") << -1.5 << -2 << qint64(-2);
-        QTest::newRow("28.6") << 28.6 << 29 << qint64(29);
         QTest::newRow("16-bit top") << 32767.4 << 32767 << qint64(32767);
         QTest::newRow("16-bit bottom") << -32768.5 << -32768 << qint64(-32768);
         QTest::newRow("32767.5 rounds up") << 32767.5 << -1 << qint64(32768);
         QTest::newRow("32-bit top + 0.5 stays (even)") << 2147483646.5 << -1 << qint64(2147483646);
         QTest::newRow("past 32-bit top") << 2147483647.5 << -1 << qint64(-1);
         QTest::newRow("32-bit bottom") << -2147483648.0 << -1 << qint64(-2147483648LL);
-        QTest::newRow("past 32-bit bottom") << -2147483649.0 << -1 << qint64(-1);
         QTest::newRow("infinity") << std::numeric_limits<double>::infinity() << -1 << qint64(-1);
         QTest::newRow("not a number") << std::numeric_limits<double>::quiet_NaN() << -1 << qint64(-1);
     }

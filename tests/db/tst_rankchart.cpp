@@ -1,6 +1,7 @@
 // The rank experience chart: its fixed-pitch lines and the experience numbers.
 #include "db/moddb.h"
 #include "db/rankchart.h"
+#include "db/statline.h"
 #include "fixtures.h"
 
 #include <QTest>
@@ -31,6 +32,23 @@ private slots:
         for (const auto& [value, text] : cases)
             QCOMPARE(ExperienceText(DbValue::Double(value), QLocale(QLocale::English, QLocale::UnitedStates)),
                      QLatin1String(text));
+    }
+
+    // An item stats line: the name from column 1 (cut at 16), the value with its sign ending in column 15
+    // over the name, column 16 kept; a stat the table lacks gives the value alone.
+    void statLines()
+    {
+        const std::tuple<const char*, int32_t, QString> cases[] = {
+            {"Strength", 20, u"Strength     20 "_qs},
+            {"Strength", 0, u"Strength      0 "_qs},
+            {"Agility", -4, u"Agility      -4 "_qs},
+            {"Lightning Resistance", std::numeric_limits<int32_t>::max(), u"Ligh 2147483647t"_qs},
+            {"Dexterity", std::numeric_limits<int32_t>::min(), u"Dext-2147483648 "_qs}};
+        for (const auto& [name, value, line] : cases)
+            QCOMPARE(StatLine(QLatin1String(name), value), line);
+        clsStat stats;
+        stats.AddStat(1, u"Strength"_qs);
+        QCOMPARE(StatLine(stats, 1, 7) + StatLine(stats, 99, 5), u"Strength      7 "_qs + QString(14, u' ') + u"5 "_qs);
     }
 
     // From a database: rows in RankID order, the locale's grouping, a Null name and a word for a number shown.

@@ -3,10 +3,12 @@
 #include "files/oxlfiles.h"
 #include "forms/dialogs.h"
 #include "forms/frmcompactclock.h"
+#include "forms/frmreminders.h"
 #include "forms/frmupcomingdays.h"
 #include "forms/globals.h"
 
 #include <QLabel>
+#include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
 #include <QSpinBox>
@@ -109,6 +111,28 @@ private slots:
         window->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(!window);
+    }
+
+    // The Reminders window changes the chosen reminder, adds and removes, and tries the chosen one.
+    void remindersWindow()
+    {
+        frmReminders window(ProgramSettings{});
+        std::vector<Reminder> tried;
+        connect(&window, &frmReminders::TestRequested, this, [&](const Reminder& r) { tried.push_back(r); });
+        window.findChild<QSpinBox*>(u"txtDay"_qs)->setValue(7);
+        auto* label = window.findChild<QLineEdit*>(u"txtLabel"_qs);
+        label->selectAll();
+        QTest::keyClicks(label, u"Market"_qs);
+        window.findChild<QPushButton*>(u"cmdTest"_qs)->click();
+        window.findChild<QPushButton*>(u"cmdAdd"_qs)->click();
+        window.findChild<QPushButton*>(u"cmdAdd"_qs)->click();
+        window.findChild<QPushButton*>(u"cmdRemove"_qs)->click();
+        const std::vector<Reminder> kept = window.Settings().Reminders;
+        QCOMPARE(kept.size(), size_t(2));
+        QCOMPARE((std::pair{kept[0].Day, kept[0].Label}), (std::pair{7, u"Market"_qs}));
+        QCOMPARE(kept[1], Reminder());
+        QCOMPARE(tried.size(), size_t(1));
+        QCOMPARE(tried[0], kept[0]);
     }
 
     // The compact clock shows the game time and the wait to the good moon whole, and comes

@@ -36,7 +36,9 @@ QStringList Shown(QWidget* window,
 void Choose(QWidget* window, const QString& entry)
 {
     auto* box = window->findChild<QComboBox*>(u"cboItem"_qs);
-    box->setCurrentIndex(box->findText(entry, Qt::MatchExactly | Qt::MatchCaseSensitive));
+    const int row = box->findText(entry, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    QVERIFY2(row >= 0, qPrintable(entry)); // every item is in the box
+    box->setCurrentIndex(row);
     emit box->activated(box->currentIndex());
 }
 

@@ -1,7 +1,6 @@
 // The Jet writer: its files read back by mdbtools' mdb-export cell by cell (random tables of every type from a fixed
 // seed, long memos on chains of LVAL pages, indirect usage maps); kelvara-mkdb's refusal of bad CSV.
 #include "jet/csv.h"
-#include "jet/jetformat.h"
 #include "jet/jetwriter.h"
 
 #include <QFile>
@@ -95,8 +94,12 @@ QString Expected(ColumnType type, const Value& value)
     case ColumnType::Memo:
         return u'"' + std::get<QString>(value);
     case ColumnType::Currency: {
+        // A decimal text in units of 1/10000, worked out here apart from the writer's own reading.
         const QString* text = std::get_if<QString>(&value);
-        const qint64 units = text ? *jet::format::ParseCurrency(*text) : std::llround(number * 10000);
+        const qint64 whole = text ? text->section(u'.', 0, 0).toLongLong() : 0;
+        const qint64 part = text ? text->section(u'.', 1).leftJustified(4, u'0').toLongLong() : 0;
+        const qint64 units = text ? whole * 10000 + (text->startsWith(u'-') ? -part : part)
+                                  : std::llround(number * 10000);
         const quint64 magnitude = units < 0 ? 0 - quint64(units) : quint64(units);
         return QStringLiteral("%1%2.%3")
             .arg(units < 0 ? u"-"_qs : QString())
@@ -155,6 +158,8 @@ private slots:
             << false;
         QTest::newRow("LVAL chains, indirect usage maps")
             << std::vector{RandomTable(random, u"tblDiary"_qs, 6, 1500)} << true;
+        QTest::newRow("a definition over several pages")
+            << std::vector{RandomTable(random, u"tblWide"_qs, 200, 0)} << false;
     }
 
     void mdbtoolsReadsTheSource()
@@ -172,6 +177,10 @@ private slots:
             QVERIFY(process.waitForFinished(120000) && process.exitCode() == 0);
             const auto records = jet::csv::Parse(QString::fromUtf8(process.readAllStandardOutput()), u"export"_qs);
             QCOMPARE(records.size(), t.rows.size() + 1);
+            QStringList header, names;
+            for (qsizetype c = 0; c < t.columns.size(); ++c)
+                header << records[0].cells.at(std::size_t(c)).text, names << t.columns[c].name;
+            QCOMPARE(header, names);
             for (std::size_t r = 1; r < records.size(); ++r) {
                 QStringList got, expected;
                 for (qsizetype c = 0; c < t.columns.size(); ++c)
@@ -181,6 +190,17 @@ private slots:
                 QCOMPARE(got, expected);
             }
         }
+    }
+
+    // Names the file cannot hold are refused before anything is written.
+    void badTables()
+    {
+        const jet::Column a{u"A"_qs, ColumnType::Long};
+        for (const jet::Table& table : {jet::Table{u"tblA"_qs, {{QString(), ColumnType::Long}}, {}},
+                                        jet::Table{u"tblA"_qs, {{QString(65, u'x'), ColumnType::Long}}, {}},
+                                        jet::Table{u"tblA"_qs, {a, {u"a"_qs, ColumnType::Text}}, {}},
+                                        jet::Table{u"tbl\tA"_qs, {a}, {}}, jet::Table{u"MSysA"_qs, {a}, {}}})
+            QVERIFY_THROWS_EXCEPTION(jet::Error, jet::BuildDatabase({table}));
     }
 
     void commandRefusesBadInput_data()
@@ -196,6 +216,8 @@ private slots:
         row("line counted after a quoted line break", "A:text,B:long\n\"x\ny\",1\nz,1.5\n",
             "bad.csv:4: column 2 (B): \"1.5\" is not a whole number");
         row("ragged row", "A:long,B:long\n1,2\n3\n", "bad.csv:3: 1 cells, the header has 2");
+        row("an amount without digits", "A:currency\n1.5\n-\n",
+            "bad.csv:3: column 1 (A): \"-\" is not an amount with at most four decimals");
     }
 
     void commandRefusesBadInput()
