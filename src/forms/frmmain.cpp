@@ -407,10 +407,10 @@ QString frmMain::ClockWarningText()
 
 void frmMain::UseDesktop(Notifier* notifier, ClockCheck* clockCheck)
 {
-    if (notifier) {
+    if (notifier)
         notifier->setParent(this);
-        mReminders->SetNotifier(notifier);
-    }
+    // From now on the reminders know where to go: to the service, or to a window of our own.
+    mReminders->SetNotifier(notifier);
     if (clockCheck) {
         clockCheck->setParent(this);
         connect(clockCheck, &ClockCheck::Answered, this, &frmMain::ClockAnswered);

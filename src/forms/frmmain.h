@@ -38,7 +38,8 @@ public:
 
     // The desktop's services, which the window then owns: notifications (null where the
     // desktop has none: reminders then show in a window of the program's own) and the
-    // check of the system clock, which starts at once.
+    // check of the system clock, which starts at once. Reminders wait for this call, so
+    // that one due at start reaches the desktop's notification service too.
     void UseDesktop(Notifier* notifier, ClockCheck* clockCheck);
     ReminderKeeper* Reminders() const { return mReminders; }
 

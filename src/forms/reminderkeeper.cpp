@@ -50,6 +50,7 @@ void ReminderKeeper::Apply(const ProgramSettings& settings)
 void ReminderKeeper::SetNotifier(Notifier* notifier)
 {
     mNotifier = notifier;
+    mDesktopKnown = true;
     if (!notifier)
         return;
     connect(notifier, &Notifier::Unavailable, this, &ReminderKeeper::ShowNotice);
@@ -58,7 +59,7 @@ void ReminderKeeper::SetNotifier(Notifier* notifier)
 
 void ReminderKeeper::Tick(const ClockCalibration& calibration, int64_t now)
 {
-    if (mHeld || now < mNextCheck)
+    if (mHeld || !mDesktopKnown || now < mNextCheck)
         return;
     const ReminderCheck check = CheckReminders(calibration, QDateTime::fromSecsSinceEpoch(now), mSettings.Reminders);
     mNextCheck = check.NextCheck;
@@ -94,7 +95,8 @@ QString ReminderKeeper::NextReminderText(const QDateTime& now) const
 {
     if (mNextCheck == std::numeric_limits<int64_t>::max())
         return QStringLiteral("No reminder is on");
-    const int64_t wait = std::max<int64_t>(mNextCheck - now.toSecsSinceEpoch(), 0);
+    // Before the first check the next one is at once (and the difference must not overflow).
+    const int64_t wait = mNextCheck > now.toSecsSinceEpoch() ? mNextCheck - now.toSecsSinceEpoch() : 0;
     const QString words = WaitInWords(wait - wait % 60);
     return QStringLiteral("Next reminder in %1").arg(words.isEmpty() ? QStringLiteral("under a minute") : words);
 }

@@ -31,6 +31,8 @@ public:
     void Apply(const ProgramSettings& settings);
 
     // Notifications go to this service from now on; without one, to our own window.
+    // Until it is called nothing is announced: the desktop's services are not known
+    // yet, and what falls due meanwhile waits for the next tick after it.
     void SetNotifier(Notifier* notifier);
 
     // On every tick of the main window, with the moment of the calibration (seconds
@@ -65,4 +67,5 @@ private:
     QList<QPointer<frmNotice>> mNotices;
     bool mSaveFailureShown = false;
     bool mHeld = false;
+    bool mDesktopKnown = false;
 };
