@@ -21,13 +21,13 @@ std::vector<DayStart> NextDayStarts(const ClockCalibration& calibration, const Q
 
 QString ShortWaitText(int64_t seconds, bool withSeconds)
 {
-    const int64_t days = seconds / 86400;
-    const int64_t rest = seconds % 86400;
-    const QString clock = withSeconds
-        ? QStringLiteral("%1:%2:%3")
-              .arg(rest / 3600, 2, 10, QLatin1Char('0'))
-              .arg(rest / 60 % 60, 2, 10, QLatin1Char('0'))
-              .arg(rest % 60, 2, 10, QLatin1Char('0'))
-        : QStringLiteral("%1 h %2 min").arg(rest / 3600).arg(rest / 60 % 60, 2, 10, QLatin1Char('0'));
+    const int64_t days = seconds / SecondsPerDay;
+    const int64_t rest = seconds % SecondsPerDay;
+    const int64_t hours = rest / SecondsPerHour, minutes = rest / SecondsPerMinute % 60;
+    const QString clock = withSeconds ? QStringLiteral("%1:%2:%3")
+                                            .arg(hours, 2, 10, QLatin1Char('0'))
+                                            .arg(minutes, 2, 10, QLatin1Char('0'))
+                                            .arg(rest % SecondsPerMinute, 2, 10, QLatin1Char('0'))
+                                      : QStringLiteral("%1 h %2 min").arg(hours).arg(minutes, 2, 10, QLatin1Char('0'));
     return days > 0 ? QStringLiteral("%1 d ").arg(days) + clock : clock;
 }

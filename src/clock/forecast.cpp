@@ -6,11 +6,6 @@
 
 namespace {
 
-constexpr int64_t SecondsPerMinute = 60;
-constexpr int64_t SecondsPerHour = 60 * SecondsPerMinute;
-constexpr int64_t SecondsPerDay = 24 * SecondsPerHour;
-constexpr double GameSecondsPerMonth = 28.0 * SecondsPerDay;
-
 // Appends "<value><word>" when the value is above zero.
 void AppendUnit(QString& text, int64_t value, const char* one, const char* many)
 {
@@ -18,12 +13,6 @@ void AppendUnit(QString& text, int64_t value, const char* one, const char* many)
         return;
     text += QString::number(value);
     text += QLatin1String(value == 1 ? one : many);
-}
-
-int64_t FloorDiv(int64_t a, int64_t b)
-{
-    const int64_t q = a / b;
-    return (a % b != 0 && ((a < 0) != (b < 0))) ? q - 1 : q;
 }
 
 } // namespace
@@ -41,9 +30,10 @@ int32_t GameSecondsUntilDay(const ClockCalibration& record, int16_t day)
     const double target = (static_cast<double>(day) - 1) * SecondsPerDay;
 
     // The next time the target comes: later than now, at most one month away.
-    double left = std::fmod(target - now, GameSecondsPerMonth);
+    constexpr double month = GameSecondsPerMonth;
+    double left = std::fmod(target - now, month);
     if (left <= 0)
-        left += GameSecondsPerMonth;
+        left += month;
     // Pieces such as ".5" read as fractions: whole game seconds, ties to even.
     return ToInt32(left);
 }

@@ -8,9 +8,6 @@
 
 // When does a chosen day of the game month next begin, in real time?
 
-// Real seconds in one game month of 28 days: 37 hours 20 minutes.
-constexpr int32_t RealSecondsPerGameMonth = 28 * 24 * 3600 / GameClockRate;
-
 // The two answers of a forecast.
 struct GameDayForecast
 {

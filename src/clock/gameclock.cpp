@@ -10,13 +10,6 @@
 
 namespace {
 
-// Seconds of the game calendar: 28 days a month, 12 months a year, no leap years.
-constexpr int64_t SecondsPerMinute = 60;
-constexpr int64_t SecondsPerHour = 60 * SecondsPerMinute;
-constexpr int64_t SecondsPerDay = 24 * SecondsPerHour;
-constexpr int64_t SecondsPerMonth = 28 * SecondsPerDay;
-constexpr int64_t SecondsPerYear = 12 * SecondsPerMonth;
-
 // A two-digit (or four-digit) piece of a fixed-width date or time text.
 int64_t Piece(const QString& text, int first, int count)
 {
@@ -26,12 +19,6 @@ int64_t Piece(const QString& text, int first, int count)
 QString TwoDigits(int64_t value)
 {
     return QStringLiteral("%1").arg(value, 2, 10, QLatin1Char('0'));
-}
-
-int64_t FloorDiv(int64_t a, int64_t b)
-{
-    const int64_t q = a / b;
-    return (a % b != 0 && ((a < 0) != (b < 0))) ? q - 1 : q;
 }
 
 // Real seconds from one instant to another, held within a range that 18-fold game
@@ -119,10 +106,10 @@ ClockCalibration ComputeGameTime(const ClockCalibration& calibration, const QDat
     const int64_t game = elapsed * GameClockRate;
     const int64_t sign = game < 0 ? -1 : 1;
     int64_t rest = game < 0 ? -game : game;
-    const int64_t years = rest / SecondsPerYear;
-    rest %= SecondsPerYear;
-    const int64_t months = rest / SecondsPerMonth;
-    rest %= SecondsPerMonth;
+    const int64_t years = rest / GameSecondsPerYear;
+    rest %= GameSecondsPerYear;
+    const int64_t months = rest / GameSecondsPerMonth;
+    rest %= GameSecondsPerMonth;
     const int64_t days = rest / SecondsPerDay;
     rest %= SecondsPerDay;
     const int64_t hours = rest / SecondsPerHour;
@@ -156,7 +143,7 @@ ClockCalibration ComputeGameTime(const ClockCalibration& calibration, const QDat
     const int64_t second = add(Piece(oxlTime, 7, 2), sign * seconds, 0, 59);
     const int64_t minute = add(Piece(oxlTime, 4, 2), sign * minutes, 0, 59);
     const int64_t hour = add(Piece(oxlTime, 1, 2), sign * hours, 0, 23);
-    const int64_t day = add(Piece(oxlDate, 4, 2), sign * days, 1, 28);
+    const int64_t day = add(Piece(oxlDate, 4, 2), sign * days, 1, DaysPerGameMonth);
     const int64_t month = add(Piece(oxlDate, 1, 2), sign * months, 1, 12);
     const int64_t year = Piece(oxlDate, 7, 4) + sign * years + carry;
 

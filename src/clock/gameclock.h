@@ -1,13 +1,12 @@
 #pragma once
 
+#include "gamecalendar.h"
+
 #include <QDateTime>
 #include <QString>
 
 #include <cstdint>
 #include <optional>
-
-// The game runs 18 game seconds to one real second.
-constexpr int GameClockRate = 18;
 
 // The calibration pair: a real moment and the game moment that belonged to it,
 // as fixed-width texts. The fields always hold exactly their width in characters.

@@ -50,9 +50,9 @@ ReminderCheck CheckReminders(const ClockCalibration& calibration, const QDateTim
     const int64_t nowSeconds = now.toSecsSinceEpoch();
     for (size_t i = 0; i < reminders.size(); ++i) {
         const Reminder& reminder = reminders[i];
-        if (!reminder.Enabled || reminder.Day < 1 || reminder.Day > 28)
+        if (!reminder.Enabled || reminder.Day < 1 || reminder.Day > DaysPerGameMonth)
             continue;
-        const int64_t lead = int64_t{std::clamp(reminder.Minutes, 0, MaxReminderMinutes)} * 60;
+        const int64_t lead = int64_t{std::clamp(reminder.Minutes, 0, MaxReminderMinutes)} * SecondsPerMinute;
         const int64_t start = StartFrom(calibration, now, reminder.Day).Instant;
         const bool announced = reminder.Announced && std::abs(*reminder.Announced - start) < SameStartSeconds;
         int64_t next = start - lead;

@@ -1,5 +1,6 @@
 #include "calendarexport.h"
 
+#include "clock/gamecalendar.h"
 #include "core/atomicsave.h"
 #include "core/kelvaraerror.h"
 
@@ -11,8 +12,6 @@
 #include <memory>
 
 namespace {
-
-constexpr int GameDaySeconds = 80 * 60;
 
 struct ComponentFree
 {
@@ -49,7 +48,7 @@ QByteArray CalendarText(const std::vector<DayStart>& starts, int day, std::optio
         icalcomponent_add_property(event, icalproperty_new_uid(CalendarUid(day, start.Instant).toUtf8().constData()));
         icalcomponent_add_property(event, icalproperty_new_dtstamp(Utc(stamp.toSecsSinceEpoch())));
         icalcomponent_add_property(event, icalproperty_new_dtstart(Utc(start.Instant)));
-        icalcomponent_add_property(event, icalproperty_new_dtend(Utc(start.Instant + GameDaySeconds)));
+        icalcomponent_add_property(event, icalproperty_new_dtend(Utc(start.Instant + RealSecondsPerGameDay)));
         icalcomponent_add_property(event, icalproperty_new_summary(summary.constData()));
         icalcomponent_add_property(
             event,
