@@ -19,6 +19,21 @@ std::vector<DayStart> NextDayStarts(const ClockCalibration& calibration, const Q
     return starts;
 }
 
+QString LocalClockText(int64_t instant)
+{
+    return QDateTime::fromSecsSinceEpoch(instant).toString(QStringLiteral("h:mm AP"));
+}
+
+QString LocalMomentText(int64_t instant, const QDateTime& now)
+{
+    const QDate today = now.toLocalTime().date();
+    const QString days[] = {QStringLiteral("YESTERDAY AT "), QStringLiteral("TODAY AT "),
+                            QStringLiteral("TOMORROW AT "), QStringLiteral("TWO DAYS FROM NOW AT ")};
+    const int64_t offset = today.daysTo(QDateTime::fromSecsSinceEpoch(instant).date());
+    // Further days do not occur (a reminder looks at most a game month ahead); they are not named.
+    return (offset >= -1 && offset <= 2 ? days[offset + 1] : QString()) + LocalClockText(instant);
+}
+
 QString ShortWaitText(int64_t seconds, bool withSeconds)
 {
     const int64_t days = seconds / SecondsPerDay;

@@ -21,7 +21,7 @@ DayStart StartFrom(const ClockCalibration& calibration, const QDateTime& now, in
 ReminderAlert MakeAlert(size_t index, const Reminder& reminder, int64_t start, const QDateTime& now)
 {
     const int64_t wait = std::max<int64_t>(start - now.toSecsSinceEpoch(), 0);
-    const QString moment = ForecastMomentText(CurrentTimeText(now), static_cast<int32_t>(wait));
+    const QString moment = LocalMomentText(start, now);
     const QString inWords = WaitInWords(wait);
     ReminderAlert alert;
     alert.Index = index;
