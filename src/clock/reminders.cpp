@@ -8,6 +8,9 @@
 
 namespace {
 
+// A day begun is told late only while the coming start of the same day is not due yet.
+static_assert(int64_t{MaxReminderMinutes} * SecondsPerMinute < RealSecondsPerGameMonth - RealSecondsPerGameDay);
+
 // Starts this close to each other are one start seen through two calibrations.
 constexpr int64_t SameStartSeconds = 60;
 
@@ -20,16 +23,20 @@ DayStart StartFrom(const ClockCalibration& calibration, const QDateTime& now, in
 
 ReminderAlert MakeAlert(size_t index, const Reminder& reminder, int64_t start, const QDateTime& now)
 {
-    const int64_t wait = std::max<int64_t>(start - now.toSecsSinceEpoch(), 0);
+    const int64_t wait = start - now.toSecsSinceEpoch();
     const QString moment = LocalMomentText(start, now);
-    const QString inWords = WaitInWords(wait);
+    const QString inWords = WaitInWords(std::abs(wait));
     ReminderAlert alert;
     alert.Index = index;
     alert.Start = start;
     alert.Summary = reminder.Label.isEmpty() ? QStringLiteral("Day %1").arg(reminder.Day)
                                              : QStringLiteral("%1: day %2").arg(reminder.Label).arg(reminder.Day);
-    alert.Body = inWords.isEmpty() ? QStringLiteral("Day %1 begins now, %2").arg(reminder.Day).arg(moment)
-                                   : QStringLiteral("Day %1 begins in %2, %3").arg(reminder.Day).arg(inWords, moment);
+    if (inWords.isEmpty())
+        alert.Body = QStringLiteral("Day %1 begins now, %2").arg(reminder.Day).arg(moment);
+    else if (wait > 0)
+        alert.Body = QStringLiteral("Day %1 begins in %2, %3").arg(reminder.Day).arg(inWords, moment);
+    else
+        alert.Body = QStringLiteral("Day %1 began %2 ago, %3").arg(reminder.Day).arg(inWords, moment);
     return alert;
 }
 
@@ -44,7 +51,7 @@ QString WaitInWords(int64_t seconds)
 }
 
 ReminderCheck CheckReminders(const ClockCalibration& calibration, const QDateTime& now,
-                             const std::vector<Reminder>& reminders)
+                             const std::vector<Reminder>& reminders, int64_t runningSince)
 {
     ReminderCheck check;
     const int64_t nowSeconds = now.toSecsSinceEpoch();
@@ -54,10 +61,17 @@ ReminderCheck CheckReminders(const ClockCalibration& calibration, const QDateTim
             continue;
         const int64_t lead = int64_t{std::clamp(reminder.Minutes, 0, MaxReminderMinutes)} * SecondsPerMinute;
         const int64_t start = StartFrom(calibration, now, reminder.Day).Instant;
-        const bool announced = reminder.Announced && std::abs(*reminder.Announced - start) < SameStartSeconds;
+        auto announced = [&reminder](int64_t instant) {
+            return reminder.Announced && std::abs(*reminder.Announced - instant) < SameStartSeconds;
+        };
+        // The day begun before `now`, while it lasts: told late when the program was
+        // running when it began and has not told it yet.
+        const int64_t begun = start - RealSecondsPerGameMonth;
+        if (nowSeconds < begun + RealSecondsPerGameDay && runningSince <= begun && !announced(begun))
+            check.Alerts.push_back(MakeAlert(i, reminder, begun, now));
         int64_t next = start - lead;
         if (nowSeconds >= next) {
-            if (!announced)
+            if (!announced(start))
                 check.Alerts.push_back(MakeAlert(i, reminder, start, now));
             // This start is done with; the next one a game month later.
             next = std::max(start + 1, start + RealSecondsPerGameMonth - lead);

@@ -35,7 +35,7 @@ struct ReminderAlert
     size_t Index = 0;  // which reminder
     int64_t Start = 0; // the start of the day it announces (seconds since the epoch)
     QString Summary;   // "Good moon: day 15"
-    QString Body;      // "Day 15 begins in 10 minutes, TODAY AT 12:05 PM"
+    QString Body;      // "Day 15 begins in 10 minutes, TODAY AT 12:05 PM", "Day 15 began 4 minutes ago, ..."
 };
 
 struct ReminderCheck
@@ -46,14 +46,19 @@ struct ReminderCheck
     int64_t NextCheck = std::numeric_limits<int64_t>::max();
 };
 
-// Which reminders are due at `now` with the game clock of `calibration`.
+// Which reminders are due at `now` with the game clock of `calibration`, for a program
+// running since the moment `runningSince` (seconds since the epoch).
 // A reminder is due from its lead before the start of its day (the first whole real
 // second at which the game clock reaches 00:00:00 of that day) up to and including
-// that second; a start announced already is not announced again. A start less than a
-// real minute from the one announced last counts as the same start, so a calibration
-// typed in again by hand does not repeat a notification.
+// that second. A start whose reminder fell due while the program ran (the program ran
+// at or before the start) but was not announced then (a stall, a suspend, a held
+// check) is announced late, as begun, for as long as its game day lasts (80 real
+// minutes); a program started after a day began says nothing of that day.
+// A start announced already is not announced again. A start less than a real minute
+// from the one announced last counts as the same start, so a calibration typed in
+// again by hand does not repeat a notification.
 ReminderCheck CheckReminders(const ClockCalibration& calibration, const QDateTime& now,
-                             const std::vector<Reminder>& reminders);
+                             const std::vector<Reminder>& reminders, int64_t runningSince);
 
 // The notification of the next start of the reminder's day as seen from `now`, due
 // or not ("Test" in the Reminders window).

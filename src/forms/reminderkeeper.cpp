@@ -59,9 +59,12 @@ void ReminderKeeper::SetNotifier(Notifier* notifier)
 
 void ReminderKeeper::Tick(const ClockCalibration& calibration, int64_t now)
 {
+    // Running since the earliest moment a tick saw: a system clock set back moves it back.
+    mRunningSince = std::min(mRunningSince.value_or(now), now);
     if (mHeld || !mDesktopKnown || now < mNextCheck)
         return;
-    const ReminderCheck check = CheckReminders(calibration, QDateTime::fromSecsSinceEpoch(now), mSettings.Reminders);
+    const ReminderCheck check = CheckReminders(calibration, QDateTime::fromSecsSinceEpoch(now), mSettings.Reminders,
+                                               *mRunningSince);
     mNextCheck = check.NextCheck;
     if (check.Alerts.empty())
         return;

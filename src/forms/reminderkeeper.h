@@ -39,7 +39,7 @@ public:
     // since the epoch). Costs a comparison until a reminder can be due.
     void Tick(const ClockCalibration& calibration, int64_t now);
     // While held (the Reminders window is open) nothing is announced; afterwards the
-    // next tick announces what fell due meanwhile.
+    // next tick announces what fell due meanwhile (a day begun meanwhile as begun).
     void Hold(bool held);
     // The calibration was set anew: the next tick works the reminders out afresh.
     void Recount();
@@ -68,4 +68,6 @@ private:
     bool mSaveFailureShown = false;
     bool mHeld = false;
     bool mDesktopKnown = false;
+    // The moment (seconds since the epoch) of the first tick, for the starts told late.
+    std::optional<int64_t> mRunningSince;
 };

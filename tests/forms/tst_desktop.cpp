@@ -47,6 +47,7 @@ class TstDesktop : public QObject
     QTemporaryDir mDir;
     Notifications mNotifications;
     TimeDate mTimeDate;
+    QDateTime mNow{QDate(2026, 12, 6), QTime(12, 0)};
 
     static QWidget* Shown(const char* name)
     {
@@ -79,7 +80,7 @@ private slots:
         QVERIFY(calibration.open(QIODevice::WriteOnly)
                 && calibration.write("12:00:00\r\n12/06/2026\r\n22:00:00\r\n03/14/0005\r\n") == 44);
         calibration.close();
-        SystemClock::SetSource([] { return QDateTime(QDate(2026, 12, 6), QTime(12, 0)); });
+        SystemClock::SetSource([this] { return mNow; });
 
         QDBusConnection client = QDBusConnection::connectToBus(address, u"client"_qs);
         auto w = std::make_unique<frmMain>();
@@ -105,6 +106,13 @@ private slots:
         w->Reminders()->Test(gCalibration, SystemClock::Now(), {3, 0, true, u"Probe"_qs, {}});
         QTRY_COMPARE(mNotifications.calls.size(), 2);
         QCOMPARE(mNotifications.calls[1][3], u"Probe: day 3"_qs);
+        w->Reminders()->Hold(true); // the Reminders window open across the next start: it comes when it closes
+        mNow = mNow.addSecs(134400 + 420);
+        w->tmrMain_Timer();
+        w->Reminders()->Hold(false);
+        w->tmrMain_Timer();
+        QTRY_COMPARE(mNotifications.calls.size(), 3);
+        QCOMPARE(mNotifications.calls[2][4], u"Day 15 began 20 seconds ago, TODAY AT 1:26 AM"_qs);
         QVERIFY(services.unregisterService(u"org.freedesktop.Notifications"_qs)); // without the services
         QVERIFY(services.unregisterService(u"org.freedesktop.timedate1"_qs));
         w->UseDesktop(new Notifier(client, QString()), new ClockCheck(client));
