@@ -108,8 +108,8 @@ void frmUpcomingDays::tmrUpcomingDays_Timer()
         const DayStart& start = mStarts[size_t(row)];
         const QDateTime local = QDateTime::fromSecsSinceEpoch(start.Instant);
         const QString texts[] = {english.dayName(local.date().dayOfWeek()), CurrentDateText(local),
-                                 FormatTime12Hour(CurrentTimeText(local)),
-                                 ShortWaitText(start.Instant - now.toSecsSinceEpoch()), start.GameDate};
+                                 LocalClockText(start.Instant), ShortWaitText(start.Instant - now.toSecsSinceEpoch()),
+                                 start.GameDate};
         for (int column = 0; column < 5; ++column) {
             // Only a text that changed is set: most cells stay the same from second to second.
             QTableWidgetItem* cell = mTable->item(row, column);
