@@ -55,26 +55,14 @@ private slots:
         SetProgramFolder(QString());
     }
 
-    void shortWait_data()
-    {
-        QTest::addColumn<qint64>("seconds");
-        QTest::addColumn<bool>("withSeconds");
-        QTest::addColumn<QString>("text");
-        QTest::newRow("nothing") << qint64(0) << true << "00:00:00";
-        QTest::newRow("hours") << qint64(21932) << true << "06:05:32";
-        QTest::newRow("a day but a second") << qint64(86399) << true << "23:59:59";
-        QTest::newRow("days") << qint64(156332) << true << "1 d 19:25:32";
-        QTest::newRow("to the minute") << qint64(21932) << false << "6 h 05 min";
-        QTest::newRow("days to the minute")
-            << qint64(15 * 86400 + 9 * 3600 + 5 * 60 + 59) << false << "15 d 9 h 05 min";
-    }
-
     void shortWait()
     {
-        QFETCH(qint64, seconds);
-        QFETCH(bool, withSeconds);
-        QFETCH(QString, text);
-        QCOMPARE(ShortWaitText(seconds, withSeconds), text);
+        const std::tuple<qint64, bool, const char*> cases[] = {
+            {0, true, "00:00:00"},        {21932, true, "06:05:32"},
+            {86399, true, "23:59:59"},    {156332, true, "1 d 19:25:32"},
+            {21932, false, "6 h 05 min"}, {15 * 86400 + 9 * 3600 + 5 * 60 + 59, false, "15 d 9 h 05 min"}};
+        for (const auto& [seconds, withSeconds, text] : cases)
+            QCOMPARE(ShortWaitText(seconds, withSeconds), QLatin1String(text));
     }
 
     // The rows follow the clock and the chosen day; the export writes them as events;
