@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QDBusConnection>
+#include <QObject>
+
+// The machine going to sleep and waking, from logind's PrepareForSleep(bool) signal
+// (object /org/freedesktop/login1, interface org.freedesktop.login1.Manager) on the
+// system bus: true gives GoingToSleep, false gives Resumed. The signal is taken from any
+// sender, so that listening never waits for the bus to look logind up; a stray signal
+// costs no more than a timer looked at again. Without a bus or without logind nothing
+// is ever emitted, and nothing waits.
+class SleepWatcher : public QObject
+{
+    Q_OBJECT
+
+public:
+    // The bus is the system bus, or in tests a private one. Listens from now on.
+    explicit SleepWatcher(const QDBusConnection& bus, QObject* parent = nullptr);
+
+signals:
+    void GoingToSleep();
+    void Resumed();
+
+private slots:
+    void OnPrepareForSleep(bool sleeping);
+};

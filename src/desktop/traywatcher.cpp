@@ -1,0 +1,99 @@
+#include "traywatcher.h"
+
+#include <QDBusMessage>
+#include <QDBusPendingCallWatcher>
+#include <QDBusVariant>
+
+namespace {
+const QString Service = QStringLiteral("org.kde.StatusNotifierWatcher");
+const QString Path = QStringLiteral("/StatusNotifierWatcher");
+const QString Interface = QStringLiteral("org.kde.StatusNotifierWatcher");
+} // namespace
+
+TrayWatcher::TrayWatcher(const QDBusConnection& bus, QObject* parent)
+    : QObject(parent)
+    , mBus(bus)
+{
+    // A new owner (also one that replaced another) is asked about its hosts.
+    connect(&mServiceWatcher, &QDBusServiceWatcher::serviceOwnerChanged, this,
+            [this](const QString&, const QString&, const QString& newOwner) {
+                ++mGeneration;
+                if (newOwner.isEmpty())
+                    Take(false);
+                else
+                    Ask(true);
+            });
+}
+
+void TrayWatcher::Start()
+{
+    if (!mBus.isConnected()) {
+        // A call on a closed connection would never answer.
+        QMetaObject::invokeMethod(
+            this, [this] { Take(false); }, Qt::QueuedConnection);
+        return;
+    }
+    // Watching first, asking second: a service that comes in between is still seen.
+    mServiceWatcher.setConnection(mBus);
+    mServiceWatcher.setWatchMode(QDBusServiceWatcher::WatchForOwnerChange);
+    mServiceWatcher.addWatchedService(Service);
+    // Any sender: naming the service would make the bus look its owner up first.
+    mBus.connect(QString(), Path, Interface, QStringLiteral("StatusNotifierHostRegistered"), this,
+                 SLOT(OnHostRegistered()));
+    mBus.connect(QString(), Path, Interface, QStringLiteral("StatusNotifierHostUnregistered"), this,
+                 SLOT(OnHostUnregistered()));
+    Ask(false);
+}
+
+void TrayWatcher::Ask(bool hostQuestion)
+{
+    QDBusMessage call;
+    if (hostQuestion) {
+        call = QDBusMessage::createMethodCall(Service, Path, QStringLiteral("org.freedesktop.DBus.Properties"),
+                                              QStringLiteral("Get"));
+        call << Interface << QStringLiteral("IsStatusNotifierHostRegistered");
+    } else {
+        call = QDBusMessage::createMethodCall(QStringLiteral("org.freedesktop.DBus"),
+                                              QStringLiteral("/org/freedesktop/DBus"),
+                                              QStringLiteral("org.freedesktop.DBus"), QStringLiteral("NameHasOwner"));
+        call << Service;
+    }
+    auto* watcher = new QDBusPendingCallWatcher(mBus.asyncCall(call, AnswerTimeout), this);
+    connect(watcher, &QDBusPendingCallWatcher::finished, this, [this, watcher, hostQuestion, asked = mGeneration] {
+        watcher->deleteLater();
+        if (asked != mGeneration)
+            return;
+        const QDBusMessage reply = watcher->reply();
+        QVariant value = reply.arguments().value(0);
+        if (hostQuestion)
+            value = value.value<QDBusVariant>().variant();
+        const bool yes = reply.type() == QDBusMessage::ReplyMessage && value.typeId() == QMetaType::Bool
+            && value.toBool();
+        if (yes && !hostQuestion)
+            Ask(true);
+        else
+            Take(yes);
+    });
+}
+
+void TrayWatcher::OnHostRegistered()
+{
+    ++mGeneration;
+    Take(true);
+}
+
+void TrayWatcher::OnHostUnregistered()
+{
+    // Another host may still be there.
+    ++mGeneration;
+    Ask(true);
+}
+
+void TrayWatcher::Take(bool available)
+{
+    if (mKnown && available == mAvailable)
+        return;
+    mKnown = true;
+    mAvailable = available;
+    emit Available(available);
+}

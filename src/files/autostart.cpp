@@ -1,0 +1,211 @@
+#include "autostart.h"
+
+#include "core/atomicsave.h"
+#include "core/kelvaraerror.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <system_error>
+#include <unistd.h>
+
+namespace {
+
+const QString FileName = QStringLiteral("kelvara-utility.desktop");
+// Characters that oblige an argument of an Exec line to be quoted.
+const QString Reserved = QStringLiteral(" \t\n\"'\\><~|&;$*?#()`");
+// Characters that take a backslash inside a quoted argument.
+const QString EscapedInQuotes = QStringLiteral("\"`$\\");
+
+[[noreturn]] void Fail(const QString& action, const QString& path, const QString& reason)
+{
+    throw KelvaraError(QStringLiteral("Cannot %1 \"%2\": %3").arg(action, QDir::toNativeSeparators(path), reason));
+}
+
+QString QuoteArgument(const QString& argument)
+{
+    QString quoted;
+    const bool needsQuotes = argument.isEmpty()
+        || std::any_of(argument.begin(), argument.end(), [](QChar c) { return Reserved.contains(c); });
+    for (QChar c : argument) {
+        if (needsQuotes && EscapedInQuotes.contains(c))
+            quoted += QLatin1Char('\\');
+        quoted += c;
+        // A percent sign is a field code unless doubled.
+        if (c == QLatin1Char('%'))
+            quoted += c;
+    }
+    return needsQuotes ? QLatin1Char('"') + quoted + QLatin1Char('"') : quoted;
+}
+
+// The escapes of every string value of a desktop entry, applied after the quoting.
+QString EscapeValue(const QString& text)
+{
+    QString escaped;
+    for (QChar c : text) {
+        switch (c.unicode()) {
+        case '\\':
+            escaped += QStringLiteral("\\\\");
+            break;
+        case '\n':
+            escaped += QStringLiteral("\\n");
+            break;
+        case '\t':
+            escaped += QStringLiteral("\\t");
+            break;
+        case '\r':
+            escaped += QStringLiteral("\\r");
+            break;
+        default:
+            escaped += c;
+        }
+    }
+    return escaped;
+}
+
+QString UnescapeValue(const QString& value)
+{
+    QString text;
+    for (qsizetype i = 0; i < value.size(); ++i) {
+        const QChar c = value[i];
+        if (c != QLatin1Char('\\') || i + 1 == value.size()) {
+            text += c;
+            continue;
+        }
+        switch (value[++i].unicode()) {
+        case 's':
+            text += QLatin1Char(' ');
+            break;
+        case 'n':
+            text += QLatin1Char('\n');
+            break;
+        case 't':
+            text += QLatin1Char('\t');
+            break;
+        case 'r':
+            text += QLatin1Char('\r');
+            break;
+        case '\\':
+            text += QLatin1Char('\\');
+            break;
+        default:
+            text += c;
+            text += value[i];
+        }
+    }
+    return text;
+}
+
+// Splits an unescaped Exec value into its arguments, undoing quotes and doubled percent signs.
+QStringList SplitArguments(const QString& exec)
+{
+    QStringList arguments;
+    QString current;
+    bool inArgument = false;
+    bool quoted = false;
+    for (qsizetype i = 0; i < exec.size(); ++i) {
+        const QChar c = exec[i];
+        if (quoted) {
+            if (c == QLatin1Char('"'))
+                quoted = false;
+            else if (c == QLatin1Char('\\') && i + 1 < exec.size() && EscapedInQuotes.contains(exec[i + 1]))
+                current += exec[++i];
+            else
+                current += c;
+        } else if (c == QLatin1Char(' ') || c == QLatin1Char('\t')) {
+            if (inArgument)
+                arguments << current;
+            current.clear();
+            inArgument = false;
+        } else {
+            inArgument = true;
+            if (c == QLatin1Char('"'))
+                quoted = true;
+            else
+                current += c;
+        }
+    }
+    if (inArgument)
+        arguments << current;
+    for (QString& argument : arguments)
+        argument.replace(QStringLiteral("%%"), QStringLiteral("%"));
+    return arguments;
+}
+
+} // namespace
+
+QString AutostartPath()
+{
+    QString config = qEnvironmentVariable("XDG_CONFIG_HOME");
+    if (config.isEmpty() || QDir::isRelativePath(config))
+        config = QDir::homePath() + QStringLiteral("/.config");
+    return config + QStringLiteral("/autostart/") + FileName;
+}
+
+void WriteAutostart(const QString& program, bool hidden)
+{
+    const QString path = AutostartPath();
+    std::error_code error;
+    std::filesystem::create_directories(QFile::encodeName(QFileInfo(path).path()).toStdString(), error);
+    if (error)
+        Fail(QStringLiteral("write"), path, QString::fromStdString(error.message()));
+
+    QStringList exec = {QuoteArgument(program)};
+    if (hidden)
+        exec << QuoteArgument(HiddenOption);
+    const QString entry = QStringLiteral("[Desktop Entry]\n"
+                                         "Type=Application\n"
+                                         "Name=Kelvara Utility\n"
+                                         "Comment=Real and Kelvara game clock, good moon forecasts, character "
+                                         "files and item stats\n"
+                                         "Icon=kelvara-utility\n"
+                                         "Exec=%1\n"
+                                         "Terminal=false\n"
+                                         "X-GNOME-Autostart-enabled=true\n")
+                              .arg(EscapeValue(exec.join(QLatin1Char(' '))));
+    if (const auto reason = SaveFileAtomically(path, entry.toUtf8()))
+        Fail(QStringLiteral("write"), path, *reason);
+}
+
+std::optional<AutostartEntry> ReadAutostart()
+{
+    const QString path = AutostartPath();
+    if (!QFileInfo(path).isFile())
+        return std::nullopt;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        Fail(QStringLiteral("read"), path, file.errorString());
+    AutostartEntry entry;
+    bool inEntry = false;
+    for (const QByteArray& raw : file.readAll().split('\n')) {
+        const QString line = QString::fromUtf8(raw).trimmed();
+        if (line.startsWith(QLatin1Char('['))) {
+            inEntry = line == QLatin1String("[Desktop Entry]");
+            continue;
+        }
+        const qsizetype equals = line.indexOf(QLatin1Char('='));
+        if (!inEntry || equals < 0 || line.left(equals).trimmed() != QLatin1String("Exec"))
+            continue;
+        QStringList arguments = SplitArguments(UnescapeValue(line.mid(equals + 1).trimmed()));
+        if (!arguments.isEmpty())
+            entry.Program = arguments.takeFirst();
+        entry.Options = arguments;
+        break;
+    }
+    return entry;
+}
+
+void RemoveAutostart()
+{
+    const QString path = AutostartPath();
+    if (QFileInfo(path).isDir())
+        return;
+    // No file, or no folder for it (a file in its place): no entry to remove.
+    if (unlink(QFile::encodeName(path).constData()) != 0 && errno != ENOENT && errno != ENOTDIR)
+        Fail(QStringLiteral("remove"), path, QString::fromLocal8Bit(std::strerror(errno)));
+}

@@ -1,0 +1,100 @@
+#include "common/errorof.h"
+#include "common/faultkit.h"
+#include "files/autostart.h"
+
+#include <QtTest>
+
+class TstAutostart : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir mDir;
+    QString mConfig;
+    int mRun = 0;
+
+private slots:
+    void init()
+    {
+        mConfig = mDir.filePath(QString::number(++mRun));
+        qputenv("HOME", QFile::encodeName(mDir.path()));
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(mConfig));
+    }
+
+    void roundTrip_data()
+    {
+        QTest::addColumn<QString>("program");
+        QTest::addColumn<bool>("hidden");
+        QTest::addColumn<QString>("exec"); // as the desktop reads it
+        QTest::newRow("plain") << u"/usr/bin/kelvara-utility"_qs << false << u"/usr/bin/kelvara-utility"_qs;
+        QTest::newRow("spaces") << u"/opt/My Games/kelvara utility"_qs << true
+                                << u"\"/opt/My Games/kelvara utility\" --hidden"_qs;
+        QTest::newRow("quotes") << u"/opt/it's \"x\"/k"_qs << false << u"\"/opt/it's \\\\\"x\\\\\"/k\""_qs;
+        QTest::newRow("percent") << u"/opt/100%/k"_qs << true << u"/opt/100%%/k --hidden"_qs;
+        QTest::newRow("percent, space") << u"/opt/50% off/k"_qs << false << u"\"/opt/50%% off/k\""_qs;
+        QTest::newRow("dollar") << u"/opt/$HOME/k"_qs << true << u"\"/opt/\\\\$HOME/k\" --hidden"_qs;
+        QTest::newRow("backslash") << u"/opt/a\\b/k"_qs << false << u"\"/opt/a\\\\\\\\b/k\""_qs;
+        QTest::newRow("back quotes") << u"/opt/`x`/k"_qs << false << u"\"/opt/\\\\`x\\\\`/k\""_qs;
+    }
+    void roundTrip()
+    {
+        QFETCH(QString, program);
+        QFETCH(bool, hidden);
+        QFETCH(QString, exec);
+        WriteAutostart(program, hidden);
+        const QString path = mConfig + u"/autostart/kelvara-utility.desktop"_qs;
+        QCOMPARE(AutostartPath(), path);
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly) && file.readAll().split('\n').contains("Exec=" + exec.toUtf8()));
+        const AutostartEntry entry{program, hidden ? QStringList{HiddenOption} : QStringList()};
+        QVERIFY(ReadAutostart() == entry);
+        if (QStandardPaths::findExecutable(u"desktop-file-validate"_qs).isEmpty())
+            QSKIP("desktop-file-validate is not installed");
+        QCOMPARE(QProcess::execute(u"desktop-file-validate"_qs, {path}), 0);
+    }
+
+    void configHomeAndRemoval()
+    {
+        const QString path = mDir.filePath(u".config/autostart/kelvara-utility.desktop"_qs);
+        for (const char* value : {"", "config"}) { // unset or relative: ~/.config
+            qputenv("XDG_CONFIG_HOME", value);
+            QCOMPARE(AutostartPath(), path);
+            WriteAutostart(u"/bin/k"_qs, false);
+            QVERIFY(QFile::exists(path) && QFile(path + u"~"_qs).open(QIODevice::WriteOnly));
+            RemoveAutostart();
+            QVERIFY(!QFile::exists(path) && QFile::exists(path + u"~"_qs)); // that file alone
+        }
+        qunsetenv("XDG_CONFIG_HOME");
+        QCOMPARE(AutostartPath(), path);
+    }
+
+    void failures_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("read-only configuration folder") << 0 << u"Permission denied"_qs;
+        QTest::newRow("read-only autostart folder") << 1 << u"Permission denied"_qs;
+        QTest::newRow("a file in the folder's place") << 2 << u"Not a directory"_qs;
+        QTest::newRow("a folder in the file's place") << 3 << QString();
+    }
+    void failures()
+    {
+        QFETCH(int, kind);
+        QFETCH(QString, reason);
+        const QString path = AutostartPath();
+        const QString autostart = QFileInfo(path).path();
+        QVERIFY(QDir().mkpath(kind == 3 ? path : kind == 1 ? autostart : mConfig));
+        QVERIFY(kind != 2 || QFile(autostart).open(QIODevice::WriteOnly));
+        std::optional<faultkit::ReadOnlyFolder> readOnly;
+        if (kind < 2)
+            QVERIFY(readOnly.emplace(kind == 0 ? mConfig : autostart).Holds());
+        const QString prefix = u"Cannot write \"%1\": "_qs.arg(path);
+        const QString error = ErrorOf([] { WriteAutostart(u"/bin/k"_qs, true); });
+        QVERIFY2(error.startsWith(prefix) && error.size() > prefix.size() && error.contains(reason), qPrintable(error));
+        QVERIFY(!ReadAutostart());
+        RemoveAutostart(); // nothing to remove; a folder in its place stays
+        QCOMPARE(QFileInfo(path).isDir(), kind == 3);
+    }
+};
+
+QTEST_GUILESS_MAIN(TstAutostart)
+#include "tst_autostart.moc"
