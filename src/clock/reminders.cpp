@@ -54,7 +54,8 @@ ReminderCheck CheckReminders(const ClockCalibration& calibration, const QDateTim
             continue;
         const int64_t lead = int64_t{std::clamp(reminder.Minutes, 0, MaxReminderMinutes)} * 60;
         const int64_t start = StartFrom(calibration, now, reminder.Day).Instant;
-        const bool announced = reminder.Announced && std::abs(*reminder.Announced - start) < SameStartSeconds;
+        const bool announced = reminder.Announced && *reminder.Announced > start - SameStartSeconds
+            && *reminder.Announced < start + SameStartSeconds;
         int64_t next = start - lead;
         if (nowSeconds >= next) {
             if (!announced)
