@@ -104,7 +104,7 @@ QString ChooseProgramFolder(const QString& exeFolder, bool exeFolderWritable, co
     const QString database = folder + QStringLiteral("Kelvara.mdb");
     if (!QFileInfo::exists(database)) {
         const QString installed = WithSlash(exeFolder) + QStringLiteral("../share/kelvara-utility/Kelvara.mdb");
-        if (QFileInfo::exists(installed))
+        if (QFileInfo::exists(installed) && !NotRegularFile(installed))
             QFile::copy(installed, database);
     }
     return folder;

@@ -1,5 +1,6 @@
 #include "settings.h"
 
+#include "core/atomicsave.h"
 #include "core/kelvaraerror.h"
 #include "core/regularfile.h"
 #include "oxlfiles.h"
@@ -270,10 +271,19 @@ void WriteSettings(const ProgramSettings& settings, SettingsGroups groups)
             carried.insert(key, current.value(key));
     }
     if (damaged) {
-        const QString aside = path + QStringLiteral(".damaged");
-        QFile::remove(aside);
-        if (!QFile::rename(path, aside))
-            fail(QStringLiteral("it could not be read and could not be moved aside"));
+        // Kept aside like any file the program saves; the file itself starts anew, empty,
+        // so that the error of its old reading cannot hide one of the write.
+        QFile old;
+        std::optional<QString> reason = OpenRegularFile(old, path);
+        const QByteArray bytes = reason ? QByteArray() : old.readAll();
+        if (!reason && old.error() != QFileDevice::NoError)
+            reason = old.errorString();
+        if (!reason)
+            reason = SaveFileAtomically(path + QStringLiteral(".damaged"), bytes);
+        if (reason)
+            fail(QStringLiteral("it could not be read whole, and could not be kept aside: %1").arg(*reason));
+        if (const auto emptied = SaveFileAtomically(path, QByteArray()))
+            fail(*emptied);
     }
 
     // QSettings writes the whole file anew through a temporary file that then takes
