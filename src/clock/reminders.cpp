@@ -62,7 +62,9 @@ ReminderCheck CheckReminders(const ClockCalibration& calibration, const QDateTim
         const int64_t lead = int64_t{std::clamp(reminder.Minutes, 0, MaxReminderMinutes)} * SecondsPerMinute;
         const int64_t start = StartFrom(calibration, now, reminder.Day).Instant;
         auto announced = [&reminder](int64_t instant) {
-            return reminder.Announced && std::abs(*reminder.Announced - instant) < SameStartSeconds;
+            // Compared without a subtraction: an announced start of any value cannot overflow.
+            return reminder.Announced && *reminder.Announced > instant - SameStartSeconds
+                && *reminder.Announced < instant + SameStartSeconds;
         };
         // The day begun before `now`, while it lasts: told late when the program was
         // running when it began and has not told it yet.

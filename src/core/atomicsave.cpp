@@ -1,6 +1,7 @@
 #include "atomicsave.h"
 
-#include <QFileInfo>
+#include "regularfile.h"
+
 #include <QSaveFile>
 
 #include <cerrno>
@@ -8,8 +9,10 @@
 
 std::optional<QString> SaveFileAtomically(const QString& path, const QByteArray& data)
 {
-    if (QFileInfo(path).isDir())
-        return QStringLiteral("it is a folder");
+    // Only a regular file is replaced (a link to one stays, and the file it names is
+    // replaced): a FIFO or a device would turn into a regular file.
+    if (const auto reason = NotRegularFile(path))
+        return reason;
     QSaveFile file(path);
     // Unbuffered: a buffered write only fails when the buffer is flushed while
     // committing, and QSaveFile then overlooks the error and puts the cut-short file
@@ -28,6 +31,11 @@ std::optional<QString> SaveFileAtomically(const QString& path, const QByteArray&
                 ? QString::fromLocal8Bit(std::strerror(cause))
                 : QStringLiteral("only %1 of %2 bytes were written").arg(qMax<qint64>(written, 0)).arg(data.size());
         }
+        file.cancelWriting();
+        return reason;
+    }
+    // Asked again: something may have taken the file's place while the data went out.
+    if (const auto reason = NotRegularFile(path)) {
         file.cancelWriting();
         return reason;
     }

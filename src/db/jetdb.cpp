@@ -1,6 +1,7 @@
 #include "jetdb.h"
 
 #include "core/kelvaraerror.h"
+#include "core/regularfile.h"
 #include "tabledata.h"
 
 #include <QDir>
@@ -69,11 +70,8 @@ QString DataSource(const QString& connectionText)
 
 // What readers of the file rely on before mdbtools sees it: a Jet 4.0 header
 // page and the catalog's definition on page 2.
-void CheckHeader(const QString& path)
+void CheckHeader(QFile& file, const QString& path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw KelvaraError(QStringLiteral("Cannot open the database \"%1\": %2").arg(Native(path), file.errorString()));
     const QByteArray head = file.read(3 * PageSize);
     const bool jet4 = head.size() == 3 * PageSize && head[0] == 0
         && head.mid(4, 16) == QByteArray("Standard Jet DB\0", 16) && head[0x14] == 1 && head[2 * PageSize] == 2;
@@ -316,11 +314,18 @@ void Connection::Open(const QString& connectionText)
         throw KelvaraError(QStringLiteral("Could not find the database \"%1\".").arg(Native(path)));
     if (!info.isFile())
         throw KelvaraError(QStringLiteral("The database \"%1\" is not a file.").arg(Native(path)));
-    CheckHeader(path);
+    // Opened without waiting, and only when it is still a regular file.
+    QFile file;
+    if (const auto reason = OpenRegularFile(file, path))
+        throw KelvaraError(QStringLiteral("Cannot open the database \"%1\": %2").arg(Native(path), *reason));
+    CheckHeader(file, path);
 
     auto impl = std::make_unique<Impl>();
     impl->path = path;
-    impl->mdb.reset(mdb_open(QFile::encodeName(path).constData(), MDB_NOFLAGS));
+    // mdbtools opens the file by name: the name of the descriptor checked above where
+    // the system has one, so that nothing put in the file's place meanwhile is read.
+    const QString opened = QStringLiteral("/proc/self/fd/%1").arg(file.handle());
+    impl->mdb.reset(mdb_open(QFile::encodeName(QFileInfo::exists(opened) ? opened : path).constData(), MDB_NOFLAGS));
     if (!impl->mdb)
         throw KelvaraError(QStringLiteral("\"%1\" is not a Jet 4.0 database.").arg(Native(path)));
     impl->ReadCatalog();

@@ -1,6 +1,7 @@
 #include "character.h"
 
 #include "core/kelvaraerror.h"
+#include "core/regularfile.h"
 #include "cp1252.h"
 
 #include <QDir>
@@ -83,19 +84,12 @@ CharacterRecord ReadCharacterFile(QIODevice& device, const QString& path)
 
 CharacterRecord ReadCharacterFile(const QString& path)
 {
-    const QFileInfo info(path);
-    if (path.isEmpty() || !info.exists())
+    if (path.isEmpty() || !QFileInfo::exists(path))
         ReadError(path, QStringLiteral("there is no such file"));
-    if (info.isDir())
-        ReadError(path, QStringLiteral("it is a folder"));
-    if (!info.isFile())
-        ReadError(path, QStringLiteral("it is not a plain file"));
-
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        ReadError(path, file.errorString());
-    if (file.isSequential())
-        ReadError(path, QStringLiteral("it is not a plain file"));
+    // The player may pick anything: a FIFO or a device is refused without waiting on it.
+    QFile file;
+    if (const auto reason = OpenRegularFile(file, path))
+        ReadError(path, *reason);
     return ReadCharacterFile(file, path);
 }
 

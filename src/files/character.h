@@ -45,7 +45,7 @@ struct CharacterRecord
 
 // Reads the character file at `path`. The file is opened for reading only: it is
 // never created or changed. A path that names no file, a folder, anything that is
-// not a plain file, and a file that cannot be opened or read throw KelvaraError
+// not a regular file, and a file that cannot be opened or read throw KelvaraError
 // naming the path and the cause. A file shorter than 536 bytes gives a record
 // whose missing bytes are zero.
 CharacterRecord ReadCharacterFile(const QString& path);

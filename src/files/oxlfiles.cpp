@@ -3,6 +3,7 @@
 #include "clock/systemclock.h"
 #include "core/atomicsave.h"
 #include "core/kelvaraerror.h"
+#include "core/regularfile.h"
 #include "core/textnum.h"
 #include "cp1252.h"
 #include "itemreader.h"
@@ -45,14 +46,13 @@ bool IsMissing(const QString& path)
     return !QFileInfo(path).exists() && !QFileInfo(path).isSymLink();
 }
 
-// Reads a whole file of the program folder.
+// Reads a whole file of the program folder; anything but a regular file is refused
+// without waiting on it.
 QByteArray ReadWhole(const QString& path)
 {
-    QFile file(path);
-    if (QFileInfo(path).isDir())
-        FileError(QStringLiteral("read"), path, QStringLiteral("it is a folder"));
-    if (!file.open(QIODevice::ReadOnly))
-        FileError(QStringLiteral("open"), path, file.errorString());
+    QFile file;
+    if (const auto reason = OpenRegularFile(file, path))
+        FileError(QStringLiteral("read"), path, *reason);
     const QByteArray data = file.readAll();
     if (file.error() != QFileDevice::NoError)
         FileError(QStringLiteral("read"), path, file.errorString());
@@ -104,7 +104,7 @@ QString ChooseProgramFolder(const QString& exeFolder, bool exeFolderWritable, co
     const QString database = folder + QStringLiteral("Kelvara.mdb");
     if (!QFileInfo::exists(database)) {
         const QString installed = WithSlash(exeFolder) + QStringLiteral("../share/kelvara-utility/Kelvara.mdb");
-        if (QFileInfo::exists(installed))
+        if (QFileInfo::exists(installed) && !NotRegularFile(installed))
             QFile::copy(installed, database);
     }
     return folder;

@@ -1,14 +1,25 @@
 #include "settings.h"
 
+#include "core/atomicsave.h"
 #include "core/kelvaraerror.h"
+#include "core/regularfile.h"
 #include "oxlfiles.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSettings>
 
+#include <algorithm>
+
 namespace {
+
+// Instants of the years 1 to 9999 (UTC), in seconds since the epoch.
+constexpr qlonglong FirstInstant = -62'135'596'800;
+constexpr qlonglong LastInstant = 253'402'300'799;
+// Window places a window system can address (16-bit coordinates).
+constexpr qlonglong ScreenLimit = 32'767;
 
 QString SettingsPath()
 {
@@ -20,6 +31,12 @@ std::optional<qlonglong> WholeNumber(const QVariant& value)
     bool ok = false;
     const qlonglong number = value.toString().trimmed().toLongLong(&ok);
     return ok ? std::optional(number) : std::nullopt;
+}
+
+std::optional<qlonglong> InRange(const QVariant& value, qlonglong low, qlonglong high)
+{
+    const auto number = WholeNumber(value);
+    return number && *number >= low && *number <= high ? number : std::nullopt;
 }
 
 std::optional<bool> TrueOrFalse(const QVariant& value)
@@ -39,21 +56,83 @@ QString Shown(const QVariant& value)
     return QLatin1Char('"') + value.toString().left(20) + QLatin1Char('"');
 }
 
-// One entry of the array; a value out of range leaves the entry out and says why.
+// A file as it was when QSettings could not read it whole. QSettings keeps one reading
+// of a file for the whole process: a later QSettings on the unchanged file reports no
+// error, so the damage is remembered here.
+struct FileState
+{
+    QString Path;
+    qint64 Size = -1;
+    QDateTime Modified;
+
+    bool operator==(const FileState&) const = default;
+};
+
+FileState StateOf(const QString& path)
+{
+    const QFileInfo info(path);
+    return {path, info.size(), info.lastModified()};
+}
+
+std::optional<FileState>& KnownDamaged()
+{
+    static std::optional<FileState> state;
+    return state;
+}
+
+// Whether the file could not be read whole, by `file` or by a QSettings before it.
+bool IsDamaged(const QSettings& file, const QString& path)
+{
+    if (file.status() != QSettings::NoError)
+        KnownDamaged() = StateOf(path);
+    return KnownDamaged() == StateOf(path);
+}
+
+// The entries of [Reminders]: its groups named by a whole number from 1, in order.
+QList<int> EntryNumbers(QSettings& file)
+{
+    QList<int> numbers;
+    file.beginGroup(QStringLiteral("Reminders"));
+    for (const QString& group : file.childGroups()) {
+        bool ok = false;
+        const int number = group.toInt(&ok);
+        if (ok && number >= 1 && QString::number(number) == group)
+            numbers << number;
+    }
+    file.endGroup();
+    std::sort(numbers.begin(), numbers.end());
+    return numbers;
+}
+
+QVariantMap EntryValues(QSettings& file, const QString& prefix)
+{
+    QVariantMap values;
+    file.beginGroup(prefix);
+    // A key that QSettings lists but cannot read back (written with a doubled separator)
+    // holds nothing to keep.
+    for (const QString& key : file.allKeys()) {
+        if (const QVariant value = file.value(key); value.isValid())
+            values.insert(key, value);
+    }
+    file.endGroup();
+    return values;
+}
+
+// One entry of the array; a value out of range leaves the entry unused and says why.
 std::optional<Reminder> ReadReminder(const QSettings& file, const QString& prefix, QString& why)
 {
     Reminder reminder;
     const QVariant day = file.value(prefix + QStringLiteral("day"));
     const QVariant minutes = file.value(prefix + QStringLiteral("minutes"));
     const QVariant enabled = file.value(prefix + QStringLiteral("enabled"), true);
-    const auto dayNumber = WholeNumber(day);
-    const auto minuteNumber = WholeNumber(minutes);
+    const auto dayNumber = InRange(day, 1, 28);
+    const auto minuteNumber = InRange(minutes, 0, MaxReminderMinutes);
     const auto on = TrueOrFalse(enabled);
-    if (!dayNumber || *dayNumber < 1 || *dayNumber > 28) {
+    if (!dayNumber) {
         why = QStringLiteral("day %1 is not from 1 to 28").arg(Shown(day));
         return std::nullopt;
     }
-    if (!minuteNumber || *minuteNumber < 0 || *minuteNumber > MaxReminderMinutes) {
+    if (!minuteNumber) {
         why = QStringLiteral("minutes %1 is not from 0 to %2").arg(Shown(minutes)).arg(MaxReminderMinutes);
         return std::nullopt;
     }
@@ -69,9 +148,41 @@ std::optional<Reminder> ReadReminder(const QSettings& file, const QString& prefi
     reminder.Label = (label.typeId() == QMetaType::QStringList ? label.toStringList().join(QStringLiteral(", "))
                                                                : label.toString())
                          .left(MaxReminderLabel);
-    // A start that cannot be read was never announced: at worst it is announced once more.
-    reminder.Announced = WholeNumber(file.value(prefix + QStringLiteral("announced")));
+    // A start that cannot be read, or lies outside the calendar, was never announced: at
+    // worst it is announced once more.
+    if (const auto announced = InRange(file.value(prefix + QStringLiteral("announced")), FirstInstant, LastInstant))
+        reminder.Announced = int64_t{*announced};
     return reminder;
+}
+
+void WriteReminders(QSettings& file, const ProgramSettings& settings)
+{
+    // The array is written anew; other keys of the group stay.
+    for (int number : EntryNumbers(file))
+        file.remove(QStringLiteral("Reminders/%1").arg(number));
+    std::vector<UnusableReminder> unusable = settings.Unusable;
+    std::stable_sort(unusable.begin(), unusable.end(), [](const auto& a, const auto& b) { return a.Place < b.Place; });
+    const size_t count = settings.Reminders.size() + unusable.size();
+    size_t used = 0;
+    size_t kept = 0;
+    for (size_t place = 0; place < count; ++place) {
+        const QString prefix = QStringLiteral("Reminders/%1/").arg(place + 1);
+        if (kept < unusable.size() && (unusable[kept].Place <= place || used == settings.Reminders.size())) {
+            const QVariantMap& values = unusable[kept++].Values;
+            for (auto it = values.cbegin(); it != values.cend(); ++it)
+                file.setValue(prefix + it.key(), it.value());
+            continue;
+        }
+        const Reminder& reminder = settings.Reminders[used++];
+        file.setValue(prefix + QStringLiteral("day"), reminder.Day);
+        file.setValue(prefix + QStringLiteral("minutes"), reminder.Minutes);
+        file.setValue(prefix + QStringLiteral("enabled"), reminder.Enabled);
+        file.setValue(prefix + QStringLiteral("label"), reminder.Label);
+        if (reminder.Announced)
+            file.setValue(prefix + QStringLiteral("announced"), qlonglong{*reminder.Announced});
+    }
+    file.setValue(QStringLiteral("Reminders/size"), qulonglong{count});
+    file.setValue(QStringLiteral("Tray/keepRunning"), settings.KeepInTray);
 }
 
 } // namespace
@@ -79,46 +190,73 @@ std::optional<Reminder> ReadReminder(const QSettings& file, const QString& prefi
 SettingsReading ReadSettings()
 {
     SettingsReading reading;
-    const QSettings file(SettingsPath(), QSettings::IniFormat);
-    // QSettings reads the file at the first question; its status tells afterwards.
-    if (file.allKeys(), file.status() != QSettings::NoError)
-        reading.Ignored << QStringLiteral("the file could not be read whole");
-    reading.Settings.KeepInTray = TrueOrFalse(file.value(QStringLiteral("Tray/keepRunning"))).value_or(false);
-
-    const QVariant sizeValue = file.value(QStringLiteral("Reminders/size"));
-    if (!sizeValue.isValid())
-        return reading; // no reminders saved yet: the default one
-    const auto size = WholeNumber(sizeValue);
-    if (!size || *size < 0) {
-        reading.Ignored << QStringLiteral("the number of reminders %1 is not a number").arg(Shown(sizeValue));
+    ProgramSettings& settings = reading.Settings;
+    const QString path = SettingsPath();
+    // QSettings would wait for ever on a FIFO, or read a device without end.
+    if (const auto reason = NotRegularFile(path)) {
+        reading.Ignored << QStringLiteral("the file could not be read: %1").arg(*reason);
         return reading;
     }
-    reading.Settings.Reminders.clear();
-    const int count = static_cast<int>(std::min<qlonglong>(*size, MaxReminders));
-    for (int i = 1; i <= count; ++i) {
+    QSettings file(path, QSettings::IniFormat);
+    // QSettings reads the file at the first question; its status tells afterwards.
+    if (file.allKeys(), IsDamaged(file, path))
+        reading.Ignored << QStringLiteral("the file could not be read whole");
+    settings.KeepInTray = TrueOrFalse(file.value(QStringLiteral("Tray/keepRunning"))).value_or(false);
+    settings.CompactClock.Visible = TrueOrFalse(file.value(QStringLiteral("CompactClock/visible"))).value_or(false);
+    const auto x = InRange(file.value(QStringLiteral("CompactClock/x")), -ScreenLimit, ScreenLimit);
+    const auto y = InRange(file.value(QStringLiteral("CompactClock/y")), -ScreenLimit, ScreenLimit);
+    if (x && y)
+        settings.CompactClock.Place = QPoint(static_cast<int>(*x), static_cast<int>(*y));
+
+    const QVariant size = file.value(QStringLiteral("Reminders/size"));
+    const QList<int> numbers = EntryNumbers(file);
+    if (!size.isValid() && numbers.isEmpty())
+        return reading; // no reminders saved yet: the default one
+    if (size.isValid() && !InRange(size, 0, std::numeric_limits<int>::max()))
+        reading.Ignored << QStringLiteral("the number of reminders %1 is not a number").arg(Shown(size));
+    settings.Reminders.clear();
+    settings.ReminderIds.clear();
+    QList<int> beyond; // good entries past the first MaxReminders
+    for (const int number : numbers) {
+        const QString prefix = QStringLiteral("Reminders/%1/").arg(number);
+        QVariantMap values = EntryValues(file, prefix);
+        if (values.isEmpty())
+            continue; // nothing in it can be read, nothing to keep
         QString why;
-        if (auto reminder = ReadReminder(file, QStringLiteral("Reminders/%1/").arg(i), why))
-            reading.Settings.Reminders.push_back(*reminder);
-        else
-            reading.Ignored << QStringLiteral("entry %1: %2").arg(i).arg(why);
+        const auto reminder = ReadReminder(file, prefix, why);
+        if (reminder && settings.Reminders.size() < size_t{MaxReminders}) {
+            settings.Reminders.push_back(*reminder);
+            settings.ReminderIds.push_back(settings.Reminders.size());
+            continue;
+        }
+        if (reminder) {
+            why = QStringLiteral("more than %1 reminders").arg(MaxReminders);
+            beyond << number;
+        } else {
+            reading.Ignored << QStringLiteral("entry %1: %2").arg(number).arg(why);
+        }
+        settings.Unusable.push_back({std::move(values), why, settings.Reminders.size() + settings.Unusable.size()});
     }
-    if (*size > MaxReminders)
+    if (beyond.size() == 1)
+        reading.Ignored << QStringLiteral("entry %1: more than %2 reminders").arg(beyond.front()).arg(MaxReminders);
+    else if (!beyond.isEmpty())
         reading.Ignored << QStringLiteral("entries %1 to %2: more than %3 reminders")
-                               .arg(MaxReminders + 1)
-                               .arg(*size)
+                               .arg(beyond.front())
+                               .arg(beyond.back())
                                .arg(MaxReminders);
     return reading;
 }
 
-void WriteSettings(const ProgramSettings& settings)
+void WriteSettings(const ProgramSettings& settings, SettingsGroups groups)
 {
     const QString path = SettingsPath();
     auto fail = [&path](const QString& reason) {
         throw KelvaraError(QStringLiteral("Cannot write \"%1\": %2").arg(QDir::toNativeSeparators(path), reason));
     };
-    const QFileInfo info(path);
-    if (info.isDir())
-        fail(QStringLiteral("it is a folder"));
+    // QSettings replaces the file through a temporary file of its own: a FIFO or a device
+    // would become a regular file.
+    if (const auto reason = NotRegularFile(path))
+        fail(*reason);
 
     // QSettings keeps the first error it meets: after a file it could not read whole,
     // a failed write would go unnoticed. Such a file is kept aside, whole, and what
@@ -128,15 +266,24 @@ void WriteSettings(const ProgramSettings& settings)
     {
         const QSettings current(path, QSettings::IniFormat);
         const QStringList keys = current.allKeys();
-        damaged = current.status() != QSettings::NoError;
+        damaged = IsDamaged(current, path);
         for (const QString& key : damaged ? keys : QStringList())
             carried.insert(key, current.value(key));
     }
     if (damaged) {
-        const QString aside = path + QStringLiteral(".damaged");
-        QFile::remove(aside);
-        if (!QFile::rename(path, aside))
-            fail(QStringLiteral("it could not be read and could not be moved aside"));
+        // Kept aside like any file the program saves; the file itself starts anew, empty,
+        // so that the error of its old reading cannot hide one of the write.
+        QFile old;
+        std::optional<QString> reason = OpenRegularFile(old, path);
+        const QByteArray bytes = reason ? QByteArray() : old.readAll();
+        if (!reason && old.error() != QFileDevice::NoError)
+            reason = old.errorString();
+        if (!reason)
+            reason = SaveFileAtomically(path + QStringLiteral(".damaged"), bytes);
+        if (reason)
+            fail(QStringLiteral("it could not be read whole, and could not be kept aside: %1").arg(*reason));
+        if (const auto emptied = SaveFileAtomically(path, QByteArray()))
+            fail(*emptied);
     }
 
     // QSettings writes the whole file anew through a temporary file that then takes
@@ -144,24 +291,23 @@ void WriteSettings(const ProgramSettings& settings)
     QSettings file(path, QSettings::IniFormat);
     for (auto it = carried.cbegin(); it != carried.cend(); ++it)
         file.setValue(it.key(), it.value());
-    file.remove(QStringLiteral("Reminders"));
-    file.beginWriteArray(QStringLiteral("Reminders"), static_cast<int>(settings.Reminders.size()));
-    for (size_t i = 0; i < settings.Reminders.size(); ++i) {
-        const Reminder& reminder = settings.Reminders[i];
-        file.setArrayIndex(static_cast<int>(i));
-        file.setValue(QStringLiteral("day"), reminder.Day);
-        file.setValue(QStringLiteral("minutes"), reminder.Minutes);
-        file.setValue(QStringLiteral("enabled"), reminder.Enabled);
-        file.setValue(QStringLiteral("label"), reminder.Label);
-        if (reminder.Announced)
-            file.setValue(QStringLiteral("announced"), qlonglong{*reminder.Announced});
+    if (groups.testFlag(SettingsGroup::Reminders))
+        WriteReminders(file, settings);
+    if (groups.testFlag(SettingsGroup::CompactClock)) {
+        const CompactClockSettings& clock = settings.CompactClock;
+        file.setValue(QStringLiteral("CompactClock/visible"), clock.Visible);
+        for (const auto& [key, value] :
+             {std::pair{"x", clock.Place ? std::optional(clock.Place->x()) : std::nullopt},
+              std::pair{"y", clock.Place ? std::optional(clock.Place->y()) : std::nullopt}}) {
+            const QString name = QStringLiteral("CompactClock/") + QLatin1String(key);
+            value ? file.setValue(name, *value) : file.remove(name);
+        }
     }
-    file.endArray();
-    file.setValue(QStringLiteral("Tray/keepRunning"), settings.KeepInTray);
     file.sync();
     if (file.status() != QSettings::NoError) {
         // QSettings keeps the system's reason to itself; the folder tells the usual one.
-        fail(QFileInfo(info.absolutePath()).isWritable() ? QStringLiteral("the file could not be replaced")
-                                                         : QStringLiteral("Permission denied"));
+        fail(QFileInfo(QFileInfo(path).absolutePath()).isWritable() ? QStringLiteral("the file could not be replaced")
+                                                                    : QStringLiteral("Permission denied"));
     }
+    KnownDamaged().reset();
 }

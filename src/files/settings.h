@@ -2,27 +2,62 @@
 
 #include "clock/reminders.h"
 
+#include <QFlags>
+#include <QPoint>
 #include <QStringList>
+#include <QVariantMap>
 
 #include <vector>
 
 // The program's own settings in kelvara-utility.ini (SettingsFileName in the program
-// folder), an INI file read and written with QSettings:
-//   [Reminders]  an array of day, minutes, enabled, label and announced (the last start
-//                announced, seconds since the epoch)
-//   [Tray]       keepRunning: closing the main window keeps the program in the tray
-// Other groups of the file belong to other parts of the program and are kept.
+// folder), an INI file read and written with QSettings, and only here. It holds groups:
+//   [Reminders]     an array of day, minutes, enabled, label and announced (the last start
+//                   announced, seconds since the epoch)
+//   [Tray]          keepRunning: closing the main window keeps the program in the tray
+//   [CompactClock]  visible, x, y: whether the compact clock is shown and where
+// Every write replaces only the groups it names; other groups, and keys the program does
+// not know, stay as they were.
+
+// An entry of [Reminders] that could not be used. It is never checked or announced, and
+// it stays in the file with its keys and values as they were read until the player changes
+// or removes it in the Reminders window.
+struct UnusableReminder
+{
+    QVariantMap Values; // the entry's keys and values as read ("day" -> "40")
+    QString Why;        // "day "40" is not from 1 to 28"
+    size_t Place = 0;   // where it stands among all the entries, counted from 0
+
+    bool operator==(const UnusableReminder&) const = default;
+};
+
+struct CompactClockSettings
+{
+    bool Visible = false;
+    // Where it was dragged last; none when it never was.
+    std::optional<QPoint> Place;
+
+    bool operator==(const CompactClockSettings&) const = default;
+};
 
 struct ProgramSettings
 {
+    // [Reminders] and [Tray], written together (the Reminders window edits both).
     // Without the file, or without its Reminders array: one reminder, day 15, 10 minutes, on, "Good moon".
     std::vector<Reminder> Reminders = {Reminder()};
+    // Who each of Reminders is, in the same order: a number that stays with a reminder
+    // while the list around it changes (the Reminders window carries it through). A
+    // reminder without one here is new.
+    std::vector<quint64> ReminderIds = {1};
+    // The entries that could not be used, by their places.
+    std::vector<UnusableReminder> Unusable;
     bool KeepInTray = false;
+    // [CompactClock]
+    CompactClockSettings CompactClock;
 
     bool operator==(const ProgramSettings&) const = default;
 };
 
-// At most this many reminders are read; the rest of the array is ignored.
+// At most this many reminders are used; later entries are kept as unusable.
 inline constexpr int MaxReminders = 100;
 // Labels are cut to this many characters.
 inline constexpr int MaxReminderLabel = 100;
@@ -30,17 +65,26 @@ inline constexpr int MaxReminderLabel = 100;
 struct SettingsReading
 {
     ProgramSettings Settings;
-    // What was ignored, one line each for the player ("entry 3: day 40 is not from 1
+    // What was not used, one line each for the player ("entry 3: day 40 is not from 1
     // to 28"). Empty when everything was understood.
     QStringList Ignored;
 };
 
 // Reads the settings file. Never fails: what cannot be read or is out of range is
-// left out, entry by entry, and listed in Ignored.
+// left out, entry by entry, and listed in Ignored. A file that is not a regular file is
+// not read at all. An announced start outside the years 1 to 9999 counts as never
+// announced, a compact clock place off any possible screen as never placed.
 SettingsReading ReadSettings();
 
-// Writes the reminders and the tray setting, replacing the file in one step; the
-// file's other groups stay. A file that could not be read whole is first moved aside
-// to kelvara-utility.ini.damaged, and what could be read of it is written anew.
-// Throws KelvaraError naming the file when it cannot be written.
-void WriteSettings(const ProgramSettings& settings);
+enum class SettingsGroup {
+    Reminders = 0x1,   // [Reminders] and [Tray]
+    CompactClock = 0x2 // [CompactClock]
+};
+Q_DECLARE_FLAGS(SettingsGroups, SettingsGroup)
+Q_DECLARE_OPERATORS_FOR_FLAGS(SettingsGroups)
+
+// Writes the named groups of `settings`, replacing the file in one step; everything else
+// in the file stays. Only a regular file (or a link to one) is replaced. A file that could
+// not be read whole is first kept aside as kelvara-utility.ini.damaged, and what could be
+// read of it is written anew. Throws KelvaraError naming the file when it cannot be written.
+void WriteSettings(const ProgramSettings& settings, SettingsGroups groups);

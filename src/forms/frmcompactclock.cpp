@@ -2,7 +2,9 @@
 
 #include "clock/daystart.h"
 #include "clock/systemclock.h"
-#include "files/oxlfiles.h"
+#include "core/kelvaraerror.h"
+#include "dialogs.h"
+#include "files/settings.h"
 #include "formkit.h"
 #include "frmnextgoodmoon.h"
 #include "globals.h"
@@ -11,16 +13,22 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QScreen>
-#include <QSettings>
 #include <QVBoxLayout>
 
 #include <algorithm>
 
 namespace {
 
-QSettings Settings()
+// Changes the clock's group of the settings file; a save that fails is reported.
+void SaveClock(const std::function<void(CompactClockSettings&)>& change)
 {
-    return {ProgramFolder() + QLatin1String(SettingsFileName), QSettings::IniFormat};
+    ProgramSettings settings = ReadSettings().Settings;
+    change(settings.CompactClock);
+    try {
+        WriteSettings(settings, SettingsGroup::CompactClock);
+    } catch (const KelvaraError& error) {
+        Dialogs::Message(nullptr, QStringLiteral("The compact clock could not be saved.\n%1").arg(error.message()));
+    }
 }
 
 void SetIfChanged(QLabel* label, const QString& text)
@@ -64,21 +72,19 @@ frmCompactClock::frmCompactClock(QWidget* parent)
 
 bool frmCompactClock::SavedVisible()
 {
-    return Settings().value(QStringLiteral("CompactClock/visible"), false).toBool();
+    return ReadSettings().Settings.CompactClock.Visible;
 }
 
 void frmCompactClock::SaveVisible(bool visible)
 {
-    Settings().setValue(QStringLiteral("CompactClock/visible"), visible);
+    SaveClock([visible](CompactClockSettings& clock) { clock.Visible = visible; });
 }
 
 void frmCompactClock::ShowAtSavedPlace()
 {
-    const QSettings settings = Settings();
-    const QPoint place(settings.value(QStringLiteral("CompactClock/x"), -1).toInt(),
-                       settings.value(QStringLiteral("CompactClock/y"), -1).toInt());
-    if (QGuiApplication::screenAt(place)) {
-        move(place);
+    const std::optional<QPoint> place = ReadSettings().Settings.CompactClock.Place;
+    if (place && QGuiApplication::screenAt(*place)) {
+        move(*place);
     } else if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         // The first time, or a place on a screen that is gone: the top right corner.
         const QRect area = screen->availableGeometry();
@@ -117,7 +123,5 @@ void frmCompactClock::mouseReleaseEvent(QMouseEvent* event)
     if (event->button() != Qt::LeftButton || !mGrab)
         return;
     mGrab.reset();
-    QSettings settings = Settings();
-    settings.setValue(QStringLiteral("CompactClock/x"), x());
-    settings.setValue(QStringLiteral("CompactClock/y"), y());
+    SaveClock([this](CompactClockSettings& clock) { clock.Place = pos(); });
 }

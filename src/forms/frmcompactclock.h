@@ -10,8 +10,8 @@ class QLabel;
 // "Compact Clock": a small borderless window that stays above the others and shows the
 // game time and the wait to the next good moon. The player drags it where it suits; its
 // place and whether it is shown are kept in the settings file of the program folder
-// (group CompactClock: visible, x, y). It has no timer of its own: the main window's tick
-// updates it.
+// (group CompactClock: visible, x, y); a save that fails is reported. It has no timer
+// of its own: the main window's tick updates it.
 class frmCompactClock : public QWidget
 {
     Q_OBJECT

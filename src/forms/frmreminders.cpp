@@ -16,6 +16,13 @@
 namespace {
 enum Column { On, Day, Minutes, Label };
 
+// A value of the settings file as its text (a text with commas reads as a list of texts).
+QString ValueText(const QVariant& value)
+{
+    return value.typeId() == QMetaType::QStringList ? value.toStringList().join(QStringLiteral(", "))
+                                                    : value.toString();
+}
+
 template <typename Widget>
 Widget* Named(Widget* widget, const char* name)
 {
@@ -26,8 +33,21 @@ Widget* Named(Widget* widget, const char* name)
 
 frmReminders::frmReminders(const ProgramSettings& settings, QWidget* parent)
     : QDialog(parent)
-    , mReminders(settings.Reminders)
+    , mSettings(settings)
 {
+    for (size_t i = 0; i < settings.Reminders.size(); ++i) {
+        const quint64 id = i < settings.ReminderIds.size() ? settings.ReminderIds[i] : 0;
+        mRows.push_back({settings.Reminders[i], id, std::nullopt});
+        mNextId = std::max(mNextId, id + 1);
+    }
+    for (const UnusableReminder& entry : settings.Unusable) // by their places
+        mRows.insert(mRows.begin() + static_cast<qsizetype>(std::min(entry.Place, mRows.size())),
+                     {Reminder(), 0, entry});
+    for (Row& row : mRows) {
+        if (row.Id == 0)
+            row.Id = mNextId++;
+    }
+
     setObjectName(QStringLiteral("frmReminders"));
     setWindowTitle(QStringLiteral("Reminders"));
     setFont(SansFont(10));
@@ -75,7 +95,7 @@ frmReminders::frmReminders(const ProgramSettings& settings, QWidget* parent)
     layout->addWidget(mKeepInTray);
     layout->addWidget(box);
 
-    for (size_t i = 0; i < mReminders.size(); ++i) {
+    for (size_t i = 0; i < mRows.size(); ++i) {
         new QTreeWidgetItem(mList);
         ShowRow(static_cast<int>(i));
     }
@@ -90,8 +110,8 @@ frmReminders::frmReminders(const ProgramSettings& settings, QWidget* parent)
     connect(mList, &QTreeWidget::currentItemChanged, this, &frmReminders::LoadEditors);
     connect(mList, &QTreeWidget::itemChanged, this, [this](QTreeWidgetItem* item, int column) {
         const int row = mList->indexOfTopLevelItem(item);
-        if (!mLoading && column == On && row >= 0)
-            mReminders[static_cast<size_t>(row)].Enabled = item->checkState(On) == Qt::Checked;
+        if (!mLoading && column == On && row >= 0 && !mRows[static_cast<size_t>(row)].Unusable)
+            mRows[static_cast<size_t>(row)].Value.Enabled = item->checkState(On) == Qt::Checked;
     });
     connect(mDay, &QSpinBox::valueChanged, this, &frmReminders::StoreEditors);
     connect(mMinutes, &QSpinBox::valueChanged, this, &frmReminders::StoreEditors);
@@ -103,33 +123,90 @@ frmReminders::frmReminders(const ProgramSettings& settings, QWidget* parent)
 
 ProgramSettings frmReminders::Settings() const
 {
-    return {mReminders, mKeepInTray->isChecked()};
+    ProgramSettings settings = mSettings;
+    settings.Reminders.clear();
+    settings.ReminderIds.clear();
+    settings.Unusable.clear();
+    for (const Row& row : mRows) {
+        if (row.Unusable) {
+            settings.Unusable.push_back(*row.Unusable);
+            settings.Unusable.back().Place = settings.Reminders.size() + settings.Unusable.size() - 1;
+        } else {
+            settings.Reminders.push_back(row.Value);
+            settings.ReminderIds.push_back(row.Id);
+        }
+    }
+    settings.KeepInTray = mKeepInTray->isChecked();
+    return settings;
+}
+
+int frmReminders::UsedCount() const
+{
+    return static_cast<int>(std::count_if(mRows.begin(), mRows.end(), [](const Row& r) { return !r.Unusable; }));
 }
 
 void frmReminders::ShowRow(int row)
 {
-    const Reminder& reminder = mReminders[static_cast<size_t>(row)];
+    const Row& shown = mRows[static_cast<size_t>(row)];
+    const Reminder& reminder = shown.Value;
     QTreeWidgetItem* item = mList->topLevelItem(row);
     mLoading = true;
-    item->setCheckState(On, reminder.Enabled ? Qt::Checked : Qt::Unchecked);
-    item->setText(Day, QString::number(reminder.Day));
-    item->setText(Minutes, QString::number(reminder.Minutes));
-    item->setText(Label, reminder.Label);
+    if (shown.Unusable) {
+        // Greyed, without a tick box, with the values as the file holds them and the reason.
+        const QVariantMap& values = shown.Unusable->Values;
+        auto text = [&values](const char* key) { return ValueText(values.value(QLatin1String(key))); };
+        const QString why = QStringLiteral("Not used: %1").arg(shown.Unusable->Why);
+        item->setFlags(item->flags() & ~Qt::ItemIsUserCheckable);
+        item->setText(Day, text("day"));
+        item->setText(Minutes, text("minutes"));
+        item->setText(Label, QStringLiteral("%1 (%2)").arg(text("label"), why).trimmed());
+        for (int column : {On, Day, Minutes, Label}) {
+            item->setForeground(column, palette().brush(QPalette::Disabled, QPalette::Text));
+            item->setToolTip(column, why);
+        }
+    } else {
+        item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
+        item->setCheckState(On, reminder.Enabled ? Qt::Checked : Qt::Unchecked);
+        item->setText(Day, QString::number(reminder.Day));
+        item->setText(Minutes, QString::number(reminder.Minutes));
+        item->setText(Label, reminder.Label);
+        for (int column : {On, Day, Minutes, Label}) {
+            item->setData(column, Qt::ForegroundRole, QVariant());
+            item->setToolTip(column, QString());
+        }
+    }
     mLoading = false;
 }
 
 void frmReminders::LoadEditors()
 {
     const int row = mList->indexOfTopLevelItem(mList->currentItem());
-    for (QWidget* editor : std::initializer_list<QWidget*>{mDay, mMinutes, mLabel, mRemove, mTest})
-        editor->setEnabled(row >= 0);
-    if (row < 0)
+    const Row* current = row >= 0 ? &mRows[static_cast<size_t>(row)] : nullptr;
+    // An entry that is not used becomes a reminder when edited, while there is room for one.
+    const bool editable = current && (!current->Unusable || UsedCount() < MaxReminders);
+    for (QWidget* editor : std::initializer_list<QWidget*>{mDay, mMinutes, mLabel})
+        editor->setEnabled(editable);
+    mRemove->setEnabled(current);
+    mTest->setEnabled(current && !current->Unusable);
+    if (!current)
         return;
-    const Reminder& reminder = mReminders[static_cast<size_t>(row)];
     mLoading = true;
-    mDay->setValue(reminder.Day);
-    mMinutes->setValue(reminder.Minutes);
-    mLabel->setText(reminder.Label);
+    if (current->Unusable) {
+        // The file's values where they fit the boxes, else those of a new reminder.
+        const QVariantMap& values = current->Unusable->Values;
+        auto number = [&values](const char* key, int otherwise) {
+            bool ok = false;
+            const int value = ValueText(values.value(QLatin1String(key))).trimmed().toInt(&ok);
+            return ok ? value : otherwise;
+        };
+        mDay->setValue(number("day", Reminder().Day));
+        mMinutes->setValue(number("minutes", Reminder().Minutes));
+        mLabel->setText(ValueText(values.value(QStringLiteral("label"))));
+    } else {
+        mDay->setValue(current->Value.Day);
+        mMinutes->setValue(current->Value.Minutes);
+        mLabel->setText(current->Value.Label);
+    }
     mLoading = false;
 }
 
@@ -138,18 +215,24 @@ void frmReminders::StoreEditors()
     const int row = mList->indexOfTopLevelItem(mList->currentItem());
     if (mLoading || row < 0)
         return;
-    Reminder& reminder = mReminders[static_cast<size_t>(row)];
-    reminder.Day = mDay->value();
-    reminder.Minutes = mMinutes->value();
-    reminder.Label = mLabel->text();
+    Row& current = mRows[static_cast<size_t>(row)];
+    if (current.Unusable) {
+        // Edited: from now on a reminder made of the boxes' values, switched on.
+        current.Unusable.reset();
+        current.Value = Reminder();
+        mTest->setEnabled(true);
+    }
+    current.Value.Day = mDay->value();
+    current.Value.Minutes = mMinutes->value();
+    current.Value.Label = mLabel->text();
     ShowRow(row);
 }
 
 void frmReminders::cmdAdd_Click()
 {
-    if (mReminders.size() >= MaxReminders)
+    if (UsedCount() >= MaxReminders)
         return; // the file keeps no more
-    mReminders.push_back(Reminder());
+    mRows.push_back({Reminder(), mNextId++, std::nullopt});
     auto* item = new QTreeWidgetItem(mList);
     ShowRow(mList->indexOfTopLevelItem(item));
     mList->setCurrentItem(item);
@@ -162,7 +245,7 @@ void frmReminders::cmdRemove_Click()
     const int row = mList->indexOfTopLevelItem(mList->currentItem());
     if (row < 0)
         return;
-    mReminders.erase(mReminders.begin() + row);
+    mRows.erase(mRows.begin() + row);
     delete mList->takeTopLevelItem(row);
     LoadEditors();
 }
@@ -170,6 +253,6 @@ void frmReminders::cmdRemove_Click()
 void frmReminders::cmdTest_Click()
 {
     const int row = mList->indexOfTopLevelItem(mList->currentItem());
-    if (row >= 0)
-        emit TestRequested(mReminders[static_cast<size_t>(row)]);
+    if (row >= 0 && !mRows[static_cast<size_t>(row)].Unusable)
+        emit TestRequested(mRows[static_cast<size_t>(row)].Value);
 }

@@ -12,7 +12,7 @@ class QTreeWidget;
 
 // "Reminders": the list of reminders, where the player adds, changes, removes,
 // switches on and off and tries them, and the tray setting. The caller takes
-// Settings() when the dialog is confirmed.
+// Settings() when the dialog is confirmed; each reminder keeps its identity.
 class frmReminders : public QDialog
 {
     Q_OBJECT
@@ -32,13 +32,25 @@ private slots:
     void cmdTest_Click();
 
 private:
+    // One row of the list: a reminder, or an entry of the settings file that could not
+    // be used (shown greyed with the reason, kept as it is until it is edited or removed).
+    struct Row
+    {
+        Reminder Value;
+        quint64 Id = 0;
+        std::optional<UnusableReminder> Unusable;
+    };
+
     // The row's texts from its reminder; the editors from the current row; the
     // current reminder from the editors.
     void ShowRow(int row);
     void LoadEditors();
     void StoreEditors();
+    int UsedCount() const;
 
-    std::vector<Reminder> mReminders;
+    std::vector<Row> mRows;
+    quint64 mNextId = 1;
+    ProgramSettings mSettings;
     QTreeWidget* mList;
     QSpinBox* mDay;
     QSpinBox* mMinutes;

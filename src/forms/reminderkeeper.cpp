@@ -30,18 +30,35 @@ void ReminderKeeper::Load()
     if (reading.Ignored.isEmpty())
         return;
     // Told once the main window shows, in front of it.
-    const QString text = QStringLiteral("These entries of %1 could not be used:\n").arg(QLatin1String(SettingsFileName))
+    QString text = QStringLiteral("These entries of %1 could not be used:\n").arg(QLatin1String(SettingsFileName))
         + reading.Ignored.join(QLatin1Char('\n'));
+    if (!mSettings.Unusable.empty())
+        text += QStringLiteral("\nThey stay in the file, and greyed in Tools \u2192 Reminders\u2026, until you change "
+                               "or remove them there.");
     QTimer::singleShot(0, this,
                        [this, text] { ShowNotice(QStringLiteral("Some reminders were ignored"), text, QString()); });
 }
 
 void ReminderKeeper::Apply(const ProgramSettings& settings)
 {
+    // Starts announced while the window was open are not lost: a reminder whose day the
+    // player left as it was keeps the later of the two announced starts.
+    const ProgramSettings before = mSettings;
     mSettings = settings;
+    for (size_t i = 0; i < std::min(mSettings.Reminders.size(), mSettings.ReminderIds.size()); ++i) {
+        const auto& ids = before.ReminderIds;
+        const auto same = std::find(ids.begin(), ids.end(), mSettings.ReminderIds[i]);
+        const auto at = static_cast<size_t>(same - ids.begin());
+        if (same == ids.end() || at >= before.Reminders.size())
+            continue;
+        const std::optional<int64_t>& announced = before.Reminders[at].Announced;
+        Reminder& reminder = mSettings.Reminders[i];
+        if (announced && reminder.Day == before.Reminders[at].Day)
+            reminder.Announced = std::max(reminder.Announced.value_or(*announced), *announced);
+    }
     mNextCheck = std::numeric_limits<int64_t>::min();
     try {
-        WriteSettings(mSettings);
+        WriteSettings(mSettings, SettingsGroup::Reminders);
     } catch (const KelvaraError& error) {
         Dialogs::Message(nullptr, QStringLiteral("The reminders could not be saved.\n%1").arg(error.message()));
     }
@@ -135,7 +152,7 @@ void ReminderKeeper::ShowNotice(const QString& summary, const QString& body, con
 void ReminderKeeper::Save()
 {
     try {
-        WriteSettings(mSettings);
+        WriteSettings(mSettings, SettingsGroup::Reminders);
     } catch (const KelvaraError& error) {
         // Told once a run, in a window that does not stop the clock; the starts stay
         // remembered for as long as the program runs.

@@ -27,7 +27,9 @@ public:
     // Reads the settings file; the player is told once which entries were ignored.
     void Load();
     const ProgramSettings& Settings() const { return mSettings; }
-    // New settings from the Reminders window: they count at once and are saved.
+    // New settings from the Reminders window: they count at once and are saved. A
+    // reminder found by its identity, with its day unchanged, keeps the later of its
+    // announced start here and the one the window returns.
     void Apply(const ProgramSettings& settings);
 
     // Notifications go to this service from now on; without one, to our own window.

@@ -6,6 +6,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+
 // Every file the project writes is replaced the same way: a save the system refuses
 // says why, and the file saved before stays whole, with nothing left beside it.
 class TstAtomicSave : public QObject
@@ -34,19 +37,37 @@ class TstAtomicSave : public QObject
         return {};
     }
 
+    // What stands at a path: its kind, and a regular file's bytes.
+    static QString Kind(const QString& path)
+    {
+        struct stat info = {};
+        if (::lstat(QFile::encodeName(path).constData(), &info) != 0)
+            return QStringLiteral("missing");
+        QFile file(path);
+        return S_ISLNK(info.st_mode) ? QStringLiteral("link to ") + Kind(QFileInfo(path).symLinkTarget())
+            : S_ISREG(info.st_mode)  ? QString::number(file.open(QIODevice::ReadOnly) ? file.readAll().size() : -1)
+            : S_ISFIFO(info.st_mode) ? QStringLiteral("fifo")
+            : S_ISDIR(info.st_mode)  ? QStringLiteral("folder")
+                                     : QStringLiteral("device %1").arg(info.st_rdev);
+    }
+
 private slots:
     void refusedSave_data()
     {
         QTest::addColumn<QString>("writer");
         QTest::addColumn<QString>("fault");
-        QTest::addColumn<QString>("reason");
+        QTest::addColumn<QString>("reason"); // "-": the save goes through
         for (const char* writer : {"library", "jet"}) {
-            QTest::addRow("%s, file size limit", writer) << writer << "limit"
-                                                         << "File too large";
-            QTest::addRow("%s, read-only folder", writer) << writer << "read-only"
-                                                          << "Permission denied";
-            QTest::addRow("%s, folder in place", writer) << writer << "folder"
-                                                         << "";
+            auto row = [writer](const char* fault, const char* reason) {
+                QTest::addRow("%s, %s", writer, fault) << writer << fault << reason;
+            };
+            row("limit", "File too large");
+            row("read-only", "Permission denied");
+            row("folder", "it is a folder");
+            row("fifo", "it is not a regular file");
+            row("link to fifo", "it is not a regular file");
+            row("device", "it is not a regular file");
+            row("link to file", "-");
         }
     }
 
@@ -56,14 +77,26 @@ private slots:
         QFETCH(QString, fault);
         QFETCH(QString, reason);
         QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("out.mdb"));
+        const QString path = dir.filePath(QStringLiteral("out.mdb")), other = dir.filePath(QStringLiteral("other"));
         const QByteArray old = "saved before";
+        QFile file(fault.startsWith(u"link") ? other : path);
+        const QByteArray encoded = QFile::encodeName(file.fileName());
         if (fault == QLatin1String("folder")) {
-            QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("out.mdb")));
+            QVERIFY(QDir().mkdir(path));
+        } else if (fault.endsWith(u"fifo")) {
+            QVERIFY(::mkfifo(encoded.constData(), 0600) == 0);
+        } else if (fault == QLatin1String("device")) {
+            // A node like the system's null device, in the test's own folder.
+            if (::mknod(encoded.constData(), S_IFCHR | 0600, makedev(1, 3)) != 0)
+                QSKIP("making a device node needs root");
         } else {
-            QFile file(path);
             QVERIFY(file.open(QIODevice::WriteOnly) && file.write(old) == old.size());
+            file.close();
         }
+        if (fault.startsWith(u"link"))
+            QVERIFY(QFile::link(other, path));
+        const QString before = Kind(path);
+        QStringList names = QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System);
 
         QString got;
         {
@@ -75,20 +108,18 @@ private slots:
                 limit = std::make_unique<faultkit::FullDisk>(8 * 1024);
             got = Save(writer, path, QByteArray(16 * 1024, 'x'));
         }
-        QVERIFY2(!got.isEmpty(), "the save was reported as done");
-        QVERIFY2(!got.contains(QStringLiteral("Unknown error")), qPrintable(got));
-        QVERIFY2(got.contains(reason), qPrintable(got));
-        if (fault == QLatin1String("folder")) {
-            QVERIFY(QFileInfo(path).isDir());
+        if (reason == QLatin1String("-")) {
+            // The link stays a link; the file it points to is replaced.
+            QCOMPARE(got, QString());
+            QVERIFY(Kind(path).startsWith(u"link to ") && Kind(other).toLongLong() >= 16 * 1024);
         } else {
-            QFile file(path);
-            QVERIFY(file.open(QIODevice::ReadOnly));
-            QCOMPARE(file.readAll(), old);
+            QVERIFY2(!got.contains(QStringLiteral("Unknown error")) && got.contains(reason), qPrintable(got));
+            QCOMPARE(Kind(path), before);
         }
-        QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{"out.mdb"});
+        QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System), names);
 
         // With room again, the same save goes through.
-        if (fault != QLatin1String("folder")) {
+        if (fault == QLatin1String("limit") || fault == QLatin1String("read-only")) {
             QCOMPARE(Save(writer, path, QByteArray(16 * 1024, 'x')), QString());
             QVERIFY(QFileInfo(path).size() >= 16 * 1024);
         }

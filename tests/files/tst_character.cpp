@@ -65,7 +65,7 @@ private slots:
         QVERIFY(QDir().mkdir(folder) && ::mkfifo(QFile::encodeName(pipe).constData(), 0600) == 0);
         const std::pair<QString, const char*> cases[] = {{missing, "there is no such file"},
                                                          {folder, "it is a folder"},
-                                                         {pipe, "it is not a plain file"},
+                                                         {pipe, "it is not a regular file"},
                                                          {u"/proc/self/mem"_qs, "Input/output error"}};
         for (const auto& [path, cause] : cases)
             QCOMPARE(ErrorOf([&] { ReadCharacterFile(path); }),

@@ -1,9 +1,13 @@
+#include "common/errorof.h"
 #include "files/oxlfiles.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 
 class TstOxlFiles : public QObject
 {
@@ -65,6 +69,30 @@ private slots:
             QCOMPARE((QStringList{back.RealTime, back.RealDate, back.OXLTime, back.OXLDate}),
                      QString::fromLatin1(bytes).replace(QChar(0x80), QChar(0x20ac)).split(u"\r\n"_qs).first(4));
         }
+    }
+
+    // A FIFO (a read would wait for ever) or a device (a read may never end) in a file's place is neither read nor
+    // replaced: each call says why and leaves it as it was.
+    void notRegular()
+    {
+        const std::function<void()> calls[] = {[] { ReadCalibrationFile(QDateTime()); },
+                                               [] { PeekCalibrationFile(QDateTime()); }, [] { ReadCharacterFolder(); },
+                                               [] { WriteCalibrationFile({}); },
+                                               [] { SaveCharacterFolder(u"/a/b.oxl"_qs); }};
+        for (const mode_t kind : {S_IFIFO, S_IFCHR}) {
+            for (const char* name : {"OXLTIMES.DAT", "OXLDIR.DAT"}) {
+                const QByteArray path = QFile::encodeName(mDir.filePath(QLatin1String(name)));
+                // A node like the system's zero device, in the test's own folder (only root may make one).
+                if ((::unlink(path.constData()), ::mknod(path.constData(), kind | 0600, makedev(1, 5))) != 0)
+                    QSKIP("making a device node needs root");
+            }
+            for (const auto& call : calls)
+                QVERIFY2(ErrorOf(call).endsWith(u": it is not a regular file"_qs), qPrintable(ErrorOf(call)));
+            for (const char* name : {"OXLTIMES.DAT", "OXLDIR.DAT"})
+                QVERIFY(QFileInfo(mDir.filePath(QLatin1String(name))).exists()
+                        && !QFileInfo(mDir.filePath(QLatin1String(name))).isFile());
+        }
+        QVERIFY(QFile::remove(mDir.filePath(u"OXLDIR.DAT"_qs)) && QFile::remove(mDir.filePath(u"OXLTIMES.DAT"_qs)));
     }
 };
 

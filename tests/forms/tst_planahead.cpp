@@ -6,6 +6,7 @@
 #include "forms/frmreminders.h"
 #include "forms/frmupcomingdays.h"
 #include "forms/globals.h"
+#include "forms/reminderkeeper.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -15,6 +16,7 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTreeWidget>
 
 // The windows that look ahead, with a pinned clock: the game clock stands at 10:20:30 on
 // 03/10/0005 at 14:30:00 on Monday 06/15/2026, so day 15 begins 6 h 5 min 32 s later
@@ -101,32 +103,57 @@ private slots:
         QVERIFY(!window);
     }
 
-    // The Reminders window changes the chosen reminder, adds and removes, and tries the chosen one.
-    void remindersWindow()
+    // The Reminders window changes, adds, removes and tries reminders. Entries that cannot be used show greyed with
+    // the reason: Remove drops one, editing one makes it a reminder. A start announced while the window is open
+    // stays with its reminder, wherever its row went, unless the player changed its day.
+    void remindersKept()
     {
-        frmReminders window(ProgramSettings{});
+        QFile ini(mDir.filePath(u"kelvara-utility.ini"_qs));
+        QVERIFY(ini.open(QIODevice::WriteOnly)
+                && ini.write("[Reminders]\nsize=5\n1\\day=3\n1\\minutes=0\n2\\day=40\n3\\day=15\n3\\minutes=20\n"
+                             "3\\label=A\n4\\day=15\n4\\minutes=10\n4\\label=B\n5\\day=0\n5\\label=Odd\n")
+                    > 0);
+        ini.close();
+        ReminderKeeper keeper;
+        keeper.Load();
+        frmReminders window(keeper.Settings());
+        auto* list = window.findChild<QTreeWidget*>(u"lstReminders"_qs);
+        QCOMPARE(list->topLevelItem(4)->text(3), u"Odd (Not used: day \"0\" is not from 1 to 28)"_qs);
+        list->setCurrentItem(list->topLevelItem(1));
+        QVERIFY(!window.findChild<QPushButton*>(u"cmdTest"_qs)->isEnabled()
+                && !(list->currentItem()->flags() & Qt::ItemIsUserCheckable));
+        const qint64 start = mNow.toSecsSinceEpoch() + 21932; // day 15
+        keeper.Tick(gCalibration, start - 300);
+        for (int row : {1, 0}) { // day 40, then day 3
+            list->setCurrentItem(list->topLevelItem(row));
+            window.findChild<QPushButton*>(u"cmdRemove"_qs)->click();
+        }
+        for (const auto& [row, day] : {std::pair{0, 16}, std::pair{2, 15}}) {
+            list->setCurrentItem(list->topLevelItem(row));
+            window.findChild<QSpinBox*>(u"txtDay"_qs)->setValue(day);
+        }
+        QTest::keyClicks(window.findChild<QLineEdit*>(u"txtLabel"_qs), u"!"_qs);
         std::vector<Reminder> tried;
         connect(&window, &frmReminders::TestRequested, this, [&](const Reminder& r) { tried.push_back(r); });
-        window.findChild<QSpinBox*>(u"txtDay"_qs)->setValue(7);
-        auto* label = window.findChild<QLineEdit*>(u"txtLabel"_qs);
-        label->selectAll();
-        QTest::keyClicks(label, u"Market"_qs);
         window.findChild<QPushButton*>(u"cmdTest"_qs)->click();
         window.findChild<QPushButton*>(u"cmdAdd"_qs)->click();
-        window.findChild<QPushButton*>(u"cmdAdd"_qs)->click();
-        window.findChild<QPushButton*>(u"cmdRemove"_qs)->click();
-        const std::vector<Reminder> kept = window.Settings().Reminders;
-        QCOMPARE(kept.size(), size_t(2));
-        QCOMPARE((std::pair{kept[0].Day, kept[0].Label}), (std::pair{7, u"Market"_qs}));
-        QCOMPARE(kept[1], Reminder());
-        QCOMPARE(tried.size(), size_t(1));
-        QCOMPARE(tried[0], kept[0]);
+        keeper.Apply(window.Settings());
+        const std::vector<Reminder> kept{
+            {16, 20, true, u"A"_qs, {}}, {15, 10, true, u"B"_qs, start}, {15, 10, true, u"Odd!"_qs, {}}, Reminder()};
+        QVERIFY(keeper.Settings().Reminders == kept && ReadSettings().Settings.Reminders == kept);
+        QVERIFY(tried == std::vector{kept[2]} && ReadSettings().Settings.Unusable.empty());
+        keeper.CloseNotices();
     }
 
     // The compact clock shows the game time and the wait to the good moon whole, and comes
     // back where it was dragged.
     void compactClock()
     {
+        // Kept through the settings file like the reminders: a damaged file is kept aside, other groups stay.
+        const QString ini = mDir.filePath(u"kelvara-utility.ini"_qs);
+        QFile file(ini);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("[Broken\n[Tray]\nkeepRunning=true\n") > 0);
+        file.close();
         QPoint place;
         {
             frmCompactClock clock;
@@ -154,6 +181,12 @@ private slots:
         frmCompactClock again;
         again.ShowAtSavedPlace();
         QCOMPARE(again.pos(), place);
+        QVERIFY(QFile::exists(ini + u".damaged"_qs) && ReadSettings().Settings.KeepInTray);
+        // A save that fails is reported.
+        QVERIFY(QFile::remove(ini) && QDir().mkdir(ini));
+        frmCompactClock::SaveVisible(false);
+        QCOMPARE(mMessages.value(0).section(u'\n', 0, 0), u"The compact clock could not be saved."_qs);
+        QVERIFY(QDir(ini).removeRecursively());
     }
 };
 

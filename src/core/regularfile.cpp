@@ -1,0 +1,56 @@
+#include "regularfile.h"
+
+#include <QFile>
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+QString SystemReason(int error)
+{
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+
+std::optional<QString> KindReason(mode_t mode)
+{
+    if (S_ISREG(mode))
+        return std::nullopt;
+    return S_ISDIR(mode) ? QStringLiteral("it is a folder") : QStringLiteral("it is not a regular file");
+}
+
+} // namespace
+
+std::optional<QString> NotRegularFile(const QString& path)
+{
+    struct stat info = {};
+    if (::stat(QFile::encodeName(path).constData(), &info) != 0)
+        return std::nullopt; // nothing there (or nothing that can be looked at): the caller's open tells
+    return KindReason(info.st_mode);
+}
+
+std::optional<QString> OpenRegularFile(QFile& file, const QString& path)
+{
+    if (const auto reason = NotRegularFile(path))
+        return reason;
+    // Without waiting: opening a FIFO for reading waits for a writer, a device may do anything.
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0)
+        return SystemReason(errno);
+    struct stat info = {};
+    std::optional<QString> reason;
+    if (::fstat(fd, &info) != 0)
+        reason = SystemReason(errno);
+    else if (!(reason = KindReason(info.st_mode)) && ::fcntl(fd, F_SETFL, 0) != 0)
+        reason = SystemReason(errno);
+    if (!reason && !file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle))
+        reason = file.errorString();
+    if (reason) {
+        ::close(fd);
+        return reason;
+    }
+    return std::nullopt;
+}

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+
+class QFile;
+
+// The program reads and replaces regular files only. A FIFO would block a reader for
+// ever or lose what a save wrote to it, and a device can be endless or be replaced by
+// a regular file; both are refused, as are folders.
+
+// Why `path` is no file to read or replace: it exists and, links followed, is a folder
+// ("it is a folder") or anything else but a regular file ("it is not a regular file").
+// Nothing when it is a regular file, or when nothing is there.
+std::optional<QString> NotRegularFile(const QString& path);
+
+// Opens `path` for reading when it is a regular file, and says why not otherwise. The
+// open never waits: something put in the file's place after a check is refused too.
+std::optional<QString> OpenRegularFile(QFile& file, const QString& path);
