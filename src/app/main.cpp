@@ -85,7 +85,7 @@ int main(int argc, char* argv[])
         arguments << QString::fromLocal8Bit(argv[i]);
 #ifdef KELVARA_BENCH_PROBE
     const QStringList windowOptions{QStringLiteral("first-tick"), QStringLiteral("good-moon"),
-                                    QStringLiteral("compact-clock")};
+                                    QStringLiteral("compact-clock"), QStringLiteral("in-tray")};
 #else
     const QStringList windowOptions;
 #endif
