@@ -51,6 +51,7 @@ private slots:
         row("--next 15 --count 1000 --ics {dir}/b.ics #8 KiB", 2, "", "File too large");
         row("--now #no file", 0, "00:00:01 01/01/0001\n", "", "none");
         row("--next 1 #short file", 0, "2026-12-10T01:20:00+01:00\t02/01/0001\n", "", "0123456789");
+        row("--next 15 #two lines", 0, "2026-12-09T07:00:00+01:00\t00/15/0000\n", "", "11:00:00\r\n12/08/2026\r\n");
         row("--now #unreadable", 1, "", "it is a folder", "folder");
         row("--next 7 --count 2 --ics {dir}/a.ics --remind 5", 0, "");
         row("--help", 0, "Usage: ...");
