@@ -14,6 +14,7 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QThread>
@@ -36,27 +37,41 @@ double TimedRun(const QString& exe, const QStringList& args)
     return double(timer.nsecsElapsed()) / 1e9;
 }
 
-// Processor seconds per hour while the program runs for `seconds` after settling.
+// Processor seconds per hour while the program runs for `seconds` after settling. The
+// program says "ticked" once its first tick is done; one that ends, or never gets that far,
+// fails the benchmark instead of giving a figure.
 double CpuPerHour(const QString& exe, int seconds, const QStringList& args)
 {
-    QProcess process;
-    process.start(exe, args);
-    if (!process.waitForStarted()) {
-        std::fprintf(stderr, "%s did not start\n", qPrintable(exe));
+    const QString what = QFileInfo(exe).fileName() + QLatin1Char(' ') + args.join(QLatin1Char(' '));
+    auto fail = [&what](const char* how) {
+        std::fprintf(stderr, "%s %s\n", qPrintable(what), how);
         std::exit(1);
-    }
-    QThread::sleep(3); // loaded, shown, ticking
+    };
+    QProcess process;
+    process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    process.start(exe, args);
+    QElapsedTimer waited;
+    waited.start();
+    while (!process.canReadLine() && waited.elapsed() < 30000 && process.waitForReadyRead(1000)) { }
+    if (process.readLine() != "ticked\n")
+        fail("ended or did not tick within 30 s");
+    // Alive: not ended as far as the system and QProcess know (without an event loop
+    // QProcess learns of an end only when asked to wait).
     const qint64 pid = process.processId();
+    auto alive = [&] {
+        return QFileInfo::exists(QStringLiteral("/proc/%1/task").arg(pid)) && !process.waitForFinished(0)
+            && process.state() == QProcess::Running;
+    };
+    QThread::sleep(3); // loaded, shown, ticking
     const double before = benchkit::CpuSeconds(pid);
+    if (!alive())
+        fail("ended before it was measured");
     QThread::sleep(static_cast<unsigned long>(seconds));
     const double after = benchkit::CpuSeconds(pid);
-    const bool alive = process.state() == QProcess::Running;
+    if (!alive() || after <= before)
+        fail("ended while it was measured");
     process.terminate();
     process.waitForFinished(10000);
-    if (!alive) {
-        std::fprintf(stderr, "%s ended while it was measured\n", qPrintable(exe));
-        std::exit(1);
-    }
     return (after - before) * 3600.0 / seconds;
 }
 

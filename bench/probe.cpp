@@ -1,5 +1,6 @@
 // The benchmarks' copy of the program is the program itself (src/app/main.cpp and the
-// same libraries) with this probe added:
+// same libraries) with this probe added. It prints "ticked" once the first tick has shown
+// the clocks, so that the benchmark knows that the program it measures is running; and
 //   --first-tick   the process ends the moment the first tick has shown the clocks
 //   --good-moon    the Next Good Moon window opens, as from the Tools menu
 //   --compact-clock  the compact clock is shown, as from the Tools menu
@@ -9,12 +10,21 @@
 
 #include <QStringList>
 
+#include <cstdio>
 #include <cstdlib>
+#include <utility>
 
 void BenchProbe(const QStringList& arguments, frmMain& window)
 {
-    if (arguments.contains(QStringLiteral("--first-tick")))
-        QObject::connect(&window, &frmMain::Ticked, [] { std::_Exit(0); });
+    const bool firstTick = arguments.contains(QStringLiteral("--first-tick"));
+    QObject::connect(&window, &frmMain::Ticked, [firstTick, said = false]() mutable {
+        if (firstTick)
+            std::_Exit(0);
+        if (!std::exchange(said, true)) {
+            std::fputs("ticked\n", stdout);
+            std::fflush(stdout);
+        }
+    });
     if (arguments.contains(QStringLiteral("--good-moon")))
         window.mnuNextGoodMoon_Click();
     if (arguments.contains(QStringLiteral("--compact-clock")))

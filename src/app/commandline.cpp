@@ -11,23 +11,49 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
+#include <cerrno>
+#include <cstring>
 #include <optional>
 
 namespace {
 
-// Qt's own options of a window program (QGuiApplication, QApplication, the X11 platform).
-const QStringList QtWindowOptions{QStringLiteral("platform"),      QStringLiteral("platformpluginpath"),
-                                  QStringLiteral("platformtheme"), QStringLiteral("plugin"),
-                                  QStringLiteral("qmljsdebugger"), QStringLiteral("qwindowgeometry"),
-                                  QStringLiteral("qwindowicon"),   QStringLiteral("qwindowtitle"),
-                                  QStringLiteral("reverse"),       QStringLiteral("session"),
-                                  QStringLiteral("display"),       QStringLiteral("geometry"),
-                                  QStringLiteral("name"),          QStringLiteral("title"),
-                                  QStringLiteral("style"),         QStringLiteral("stylesheet"),
-                                  QStringLiteral("widgetcount"),   QStringLiteral("nograb"),
-                                  QStringLiteral("dograb"),        QStringLiteral("sync"),
-                                  QStringLiteral("visual"),        QStringLiteral("ncols"),
-                                  QStringLiteral("cmap")};
+// Qt's own options of a window program (QGuiApplication, QApplication, the X11 platform), as
+// `-name`, `--name`, `-name=value` or `--name=value`; those in the second list take the next
+// argument as their value unless it comes after "=".
+const QStringList QtWindowFlags{QStringLiteral("reverse"), QStringLiteral("widgetcount"), QStringLiteral("nograb"),
+                                QStringLiteral("dograb"),  QStringLiteral("sync"),        QStringLiteral("ncols"),
+                                QStringLiteral("cmap"),    QStringLiteral("testability"), QStringLiteral("qdevel")};
+const QStringList QtWindowOptionsWithValue{QStringLiteral("platform"),      QStringLiteral("platformpluginpath"),
+                                           QStringLiteral("platformtheme"), QStringLiteral("plugin"),
+                                           QStringLiteral("qmljsdebugger"), QStringLiteral("qwindowgeometry"),
+                                           QStringLiteral("qwindowicon"),   QStringLiteral("qwindowtitle"),
+                                           QStringLiteral("session"),       QStringLiteral("display"),
+                                           QStringLiteral("geometry"),      QStringLiteral("name"),
+                                           QStringLiteral("title"),         QStringLiteral("icon"),
+                                           QStringLiteral("style"),         QStringLiteral("stylesheet"),
+                                           QStringLiteral("visual")};
+
+// The arguments (the program first) without Qt's window options and their values.
+QStringList WithoutQtOptions(const QStringList& arguments)
+{
+    QStringList kept = arguments.mid(0, 1);
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        QString name = arguments[i];
+        if (name.startsWith(QLatin1String("--")))
+            name.remove(0, 1);
+        if (!name.startsWith(QLatin1Char('-'))) {
+            kept << arguments[i];
+            continue;
+        }
+        const bool joined = name.contains(QLatin1Char('='));
+        name = name.mid(1).section(QLatin1Char('='), 0, 0);
+        if (QtWindowOptionsWithValue.contains(name))
+            i += joined ? 0 : 1;
+        else if (!QtWindowFlags.contains(name))
+            kept << arguments[i];
+    }
+    return kept;
+}
 
 struct BadArgument
 {
@@ -50,11 +76,16 @@ int Whole(const QString& text, int low, int high, const char* what)
     return value;
 }
 
-// Local time with its offset from UTC: 2026-12-08T12:05:18+01:00.
+// Local time with its offset from UTC, always as ±HH:MM: 2026-12-08T12:05:18+01:00, and
+// 2026-12-08T11:05:18+00:00 where local time is UTC.
 QString IsoLocal(int64_t instant)
 {
     const QDateTime local = QDateTime::fromSecsSinceEpoch(instant);
-    return local.toOffsetFromUtc(local.offsetFromUtc()).toString(Qt::ISODate);
+    const int offset = local.offsetFromUtc();
+    return local.toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss")) + (offset < 0 ? QLatin1Char('-') : QLatin1Char('+'))
+        + QStringLiteral("%1:%2")
+              .arg(qAbs(offset) / 3600, 2, 10, QLatin1Char('0'))
+              .arg(qAbs(offset) / 60 % 60, 2, 10, QLatin1Char('0'));
 }
 
 QByteArray Json(const QJsonValue& value)
@@ -76,17 +107,33 @@ QDateTime CommandLine::Now()
 
 bool CommandLine::Wanted(const QStringList& arguments, const QStringList& windowOptions)
 {
-    for (qsizetype i = 1; i < arguments.size(); ++i) {
-        QString name = arguments[i];
+    const QStringList options = WithoutQtOptions(arguments);
+    for (qsizetype i = 1; i < options.size(); ++i) {
+        QString name = options[i];
         if (!name.startsWith(QLatin1Char('-')) || name == QLatin1String("-"))
             continue;
         while (name.startsWith(QLatin1Char('-')))
             name.remove(0, 1);
-        name = name.section(QLatin1Char('='), 0, 0);
-        if (!QtWindowOptions.contains(name) && !windowOptions.contains(name))
+        if (!windowOptions.contains(name.section(QLatin1Char('='), 0, 0)))
             return true;
     }
     return false;
+}
+
+int CommandLine::Print(const Answer& answer, FILE* out, FILE* err)
+{
+    // A buffered write fails at the latest when it is flushed.
+    errno = 0;
+    const bool written = std::fwrite(answer.Out.constData(), 1, size_t(answer.Out.size()), out)
+            == size_t(answer.Out.size())
+        && std::fflush(out) == 0 && !std::ferror(out);
+    const int cause = errno;
+    std::fwrite(answer.Err.constData(), 1, size_t(answer.Err.size()), err);
+    if (written)
+        return answer.Status;
+    std::fprintf(err, "%s: Cannot write the answer: %s\n", qPrintable(QCoreApplication::applicationName()),
+                 cause != 0 ? std::strerror(cause) : "the output refused it");
+    return 1;
 }
 
 CommandLine::Answer CommandLine::Run(const QStringList& arguments, const QDateTime& now)
@@ -114,7 +161,7 @@ CommandLine::Answer CommandLine::Run(const QStringList& arguments, const QDateTi
 
     Answer answer;
     try {
-        if (!parser.parse(arguments))
+        if (!parser.parse(WithoutQtOptions(arguments)))
             throw BadArgument{parser.errorText()};
         if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all"))) {
             answer.Out = parser.helpText().toUtf8();

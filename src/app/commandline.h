@@ -4,6 +4,8 @@
 #include <QDateTime>
 #include <QStringList>
 
+#include <cstdio>
+
 // The program's command line, for scripts and status bars: answers from the saved
 // calibration without a window or a display, and writes nothing but an asked-for
 // iCalendar file.
@@ -15,7 +17,8 @@ namespace CommandLine {
 
 // Whether the arguments (argv as given, the program first) ask for the command line
 // rather than the window: any option that is not one of Qt's own window options (nor
-// one of `windowOptions`). An option the command line does not know is then an error.
+// one of `windowOptions`). An option the command line does not know is then an error;
+// Qt's window options and their values are passed over wherever they stand.
 bool Wanted(const QStringList& arguments, const QStringList& windowOptions = {});
 
 // What a run of the command line prints and the exit status: 0 done, 1 the calibration
@@ -26,6 +29,10 @@ struct Answer
     QByteArray Out;
     QByteArray Err;
 };
+
+// Writes the answer's output and message, and gives the exit status: the answer's own,
+// or 1 with a message on `err` when the output could not be written whole (a full disk).
+int Print(const Answer& answer, FILE* out = stdout, FILE* err = stderr);
 
 // The moment the command line answers for: the system clock. Test seam: the tests of
 // the command line pin it with the environment variable KELVARA_TEST_NOW (seconds since

@@ -14,7 +14,6 @@
 #include <QUrl>
 
 #include <csignal>
-#include <cstdio>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -78,12 +77,15 @@ QString NotificationIcon()
 
 int main(int argc, char* argv[])
 {
+    // A write past a file size limit fails with EFBIG and is reported like any refused
+    // write, instead of ending the program before it can say why.
+    std::signal(SIGXFSZ, SIG_IGN);
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
 #ifdef KELVARA_BENCH_PROBE
     const QStringList windowOptions{QStringLiteral("first-tick"), QStringLiteral("good-moon"),
-                                    QStringLiteral("compact-clock")};
+                                    QStringLiteral("compact-clock"), QStringLiteral("in-tray")};
 #else
     const QStringList windowOptions;
 #endif
@@ -92,10 +94,7 @@ int main(int argc, char* argv[])
         QCoreApplication app(argc, argv);
         QCoreApplication::setApplicationName(QStringLiteral("kelvara-utility"));
         QCoreApplication::setApplicationVersion(frmMain::Caption().section(QLatin1Char(' '), -1));
-        const CommandLine::Answer answer = CommandLine::Run(QCoreApplication::arguments(), CommandLine::Now());
-        std::fwrite(answer.Out.constData(), 1, size_t(answer.Out.size()), stdout);
-        std::fwrite(answer.Err.constData(), 1, size_t(answer.Err.size()), stderr);
-        return answer.Status;
+        return CommandLine::Print(CommandLine::Run(QCoreApplication::arguments(), CommandLine::Now()));
     }
 
     QApplication app(argc, argv);

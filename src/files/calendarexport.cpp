@@ -31,9 +31,11 @@ QString CalendarSummary(int day)
     return day == 15 ? QStringLiteral("Kelvara: good moon (day 15)") : QStringLiteral("Kelvara: day %1").arg(day);
 }
 
-QString CalendarUid(int day, int64_t instant)
+QString CalendarUid(const QString& gameDate)
 {
-    return QStringLiteral("kelvara-day%1-%2@kelvara-utility").arg(day).arg(instant);
+    // MM/DD/YYYY, taken apart by position.
+    return QStringLiteral("kelvara-%1-%2-%3@kelvara-utility")
+        .arg(gameDate.mid(6, 4), gameDate.left(2), gameDate.mid(3, 2));
 }
 
 QByteArray CalendarText(const std::vector<DayStart>& starts, int day, std::optional<int> remindMinutes,
@@ -45,7 +47,7 @@ QByteArray CalendarText(const std::vector<DayStart>& starts, int day, std::optio
     const QByteArray summary = CalendarSummary(day).toUtf8();
     for (const DayStart& start : starts) {
         icalcomponent* event = icalcomponent_new(ICAL_VEVENT_COMPONENT);
-        icalcomponent_add_property(event, icalproperty_new_uid(CalendarUid(day, start.Instant).toUtf8().constData()));
+        icalcomponent_add_property(event, icalproperty_new_uid(CalendarUid(start.GameDate).toUtf8().constData()));
         icalcomponent_add_property(event, icalproperty_new_dtstamp(Utc(stamp.toSecsSinceEpoch())));
         icalcomponent_add_property(event, icalproperty_new_dtstart(Utc(start.Instant)));
         icalcomponent_add_property(event, icalproperty_new_dtend(Utc(start.Instant + RealSecondsPerGameDay)));

@@ -15,9 +15,11 @@
 // The event's title: "Kelvara: good moon (day 15)" for day 15, "Kelvara: day 7" otherwise.
 QString CalendarSummary(int day);
 
-// The identity of the event of one start; the same start always gets the same one, so a
-// calendar that imports the file twice updates the event instead of doubling it.
-QString CalendarUid(int day, int64_t instant);
+// The identity of the event of one start, made of the game date that begins then
+// ("03/15/0004" gives "kelvara-0004-03-15@kelvara-utility"): a calendar that imports a
+// later file, even after the clock was set again and the starts moved, updates the events
+// instead of doubling them.
+QString CalendarUid(const QString& gameDate);
 
 // The iCalendar text (VCALENDAR with one VEVENT per start, times in UTC). With a
 // reminder lead, each event carries an alarm that many minutes before it begins.

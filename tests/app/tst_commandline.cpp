@@ -1,3 +1,5 @@
+#include "common/faultkit.h"
+
 #include <QDir>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -14,7 +16,8 @@ class TstCommandLine : public QObject
 private slots:
     void answers_data()
     {
-        // Each row's name is its arguments (up to " #").
+        // Each row's name is its arguments, then after " #" a note: "TZ=zone" runs it there, ">/dev/full" writes
+        // the answer to a full device, "8 KiB" limits its files to 8 KiB with the signal the limit sends left as is.
         QTest::addColumn<QByteArray>("calibration"); // "none": no file; "folder": a folder in its place
         QTest::addColumn<int>("status");
         QTest::addColumn<QByteArray>("out"); // ends in "...": the start of the output
@@ -34,8 +37,21 @@ private slots:
         // 14 game days 6 hours: 19 real hours, into the next game month.
         row("--next=1 --json", 0,
             "[{\"gameDate\":\"04/01/0004\",\"start\":\"2026-12-09T07:00:00+01:00\",\"waitSeconds\":68400}]\n");
+        // The calibration's real moment is local time: elsewhere the same local times, with that place's offset.
+        row("--now --json #TZ=Europe/London", 0,
+            "{\"gameDate\":\"03/14/0004\",\"gameTime\":\"00:00:00\",\"realTime\":\"2026-12-08T11:00:00+00:00\"}\n");
+        row("--next 15 #TZ=Europe/London", 0, "2026-12-08T12:20:00+00:00\t03/15/0004\n");
+        row("--next 15 #TZ=America/St_Johns", 0, "2026-12-08T12:20:00-03:30\t03/15/0004\n");
+        // Qt's own window options, with their values, anywhere.
+        row("-platform offscreen --now", 0, "18:00:00 03/14/0004\n");
+        row("--next=15 -style=fusion --qwindowtitle T -reverse -display :9 --session=s", 0,
+            "2026-12-08T12:20:00+01:00\t03/15/0004\n");
+        row("--now #>/dev/full", 1, "", "No space left on device");
+        row("--next 15 --count 1000 #>/dev/full", 1, "", "No space left on device");
+        row("--next 15 --count 1000 --ics {dir}/b.ics #8 KiB", 2, "", "File too large");
         row("--now #no file", 0, "00:00:01 01/01/0001\n", "", "none");
         row("--next 1 #short file", 0, "2026-12-10T01:20:00+01:00\t02/01/0001\n", "", "0123456789");
+        row("--next 15 #two lines", 0, "2026-12-09T07:00:00+01:00\t00/15/0000\n", "", "11:00:00\r\n12/08/2026\r\n");
         row("--now #unreadable", 1, "", "it is a folder", "folder");
         row("--next 7 --count 2 --ics {dir}/a.ics --remind 5", 0, "");
         row("--help", 0, "Usage: ...");
@@ -74,9 +90,16 @@ private slots:
         const QStringList before = files();
 
         QProcess program;
-        const QString args = QString::fromLatin1(QTest::currentDataTag())
-                                 .section(QStringLiteral(" #"), 0, 0)
-                                 .replace(QStringLiteral("{dir}"), mDir.path());
+        const QString tag = QString::fromLatin1(QTest::currentDataTag()), note = tag.section(QStringLiteral(" #"), 1);
+        const QString args = tag.section(QStringLiteral(" #"), 0, 0).replace(QStringLiteral("{dir}"), mDir.path());
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        if (note.startsWith(QStringLiteral("TZ=")))
+            env.insert(QStringLiteral("TZ"), note.mid(3));
+        program.setProcessEnvironment(env);
+        if (note == QStringLiteral(">/dev/full"))
+            program.setStandardOutputFile(QStringLiteral("/dev/full"));
+        if (note == QStringLiteral("8 KiB"))
+            faultkit::LimitFileSize(program, 8192);
         program.start(exe, args.split(QLatin1Char(' ')));
         QVERIFY(program.waitForFinished(10000));
         QCOMPARE(program.exitStatus(), QProcess::NormalExit);

@@ -3,6 +3,7 @@
 // Ways to make a save fail for real, for the fault tests.
 
 #include <QFile>
+#include <QProcess>
 #include <QString>
 
 #include <csignal>
@@ -88,5 +89,18 @@ private:
     rlimit mSaved{};
     void (*mHandler)(int) = nullptr;
 };
+
+// Starts `process` under a file size limit of `bytes`, with the signal a write past it sends left at its default,
+// which ends a program that does not ignore it (as under a shell's ulimit -f).
+inline void LimitFileSize(QProcess& process, rlim_t bytes)
+{
+    process.setChildProcessModifier([bytes] {
+        rlimit limit{};
+        getrlimit(RLIMIT_FSIZE, &limit);
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+        std::signal(SIGXFSZ, SIG_DFL);
+    });
+}
 
 } // namespace faultkit

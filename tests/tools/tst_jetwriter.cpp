@@ -1,5 +1,6 @@
 // The Jet writer: its files read back by mdbtools' mdb-export cell by cell (random tables of every type from a fixed
 // seed, long memos on chains of LVAL pages, indirect usage maps); kelvara-mkdb's refusal of bad CSV.
+#include "common/faultkit.h"
 #include "jet/csv.h"
 #include "jet/jetwriter.h"
 
@@ -136,9 +137,12 @@ class TestJetWriter : public QObject
         return file.fileName();
     }
 
-    static int Run(const QStringList& args, QString* errors = nullptr)
+    // With `limited`, under a file size limit of 8 KiB, the signal the limit sends left as the system has it.
+    static int Run(const QStringList& args, QString* errors = nullptr, bool limited = false)
     {
         QProcess process;
+        if (limited)
+            faultkit::LimitFileSize(process, 8192);
         process.start(QStringLiteral(KELVARA_MKDB), args);
         if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit)
             return -1;
@@ -215,7 +219,9 @@ private slots:
             "bad.csv:3: column 2 (Value): \"abc\" is not a number");
         row("line counted after a quoted line break", "A:text,B:long\n\"x\ny\",1\nz,1.5\n",
             "bad.csv:4: column 2 (B): \"1.5\" is not a whole number");
-        row("ragged row", "A:long,B:long\n1,2\n3\n", "bad.csv:3: 1 cells, the header has 2");
+        row("a cell missing", "A:long,B:long\n1,2\n3\n", "bad.csv:3: column 2 (B): missing; 1 cells, the header has 2");
+        row("a cell too many", "A:long\n1,2\n", "bad.csv:2: column 2: past the last column; 2 cells, the header has 1");
+        row("a file size limit", "Id:long\n1\n", "File too large"); // the database needs more than 8 KiB
         row("an amount without digits", "A:currency\n1.5\n-\n",
             "bad.csv:3: column 1 (A): \"-\" is not an amount with at most four decimals");
     }
@@ -227,12 +233,13 @@ private slots:
         const QStringList args{dir_.filePath(u"out.mdb"_qs), u"tblA="_qs + Write(u"good.csv"_qs, "Id:long\n1\n"),
                                u"tblB="_qs + Write(u"bad.csv"_qs, bad)};
         QFile::remove(args[0]);
+        const bool limited = QByteArray(QTest::currentDataTag()) == "a file size limit";
         QString errors;
-        QCOMPARE(Run(args, &errors), 1);
+        QCOMPARE(Run(args, &errors, limited), 1);
         QVERIFY2(errors.contains(message), qPrintable(errors));
         QVERIFY(!QFile::exists(args[0]));
         Write(u"out.mdb"_qs, "previous");
-        QCOMPARE(Run(args), 1);
+        QCOMPARE(Run(args, nullptr, limited), 1);
         QFile out(args[0]);
         QVERIFY(out.open(QIODevice::ReadOnly) && out.readAll() == "previous");
     }

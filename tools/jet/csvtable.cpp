@@ -7,6 +7,7 @@
 #include <QLocale>
 #include <QStringDecoder>
 
+#include <algorithm>
 #include <cmath>
 
 namespace jet {
@@ -136,13 +137,16 @@ Table ReadCsvTable(const QString& tableName, const QString& csvPath)
 
     table.rows.reserve(records.size() - 1);
     for (auto record = records.begin() + 1; record != records.end(); ++record) {
-        if (record->cells.size() != header.cells.size())
-            throw Error(QStringLiteral("%1:%2: %3 cells, the header has %4")
-                            .arg(csvPath)
-                            .arg(record->line)
-                            .arg(record->cells.size())
-                            .arg(header.cells.size())
-                            .toStdString());
+        // A row of the wrong length names the first column it lacks, or its first cell too many.
+        const std::size_t cells = record->cells.size(), columns = header.cells.size();
+        if (cells != columns) {
+            const std::size_t first = std::min(cells, columns);
+            Fail(csvPath, record->line, first, cells < columns ? table.columns[qsizetype(first)].name : QString(),
+                 QStringLiteral("%1; %2 cells, the header has %3")
+                     .arg(cells < columns ? QStringLiteral("missing") : QStringLiteral("past the last column"))
+                     .arg(cells)
+                     .arg(columns));
+        }
         std::vector<Value> row;
         row.reserve(record->cells.size());
         for (std::size_t i = 0; i < record->cells.size(); ++i)

@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QStringList>
 
+#include <csignal>
 #include <cstdio>
 
 namespace {
@@ -18,6 +19,9 @@ void PrintError(const QString& message)
 
 int main(int argc, char* argv[])
 {
+    // A write past a file size limit fails with EFBIG and is reported like any refused
+    // write, instead of ending the program before it can say why.
+    std::signal(SIGXFSZ, SIG_IGN);
     QCoreApplication app(argc, argv);
     const QStringList args = QCoreApplication::arguments().mid(1);
     if (args.size() < 2 || args.front().startsWith(u'-')) {
