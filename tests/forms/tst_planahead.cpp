@@ -116,6 +116,7 @@ private slots:
         ini.close();
         ReminderKeeper keeper;
         keeper.Load();
+        keeper.SetNotifier(nullptr); // no desktop service: notices of its own
         frmReminders window(keeper.Settings());
         auto* list = window.findChild<QTreeWidget*>(u"lstReminders"_qs);
         QCOMPARE(list->topLevelItem(4)->text(3), u"Odd (Not used: day \"0\" is not from 1 to 28)"_qs);
