@@ -5,6 +5,7 @@
 #include <QAbstractItemView>
 #include <QCompleter>
 #include <QLineEdit>
+#include <QListView>
 #include <QStringListModel>
 
 ItemFinder::ItemFinder(QLineEdit* box)
@@ -19,6 +20,9 @@ ItemFinder::ItemFinder(QLineEdit* box)
     mCompleter->setCompletionMode(QCompleter::UnfilteredPopupCompletion);
     mCompleter->setMaxVisibleItems(12);
     mCompleter->setWidget(box);
+    // One line a name: the list lays out its rows without measuring each one.
+    if (auto* list = qobject_cast<QListView*>(mCompleter->popup()))
+        list->setUniformItemSizes(true);
     connect(box, &QLineEdit::textEdited, this, &ItemFinder::Typed);
     connect(mCompleter, qOverload<const QModelIndex&>(&QCompleter::activated), this, [this](const QModelIndex& index) {
         if (index.isValid() && size_t(index.row()) < mPositions.size())
