@@ -10,7 +10,6 @@
 
 ItemFinder::ItemFinder(QLineEdit* box)
     : QObject(box)
-    , mBox(box)
     , mModel(new QStringListModel(this))
 {
     // The completer is only shown here; the box itself does no completing, so the text

@@ -38,7 +38,6 @@ signals:
 private:
     void Typed(const QString& text);
 
-    QLineEdit* mBox;
     QCompleter* mCompleter;
     QStringListModel* mModel;
     NameIndex mIndex;
