@@ -4,6 +4,8 @@
 #include "desktop/notifier.h"
 #include "forms/dialogs.h"
 #include "forms/frmmain.h"
+#include "forms/gamedatawatcher.h"
+#include "forms/globals.h"
 #include "forms/guard.h"
 
 #include <QApplication>
@@ -112,6 +114,8 @@ int main(int argc, char* argv[])
         return 1;
     }
     ErrorBoundary::SetCloser([&window] { window.Form_Unload(); });
+    // The game data follows the game's patches while the program runs.
+    new GameDataWatcher(GameDatabasePath(), 1500, &window);
     InstallSignalHandlers(&window);
     // The desktop session may end the program without closing the window.
     QObject::connect(&app, &QCoreApplication::aboutToQuit, &window,

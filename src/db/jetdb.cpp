@@ -660,3 +660,8 @@ int64_t RecordSet::RowNumber() const
 {
     return mPosition < mEnd ? static_cast<int64_t>(Row(mPosition)) + 1 : 0;
 }
+
+QString DatabaseLibraryVersion()
+{
+    return QString::fromUtf8(mdb_get_version());
+}

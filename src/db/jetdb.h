@@ -10,6 +10,9 @@
 
 class TableData;
 
+// The version of the Jet reading library (mdbtools) in use, as it tells it at run time.
+QString DatabaseLibraryVersion();
+
 // A read-only connection to a Jet 4.0 database file, opened from a connection text
 // such as "Provider=Microsoft.Jet.OLEDB.4.0;Data Source=/path/Kelvara.mdb;".
 // Every failure throws KelvaraError naming the file and the cause. A damaged file

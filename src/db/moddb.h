@@ -8,8 +8,8 @@
 
 #include <memory>
 
-// The game database, and the two tables loaded from it at start. Every operation
-// takes the path of the database file.
+// The game database, and the two tables loaded from it (at start, and again when the
+// file changes while the program runs). Every operation takes the path of the file.
 
 inline constexpr char GameDatabaseFileName[] = "Kelvara.mdb";
 

@@ -79,3 +79,8 @@ void ExportCalendar(const QString& path, const std::vector<DayStart>& starts, in
     if (const auto reason = SaveFileAtomically(path, CalendarText(starts, day, remindMinutes, stamp)))
         throw KelvaraError(QStringLiteral("Cannot write \"%1\": %2").arg(QDir::toNativeSeparators(path), *reason));
 }
+
+QString CalendarLibraryVersion()
+{
+    return QStringLiteral("%1.%2.%3").arg(ICAL_MAJOR_VERSION).arg(ICAL_MINOR_VERSION).arg(ICAL_PATCH_VERSION);
+}

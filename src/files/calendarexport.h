@@ -31,3 +31,7 @@ QByteArray CalendarText(const std::vector<DayStart>& starts, int day, std::optio
 // the file and the reason when it cannot be written; the file then stays as it was.
 void ExportCalendar(const QString& path, const std::vector<DayStart>& starts, int day, std::optional<int> remindMinutes,
                     const QDateTime& stamp);
+
+// The version of the iCalendar library (libical) the program was built with; the library
+// has no way to tell its own at run time.
+QString CalendarLibraryVersion();

@@ -10,6 +10,7 @@
 #include "files/character.h"
 #include "files/oxlfiles.h"
 #include "formkit.h"
+#include "frmabout.h"
 #include "frmcompactclock.h"
 #include "frmdatetime.h"
 #include "frmmsgbox.h"
@@ -131,6 +132,9 @@ frmMain::frmMain(QWidget* parent)
     mCompactClockEntry = AddEntry(tools, "mnuCompactClock", QStringLiteral("&Compact Clock"));
     mCompactClockEntry->setCheckable(true);
     QAction* reminders = AddEntry(tools, "mnuReminders", QStringLiteral("&Reminders\u2026"));
+    QMenu* help = menuBar()->addMenu(tr("&Help"));
+    help->setObjectName(QStringLiteral("mnuHelp"));
+    QAction* about = AddEntry(help, "mnuAbout", tr("&About Kelvara Utility"));
 
     // Every handler runs behind the error boundary.
     auto wire = [this](QAction* action, void (frmMain::*handler)()) {
@@ -148,6 +152,7 @@ frmMain::frmMain(QWidget* parent)
     connect(mCompactClockEntry, &QAction::triggered, this,
             [this](bool checked) { ErrorBoundary::Run([this, checked] { mnuCompactClock_Click(checked); }); });
     wire(reminders, &frmMain::mnuReminders_Click);
+    wire(about, &frmMain::mnuAbout_Click);
     connect(serverStatus, &QPushButton::clicked, this,
             [this] { ErrorBoundary::Run([this] { cmdServerStats_Click(); }); });
 
@@ -397,6 +402,12 @@ void frmMain::mnuReminders_Click()
     if (accepted)
         mReminders->Apply(dialog.Settings());
     mTrayTipMinute.clear();
+}
+
+void frmMain::mnuAbout_Click()
+{
+    frmAbout dialog(this);
+    dialog.exec();
 }
 
 QString frmMain::ClockWarningText()

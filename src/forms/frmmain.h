@@ -68,6 +68,7 @@ public slots:
     void mnuUpcomingDays_Click();
     void mnuCompactClock_Click(bool checked);
     void mnuReminders_Click();
+    void mnuAbout_Click();
     // The time service's answer: is the system clock synchronised?
     void ClockAnswered(bool synchronised);
 

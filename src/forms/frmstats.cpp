@@ -2,8 +2,10 @@
 
 #include "db/statline.h"
 #include "formkit.h"
+#include "gamedatawatcher.h"
 #include "globals.h"
 #include "guard.h"
+#include "itemfinder.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -98,6 +100,14 @@ frmStats::frmStats(QWidget* parent)
         if (!mSettlingTypedText)
             ErrorBoundary::Run([this] { cboItem_Click(); });
     });
+    // An entry chosen from the list of found names is chosen as from the drop-down.
+    mFinder = new ItemFinder(edit);
+    connect(mFinder, &ItemFinder::Chosen, this, [this](int32_t position) {
+        mItem->setCurrentIndex(position - 1);
+        ErrorBoundary::Run([this] { cboItem_Click(); });
+    });
+    connect(&GameDataEvents::Instance(), &GameDataEvents::TablesReplaced, this,
+            [this] { ErrorBoundary::Run([this] { TablesReplaced(); }); });
 
     Form_Load();
 }
@@ -122,6 +132,7 @@ void frmStats::cboItem_Click()
 {
     mMinReq->clear();
     const std::optional<int32_t> found = gItemTable.FindItemID(mItem->currentText());
+    mChosen = found ? mItem->currentText() : QString();
     if (!found) {
         // A text that names no item: nothing to list.
         mMod0->clear();
@@ -134,4 +145,28 @@ void frmStats::cboItem_Click()
     const PairTable mod1 = gItemTable.Mods(itemID, 1);
     FillList(mMod0, mod0, gItemTable.NumMods(itemID, 0));
     FillList(mMod1, mod1, gItemTable.NumMods(itemID, 1));
+}
+
+void frmStats::TablesReplaced()
+{
+    const QString typed = mItem->currentText();
+    const QString chosen = mChosen;
+    mFinder->Rebuild();
+    mItem->clear();
+    Form_Load();
+    if (chosen.isEmpty()) {
+        mItem->setEditText(typed); // what the player is typing stays
+        return;
+    }
+    // The chosen item with its stats as they are now; or, gone, nothing.
+    const int32_t index = gItemTable.FindItemIndex(chosen);
+    if (index > 0) {
+        mItem->setCurrentIndex(index - 1);
+        cboItem_Click();
+        return;
+    }
+    mChosen.clear();
+    mMinReq->clear();
+    mMod0->clear();
+    mMod1->clear();
 }

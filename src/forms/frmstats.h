@@ -2,12 +2,15 @@
 
 #include <QWidget>
 
+class ItemFinder;
 class QComboBox;
 class QListWidget;
 
 // "Item Stats": pick an item and see its minimum stat requirements and its mods 0
-// and 1, from the stat and item tables loaded at start. Not modal; closing it
-// unloads it.
+// and 1, from the stat and item tables in use. Typing into the box lists the items
+// whose names contain the text. When the tables are replaced (the game database
+// changed) the box lists the new items and the chosen item is shown anew, or the
+// window empties when it is gone. Not modal; closing it unloads it.
 class frmStats : public QWidget
 {
     Q_OBJECT
@@ -24,8 +27,15 @@ public slots:
     // no item empties them.
     void cboItem_Click();
 
+    ItemFinder* Finder() const { return mFinder; }
+
 private:
+    void TablesReplaced();
+
     QComboBox* mItem;
+    ItemFinder* mFinder;
+    // The name of the item the lists show; empty when they show none.
+    QString mChosen;
     QListWidget* mMinReq;
     QListWidget* mMod0;
     QListWidget* mMod1;

@@ -15,7 +15,8 @@ extern ClockCalibration gCalibration;
 extern QString gCharacterFolder;
 // The character file read last.
 extern CharacterRecord gCharacter;
-// The game's stats and items, loaded from the game database at start.
+// The game's stats and items in use: loaded from the game database at start, and again
+// when it changes while the program runs.
 extern clsStat gStatTable;
 extern clsItem gItemTable;
 

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QString>
+
+#include <cstdint>
+#include <vector>
+
+class clsItem;
+
+// Finds the names that contain a typed text anywhere, letter case ignored (Unicode case
+// folding, so "ÉPÉE" finds "épée"). Built once per list of names; each search walks the
+// case-folded names once.
+class NameIndex
+{
+public:
+    NameIndex() = default;
+    explicit NameIndex(const std::vector<QString>& names);
+    // The item names in the item table's order.
+    static NameIndex ForItems(const clsItem& items);
+
+    struct Found
+    {
+        // Positions in the list (from 1): the names that begin with the text, then those
+        // that contain it further on, each group in the list's order; at most `limit`.
+        std::vector<int32_t> Positions;
+        // How many names contain the text, shown or not.
+        int32_t Total = 0;
+    };
+    // The empty text is in every name.
+    Found Find(const QString& text, int32_t limit) const;
+
+    int32_t Count() const { return static_cast<int32_t>(mFolded.size()); }
+
+private:
+    std::vector<QString> mFolded;
+};

@@ -1,0 +1,61 @@
+#include "itemfinder.h"
+
+#include "globals.h"
+
+#include <QAbstractItemView>
+#include <QCompleter>
+#include <QLineEdit>
+#include <QListView>
+#include <QStringListModel>
+
+ItemFinder::ItemFinder(QLineEdit* box)
+    : QObject(box)
+    , mModel(new QStringListModel(this))
+{
+    // The completer is only shown here; the box itself does no completing, so the text
+    // stays as typed until an entry is chosen.
+    box->setCompleter(nullptr);
+    mCompleter = new QCompleter(mModel, this);
+    mCompleter->setCompletionMode(QCompleter::UnfilteredPopupCompletion);
+    mCompleter->setMaxVisibleItems(12);
+    mCompleter->setWidget(box);
+    // One line a name: the list lays out its rows without measuring each one.
+    if (auto* list = qobject_cast<QListView*>(mCompleter->popup()))
+        list->setUniformItemSizes(true);
+    connect(box, &QLineEdit::textEdited, this, &ItemFinder::Typed);
+    connect(mCompleter, qOverload<const QModelIndex&>(&QCompleter::activated), this, [this](const QModelIndex& index) {
+        if (index.isValid() && size_t(index.row()) < mPositions.size())
+            emit Chosen(mPositions[size_t(index.row())]);
+    });
+    Rebuild();
+}
+
+void ItemFinder::Rebuild()
+{
+    mIndex = NameIndex::ForItems(gItemTable);
+    mCompleter->popup()->hide();
+    mModel->setStringList({});
+    mPositions.clear();
+}
+
+QStringList ItemFinder::Listed() const
+{
+    return mCompleter->popup()->isVisible() ? mModel->stringList() : QStringList();
+}
+
+void ItemFinder::Typed(const QString& text)
+{
+    if (text.isEmpty()) {
+        mCompleter->popup()->hide();
+        return;
+    }
+    mPositions = mIndex.Find(text, Shown).Positions;
+    QStringList names;
+    names.reserve(qsizetype(mPositions.size()));
+    for (int32_t position : mPositions)
+        names << gItemTable.Item(position);
+    mModel->setStringList(names);
+    mCompleter->complete();
+    // No entry is picked until the player moves to one: Enter alone chooses nothing.
+    mCompleter->popup()->setCurrentIndex(QModelIndex());
+}

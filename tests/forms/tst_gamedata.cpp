@@ -1,0 +1,227 @@
+// The game data while the program runs: the tables follow the database file, Item Stats finds items as the player
+// types and keeps its item across a reload, and Help > About tells what a bug report needs.
+#include "common/errorof.h"
+#include "db/fixtures.h"
+#include "db/moddb.h"
+#include "forms/aboutfacts.h"
+#include "forms/frmmain.h"
+#include "forms/frmstats.h"
+#include "forms/gamedatawatcher.h"
+#include "forms/globals.h"
+#include "forms/itemfinder.h"
+
+#include <QtTest>
+#include <QtWidgets>
+
+#include <cstdio>
+
+using namespace fixtures;
+
+namespace {
+
+// Items with IDs from 1 in the order given, each needing Strength of `strength` times its ID; two ranks.
+std::vector<jet::Table> Game(const QStringList& items, int strength = 10)
+{
+    Rows itemRows, minRows;
+    for (qint64 id = 1; id <= items.size(); ++id) {
+        itemRows.push_back({id, Null, items[id - 1]});
+        minRows.push_back({id, Num(1), id * strength});
+    }
+    return {Stats({{Num(1), Txt("Strength")}}),
+            Materials({{Num(1), Txt("Iron")}}),
+            Items(itemRows),
+            MinStats(minRows),
+            Mods({}),
+            Table("tblRank", {"RankID", "Rank:text", "Experience"},
+                  {{Num(1), Txt("Squire"), Num(0)}, {Num(2), Txt("Knight"), Num(900)}})};
+}
+
+QByteArray Bytes(const std::vector<jet::Table>& tables)
+{
+    QTemporaryDir dir;
+    jet::WriteDatabase(dir.filePath(u"x.mdb"_qs), tables);
+    QFile file(dir.filePath(u"x.mdb"_qs));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void Write(const QString& path, const QByteArray& bytes) // in place: the same file, truncated and written anew
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+}
+
+// The box's text, its entries, and the three lists (lines joined by "|").
+QStringList Shown(QWidget* window)
+{
+    auto* box = window->findChild<QComboBox*>(u"cboItem"_qs);
+    QStringList shown{box->currentText(), {}};
+    for (int row = 0; row < box->count(); ++row)
+        shown[1] += (row ? u"|"_qs : QString()) + box->itemText(row);
+    for (const char* name : {"lstMinReq", "lstMod0", "lstMod1"}) {
+        auto* list = window->findChild<QListWidget*>(QLatin1String(name));
+        shown << QString();
+        for (int row = 0; row < list->count(); ++row)
+            shown.last() += (row ? u"|"_qs : QString()) + list->item(row)->text();
+    }
+    return shown;
+}
+
+// Keys go where the desktop sends them: to the open list, else to the box.
+void Keys(QWidget* box, const QString& text, Qt::Key key = Qt::Key_unknown)
+{
+    for (QChar c : text)
+        QTest::keyClick(QApplication::activePopupWidget() ? QApplication::activePopupWidget() : box, c.toLatin1());
+    if (key != Qt::Key_unknown)
+        QTest::keyClick(QApplication::activePopupWidget() ? QApplication::activePopupWidget() : box, key);
+}
+
+} // namespace
+
+class TstGameData : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
+
+    // Replaced in place by a burst of writes, then by a damaged file, then by a rename into the folder: one reload
+    // each, the player told once; the open Item Stats window keeps its item while it exists.
+    void followsTheGame()
+    {
+        GameFolder folder(Game({u"Iron Sword"_qs, u"Ring"_qs, u"Amulet"_qs}));
+        gStatTable = LoadStatTable(folder.Database());
+        gItemTable = LoadItemTable(folder.Database());
+        QWidget main;
+        auto* watcher = new GameDataWatcher(folder.Database(), 400, &main);
+        QSignalSpy told(watcher, &GameDataWatcher::Reloaded);
+        frmStats stats;
+        auto* box = stats.findChild<QComboBox*>(u"cboItem"_qs);
+        box->setCurrentIndex(1);
+        emit box->activated(1);
+        QCOMPARE(Shown(&stats), (QStringList{"Iron Sword", "Amulet|Iron Sword|Ring", "Strength     10 ", "", ""}));
+
+        std::vector<QByteArray> burst;
+        for (int i = 1; i <= 4; ++i)
+            burst.push_back(Bytes(Game({u"Ring"_qs, u"Dagger"_qs, u"Iron Sword"_qs}, 10 * i)));
+        for (const QByteArray& bytes : burst) {
+            Write(folder.Database(), bytes);
+            Write(folder.Path() + u"/OXLTIMES.DAT"_qs, "other files change too");
+            QTest::qWait(20);
+        }
+        QVERIFY(told.wait(3000));
+        QVERIFY(!told.wait(1000));
+        QCOMPARE(told.takeFirst(), (QVariantList{true, u"The game database changed: 3 items loaded."_qs}));
+        QCOMPARE(Shown(&stats), (QStringList{"Iron Sword", "Dagger|Iron Sword|Ring", "Strength    120 ", "", ""}));
+
+        // A damaged file, one whose stats load but items do not, none for a moment: the tables stay, the player is
+        // told why.
+        QFile damaged(QDir::cleanPath(QStringLiteral(KELVARA_TEST_DATA "/../../db/data/fuzz/catalog-nan-type.mdb")));
+        QVERIFY(damaged.open(QIODevice::ReadOnly));
+        for (const QByteArray& bytes : {damaged.readAll(), Bytes({Stats({{Num(1), Txt("Agility")}})}), QByteArray()}) {
+            if (bytes.isEmpty())
+                QVERIFY(QFile::remove(folder.Database()));
+            else
+                Write(folder.Database(), bytes);
+            QVERIFY(told.wait(3000));
+            const QString reason = ErrorOf([&] { LoadStatTable(folder.Database()), LoadItemTable(folder.Database()); });
+            QCOMPARE(told.takeFirst(), (QVariantList{false, GameDataWatcher::FailedText(reason)}));
+            QCOMPARE(gStatTable.Stat(1) + QString::number(gItemTable.NumItems()), u"Strength3"_qs);
+            QCOMPARE(Shown(&stats), (QStringList{"Iron Sword", "Dagger|Iron Sword|Ring", "Strength    120 ", "", ""}));
+        }
+        // Renamed into the folder where the file is missing, then over it: the chosen item gone empties the window.
+        const std::pair<QStringList, QString> patches[] = {{{"Ring", "Dagger"}, "Dagger|Ring"},
+                                                           {{"Ring", "Dagger", "Mace"}, "Dagger|Mace|Ring"}};
+        for (const auto& [items, entries] : patches) {
+            jet::WriteDatabase(folder.Path() + u"/patch.tmp"_qs, Game(items));
+            QVERIFY(std::rename(qPrintable(folder.Path() + u"/patch.tmp"_qs), qPrintable(folder.Database())) == 0);
+            QVERIFY(told.wait(3000));
+            QCOMPARE(told.takeFirst().value(0), true);
+            QCOMPARE(Shown(&stats), (QStringList{"", entries, "", "", ""}));
+        }
+        QList<QWidget*> notices = main.findChildren<QWidget*>(u"frmGameDataNotice"_qs);
+        notices.removeIf([](QWidget* w) { return !w->isVisible(); });
+        QCOMPARE(notices.size(), 1);
+        QCOMPARE(notices[0]->findChild<QLabel*>(u"lblBody"_qs)->text(), GameDataWatcher::LoadedText(3));
+        QCOMPARE(GameDataWatcher::LoadedText(20412), u"The game database changed: 20,412 items loaded."_qs);
+    }
+
+    // The list of found names follows each key; Up, Down and Enter choose; Enter alone, also on a whole name, and
+    // Escape choose nothing.
+    void findAsYouType()
+    {
+        GameFolder folder(Game({u"Iron Sword"_qs, u"Sword of Dawn"_qs, u"Ring"_qs, u"Broadsword"_qs}));
+        gStatTable = LoadStatTable(folder.Database());
+        gItemTable = LoadItemTable(folder.Database());
+        frmStats stats;
+        stats.show();
+        QVERIFY(QTest::qWaitForWindowActive(&stats));
+        QLineEdit* edit = stats.findChild<QComboBox*>(u"cboItem"_qs)->lineEdit();
+        auto chosen = [&] { return QStringList{Shown(&stats)[0], Shown(&stats)[2]}; }; // the text and lstMinReq
+        Keys(edit, u"sw"_qs);
+        QCOMPARE(stats.Finder()->Listed(), (QStringList{"Sword of Dawn", "Broadsword", "Iron Sword"}));
+        Keys(edit, u"o"_qs, Qt::Key_Return);
+        QCOMPARE(stats.Finder()->Listed(), QStringList());
+        QCOMPARE(chosen(), (QStringList{"swo", ""}));
+        edit->clear();
+        Keys(edit, u"sword"_qs, Qt::Key_Down);
+        Keys(edit, {}, Qt::Key_Down);
+        Keys(edit, {}, Qt::Key_Return);
+        QCOMPARE(chosen(), (QStringList{"Broadsword", "Strength     40 "}));
+        edit->clear();
+        Keys(edit, u"Ring"_qs);
+        QCOMPARE(stats.Finder()->Listed(), QStringList{"Ring"});
+        Keys(edit, {}, Qt::Key_Return);
+        QCOMPARE(chosen(), (QStringList{"Ring", "Strength     40 "}));
+        edit->clear();
+        Keys(edit, u"o"_qs);
+        QCOMPARE(stats.Finder()->Listed().size(), 3);
+        Keys(edit, {}, Qt::Key_Escape);
+        QCOMPARE(stats.Finder()->Listed(), QStringList());
+        Keys(edit, u"rd"_qs, Qt::Key_Up);
+        Keys(edit, {}, Qt::Key_Return);
+        QCOMPARE(chosen(), (QStringList{"Sword of Dawn", "Strength     20 "}));
+    }
+
+    // The facts of a readable database, of a missing one; the window copies what it shows.
+    void about()
+    {
+        GameFolder folder(Game({u"Iron Sword"_qs, u"Ring"_qs, u"Amulet"_qs}));
+        const AboutFacts facts = GatherAboutFacts(folder.Path(), folder.Database(), u"settings.ini"_qs);
+        QCOMPARE((QList<AboutFacts::Count>{facts.Stats, facts.Items, facts.Ranks}),
+                 (QList<AboutFacts::Count>{qint64(1), qint64(3), qint64(2)}));
+        QCOMPARE(facts.DatabaseSize, QFileInfo(folder.Database()).size());
+        const QString missing = folder.Path() + u"/none.mdb"_qs;
+        const AboutFacts none = GatherAboutFacts(folder.Path(), missing, u"settings.ini"_qs);
+        QVERIFY(!none.DatabaseSize && std::get<QString>(none.Ranks).contains(missing));
+        const QString text = AboutText(AboutLines(facts, QLocale()));
+        QVERIFY(text.contains(u"\nRanks: 2\n"_qs) && text.contains(u"\nGame database: "_qs + folder.Database()));
+        QVERIFY(text.startsWith(u"Version: %1.%2.%3\nQt: %4\n"_qs.arg(KELVARA_VERSION_MAJOR)
+                                    .arg(KELVARA_VERSION_MINOR)
+                                    .arg(KELVARA_VERSION_PATCH)
+                                    .arg(QString::fromLatin1(qVersion()))));
+        QVERIFY(QRegularExpression(u"\nlibical: \\d+\\.\\d+\\.\\d+\nmdbtools: \\d+\\.\\d+\\.\\d+\n"_qs)
+                    .match(text)
+                    .hasMatch());
+        QVERIFY(QRegularExpression(u"\nModified: \\d{4}-\\d\\d-\\d\\dT\\d\\d:\\d\\d:\\d\\d\\+0[12]:00\n"_qs)
+                    .match(text)
+                    .hasMatch());
+
+        frmMain main;
+        QString copied;
+        QTimer::singleShot(0, this, [&] {
+            QWidget* dialog = QApplication::activeModalWidget();
+            QVERIFY(dialog);
+            QTest::mouseClick(dialog->findChild<QPushButton*>(u"cmdCopy"_qs), Qt::LeftButton);
+            copied = QGuiApplication::clipboard()->text();
+            dialog->close();
+        });
+        main.findChild<QAction*>(u"mnuAbout"_qs)->trigger();
+        QCOMPARE(copied,
+                 AboutText(AboutLines(
+                     GatherAboutFacts(ProgramFolder(), GameDatabasePath(), ProgramFolder() + u"kelvara-utility.ini"_qs),
+                     QLocale())));
+    }
+};
+
+QTEST_MAIN(TstGameData)
+#include "tst_gamedata.moc"
