@@ -5,6 +5,7 @@
 #include "core/regularfile.h"
 #include "oxlfiles.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -207,7 +208,9 @@ SettingsReading ReadSettings()
     const QVariant keepRunning = file.value(QStringLiteral("Tray/keepRunning"));
     settings.KeepInTray = TrueOrFalse(keepRunning).value_or(false);
     if (keepRunning.isValid() && !TrueOrFalse(keepRunning))
-        reading.Ignored << QStringLiteral("[Tray] keepRunning %1 is neither true nor false").arg(Shown(keepRunning));
+        reading.Ignored << QCoreApplication::translate("ProgramSettings",
+                                                       "[Tray] keepRunning %1 is neither true nor false")
+                               .arg(Shown(keepRunning));
     const QVariant colours = file.value(QStringLiteral("Preferences/colours"));
     const QString colourName = colours.toString().trimmed().toLower();
     const auto* colour = std::find_if(std::begin(ColourNames), std::end(ColourNames),
@@ -215,7 +218,9 @@ SettingsReading ReadSettings()
     if (colour != std::end(ColourNames))
         settings.Colours = static_cast<ColourChoice>(colour - std::begin(ColourNames));
     else if (colours.isValid())
-        reading.Ignored << QStringLiteral("[Preferences] colours %1 is not desktop, light or dark").arg(Shown(colours));
+        reading.Ignored << QCoreApplication::translate("ProgramSettings",
+                                                       "[Preferences] colours %1 is not desktop, light or dark")
+                               .arg(Shown(colours));
     settings.CompactClock.Visible = TrueOrFalse(file.value(QStringLiteral("CompactClock/visible"))).value_or(false);
     const auto x = InRange(file.value(QStringLiteral("CompactClock/x")), -ScreenLimit, ScreenLimit);
     const auto y = InRange(file.value(QStringLiteral("CompactClock/y")), -ScreenLimit, ScreenLimit);

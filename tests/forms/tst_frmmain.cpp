@@ -67,10 +67,11 @@ private slots:
             for (QAction* entry : top->menu()->actions())
                 menu << (entry->isSeparator() ? u"-"_qs : u"  "_qs + entry->text());
         }
-        QCOMPARE(menu,
-                 (QStringList{"&File", "  &Open Character File", "-", "  E&xit", "&Tools", "  &Next Good Moon",
-                              "  Next &Specified Day", "  Set &Date/Time", "  Item Stats", "  Rank Experience Chart",
-                              "  &Upcoming Days\u2026", "  &Compact Clock", "  &Reminders\u2026"}));
+        QCOMPARE(
+            menu,
+            (QStringList{"&File", "  &Open Character File", "-", "  E&xit", "&Tools", "  &Next Good Moon",
+                         "  Next &Specified Day", "  Set &Date/Time", "  Item Stats", "  Rank Experience Chart",
+                         "  &Upcoming Days\u2026", "  &Compact Clock", "  &Reminders\u2026", "  &Preferences\u2026"}));
         QCOMPARE(w.findChild<QAction*>(u"mnuExit"_qs)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q));
 
         w.Form_Load();
