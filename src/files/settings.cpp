@@ -112,9 +112,11 @@ QVariantMap EntryValues(QSettings& file, const QString& prefix)
 {
     QVariantMap values;
     file.beginGroup(prefix);
-    // A key that QSettings lists but cannot read back (written with a doubled separator)
-    // holds nothing to keep.
+    // A key that QSettings lists but cannot read back, or reads and writes as another key
+    // (written with a doubled separator: "1\\\\day" is "1\\day"), holds nothing to keep.
     for (const QString& key : file.allKeys()) {
+        if (key.startsWith(QLatin1Char('/')) || key.contains(QLatin1String("//")))
+            continue;
         if (const QVariant value = file.value(key); value.isValid())
             values.insert(key, value);
     }

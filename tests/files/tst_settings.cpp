@@ -68,6 +68,8 @@ private slots:
             {other + "[broken\n[Reminders]\nsize=1\n1\\day=3\n1\\minutes=3\n",
              "3/3/on/ ; shown at -20,300 ; kept in the tray ; dark",
              {"the file could not be read whole"}},
+            // A key QSettings takes for another one ("1\\\\day" for "1\\day", found by fuzz_settings) is not kept.
+            {"[Reminders]\nsize=1\n1\\day=40\n1\\\\\\\\day=3\n", "x", {"entry 1: day \"40\" is not from 1 to 28"}},
             {"<folder>", "15/10/on/Good moon", {"the file could not be read: it is a folder"}},
             {"<fifo>", "15/10/on/Good moon", {"the file could not be read: it is not a regular file"}}};
         for (const auto& [file, description, ignored] : cases) {
