@@ -20,9 +20,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     }
     const auto place = settings.CompactClock.Place;
     Check(!place || (qAbs(place->x()) <= 32767 && qAbs(place->y()) <= 32767), "a place on a possible screen");
-    WriteSettings(settings, SettingsGroup::Reminders | SettingsGroup::CompactClock);
+    WriteSettings(settings, SettingsGroup::Reminders | SettingsGroup::CompactClock | SettingsGroup::Preferences);
     const SettingsReading again = ReadSettings();
-    // Only what concerned the whole file (a damaged line, the array's size) is gone.
+    // Only what concerned the whole file (a damaged line, the array's size, a preference
+    // written anew) is gone.
     Check(again.Settings == settings
               && again.Ignored.filter(QRegularExpression(QStringLiteral("^entr"))) == again.Ignored,
           "the settings read back", again.Ignored.join(QLatin1Char('\n')));

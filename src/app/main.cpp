@@ -1,12 +1,15 @@
 #include "app/commandline.h"
 #include "core/kelvaraerror.h"
 #include "desktop/clockcheck.h"
+#include "desktop/colourscheme.h"
 #include "desktop/notifier.h"
+#include "forms/appearance.h"
 #include "forms/dialogs.h"
 #include "forms/frmmain.h"
 #include "forms/gamedatawatcher.h"
 #include "forms/globals.h"
 #include "forms/guard.h"
+#include "forms/trayicon.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -15,6 +18,7 @@
 #include <QTimer>
 #include <QUrl>
 
+#include <algorithm>
 #include <csignal>
 #include <sys/socket.h>
 #include <unistd.h>
@@ -75,6 +79,15 @@ QString NotificationIcon()
     return QFileInfo::exists(beside) ? QUrl::fromLocalFile(beside).toString() : QStringLiteral("kelvara-utility");
 }
 
+// The window option that starts the program without showing its main window, as
+// --hidden or -hidden.
+bool StartsHidden(const QStringList& arguments)
+{
+    return std::any_of(arguments.begin() + 1, arguments.end(), [](const QString& argument) {
+        return argument == QLatin1String("--hidden") || argument == QLatin1String("-hidden");
+    });
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -86,10 +99,10 @@ int main(int argc, char* argv[])
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
 #ifdef KELVARA_BENCH_PROBE
-    const QStringList windowOptions{QStringLiteral("first-tick"), QStringLiteral("good-moon"),
+    const QStringList windowOptions{QStringLiteral("hidden"), QStringLiteral("first-tick"), QStringLiteral("good-moon"),
                                     QStringLiteral("compact-clock"), QStringLiteral("in-tray")};
 #else
-    const QStringList windowOptions;
+    const QStringList windowOptions{QStringLiteral("hidden")};
 #endif
     // The command line answers without a window, so without a display.
     if (CommandLine::Wanted(arguments, windowOptions)) {
@@ -120,12 +133,19 @@ int main(int argc, char* argv[])
     // The desktop session may end the program without closing the window.
     QObject::connect(&app, &QCoreApplication::aboutToQuit, &window,
                      [&window] { ErrorBoundary::Run([&window] { window.Form_Unload(); }); });
-    window.show();
+    // Started hidden, the window waits for the tray: only the icon shows where there is
+    // one, the window shows minimised where there is none.
+    window.Tray()->ShowWindowAtStart(StartsHidden(arguments));
     // The desktop's services once the window shows, so that the buses never hold up the start.
     QTimer::singleShot(0, &window, [&window] {
-        auto* notifier = SessionBusRunning() ? new Notifier(QDBusConnection::sessionBus(), NotificationIcon())
-                                             : nullptr;
-        window.UseDesktop(notifier, new ClockCheck(QDBusConnection::systemBus()));
+        const bool sessionBus = SessionBusRunning();
+        // Without a session bus: a closed connection, which every service takes as absent.
+        const QDBusConnection bus = sessionBus ? QDBusConnection::sessionBus()
+                                               : QDBusConnection(QStringLiteral("none"));
+        window.UseDesktop(sessionBus ? new Notifier(bus, NotificationIcon()) : nullptr,
+                          new ClockCheck(QDBusConnection::systemBus()));
+        window.Tray()->Start(bus);
+        window.Colours()->Follow(new ColourScheme(bus));
     });
 #ifdef KELVARA_BENCH_PROBE
     BenchProbe(QCoreApplication::arguments(), window);

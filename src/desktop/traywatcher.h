@@ -29,6 +29,8 @@ public:
 
     // False until the first Available.
     bool IsAvailable() const { return mAvailable; }
+    // Whether the first Available came.
+    bool IsKnown() const { return mKnown; }
 
 signals:
     void Available(bool available);

@@ -5,6 +5,7 @@
 #include "core/regularfile.h"
 #include "oxlfiles.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -48,6 +49,9 @@ std::optional<bool> TrueOrFalse(const QVariant& value)
         return false;
     return std::nullopt;
 }
+
+// The colours' names in the file, in the order of ColourChoice.
+const char* const ColourNames[] = {"desktop", "light", "dark"};
 
 QString Shown(const QVariant& value)
 {
@@ -108,9 +112,11 @@ QVariantMap EntryValues(QSettings& file, const QString& prefix)
 {
     QVariantMap values;
     file.beginGroup(prefix);
-    // A key that QSettings lists but cannot read back (written with a doubled separator)
-    // holds nothing to keep.
+    // A key that QSettings lists but cannot read back, or reads and writes as another key
+    // (written with a doubled separator: "1\\\\day" is "1\\day"), holds nothing to keep.
     for (const QString& key : file.allKeys()) {
+        if (key.startsWith(QLatin1Char('/')) || key.contains(QLatin1String("//")))
+            continue;
         if (const QVariant value = file.value(key); value.isValid())
             values.insert(key, value);
     }
@@ -182,7 +188,6 @@ void WriteReminders(QSettings& file, const ProgramSettings& settings)
             file.setValue(prefix + QStringLiteral("announced"), qlonglong{*reminder.Announced});
     }
     file.setValue(QStringLiteral("Reminders/size"), qulonglong{count});
-    file.setValue(QStringLiteral("Tray/keepRunning"), settings.KeepInTray);
 }
 
 } // namespace
@@ -201,7 +206,23 @@ SettingsReading ReadSettings()
     // QSettings reads the file at the first question; its status tells afterwards.
     if (file.allKeys(), IsDamaged(file, path))
         reading.Ignored << QStringLiteral("the file could not be read whole");
-    settings.KeepInTray = TrueOrFalse(file.value(QStringLiteral("Tray/keepRunning"))).value_or(false);
+    // A preference that cannot be used keeps its default, and is said.
+    const QVariant keepRunning = file.value(QStringLiteral("Tray/keepRunning"));
+    settings.KeepInTray = TrueOrFalse(keepRunning).value_or(false);
+    if (keepRunning.isValid() && !TrueOrFalse(keepRunning))
+        reading.Ignored << QCoreApplication::translate("ProgramSettings",
+                                                       "[Tray] keepRunning %1 is neither true nor false")
+                               .arg(Shown(keepRunning));
+    const QVariant colours = file.value(QStringLiteral("Preferences/colours"));
+    const QString colourName = colours.toString().trimmed().toLower();
+    const auto* colour = std::find_if(std::begin(ColourNames), std::end(ColourNames),
+                                      [&colourName](const char* name) { return colourName == QLatin1String(name); });
+    if (colour != std::end(ColourNames))
+        settings.Colours = static_cast<ColourChoice>(colour - std::begin(ColourNames));
+    else if (colours.isValid())
+        reading.Ignored << QCoreApplication::translate("ProgramSettings",
+                                                       "[Preferences] colours %1 is not desktop, light or dark")
+                               .arg(Shown(colours));
     settings.CompactClock.Visible = TrueOrFalse(file.value(QStringLiteral("CompactClock/visible"))).value_or(false);
     const auto x = InRange(file.value(QStringLiteral("CompactClock/x")), -ScreenLimit, ScreenLimit);
     const auto y = InRange(file.value(QStringLiteral("CompactClock/y")), -ScreenLimit, ScreenLimit);
@@ -293,6 +314,11 @@ void WriteSettings(const ProgramSettings& settings, SettingsGroups groups)
         file.setValue(it.key(), it.value());
     if (groups.testFlag(SettingsGroup::Reminders))
         WriteReminders(file, settings);
+    if (groups.testFlag(SettingsGroup::Preferences)) {
+        file.setValue(QStringLiteral("Tray/keepRunning"), settings.KeepInTray);
+        file.setValue(QStringLiteral("Preferences/colours"),
+                      QLatin1String(ColourNames[static_cast<int>(settings.Colours)]));
+    }
     if (groups.testFlag(SettingsGroup::CompactClock)) {
         const CompactClockSettings& clock = settings.CompactClock;
         file.setValue(QStringLiteral("CompactClock/visible"), clock.Visible);

@@ -14,6 +14,7 @@
 //   [Reminders]     an array of day, minutes, enabled, label and announced (the last start
 //                   announced, seconds since the epoch)
 //   [Tray]          keepRunning: closing the main window keeps the program in the tray
+//   [Preferences]   colours: desktop, light or dark
 //   [CompactClock]  visible, x, y: whether the compact clock is shown and where
 // Every write replaces only the groups it names; other groups, and keys the program does
 // not know, stay as they were.
@@ -39,9 +40,12 @@ struct CompactClockSettings
     bool operator==(const CompactClockSettings&) const = default;
 };
 
+// The program's colours: the desktop's light or dark preference, or one of them always.
+enum class ColourChoice { Desktop, Light, Dark };
+
 struct ProgramSettings
 {
-    // [Reminders] and [Tray], written together (the Reminders window edits both).
+    // [Reminders].
     // Without the file, or without its Reminders array: one reminder, day 15, 10 minutes, on, "Good moon".
     std::vector<Reminder> Reminders = {Reminder()};
     // Who each of Reminders is, in the same order: a number that stays with a reminder
@@ -50,7 +54,9 @@ struct ProgramSettings
     std::vector<quint64> ReminderIds = {1};
     // The entries that could not be used, by their places.
     std::vector<UnusableReminder> Unusable;
+    // [Tray] and [Preferences], written together (the Preferences window edits both).
     bool KeepInTray = false;
+    ColourChoice Colours = ColourChoice::Desktop;
     // [CompactClock]
     CompactClockSettings CompactClock;
 
@@ -73,12 +79,14 @@ struct SettingsReading
 // Reads the settings file. Never fails: what cannot be read or is out of range is
 // left out, entry by entry, and listed in Ignored. A file that is not a regular file is
 // not read at all. An announced start outside the years 1 to 9999 counts as never
-// announced, a compact clock place off any possible screen as never placed.
+// announced, a compact clock place off any possible screen as never placed, a
+// keepRunning or colours that cannot be used as its default (false, desktop).
 SettingsReading ReadSettings();
 
 enum class SettingsGroup {
-    Reminders = 0x1,   // [Reminders] and [Tray]
-    CompactClock = 0x2 // [CompactClock]
+    Reminders = 0x1,    // [Reminders]
+    CompactClock = 0x2, // [CompactClock]
+    Preferences = 0x4   // [Tray] and [Preferences]
 };
 Q_DECLARE_FLAGS(SettingsGroups, SettingsGroup)
 Q_DECLARE_OPERATORS_FOR_FLAGS(SettingsGroups)

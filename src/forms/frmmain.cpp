@@ -1,5 +1,6 @@
 #include "frmmain.h"
 
+#include "appearance.h"
 #include "clock/nextday.h"
 #include "core/kelvaraerror.h"
 #include "db/moddb.h"
@@ -15,6 +16,7 @@
 #include "frmdatetime.h"
 #include "frmmsgbox.h"
 #include "frmnextgoodmoon.h"
+#include "frmpreferences.h"
 #include "frmreminders.h"
 #include "frmstats.h"
 #include "frmupcomingdays.h"
@@ -22,6 +24,7 @@
 #include "guard.h"
 #include "modgeneral.h"
 #include "reminderkeeper.h"
+#include "trayicon.h"
 
 #include <QAction>
 #include <QApplication>
@@ -32,7 +35,6 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QStatusBar>
-#include <QSystemTrayIcon>
 #include <QTimer>
 
 namespace {
@@ -132,6 +134,7 @@ frmMain::frmMain(QWidget* parent)
     mCompactClockEntry = AddEntry(tools, "mnuCompactClock", QStringLiteral("&Compact Clock"));
     mCompactClockEntry->setCheckable(true);
     QAction* reminders = AddEntry(tools, "mnuReminders", QStringLiteral("&Reminders\u2026"));
+    QAction* preferences = AddEntry(tools, "mnuPreferences", tr("&Preferences\u2026"));
     QMenu* help = menuBar()->addMenu(tr("&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));
     QAction* about = AddEntry(help, "mnuAbout", tr("&About Kelvara Utility"));
@@ -152,6 +155,7 @@ frmMain::frmMain(QWidget* parent)
     connect(mCompactClockEntry, &QAction::triggered, this,
             [this](bool checked) { ErrorBoundary::Run([this, checked] { mnuCompactClock_Click(checked); }); });
     wire(reminders, &frmMain::mnuReminders_Click);
+    wire(preferences, &frmMain::mnuPreferences_Click);
     wire(about, &frmMain::mnuAbout_Click);
     connect(serverStatus, &QPushButton::clicked, this,
             [this] { ErrorBoundary::Run([this] { cmdServerStats_Click(); }); });
@@ -164,6 +168,8 @@ frmMain::frmMain(QWidget* parent)
     mReminders = new ReminderKeeper(this);
     connect(mReminders, &ReminderKeeper::Activated, this,
             [this](const QString& action) { ErrorBoundary::Run([this, action] { NotificationAction(action); }); });
+    mTray = new TrayIcon(this);
+    mAppearance = new Appearance(this);
 
     // The client area keeps its size; the menu bar comes on top of it.
     client->setFixedSize(TwipsToPixels(4740), TwipsToPixels(3495));
@@ -195,8 +201,8 @@ void frmMain::Form_Load()
     gItemTable = LoadItemTable(GameDatabasePath());
     mReminders->Load();
     setWindowTitle(Caption());
-    if (QSystemTrayIcon::isSystemTrayAvailable())
-        MakeTrayIcon();
+    mTray->SetKeepRunning(mReminders->Settings().KeepInTray);
+    mAppearance->SetChoice(mReminders->Settings().Colours);
     // The compact clock comes back if it was shown when the program last ended.
     if (frmCompactClock::SavedVisible()) {
         mCompactClockEntry->setChecked(true);
@@ -228,8 +234,7 @@ void frmMain::Form_Unload()
     if (mCompactClock)
         mCompactClock->close();
     mReminders->CloseNotices();
-    if (mTray)
-        mTray->hide();
+    mTray->Remove();
     try {
         WriteCalibrationFile(gCalibration);
     } catch (const KelvaraError& e) {
@@ -240,7 +245,7 @@ void frmMain::Form_Unload()
 void frmMain::closeEvent(QCloseEvent* event)
 {
     // The close box may only hide the window into the tray, when the player asked for that.
-    if (mTray && mReminders->Settings().KeepInTray && !mExitRequested && !mUnloaded) {
+    if (mTray->KeepsRunningOnClose() && !mExitRequested && !mUnloaded) {
         HideToTray();
         event->ignore();
         return;
@@ -248,8 +253,8 @@ void frmMain::closeEvent(QCloseEvent* event)
     // Closing is never refused; a failed save is reported and the program ends.
     ErrorBoundary::Run([this] { Form_Unload(); });
     event->accept();
-    // With a tray icon the program does not end by itself when its last window closes.
-    if (mTray)
+    // Once it had a tray icon the program does not end by itself when its last window closes.
+    if (!QGuiApplication::quitOnLastWindowClosed())
         QCoreApplication::quit();
 }
 
@@ -261,8 +266,6 @@ void frmMain::tmrMain_Timer()
     if (mCompactClock && mCompactClock->isVisible())
         mCompactClock->Update();
     mReminders->Tick(gCalibration, gCalibration.Instant.value_or(0));
-    if (mTray)
-        UpdateTrayTip();
     emit Ticked();
 }
 
@@ -401,7 +404,14 @@ void frmMain::mnuReminders_Click()
     mReminders->Hold(false);
     if (accepted)
         mReminders->Apply(dialog.Settings());
-    mTrayTipMinute.clear();
+    mTray->RefreshTip();
+}
+
+void frmMain::mnuPreferences_Click()
+{
+    frmPreferences dialog(mTray, mAppearance, this);
+    dialog.setWindowModality(Qt::WindowModal);
+    dialog.exec();
 }
 
 void frmMain::mnuAbout_Click()
@@ -443,7 +453,12 @@ void frmMain::ClockAnswered(bool synchronised)
     }
     if (mClockWarning)
         statusBar()->setVisible(!synchronised);
-    mTrayTipMinute.clear();
+    mTray->RefreshTip();
+}
+
+bool frmMain::ClockWarningShown() const
+{
+    return mClockWarning && !statusBar()->isHidden();
 }
 
 void frmMain::HideToTray()
@@ -469,50 +484,4 @@ void frmMain::NotificationAction(const QString& action)
         mnuNextGoodMoon_Click();
     else
         ShowFromTray();
-}
-
-void frmMain::MakeTrayIcon()
-{
-    mTray = new QSystemTrayIcon(QApplication::windowIcon(), this);
-    mTray->setObjectName(QStringLiteral("trayIcon"));
-    auto* menu = new QMenu(this);
-    QAction* showHide = menu->addAction(QString());
-    QAction* goodMoon = menu->addAction(QStringLiteral("Next Good Moon"));
-    QAction* reminders = menu->addAction(QStringLiteral("Reminders\u2026"));
-    menu->addSeparator();
-    QAction* exit = menu->addAction(QStringLiteral("Exit"));
-    connect(menu, &QMenu::aboutToShow, this,
-            [this, showHide] { showHide->setText(isVisible() ? QStringLiteral("Hide") : QStringLiteral("Show")); });
-    auto toggle = [this] { isVisible() ? HideToTray() : ShowFromTray(); };
-    auto run = [this](void (frmMain::*handler)()) {
-        return [this, handler] { ErrorBoundary::Run([this, handler] { (this->*handler)(); }); };
-    };
-    connect(showHide, &QAction::triggered, this, toggle);
-    connect(goodMoon, &QAction::triggered, this, run(&frmMain::mnuNextGoodMoon_Click));
-    connect(reminders, &QAction::triggered, this, run(&frmMain::mnuReminders_Click));
-    connect(exit, &QAction::triggered, this, run(&frmMain::mnuExit_Click));
-    connect(mTray, &QSystemTrayIcon::activated, this, [toggle](QSystemTrayIcon::ActivationReason reason) {
-        if (reason == QSystemTrayIcon::Trigger)
-            toggle();
-    });
-    mTray->setContextMenu(menu);
-    mTray->show();
-    // The program now ends by its closing sequence, not when its last window closes:
-    // a window closed while the main window waits in the tray must not end it.
-    QApplication::setQuitOnLastWindowClosed(false);
-}
-
-void frmMain::UpdateTrayTip()
-{
-    // The tip changes with the game minute, every 3 1/3 real seconds.
-    const QString minute = gCalibration.OXLTime.left(5) + gCalibration.OXLDate;
-    if (minute == mTrayTipMinute)
-        return;
-    mTrayTipMinute = minute;
-    QString tip = QStringLiteral("Kelvara Utility\nKelvara Time %1, %2\n%3")
-                      .arg(FormatTime12Hour(gCalibration.OXLTime), gCalibration.OXLDate,
-                           mReminders->NextReminderText(QDateTime::fromSecsSinceEpoch(*gCalibration.Instant)));
-    if (mClockWarning && !statusBar()->isHidden())
-        tip += QStringLiteral("\nThe system clock is not synchronised.");
-    mTray->setToolTip(tip);
 }

@@ -3,11 +3,12 @@
 #include <QMainWindow>
 #include <QPointer>
 
+class Appearance;
 class ClockCheck;
 class Notifier;
 class QLabel;
-class QSystemTrayIcon;
 class QTimer;
+class TrayIcon;
 class frmCompactClock;
 class ReminderKeeper;
 class frmNextGoodMoon;
@@ -42,6 +43,9 @@ public:
     // that one due at start reaches the desktop's notification service too.
     void UseDesktop(Notifier* notifier, ClockCheck* clockCheck);
     ReminderKeeper* Reminders() const { return mReminders; }
+    // The tray icon and the colours, which the window owns.
+    TrayIcon* Tray() const { return mTray; }
+    Appearance* Colours() const { return mAppearance; }
 
     // Hides the window into the tray: the clocks keep ticking, the labels wait.
     void HideToTray();
@@ -50,6 +54,7 @@ public:
 
     // The line under the clocks when the system clock is not synchronised.
     static QString ClockWarningText();
+    bool ClockWarningShown() const;
 
 signals:
     // After each tick, once the labels show the new moment.
@@ -69,6 +74,7 @@ public slots:
     void mnuCompactClock_Click(bool checked);
     void mnuReminders_Click();
     void mnuAbout_Click();
+    void mnuPreferences_Click();
     // The time service's answer: is the system clock synchronised?
     void ClockAnswered(bool synchronised);
 
@@ -77,8 +83,6 @@ protected:
 
 private:
     void ShowClocks();
-    void MakeTrayIcon();
-    void UpdateTrayTip();
     void NotificationAction(const QString& action);
 
     QLabel* mRealTime;
@@ -97,14 +101,12 @@ private:
     frmCompactClock* mCompactClock = nullptr;
     QAction* mCompactClockEntry = nullptr;
     ReminderKeeper* mReminders;
-    // The tray icon, where the desktop has a tray.
-    QSystemTrayIcon* mTray = nullptr;
+    TrayIcon* mTray;
+    Appearance* mAppearance;
     // Hidden into the tray: the labels are not updated.
     bool mInTray = false;
     // File > Exit or the tray's Exit: the program ends even when it would stay in the tray.
     bool mExitRequested = false;
     // The clock warning once the time service said the clock is not synchronised.
     QLabel* mClockWarning = nullptr;
-    // The game minute the tray's tooltip shows.
-    QString mTrayTipMinute;
 };

@@ -3,7 +3,6 @@
 #include "formkit.h"
 
 #include <QBoxLayout>
-#include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QHeaderView>
@@ -84,15 +83,11 @@ frmReminders::frmReminders(const ProgramSettings& settings, QWidget* parent)
     top->addWidget(mList, 1);
     top->addLayout(side);
 
-    mKeepInTray = Named(new QCheckBox(QStringLiteral("Keep running in the tray when the main window is closed"), this),
-                        "chkKeepInTray");
-    mKeepInTray->setChecked(settings.KeepInTray);
     auto* box = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
     layout->addLayout(editors);
-    layout->addWidget(mKeepInTray);
     layout->addWidget(box);
 
     for (size_t i = 0; i < mRows.size(); ++i) {
@@ -136,7 +131,6 @@ ProgramSettings frmReminders::Settings() const
             settings.ReminderIds.push_back(row.Id);
         }
     }
-    settings.KeepInTray = mKeepInTray->isChecked();
     return settings;
 }
 

@@ -4,14 +4,13 @@
 
 #include <QDialog>
 
-class QCheckBox;
 class QLineEdit;
 class QPushButton;
 class QSpinBox;
 class QTreeWidget;
 
 // "Reminders": the list of reminders, where the player adds, changes, removes,
-// switches on and off and tries them, and the tray setting. The caller takes
+// switches on and off and tries them. The caller takes
 // Settings() when the dialog is confirmed; each reminder keeps its identity.
 class frmReminders : public QDialog
 {
@@ -57,6 +56,5 @@ private:
     QLineEdit* mLabel;
     QPushButton* mRemove;
     QPushButton* mTest;
-    QCheckBox* mKeepInTray;
     bool mLoading = false;
 };

@@ -7,6 +7,7 @@
 #include "frmnextgoodmoon.h"
 #include "frmnotice.h"
 
+#include <QRegularExpression>
 #include <QTimer>
 
 namespace {
@@ -35,8 +36,11 @@ void ReminderKeeper::Load()
     if (!mSettings.Unusable.empty())
         text += QStringLiteral("\nThey stay in the file, and greyed in Tools \u2192 Reminders\u2026, until you change "
                                "or remove them there.");
-    QTimer::singleShot(0, this,
-                       [this, text] { ShowNotice(QStringLiteral("Some reminders were ignored"), text, QString()); });
+    // A preference that could not be used is named with its group ("[Preferences] colours ...").
+    const bool preferences = !reading.Ignored.filter(QRegularExpression(QStringLiteral("^\\["))).isEmpty();
+    const QString title = preferences ? tr("Some settings were ignored")
+                                      : QStringLiteral("Some reminders were ignored");
+    QTimer::singleShot(0, this, [this, title, text] { ShowNotice(title, text, QString()); });
 }
 
 void ReminderKeeper::Apply(const ProgramSettings& settings)

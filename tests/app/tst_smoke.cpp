@@ -48,7 +48,14 @@ class TstSmoke : public QObject
         file.close();
 
         mProgram.setWorkingDirectory(QDir::tempPath()); // the program folder is the executable's, not this
-        mProgram.start(exe, {});
+        // Started hidden, without a tray (the bare X server has none, and no session bus is named) the window
+        // shows minimised.
+        const bool hidden = QByteArray(QTest::currentDataTag()).contains("hidden");
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const char* name : {"DBUS_SESSION_BUS_ADDRESS", "XDG_RUNTIME_DIR"})
+            hidden ? environment.remove(QLatin1String(name)) : void();
+        mProgram.setProcessEnvironment(environment);
+        mProgram.start(exe, hidden ? QStringList{QStringLiteral("--hidden")} : QStringList());
         QVERIFY(mProgram.waitForStarted());
         mWindow = Run({"search", "--sync", "--name", "^Kelvara Utility"}).section(QLatin1Char('\n'), 0, 0);
         QVERIFY2(!mWindow.isEmpty(), "the main window did not appear");
@@ -118,6 +125,9 @@ private slots:
         QTest::newRow("Ctrl+Q") << ""
                                 << ""
                                 << "ctrl+q" << false;
+        QTest::newRow("Ctrl+Q, started hidden") << ""
+                                                << ""
+                                                << "ctrl+q" << false;
         QTest::newRow("SIGTERM") << ""
                                  << ""
                                  << "TERM" << false;

@@ -2,53 +2,12 @@
 #include "desktop/sleepwatcher.h"
 #include "desktop/traywatcher.h"
 
+#include "common/standins.h"
+
 #include <QtDBus>
 #include <QtTest>
 
 using Scheme = ColourScheme::Scheme;
-
-// Stand-ins for the desktop's services on a private bus.
-class Portal : public QObject, protected QDBusContext
-{
-    Q_OBJECT
-    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.portal.Settings")
-
-public:
-    int kind = 2;   // 2: with ReadOne; 3: Read only, nested; 4: Read only, plain
-    QVariant value; // invalid: never answers
-
-public slots:
-    QDBusVariant ReadOne(const QString& group, const QString& key) { return Answer(group, key, kind == 2 ? 1 : 0); }
-    QDBusVariant Read(const QString& group, const QString& key) { return Answer(group, key, kind == 4 ? 1 : 2); }
-
-signals:
-    void SettingChanged(const QString& group, const QString& key, const QDBusVariant& value);
-
-private:
-    QDBusVariant Answer(const QString& group, const QString& key, int levels) // 0: no such method
-    {
-        if (levels == 0)
-            sendErrorReply(QDBusError::UnknownMethod, u"no such method"_qs);
-        else if (group != u"org.freedesktop.appearance" || key != u"color-scheme")
-            sendErrorReply(u"org.freedesktop.portal.Error.NotFound"_qs, u"no such setting"_qs);
-        else if (!value.isValid())
-            setDelayedReply(true);
-        return levels == 2 ? QDBusVariant(QVariant::fromValue(QDBusVariant(value))) : QDBusVariant(value);
-    }
-};
-
-class TrayHostWatcher : public QObject
-{
-    Q_OBJECT
-    Q_CLASSINFO("D-Bus Interface", "org.kde.StatusNotifierWatcher")
-    Q_PROPERTY(bool IsStatusNotifierHostRegistered MEMBER host)
-
-public:
-    bool host = false;
-
-signals:
-    void StatusNotifierHostRegistered();
-};
 
 class TstDesktopServices : public QObject
 {
@@ -65,9 +24,8 @@ class TstDesktopServices : public QObject
 private slots:
     void initTestCase()
     {
-        mDaemon.start(u"dbus-daemon"_qs, {u"--session"_qs, u"--print-address"_qs, u"--nofork"_qs});
-        QVERIFY(mDaemon.waitForReadyRead(10000));
-        const QString address = QString::fromUtf8(mDaemon.readLine()).trimmed();
+        const QString address = StartPrivateBus(mDaemon);
+        QVERIFY(!address.isEmpty());
         mServices = QDBusConnection::connectToBus(address, u"services"_qs);
         mClient = QDBusConnection::connectToBus(address, u"client"_qs);
         QVERIFY(mServices.registerObject(u"/org/freedesktop/portal/desktop"_qs, &mPortal,

@@ -1,4 +1,5 @@
 #include "clock/systemclock.h"
+#include "common/standins.h"
 #include "desktop/clockcheck.h"
 #include "desktop/notifier.h"
 #include "files/oxlfiles.h"
@@ -62,9 +63,8 @@ class TstDesktop : public QObject
 private slots:
     void notificationsAndClockWarning()
     {
-        mDaemon.start(QStringLiteral("dbus-daemon"), {"--session", "--print-address", "--nofork"});
-        QVERIFY(mDaemon.waitForReadyRead(10000));
-        const QString address = QString::fromUtf8(mDaemon.readLine()).trimmed();
+        const QString address = StartPrivateBus(mDaemon);
+        QVERIFY(!address.isEmpty());
         QDBusConnection services = QDBusConnection::connectToBus(address, u"services"_qs);
         QVERIFY(services.registerObject(u"/org/freedesktop/Notifications"_qs, &mNotifications,
                                         QDBusConnection::ExportAllSlots | QDBusConnection::ExportAllSignals));

@@ -70,8 +70,8 @@ private slots:
         QCOMPARE(menu,
                  (QStringList{"&File", "  &Open Character File", "-", "  E&xit", "&Tools", "  &Next Good Moon",
                               "  Next &Specified Day", "  Set &Date/Time", "  Item Stats", "  Rank Experience Chart",
-                              "  &Upcoming Days\u2026", "  &Compact Clock", "  &Reminders\u2026", "&Help",
-                              "  &About Kelvara Utility"}));
+                              "  &Upcoming Days\u2026", "  &Compact Clock", "  &Reminders\u2026",
+                              "  &Preferences\u2026", "&Help", "  &About Kelvara Utility"}));
         QCOMPARE(w.findChild<QAction*>(u"mnuExit"_qs)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q));
 
         w.Form_Load();

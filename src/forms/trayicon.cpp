@@ -1,0 +1,151 @@
+#include "trayicon.h"
+
+#include "desktop/traywatcher.h"
+#include "frmmain.h"
+#include "globals.h"
+#include "guard.h"
+#include "reminderkeeper.h"
+
+#include <QApplication>
+#include <QIcon>
+#include <QMenu>
+#include <QSystemTrayIcon>
+#include <QWindow>
+
+#include <utility>
+
+TrayIcon::TrayIcon(frmMain* window)
+    : QObject(window)
+    , mWindow(window)
+    , mMenu(new QMenu)
+{
+    QAction* showHide = mMenu->addAction(QString());
+    QAction* goodMoon = mMenu->addAction(tr("Next Good Moon"));
+    QAction* reminders = mMenu->addAction(tr("Reminders\u2026"));
+    QAction* preferences = mMenu->addAction(tr("Preferences\u2026"));
+    mMenu->addSeparator();
+    QAction* exit = mMenu->addAction(tr("Exit"));
+    connect(mMenu, &QMenu::aboutToShow, this,
+            [this, showHide] { showHide->setText(mWindow->isVisible() ? tr("Hide") : tr("Show")); });
+    auto run = [this](void (frmMain::*handler)()) {
+        return [this, handler] { ErrorBoundary::Run([this, handler] { (mWindow->*handler)(); }); };
+    };
+    connect(showHide, &QAction::triggered, this, [this] { ErrorBoundary::Run([this] { Toggle(); }); });
+    connect(goodMoon, &QAction::triggered, this, run(&frmMain::mnuNextGoodMoon_Click));
+    connect(reminders, &QAction::triggered, this, run(&frmMain::mnuReminders_Click));
+    connect(preferences, &QAction::triggered, this, run(&frmMain::mnuPreferences_Click));
+    connect(exit, &QAction::triggered, this, run(&frmMain::mnuExit_Click));
+    connect(window, &frmMain::Ticked, this, &TrayIcon::UpdateTip);
+}
+
+TrayIcon::~TrayIcon()
+{
+    delete mMenu;
+}
+
+QString TrayIcon::NoTrayText()
+{
+    return tr("This desktop shows no tray icons");
+}
+
+void TrayIcon::Start(const QDBusConnection& bus)
+{
+    delete mWatcher;
+    mWatcher = new TrayWatcher(bus, this);
+    connect(mWatcher, &TrayWatcher::Available, this, &TrayIcon::Reconsider);
+    if (QGuiApplication::platformName() == QLatin1String("xcb")) {
+        // An X11 tray manager that comes or goes is told by the X11 platform's native
+        // interface (a QObject, its only base) once Qt's first tray question made it watch.
+        auto* native = reinterpret_cast<QObject*>(QGuiApplication::platformNativeInterface());
+        if (native && native->metaObject()->indexOfSignal("systemTrayWindowChanged(QScreen*)") >= 0)
+            connect(native, SIGNAL(systemTrayWindowChanged(QScreen*)), this, SLOT(Reconsider()), Qt::UniqueConnection);
+    }
+    mWatcher->Start();
+}
+
+void TrayIcon::ShowWindowAtStart(bool hidden)
+{
+    mStartHidden = hidden;
+    if (!hidden)
+        mWindow->show();
+}
+
+void TrayIcon::Remove()
+{
+    delete mWatcher;
+    delete mIcon;
+    mIcon = nullptr;
+}
+
+void TrayIcon::Reconsider()
+{
+    // Qt's own question waits for the watcher's first answer, so that a tray of
+    // StatusNotifier icons there at the start is the one Qt uses.
+    if (!mWatcher || !mWatcher->IsKnown())
+        return;
+    const bool available = QGuiApplication::platformName() == QLatin1String("xcb")
+        ? QSystemTrayIcon::isSystemTrayAvailable()
+        : mWatcher->IsAvailable();
+    const bool changed = !mKnown || available != IsShown();
+    mKnown = true;
+    if (available && !mIcon) {
+        MakeIcon();
+    } else if (!available && mIcon) {
+        delete mIcon;
+        mIcon = nullptr;
+        // Hidden in a tray that is gone, the main window would be out of reach.
+        if (!mWindow->isVisible() && !mStartHidden)
+            mWindow->ShowFromTray();
+    }
+    if (std::exchange(mStartHidden, false))
+        available ? mWindow->HideToTray() : ShowMinimised();
+    if (changed)
+        emit AvailableChanged(available);
+}
+
+void TrayIcon::ShowMinimised()
+{
+    mWindow->showMinimized();
+    // Qt 6.4 on X11 maps a main window shown minimised with the normal state in its window
+    // manager hints; the state set once more on its platform window makes them iconic.
+    if (QWindow* window = mWindow->windowHandle())
+        window->setWindowState(Qt::WindowMinimized);
+}
+
+void TrayIcon::Toggle()
+{
+    mWindow->isVisible() ? mWindow->HideToTray() : mWindow->ShowFromTray();
+}
+
+void TrayIcon::MakeIcon()
+{
+    mIcon = new QSystemTrayIcon(QIcon(QStringLiteral(":/icons/kelvara-utility.png")), this);
+    mIcon->setObjectName(QStringLiteral("trayIcon"));
+    mIcon->setContextMenu(mMenu);
+    connect(mIcon, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
+        if (reason == QSystemTrayIcon::Trigger)
+            ErrorBoundary::Run([this] { Toggle(); });
+    });
+    RefreshTip();
+    UpdateTip();
+    mIcon->show();
+    // The program now ends by its closing sequence, not when its last window closes:
+    // a window closed while the main window waits in the tray must not end it.
+    QApplication::setQuitOnLastWindowClosed(false);
+}
+
+void TrayIcon::UpdateTip()
+{
+    // The tip changes with the game minute, every 3 1/3 real seconds.
+    const QString minute = gCalibration.OXLTime.left(5) + gCalibration.OXLDate;
+    if (!mIcon || !gCalibration.Instant || minute == mTipMinute)
+        return;
+    mTipMinute = minute;
+    QString tip = tr("Kelvara Utility\nKelvara Time %1, %2\n%3")
+                      .arg(
+                          FormatTime12Hour(gCalibration.OXLTime), gCalibration.OXLDate,
+                          mWindow->Reminders()->NextReminderText(QDateTime::fromSecsSinceEpoch(*gCalibration.Instant)));
+    if (mWindow->ClockWarningShown())
+        tip += tr("\nThe system clock is not synchronised.");
+    mIcon->setToolTip(tip);
+}

@@ -1,0 +1,82 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+
+class QDBusConnection;
+class QMenu;
+class QSystemTrayIcon;
+class TrayWatcher;
+class frmMain;
+
+// The program's icon in the desktop's tray, while the desktop has a tray.
+//
+// Its tooltip shows the game time and date and the wait to the next reminder; its menu
+// offers Show/Hide, Next Good Moon, Reminders..., Preferences... and Exit. A tray that
+// comes after the start gets the icon then; a tray that goes brings a main window
+// hidden in it back to the screen.
+//
+// Qt decides once per process whether it uses the StatusNotifierItem tray over D-Bus,
+// at the first tray icon made or the first availability question. So that question
+// waits for a tray: on X11 until the StatusNotifier watcher has answered (an X11 tray
+// manager that comes later is followed as Qt's own tray code follows it); elsewhere
+// (Wayland) the icon is made only once the watcher says a tray host is there.
+class TrayIcon : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit TrayIcon(frmMain* window);
+    ~TrayIcon() override;
+
+    // Follows the desktop's tray from now on, through the StatusNotifier watcher on `bus`
+    // (the session bus; a bus that is not connected means no such tray).
+    void Start(const QDBusConnection& bus);
+
+    // Shows the main window at start, or (`hidden`) keeps it off the screen: once the
+    // tray is known, only the icon shows where there is one, and the main window shows
+    // minimised where there is none.
+    void ShowWindowAtStart(bool hidden);
+
+    // Whether the icon is in a tray now. False until the tray is known.
+    bool IsShown() const { return mIcon != nullptr; }
+    bool IsKnown() const { return mKnown; }
+
+    // The player's choice: the close box keeps the program running in the tray.
+    void SetKeepRunning(bool keep) { mKeepRunning = keep; }
+    bool KeepRunning() const { return mKeepRunning; }
+    // The close box only hides the main window: the player chose so, and the icon is there.
+    bool KeepsRunningOnClose() const { return mKeepRunning && IsShown(); }
+
+    // The program ends: the icon goes, and the tray is no longer followed.
+    void Remove();
+
+    // The tooltip is written anew at the next tick.
+    void RefreshTip() { mTipMinute.clear(); }
+
+    // Why the keep-in-tray choice cannot be made.
+    static QString NoTrayText();
+
+signals:
+    // When the tray is first known, and on every change after that.
+    void AvailableChanged(bool available);
+
+private slots:
+    void Reconsider();
+
+private:
+    void MakeIcon();
+    void Toggle();
+    void ShowMinimised();
+    void UpdateTip();
+
+    frmMain* mWindow;
+    QPointer<TrayWatcher> mWatcher;
+    QMenu* mMenu;
+    QSystemTrayIcon* mIcon = nullptr;
+    bool mKnown = false;
+    bool mKeepRunning = false;
+    bool mStartHidden = false;
+    // The game minute the tooltip shows.
+    QString mTipMinute;
+};

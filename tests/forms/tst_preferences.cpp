@@ -1,0 +1,175 @@
+#include "common/faultkit.h"
+#include "common/standins.h"
+#include "files/autostart.h"
+#include "files/oxlfiles.h"
+#include "forms/appearance.h"
+#include "forms/dialogs.h"
+#include "forms/frmmain.h"
+#include "forms/frmpreferences.h"
+#include "forms/trayicon.h"
+
+#include <QtWidgets>
+
+// The Preferences window, starting at login, the tray and the colours, with the desktop's tray and portal
+// played on a private bus (the session bus of Qt's own tray code too).
+class TstPreferences : public QObject
+{
+    Q_OBJECT
+
+    QProcess mDaemon;
+    QTemporaryDir mDir;
+    QDBusConnection mServices{QString()};
+    QDBusConnection mClient{QString()};
+    Portal mPortal;
+    TrayHostWatcher mTray;
+    QStringList mMessages;
+
+    template <typename Widget = QCheckBox>
+    static Widget* Child(QWidget& window, const char* name)
+    {
+        return window.findChild<Widget*>(QLatin1String(name));
+    }
+    static bool Dark() { return QApplication::palette().color(QPalette::Window).lightness() < 128; }
+
+    // Opens the window, does what the player does there, confirms with OK (or Cancel); gives the autostart entry.
+    static std::optional<AutostartEntry> Step(frmMain& w, const std::function<void(frmPreferences&)>& change,
+                                              bool ok = true)
+    {
+        frmPreferences window(w.Tray(), w.Colours(), &w);
+        change(window);
+        ok ? window.accept() : window.reject();
+        return ReadAutostart();
+    }
+
+    void SetScheme(uint scheme)
+    {
+        emit mPortal.SettingChanged(u"org.freedesktop.appearance"_qs, u"color-scheme"_qs, QDBusVariant(scheme));
+        QTest::qWait(100);
+    }
+
+private slots:
+    void initTestCase()
+    {
+        const QString address = StartPrivateBus(mDaemon);
+        QVERIFY(!address.isEmpty());
+        qputenv("DBUS_SESSION_BUS_ADDRESS", address.toUtf8());
+        mServices = QDBusConnection::connectToBus(address, u"services"_qs);
+        mClient = QDBusConnection::connectToBus(address, u"client"_qs);
+        QVERIFY(mServices.registerObject(u"/StatusNotifierWatcher"_qs, &mTray, QDBusConnection::ExportAllContents));
+        QVERIFY(mServices.registerObject(u"/org/freedesktop/portal/desktop"_qs, &mPortal,
+                                         QDBusConnection::ExportAllContents));
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(mDir.filePath(u"config"_qs)));
+        SetProgramFolder(mDir.path());
+        QVERIFY(QFile::copy(QStringLiteral(KELVARA_SAMPLE_DB), mDir.filePath(u"Kelvara.mdb"_qs)));
+        Dialogs::SetMessageHook([this](const QString& text) { mMessages << text; });
+        QApplication::setStyle(u"Windows"_qs); // the style the program starts with
+    }
+
+    // The tick writes the entry for the running program, hidden unless the player says otherwise; an entry of
+    // another copy is named and rewritten; Cancel changes nothing; a folder that cannot be written is reported.
+    void startAtLogin()
+    {
+        frmMain w;
+        w.Form_Load();
+        const AutostartEntry hidden{QCoreApplication::applicationFilePath(), {HiddenOption}};
+        const AutostartEntry shown{hidden.Program, {}};
+        QVERIFY(Step(w,
+                     [](frmPreferences& p) {
+                         QVERIFY(!Child(p, "chkStartAtLogin")->isChecked() && !Child(p, "chkStartHidden")->isEnabled());
+                         Child(p, "chkStartAtLogin")->click();
+                         QVERIFY(Child(p, "chkStartHidden")->isEnabled() && Child(p, "chkStartHidden")->isChecked());
+                     })
+                == hidden);
+        QVERIFY(Step(w, [](frmPreferences& p) { Child(p, "chkStartHidden")->click(); }) == shown);
+        QVERIFY(Step(
+                    w, [](frmPreferences& p) { Child(p, "chkStartAtLogin")->click(); }, false)
+                == shown);
+        WriteAutostart(u"/opt/old copy/kelvara-utility"_qs, true);
+        QVERIFY(Step(w,
+                     [](frmPreferences& p) {
+                         QVERIFY(Child(p, "chkStartHidden")->isChecked());
+                         QVERIFY(Child<QLabel>(p, "lblAutostartElsewhere")->text().contains(u"/opt/old copy/"_qs));
+                     })
+                == hidden);
+        QVERIFY(!Step(w, [](frmPreferences& p) {
+            QVERIFY(Child<QLabel>(p, "lblAutostartElsewhere")->isHidden());
+            Child(p, "chkStartAtLogin")->click();
+        }));
+        faultkit::ReadOnlyFolder readOnly(QFileInfo(AutostartPath()).path());
+        QVERIFY(readOnly.Holds());
+        frmPreferences p(w.Tray(), w.Colours(), &w);
+        Child(p, "chkStartAtLogin")->click();
+        p.accept();
+        QCOMPARE(mMessages.value(0).section(u'\n', 0, 0), u"Starting at login could not be changed."_qs);
+        QVERIFY(!Child(p, "chkStartAtLogin")->isChecked() && p.result() != QDialog::Accepted && !ReadAutostart());
+    }
+
+    // Without a tray the choice is greyed with the reason and the close box ends the program, whatever the file
+    // says; a tray that comes later gets the icon, and the close box hides into it. Started hidden: minimised
+    // without a tray, only the icon with one; a tray that goes brings the window back.
+    void trayComesLate()
+    {
+        QFile ini(mDir.filePath(u"kelvara-utility.ini"_qs));
+        QVERIFY(ini.open(QIODevice::WriteOnly) && ini.write("[Tray]\nkeepRunning=true\n") > 0);
+        ini.close();
+        frmMain plain, hidden, withTray;
+        for (frmMain* w : {&plain, &hidden, &withTray})
+            w->Form_Load();
+        plain.Tray()->ShowWindowAtStart(false);
+        hidden.Tray()->ShowWindowAtStart(true);
+        for (frmMain* w : {&plain, &hidden})
+            w->Tray()->Start(mClient);
+        QTRY_VERIFY(hidden.isMinimized() && hidden.isVisible() && plain.Tray()->IsKnown());
+        frmPreferences p(hidden.Tray(), hidden.Colours(), &hidden);
+        QVERIFY(Child(p, "chkKeepInTray")->isChecked() && !Child(p, "chkKeepInTray")->isEnabled());
+        QCOMPARE(Child<QLabel>(p, "lblNoTray")->text(), u"This desktop shows no tray icons"_qs);
+        QVERIFY(!Child<QLabel>(p, "lblNoTray")->isHidden() && plain.close());
+
+        mTray.host = true;
+        QVERIFY(mServices.registerService(u"org.kde.StatusNotifierWatcher"_qs));
+        QTRY_VERIFY(Child(p, "chkKeepInTray")->isEnabled() && Child<QLabel>(p, "lblNoTray")->isHidden());
+        QVERIFY(Child<QSystemTrayIcon>(hidden, "trayIcon")->isVisible());
+        QVERIFY(!hidden.close() && !hidden.isVisible());
+        withTray.Tray()->ShowWindowAtStart(true);
+        withTray.Tray()->Start(mClient);
+        QTRY_VERIFY(withTray.Tray()->IsShown());
+        QVERIFY(!withTray.isVisible());
+        QVERIFY(mServices.unregisterService(u"org.kde.StatusNotifierWatcher"_qs));
+        QTRY_VERIFY(withTray.isVisible() && hidden.isVisible() && !Child<QSystemTrayIcon>(hidden, "trayIcon"));
+    }
+
+    // The colours follow the portal; the Preferences window's light and dark stand whatever it says. The main
+    // window's value boxes stay white with black text.
+    void colours()
+    {
+        mPortal.value = 1u;
+        QVERIFY(mServices.registerService(u"org.freedesktop.portal.Desktop"_qs));
+        frmMain w;
+        w.Form_Load();
+        w.Colours()->Follow(new ColourScheme(mClient));
+        QTRY_VERIFY(Dark());
+        QCoreApplication::processEvents();
+        const QPalette box = Child<QLabel>(w, "lblName")->palette();
+        QVERIFY(box.color(QPalette::Window) == Qt::white && box.color(QPalette::WindowText) == Qt::black);
+        SetScheme(2);
+        QVERIFY(!Dark());
+        // The portal says the opposite of the choice: light and dark stand, the desktop's follows it.
+        const std::tuple<const char*, uint, bool> choices[] = {
+            {"optColoursDark", 2, true}, {"optColoursLight", 1, false}, {"optColoursDesktop", 1, true}};
+        for (const auto& [choice, scheme, dark] : choices) {
+            QTimer::singleShot(0, this, [choice = choice] {
+                auto* p = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+                p->findChild<QRadioButton*>(QLatin1String(choice))->click();
+                p->accept();
+            });
+            w.findChild<QAction*>(u"mnuPreferences"_qs)->trigger();
+            SetScheme(scheme);
+            QCOMPARE(Dark(), dark);
+            QCOMPARE(QApplication::style()->name(), dark ? u"fusion"_qs : u"windows"_qs);
+        }
+        QCOMPARE(ReadSettings().Settings.Colours, ColourChoice::Desktop);
+    }
+};
+
+QTEST_MAIN(TstPreferences)
+#include "tst_preferences.moc"
