@@ -1,5 +1,7 @@
 #include "textnum.h"
 
+#include <QCoreApplication>
+
 #include "kelvaraerror.h"
 
 #include <charconv>
@@ -71,7 +73,7 @@ static Int ConvertChecked(double value)
     const double rounded = RoundHalfEven(value);
     if (!(rounded >= static_cast<double>(std::numeric_limits<Int>::min())
           && rounded <= static_cast<double>(std::numeric_limits<Int>::max())))
-        throw KelvaraError(QStringLiteral("Overflow"));
+        throw KelvaraError(QCoreApplication::translate("Error", "Overflow"));
     return static_cast<Int>(rounded);
 }
 

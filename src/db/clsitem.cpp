@@ -1,5 +1,7 @@
 #include "clsitem.h"
 
+#include <QCoreApplication>
+
 #include "core/kelvaraerror.h"
 
 #include <limits>
@@ -7,14 +9,14 @@
 namespace {
 [[noreturn]] void OutOfRange()
 {
-    throw KelvaraError(QStringLiteral("Subscript out of range"));
+    throw KelvaraError(QCoreApplication::translate("Error", "Subscript out of range"));
 }
 
 template <typename Rows>
 void CheckRoom(const Rows& rows)
 {
     if (rows.size() >= static_cast<size_t>(std::numeric_limits<int32_t>::max()))
-        throw KelvaraError(QStringLiteral("Overflow"));
+        throw KelvaraError(QCoreApplication::translate("Error", "Overflow"));
 }
 } // namespace
 

@@ -1,5 +1,7 @@
 #include "clsstat.h"
 
+#include <QCoreApplication>
+
 #include "core/kelvaraerror.h"
 
 void clsStat::AddStat(int32_t StatID, const QString& Stat)
@@ -15,7 +17,7 @@ int32_t clsStat::NumStats() const
 int32_t clsStat::StatID(int32_t index) const
 {
     if (!mStats.InRange(index))
-        throw KelvaraError(QStringLiteral("Subscript out of range"));
+        throw KelvaraError(QCoreApplication::translate("Error", "Subscript out of range"));
     return mStats.ID(index);
 }
 
