@@ -67,6 +67,7 @@
     </message>
     <message>
         <source>%1: table &quot;%2&quot;, row %3, column %4.</source>
+        <extracomment>%1 is what went wrong (Overflow, Type mismatch...), %2 a table of the game database (a name that stays), %3 the row and %4 the column, numbers.</extracomment>
         <translation>%1: tabla «%2», fila %3, columna %4.</translation>
     </message>
     <message>

@@ -1,8 +1,8 @@
 #include "textnum.h"
 
-#include <QCoreApplication>
-
 #include "kelvaraerror.h"
+
+#include <QCoreApplication>
 
 #include <charconv>
 #include <cmath>

@@ -1,8 +1,8 @@
 #include "clsitem.h"
 
-#include <QCoreApplication>
-
 #include "core/kelvaraerror.h"
+
+#include <QCoreApplication>
 
 #include <limits>
 

@@ -1,8 +1,8 @@
 #include "clsstat.h"
 
-#include <QCoreApplication>
-
 #include "core/kelvaraerror.h"
+
+#include <QCoreApplication>
 
 void clsStat::AddStat(int32_t StatID, const QString& Stat)
 {

@@ -1,13 +1,15 @@
 #include "moddb.h"
 
-#include <QCoreApplication>
-
 #include "core/kelvaraerror.h"
 #include "core/textnum.h"
+
+#include <QCoreApplication>
 
 namespace {
 [[noreturn]] void FieldError(const QString& cause, const RecordSet& records, int position)
 {
+    //: %1 is what went wrong (Overflow, Type mismatch...), %2 a table of the game database (a name that stays),
+    //: %3 the row and %4 the column, numbers.
     throw KelvaraError(QCoreApplication::translate("Error", "%1: table \"%2\", row %3, column %4.")
                            .arg(cause, records.TableName())
                            .arg(records.RowNumber())

@@ -1,8 +1,8 @@
 #include "namedlist.h"
 
-#include <QCoreApplication>
-
 #include "core/kelvaraerror.h"
+
+#include <QCoreApplication>
 
 #include <algorithm>
 #include <limits>
