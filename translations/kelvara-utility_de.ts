@@ -311,12 +311,12 @@
     <message>
         <source>%1 h %2 min</source>
         <extracomment>A short wait to the minute: %1 hours, %2 minutes (two digits), as 9 h 05 min.</extracomment>
-        <translation>%1 Std. %2 Min.</translation>
+        <translation>%1 h %2 min</translation>
     </message>
     <message>
         <source>%1 d %2</source>
         <extracomment>A short wait of a day or more: %1 days, then %2, the rest of the wait (as 13:43:22 or 9 h 05 min).</extracomment>
-        <translation>%1 T. %2</translation>
+        <translation>%1 d %2</translation>
     </message>
 </context>
 <context>

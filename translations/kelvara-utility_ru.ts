@@ -321,7 +321,7 @@
     <message>
         <source>%1 d %2</source>
         <extracomment>A short wait of a day or more: %1 days, then %2, the rest of the wait (as 13:43:22 or 9 h 05 min).</extracomment>
-        <translation>%1 дн. %2</translation>
+        <translation>%1 д %2</translation>
     </message>
 </context>
 <context>
