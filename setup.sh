@@ -11,7 +11,10 @@ jobs=$(nproc 2>/dev/null || echo 2)
 as_root() { if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi; }
 
 install_missing() {
+    # qt6-l10n-tools and qt6-tools-dev: lupdate, lrelease and their CMake functions, which build the
+    # translations; qt6-translations-l10n: Qt's own texts (standard buttons, dialogs) in the player's language.
     local wanted=(cmake g++ make pkg-config clang-format qt6-base-dev qt6-base-dev-tools libgl-dev
+                  qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
                   mdbtools mdbtools-dev libglib2.0-dev tzdata
                   libical-dev python3-icalendar dpkg-dev file
                   xvfb xauth xdotool imagemagick desktop-file-utils fonts-dejavu-core fonts-liberation2)

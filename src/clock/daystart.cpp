@@ -1,5 +1,7 @@
 #include "daystart.h"
 
+#include <QCoreApplication>
+
 std::vector<DayStart> NextDayStarts(const ClockCalibration& calibration, const QDateTime& now, int day, int count)
 {
     std::vector<DayStart> starts;
@@ -27,11 +29,8 @@ QString LocalClockText(int64_t instant)
 QString LocalMomentText(int64_t instant, const QDateTime& now)
 {
     const QDate today = now.toLocalTime().date();
-    const QString days[] = {QStringLiteral("YESTERDAY AT "), QStringLiteral("TODAY AT "),
-                            QStringLiteral("TOMORROW AT "), QStringLiteral("TWO DAYS FROM NOW AT ")};
-    const int64_t offset = today.daysTo(QDateTime::fromSecsSinceEpoch(instant).date());
     // Further days do not occur (a reminder looks at most a game month ahead); they are not named.
-    return (offset >= -1 && offset <= 2 ? days[offset + 1] : QString()) + LocalClockText(instant);
+    return DayAtText(today.daysTo(QDateTime::fromSecsSinceEpoch(instant).date()), LocalClockText(instant));
 }
 
 QString ShortWaitText(int64_t seconds, bool withSeconds)
@@ -39,10 +38,13 @@ QString ShortWaitText(int64_t seconds, bool withSeconds)
     const int64_t days = seconds / SecondsPerDay;
     const int64_t rest = seconds % SecondsPerDay;
     const int64_t hours = rest / SecondsPerHour, minutes = rest / SecondsPerMinute % 60;
-    const QString clock = withSeconds ? QStringLiteral("%1:%2:%3")
-                                            .arg(hours, 2, 10, QLatin1Char('0'))
-                                            .arg(minutes, 2, 10, QLatin1Char('0'))
-                                            .arg(rest % SecondsPerMinute, 2, 10, QLatin1Char('0'))
-                                      : QStringLiteral("%1 h %2 min").arg(hours).arg(minutes, 2, 10, QLatin1Char('0'));
-    return days > 0 ? QStringLiteral("%1 d ").arg(days) + clock : clock;
+    const QString clock = withSeconds
+        ? QStringLiteral("%1:%2:%3")
+              .arg(hours, 2, 10, QLatin1Char('0'))
+              .arg(minutes, 2, 10, QLatin1Char('0'))
+              .arg(rest % SecondsPerMinute, 2, 10, QLatin1Char('0'))
+        //: A short wait to the minute: %1 hours, %2 minutes (two digits), as 9 h 05 min.
+        : QCoreApplication::translate("ShortWait", "%1 h %2 min").arg(hours).arg(minutes, 2, 10, QLatin1Char('0'));
+    //: A short wait of a day or more: %1 days, then %2, the rest of the wait (as 13:43:22 or 9 h 05 min).
+    return days > 0 ? QCoreApplication::translate("ShortWait", "%1 d %2").arg(days).arg(clock) : clock;
 }

@@ -2,20 +2,48 @@
 
 #include "core/textnum.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
 
 namespace {
 
-// Appends "<value><word>" when the value is above zero.
-void AppendUnit(QString& text, int64_t value, const char* one, const char* many)
+// A unit of a wait in the player's language, when its value is above zero, and the blanks
+// that follow it.
+void AppendUnit(QString& text, int64_t value, const QString& unit, const char* blanks)
 {
     if (value <= 0)
         return;
-    text += QString::number(value);
-    text += QLatin1String(value == 1 ? one : many);
+    text += unit;
+    text += QLatin1String(blanks);
 }
 
 } // namespace
+
+QString DayAtText(int64_t dayOffset, const QString& clock)
+{
+    switch (dayOffset) {
+    case -1:
+        //: The real day and clock time at which a game day began. %1 is the 12-hour clock time, as 8:35 PM: it stays as
+        //: it is (AM and PM too).
+        return QCoreApplication::translate("Forecast", "YESTERDAY AT %1").arg(clock);
+    case 0:
+        //: The real day and clock time at which a game day begins. %1 is the 12-hour clock time, as 8:35 PM: it stays
+        //: as it is (AM and PM too).
+        return QCoreApplication::translate("Forecast", "TODAY AT %1").arg(clock);
+    case 1:
+        //: The real day and clock time at which a game day begins. %1 is the 12-hour clock time, as 8:35 PM: it stays
+        //: as it is (AM and PM too).
+        return QCoreApplication::translate("Forecast", "TOMORROW AT %1").arg(clock);
+    case 2:
+        //: The real day (the day after tomorrow) and clock time at which a game day begins. %1 is the 12-hour clock
+        //: time, as 8:35 PM: it stays as it is (AM and PM too).
+        return QCoreApplication::translate("Forecast", "TWO DAYS FROM NOW AT %1").arg(clock);
+    default:
+        // Further days do not occur; they are not named.
+        return clock;
+    }
+}
 
 int32_t GameSecondsUntilDay(const ClockCalibration& record, int16_t day)
 {
@@ -48,12 +76,21 @@ QString ForecastWaitText(int32_t realSeconds)
     const int64_t minutes = rest / SecondsPerMinute;
     rest -= minutes * SecondsPerMinute;
 
+    // Every unit but the seconds is followed by two blanks. A wait is never longer than a
+    // game month, so there is never more than one day.
     QString text;
-    // A wait is never longer than a game month, so there is never more than one day.
-    AppendUnit(text, days, " DAY  ", " DAY  ");
-    AppendUnit(text, hours, " HOUR  ", " HOURS  ");
-    AppendUnit(text, minutes, " MINUTE  ", " MINUTES  ");
-    AppendUnit(text, rest, " SECOND", " SECONDS");
+    //: A unit of the real time to wait for a game day, in capitals as the game's clock writes it: the number and the
+    //: unit only. The program puts the units in a row, with two blanks between them.
+    AppendUnit(text, days, QCoreApplication::translate("Forecast", "%n DAY", nullptr, int(days)), "  ");
+    //: A unit of the real time to wait for a game day, in capitals as the game's clock writes it: the number and the
+    //: unit only. The program puts the units in a row, with two blanks between them.
+    AppendUnit(text, hours, QCoreApplication::translate("Forecast", "%n HOUR(S)", nullptr, int(hours)), "  ");
+    //: A unit of the real time to wait for a game day, in capitals as the game's clock writes it: the number and the
+    //: unit only. The program puts the units in a row, with two blanks between them.
+    AppendUnit(text, minutes, QCoreApplication::translate("Forecast", "%n MINUTE(S)", nullptr, int(minutes)), "  ");
+    //: A unit of the real time to wait for a game day, in capitals as the game's clock writes it: the number and the
+    //: unit only. The program puts the units in a row, with two blanks between them.
+    AppendUnit(text, rest, QCoreApplication::translate("Forecast", "%n SECOND(S)", nullptr, int(rest)), "");
     return text;
 }
 
@@ -68,26 +105,12 @@ QString ForecastMomentText(const QString& realTime, int32_t realSeconds)
     const int64_t hour = clock / SecondsPerHour;
     const int64_t minute = clock / SecondsPerMinute % 60;
 
-    QString text;
-    switch (dayOffset) {
-    case 0:
-        text = QStringLiteral("TODAY AT ");
-        break;
-    case 1:
-        text = QStringLiteral("TOMORROW AT ");
-        break;
-    case 2:
-        text = QStringLiteral("TWO DAYS FROM NOW AT ");
-        break;
-    default:
-        // Only a real time far outside the day can get here; the day is not named.
-        break;
-    }
     const int64_t dialHour = hour == 0 ? 12 : (hour > 12 ? hour - 12 : hour);
-    text += QString::number(dialHour) + QLatin1Char(':');
-    text += QStringLiteral("%1").arg(minute, 2, 10, QLatin1Char('0'));
-    text += hour < 12 ? QStringLiteral(" AM") : QStringLiteral(" PM");
-    return text;
+    const QString clockText = QString::number(dialHour) + QLatin1Char(':')
+        + QStringLiteral("%1").arg(minute, 2, 10, QLatin1Char('0'))
+        + (hour < 12 ? QStringLiteral(" AM") : QStringLiteral(" PM"));
+    // Only a real time far outside the day gives another offset; the day is not named then.
+    return dayOffset >= 0 ? DayAtText(dayOffset, clockText) : clockText;
 }
 
 GameDayForecast ForecastGameDay(const ClockCalibration& record, int16_t day)

@@ -28,6 +28,11 @@ struct GameDayForecast
 // is day 3 of the next month. The answer always lies between 0 and one game month.
 int32_t GameSecondsUntilDay(const ClockCalibration& record, int16_t day);
 
+// A real day and clock time, as seen from today: "TODAY AT 8:35 PM" for the day offset 0,
+// "TOMORROW AT", "TWO DAYS FROM NOW AT" for 1 and 2, "YESTERDAY AT" for -1, in the
+// player's language; the clock time alone for any other offset.
+QString DayAtText(int64_t dayOffset, const QString& clock);
+
 // The wait text for a number of real seconds.
 QString ForecastWaitText(int32_t realSeconds);
 

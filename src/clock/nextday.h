@@ -2,6 +2,7 @@
 
 #include "gameclock.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <optional>
@@ -12,7 +13,8 @@
 // The input box's prompt.
 inline QString NextDayPrompt()
 {
-    return QStringLiteral("Enter day (1-28)");
+    //: The prompt of the input box of Tools > Next Specified Day.
+    return QCoreApplication::translate("NextDay", "Enter day (1-28)");
 }
 
 // The message for the typed answer, from the calibration at hand, or nothing when

@@ -2,6 +2,8 @@
 
 #include "kelvaraerror.h"
 
+#include <QCoreApplication>
+
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -71,7 +73,7 @@ static Int ConvertChecked(double value)
     const double rounded = RoundHalfEven(value);
     if (!(rounded >= static_cast<double>(std::numeric_limits<Int>::min())
           && rounded <= static_cast<double>(std::numeric_limits<Int>::max())))
-        throw KelvaraError(QStringLiteral("Overflow"));
+        throw KelvaraError(QCoreApplication::translate("Error", "Overflow"));
     return static_cast<Int>(rounded);
 }
 

@@ -2,19 +2,21 @@
 
 #include "core/kelvaraerror.h"
 
+#include <QCoreApplication>
+
 #include <limits>
 
 namespace {
 [[noreturn]] void OutOfRange()
 {
-    throw KelvaraError(QStringLiteral("Subscript out of range"));
+    throw KelvaraError(QCoreApplication::translate("Error", "Subscript out of range"));
 }
 
 template <typename Rows>
 void CheckRoom(const Rows& rows)
 {
     if (rows.size() >= static_cast<size_t>(std::numeric_limits<int32_t>::max()))
-        throw KelvaraError(QStringLiteral("Overflow"));
+        throw KelvaraError(QCoreApplication::translate("Error", "Overflow"));
 }
 } // namespace
 

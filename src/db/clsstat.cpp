@@ -2,6 +2,8 @@
 
 #include "core/kelvaraerror.h"
 
+#include <QCoreApplication>
+
 void clsStat::AddStat(int32_t StatID, const QString& Stat)
 {
     mStats.Add(StatID, Stat);
@@ -15,7 +17,7 @@ int32_t clsStat::NumStats() const
 int32_t clsStat::StatID(int32_t index) const
 {
     if (!mStats.InRange(index))
-        throw KelvaraError(QStringLiteral("Subscript out of range"));
+        throw KelvaraError(QCoreApplication::translate("Error", "Subscript out of range"));
     return mStats.ID(index);
 }
 

@@ -4,6 +4,7 @@
 #include "core/regularfile.h"
 #include "tabledata.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -53,7 +54,8 @@ QString Native(const QString& path)
 
 [[noreturn]] void Damaged(const QString& path, const QString& what)
 {
-    throw KelvaraError(QStringLiteral("The database \"%1\" is damaged: %2.").arg(Native(path), what));
+    throw KelvaraError(
+        QCoreApplication::translate("GameDatabase", "The database \"%1\" is damaged: %2.").arg(Native(path), what));
 }
 
 // The data source of a connection text: the Jet provider and a file.
@@ -64,7 +66,8 @@ QString DataSource(const QString& connectionText)
         QRegularExpression::CaseInsensitiveOption);
     const QRegularExpressionMatch match = form.match(connectionText);
     if (!match.hasMatch())
-        throw KelvaraError(QStringLiteral("Unsupported connection text: \"%1\"").arg(connectionText));
+        throw KelvaraError(
+            QCoreApplication::translate("GameDatabase", "Unsupported connection text: \"%1\"").arg(connectionText));
     return match.captured(1).trimmed();
 }
 
@@ -76,7 +79,8 @@ void CheckHeader(QFile& file, const QString& path)
     const bool jet4 = head.size() == 3 * PageSize && head[0] == 0
         && head.mid(4, 16) == QByteArray("Standard Jet DB\0", 16) && head[0x14] == 1 && head[2 * PageSize] == 2;
     if (!jet4)
-        throw KelvaraError(QStringLiteral("\"%1\" is not a Jet 4.0 database.").arg(Native(path)));
+        throw KelvaraError(
+            QCoreApplication::translate("GameDatabase", "\"%1\" is not a Jet 4.0 database.").arg(Native(path)));
 }
 
 int64_t ReadInt(const unsigned char* p, int size)
@@ -153,7 +157,7 @@ struct Connection::Impl
         const int name = objects->ColumnIndex(QStringLiteral("Name"));
         const int type = objects->ColumnIndex(QStringLiteral("Type"));
         if (id < 0 || name < 0 || type < 0)
-            Damaged(path, QStringLiteral("its catalog cannot be read"));
+            Damaged(path, QCoreApplication::translate("GameDatabase", "its catalog cannot be read"));
         for (size_t row = 0; row < objects->RowCount(); ++row) {
             double objectId = 0;
             double objectType = 0;
@@ -176,10 +180,13 @@ struct Connection::Impl
         int start = 0;
         size_t length = 0;
         if (table->cur_row < 1 || mdb_find_row(mdb.get(), static_cast<int>(table->cur_row) - 1, &start, &length) != 0)
-            Damaged(path, QStringLiteral("a row of table \"%1\" cannot be found").arg(tableName));
+            Damaged(
+                path,
+                QCoreApplication::translate("GameDatabase", "a row of table \"%1\" cannot be found").arg(tableName));
         start &= OffsetMask;
         if (length < 2 || start + length > PageSize)
-            Damaged(path, QStringLiteral("a row of table \"%1\" cannot be read").arg(tableName));
+            Damaged(path,
+                    QCoreApplication::translate("GameDatabase", "a row of table \"%1\" cannot be read").arg(tableName));
         const int rowEnd = start + static_cast<int>(length) - 1;
         const int columns = qFromLittleEndian<quint16>(mdb->pg_buf + start);
         const int maskSize = (columns + 7) / 8;
@@ -204,11 +211,15 @@ struct Connection::Impl
                 return data.AppendNull();
         }
         if (field.start < 0 || field.siz < 0 || field.start + field.siz > PageSize)
-            Damaged(path, QStringLiteral("a row of table \"%1\" lies outside its page").arg(tableName));
+            Damaged(path,
+                    QCoreApplication::translate("GameDatabase", "a row of table \"%1\" lies outside its page")
+                        .arg(tableName));
         const auto* p = mdb->pg_buf + field.start;
         auto need = [&](int bytes) {
             if (field.siz < bytes)
-                Damaged(path, QStringLiteral("a value of table \"%1\" is cut short").arg(tableName));
+                Damaged(
+                    path,
+                    QCoreApplication::translate("GameDatabase", "a value of table \"%1\" is cut short").arg(tableName));
         };
         switch (column->col_type) {
         case MDB_BYTE:
@@ -262,7 +273,8 @@ struct Connection::Impl
     {
         const CatalogTable* found = FindTable(name);
         if (!found)
-            throw KelvaraError(QStringLiteral("The table \"%1\" was not found in \"%2\".").arg(name, Native(path)));
+            throw KelvaraError(QCoreApplication::translate("GameDatabase", "The table \"%1\" was not found in \"%2\".")
+                                   .arg(name, Native(path)));
         return ReadPage(found->page, found->name);
     }
 
@@ -277,9 +289,13 @@ struct Connection::Impl
         const TablePtr table(mdb_read_table(&entry));
         // Guards against damaged definitions that mdbtools itself would trip over.
         if (!table || !table->usage_map || table->map_sz < 5 || table->num_cols == 0 || table->num_cols > 256)
-            Damaged(path, QStringLiteral("the definition of table \"%1\" cannot be read").arg(name));
+            Damaged(
+                path,
+                QCoreApplication::translate("GameDatabase", "the definition of table \"%1\" cannot be read").arg(name));
         if (!mdb_read_columns(table.get()) || !table->columns || table->columns->len != table->num_cols)
-            Damaged(path, QStringLiteral("the columns of table \"%1\" cannot be read").arg(name));
+            Damaged(
+                path,
+                QCoreApplication::translate("GameDatabase", "the columns of table \"%1\" cannot be read").arg(name));
 
         QStringList names;
         std::vector<MdbColumn*> columns;
@@ -294,7 +310,7 @@ struct Connection::Impl
         size_t rows = 0;
         while (mdb_fetch_row(table.get())) {
             if (++rows > MaxRows)
-                Damaged(path, QStringLiteral("table \"%1\" does not end").arg(name));
+                Damaged(path, QCoreApplication::translate("GameDatabase", "table \"%1\" does not end").arg(name));
             for (MdbColumn* column : columns)
                 Decode(*data, table.get(), column, name);
         }
@@ -311,13 +327,16 @@ void Connection::Open(const QString& connectionText)
     const QString path = DataSource(connectionText);
     const QFileInfo info(path);
     if (!info.exists())
-        throw KelvaraError(QStringLiteral("Could not find the database \"%1\".").arg(Native(path)));
+        throw KelvaraError(
+            QCoreApplication::translate("GameDatabase", "Could not find the database \"%1\".").arg(Native(path)));
     if (!info.isFile())
-        throw KelvaraError(QStringLiteral("The database \"%1\" is not a file.").arg(Native(path)));
+        throw KelvaraError(
+            QCoreApplication::translate("GameDatabase", "The database \"%1\" is not a file.").arg(Native(path)));
     // Opened without waiting, and only when it is still a regular file.
     QFile file;
     if (const auto reason = OpenRegularFile(file, path))
-        throw KelvaraError(QStringLiteral("Cannot open the database \"%1\": %2").arg(Native(path), *reason));
+        throw KelvaraError(QCoreApplication::translate("GameDatabase", "Cannot open the database \"%1\": %2")
+                               .arg(Native(path), *reason));
     CheckHeader(file, path);
 
     auto impl = std::make_unique<Impl>();
@@ -327,7 +346,8 @@ void Connection::Open(const QString& connectionText)
     const QString opened = QStringLiteral("/proc/self/fd/%1").arg(file.handle());
     impl->mdb.reset(mdb_open(QFile::encodeName(QFileInfo::exists(opened) ? opened : path).constData(), MDB_NOFLAGS));
     if (!impl->mdb)
-        throw KelvaraError(QStringLiteral("\"%1\" is not a Jet 4.0 database.").arg(Native(path)));
+        throw KelvaraError(
+            QCoreApplication::translate("GameDatabase", "\"%1\" is not a Jet 4.0 database.").arg(Native(path)));
     impl->ReadCatalog();
     d = std::move(impl);
 }
@@ -350,7 +370,7 @@ QString Connection::Path() const
 std::shared_ptr<const TableData> Connection::Table(const QString& name)
 {
     if (!d)
-        throw KelvaraError(QStringLiteral("The connection to the database is not open."));
+        throw KelvaraError(QCoreApplication::translate("GameDatabase", "The connection to the database is not open."));
     if (const auto found = d->tables.constFind(name); found != d->tables.constEnd())
         return *found;
     for (auto it = d->tables.constBegin(); it != d->tables.constEnd(); ++it) {
@@ -369,7 +389,8 @@ Connection::RowRun Connection::RowsWhere(const TableData& table, const QString& 
 {
     const int column = table.ColumnIndex(columnName);
     if (column < 0)
-        throw KelvaraError(QStringLiteral("No column \"%1\" in table \"%2\": %3").arg(columnName, table.Name(), sql));
+        throw KelvaraError(QCoreApplication::translate("GameDatabase", "No column \"%1\" in table \"%2\": %3")
+                               .arg(columnName, table.Name(), sql));
 
     auto index = d->indexes.find({&table, column});
     if (index == d->indexes.end()) {
@@ -380,7 +401,9 @@ Connection::RowRun Connection::RowsWhere(const TableData& table, const QString& 
         for (size_t row = 0; row < table.RowCount(); ++row) {
             const DbValue value = table.Value(row, column);
             if (value.kind() == DbValue::Kind::Text)
-                throw KelvaraError(QStringLiteral("Data type mismatch in criteria expression: %1").arg(sql));
+                throw KelvaraError(
+                    QCoreApplication::translate("GameDatabase", "Data type mismatch in criteria expression: %1")
+                        .arg(sql));
             double number = 0;
             // Null matches nothing; a fraction matches no whole number.
             if (!value.ToNumber(&number) || number != std::floor(number) || std::fabs(number) > 9.0e18)
@@ -570,7 +593,7 @@ void RecordSet::Open(const QString& sql, Connection& connection)
     Close();
     const std::optional<Statement> statement = ParseStatement(sql);
     if (!statement)
-        throw KelvaraError(QStringLiteral("Unsupported SQL statement: \"%1\"").arg(sql));
+        throw KelvaraError(QCoreApplication::translate("GameDatabase", "Unsupported SQL statement: \"%1\"").arg(sql));
     std::shared_ptr<const TableData> data = connection.Table(statement->table);
     if (!statement->whereColumn.isEmpty()) {
         const Connection::RowRun run = connection.RowsWhere(*data, statement->whereColumn, statement->key, sql);
@@ -583,7 +606,7 @@ void RecordSet::Open(const QString& sql, Connection& connection)
         if (!statement->orderColumn.isEmpty()) {
             const int column = data->ColumnIndex(statement->orderColumn);
             if (column < 0)
-                throw KelvaraError(QStringLiteral("No column \"%1\" in table \"%2\": %3")
+                throw KelvaraError(QCoreApplication::translate("GameDatabase", "No column \"%1\" in table \"%2\": %3")
                                        .arg(statement->orderColumn, data->Name(), sql));
             auto order = std::make_shared<std::vector<uint32_t>>(mEnd);
             for (size_t i = 0; i < mEnd; ++i)
@@ -615,24 +638,27 @@ bool RecordSet::IsOpen() const
 bool RecordSet::AtEnd() const
 {
     if (!mTable)
-        throw KelvaraError(QStringLiteral("The record set is not open."));
+        throw KelvaraError(QCoreApplication::translate("GameDatabase", "The record set is not open."));
     return mPosition >= mEnd;
 }
 
 void RecordSet::MoveNext()
 {
     if (AtEnd())
-        throw KelvaraError(QStringLiteral("No current row in \"%1\": %2").arg(mTable->Name(), mSource));
+        throw KelvaraError(
+            QCoreApplication::translate("GameDatabase", "No current row in \"%1\": %2").arg(mTable->Name(), mSource));
     ++mPosition;
 }
 
 DbValue RecordSet::Field(int position) const
 {
     if (AtEnd())
-        throw KelvaraError(QStringLiteral("No current row in \"%1\": %2").arg(mTable->Name(), mSource));
-    if (position < 0 || position >= mTable->ColumnCount())
         throw KelvaraError(
-            QStringLiteral("Table \"%1\" has no column at position %2").arg(mTable->Name()).arg(position));
+            QCoreApplication::translate("GameDatabase", "No current row in \"%1\": %2").arg(mTable->Name(), mSource));
+    if (position < 0 || position >= mTable->ColumnCount())
+        throw KelvaraError(QCoreApplication::translate("GameDatabase", "Table \"%1\" has no column at position %2")
+                               .arg(mTable->Name())
+                               .arg(position));
     return mTable->Value(Row(mPosition), position);
 }
 

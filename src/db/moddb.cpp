@@ -3,10 +3,14 @@
 #include "core/kelvaraerror.h"
 #include "core/textnum.h"
 
+#include <QCoreApplication>
+
 namespace {
 [[noreturn]] void FieldError(const QString& cause, const RecordSet& records, int position)
 {
-    throw KelvaraError(QStringLiteral("%1: table \"%2\", row %3, column %4.")
+    //: %1 is what went wrong (Overflow, Type mismatch...), %2 a table of the game database (a name that stays),
+    //: %3 the row and %4 the column, numbers.
+    throw KelvaraError(QCoreApplication::translate("Error", "%1: table \"%2\", row %3, column %4.")
                            .arg(cause, records.TableName())
                            .arg(records.RowNumber())
                            .arg(position));
@@ -30,14 +34,14 @@ int32_t FieldInt32(const RecordSet& records, int position)
 {
     const DbValue value = records.Field(position);
     if (value.IsNull())
-        FieldError(QStringLiteral("Invalid use of Null"), records, position);
+        FieldError(QCoreApplication::translate("Error", "Invalid use of Null"), records, position);
     double number = 0;
     if (!value.ToNumber(&number))
-        FieldError(QStringLiteral("Type mismatch"), records, position);
+        FieldError(QCoreApplication::translate("Error", "Type mismatch"), records, position);
     try {
         return ToInt32(number);
     } catch (const KelvaraError&) {
-        FieldError(QStringLiteral("Overflow"), records, position);
+        FieldError(QCoreApplication::translate("Error", "Overflow"), records, position);
     }
 }
 
@@ -55,7 +59,7 @@ clsStat LoadStatTable(const QString& databasePath)
     while (!records.AtEnd()) {
         // A stat needs a name: Null is an error here, unlike in the item names.
         if (records.Field(1).IsNull())
-            FieldError(QStringLiteral("Invalid use of Null"), records, 1);
+            FieldError(QCoreApplication::translate("Error", "Invalid use of Null"), records, 1);
         const QString name = FieldText(records, 1);
         stats.AddStat(FieldInt32(records, 0), name);
         records.MoveNext();
@@ -80,7 +84,9 @@ clsItem LoadItemTable(const QString& databasePath)
             rows.Open(QStringLiteral("SELECT * FROM tblMaterial WHERE MaterialID=") + QString::number(material),
                       *connection);
             if (rows.AtEnd())
-                FieldError(QStringLiteral("No row in tblMaterial has MaterialID %1").arg(material), itemRecords, 1);
+                FieldError(
+                    QCoreApplication::translate("Error", "No row in tblMaterial has MaterialID %1").arg(material),
+                    itemRecords, 1);
             prefix = FieldText(rows, 1) + QLatin1Char(' ');
             if (prefix == QLatin1String(" "))
                 prefix.clear();

@@ -2,6 +2,8 @@
 
 #include "core/kelvaraerror.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <limits>
 #include <numeric>
@@ -9,7 +11,7 @@
 void NamedList::Add(int32_t id, const QString& name)
 {
     if (mIDs.size() >= static_cast<size_t>(std::numeric_limits<int32_t>::max()))
-        throw KelvaraError(QStringLiteral("Overflow"));
+        throw KelvaraError(QCoreApplication::translate("Error", "Overflow"));
     mIDs.push_back(id);
     mNames.push_back(name);
     mKeys.push_back(name.toUpper());

@@ -3,6 +3,7 @@
 #include "core/atomicsave.h"
 #include "core/kelvaraerror.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -22,9 +23,14 @@ const QString Reserved = QStringLiteral(" \t\n\"'\\><~|&;$*?#()`");
 // Characters that take a backslash inside a quoted argument.
 const QString EscapedInQuotes = QStringLiteral("\"`$\\");
 
-[[noreturn]] void Fail(const QString& action, const QString& path, const QString& reason)
+// The sentences name the file (%1) and the reason (%2).
+const char* const CannotRead = QT_TRANSLATE_NOOP("Files", "Cannot read \"%1\": %2");
+const char* const CannotWrite = QT_TRANSLATE_NOOP("Files", "Cannot write \"%1\": %2");
+const char* const CannotRemove = QT_TRANSLATE_NOOP("Files", "Cannot remove \"%1\": %2");
+
+[[noreturn]] void Fail(const char* sentence, const QString& path, const QString& reason)
 {
-    throw KelvaraError(QStringLiteral("Cannot %1 \"%2\": %3").arg(action, QDir::toNativeSeparators(path), reason));
+    throw KelvaraError(QCoreApplication::translate("Files", sentence).arg(QDir::toNativeSeparators(path), reason));
 }
 
 QString QuoteArgument(const QString& argument)
@@ -153,7 +159,7 @@ void WriteAutostart(const QString& program, bool hidden)
     std::error_code error;
     std::filesystem::create_directories(QFile::encodeName(QFileInfo(path).path()).toStdString(), error);
     if (error)
-        Fail(QStringLiteral("write"), path, QString::fromStdString(error.message()));
+        Fail(CannotWrite, path, QString::fromStdString(error.message()));
 
     QStringList exec = {QuoteArgument(program)};
     if (hidden)
@@ -169,7 +175,7 @@ void WriteAutostart(const QString& program, bool hidden)
                                          "X-GNOME-Autostart-enabled=true\n")
                               .arg(EscapeValue(exec.join(QLatin1Char(' '))));
     if (const auto reason = SaveFileAtomically(path, entry.toUtf8()))
-        Fail(QStringLiteral("write"), path, *reason);
+        Fail(CannotWrite, path, *reason);
 }
 
 std::optional<AutostartEntry> ReadAutostart()
@@ -179,7 +185,7 @@ std::optional<AutostartEntry> ReadAutostart()
         return std::nullopt;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        Fail(QStringLiteral("read"), path, file.errorString());
+        Fail(CannotRead, path, file.errorString());
     AutostartEntry entry;
     bool inEntry = false;
     for (const QByteArray& raw : file.readAll().split('\n')) {
@@ -207,5 +213,5 @@ void RemoveAutostart()
         return;
     // No file, or no folder for it (a file in its place): no entry to remove.
     if (unlink(QFile::encodeName(path).constData()) != 0 && errno != ENOENT && errno != ENOTDIR)
-        Fail(QStringLiteral("remove"), path, QString::fromLocal8Bit(std::strerror(errno)));
+        Fail(CannotRemove, path, QString::fromLocal8Bit(std::strerror(errno)));
 }

@@ -4,6 +4,7 @@
 #include "core/atomicsave.h"
 #include "core/kelvaraerror.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -77,7 +78,8 @@ void ExportCalendar(const QString& path, const std::vector<DayStart>& starts, in
                     const QDateTime& stamp)
 {
     if (const auto reason = SaveFileAtomically(path, CalendarText(starts, day, remindMinutes, stamp)))
-        throw KelvaraError(QStringLiteral("Cannot write \"%1\": %2").arg(QDir::toNativeSeparators(path), *reason));
+        throw KelvaraError(QCoreApplication::translate("Files", "Cannot write \"%1\": %2")
+                               .arg(QDir::toNativeSeparators(path), *reason));
 }
 
 QString CalendarLibraryVersion()

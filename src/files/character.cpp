@@ -4,6 +4,7 @@
 #include "core/regularfile.h"
 #include "cp1252.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -31,7 +32,9 @@ static_assert(EntriesAt + 12 * EntrySize == CharacterRecord::Size);
 [[noreturn]] void ReadError(const QString& path, const QString& cause)
 {
     throw KelvaraError(
-        QStringLiteral("Cannot read the character file \"%1\": %2").arg(QDir::toNativeSeparators(path), cause));
+        //: %1 is the file, %2 the reason.
+        QCoreApplication::translate("Files", "Cannot read the character file \"%1\": %2")
+            .arg(QDir::toNativeSeparators(path), cause));
 }
 
 } // namespace
@@ -67,7 +70,7 @@ CharacterRecord CharacterRecord::FromBytes(QByteArrayView bytes)
 CharacterRecord ReadCharacterFile(QIODevice& device, const QString& path)
 {
     if (!device.isReadable())
-        ReadError(path, QStringLiteral("it is not open for reading"));
+        ReadError(path, QCoreApplication::translate("Files", "it is not open for reading"));
     QByteArray data(CharacterRecord::Size, '\0');
     qsizetype got = 0;
     while (got < data.size()) {
@@ -85,7 +88,7 @@ CharacterRecord ReadCharacterFile(QIODevice& device, const QString& path)
 CharacterRecord ReadCharacterFile(const QString& path)
 {
     if (path.isEmpty() || !QFileInfo::exists(path))
-        ReadError(path, QStringLiteral("there is no such file"));
+        ReadError(path, QCoreApplication::translate("Files", "there is no such file"));
     // The player may pick anything: a FIFO or a device is refused without waiting on it.
     QFile file;
     if (const auto reason = OpenRegularFile(file, path))

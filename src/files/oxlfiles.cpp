@@ -36,9 +36,14 @@ QString ResolveProgramFolder()
                                QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
 }
 
-[[noreturn]] void FileError(const QString& action, const QString& path, const QString& reason)
+// The sentences name the file (%1) and the reason (%2).
+const char* const CannotRead = QT_TRANSLATE_NOOP("Files", "Cannot read \"%1\": %2");
+const char* const CannotCreate = QT_TRANSLATE_NOOP("Files", "Cannot create \"%1\": %2");
+const char* const CannotWrite = QT_TRANSLATE_NOOP("Files", "Cannot write \"%1\": %2");
+
+[[noreturn]] void FileError(const char* sentence, const QString& path, const QString& reason)
 {
-    throw KelvaraError(QStringLiteral("Cannot %1 \"%2\": %3").arg(action, QDir::toNativeSeparators(path), reason));
+    throw KelvaraError(QCoreApplication::translate("Files", sentence).arg(QDir::toNativeSeparators(path), reason));
 }
 
 bool IsMissing(const QString& path)
@@ -52,10 +57,10 @@ QByteArray ReadWhole(const QString& path)
 {
     QFile file;
     if (const auto reason = OpenRegularFile(file, path))
-        FileError(QStringLiteral("read"), path, *reason);
+        FileError(CannotRead, path, *reason);
     const QByteArray data = file.readAll();
     if (file.error() != QFileDevice::NoError)
-        FileError(QStringLiteral("read"), path, file.errorString());
+        FileError(CannotRead, path, file.errorString());
     return data;
 }
 
@@ -65,7 +70,7 @@ QByteArray ReadOrCreate(const QString& path)
     if (IsMissing(path)) {
         QFile file(path);
         if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
-            FileError(QStringLiteral("create"), path, file.errorString());
+            FileError(CannotCreate, path, file.errorString());
     }
     return ReadWhole(path);
 }
@@ -89,7 +94,7 @@ ClockCalibration CalibrationFromBytes(const QByteArray& data, const QDateTime& n
 void ReplaceFile(const QString& path, const QByteArray& data)
 {
     if (const auto reason = SaveFileAtomically(path, data))
-        FileError(QStringLiteral("write"), path, *reason);
+        FileError(CannotWrite, path, *reason);
 }
 
 } // namespace

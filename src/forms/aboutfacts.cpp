@@ -8,11 +8,6 @@
 #include <QFileInfo>
 
 namespace {
-QString Tr(const char* text)
-{
-    return QCoreApplication::translate("About", text);
-}
-
 AboutFacts::Count CountRows(Connection* connection, const QString& table, const QString& failure)
 {
     if (!connection)
@@ -34,7 +29,8 @@ QString CountText(const AboutFacts::Count& count, const QLocale& locale)
 {
     if (const auto* rows = std::get_if<qint64>(&count))
         return locale.toString(*rows);
-    return Tr("not readable: %1").arg(std::get<QString>(count));
+    //: In place of a count of rows that could not be read; %1 is the reason.
+    return QCoreApplication::translate("About", "not readable: %1").arg(std::get<QString>(count));
 }
 } // namespace
 
@@ -71,24 +67,28 @@ AboutFacts GatherAboutFacts(const QString& programFolder, const QString& databas
 
 QList<std::pair<QString, QString>> AboutLines(const AboutFacts& facts, const QLocale& locale)
 {
-    const QString size = facts.DatabaseSize ? Tr("%1 bytes").arg(locale.toString(*facts.DatabaseSize)) : Tr("missing");
+    //: The size of the game database file; %1 is the number of bytes, grouped.
+    const QString size = facts.DatabaseSize
+        ? QCoreApplication::translate("About", "%1 bytes").arg(locale.toString(*facts.DatabaseSize))
+        //: In place of the size of a game database file that is not there.
+        : QCoreApplication::translate("About", "missing");
     // Local time with its offset from UTC, which a bug report from another time zone needs.
     const QDateTime local = facts.DatabaseModified.toLocalTime();
     const QString modified = local.isValid() ? local.toOffsetFromUtc(local.offsetFromUtc()).toString(Qt::ISODate)
                                              : QString();
     return {
-        {Tr("Version"), facts.Version},
-        {Tr("Qt"), facts.QtVersion},
-        {Tr("libical"), facts.CalendarLibrary},
-        {Tr("mdbtools"), facts.DatabaseLibrary},
-        {Tr("Program folder"), facts.ProgramFolder},
-        {Tr("Game database"), facts.DatabasePath},
-        {Tr("Size"), size},
-        {Tr("Modified"), modified},
-        {Tr("Stats"), CountText(facts.Stats, locale)},
-        {Tr("Items"), CountText(facts.Items, locale)},
-        {Tr("Ranks"), CountText(facts.Ranks, locale)},
-        {Tr("Settings file"), facts.SettingsPath},
+        {QCoreApplication::translate("About", "Version"), facts.Version},
+        {QStringLiteral("Qt"), facts.QtVersion},
+        {QStringLiteral("libical"), facts.CalendarLibrary},
+        {QStringLiteral("mdbtools"), facts.DatabaseLibrary},
+        {QCoreApplication::translate("About", "Program folder"), facts.ProgramFolder},
+        {QCoreApplication::translate("About", "Game database"), facts.DatabasePath},
+        {QCoreApplication::translate("About", "Size"), size},
+        {QCoreApplication::translate("About", "Modified"), modified},
+        {QCoreApplication::translate("About", "Stats"), CountText(facts.Stats, locale)},
+        {QCoreApplication::translate("About", "Items"), CountText(facts.Items, locale)},
+        {QCoreApplication::translate("About", "Ranks"), CountText(facts.Ranks, locale)},
+        {QCoreApplication::translate("About", "Settings file"), facts.SettingsPath},
     };
 }
 

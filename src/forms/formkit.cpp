@@ -1,10 +1,16 @@
 #include "formkit.h"
 
+#include <QAbstractButton>
+#include <QCheckBox>
 #include <QFontDatabase>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QScreen>
+#include <QStyle>
+
+#include <algorithm>
 
 namespace {
 double LogicalDpi()
@@ -67,4 +73,121 @@ QPushButton* MakeButton(QWidget* parent, const char* name, const QString& captio
     button->setDefault(false);
     button->setGeometry(rect);
     return button;
+}
+
+int TextRoom(const QWidget* control)
+{
+    if (const auto* label = qobject_cast<const QLabel*>(control)) {
+        if (label->text().isEmpty())
+            return 0;
+        const int frame = label->width() - label->contentsRect().width() + 2 * label->margin() + 2;
+        if (!label->wordWrap()) {
+            int widest = 0;
+            for (const QString& line : label->text().split(QLatin1Char('\n')))
+                widest = std::max(widest, label->fontMetrics().horizontalAdvance(line));
+            return widest + frame;
+        }
+        // The narrowest width at which the wrapped lines fit the label's height.
+        const int limit = std::max(label->width(), label->fontMetrics().horizontalAdvance(label->text()) + frame);
+        int width = label->width();
+        while (width < limit && label->heightForWidth(width) > label->height())
+            width += 2;
+        return width;
+    }
+    if (const auto* button = qobject_cast<const QAbstractButton*>(control)) {
+        if (button->text().isEmpty())
+            return 0;
+        const int text = button->fontMetrics().size(Qt::TextShowMnemonic, button->text()).width();
+        const QStyle* style = button->style();
+        if (qobject_cast<const QCheckBox*>(button) || qobject_cast<const QRadioButton*>(button)) {
+            const bool check = qobject_cast<const QCheckBox*>(button) != nullptr;
+            const int indicator = style->pixelMetric(
+                check ? QStyle::PM_IndicatorWidth : QStyle::PM_ExclusiveIndicatorWidth, nullptr, button);
+            const int spacing = style->pixelMetric(
+                check ? QStyle::PM_CheckBoxLabelSpacing : QStyle::PM_RadioButtonLabelSpacing, nullptr, button);
+            return indicator + spacing + text + 2;
+        }
+        const int margin = style->pixelMetric(QStyle::PM_ButtonMargin, nullptr, button);
+        const int frame = style->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, button);
+        return text + 2 * (margin + frame) + 2;
+    }
+    return 0;
+}
+
+void FitTexts(QWidget* window, QWidget* container)
+{
+    if (!container)
+        container = window;
+    QList<QWidget*> controls;
+    for (QObject* child : container->children())
+        if (auto* widget = qobject_cast<QWidget*>(child); widget && !widget->isWindow())
+            controls << widget;
+    std::stable_sort(controls.begin(), controls.end(), [](QWidget* a, QWidget* b) { return a->x() < b->x(); });
+    const int width = container->width();
+    int rightmost = 0;
+    for (QWidget* control : controls)
+        rightmost = std::max(rightmost, control->geometry().right() + 1);
+    const int margin = std::max(0, width - rightmost);
+
+    for (QWidget* control : controls) {
+        const int needed = TextRoom(control);
+        QRect rect = control->geometry();
+        if (needed <= rect.width())
+            continue;
+        const int more = needed - rect.width();
+        const QRect before = rect;
+        Qt::Alignment align = Qt::AlignLeft;
+        if (const auto* label = qobject_cast<QLabel*>(control))
+            align = label->alignment();
+        if (align & Qt::AlignRight)
+            rect.setLeft(std::max(0, rect.left() - more));
+        else if (align & Qt::AlignHCenter)
+            rect.setLeft(std::max(0, rect.left() - more / 2));
+        rect.setRight(rect.left() + needed - 1);
+        control->setGeometry(rect);
+        // The controls to its right in the same row move on as far as they must, keeping
+        // their gap up to a few pixels.
+        int push = 0;
+        for (QWidget* other : controls) {
+            const QRect place = other->geometry();
+            if (other != control && place.left() > before.right() && place.top() <= rect.bottom()
+                && place.bottom() >= rect.top()) {
+                const int gap = std::min(place.left() - before.right() - 1, TwipsToPixels(120));
+                push = std::max(push, rect.right() + 1 + gap - place.left());
+            }
+        }
+        if (push > 0) {
+            for (QWidget* other : controls) {
+                const QRect place = other->geometry();
+                if (other != control && place.left() > before.right() && place.top() <= rect.bottom()
+                    && place.bottom() >= rect.top())
+                    other->move(place.left() + push, place.top());
+            }
+        }
+    }
+
+    int right = 0;
+    for (QWidget* control : controls)
+        right = std::max(right, control->geometry().right() + 1);
+    const int grow = right + margin - width;
+    if (grow <= 0)
+        return;
+    // Controls centred in the window stay centred, and those spanning it span it still.
+    for (QWidget* control : controls) {
+        const QRect place = control->geometry();
+        const bool centred = std::abs(place.left() - (width - place.right() - 1)) <= TwipsToPixels(60);
+        if (!centred || place.right() + 1 >= right)
+            continue; // off centre, or it made the window grow
+        if (place.width() > width * 3 / 4)
+            control->resize(place.width() + grow, place.height());
+        else
+            control->move(place.left() + grow / 2, place.top());
+    }
+    const QSize size(width + grow, container->height());
+    if (container != window)
+        container->setFixedSize(size);
+    if (window->minimumSize() == window->maximumSize())
+        window->setFixedSize(window->width() + grow, window->height());
+    else
+        window->resize(window->width() + grow, window->height());
 }

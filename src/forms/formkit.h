@@ -24,3 +24,18 @@ QLabel* MakeLabel(QWidget* parent, const char* name, const QString& caption, Qt:
 
 // A button that answers neither Enter nor Escape by itself.
 QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption, QRect rect);
+
+// The width a label, button or check box needs to show its text whole at its present
+// height (a word-wrapped label: in the lines its height holds); 0 for other controls and
+// empty texts.
+int TextRoom(const QWidget* control);
+
+// Makes room for every text of a window laid out by hand, after it is built, so that
+// no translation is ever cut: each label, button or check box among the direct children
+// of `container` whose text needs more room grows, a right-aligned one to the left as far
+// as there is room, a centred one to both sides, the others to the right. The controls to
+// its right in the same row move on as far as they must, and the window grows by as much
+// as its controls now stand out; controls centred in it, or spanning it, stay so. A window
+// whose texts fit stays exactly as it was. `container` is the window itself or the widget
+// that holds its controls (the main window's client area).
+void FitTexts(QWidget* window, QWidget* container = nullptr);

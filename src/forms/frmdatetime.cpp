@@ -26,30 +26,26 @@ frmDateTime::frmDateTime(QWidget* parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmDateTime"));
-    setWindowTitle(QStringLiteral("Set Date and Time"));
+    setWindowTitle(tr("Set Date and Time"));
     setAttribute(Qt::WA_DeleteOnClose, false);
     setFont(SansFont());
 
-    auto* intro = MakeLabel(
-        this, "Label2",
-        QStringLiteral("Enter times in 24 hour format.  Example 4:45 p.m. would be entered as 16:45:00"), Qt::AlignLeft,
-        TwipsRect(600, 240, 3615, 495));
+    auto* intro = MakeLabel(this, "Label2",
+                            //: "p.m." names the 12-hour time of the example; the entry itself is on the 24-hour clock.
+                            tr("Enter times in 24 hour format.  Example 4:45 p.m. would be entered as 16:45:00"),
+                            Qt::AlignLeft, TwipsRect(600, 240, 3615, 495));
     intro->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     intro->setWordWrap(true);
-    MakeLabel(this, "Label1", QStringLiteral("Real Time (HH:MM:SS)"), Qt::AlignRight, TwipsRect(720, 1080, 1815, 255));
+    MakeLabel(this, "Label1", tr("Real Time (HH:MM:SS)"), Qt::AlignRight, TwipsRect(720, 1080, 1815, 255));
     mRealTime = AddTextBox(this, "txtRealTime", 8, TwipsRect(2760, 1080, 1455, 285));
-    MakeLabel(this, "Label3", QStringLiteral("Real Date (MM/DD/YYYY)"), Qt::AlignRight,
-              TwipsRect(360, 1440, 2175, 255));
+    MakeLabel(this, "Label3", tr("Real Date (MM/DD/YYYY)"), Qt::AlignRight, TwipsRect(360, 1440, 2175, 255));
     mRealDate = AddTextBox(this, "txtRealDate", 10, TwipsRect(2760, 1440, 1455, 285));
-    MakeLabel(this, "Label4", QStringLiteral("Kelvara Time (HH:MM:SS)"), Qt::AlignRight,
-              TwipsRect(480, 1800, 2055, 255));
+    MakeLabel(this, "Label4", tr("Kelvara Time (HH:MM:SS)"), Qt::AlignRight, TwipsRect(480, 1800, 2055, 255));
     mOXLTime = AddTextBox(this, "txtOXLTime", 8, TwipsRect(2760, 1800, 1455, 285));
-    MakeLabel(this, "Label5", QStringLiteral("Kelvara Date (MM/DD/YYYY)"), Qt::AlignRight,
-              TwipsRect(120, 2160, 2415, 255));
+    MakeLabel(this, "Label5", tr("Kelvara Date (MM/DD/YYYY)"), Qt::AlignRight, TwipsRect(120, 2160, 2415, 255));
     mOXLDate = AddTextBox(this, "txtOXLDate", 10, TwipsRect(2760, 2160, 1455, 285));
-    auto* set = MakeButton(this, "cmdSetDateandTime", QStringLiteral("Set Date and Times"),
-                           TwipsRect(120, 2760, 1935, 375));
-    auto* cancel = MakeButton(this, "cmdCancel", QStringLiteral("Cancel"), TwipsRect(2280, 2760, 1935, 375));
+    auto* set = MakeButton(this, "cmdSetDateandTime", tr("Set Date and Times"), TwipsRect(120, 2760, 1935, 375));
+    auto* cancel = MakeButton(this, "cmdCancel", tr("Cancel"), TwipsRect(2280, 2760, 1935, 375));
 
     setTabOrder(mRealTime, mRealDate);
     setTabOrder(mRealDate, mOXLTime);
@@ -59,6 +55,7 @@ frmDateTime::frmDateTime(QWidget* parent)
     mRealTime->setFocus();
 
     setFixedSize(TwipsToPixels(4365), TwipsToPixels(3405));
+    FitTexts(this);
 
     connect(set, &QPushButton::clicked, this, [this] { ErrorBoundary::Run([this] { cmdSetDateandTime_Click(); }); });
     connect(cancel, &QPushButton::clicked, this, [this] { ErrorBoundary::Run([this] { cmdCancel_Click(); }); });
@@ -73,14 +70,18 @@ void frmDateTime::cmdSetDateandTime_Click()
         const char* message;
     };
     const Check checks[] = {
-        {mRealTime, IsValidTimeText, "The real time is not in the correct format.  Please fix it and try again."},
-        {mRealDate, IsValidDateText, "The real date is not in the correct format.  Please fix it and try again."},
-        {mOXLTime, IsValidTimeText, "The Kelvara time is not in the correct format.  Please fix it and try again."},
-        {mOXLDate, IsValidDateText, "The Kelvara date is not in the correct format.  Please fix it and try again."},
+        {mRealTime, IsValidTimeText,
+         QT_TR_NOOP("The real time is not in the correct format.  Please fix it and try again.")},
+        {mRealDate, IsValidDateText,
+         QT_TR_NOOP("The real date is not in the correct format.  Please fix it and try again.")},
+        {mOXLTime, IsValidTimeText,
+         QT_TR_NOOP("The Kelvara time is not in the correct format.  Please fix it and try again.")},
+        {mOXLDate, IsValidDateText,
+         QT_TR_NOOP("The Kelvara date is not in the correct format.  Please fix it and try again.")},
     };
     for (const Check& check : checks) {
         if (!check.test(check.box->text())) {
-            Dialogs::Message(this, QLatin1String(check.message));
+            Dialogs::Message(this, tr(check.message));
             return;
         }
     }

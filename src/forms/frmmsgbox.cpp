@@ -59,7 +59,7 @@ frmMsgBox::frmMsgBox(QWidget* parent)
     mScroller->viewport()->setAutoFillBackground(false);
     mMessage->setAutoFillBackground(false);
 
-    mOK = new QPushButton(QStringLiteral("OK"), this);
+    mOK = new QPushButton(tr("OK"), this);
     mOK->setObjectName(QStringLiteral("cmdOK"));
     mOK->setDefault(true);
     mOK->setFocus();
@@ -67,6 +67,7 @@ frmMsgBox::frmMsgBox(QWidget* parent)
     // The border is fixed, so the one layout, made before the window first shows, is the only one.
     setFixedSize(TwipsToPixels(ClientWidth), TwipsToPixels(ClientHeight));
     Form_Resize();
+    FitTexts(this);
 
     connect(mOK, &QPushButton::clicked, this, [this] { ErrorBoundary::Run([this] { cmdOK_Click(); }); });
 }

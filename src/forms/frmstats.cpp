@@ -61,7 +61,7 @@ frmStats::frmStats(QWidget* parent)
     : QWidget(parent, Qt::Window)
 {
     setObjectName(QStringLiteral("frmStats"));
-    setWindowTitle(QStringLiteral("Item Stats"));
+    setWindowTitle(tr("Item Stats"));
     setAttribute(Qt::WA_DeleteOnClose);
     setFont(SansFont());
 
@@ -78,13 +78,12 @@ frmStats::frmStats(QWidget* parent)
     mItem->setInsertPolicy(QComboBox::NoInsert);
     mItem->setGeometry(TwipsRect(1560, 120, 2535, 315));
 
-    QLabel* minReq = MakeLabel(this, "Label1", QStringLiteral("Minimum Requirements"), Qt::AlignLeft,
-                               TwipsRect(120, 600, 1695, 255));
     // A heading a little wider than its box takes the free room on its right rather than being cut.
-    minReq->resize(std::max(minReq->width(), minReq->fontMetrics().horizontalAdvance(minReq->text()) + 2),
-                   minReq->height());
-    MakeLabel(this, "Label2", QStringLiteral("Mod 0"), Qt::AlignHCenter, TwipsRect(2160, 600, 1215, 255));
-    MakeLabel(this, "Label3", QStringLiteral("Mod 1"), Qt::AlignHCenter, TwipsRect(3960, 600, 1215, 255));
+    MakeLabel(this, "Label1", tr("Minimum Requirements"), Qt::AlignLeft, TwipsRect(120, 600, 1695, 255));
+    MakeLabel(this, "Label2", //: The heading of the list of an item's mods of set 0 (the game's term).
+              tr("Mod 0"), Qt::AlignHCenter, TwipsRect(2160, 600, 1215, 255));
+    MakeLabel(this, "Label3", //: The heading of the list of an item's mods of set 1 (the game's term).
+              tr("Mod 1"), Qt::AlignHCenter, TwipsRect(3960, 600, 1215, 255));
     mMinReq = AddList(this, "lstMinReq", TwipsRect(120, 840, 1695, 2160));
     mMod0 = AddList(this, "lstMod0", TwipsRect(1920, 840, 1695, 2160));
     mMod1 = AddList(this, "lstMod1", TwipsRect(3720, 840, 1695, 2160));
@@ -95,6 +94,7 @@ frmStats::frmStats(QWidget* parent)
     mItem->setFocus();
 
     setFixedSize(TwipsToPixels(5550), TwipsToPixels(3195));
+    FitTexts(this);
 
     connect(mItem, &QComboBox::activated, this, [this] {
         if (!mSettlingTypedText)

@@ -2,6 +2,7 @@
 
 #include "clock/systemclock.h"
 #include "core/kelvaraerror.h"
+#include "core/language.h"
 #include "dialogs.h"
 #include "files/calendarexport.h"
 #include "formkit.h"
@@ -37,7 +38,7 @@ frmUpcomingDays::frmUpcomingDays(QWidget* parent)
     : QWidget(parent, Qt::Window)
 {
     setObjectName(QStringLiteral("frmUpcomingDays"));
-    setWindowTitle(QStringLiteral("Upcoming Days"));
+    setWindowTitle(tr("Upcoming Days"));
     setAttribute(Qt::WA_DeleteOnClose);
     setFont(SansFont());
 
@@ -45,12 +46,15 @@ frmUpcomingDays::frmUpcomingDays(QWidget* parent)
     mCount = AddSpin(this, "spnCount", 1, 1000, 10);
     // The calendar's reminder, in minutes before each start; none at first.
     mRemind = AddSpin(this, "spnRemind", 0, 1440, 0);
-    mRemind->setSpecialValueText(QStringLiteral("none"));
-    mRemind->setSuffix(QStringLiteral(" min before"));
+    mRemind->setSpecialValueText(
+        //: The calendar reminder box at 0: the events get no reminder.
+        tr("none"));
+    mRemind->setSuffix(
+        //: Follows the number of minutes in the calendar reminder box, as "30 min before".
+        tr(" min before"));
     auto* choice = new QHBoxLayout();
-    for (auto [caption, spin] :
-         {std::pair{QStringLiteral("&Game day (1-28):"), mDay}, std::pair{QStringLiteral("&Count:"), mCount},
-          std::pair{QStringLiteral("&Reminder:"), mRemind}}) {
+    for (auto [caption, spin] : {std::pair{tr("&Game day (1-28):"), mDay}, std::pair{tr("&Count:"), mCount},
+                                 std::pair{tr("&Reminder:"), mRemind}}) {
         auto* label = new QLabel(caption, this);
         label->setBuddy(spin);
         choice->addWidget(label);
@@ -61,17 +65,16 @@ frmUpcomingDays::frmUpcomingDays(QWidget* parent)
 
     mTable = new QTableWidget(0, 5, this);
     mTable->setObjectName(QStringLiteral("tblUpcomingDays"));
-    mTable->setHorizontalHeaderLabels({QStringLiteral("Weekday"), QStringLiteral("Real Date"),
-                                       QStringLiteral("Real Time"), QStringLiteral("Wait"),
-                                       QStringLiteral("Kelvara Date")});
+    mTable->setHorizontalHeaderLabels(
+        {tr("Weekday"), tr("Real Date"), tr("Real Time"), tr("Wait"), tr("Kelvara Date")});
     mTable->verticalHeader()->hide();
     mTable->verticalHeader()->setDefaultSectionSize(mTable->fontMetrics().height() + 8);
     mTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
     mTable->setSelectionBehavior(QAbstractItemView::SelectRows);
     mTable->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
 
-    QPushButton* exportButton = MakeButton(this, "cmdExport", QStringLiteral("Export to Calendar\u2026"), {});
-    QPushButton* close = MakeButton(this, "cmdClose", QStringLiteral("Close"), {});
+    QPushButton* exportButton = MakeButton(this, "cmdExport", tr("Export to Calendar…"), {});
+    QPushButton* close = MakeButton(this, "cmdClose", tr("Close"), {});
     auto* buttons = new QHBoxLayout();
     buttons->addWidget(exportButton);
     buttons->addStretch();
@@ -103,11 +106,11 @@ void frmUpcomingDays::tmrUpcomingDays_Timer()
     const QDateTime now = SystemClock::Now();
     mStarts = NextDayStarts(gCalibration, now, mDay->value(), mCount->value());
     mTable->setRowCount(int(mStarts.size()));
-    const QLocale english(QLocale::English);
+    const QLocale locale = Language::CurrentLocale();
     for (int row = 0; row < mTable->rowCount(); ++row) {
         const DayStart& start = mStarts[size_t(row)];
         const QDateTime local = QDateTime::fromSecsSinceEpoch(start.Instant);
-        const QString texts[] = {english.dayName(local.date().dayOfWeek()), CurrentDateText(local),
+        const QString texts[] = {locale.dayName(local.date().dayOfWeek()), CurrentDateText(local),
                                  LocalClockText(start.Instant), ShortWaitText(start.Instant - now.toSecsSinceEpoch()),
                                  start.GameDate};
         for (int column = 0; column < 5; ++column) {
@@ -125,7 +128,7 @@ void frmUpcomingDays::cmdExport_Click()
 {
     const int day = mDay->value();
     const QString path = Dialogs::SaveFile(this, QDir::home().filePath(QStringLiteral("kelvara-day%1.ics").arg(day)),
-                                           QStringLiteral("iCalendar files (*.ics)"));
+                                           tr("iCalendar files (*.ics)"));
     if (path.isEmpty())
         return;
     tmrUpcomingDays_Timer();
@@ -133,7 +136,8 @@ void frmUpcomingDays::cmdExport_Click()
         ExportCalendar(path, mStarts, day, mRemind->value() > 0 ? std::optional(mRemind->value()) : std::nullopt,
                        SystemClock::Now());
     } catch (const KelvaraError& error) {
-        Dialogs::Message(this, QStringLiteral("The calendar could not be saved.\n%1").arg(error.message()));
+        Dialogs::Message(this, //: %1 is the reason, on a line of its own.
+                         tr("The calendar could not be saved.\n%1").arg(error.message()));
     }
 }
 

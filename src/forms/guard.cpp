@@ -18,11 +18,11 @@ QString DescribeCurrentError()
     } catch (const KelvaraError& e) {
         return e.message();
     } catch (const std::bad_alloc&) {
-        return QStringLiteral("Out of memory");
+        return QCoreApplication::translate("Error", "Out of memory");
     } catch (const std::exception& e) {
         return QString::fromLocal8Bit(e.what());
     } catch (...) {
-        return QStringLiteral("Unknown error");
+        return QCoreApplication::translate("Error", "Unknown error");
     }
 }
 } // namespace

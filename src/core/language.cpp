@@ -1,0 +1,82 @@
+#include "language.h"
+
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
+
+#include <memory>
+#include <vector>
+
+namespace {
+
+std::vector<std::unique_ptr<QTranslator>>& Installed()
+{
+    static std::vector<std::unique_ptr<QTranslator>> translators;
+    return translators;
+}
+
+QString& InUse()
+{
+    static QString language = QStringLiteral("en");
+    return language;
+}
+
+// Loads one translation file and puts it in use; a missing file is passed over.
+void Add(const QString& file, const QString& folder)
+{
+    auto translator = std::make_unique<QTranslator>();
+    if (translator->load(file, folder) && QCoreApplication::installTranslator(translator.get()))
+        Installed().push_back(std::move(translator));
+}
+
+} // namespace
+
+const QStringList& Language::Shipped()
+{
+    static const QStringList languages{QStringLiteral("de"),    QStringLiteral("fr"), QStringLiteral("es"),
+                                       QStringLiteral("pt_BR"), QStringLiteral("ru"), QStringLiteral("pl")};
+    return languages;
+}
+
+QString Language::Resolve(const QString& choice, const QStringList& desktop)
+{
+    if (!choice.isEmpty())
+        return Shipped().contains(choice) ? choice : QStringLiteral("en");
+    for (const QString& entry : desktop) {
+        const QString name = QString(entry).replace(QLatin1Char('-'), QLatin1Char('_'));
+        const QString language = name.section(QLatin1Char('_'), 0, 0).toLower();
+        if (language == QLatin1String("en") || language == QLatin1String("c") || language == QLatin1String("posix"))
+            return QStringLiteral("en");
+        for (const QString& shipped : Shipped())
+            if (shipped.section(QLatin1Char('_'), 0, 0) == language)
+                return shipped;
+    }
+    return QStringLiteral("en");
+}
+
+QString Language::Install(const QString& choice)
+{
+    const QString language = Resolve(choice, choice.isEmpty() ? QLocale::system().uiLanguages() : QStringList());
+    for (const auto& translator : Installed())
+        QCoreApplication::removeTranslator(translator.get());
+    Installed().clear();
+    // The translator installed last is asked first.
+    if (language == QLatin1String("en")) {
+        Add(QStringLiteral("kelvara-utility_en"), QStringLiteral(":/i18n"));
+    } else {
+        Add(QStringLiteral("qtbase_") + language, QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+        Add(QStringLiteral("kelvara-utility_") + language, QStringLiteral(":/i18n"));
+    }
+    InUse() = language;
+    return language;
+}
+
+QString Language::Current()
+{
+    return InUse();
+}
+
+QLocale Language::CurrentLocale()
+{
+    return InUse() == QLatin1String("en") ? QLocale(QLocale::English) : QLocale(InUse());
+}

@@ -1,0 +1,15 @@
+// Linked into the tests of the core and the windows: they run in English, with its
+// plural forms, as the program does under an English desktop.
+
+#include "core/language.h"
+
+#include <QCoreApplication>
+
+namespace {
+void InstallEnglish()
+{
+    Language::Install(QStringLiteral("en"));
+}
+} // namespace
+
+Q_COREAPP_STARTUP_FUNCTION(InstallEnglish)

@@ -1,0 +1,193 @@
+// Every window in every language the program speaks: no text is cut, no two controls overlap, every control lies
+// inside its window, and the access keys of a menu stay unique.
+#include "clock/systemclock.h"
+#include "core/language.h"
+#include "db/moddb.h"
+#include "files/oxlfiles.h"
+#include "forms/dialogs.h"
+#include "forms/frmabout.h"
+#include "forms/frmcompactclock.h"
+#include "forms/frmdatetime.h"
+#include "forms/frmmain.h"
+#include "forms/frmnextgoodmoon.h"
+#include "forms/frmnotice.h"
+#include "forms/frmstats.h"
+#include "forms/frmupcomingdays.h"
+#include "forms/gamedatawatcher.h"
+#include "forms/globals.h"
+
+#include <QtTest>
+#include <QtWidgets>
+
+namespace {
+
+QStringList gFaults;
+
+void Fault(const QWidget* window, const QObject* control, const QString& what)
+{
+    gFaults << u"%1/%2: %3"_qs.arg(window->objectName(), control->objectName(), what);
+}
+
+// A text, a control's width, and what it needs besides the text: does the text fit?
+void Fits(const QWidget* window, const QWidget* control, const QString& text, int room, int besides = 0)
+{
+    int widest = 0;
+    for (const QString& line : QString(text).remove(u'\r').split(u'\n'))
+        widest = std::max(widest, control->fontMetrics().size(Qt::TextShowMnemonic, line).width());
+    if (widest + besides > room)
+        Fault(window, control, u"\"%1\" needs %2 px, has %3"_qs.arg(text).arg(widest + besides).arg(room - besides));
+}
+
+void Keys(const QWidget* window, const QWidget* menu, const QList<QAction*>& actions)
+{
+    QStringList keys;
+    for (const QAction* action : actions)
+        if (const qsizetype at = action->text().indexOf(u'&'); at >= 0)
+            keys << action->text().mid(at + 1, 1).toLower();
+    if (keys.removeDuplicates() > 0)
+        Fault(window, menu, u"an access key twice"_qs);
+}
+
+// Checks the controls of `parent` and, within plain containers, theirs.
+void Check(const QWidget* window, const QWidget* parent)
+{
+    QList<const QWidget*> shown;
+    for (const QWidget* child : parent->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (child->isVisible() && !child->isWindow())
+            shown << child;
+    for (const QWidget* control : shown) {
+        const QStyle* style = control->style();
+        if (const auto* label = qobject_cast<const QLabel*>(control)) {
+            if (label->wordWrap()
+                && label->heightForWidth(label->contentsRect().width()) > label->contentsRect().height())
+                Fault(window, label, u"\"%1\" wraps past the label's height"_qs.arg(label->text()));
+            else if (!label->wordWrap())
+                Fits(window, label, label->text(), label->contentsRect().width());
+        } else if (const auto* button = qobject_cast<const QAbstractButton*>(control)) {
+            const bool box = qobject_cast<const QCheckBox*>(button);
+            Fits(window, button, button->text(), button->width(),
+                 style->pixelMetric(box ? QStyle::PM_IndicatorWidth : QStyle::PM_ButtonMargin));
+        } else if (const auto* group = qobject_cast<const QGroupBox*>(control)) {
+            Fits(window, group, group->title(), group->width());
+        } else if (const auto* combo = qobject_cast<const QComboBox*>(control); combo && !combo->isEditable()) {
+            for (int row = 0; row < combo->count(); ++row)
+                Fits(window, combo, combo->itemText(row), combo->width(), 30);
+        } else if (const auto* table = qobject_cast<const QTableView*>(control)) {
+            const QHeaderView* header = table->horizontalHeader();
+            for (int column = 0; column < header->count(); ++column)
+                Fits(window, header, table->model()->headerData(column, Qt::Horizontal).toString(),
+                     header->sectionSize(column), 2 * style->pixelMetric(QStyle::PM_HeaderMargin));
+        } else if (const auto* bar = qobject_cast<const QMenuBar*>(control)) {
+            Keys(window, bar, bar->actions());
+            for (QAction* action : bar->actions()) {
+                if (!bar->rect().contains(bar->actionGeometry(action)))
+                    Fault(window, bar, action->text() + u" outside the menu bar"_qs);
+                Keys(window, action->menu(), action->menu()->actions());
+            }
+        }
+        const auto* frame = qobject_cast<const QFrame*>(control);
+        if (!(frame && frame->frameShape() == QFrame::HLine) && !parent->rect().contains(control->geometry()))
+            Fault(window, control, u"outside its window"_qs);
+        for (const QWidget* other : shown)
+            if (const QRect both = control->geometry() & other->geometry();
+                other < control && both.width() > 1 && both.height() > 1)
+                Fault(window, control, u"overlaps "_qs + other->objectName());
+        if (control->metaObject() == &QWidget::staticMetaObject || qobject_cast<const QDialogButtonBox*>(control))
+            Check(window, control);
+    }
+    if (window == parent && !(window->windowFlags() & Qt::FramelessWindowHint)
+        && window->fontMetrics().horizontalAdvance(window->windowTitle()) > window->width() - 60)
+        Fault(window, window, u"the title is wider than the window"_qs);
+}
+
+void CheckWindow(QWidget* window)
+{
+    window->show();
+    Check(window, window);
+}
+
+// Checks the next modal window that opens, and closes it.
+void CheckModal()
+{
+    QTimer::singleShot(0, [] {
+        QWidget* modal = QApplication::activeModalWidget();
+        Check(modal, modal);
+        modal->close();
+    });
+}
+
+} // namespace
+
+class TstLanguages : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir mDir;
+
+private slots:
+    void initTestCase()
+    {
+        SetProgramFolder(mDir.path());
+        QVERIFY(QFile::copy(QStringLiteral(KELVARA_SAMPLE_DB), GameDatabasePath()));
+        gStatTable = LoadStatTable(GameDatabasePath());
+        gItemTable = LoadItemTable(GameDatabasePath());
+        // The longest wait of a game month and a day that begins the day after tomorrow.
+        SystemClock::SetSource([] { return QDateTime(QDate(2026, 6, 15), QTime(23, 50, 10)); });
+        gCalibration = ClockCalibration::FromTexts(u"23:50:10"_qs, u"06/15/2026"_qs, u"00:00:00"_qs, u"03/15/0005"_qs);
+    }
+
+    void cleanupTestCase() { Language::Install(u"en"_qs); }
+
+    // The desktop's languages in Qt's order: the first one the program speaks, English for C or none.
+    void desktopLanguage()
+    {
+        const std::pair<QStringList, QString> cases[] = {
+            {{u"de-AT"_qs, u"de"_qs}, u"de"_qs}, {{u"pt-PT"_qs}, u"pt_BR"_qs},    {{u"ja"_qs, u"pl-PL"_qs}, u"pl"_qs},
+            {{u"en-GB"_qs, u"fr"_qs}, u"en"_qs}, {{u"C"_qs, u"ru"_qs}, u"en"_qs}, {{u"ja"_qs}, u"en"_qs}};
+        for (const auto& [desktop, language] : cases)
+            QCOMPARE(Language::Resolve(QString(), desktop), language);
+        QCOMPARE(Language::Resolve(u"es"_qs, {u"de"_qs}) + Language::Resolve(u"it"_qs, {u"de"_qs}), u"esen"_qs);
+    }
+
+    void windows_data()
+    {
+        QTest::addColumn<QString>("language");
+        for (const QString& language : QStringList{u"en"_qs} + Language::Shipped())
+            QTest::newRow(qPrintable(language)) << language;
+    }
+
+    void windows()
+    {
+        QFETCH(QString, language);
+        QCOMPARE(Language::Install(language), language);
+        gFaults.clear();
+        frmMain main;
+        CheckWindow(&main);
+        frmNextGoodMoon moon;
+        moon.tmrNextGoodMoon_Timer();
+        CheckWindow(&moon);
+        // The window speaks the language: its button is English in English only.
+        QCOMPARE(moon.findChild<QPushButton*>(u"cmdClose"_qs)->text() == u"Close"_qs, language == u"en"_qs);
+        frmStats stats;
+        stats.findChild<QComboBox*>(u"cboItem"_qs)->setCurrentIndex(3); // an item chosen
+        stats.cboItem_Click();
+        CheckWindow(&stats);
+        auto* notice = new frmNotice(u"Game data"_qs, GameDataWatcher::FailedText(u"Cannot read the file"_qs), {});
+        notice->setObjectName(u"frmNotice"_qs);
+        auto* compact = new frmCompactClock;
+        compact->Update();
+        for (QWidget* window : QList<QWidget*>{new frmDateTime, new frmUpcomingDays, new frmAbout, notice, compact}) {
+            CheckWindow(window);
+            delete window;
+        }
+        CheckModal(); // the rank chart
+        main.findChild<QAction*>(u"mnuRankExperienceChart"_qs)->trigger();
+        Dialogs::SetInputHook([](const QString&, const QString&) { return u"15"_qs; });
+        CheckModal(); // Next Specified Day's answer
+        main.findChild<QAction*>(u"mnuNextDay"_qs)->trigger();
+        QVERIFY2(gFaults.isEmpty(), qPrintable(gFaults.join(u'\n')));
+    }
+};
+
+QTEST_MAIN(TstLanguages)
+#include "tst_languages.moc"

@@ -1,0 +1,49 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en_US">
+<context>
+    <name>Forecast</name>
+    <message numerus="yes">
+        <source>%n DAY</source>
+        <extracomment>A unit of the real time to wait for a game day, in capitals as the game&apos;s clock writes it: the number and the unit only. The program puts the units in a row, with two blanks between them.</extracomment>
+        <translation>
+            <numerusform>%n DAY</numerusform>
+            <numerusform>%n DAY</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n HOUR(S)</source>
+        <extracomment>A unit of the real time to wait for a game day, in capitals as the game&apos;s clock writes it: the number and the unit only. The program puts the units in a row, with two blanks between them.</extracomment>
+        <translation>
+            <numerusform>%n HOUR</numerusform>
+            <numerusform>%n HOURS</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n MINUTE(S)</source>
+        <extracomment>A unit of the real time to wait for a game day, in capitals as the game&apos;s clock writes it: the number and the unit only. The program puts the units in a row, with two blanks between them.</extracomment>
+        <translation>
+            <numerusform>%n MINUTE</numerusform>
+            <numerusform>%n MINUTES</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n SECOND(S)</source>
+        <extracomment>A unit of the real time to wait for a game day, in capitals as the game&apos;s clock writes it: the number and the unit only. The program puts the units in a row, with two blanks between them.</extracomment>
+        <translation>
+            <numerusform>%n SECOND</numerusform>
+            <numerusform>%n SECONDS</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>GameDataWatcher</name>
+    <message numerus="yes">
+        <source>The game database changed: %Ln items loaded.</source>
+        <translation>
+            <numerusform>The game database changed: %Ln item loaded.</numerusform>
+            <numerusform>The game database changed: %Ln items loaded.</numerusform>
+        </translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,511 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pt_BR">
+<context>
+    <name>About</name>
+    <message>
+        <source>not readable: %1</source>
+        <extracomment>In place of a count of rows that could not be read; %1 is the reason.</extracomment>
+        <translation>não foi possível ler: %1</translation>
+    </message>
+    <message>
+        <source>%1 bytes</source>
+        <extracomment>The size of the game database file; %1 is the number of bytes, grouped.</extracomment>
+        <translation>%1 bytes</translation>
+    </message>
+    <message>
+        <source>missing</source>
+        <extracomment>In place of the size of a game database file that is not there.</extracomment>
+        <translation>não existe</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Versão</translation>
+    </message>
+    <message>
+        <source>Program folder</source>
+        <translation>Pasta do programa</translation>
+    </message>
+    <message>
+        <source>Game database</source>
+        <translation>Banco de dados do jogo</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Tamanho</translation>
+    </message>
+    <message>
+        <source>Modified</source>
+        <translation>Modificado em</translation>
+    </message>
+    <message>
+        <source>Stats</source>
+        <translation>Atributos</translation>
+    </message>
+    <message>
+        <source>Items</source>
+        <translation>Itens</translation>
+    </message>
+    <message>
+        <source>Ranks</source>
+        <translation>Patentes</translation>
+    </message>
+    <message>
+        <source>Settings file</source>
+        <translation>Arquivo de configurações</translation>
+    </message>
+</context>
+<context>
+    <name>Error</name>
+    <message>
+        <source>Overflow</source>
+        <translation>Estouro</translation>
+    </message>
+    <message>
+        <source>Subscript out of range</source>
+        <translation>Índice fora do intervalo</translation>
+    </message>
+    <message>
+        <source>%1: table &quot;%2&quot;, row %3, column %4.</source>
+        <extracomment>%1 is what went wrong (Overflow, Type mismatch...), %2 a table of the game database (a name that stays), %3 the row and %4 the column, numbers.</extracomment>
+        <translation>%1: tabela &quot;%2&quot;, linha %3, coluna %4.</translation>
+    </message>
+    <message>
+        <source>Invalid use of Null</source>
+        <translation>Uso inválido de Null</translation>
+    </message>
+    <message>
+        <source>Type mismatch</source>
+        <translation>Tipos incompatíveis</translation>
+    </message>
+    <message>
+        <source>No row in tblMaterial has MaterialID %1</source>
+        <translation>Nenhuma linha de tblMaterial tem o MaterialID %1</translation>
+    </message>
+    <message>
+        <source>Out of memory</source>
+        <translation>Memória insuficiente</translation>
+    </message>
+    <message>
+        <source>Unknown error</source>
+        <translation>Erro desconhecido</translation>
+    </message>
+</context>
+<context>
+    <name>Files</name>
+    <message>
+        <source>Cannot read &quot;%1&quot;: %2</source>
+        <translation>Não foi possível ler &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>Cannot write &quot;%1&quot;: %2</source>
+        <translation>Não foi possível gravar &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>Cannot remove &quot;%1&quot;: %2</source>
+        <translation>Não foi possível remover &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>Cannot read the character file &quot;%1&quot;: %2</source>
+        <extracomment>%1 is the file, %2 the reason.</extracomment>
+        <translation>Não foi possível ler o arquivo de personagem &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>it is not open for reading</source>
+        <translation>ele não está aberto para leitura</translation>
+    </message>
+    <message>
+        <source>there is no such file</source>
+        <translation>o arquivo não existe</translation>
+    </message>
+    <message>
+        <source>Cannot create &quot;%1&quot;: %2</source>
+        <translation>Não foi possível criar &quot;%1&quot;: %2</translation>
+    </message>
+</context>
+<context>
+    <name>Forecast</name>
+    <message>
+        <source>YESTERDAY AT %1</source>
+        <extracomment>The real day and clock time at which a game day began. %1 is the 12-hour clock time, as 8:35 PM: it stays as it is (AM and PM too).</extracomment>
+        <translation>ONTEM ÀS %1</translation>
+    </message>
+    <message>
+        <source>TODAY AT %1</source>
+        <extracomment>The real day and clock time at which a game day begins. %1 is the 12-hour clock time, as 8:35 PM: it stays as it is (AM and PM too).</extracomment>
+        <translation>HOJE ÀS %1</translation>
+    </message>
+    <message>
+        <source>TOMORROW AT %1</source>
+        <extracomment>The real day and clock time at which a game day begins. %1 is the 12-hour clock time, as 8:35 PM: it stays as it is (AM and PM too).</extracomment>
+        <translation>AMANHÃ ÀS %1</translation>
+    </message>
+    <message>
+        <source>TWO DAYS FROM NOW AT %1</source>
+        <extracomment>The real day (the day after tomorrow) and clock time at which a game day begins. %1 is the 12-hour clock time, as 8:35 PM: it stays as it is (AM and PM too).</extracomment>
+        <translation>DEPOIS DE AMANHÃ ÀS %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n DAY</source>
+        <extracomment>A unit of the real time to wait for a game day, in capitals as the game&apos;s clock writes it: the number and the unit only. The program puts the units in a row, with two blanks between them.</extracomment>
+        <translation>
+            <numerusform>%n DIA</numerusform>
+            <numerusform>%n DIAS</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n HOUR(S)</source>
+        <extracomment>A unit of the real time to wait for a game day, in capitals as the game&apos;s clock writes it: the number and the unit only. The program puts the units in a row, with two blanks between them.</extracomment>
+        <translation>
+            <numerusform>%n HORA</numerusform>
+            <numerusform>%n HORAS</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n MINUTE(S)</source>
+        <extracomment>A unit of the real time to wait for a game day, in capitals as the game&apos;s clock writes it: the number and the unit only. The program puts the units in a row, with two blanks between them.</extracomment>
+        <translation>
+            <numerusform>%n MINUTO</numerusform>
+            <numerusform>%n MINUTOS</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n SECOND(S)</source>
+        <extracomment>A unit of the real time to wait for a game day, in capitals as the game&apos;s clock writes it: the number and the unit only. The program puts the units in a row, with two blanks between them.</extracomment>
+        <translation>
+            <numerusform>%n SEGUNDO</numerusform>
+            <numerusform>%n SEGUNDOS</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>GameDataWatcher</name>
+    <message numerus="yes">
+        <source>The game database changed: %Ln items loaded.</source>
+        <translation>
+            <numerusform>O banco de dados do jogo mudou: %Ln item carregado.</numerusform>
+            <numerusform>O banco de dados do jogo mudou: %Ln itens carregados.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The game database changed, but the new file could not be read. The game data loaded before stays in use.
+%1</source>
+        <translation>O banco de dados do jogo mudou, mas não foi possível ler o novo arquivo. Os dados do jogo carregados antes continuam em uso.
+%1</translation>
+    </message>
+    <message>
+        <source>Game data</source>
+        <translation>Dados do jogo</translation>
+    </message>
+</context>
+<context>
+    <name>GameDatabase</name>
+    <message>
+        <source>The database &quot;%1&quot; is damaged: %2.</source>
+        <translation>O banco de dados &quot;%1&quot; está danificado: %2.</translation>
+    </message>
+    <message>
+        <source>Unsupported connection text: &quot;%1&quot;</source>
+        <translation>Texto de conexão não suportado: &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a Jet 4.0 database.</source>
+        <translation>&quot;%1&quot; não é um banco de dados Jet 4.0.</translation>
+    </message>
+    <message>
+        <source>its catalog cannot be read</source>
+        <translation>não é possível ler o catálogo</translation>
+    </message>
+    <message>
+        <source>a row of table &quot;%1&quot; cannot be found</source>
+        <translation>uma linha da tabela &quot;%1&quot; não foi encontrada</translation>
+    </message>
+    <message>
+        <source>a row of table &quot;%1&quot; cannot be read</source>
+        <translation>não é possível ler uma linha da tabela &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>a row of table &quot;%1&quot; lies outside its page</source>
+        <translation>uma linha da tabela &quot;%1&quot; fica fora da sua página</translation>
+    </message>
+    <message>
+        <source>a value of table &quot;%1&quot; is cut short</source>
+        <translation>um valor da tabela &quot;%1&quot; está truncado</translation>
+    </message>
+    <message>
+        <source>The table &quot;%1&quot; was not found in &quot;%2&quot;.</source>
+        <translation>A tabela &quot;%1&quot; não foi encontrada em &quot;%2&quot;.</translation>
+    </message>
+    <message>
+        <source>the definition of table &quot;%1&quot; cannot be read</source>
+        <translation>não é possível ler a definição da tabela &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>the columns of table &quot;%1&quot; cannot be read</source>
+        <translation>não é possível ler as colunas da tabela &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>table &quot;%1&quot; does not end</source>
+        <translation>a tabela &quot;%1&quot; não termina</translation>
+    </message>
+    <message>
+        <source>Could not find the database &quot;%1&quot;.</source>
+        <translation>O banco de dados &quot;%1&quot; não foi encontrado.</translation>
+    </message>
+    <message>
+        <source>The database &quot;%1&quot; is not a file.</source>
+        <translation>O banco de dados &quot;%1&quot; não é um arquivo.</translation>
+    </message>
+    <message>
+        <source>Cannot open the database &quot;%1&quot;: %2</source>
+        <translation>Não foi possível abrir o banco de dados &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>The connection to the database is not open.</source>
+        <translation>A conexão com o banco de dados não está aberta.</translation>
+    </message>
+    <message>
+        <source>No column &quot;%1&quot; in table &quot;%2&quot;: %3</source>
+        <translation>Não há coluna &quot;%1&quot; na tabela &quot;%2&quot;: %3</translation>
+    </message>
+    <message>
+        <source>Data type mismatch in criteria expression: %1</source>
+        <translation>Tipo de dados incompatível na expressão de critério: %1</translation>
+    </message>
+    <message>
+        <source>Unsupported SQL statement: &quot;%1&quot;</source>
+        <translation>Instrução SQL não suportada: &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>The record set is not open.</source>
+        <translation>O conjunto de registros não está aberto.</translation>
+    </message>
+    <message>
+        <source>No current row in &quot;%1&quot;: %2</source>
+        <translation>Não há linha atual em &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>Table &quot;%1&quot; has no column at position %2</source>
+        <translation>A tabela &quot;%1&quot; não tem coluna na posição %2</translation>
+    </message>
+</context>
+<context>
+    <name>NextDay</name>
+    <message>
+        <source>You need to enter a day between 1 and 28.</source>
+        <translation>Você precisa digitar um dia entre 1 e 28.</translation>
+    </message>
+    <message>
+        <source>Day %1 of the month will be in </source>
+        <extracomment>The first line of the answer: %1 is the day of the game month. The wait and the real day and time follow on the next two lines. The blank at the end is part of the design.</extracomment>
+        <translation>O dia %1 do mês começa em </translation>
+    </message>
+    <message>
+        <source>Enter day (1-28)</source>
+        <extracomment>The prompt of the input box of Tools &gt; Next Specified Day.</extracomment>
+        <translation>Digite o dia (1-28)</translation>
+    </message>
+</context>
+<context>
+    <name>ShortWait</name>
+    <message>
+        <source>%1 h %2 min</source>
+        <extracomment>A short wait to the minute: %1 hours, %2 minutes (two digits), as 9 h 05 min.</extracomment>
+        <translation>%1 h %2 min</translation>
+    </message>
+    <message>
+        <source>%1 d %2</source>
+        <extracomment>A short wait of a day or more: %1 days, then %2, the rest of the wait (as 13:43:22 or 9 h 05 min).</extracomment>
+        <translation>%1 d %2</translation>
+    </message>
+</context>
+<context>
+    <name>frmAbout</name>
+    <message>
+        <source>About Kelvara Utility</source>
+        <translation>Sobre o Kelvara Utility</translation>
+    </message>
+    <message>
+        <source>Kelvara Utility %1</source>
+        <translation>Kelvara Utility %1</translation>
+    </message>
+    <message>
+        <source>Copy to Clipboard</source>
+        <translation>Copiar para a área de transferência</translation>
+    </message>
+</context>
+<context>
+    <name>frmDateTime</name>
+    <message>
+        <source>Set Date and Time</source>
+        <translation>Ajustar data e hora</translation>
+    </message>
+    <message>
+        <source>Enter times in 24 hour format.  Example 4:45 p.m. would be entered as 16:45:00</source>
+        <extracomment>&quot;p.m.&quot; names the 12-hour time of the example; the entry itself is on the 24-hour clock.</extracomment>
+        <translation>Digite os horários no formato de 24 horas.  Exemplo: 4:45 da tarde é digitado como 16:45:00</translation>
+    </message>
+    <message>
+        <source>Real Time (HH:MM:SS)</source>
+        <translation>Hora real (HH:MM:SS)</translation>
+    </message>
+    <message>
+        <source>Real Date (MM/DD/YYYY)</source>
+        <translation>Data real (MM/DD/AAAA)</translation>
+    </message>
+    <message>
+        <source>Kelvara Time (HH:MM:SS)</source>
+        <translation>Hora de Kelvara (HH:MM:SS)</translation>
+    </message>
+    <message>
+        <source>Kelvara Date (MM/DD/YYYY)</source>
+        <translation>Data de Kelvara (MM/DD/AAAA)</translation>
+    </message>
+    <message>
+        <source>Set Date and Times</source>
+        <translation>Ajustar data e horas</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>The real time is not in the correct format.  Please fix it and try again.</source>
+        <translation>A hora real não está no formato correto.  Corrija e tente novamente.</translation>
+    </message>
+    <message>
+        <source>The real date is not in the correct format.  Please fix it and try again.</source>
+        <translation>A data real não está no formato correto.  Corrija e tente novamente.</translation>
+    </message>
+    <message>
+        <source>The Kelvara time is not in the correct format.  Please fix it and try again.</source>
+        <translation>A hora de Kelvara não está no formato correto.  Corrija e tente novamente.</translation>
+    </message>
+    <message>
+        <source>The Kelvara date is not in the correct format.  Please fix it and try again.</source>
+        <translation>A data de Kelvara não está no formato correto.  Corrija e tente novamente.</translation>
+    </message>
+</context>
+<context>
+    <name>frmMain</name>
+    <message>
+        <source>&amp;Help</source>
+        <translation>Aj&amp;uda</translation>
+    </message>
+    <message>
+        <source>&amp;About Kelvara Utility</source>
+        <translation>&amp;Sobre o Kelvara Utility</translation>
+    </message>
+</context>
+<context>
+    <name>frmMsgBox</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>frmNextGoodMoon</name>
+    <message>
+        <source>Next Good Moon</source>
+        <translation>Próxima Lua Boa</translation>
+    </message>
+    <message>
+        <source>Next Good Moon in</source>
+        <translation>Próxima Lua Boa em</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
+    </message>
+</context>
+<context>
+    <name>frmStats</name>
+    <message>
+        <source>Item Stats</source>
+        <translation>Atributos de item</translation>
+    </message>
+    <message>
+        <source>Minimum Requirements</source>
+        <translation>Requisitos mínimos</translation>
+    </message>
+    <message>
+        <source>Mod 0</source>
+        <extracomment>The heading of the list of an item&apos;s mods of set 0 (the game&apos;s term).</extracomment>
+        <translation>Mod 0</translation>
+    </message>
+    <message>
+        <source>Mod 1</source>
+        <extracomment>The heading of the list of an item&apos;s mods of set 1 (the game&apos;s term).</extracomment>
+        <translation>Mod 1</translation>
+    </message>
+</context>
+<context>
+    <name>frmUpcomingDays</name>
+    <message>
+        <source>Upcoming Days</source>
+        <translation>Próximos dias</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <extracomment>The calendar reminder box at 0: the events get no reminder.</extracomment>
+        <translation>nenhum</translation>
+    </message>
+    <message>
+        <source> min before</source>
+        <extracomment>Follows the number of minutes in the calendar reminder box, as &quot;30 min before&quot;.</extracomment>
+        <translation> min antes</translation>
+    </message>
+    <message>
+        <source>&amp;Game day (1-28):</source>
+        <translation>Dia do &amp;jogo (1-28):</translation>
+    </message>
+    <message>
+        <source>&amp;Count:</source>
+        <translation>&amp;Quantidade:</translation>
+    </message>
+    <message>
+        <source>&amp;Reminder:</source>
+        <translation>&amp;Lembrete:</translation>
+    </message>
+    <message>
+        <source>Weekday</source>
+        <translation>Dia da semana</translation>
+    </message>
+    <message>
+        <source>Real Date</source>
+        <translation>Data real</translation>
+    </message>
+    <message>
+        <source>Real Time</source>
+        <translation>Hora real</translation>
+    </message>
+    <message>
+        <source>Wait</source>
+        <translation>Espera</translation>
+    </message>
+    <message>
+        <source>Kelvara Date</source>
+        <translation>Data de Kelvara</translation>
+    </message>
+    <message>
+        <source>Export to Calendar…</source>
+        <translation>Exportar para a agenda…</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
+    </message>
+    <message>
+        <source>iCalendar files (*.ics)</source>
+        <translation>Arquivos iCalendar (*.ics)</translation>
+    </message>
+    <message>
+        <source>The calendar could not be saved.
+%1</source>
+        <extracomment>%1 is the reason, on a line of its own.</extracomment>
+        <translation>Não foi possível salvar a agenda.
+%1</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,516 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ru_RU">
+<context>
+    <name>About</name>
+    <message>
+        <source>not readable: %1</source>
+        <extracomment>In place of a count of rows that could not be read; %1 is the reason.</extracomment>
+        <translation>не читается: %1</translation>
+    </message>
+    <message>
+        <source>%1 bytes</source>
+        <extracomment>The size of the game database file; %1 is the number of bytes, grouped.</extracomment>
+        <translation>%1 байт</translation>
+    </message>
+    <message>
+        <source>missing</source>
+        <extracomment>In place of the size of a game database file that is not there.</extracomment>
+        <translation>отсутствует</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Версия</translation>
+    </message>
+    <message>
+        <source>Program folder</source>
+        <translation>Папка программы</translation>
+    </message>
+    <message>
+        <source>Game database</source>
+        <translation>База данных игры</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Размер</translation>
+    </message>
+    <message>
+        <source>Modified</source>
+        <translation>Изменена</translation>
+    </message>
+    <message>
+        <source>Stats</source>
+        <translation>Характеристики</translation>
+    </message>
+    <message>
+        <source>Items</source>
+        <translation>Предметы</translation>
+    </message>
+    <message>
+        <source>Ranks</source>
+        <translation>Ранги</translation>
+    </message>
+    <message>
+        <source>Settings file</source>
+        <translation>Файл настроек</translation>
+    </message>
+</context>
+<context>
+    <name>Error</name>
+    <message>
+        <source>Overflow</source>
+        <translation>Переполнение</translation>
+    </message>
+    <message>
+        <source>Subscript out of range</source>
+        <translation>Индекс вне диапазона</translation>
+    </message>
+    <message>
+        <source>%1: table &quot;%2&quot;, row %3, column %4.</source>
+        <extracomment>%1 is what went wrong (Overflow, Type mismatch...), %2 a table of the game database (a name that stays), %3 the row and %4 the column, numbers.</extracomment>
+        <translation>%1: таблица «%2», строка %3, столбец %4.</translation>
+    </message>
+    <message>
+        <source>Invalid use of Null</source>
+        <translation>Недопустимое использование Null</translation>
+    </message>
+    <message>
+        <source>Type mismatch</source>
+        <translation>Несоответствие типа</translation>
+    </message>
+    <message>
+        <source>No row in tblMaterial has MaterialID %1</source>
+        <translation>В tblMaterial нет строки с MaterialID %1</translation>
+    </message>
+    <message>
+        <source>Out of memory</source>
+        <translation>Недостаточно памяти</translation>
+    </message>
+    <message>
+        <source>Unknown error</source>
+        <translation>Неизвестная ошибка</translation>
+    </message>
+</context>
+<context>
+    <name>Files</name>
+    <message>
+        <source>Cannot read &quot;%1&quot;: %2</source>
+        <translation>Не удаётся прочитать «%1»: %2</translation>
+    </message>
+    <message>
+        <source>Cannot write &quot;%1&quot;: %2</source>
+        <translation>Не удаётся записать «%1»: %2</translation>
+    </message>
+    <message>
+        <source>Cannot remove &quot;%1&quot;: %2</source>
+        <translation>Не удаётся удалить «%1»: %2</translation>
+    </message>
+    <message>
+        <source>Cannot read the character file &quot;%1&quot;: %2</source>
+        <extracomment>%1 is the file, %2 the reason.</extracomment>
+        <translation>Не удаётся прочитать файл персонажа «%1»: %2</translation>
+    </message>
+    <message>
+        <source>it is not open for reading</source>
+        <translation>он не открыт для чтения</translation>
+    </message>
+    <message>
+        <source>there is no such file</source>
+        <translation>такого файла нет</translation>
+    </message>
+    <message>
+        <source>Cannot create &quot;%1&quot;: %2</source>
+        <translation>Не удаётся создать «%1»: %2</translation>
+    </message>
+</context>
+<context>
+    <name>Forecast</name>
+    <message>
+        <source>YESTERDAY AT %1</source>
+        <extracomment>The real day and clock time at which a game day began. %1 is the 12-hour clock time, as 8:35 PM: it stays as it is (AM and PM too).</extracomment>
+        <translation>ВЧЕРА В %1</translation>
+    </message>
+    <message>
+        <source>TODAY AT %1</source>
+        <extracomment>The real day and clock time at which a game day begins. %1 is the 12-hour clock time, as 8:35 PM: it stays as it is (AM and PM too).</extracomment>
+        <translation>СЕГОДНЯ В %1</translation>
+    </message>
+    <message>
+        <source>TOMORROW AT %1</source>
+        <extracomment>The real day and clock time at which a game day begins. %1 is the 12-hour clock time, as 8:35 PM: it stays as it is (AM and PM too).</extracomment>
+        <translation>ЗАВТРА В %1</translation>
+    </message>
+    <message>
+        <source>TWO DAYS FROM NOW AT %1</source>
+        <extracomment>The real day (the day after tomorrow) and clock time at which a game day begins. %1 is the 12-hour clock time, as 8:35 PM: it stays as it is (AM and PM too).</extracomment>
+        <translation>ПОСЛЕЗАВТРА В %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n DAY</source>
+        <extracomment>A unit of the real time to wait for a game day, in capitals as the game&apos;s clock writes it: the number and the unit only. The program puts the units in a row, with two blanks between them.</extracomment>
+        <translation>
+            <numerusform>%n ДЕНЬ</numerusform>
+            <numerusform>%n ДНЯ</numerusform>
+            <numerusform>%n ДНЕЙ</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n HOUR(S)</source>
+        <extracomment>A unit of the real time to wait for a game day, in capitals as the game&apos;s clock writes it: the number and the unit only. The program puts the units in a row, with two blanks between them.</extracomment>
+        <translation>
+            <numerusform>%n ЧАС</numerusform>
+            <numerusform>%n ЧАСА</numerusform>
+            <numerusform>%n ЧАСОВ</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n MINUTE(S)</source>
+        <extracomment>A unit of the real time to wait for a game day, in capitals as the game&apos;s clock writes it: the number and the unit only. The program puts the units in a row, with two blanks between them.</extracomment>
+        <translation>
+            <numerusform>%n МИНУТУ</numerusform>
+            <numerusform>%n МИНУТЫ</numerusform>
+            <numerusform>%n МИНУТ</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n SECOND(S)</source>
+        <extracomment>A unit of the real time to wait for a game day, in capitals as the game&apos;s clock writes it: the number and the unit only. The program puts the units in a row, with two blanks between them.</extracomment>
+        <translation>
+            <numerusform>%n СЕКУНДУ</numerusform>
+            <numerusform>%n СЕКУНДЫ</numerusform>
+            <numerusform>%n СЕКУНД</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>GameDataWatcher</name>
+    <message numerus="yes">
+        <source>The game database changed: %Ln items loaded.</source>
+        <translation>
+            <numerusform>База данных игры изменилась: загружен %Ln предмет.</numerusform>
+            <numerusform>База данных игры изменилась: загружено %Ln предмета.</numerusform>
+            <numerusform>База данных игры изменилась: загружено %Ln предметов.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The game database changed, but the new file could not be read. The game data loaded before stays in use.
+%1</source>
+        <translation>База данных игры изменилась, но новый файл не удалось прочитать. Ранее загруженные данные игры остаются в работе.
+%1</translation>
+    </message>
+    <message>
+        <source>Game data</source>
+        <translation>Данные игры</translation>
+    </message>
+</context>
+<context>
+    <name>GameDatabase</name>
+    <message>
+        <source>The database &quot;%1&quot; is damaged: %2.</source>
+        <translation>База данных «%1» повреждена: %2.</translation>
+    </message>
+    <message>
+        <source>Unsupported connection text: &quot;%1&quot;</source>
+        <translation>Неподдерживаемая строка подключения: «%1»</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a Jet 4.0 database.</source>
+        <translation>«%1» не является базой данных Jet 4.0.</translation>
+    </message>
+    <message>
+        <source>its catalog cannot be read</source>
+        <translation>не читается её каталог</translation>
+    </message>
+    <message>
+        <source>a row of table &quot;%1&quot; cannot be found</source>
+        <translation>не найдена строка таблицы «%1»</translation>
+    </message>
+    <message>
+        <source>a row of table &quot;%1&quot; cannot be read</source>
+        <translation>не читается строка таблицы «%1»</translation>
+    </message>
+    <message>
+        <source>a row of table &quot;%1&quot; lies outside its page</source>
+        <translation>строка таблицы «%1» выходит за пределы своей страницы</translation>
+    </message>
+    <message>
+        <source>a value of table &quot;%1&quot; is cut short</source>
+        <translation>значение в таблице «%1» обрезано</translation>
+    </message>
+    <message>
+        <source>The table &quot;%1&quot; was not found in &quot;%2&quot;.</source>
+        <translation>Таблица «%1» не найдена в «%2».</translation>
+    </message>
+    <message>
+        <source>the definition of table &quot;%1&quot; cannot be read</source>
+        <translation>не читается описание таблицы «%1»</translation>
+    </message>
+    <message>
+        <source>the columns of table &quot;%1&quot; cannot be read</source>
+        <translation>не читаются столбцы таблицы «%1»</translation>
+    </message>
+    <message>
+        <source>table &quot;%1&quot; does not end</source>
+        <translation>таблица «%1» не заканчивается</translation>
+    </message>
+    <message>
+        <source>Could not find the database &quot;%1&quot;.</source>
+        <translation>База данных «%1» не найдена.</translation>
+    </message>
+    <message>
+        <source>The database &quot;%1&quot; is not a file.</source>
+        <translation>База данных «%1» не является файлом.</translation>
+    </message>
+    <message>
+        <source>Cannot open the database &quot;%1&quot;: %2</source>
+        <translation>Не удаётся открыть базу данных «%1»: %2</translation>
+    </message>
+    <message>
+        <source>The connection to the database is not open.</source>
+        <translation>Соединение с базой данных не открыто.</translation>
+    </message>
+    <message>
+        <source>No column &quot;%1&quot; in table &quot;%2&quot;: %3</source>
+        <translation>В таблице «%2» нет столбца «%1»: %3</translation>
+    </message>
+    <message>
+        <source>Data type mismatch in criteria expression: %1</source>
+        <translation>Несоответствие типов данных в выражении условия: %1</translation>
+    </message>
+    <message>
+        <source>Unsupported SQL statement: &quot;%1&quot;</source>
+        <translation>Неподдерживаемая инструкция SQL: «%1»</translation>
+    </message>
+    <message>
+        <source>The record set is not open.</source>
+        <translation>Набор записей не открыт.</translation>
+    </message>
+    <message>
+        <source>No current row in &quot;%1&quot;: %2</source>
+        <translation>Нет текущей строки в «%1»: %2</translation>
+    </message>
+    <message>
+        <source>Table &quot;%1&quot; has no column at position %2</source>
+        <translation>В таблице «%1» нет столбца в позиции %2</translation>
+    </message>
+</context>
+<context>
+    <name>NextDay</name>
+    <message>
+        <source>You need to enter a day between 1 and 28.</source>
+        <translation>Нужно ввести день от 1 до 28.</translation>
+    </message>
+    <message>
+        <source>Day %1 of the month will be in </source>
+        <extracomment>The first line of the answer: %1 is the day of the game month. The wait and the real day and time follow on the next two lines. The blank at the end is part of the design.</extracomment>
+        <translation>День %1 месяца наступит через </translation>
+    </message>
+    <message>
+        <source>Enter day (1-28)</source>
+        <extracomment>The prompt of the input box of Tools &gt; Next Specified Day.</extracomment>
+        <translation>Введите день (1-28)</translation>
+    </message>
+</context>
+<context>
+    <name>ShortWait</name>
+    <message>
+        <source>%1 h %2 min</source>
+        <extracomment>A short wait to the minute: %1 hours, %2 minutes (two digits), as 9 h 05 min.</extracomment>
+        <translation>%1 ч %2 мин</translation>
+    </message>
+    <message>
+        <source>%1 d %2</source>
+        <extracomment>A short wait of a day or more: %1 days, then %2, the rest of the wait (as 13:43:22 or 9 h 05 min).</extracomment>
+        <translation>%1 д %2</translation>
+    </message>
+</context>
+<context>
+    <name>frmAbout</name>
+    <message>
+        <source>About Kelvara Utility</source>
+        <translation>О программе Kelvara Utility</translation>
+    </message>
+    <message>
+        <source>Kelvara Utility %1</source>
+        <translation>Kelvara Utility %1</translation>
+    </message>
+    <message>
+        <source>Copy to Clipboard</source>
+        <translation>Копировать в буфер обмена</translation>
+    </message>
+</context>
+<context>
+    <name>frmDateTime</name>
+    <message>
+        <source>Set Date and Time</source>
+        <translation>Установка даты и времени</translation>
+    </message>
+    <message>
+        <source>Enter times in 24 hour format.  Example 4:45 p.m. would be entered as 16:45:00</source>
+        <extracomment>&quot;p.m.&quot; names the 12-hour time of the example; the entry itself is on the 24-hour clock.</extracomment>
+        <translation>Вводите время в 24-часовом формате.  Например, 4:45 дня вводится как 16:45:00</translation>
+    </message>
+    <message>
+        <source>Real Time (HH:MM:SS)</source>
+        <translation>Реальное время (ЧЧ:ММ:СС)</translation>
+    </message>
+    <message>
+        <source>Real Date (MM/DD/YYYY)</source>
+        <translation>Реальная дата (ММ/ДД/ГГГГ)</translation>
+    </message>
+    <message>
+        <source>Kelvara Time (HH:MM:SS)</source>
+        <translation>Время Kelvara (ЧЧ:ММ:СС)</translation>
+    </message>
+    <message>
+        <source>Kelvara Date (MM/DD/YYYY)</source>
+        <translation>Дата Kelvara (ММ/ДД/ГГГГ)</translation>
+    </message>
+    <message>
+        <source>Set Date and Times</source>
+        <translation>Установить дату и время</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>The real time is not in the correct format.  Please fix it and try again.</source>
+        <translation>Реальное время указано в неверном формате.  Исправьте его и попробуйте снова.</translation>
+    </message>
+    <message>
+        <source>The real date is not in the correct format.  Please fix it and try again.</source>
+        <translation>Реальная дата указана в неверном формате.  Исправьте её и попробуйте снова.</translation>
+    </message>
+    <message>
+        <source>The Kelvara time is not in the correct format.  Please fix it and try again.</source>
+        <translation>Время Kelvara указано в неверном формате.  Исправьте его и попробуйте снова.</translation>
+    </message>
+    <message>
+        <source>The Kelvara date is not in the correct format.  Please fix it and try again.</source>
+        <translation>Дата Kelvara указана в неверном формате.  Исправьте её и попробуйте снова.</translation>
+    </message>
+</context>
+<context>
+    <name>frmMain</name>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Справка</translation>
+    </message>
+    <message>
+        <source>&amp;About Kelvara Utility</source>
+        <translation>&amp;О программе Kelvara Utility</translation>
+    </message>
+</context>
+<context>
+    <name>frmMsgBox</name>
+    <message>
+        <source>OK</source>
+        <translation>ОК</translation>
+    </message>
+</context>
+<context>
+    <name>frmNextGoodMoon</name>
+    <message>
+        <source>Next Good Moon</source>
+        <translation>Следующая Добрая луна</translation>
+    </message>
+    <message>
+        <source>Next Good Moon in</source>
+        <translation>Следующая Добрая луна через</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрыть</translation>
+    </message>
+</context>
+<context>
+    <name>frmStats</name>
+    <message>
+        <source>Item Stats</source>
+        <translation>Характеристики предмета</translation>
+    </message>
+    <message>
+        <source>Minimum Requirements</source>
+        <translation>Минимальные требования</translation>
+    </message>
+    <message>
+        <source>Mod 0</source>
+        <extracomment>The heading of the list of an item&apos;s mods of set 0 (the game&apos;s term).</extracomment>
+        <translation>Мод 0</translation>
+    </message>
+    <message>
+        <source>Mod 1</source>
+        <extracomment>The heading of the list of an item&apos;s mods of set 1 (the game&apos;s term).</extracomment>
+        <translation>Мод 1</translation>
+    </message>
+</context>
+<context>
+    <name>frmUpcomingDays</name>
+    <message>
+        <source>Upcoming Days</source>
+        <translation>Ближайшие дни</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <extracomment>The calendar reminder box at 0: the events get no reminder.</extracomment>
+        <translation>нет</translation>
+    </message>
+    <message>
+        <source> min before</source>
+        <extracomment>Follows the number of minutes in the calendar reminder box, as &quot;30 min before&quot;.</extracomment>
+        <translation> мин до начала</translation>
+    </message>
+    <message>
+        <source>&amp;Game day (1-28):</source>
+        <translation>&amp;День игры (1-28):</translation>
+    </message>
+    <message>
+        <source>&amp;Count:</source>
+        <translation>&amp;Количество:</translation>
+    </message>
+    <message>
+        <source>&amp;Reminder:</source>
+        <translation>&amp;Напоминание:</translation>
+    </message>
+    <message>
+        <source>Weekday</source>
+        <translation>День недели</translation>
+    </message>
+    <message>
+        <source>Real Date</source>
+        <translation>Реальная дата</translation>
+    </message>
+    <message>
+        <source>Real Time</source>
+        <translation>Реальное время</translation>
+    </message>
+    <message>
+        <source>Wait</source>
+        <translation>Ожидание</translation>
+    </message>
+    <message>
+        <source>Kelvara Date</source>
+        <translation>Дата Kelvara</translation>
+    </message>
+    <message>
+        <source>Export to Calendar…</source>
+        <translation>Экспорт в календарь…</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрыть</translation>
+    </message>
+    <message>
+        <source>iCalendar files (*.ics)</source>
+        <translation>Файлы iCalendar (*.ics)</translation>
+    </message>
+    <message>
+        <source>The calendar could not be saved.
+%1</source>
+        <extracomment>%1 is the reason, on a line of its own.</extracomment>
+        <translation>Не удалось сохранить календарь.
+%1</translation>
+    </message>
+</context>
+</TS>
