@@ -15,11 +15,11 @@ install_missing() {
     # translations; qt6-translations-l10n: Qt's own texts (standard buttons, dialogs) in the player's language.
     local wanted=(cmake g++ make pkg-config clang-format qt6-base-dev qt6-base-dev-tools libgl-dev
                   qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
-                  mdbtools mdbtools-dev libglib2.0-dev tzdata
+                  qt6-wayland mdbtools mdbtools-dev libglib2.0-dev tzdata
                   libical-dev python3-icalendar dpkg-dev file
                   xvfb xauth xdotool imagemagick desktop-file-utils fonts-dejavu-core fonts-liberation2)
-    # The notification tests start a private session bus of their own.
-    if [ "$mode" = test ]; then wanted+=(dbus-daemon); fi
+    # The notification tests start a private session bus of their own; the Wayland test a headless weston.
+    if [ "$mode" = test ]; then wanted+=(dbus-daemon weston); fi
     # The test run also fuzzes (clang with libFuzzer) and runs the core tests under valgrind.
     if [ "$mode" = test ]; then wanted+=(clang libclang-rt-14-dev valgrind); fi
     local missing=() p

@@ -4,8 +4,9 @@
 //   --first-tick   the process ends the moment the first tick has shown the clocks
 //   --good-moon    the Next Good Moon window opens, as from the Tools menu
 //   --compact-clock  the compact clock is shown, as from the Tools menu
-//   --in-tray      the main window goes into the tray at once, as its close box does
-//                  when the program keeps running in the tray
+//   --in-tray      the main window hides at once, as its close box does when the program
+//                  keeps running in the tray (where there is no tray, it is hidden all the same)
+//   --minimised    the main window is minimised at once
 #include "forms/frmmain.h"
 
 #include <QStringList>
@@ -30,5 +31,7 @@ void BenchProbe(const QStringList& arguments, frmMain& window)
     if (arguments.contains(QStringLiteral("--compact-clock")))
         window.mnuCompactClock_Click(true);
     if (arguments.contains(QStringLiteral("--in-tray")))
-        window.HideToTray();
+        window.hide();
+    if (arguments.contains(QStringLiteral("--minimised")))
+        window.showMinimized();
 }

@@ -3,6 +3,7 @@
 #include "desktop/clockcheck.h"
 #include "desktop/colourscheme.h"
 #include "desktop/notifier.h"
+#include "desktop/sleepwatcher.h"
 #include "forms/appearance.h"
 #include "forms/dialogs.h"
 #include "forms/frmmain.h"
@@ -99,8 +100,9 @@ int main(int argc, char* argv[])
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
 #ifdef KELVARA_BENCH_PROBE
-    const QStringList windowOptions{QStringLiteral("hidden"), QStringLiteral("first-tick"), QStringLiteral("good-moon"),
-                                    QStringLiteral("compact-clock"), QStringLiteral("in-tray")};
+    const QStringList windowOptions{QStringLiteral("hidden"),    QStringLiteral("first-tick"),
+                                    QStringLiteral("good-moon"), QStringLiteral("compact-clock"),
+                                    QStringLiteral("in-tray"),   QStringLiteral("minimised")};
 #else
     const QStringList windowOptions{QStringLiteral("hidden")};
 #endif
@@ -142,8 +144,9 @@ int main(int argc, char* argv[])
         // Without a session bus: a closed connection, which every service takes as absent.
         const QDBusConnection bus = sessionBus ? QDBusConnection::sessionBus()
                                                : QDBusConnection(QStringLiteral("none"));
-        window.UseDesktop(sessionBus ? new Notifier(bus, NotificationIcon()) : nullptr,
-                          new ClockCheck(QDBusConnection::systemBus()));
+        const QDBusConnection system = QDBusConnection::systemBus();
+        window.UseDesktop(sessionBus ? new Notifier(bus, NotificationIcon()) : nullptr, new ClockCheck(system),
+                          new SleepWatcher(system));
         window.Tray()->Start(bus);
         window.Colours()->Follow(new ColourScheme(bus));
     });

@@ -14,6 +14,7 @@
 #include <QMouseEvent>
 #include <QScreen>
 #include <QVBoxLayout>
+#include <QWindow>
 
 #include <algorithm>
 
@@ -29,6 +30,12 @@ void SaveClock(const std::function<void(CompactClockSettings&)>& change)
     } catch (const KelvaraError& error) {
         Dialogs::Message(nullptr, QStringLiteral("The compact clock could not be saved.\n%1").arg(error.message()));
     }
+}
+
+// Wayland lets no program place its windows, nor tell where they are.
+bool PlatformPlacesWindows()
+{
+    return !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
 }
 
 void SetIfChanged(QLabel* label, const QString& text)
@@ -68,6 +75,11 @@ frmCompactClock::frmCompactClock(QWidget* parent)
         mGameTime->fontMetrics().horizontalAdvance(QStringLiteral("12:59 PM   12/28/0000")),
         mGoodMoon->fontMetrics().horizontalAdvance(QStringLiteral("Good moon in 1 d 23 h 59 min")));
     setFixedSize(width + 24, mGameTime->fontMetrics().height() + mGoodMoon->fontMetrics().height() + 16);
+    // A move by the window system ends without a release reaching the window: the place is
+    // kept once the window has stood still for a moment.
+    mPlaceSaver.setSingleShot(true);
+    mPlaceSaver.setInterval(700);
+    connect(&mPlaceSaver, &QTimer::timeout, this, [this] { SavePlace(); });
 }
 
 bool frmCompactClock::SavedVisible()
@@ -83,7 +95,9 @@ void frmCompactClock::SaveVisible(bool visible)
 void frmCompactClock::ShowAtSavedPlace()
 {
     const std::optional<QPoint> place = ReadSettings().Settings.CompactClock.Place;
-    if (place && QGuiApplication::screenAt(*place)) {
+    if (!PlatformPlacesWindows()) {
+        // The compositor places it.
+    } else if (place && QGuiApplication::screenAt(*place)) {
         move(*place);
     } else if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         // The first time, or a place on a screen that is gone: the top right corner.
@@ -108,7 +122,11 @@ void frmCompactClock::Update()
 
 void frmCompactClock::mousePressEvent(QMouseEvent* event)
 {
-    if (event->button() == Qt::LeftButton)
+    if (event->button() != Qt::LeftButton)
+        return;
+    // The window system's own move, as a title bar has it; where it has none, the window follows the mouse.
+    mSystemMove = windowHandle() && windowHandle()->startSystemMove();
+    if (!mSystemMove)
         mGrab = event->globalPosition().toPoint() - frameGeometry().topLeft();
 }
 
@@ -123,5 +141,19 @@ void frmCompactClock::mouseReleaseEvent(QMouseEvent* event)
     if (event->button() != Qt::LeftButton || !mGrab)
         return;
     mGrab.reset();
-    SaveClock([this](CompactClockSettings& clock) { clock.Place = pos(); });
+    SavePlace();
+}
+
+void frmCompactClock::moveEvent(QMoveEvent* event)
+{
+    QWidget::moveEvent(event);
+    if (mSystemMove)
+        mPlaceSaver.start();
+}
+
+void frmCompactClock::SavePlace()
+{
+    mSystemMove = false;
+    if (PlatformPlacesWindows())
+        SaveClock([this](CompactClockSettings& clock) { clock.Place = pos(); });
 }

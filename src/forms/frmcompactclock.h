@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPoint>
+#include <QTimer>
 #include <QWidget>
 
 #include <optional>
@@ -8,10 +9,12 @@
 class QLabel;
 
 // "Compact Clock": a small borderless window that stays above the others and shows the
-// game time and the wait to the next good moon. The player drags it where it suits; its
-// place and whether it is shown are kept in the settings file of the program folder
-// (group CompactClock: visible, x, y); a save that fails is reported. It has no timer
-// of its own: the main window's tick updates it.
+// game time and the wait to the next good moon. The player drags it where it suits (with
+// the window system's own move where it has one); its place and whether it is shown are
+// kept in the settings file of the program folder (group CompactClock: visible, x, y); a
+// save that fails is reported. Where the platform places the windows itself (Wayland) the
+// kept place is neither used nor overwritten. It has no timer of its own: the main
+// window's tick updates it.
 class frmCompactClock : public QWidget
 {
     Q_OBJECT
@@ -34,10 +37,16 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
 
 private:
+    void SavePlace();
+
     QLabel* mGameTime;
     QLabel* mGoodMoon;
     // Where the mouse took hold of the window, from its top left; none while not dragged.
     std::optional<QPoint> mGrab;
+    // Moved by the window system since the last press; the place is kept once it stands still.
+    bool mSystemMove = false;
+    QTimer mPlaceSaver;
 };

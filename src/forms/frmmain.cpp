@@ -24,6 +24,7 @@
 #include "guard.h"
 #include "modgeneral.h"
 #include "reminderkeeper.h"
+#include "ticker.h"
 #include "trayicon.h"
 
 #include <QAction>
@@ -35,7 +36,6 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QStatusBar>
-#include <QTimer>
 
 namespace {
 
@@ -160,15 +160,13 @@ frmMain::frmMain(QWidget* parent)
     connect(serverStatus, &QPushButton::clicked, this,
             [this] { ErrorBoundary::Run([this] { cmdServerStats_Click(); }); });
 
-    mTimer = new QTimer(this);
-    mTimer->setObjectName(QStringLiteral("tmrMain"));
-    mTimer->setInterval(500);
-    connect(mTimer, &QTimer::timeout, this, [this] { ErrorBoundary::Run([this] { tmrMain_Timer(); }); });
-
     mReminders = new ReminderKeeper(this);
+    mTicker = new Ticker([this] { ErrorBoundary::Run([this] { tmrMain_Timer(); }); }, mReminders, this);
     connect(mReminders, &ReminderKeeper::Activated, this,
             [this](const QString& action) { ErrorBoundary::Run([this, action] { NotificationAction(action); }); });
     mTray = new TrayIcon(this);
+    // While waiting hidden, a tray icon's tooltip wakes the tick at each game hour.
+    connect(mTray, &TrayIcon::AvailableChanged, mTicker, &Ticker::SetTrayTip);
     mAppearance = new Appearance(this);
 
     // The client area keeps its size; the menu bar comes on top of it.
@@ -209,13 +207,7 @@ void frmMain::Form_Load()
         mCompactClock = new frmCompactClock();
         mCompactClock->ShowAtSavedPlace();
     }
-    mTimer->start();
-    // The first tick comes as soon as the event loop runs, right after the window shows,
-    // rather than half a second later: the clocks are not left blank at start.
-    QTimer::singleShot(0, this, [this] {
-        if (!mUnloaded)
-            ErrorBoundary::Run([this] { tmrMain_Timer(); });
-    });
+    mTicker->Start();
 }
 
 void frmMain::Form_Unload()
@@ -223,7 +215,9 @@ void frmMain::Form_Unload()
     if (mUnloaded)
         return;
     mUnloaded = true;
-    mTimer->stop();
+    // With no window shown the latest tick may be long past: the save is of this moment.
+    if (mTicker->Stop())
+        gCalibration = ComputeGameTime(gCalibration);
     if (mNextGoodMoon)
         mNextGoodMoon->close();
     if (mStats)
@@ -261,7 +255,7 @@ void frmMain::closeEvent(QCloseEvent* event)
 void frmMain::tmrMain_Timer()
 {
     gCalibration = ComputeGameTime(gCalibration);
-    if (!mInTray)
+    if (isVisible() && !isMinimized())
         ShowClocks();
     if (mCompactClock && mCompactClock->isVisible())
         mCompactClock->Update();
@@ -426,8 +420,10 @@ QString frmMain::ClockWarningText()
                           "18 game minutes off.");
 }
 
-void frmMain::UseDesktop(Notifier* notifier, ClockCheck* clockCheck)
+void frmMain::UseDesktop(Notifier* notifier, ClockCheck* clockCheck, SleepWatcher* sleep)
 {
+    if (sleep)
+        mTicker->Follow(sleep);
     if (notifier)
         notifier->setParent(this);
     // From now on the reminders know where to go: to the service, or to a window of our own.
@@ -463,13 +459,11 @@ bool frmMain::ClockWarningShown() const
 
 void frmMain::HideToTray()
 {
-    mInTray = true;
     hide();
 }
 
 void frmMain::ShowFromTray()
 {
-    mInTray = false;
     ShowClocks();
     show();
     raise();

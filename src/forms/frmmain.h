@@ -7,7 +7,8 @@ class Appearance;
 class ClockCheck;
 class Notifier;
 class QLabel;
-class QTimer;
+class SleepWatcher;
+class Ticker;
 class TrayIcon;
 class frmCompactClock;
 class ReminderKeeper;
@@ -38,16 +39,17 @@ public:
     static QString Caption();
 
     // The desktop's services, which the window then owns: notifications (null where the
-    // desktop has none: reminders then show in a window of the program's own) and the
-    // check of the system clock, which starts at once. Reminders wait for this call, so
-    // that one due at start reaches the desktop's notification service too.
-    void UseDesktop(Notifier* notifier, ClockCheck* clockCheck);
+    // desktop has none: reminders then show in a window of the program's own), the
+    // check of the system clock, which starts at once, and the news of the machine waking
+    // from sleep. Reminders wait for this call, so that one due at start reaches the
+    // desktop's notification service too.
+    void UseDesktop(Notifier* notifier, ClockCheck* clockCheck, SleepWatcher* sleep = nullptr);
     ReminderKeeper* Reminders() const { return mReminders; }
     // The tray icon and the colours, which the window owns.
     TrayIcon* Tray() const { return mTray; }
     Appearance* Colours() const { return mAppearance; }
 
-    // Hides the window into the tray: the clocks keep ticking, the labels wait.
+    // Hides the window into the tray: the tick waits for what falls due.
     void HideToTray();
     // Shows the window again with the current clocks.
     void ShowFromTray();
@@ -89,7 +91,8 @@ private:
     QLabel* mRealDate;
     QLabel* mKelvaraTime;
     QLabel* mKelvaraDate;
-    QTimer* mTimer;
+    // When the tick runs: every 500 ms while a window shows, else when something is due.
+    Ticker* mTicker;
     bool mUnloaded = false;
     // The countdown window while it is open; it has no owner and closes itself.
     QPointer<frmNextGoodMoon> mNextGoodMoon;
@@ -103,8 +106,6 @@ private:
     ReminderKeeper* mReminders;
     TrayIcon* mTray;
     Appearance* mAppearance;
-    // Hidden into the tray: the labels are not updated.
-    bool mInTray = false;
     // File > Exit or the tray's Exit: the program ends even when it would stay in the tray.
     bool mExitRequested = false;
     // The clock warning once the time service said the clock is not synchronised.

@@ -1,5 +1,6 @@
 #include "reminderkeeper.h"
 
+#include "clock/daystart.h"
 #include "core/kelvaraerror.h"
 #include "desktop/notifier.h"
 #include "dialogs.h"
@@ -27,7 +28,7 @@ void ReminderKeeper::Load()
 {
     const SettingsReading reading = ReadSettings();
     mSettings = reading.Settings;
-    mNextCheck = std::numeric_limits<int64_t>::min();
+    Recount();
     if (reading.Ignored.isEmpty())
         return;
     // Told once the main window shows, in front of it.
@@ -60,7 +61,7 @@ void ReminderKeeper::Apply(const ProgramSettings& settings)
         if (announced && reminder.Day == before.Reminders[at].Day)
             reminder.Announced = std::max(reminder.Announced.value_or(*announced), *announced);
     }
-    mNextCheck = std::numeric_limits<int64_t>::min();
+    Recount();
     try {
         WriteSettings(mSettings, SettingsGroup::Reminders);
     } catch (const KelvaraError& error) {
@@ -72,6 +73,7 @@ void ReminderKeeper::SetNotifier(Notifier* notifier)
 {
     mNotifier = notifier;
     mDesktopKnown = true;
+    emit NextCheckChanged();
     if (!notifier)
         return;
     connect(notifier, &Notifier::Unavailable, this, &ReminderKeeper::ShowNotice);
@@ -103,11 +105,18 @@ void ReminderKeeper::Hold(bool held)
     mHeld = held;
     if (!held)
         mNextCheck = std::numeric_limits<int64_t>::min();
+    emit NextCheckChanged();
 }
 
 void ReminderKeeper::Recount()
 {
     mNextCheck = std::numeric_limits<int64_t>::min();
+    emit NextCheckChanged();
+}
+
+int64_t ReminderKeeper::NextCheck() const
+{
+    return mHeld || !mDesktopKnown ? std::numeric_limits<int64_t>::max() : mNextCheck;
 }
 
 void ReminderKeeper::Test(const ClockCalibration& calibration, const QDateTime& now, const Reminder& reminder)
@@ -119,10 +128,10 @@ QString ReminderKeeper::NextReminderText(const QDateTime& now) const
 {
     if (mNextCheck == std::numeric_limits<int64_t>::max())
         return QStringLiteral("No reminder is on");
-    // Before the first check the next one is at once (and the difference must not overflow).
-    const int64_t wait = mNextCheck > now.toSecsSinceEpoch() ? mNextCheck - now.toSecsSinceEpoch() : 0;
-    const QString words = WaitInWords(wait - wait % 60);
-    return QStringLiteral("Next reminder in %1").arg(words.isEmpty() ? QStringLiteral("under a minute") : words);
+    // A moment rather than a wait, so that the text stays true until the next check; before
+    // the first check, that is at once.
+    const int64_t at = std::max<int64_t>(mNextCheck, now.toSecsSinceEpoch());
+    return tr("Next reminder at %1, %2").arg(LocalClockText(at), CurrentDateText(QDateTime::fromSecsSinceEpoch(at)));
 }
 
 void ReminderKeeper::CloseNotices()

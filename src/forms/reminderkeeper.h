@@ -48,8 +48,12 @@ public:
     // Shows the reminder's notification for its next start now.
     void Test(const ClockCalibration& calibration, const QDateTime& now, const Reminder& reminder);
 
-    // "Next reminder in 2 hours 5 minutes", as of the last check.
+    // "Next reminder at 3:55 PM, 12/08/2026", as of the last check.
     QString NextReminderText(const QDateTime& now) const;
+    // The moment (seconds since the epoch) from which a tick can announce something:
+    // the minimum at once, the maximum while nothing can fall due before the reminders,
+    // the hold or the desktop's services change (which NextCheckChanged then tells).
+    int64_t NextCheck() const;
 
     // Closes the program's own notification windows.
     void CloseNotices();
@@ -57,6 +61,8 @@ public:
 signals:
     // The player chose a notification's action.
     void Activated(const QString& action);
+    // The next check moved other than by a tick: the reminders, the hold or the services changed.
+    void NextCheckChanged();
 
 private:
     void Announce(const Reminder& reminder, const ReminderAlert& alert);

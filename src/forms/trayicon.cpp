@@ -5,6 +5,7 @@
 #include "globals.h"
 #include "guard.h"
 #include "reminderkeeper.h"
+#include "ticker.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -126,7 +127,6 @@ void TrayIcon::MakeIcon()
         if (reason == QSystemTrayIcon::Trigger)
             ErrorBoundary::Run([this] { Toggle(); });
     });
-    RefreshTip();
     UpdateTip();
     mIcon->show();
     // The program now ends by its closing sequence, not when its last window closes:
@@ -136,16 +136,14 @@ void TrayIcon::MakeIcon()
 
 void TrayIcon::UpdateTip()
 {
-    // The tip changes with the game minute, every 3 1/3 real seconds.
-    const QString minute = gCalibration.OXLTime.left(5) + gCalibration.OXLDate;
-    if (!mIcon || !gCalibration.Instant || minute == mTipMinute)
+    if (!mIcon || !gCalibration.Instant)
         return;
-    mTipMinute = minute;
-    QString tip = tr("Kelvara Utility\nKelvara Time %1, %2\n%3")
-                      .arg(
-                          FormatTime12Hour(gCalibration.OXLTime), gCalibration.OXLDate,
-                          mWindow->Reminders()->NextReminderText(QDateTime::fromSecsSinceEpoch(*gCalibration.Instant)));
+    // The game hour, the next reminder and the clock warning: the text stays true until the
+    // next tick the ticker plans for it, and is set again only when it changed.
+    QString tip = Ticker::TrayTip(
+        gCalibration, mWindow->Reminders()->NextReminderText(QDateTime::fromSecsSinceEpoch(*gCalibration.Instant)));
     if (mWindow->ClockWarningShown())
         tip += tr("\nThe system clock is not synchronised.");
-    mIcon->setToolTip(tip);
+    if (tip != mIcon->toolTip())
+        mIcon->setToolTip(tip);
 }

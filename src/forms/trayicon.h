@@ -11,7 +11,7 @@ class frmMain;
 
 // The program's icon in the desktop's tray, while the desktop has a tray.
 //
-// Its tooltip shows the game time and date and the wait to the next reminder; its menu
+// Its tooltip shows the game hour and date and the moment of the next reminder; its menu
 // offers Show/Hide, Next Good Moon, Reminders..., Preferences... and Exit. A tray that
 // comes after the start gets the icon then; a tray that goes brings a main window
 // hidden in it back to the screen.
@@ -51,8 +51,8 @@ public:
     // The program ends: the icon goes, and the tray is no longer followed.
     void Remove();
 
-    // The tooltip is written anew at the next tick.
-    void RefreshTip() { mTipMinute.clear(); }
+    // The tooltip written anew from the latest tick.
+    void RefreshTip() { UpdateTip(); }
 
     // Why the keep-in-tray choice cannot be made.
     static QString NoTrayText();
@@ -77,6 +77,4 @@ private:
     bool mKnown = false;
     bool mKeepRunning = false;
     bool mStartHidden = false;
-    // The game minute the tooltip shows.
-    QString mTipMinute;
 };

@@ -17,7 +17,7 @@ desktop-file-validate "$out/root/usr/share/applications/kelvara-utility.desktop"
 grep -qx 'Exec=kelvara-utility' "$out/root/usr/share/applications/kelvara-utility.desktop"
 cmp "$build/Kelvara.mdb" "$out/root/usr/share/kelvara-utility/Kelvara.mdb"
 depends=$(dpkg-deb -f "$deb" Depends)
-for lib in libc6 libqt6core6 libqt6widgets6 libical3 libmdb3; do
+for lib in libc6 libqt6core6 libqt6widgets6 libical3 libmdb3 qt6-wayland; do
     grep -q "\b$lib\b" <<<"$depends" || { echo "Depends lacks $lib: $depends"; exit 1; }; done
 dpkg-deb -f "$deb" Recommends | grep -qw qt6-translations-l10n || { echo "Recommends lacks qt6-translations-l10n"; exit 1; }
 echo "package: $(basename "$deb"), Depends: $depends"

@@ -2,10 +2,13 @@
 #include "common/standins.h"
 #include "desktop/clockcheck.h"
 #include "desktop/notifier.h"
+#include "desktop/sleepwatcher.h"
+#include "desktop/wallclockalarm.h"
 #include "files/oxlfiles.h"
 #include "forms/frmmain.h"
 #include "forms/globals.h"
 #include "forms/reminderkeeper.h"
+#include "forms/ticker.h"
 
 #include <QtDBus>
 #include <QtTest>
@@ -101,7 +104,7 @@ private slots:
         QTRY_VERIFY(Warning(*w) && !Warning(*w)->isHidden());
         w = std::make_unique<frmMain>(); // a restart: the announced start is not repeated
         w->Form_Load();
-        w->UseDesktop(new Notifier(client, QString()), nullptr);
+        w->UseDesktop(new Notifier(client, QString()), nullptr, new SleepWatcher(client));
         w->tmrMain_Timer();
         w->Reminders()->Test(gCalibration, SystemClock::Now(), {3, 0, true, u"Probe"_qs, {}});
         QTRY_COMPARE(mNotifications.calls.size(), 2);
@@ -113,6 +116,44 @@ private slots:
         w->tmrMain_Timer();
         QTRY_COMPARE(mNotifications.calls.size(), 3);
         QCOMPARE(mNotifications.calls[2][4], u"Day 15 began 20 seconds ago, TODAY AT 1:26 AM"_qs);
+
+        // Nothing shown: no 500 ms tick. The next reminder comes at its moment, 10 minutes before day 15
+        // begins, from the alarm; on waking from sleep and when the clock was set, at once.
+        Ticker* ticker = w->findChild<Ticker*>();
+        auto* alarm = ticker->findChild<WallClockAlarm*>();
+        QVERIFY(ticker->Waiting() && !ticker->findChild<QTimer*>(u"tmrMain"_qs)->isActive());
+        QDateTime due = mNow.addSecs(RealSecondsPerGameMonth - 20 - 600);
+        const qint64 offset = due.toSecsSinceEpoch() - 2 - QDateTime::currentSecsSinceEpoch(); // 2 s before it
+        SystemClock::SetSource([offset] { return QDateTime::currentDateTime().addSecs(offset); });
+        emit alarm->ClockChanged();
+        QTRY_COMPARE(ticker->NextWake(), due.toSecsSinceEpoch());
+        QTRY_COMPARE_WITH_TIMEOUT(mNotifications.calls.size(), 4, 5000);
+        QCOMPARE(mNotifications.calls[3][4], u"Day 15 begins in 10 minutes, TODAY AT 2:46 PM"_qs);
+        for (int wake = 0; wake < 2; ++wake) { // asleep, or the clock set, across the next one
+            due = due.addSecs(RealSecondsPerGameMonth);
+            mNow = due.addSecs(5);
+            SystemClock::SetSource([this] { return mNow; });
+            if (wake == 0)
+                services.send(QDBusMessage::createSignal(u"/org/freedesktop/login1"_qs,
+                                                         u"org.freedesktop.login1.Manager"_qs, u"PrepareForSleep"_qs)
+                              << false);
+            else
+                emit alarm->ClockChanged();
+            QTRY_COMPARE(mNotifications.calls.size(), 5 + wake);
+            QVERIFY(mNotifications.calls.last()[4].toString().startsWith(u"Day 15 begins in 9 minutes 55 seconds"_qs));
+        }
+        // With a tray icon, a tick at each game hour: the tooltip stays true until then.
+        QCOMPARE(w->Reminders()->NextReminderText(mNow), u"Next reminder at 6:36 AM, 12/14/2026"_qs);
+        QCOMPARE(Ticker::TrayTip(ClockCalibration::FromTexts({}, {}, u"00:59:59"_qs, u"03/14/0005"_qs), u"-"_qs),
+                 u"Kelvara Utility\nKelvara Time 12:00 AM to 12:59 AM, 03/14/0005\n-"_qs);
+        gCalibration.OXLTime = u"05:30:05"_qs; // 1795 game seconds, 99.7 real ones, before the hour
+        ticker->SetTrayTip(true);
+        QTRY_VERIFY(ticker->NextWake() < mNow.toSecsSinceEpoch() + 200);
+        const auto tip = [](int64_t at) {
+            return Ticker::TrayTip(ComputeGameTime(gCalibration, QDateTime::fromSecsSinceEpoch(at)), {});
+        };
+        QCOMPARE(tip(ticker->NextWake() - 1), tip(*gCalibration.Instant));
+        QVERIFY(tip(ticker->NextWake()) != tip(*gCalibration.Instant));
         QVERIFY(services.unregisterService(u"org.freedesktop.Notifications"_qs)); // without the services
         QVERIFY(services.unregisterService(u"org.freedesktop.timedate1"_qs));
         w->UseDesktop(new Notifier(client, QString()), new ClockCheck(client));

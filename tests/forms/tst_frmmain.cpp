@@ -100,6 +100,14 @@ private slots:
         w.findChild<QAction*>(u"mnuSetDateTime"_qs)->trigger();
         w.tmrMain_Timer(); // 59 real seconds after the typed moment
         QCOMPARE(gCalibration.OXLTime, u"10:17:42"_qs);
+
+        QTimer* timer = w.findChild<QTimer*>(u"tmrMain"_qs); // no 500 ms tick while nothing is on the screen
+        w.showMinimized();
+        QTRY_VERIFY(!timer->isActive());
+        mNow = mNow.addSecs(200);
+        w.showNormal(); // back: the clocks catch up at once
+        QTRY_COMPARE(Clock(w), (QStringList{"11:33 PM", "12/06/2026", "11:17 AM", "05/05/0005"}));
+        QVERIFY(timer->isActive());
     }
 
     // Ctrl+Q or an error saves once; a refused save is reported, the old file kept. Last: the program ends.
@@ -107,6 +115,7 @@ private slots:
     {
         QTest::addColumn<QString>("cause"); // in the message on a refused save; empty: saved
         QTest::newRow("saved") << QString();
+        QTest::newRow("minimised, saved") << QString(); // no tick since: the save brings the clock on
         QTest::newRow("read-only") << "Permission denied";
         QTest::newRow("file size limit") << "too large";
         QTest::newRow("folder in place") << "it is a folder";
@@ -118,15 +127,20 @@ private slots:
     {
         QFETCH(QString, cause);
         const QByteArray fault = QTest::currentDataTag();
-        const bool error = fault.startsWith("error");
+        const bool error = fault.startsWith("error"), minimised = fault.startsWith("minimised");
         frmMain w;
         w.Form_Load();
         int closes = 0;
         ErrorBoundary::SetCloser([&] { ++closes, w.Form_Unload(); });
         w.show();
         QVERIFY(QTest::qWaitForWindowActive(&w));
+        if (minimised) {
+            w.showMinimized();
+            QCoreApplication::processEvents();
+        }
         mNow = mNow.addSecs(200); // one game hour
-        w.tmrMain_Timer();
+        if (!minimised)
+            w.tmrMain_Timer();
         auto ro = fault == "read-only" ? std::make_unique<faultkit::ReadOnlyFolder>(mDir->path()) : nullptr;
         auto full = fault == "file size limit" ? std::make_unique<faultkit::FullDisk>(20) : nullptr; // 20 of 44 bytes
         QVERIFY(!fault.endsWith("folder in place") || FolderInPlace());
@@ -135,10 +149,12 @@ private slots:
             ErrorBoundary::Run([] { throw KelvaraError(u"later"_qs); });
             QCOMPARE(closes, 1);
             QCOMPARE(mMessages.takeFirst(), u"Subscript out of range"_qs);
+        } else if (minimised) {
+            w.Form_Unload(); // as on SIGTERM
         } else {
             QTest::keyClick(&w, Qt::Key_Q, Qt::ControlModifier);
         }
-        QVERIFY(error || !w.isVisible()); // after an error the program ends, closing it
+        QVERIFY(error || minimised || !w.isVisible()); // after an error the program ends, closing it
         QCOMPARE(ErrorBoundary::Ending(), error || !cause.isEmpty());
         if (cause.isEmpty()) {
             QCOMPARE(mMessages, QStringList());

@@ -8,6 +8,7 @@
 #include "forms/globals.h"
 #include "forms/reminderkeeper.h"
 
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
@@ -147,9 +148,10 @@ private slots:
     }
 
     // The compact clock shows the game time and the wait to the good moon whole, and comes
-    // back where it was dragged.
+    // back where it was dragged; on Wayland, which places the windows, no place is kept.
     void compactClock()
     {
+        const bool placed = !QGuiApplication::platformName().startsWith(u"wayland"_qs);
         // Kept through the settings file like the reminders: a damaged file is kept aside, other groups stay.
         const QString ini = mDir.filePath(u"kelvara-utility.ini"_qs);
         QFile file(ini);
@@ -175,9 +177,10 @@ private slots:
             frmCompactClock::SaveVisible(true);
         }
         QVERIFY(frmCompactClock::SavedVisible());
+        QCOMPARE(ReadSettings().Settings.CompactClock.Place, placed ? std::optional(place) : std::nullopt);
         frmCompactClock again;
         again.ShowAtSavedPlace();
-        QCOMPARE(again.pos(), place);
+        QCOMPARE(again.pos() == place, placed);
         QVERIFY(QFile::exists(ini + u".damaged"_qs) && ReadSettings().Settings.KeepInTray);
         // A save that fails is reported.
         QVERIFY(QFile::remove(ini) && QDir().mkdir(ini));

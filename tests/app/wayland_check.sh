@@ -1,0 +1,43 @@
+#!/usr/bin/env bash
+# The program on Wayland: a headless weston with a runtime folder of its own, the window
+# tests given after the program on Qt's wayland platform, then the real program from a
+# folder of its own: its two windows open, SIGTERM closes them and saves the clock.
+#   wayland_check.sh PROGRAM ["WINDOW-TEST [TEST-FUNCTION...]"...]
+set -euo pipefail
+command -v weston >/dev/null || { echo "no weston: skipped"; exit 77; }
+program=$1; shift
+XDG_RUNTIME_DIR=$(mktemp -d) work=$(mktemp -d)
+export XDG_RUNTIME_DIR WAYLAND_DISPLAY=kelvara-test QT_QPA_PLATFORM=wayland
+unset DISPLAY
+chmod 700 "$XDG_RUNTIME_DIR"
+weston --backend=headless-backend.so --shell=kiosk-shell.so --socket="$WAYLAND_DISPLAY" --idle-time=0 \
+    --log="$work/weston.log" &
+weston=$!
+trap 'kill $weston; wait $weston; rm -rf "$XDG_RUNTIME_DIR" "$work"' EXIT
+for _ in $(seq 100); do [ -S "$XDG_RUNTIME_DIR/$WAYLAND_DISPLAY" ] && break; sleep 0.1; done
+for test in "$@"; do $test || { echo "$test failed on Wayland"; exit 1; }; done # each a command line
+
+cp "$program" "$work/kelvara-utility"
+cp "$(dirname "$program")/Kelvara.mdb" "$work/"
+start=$(($(date +%s) - 100)) # calibrated 100 s ago at 00:00:00 on 01/01/0001
+date -d "@$start" '+%H:%M:%S%n%m/%d/%Y%n00:00:00%n01/01/0001' | sed 's/$/\r/' >"$work/OXLTIMES.DAT"
+printf '[CompactClock]\nvisible=true\nx=40\ny=30\n' >"$work/kelvara-utility.ini"
+WAYLAND_DEBUG=client "$work/kelvara-utility" 2>"$work/protocol.log" &
+pid=$!
+windows() { grep -c "xdg_toplevel@[0-9]*\.$1(" "$work/protocol.log" || true; }
+for _ in $(seq 150); do [ "$(windows set_title)" -ge 2 ] && break; sleep 0.1; done
+[ "$(windows set_title)" -ge 2 ] || { echo "the main window and the compact clock did not open"; exit 1; }
+sleep 2
+kill -TERM $pid
+stopped=$(date +%s)
+wait $pid || { echo "the program ended with status $?"; exit 1; }
+[ "$(windows destroy)" -ge 2 ] || { echo "the windows were not closed"; exit 1; }
+mapfile -t saved < <(tr -d '\r' <"$work/OXLTIMES.DAT")
+moment=$(date -d "${saved[1]} ${saved[0]}" +%s)
+game=$((10#${saved[2]:0:2} * 3600 + 10#${saved[2]:3:2} * 60 + 10#${saved[2]:6:2}))
+if [ $((moment - stopped)) -lt -1 ] || [ $((moment - stopped)) -gt 1 ] || [ "${saved[3]}" != 01/01/0001 ] \
+    || [ $game -ne $((18 * (moment - start))) ]; then
+    echo "saved ${saved[*]} for a stop at $(date -d "@$stopped" +%T)"; exit 1
+fi
+[ "$(grep -cxE 'x=40|y=30' "$work/kelvara-utility.ini")" -eq 2 ] || { echo "the compact clock's place was overwritten"; exit 1; }
+echo "Wayland: window tests passed; the program opened and closed its windows and saved ${saved[*]}"
