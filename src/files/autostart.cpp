@@ -10,10 +10,12 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <system_error>
 #include <unistd.h>
+#include <utility>
 
 namespace {
 
@@ -174,8 +176,22 @@ void WriteAutostart(const QString& program, bool hidden)
                                          "Terminal=false\n"
                                          "X-GNOME-Autostart-enabled=true\n")
                               .arg(EscapeValue(exec.join(QLatin1Char(' '))));
-    if (const auto reason = SaveFileAtomically(path, entry.toUtf8()))
+    // A link in the entry's place (to a launcher of the applications menu, say) is replaced
+    // by the entry itself: the file it names is not the entry, and stays as it is.
+    const QFileInfo info(path);
+    if (!info.isSymLink() || info.isDir()) {
+        if (const auto reason = SaveFileAtomically(path, entry.toUtf8()))
+            Fail(CannotWrite, path, *reason);
+        return;
+    }
+    const QString written = path + QStringLiteral(".new");
+    if (const auto reason = SaveFileAtomically(written, entry.toUtf8()))
         Fail(CannotWrite, path, *reason);
+    if (std::rename(QFile::encodeName(written).constData(), QFile::encodeName(path).constData()) != 0) {
+        const QString reason = QString::fromLocal8Bit(std::strerror(errno));
+        QFile::remove(written);
+        Fail(CannotWrite, path, reason);
+    }
 }
 
 std::optional<AutostartEntry> ReadAutostart()
@@ -188,6 +204,7 @@ std::optional<AutostartEntry> ReadAutostart()
         Fail(CannotRead, path, file.errorString());
     AutostartEntry entry;
     bool inEntry = false;
+    bool execRead = false;
     for (const QByteArray& raw : file.readAll().split('\n')) {
         const QString line = QString::fromUtf8(raw).trimmed();
         if (line.startsWith(QLatin1Char('['))) {
@@ -195,13 +212,21 @@ std::optional<AutostartEntry> ReadAutostart()
             continue;
         }
         const qsizetype equals = line.indexOf(QLatin1Char('='));
-        if (!inEntry || equals < 0 || line.left(equals).trimmed() != QLatin1String("Exec"))
+        if (!inEntry || equals < 0)
             continue;
-        QStringList arguments = SplitArguments(UnescapeValue(line.mid(equals + 1).trimmed()));
+        const QString key = line.left(equals).trimmed();
+        const QString value = line.mid(equals + 1).trimmed();
+        // Switched off in the desktop's own list of programs started at login (Xfce and
+        // LXQt write Hidden, GNOME the other): the desktop does not start it.
+        if ((key == QLatin1String("Hidden") && value == QLatin1String("true"))
+            || (key == QLatin1String("X-GNOME-Autostart-enabled") && value == QLatin1String("false")))
+            return std::nullopt;
+        if (key != QLatin1String("Exec") || std::exchange(execRead, true))
+            continue;
+        QStringList arguments = SplitArguments(UnescapeValue(value));
         if (!arguments.isEmpty())
             entry.Program = arguments.takeFirst();
         entry.Options = arguments;
-        break;
     }
     return entry;
 }

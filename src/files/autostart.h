@@ -31,12 +31,13 @@ QString AutostartPath();
 
 // Writes the entry for `program` (an absolute path; the caller gives the running
 // program's), with HiddenOption when `hidden`, replacing the file at once and whole.
-// Makes the folder when needed. Throws KelvaraError naming the file and the reason
-// when the folder cannot be made or the file cannot be written.
+// Makes the folder when needed. A link in the entry's place is replaced, not followed. Throws KelvaraError naming the
+// file and the reason when the folder cannot be made or the file cannot be written.
 void WriteAutostart(const QString& program, bool hidden);
 
 // The program and options the entry's Exec line names, or nothing when there is no
-// entry (no file, or a folder in its place). An entry without an Exec line gives an
+// entry (no file, or a folder in its place) or the desktop does not start it (Hidden=true
+// or X-GNOME-Autostart-enabled=false, as the desktop's own settings write). An entry without an Exec line gives an
 // empty program. Throws KelvaraError when the file is there but cannot be read.
 std::optional<AutostartEntry> ReadAutostart();
 

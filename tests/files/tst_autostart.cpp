@@ -65,6 +65,22 @@ private slots:
         }
         qunsetenv("XDG_CONFIG_HOME");
         QCOMPARE(AutostartPath(), path);
+        // A link in the entry's place (to a menu launcher) is replaced; the launcher stays as it was.
+        QFile launcher(mDir.filePath(u"launcher.desktop"_qs));
+        QVERIFY(launcher.open(QIODevice::WriteOnly) && launcher.write("[Desktop Entry]\n") == 16);
+        launcher.close();
+        QVERIFY(launcher.link(path));
+        WriteAutostart(u"/bin/k"_qs, true);
+        QVERIFY(!QFileInfo(path).isSymLink() && ReadAutostart() == AutostartEntry({u"/bin/k"_qs, {HiddenOption}}));
+        QCOMPARE(launcher.size(), 16);
+        // Switched off in the desktop's settings: no entry the desktop starts.
+        for (const char* off : {"Hidden=true", "X-GNOME-Autostart-enabled=false"}) {
+            QFile entry(path);
+            QVERIFY(entry.open(QIODevice::Append) && entry.write(off) > 0);
+            entry.close();
+            QVERIFY(!ReadAutostart());
+            WriteAutostart(u"/bin/k"_qs, false);
+        }
     }
 
     void failures_data()
