@@ -126,7 +126,9 @@ bool frmPreferences::ApplyAutostart()
             WriteAutostart(program, hidden);
     } catch (const KelvaraError& error) {
         Dialogs::Message(this, tr("Starting at login could not be changed.\n%1").arg(error.message()));
-        mStartAtLogin->setChecked(!wanted);
+        // The boxes go back to the entry as it still is.
+        mStartAtLogin->setChecked(mEntryThere);
+        mStartHidden->setChecked(!mEntry || mEntry->Options.contains(HiddenOption));
         return false;
     }
     mEntryThere = wanted;

@@ -95,13 +95,18 @@ private slots:
             QVERIFY(Child<QLabel>(p, "lblAutostartElsewhere")->isHidden());
             Child(p, "chkStartAtLogin")->click();
         }));
-        faultkit::ReadOnlyFolder readOnly(QFileInfo(AutostartPath()).path());
-        QVERIFY(readOnly.Holds());
-        frmPreferences p(w.Tray(), w.Colours(), &w);
-        Child(p, "chkStartAtLogin")->click();
-        p.accept();
-        QCOMPARE(mMessages.value(0).section(u'\n', 0, 0), u"Starting at login could not be changed."_qs);
-        QVERIFY(!Child(p, "chkStartAtLogin")->isChecked() && p.result() != QDialog::Accepted && !ReadAutostart());
+        for (const bool there : {false, true}) { // the boxes go back to the entry as it is
+            if (there)
+                WriteAutostart(u"/opt/old copy/kelvara-utility"_qs, true);
+            faultkit::ReadOnlyFolder readOnly(QFileInfo(AutostartPath()).path());
+            QVERIFY(readOnly.Holds());
+            frmPreferences p(w.Tray(), w.Colours(), &w);
+            Child(p, there ? "chkStartHidden" : "chkStartAtLogin")->click();
+            p.accept();
+            QCOMPARE(mMessages.takeLast().section(u'\n', 0, 0), u"Starting at login could not be changed."_qs);
+            QVERIFY(Child(p, "chkStartAtLogin")->isChecked() == there && Child(p, "chkStartHidden")->isChecked());
+            QVERIFY(p.result() != QDialog::Accepted && ReadAutostart().has_value() == there);
+        }
     }
 
     // Without a tray the choice is greyed with the reason and the close box ends the program, whatever the file
