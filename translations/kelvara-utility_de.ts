@@ -125,16 +125,16 @@
     <message>
         <source>only %1 of %2 bytes were written</source>
         <extracomment>Why a file could not be saved, after &quot;Cannot write &quot;&lt;file&gt;&quot;: &quot;: %1 and %2 are numbers of bytes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>nur %1 von %2 Bytes wurden geschrieben</translation>
     </message>
     <message>
         <source>it is a folder</source>
         <extracomment>Why a file cannot be used, after &quot;Cannot read &quot;&lt;file&gt;&quot;: &quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>es ist ein Ordner</translation>
     </message>
     <message>
         <source>it is not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>es ist keine gewöhnliche Datei</translation>
     </message>
 </context>
 <context>
@@ -142,33 +142,33 @@
     <message numerus="yes">
         <source>YESTERDAY AT %1</source>
         <extracomment>The real day and clock time at which a game day began. %1 is the 12-hour clock time, as 8:35 PM: it stays as it is (AM and PM too). The forms are chosen by the clock&apos;s hour (1 to 12), not by a count: &quot;1:19 PM&quot; takes the singular form (Spanish A LA 1:19 PM, Portuguese À 1:19 PM), the others the plural; in languages without such a change all forms are the same.</extracomment>
-        <translation type="unfinished">
+        <translation>
             <numerusform>GESTERN UM %1</numerusform>
-            <numerusform></numerusform>
+            <numerusform>GESTERN UM %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>TODAY AT %1</source>
         <extracomment>The real day and clock time at which a game day begins. %1 is the 12-hour clock time, as 8:35 PM: it stays as it is (AM and PM too). The forms are chosen by the clock&apos;s hour (1 to 12), as for YESTERDAY AT %1.</extracomment>
-        <translation type="unfinished">
+        <translation>
             <numerusform>HEUTE UM %1</numerusform>
-            <numerusform></numerusform>
+            <numerusform>HEUTE UM %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>TOMORROW AT %1</source>
         <extracomment>The real day and clock time at which a game day begins. %1 is the 12-hour clock time, as 8:35 PM: it stays as it is (AM and PM too). The forms are chosen by the clock&apos;s hour (1 to 12), as for YESTERDAY AT %1.</extracomment>
-        <translation type="unfinished">
+        <translation>
             <numerusform>MORGEN UM %1</numerusform>
-            <numerusform></numerusform>
+            <numerusform>MORGEN UM %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>TWO DAYS FROM NOW AT %1</source>
         <extracomment>The real day (the day after tomorrow) and clock time at which a game day begins. %1 is the 12-hour clock time, as 8:35 PM: it stays as it is (AM and PM too). The forms are chosen by the clock&apos;s hour (1 to 12), as for YESTERDAY AT %1.</extracomment>
-        <translation type="unfinished">
+        <translation>
             <numerusform>ÜBERMORGEN UM %1</numerusform>
-            <numerusform></numerusform>
+            <numerusform>ÜBERMORGEN UM %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -337,117 +337,120 @@
     <message>
         <source>missing</source>
         <extracomment>Stands for a value the settings file does not have, as in &quot;day missing is not from 1 to 28&quot;.</extracomment>
-        <translation type="unfinished">fehlt</translation>
+        <translation>(fehlt)</translation>
     </message>
     <message>
         <source>day %1 is not from 1 to 28</source>
         <extracomment>Why a reminder of the settings file is not used: &quot;day&quot; is the key in the file, %1 its value in quotes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>day %1 liegt nicht zwischen 1 und 28</translation>
     </message>
     <message>
         <source>minutes %1 is not from 0 to %2</source>
         <extracomment>Why a reminder is not used: &quot;minutes&quot; is the key in the file, %1 its value in quotes, %2 the largest.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>minutes %1 liegt nicht zwischen 0 und %2</translation>
     </message>
     <message>
         <source>enabled %1 is neither true nor false</source>
         <extracomment>Why a reminder is not used: &quot;enabled&quot; is the key in the file (it stays), %1 its value in quotes; true and false are the values the file takes (they stay).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>enabled %1 ist weder true noch false</translation>
     </message>
     <message>
         <source>the file could not be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei konnte nicht gelesen werden: %1</translation>
     </message>
     <message>
         <source>the file could not be read whole</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei konnte nicht vollständig gelesen werden</translation>
     </message>
     <message>
         <source>[Tray] keepRunning %1 is neither true nor false</source>
-        <translation type="unfinished"></translation>
+        <translation>[Tray] keepRunning %1 ist weder true noch false</translation>
     </message>
     <message>
         <source>[Preferences] colours %1 is not desktop, light or dark</source>
-        <translation type="unfinished"></translation>
+        <translation>[Preferences] colours %1 ist weder desktop noch light oder dark</translation>
     </message>
     <message>
         <source>the number of reminders %1 is not a number</source>
-        <translation type="unfinished"></translation>
+        <translation>die Anzahl der Erinnerungen %1 ist keine Zahl</translation>
     </message>
     <message>
         <source>more than %1 reminders</source>
-        <translation type="unfinished"></translation>
+        <translation>mehr als %1 Erinnerungen</translation>
     </message>
     <message>
         <source>entry %1: %2</source>
         <extracomment>An entry of the settings file that is not used: %1 is its number, %2 why.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Eintrag %1: %2</translation>
     </message>
     <message>
         <source>entry %1: more than %2 reminders</source>
-        <translation type="unfinished"></translation>
+        <translation>Eintrag %1: mehr als %2 Erinnerungen</translation>
     </message>
     <message>
         <source>entries %1 to %2: more than %3 reminders</source>
-        <translation type="unfinished"></translation>
+        <translation>Einträge %1 bis %2: mehr als %3 Erinnerungen</translation>
     </message>
     <message>
         <source>it could not be read whole, and could not be kept aside: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>sie konnte weder vollständig gelesen noch beiseitegelegt werden: %1</translation>
     </message>
     <message>
         <source>the file could not be replaced</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei konnte nicht ersetzt werden</translation>
     </message>
     <message>
         <source>Permission denied</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Berechtigung</translation>
     </message>
 </context>
 <context>
     <name>ReminderKeeper</name>
     <message>
         <source>Next Good Moon</source>
-        <translation type="unfinished">Nächster Guter Mond</translation>
+        <translation>Nächster Guter Mond</translation>
     </message>
     <message>
         <source>Show Kelvara Utility</source>
-        <translation type="unfinished"></translation>
+        <translation>Kelvara Utility anzeigen</translation>
     </message>
     <message>
         <source>These entries of %1 could not be used:
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Einträge von %1 konnten nicht verwendet werden:
+</translation>
     </message>
     <message>
         <source>
 They stay in the file, and greyed in Tools → Reminders…, until you change or remove them there.</source>
-        <translation type="unfinished"></translation>
+        <translation>
+Sie bleiben in der Datei und ausgegraut unter Extras → Erinnerungen…, bis Sie sie dort ändern oder entfernen.</translation>
     </message>
     <message>
         <source>Some settings were ignored</source>
-        <translation type="unfinished"></translation>
+        <translation>Einige Einstellungen wurden ignoriert</translation>
     </message>
     <message>
         <source>Some reminders were ignored</source>
-        <translation type="unfinished"></translation>
+        <translation>Einige Erinnerungen wurden ignoriert</translation>
     </message>
     <message>
         <source>The reminders could not be saved.
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Erinnerungen konnten nicht gespeichert werden.
+%1</translation>
     </message>
     <message>
         <source>No reminder is on</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Erinnerung ist eingeschaltet</translation>
     </message>
     <message>
         <source>Next reminder at %1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Nächste Erinnerung um %1, %2</translation>
     </message>
     <message>
         <source>Reminders</source>
-        <translation type="unfinished"></translation>
+        <translation>Erinnerungen</translation>
     </message>
 </context>
 <context>
@@ -455,58 +458,58 @@ They stay in the file, and greyed in Tools → Reminders…, until you change or
     <message>
         <source>Day %1</source>
         <extracomment>A reminder&apos;s title when the player gave it no label: %1 is the game day of the month (1 to 28).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tag %1</translation>
     </message>
     <message>
         <source>%1: day %2</source>
         <extracomment>A reminder&apos;s title: %1 is the player&apos;s label, %2 the game day (1-28).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: Tag %2</translation>
     </message>
     <message>
         <source>Day %1 begins now, %2</source>
         <extracomment>A reminder&apos;s text: %1 is the game day (1-28), %2 the real day and clock time, in capitals, as TODAY AT 1:19 PM.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tag %1 beginnt jetzt, %2</translation>
     </message>
     <message>
         <source>Day %1 begins in %2, %3</source>
         <extracomment>A reminder&apos;s text: %1 is the game day (1-28), %2 the wait in words (as 6 hours 5 minutes, see the units), %3 the real day and clock time, in capitals, as TOMORROW AT 1:19 PM.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tag %1 beginnt in %2, %3</translation>
     </message>
     <message>
         <source>Day %1 began %2 ago, %3</source>
         <extracomment>A reminder&apos;s text: %1 is the game day (1-28), %2 how long ago it began in words (as 4 minutes, see the units), %3 the real day and clock time, in capitals, as YESTERDAY AT 11:58 PM.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tag %1 hat vor %2 begonnen, %3</translation>
     </message>
     <message numerus="yes">
         <source>%n day(s)</source>
         <extracomment>A unit of a wait in a reminder&apos;s text, after &quot;in&quot; (begins in 1 day) or before &quot;ago&quot; (began 1 day ago): the number and the unit only, in the case those take. The program puts the units in a row with one blank.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Tag</numerusform>
+            <numerusform>%n Tagen</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n hour(s)</source>
         <extracomment>A unit of a wait in a reminder&apos;s text, after &quot;in&quot; (begins in 2 hours) or before &quot;ago&quot; (began 2 hours ago): the number and the unit only, in the case those take.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Stunde</numerusform>
+            <numerusform>%n Stunden</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n minute(s)</source>
         <extracomment>A unit of a wait in a reminder&apos;s text, after &quot;in&quot; (begins in 5 minutes) or before &quot;ago&quot; (began 5 minutes ago): the number and the unit only, in the case those take.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Minute</numerusform>
+            <numerusform>%n Minuten</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n second(s)</source>
         <extracomment>A unit of a wait in a reminder&apos;s text, after &quot;in&quot; (begins in 40 seconds) or before &quot;ago&quot; (began 1 second ago): the number and the unit only, in the case those take.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Sekunde</numerusform>
+            <numerusform>%n Sekunden</numerusform>
         </translation>
     </message>
 </context>
@@ -529,43 +532,46 @@ They stay in the file, and greyed in Tools → Reminders…, until you change or
         <source>Kelvara Utility
 Kelvara Time %1 to %2, %3
 %4</source>
-        <translation type="unfinished"></translation>
+        <translation>Kelvara Utility
+Kelvara-Zeit %1 bis %2, %3
+%4</translation>
     </message>
 </context>
 <context>
     <name>TrayIcon</name>
     <message>
         <source>Next Good Moon</source>
-        <translation type="unfinished">Nächster Guter Mond</translation>
+        <translation>Nächster Guter Mond</translation>
     </message>
     <message>
         <source>Reminders…</source>
-        <translation type="unfinished"></translation>
+        <translation>Erinnerungen…</translation>
     </message>
     <message>
         <source>Preferences…</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen…</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Beenden</translation>
     </message>
     <message>
         <source>Hide</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausblenden</translation>
     </message>
     <message>
         <source>Show</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzeigen</translation>
     </message>
     <message>
         <source>This desktop shows no tray icons</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Desktop zeigt keine Tray-Symbole</translation>
     </message>
     <message>
         <source>
 The system clock is not synchronised.</source>
-        <translation type="unfinished"></translation>
+        <translation>
+Die Systemuhr ist nicht synchronisiert.</translation>
     </message>
 </context>
 <context>
@@ -588,20 +594,21 @@ The system clock is not synchronised.</source>
     <message>
         <source>The compact clock could not be saved.
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Kompaktuhr konnte nicht gespeichert werden.
+%1</translation>
     </message>
     <message>
         <source>Kelvara Compact Clock</source>
-        <translation type="unfinished"></translation>
+        <translation>Kelvara-Kompaktuhr</translation>
     </message>
     <message>
         <source>Drag to move. Tools → Compact Clock hides it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zum Verschieben ziehen. Extras → Kompaktuhr blendet sie aus.</translation>
     </message>
     <message>
         <source>Good moon in %1</source>
         <extracomment>The compact clock&apos;s second line; %1 is a short wait to the minute, as 1 d 23 h 59 min.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Guter Mond in %1</translation>
     </message>
 </context>
 <context>
@@ -617,15 +624,15 @@ The system clock is not synchronised.</source>
     </message>
     <message>
         <source>Real Time (HH:MM:SS)</source>
-        <translation>Reale Uhrzeit (HH:MM:SS)</translation>
+        <translation>Echtzeit (HH:MM:SS)</translation>
     </message>
     <message>
         <source>Real Date (MM/DD/YYYY)</source>
-        <translation>Reales Datum (MM/TT/JJJJ)</translation>
+        <translation>Echtes Datum (MM/TT/JJJJ)</translation>
     </message>
     <message>
         <source>Kelvara Time (HH:MM:SS)</source>
-        <translation>Kelvara-Uhrzeit (HH:MM:SS)</translation>
+        <translation>Kelvara-Zeit (HH:MM:SS)</translation>
     </message>
     <message>
         <source>Kelvara Date (MM/DD/YYYY)</source>
@@ -641,15 +648,15 @@ The system clock is not synchronised.</source>
     </message>
     <message>
         <source>The real time is not in the correct format.  Please fix it and try again.</source>
-        <translation>Die reale Uhrzeit hat nicht das richtige Format.  Bitte korrigieren und erneut versuchen.</translation>
+        <translation>Die Echtzeit hat nicht das richtige Format.  Bitte korrigieren und erneut versuchen.</translation>
     </message>
     <message>
         <source>The real date is not in the correct format.  Please fix it and try again.</source>
-        <translation>Das reale Datum hat nicht das richtige Format.  Bitte korrigieren und erneut versuchen.</translation>
+        <translation>Das echte Datum hat nicht das richtige Format.  Bitte korrigieren und erneut versuchen.</translation>
     </message>
     <message>
         <source>The Kelvara time is not in the correct format.  Please fix it and try again.</source>
-        <translation>Die Kelvara-Uhrzeit hat nicht das richtige Format.  Bitte korrigieren und erneut versuchen.</translation>
+        <translation>Die Kelvara-Zeit hat nicht das richtige Format.  Bitte korrigieren und erneut versuchen.</translation>
     </message>
     <message>
         <source>The Kelvara date is not in the correct format.  Please fix it and try again.</source>
@@ -668,114 +675,117 @@ The system clock is not synchronised.</source>
     </message>
     <message>
         <source>Real Time</source>
-        <translation type="unfinished">Reale Uhrzeit</translation>
+        <translation>Echtzeit</translation>
     </message>
     <message>
         <source>Real Date</source>
-        <translation type="unfinished">Reales Datum</translation>
+        <translation>Echtes Datum</translation>
     </message>
     <message>
         <source>Kelvara Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Kelvara-Zeit</translation>
     </message>
     <message>
         <source>Kelvara Date</source>
-        <translation type="unfinished">Kelvara-Datum</translation>
+        <translation>Kelvara-Datum</translation>
     </message>
     <message>
         <source>Character Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Charakternummer</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>Description</source>
-        <translation type="unfinished"></translation>
+        <translation>Beschreibung</translation>
     </message>
     <message>
         <source>Server Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Serverstatus</translation>
     </message>
     <message>
         <source>Character Info</source>
-        <translation type="unfinished"></translation>
+        <translation>Charakterinfo</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Datei</translation>
     </message>
     <message>
         <source>&amp;Open Character File</source>
-        <translation type="unfinished"></translation>
+        <translation>Charakterdatei ö&amp;ffnen</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beenden</translation>
     </message>
     <message>
         <source>&amp;Tools</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Extras</translation>
     </message>
     <message>
         <source>&amp;Next Good Moon</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nächster Guter Mond</translation>
     </message>
     <message>
         <source>Next &amp;Specified Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Nächster &amp;bestimmter Tag</translation>
     </message>
     <message>
         <source>Set &amp;Date/Time</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Datum/Uhrzeit einstellen</translation>
     </message>
     <message>
         <source>Item Stats</source>
-        <translation type="unfinished">Gegenstandswerte</translation>
+        <translation>Gegenstandswerte</translation>
     </message>
     <message>
         <source>Rank Experience Chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Rang-Erfahrungstabelle</translation>
     </message>
     <message>
         <source>&amp;Upcoming Days…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kommende Tage…</translation>
     </message>
     <message>
         <source>&amp;Compact Clock</source>
-        <translation type="unfinished"></translation>
+        <translation>Kompakt&amp;uhr</translation>
     </message>
     <message>
         <source>&amp;Reminders…</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;rinnerungen…</translation>
     </message>
     <message>
         <source>&amp;Preferences…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Einstellungen…</translation>
     </message>
     <message>
         <source>The calibration could not be saved.
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Kalibrierung konnte nicht gespeichert werden.
+%1</translation>
     </message>
     <message>
         <source>Kelvara Character Files (*.oxl)</source>
-        <translation type="unfinished"></translation>
+        <translation>Kelvara-Charakterdateien (*.oxl)</translation>
     </message>
     <message>
         <source>The folder of the character file could not be remembered.
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ordner der Charakterdatei konnte nicht gespeichert werden.
+%1</translation>
     </message>
     <message>
         <source>The rank experience chart could not be read.
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Rang-Erfahrungstabelle konnte nicht gelesen werden.
+%1</translation>
     </message>
     <message>
         <source>The system clock is not synchronised. Each real minute it is off puts the game clock 18 game minutes off.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Systemuhr ist nicht synchronisiert. Jede Minute, die sie falsch geht, verstellt die Spieluhr um 18 Spielminuten.</translation>
     </message>
 </context>
 <context>
@@ -804,107 +814,109 @@ The system clock is not synchronised.</source>
     <name>frmNotice</name>
     <message>
         <source>Close</source>
-        <translation type="unfinished">Schließen</translation>
+        <translation>Schließen</translation>
     </message>
 </context>
 <context>
     <name>frmPreferences</name>
     <message>
         <source>Preferences</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen</translation>
     </message>
     <message>
         <source>Kelvara Utility starts at login from %1. OK makes it start from here, %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kelvara Utility startet bei der Anmeldung von %1. OK lässt es von hier starten, %2.</translation>
     </message>
     <message>
         <source>Start Kelvara Utility when I log in</source>
-        <translation type="unfinished"></translation>
+        <translation>Kelvara Utility bei der Anmeldung starten</translation>
     </message>
     <message>
         <source>Start hidden</source>
-        <translation type="unfinished"></translation>
+        <translation>Versteckt starten</translation>
     </message>
     <message>
         <source>Keep running in the tray when the main window is closed</source>
-        <translation type="unfinished"></translation>
+        <translation>Beim Schließen des Hauptfensters im Tray weiterlaufen</translation>
     </message>
     <message>
         <source>Colours</source>
-        <translation type="unfinished"></translation>
+        <translation>Farben</translation>
     </message>
     <message>
         <source>Follow the desktop</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie der Desktop</translation>
     </message>
     <message>
         <source>Light</source>
-        <translation type="unfinished"></translation>
+        <translation>Hell</translation>
     </message>
     <message>
         <source>Dark</source>
-        <translation type="unfinished"></translation>
+        <translation>Dunkel</translation>
     </message>
     <message>
         <source>Starting at login could not be changed.
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Start bei der Anmeldung konnte nicht geändert werden.
+%1</translation>
     </message>
     <message>
         <source>The preferences could not be saved.
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Einstellungen konnten nicht gespeichert werden.
+%1</translation>
     </message>
 </context>
 <context>
     <name>frmReminders</name>
     <message>
         <source>Reminders</source>
-        <translation type="unfinished"></translation>
+        <translation>Erinnerungen</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished"></translation>
+        <translation>An</translation>
     </message>
     <message>
         <source>Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Tag</translation>
     </message>
     <message>
         <source>Minutes before</source>
-        <translation type="unfinished"></translation>
+        <translation>Minuten vorher</translation>
     </message>
     <message>
         <source>Label</source>
-        <translation type="unfinished"></translation>
+        <translation>Bezeichnung</translation>
     </message>
     <message>
         <source>Game day of the month:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kelvara-Tag des Monats:</translation>
     </message>
     <message>
         <source>Real minutes before it begins:</source>
-        <translation type="unfinished"></translation>
+        <translation>Echte Minuten vor seinem Beginn:</translation>
     </message>
     <message>
         <source>Label:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bezeichnung:</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Hinzufügen</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Entfernen</translation>
     </message>
     <message>
         <source>Test</source>
-        <translation type="unfinished"></translation>
+        <translation>Testen</translation>
     </message>
     <message>
         <source>Not used: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht verwendet: %1</translation>
     </message>
 </context>
 <context>
@@ -946,7 +958,7 @@ The system clock is not synchronised.</source>
     </message>
     <message>
         <source>&amp;Game day (1-28):</source>
-        <translation>&amp;Spieltag (1-28):</translation>
+        <translation>&amp;Kelvara-Tag (1-28):</translation>
     </message>
     <message>
         <source>&amp;Count:</source>
@@ -962,11 +974,11 @@ The system clock is not synchronised.</source>
     </message>
     <message>
         <source>Real Date</source>
-        <translation>Reales Datum</translation>
+        <translation>Echtes Datum</translation>
     </message>
     <message>
         <source>Real Time</source>
-        <translation>Reale Uhrzeit</translation>
+        <translation>Echtzeit</translation>
     </message>
     <message>
         <source>Wait</source>
