@@ -125,16 +125,16 @@
     <message>
         <source>only %1 of %2 bytes were written</source>
         <extracomment>Why a file could not be saved, after &quot;Cannot write &quot;&lt;file&gt;&quot;: &quot;: %1 and %2 are numbers of bytes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>seuls %1 octets sur %2 ont été écrits</translation>
     </message>
     <message>
         <source>it is a folder</source>
         <extracomment>Why a file cannot be used, after &quot;Cannot read &quot;&lt;file&gt;&quot;: &quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>c&apos;est un dossier</translation>
     </message>
     <message>
         <source>it is not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>ce n&apos;est pas un fichier ordinaire</translation>
     </message>
 </context>
 <context>
@@ -142,33 +142,33 @@
     <message numerus="yes">
         <source>YESTERDAY AT %1</source>
         <extracomment>The real day and clock time at which a game day began. %1 is the 12-hour clock time, as 8:35 PM: it stays as it is (AM and PM too). The forms are chosen by the clock&apos;s hour (1 to 12), not by a count: &quot;1:19 PM&quot; takes the singular form (Spanish A LA 1:19 PM, Portuguese À 1:19 PM), the others the plural; in languages without such a change all forms are the same.</extracomment>
-        <translation type="unfinished">
+        <translation>
             <numerusform>HIER À %1</numerusform>
-            <numerusform></numerusform>
+            <numerusform>HIER À %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>TODAY AT %1</source>
         <extracomment>The real day and clock time at which a game day begins. %1 is the 12-hour clock time, as 8:35 PM: it stays as it is (AM and PM too). The forms are chosen by the clock&apos;s hour (1 to 12), as for YESTERDAY AT %1.</extracomment>
-        <translation type="unfinished">
+        <translation>
             <numerusform>AUJOURD&apos;HUI À %1</numerusform>
-            <numerusform></numerusform>
+            <numerusform>AUJOURD&apos;HUI À %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>TOMORROW AT %1</source>
         <extracomment>The real day and clock time at which a game day begins. %1 is the 12-hour clock time, as 8:35 PM: it stays as it is (AM and PM too). The forms are chosen by the clock&apos;s hour (1 to 12), as for YESTERDAY AT %1.</extracomment>
-        <translation type="unfinished">
+        <translation>
             <numerusform>DEMAIN À %1</numerusform>
-            <numerusform></numerusform>
+            <numerusform>DEMAIN À %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>TWO DAYS FROM NOW AT %1</source>
         <extracomment>The real day (the day after tomorrow) and clock time at which a game day begins. %1 is the 12-hour clock time, as 8:35 PM: it stays as it is (AM and PM too). The forms are chosen by the clock&apos;s hour (1 to 12), as for YESTERDAY AT %1.</extracomment>
-        <translation type="unfinished">
+        <translation>
             <numerusform>APRÈS-DEMAIN À %1</numerusform>
-            <numerusform></numerusform>
+            <numerusform>APRÈS-DEMAIN À %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -337,117 +337,120 @@
     <message>
         <source>missing</source>
         <extracomment>Stands for a value the settings file does not have, as in &quot;day missing is not from 1 to 28&quot;.</extracomment>
-        <translation type="unfinished">absent</translation>
+        <translation>(absent)</translation>
     </message>
     <message>
         <source>day %1 is not from 1 to 28</source>
         <extracomment>Why a reminder of the settings file is not used: &quot;day&quot; is the key in the file, %1 its value in quotes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>day %1 n&apos;est pas compris entre 1 et 28</translation>
     </message>
     <message>
         <source>minutes %1 is not from 0 to %2</source>
         <extracomment>Why a reminder is not used: &quot;minutes&quot; is the key in the file, %1 its value in quotes, %2 the largest.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>minutes %1 n&apos;est pas compris entre 0 et %2</translation>
     </message>
     <message>
         <source>enabled %1 is neither true nor false</source>
         <extracomment>Why a reminder is not used: &quot;enabled&quot; is the key in the file (it stays), %1 its value in quotes; true and false are the values the file takes (they stay).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>enabled %1 n&apos;est ni true ni false</translation>
     </message>
     <message>
         <source>the file could not be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier n&apos;a pas pu être lu : %1</translation>
     </message>
     <message>
         <source>the file could not be read whole</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier n&apos;a pas pu être lu en entier</translation>
     </message>
     <message>
         <source>[Tray] keepRunning %1 is neither true nor false</source>
-        <translation type="unfinished"></translation>
+        <translation>[Tray] keepRunning %1 n&apos;est ni true ni false</translation>
     </message>
     <message>
         <source>[Preferences] colours %1 is not desktop, light or dark</source>
-        <translation type="unfinished"></translation>
+        <translation>[Preferences] colours %1 n&apos;est pas desktop, light ou dark</translation>
     </message>
     <message>
         <source>the number of reminders %1 is not a number</source>
-        <translation type="unfinished"></translation>
+        <translation>le nombre de rappels %1 n&apos;est pas un nombre</translation>
     </message>
     <message>
         <source>more than %1 reminders</source>
-        <translation type="unfinished"></translation>
+        <translation>plus de %1 rappels</translation>
     </message>
     <message>
         <source>entry %1: %2</source>
         <extracomment>An entry of the settings file that is not used: %1 is its number, %2 why.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>entrée %1 : %2</translation>
     </message>
     <message>
         <source>entry %1: more than %2 reminders</source>
-        <translation type="unfinished"></translation>
+        <translation>entrée %1 : plus de %2 rappels</translation>
     </message>
     <message>
         <source>entries %1 to %2: more than %3 reminders</source>
-        <translation type="unfinished"></translation>
+        <translation>entrées %1 à %2 : plus de %3 rappels</translation>
     </message>
     <message>
         <source>it could not be read whole, and could not be kept aside: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>il n&apos;a pas pu être lu en entier ni mis de côté : %1</translation>
     </message>
     <message>
         <source>the file could not be replaced</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier n&apos;a pas pu être remplacé</translation>
     </message>
     <message>
         <source>Permission denied</source>
-        <translation type="unfinished"></translation>
+        <translation>Permission non accordée</translation>
     </message>
 </context>
 <context>
     <name>ReminderKeeper</name>
     <message>
         <source>Next Good Moon</source>
-        <translation type="unfinished">Prochaine Bonne Lune</translation>
+        <translation>Prochaine Bonne Lune</translation>
     </message>
     <message>
         <source>Show Kelvara Utility</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher Kelvara Utility</translation>
     </message>
     <message>
         <source>These entries of %1 could not be used:
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Ces entrées de %1 n&apos;ont pas pu être utilisées :
+</translation>
     </message>
     <message>
         <source>
 They stay in the file, and greyed in Tools → Reminders…, until you change or remove them there.</source>
-        <translation type="unfinished"></translation>
+        <translation>
+Elles restent dans le fichier, et grisées dans Outils → Rappels…, tant que vous ne les modifiez pas ou ne les supprimez pas.</translation>
     </message>
     <message>
         <source>Some settings were ignored</source>
-        <translation type="unfinished"></translation>
+        <translation>Certains paramètres ont été ignorés</translation>
     </message>
     <message>
         <source>Some reminders were ignored</source>
-        <translation type="unfinished"></translation>
+        <translation>Certains rappels ont été ignorés</translation>
     </message>
     <message>
         <source>The reminders could not be saved.
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Les rappels n&apos;ont pas pu être enregistrés.
+%1</translation>
     </message>
     <message>
         <source>No reminder is on</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun rappel activé</translation>
     </message>
     <message>
         <source>Next reminder at %1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Prochain rappel à %1, %2</translation>
     </message>
     <message>
         <source>Reminders</source>
-        <translation type="unfinished"></translation>
+        <translation>Rappels</translation>
     </message>
 </context>
 <context>
@@ -455,58 +458,58 @@ They stay in the file, and greyed in Tools → Reminders…, until you change or
     <message>
         <source>Day %1</source>
         <extracomment>A reminder&apos;s title when the player gave it no label: %1 is the game day of the month (1 to 28).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Jour %1</translation>
     </message>
     <message>
         <source>%1: day %2</source>
         <extracomment>A reminder&apos;s title: %1 is the player&apos;s label, %2 the game day (1-28).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 : jour %2</translation>
     </message>
     <message>
         <source>Day %1 begins now, %2</source>
         <extracomment>A reminder&apos;s text: %1 is the game day (1-28), %2 the real day and clock time, in capitals, as TODAY AT 1:19 PM.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Le jour %1 commence maintenant, %2</translation>
     </message>
     <message>
         <source>Day %1 begins in %2, %3</source>
         <extracomment>A reminder&apos;s text: %1 is the game day (1-28), %2 the wait in words (as 6 hours 5 minutes, see the units), %3 the real day and clock time, in capitals, as TOMORROW AT 1:19 PM.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Le jour %1 commence dans %2, %3</translation>
     </message>
     <message>
         <source>Day %1 began %2 ago, %3</source>
         <extracomment>A reminder&apos;s text: %1 is the game day (1-28), %2 how long ago it began in words (as 4 minutes, see the units), %3 the real day and clock time, in capitals, as YESTERDAY AT 11:58 PM.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Le jour %1 a commencé il y a %2, %3</translation>
     </message>
     <message numerus="yes">
         <source>%n day(s)</source>
         <extracomment>A unit of a wait in a reminder&apos;s text, after &quot;in&quot; (begins in 1 day) or before &quot;ago&quot; (began 1 day ago): the number and the unit only, in the case those take. The program puts the units in a row with one blank.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n jour</numerusform>
+            <numerusform>%n jours</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n hour(s)</source>
         <extracomment>A unit of a wait in a reminder&apos;s text, after &quot;in&quot; (begins in 2 hours) or before &quot;ago&quot; (began 2 hours ago): the number and the unit only, in the case those take.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n heure</numerusform>
+            <numerusform>%n heures</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n minute(s)</source>
         <extracomment>A unit of a wait in a reminder&apos;s text, after &quot;in&quot; (begins in 5 minutes) or before &quot;ago&quot; (began 5 minutes ago): the number and the unit only, in the case those take.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n minute</numerusform>
+            <numerusform>%n minutes</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n second(s)</source>
         <extracomment>A unit of a wait in a reminder&apos;s text, after &quot;in&quot; (begins in 40 seconds) or before &quot;ago&quot; (began 1 second ago): the number and the unit only, in the case those take.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n seconde</numerusform>
+            <numerusform>%n secondes</numerusform>
         </translation>
     </message>
 </context>
@@ -529,43 +532,46 @@ They stay in the file, and greyed in Tools → Reminders…, until you change or
         <source>Kelvara Utility
 Kelvara Time %1 to %2, %3
 %4</source>
-        <translation type="unfinished"></translation>
+        <translation>Kelvara Utility
+Heure de Kelvara : de %1 à %2, %3
+%4</translation>
     </message>
 </context>
 <context>
     <name>TrayIcon</name>
     <message>
         <source>Next Good Moon</source>
-        <translation type="unfinished">Prochaine Bonne Lune</translation>
+        <translation>Prochaine Bonne Lune</translation>
     </message>
     <message>
         <source>Reminders…</source>
-        <translation type="unfinished"></translation>
+        <translation>Rappels…</translation>
     </message>
     <message>
         <source>Preferences…</source>
-        <translation type="unfinished"></translation>
+        <translation>Préférences…</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitter</translation>
     </message>
     <message>
         <source>Hide</source>
-        <translation type="unfinished"></translation>
+        <translation>Masquer</translation>
     </message>
     <message>
         <source>Show</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher</translation>
     </message>
     <message>
         <source>This desktop shows no tray icons</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce bureau n&apos;affiche pas d&apos;icônes de notification</translation>
     </message>
     <message>
         <source>
 The system clock is not synchronised.</source>
-        <translation type="unfinished"></translation>
+        <translation>
+L&apos;horloge système n&apos;est pas synchronisée.</translation>
     </message>
 </context>
 <context>
@@ -588,20 +594,21 @@ The system clock is not synchronised.</source>
     <message>
         <source>The compact clock could not be saved.
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;horloge compacte n&apos;a pas pu être enregistrée.
+%1</translation>
     </message>
     <message>
         <source>Kelvara Compact Clock</source>
-        <translation type="unfinished"></translation>
+        <translation>Horloge compacte Kelvara</translation>
     </message>
     <message>
         <source>Drag to move. Tools → Compact Clock hides it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Faites glisser pour la déplacer. Outils → Horloge compacte la masque.</translation>
     </message>
     <message>
         <source>Good moon in %1</source>
         <extracomment>The compact clock&apos;s second line; %1 is a short wait to the minute, as 1 d 23 h 59 min.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Bonne Lune dans %1</translation>
     </message>
 </context>
 <context>
@@ -668,114 +675,117 @@ The system clock is not synchronised.</source>
     </message>
     <message>
         <source>Real Time</source>
-        <translation type="unfinished">Heure réelle</translation>
+        <translation>Heure réelle</translation>
     </message>
     <message>
         <source>Real Date</source>
-        <translation type="unfinished">Date réelle</translation>
+        <translation>Date réelle</translation>
     </message>
     <message>
         <source>Kelvara Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Heure de Kelvara</translation>
     </message>
     <message>
         <source>Kelvara Date</source>
-        <translation type="unfinished">Date de Kelvara</translation>
+        <translation>Date de Kelvara</translation>
     </message>
     <message>
         <source>Character Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Numéro du personnage</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom</translation>
     </message>
     <message>
         <source>Description</source>
-        <translation type="unfinished"></translation>
+        <translation>Description</translation>
     </message>
     <message>
         <source>Server Status</source>
-        <translation type="unfinished"></translation>
+        <translation>État du serveur</translation>
     </message>
     <message>
         <source>Character Info</source>
-        <translation type="unfinished"></translation>
+        <translation>Infos personnage</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fichier</translation>
     </message>
     <message>
         <source>&amp;Open Character File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ouvrir un fichier de personnage</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitter</translation>
     </message>
     <message>
         <source>&amp;Tools</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Outils</translation>
     </message>
     <message>
         <source>&amp;Next Good Moon</source>
-        <translation type="unfinished"></translation>
+        <translation>Prochaine &amp;Bonne Lune</translation>
     </message>
     <message>
         <source>Next &amp;Specified Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Prochain &amp;jour choisi</translation>
     </message>
     <message>
         <source>Set &amp;Date/Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Régler la &amp;date et l&apos;heure</translation>
     </message>
     <message>
         <source>Item Stats</source>
-        <translation type="unfinished">Statistiques d&apos;objet</translation>
+        <translation>Statistiques d&apos;objet</translation>
     </message>
     <message>
         <source>Rank Experience Chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Tableau d&apos;expérience des rangs</translation>
     </message>
     <message>
         <source>&amp;Upcoming Days…</source>
-        <translation type="unfinished"></translation>
+        <translation>Jours à &amp;venir…</translation>
     </message>
     <message>
         <source>&amp;Compact Clock</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Horloge compacte</translation>
     </message>
     <message>
         <source>&amp;Reminders…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rappels…</translation>
     </message>
     <message>
         <source>&amp;Preferences…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Préférences…</translation>
     </message>
     <message>
         <source>The calibration could not be saved.
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;étalonnage n&apos;a pas pu être enregistré.
+%1</translation>
     </message>
     <message>
         <source>Kelvara Character Files (*.oxl)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers de personnage Kelvara (*.oxl)</translation>
     </message>
     <message>
         <source>The folder of the character file could not be remembered.
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dossier du fichier de personnage n&apos;a pas pu être mémorisé.
+%1</translation>
     </message>
     <message>
         <source>The rank experience chart could not be read.
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Le tableau d&apos;expérience des rangs n&apos;a pas pu être lu.
+%1</translation>
     </message>
     <message>
         <source>The system clock is not synchronised. Each real minute it is off puts the game clock 18 game minutes off.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;horloge système n&apos;est pas synchronisée. Chaque minute réelle d&apos;écart décale l&apos;horloge du jeu de 18 minutes de jeu.</translation>
     </message>
 </context>
 <context>
@@ -804,107 +814,109 @@ The system clock is not synchronised.</source>
     <name>frmNotice</name>
     <message>
         <source>Close</source>
-        <translation type="unfinished">Fermer</translation>
+        <translation>Fermer</translation>
     </message>
 </context>
 <context>
     <name>frmPreferences</name>
     <message>
         <source>Preferences</source>
-        <translation type="unfinished"></translation>
+        <translation>Préférences</translation>
     </message>
     <message>
         <source>Kelvara Utility starts at login from %1. OK makes it start from here, %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kelvara Utility démarre à la connexion depuis %1. OK le fera démarrer d&apos;ici, %2.</translation>
     </message>
     <message>
         <source>Start Kelvara Utility when I log in</source>
-        <translation type="unfinished"></translation>
+        <translation>Lancer Kelvara Utility à la connexion</translation>
     </message>
     <message>
         <source>Start hidden</source>
-        <translation type="unfinished"></translation>
+        <translation>Démarrer masqué</translation>
     </message>
     <message>
         <source>Keep running in the tray when the main window is closed</source>
-        <translation type="unfinished"></translation>
+        <translation>Rester dans la zone de notification quand la fenêtre principale est fermée</translation>
     </message>
     <message>
         <source>Colours</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleurs</translation>
     </message>
     <message>
         <source>Follow the desktop</source>
-        <translation type="unfinished"></translation>
+        <translation>Comme le bureau</translation>
     </message>
     <message>
         <source>Light</source>
-        <translation type="unfinished"></translation>
+        <translation>Clair</translation>
     </message>
     <message>
         <source>Dark</source>
-        <translation type="unfinished"></translation>
+        <translation>Sombre</translation>
     </message>
     <message>
         <source>Starting at login could not be changed.
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Le démarrage à la connexion n&apos;a pas pu être modifié.
+%1</translation>
     </message>
     <message>
         <source>The preferences could not be saved.
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Les préférences n&apos;ont pas pu être enregistrées.
+%1</translation>
     </message>
 </context>
 <context>
     <name>frmReminders</name>
     <message>
         <source>Reminders</source>
-        <translation type="unfinished"></translation>
+        <translation>Rappels</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished"></translation>
+        <translation>Actif</translation>
     </message>
     <message>
         <source>Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Jour</translation>
     </message>
     <message>
         <source>Minutes before</source>
-        <translation type="unfinished"></translation>
+        <translation>Minutes avant</translation>
     </message>
     <message>
         <source>Label</source>
-        <translation type="unfinished"></translation>
+        <translation>Libellé</translation>
     </message>
     <message>
         <source>Game day of the month:</source>
-        <translation type="unfinished"></translation>
+        <translation>Jour du mois dans le jeu :</translation>
     </message>
     <message>
         <source>Real minutes before it begins:</source>
-        <translation type="unfinished"></translation>
+        <translation>Minutes réelles avant son début :</translation>
     </message>
     <message>
         <source>Label:</source>
-        <translation type="unfinished"></translation>
+        <translation>Libellé :</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer</translation>
     </message>
     <message>
         <source>Test</source>
-        <translation type="unfinished"></translation>
+        <translation>Tester</translation>
     </message>
     <message>
         <source>Not used: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Non utilisé : %1</translation>
     </message>
 </context>
 <context>
