@@ -168,9 +168,9 @@ frmMain::frmMain(QWidget* parent)
     // While waiting hidden, a tray icon's tooltip wakes the tick at each game hour.
     connect(mTray, &TrayIcon::AvailableChanged, mTicker, &Ticker::SetTrayTip);
     mAppearance = new Appearance(this);
-
-    // The client area keeps its size; the menu bar comes on top of it.
+    // The client area keeps its size (grown where a translation needs room); the menu bar comes on top of it.
     client->setFixedSize(TwipsToPixels(4740), TwipsToPixels(3495));
+    FitTexts(this, client);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
 
