@@ -35,38 +35,6 @@
             <numerusform>%n SECONDS</numerusform>
         </translation>
     </message>
-    <message numerus="yes">
-        <source>YESTERDAY AT %1</source>
-        <extracomment>The real day and clock time at which a game day began. %1 is the 12-hour clock time, as 8:35 PM: it stays as it is (AM and PM too). The forms are chosen by the clock&apos;s hour (1 to 12), not by a count: &quot;1:19 PM&quot; takes the singular form (Spanish A LA 1:19 PM, Portuguese À 1:19 PM), the others the plural; in languages without such a change all forms are the same.</extracomment>
-        <translation>
-            <numerusform>YESTERDAY AT %1</numerusform>
-            <numerusform>YESTERDAY AT %1</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>TODAY AT %1</source>
-        <extracomment>The real day and clock time at which a game day begins. %1 is the 12-hour clock time, as 8:35 PM: it stays as it is (AM and PM too). The forms are chosen by the clock&apos;s hour (1 to 12), as for YESTERDAY AT %1.</extracomment>
-        <translation>
-            <numerusform>TODAY AT %1</numerusform>
-            <numerusform>TODAY AT %1</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>TOMORROW AT %1</source>
-        <extracomment>The real day and clock time at which a game day begins. %1 is the 12-hour clock time, as 8:35 PM: it stays as it is (AM and PM too). The forms are chosen by the clock&apos;s hour (1 to 12), as for YESTERDAY AT %1.</extracomment>
-        <translation>
-            <numerusform>TOMORROW AT %1</numerusform>
-            <numerusform>TOMORROW AT %1</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>TWO DAYS FROM NOW AT %1</source>
-        <extracomment>The real day (the day after tomorrow) and clock time at which a game day begins. %1 is the 12-hour clock time, as 8:35 PM: it stays as it is (AM and PM too). The forms are chosen by the clock&apos;s hour (1 to 12), as for YESTERDAY AT %1.</extracomment>
-        <translation>
-            <numerusform>TWO DAYS FROM NOW AT %1</numerusform>
-            <numerusform>TWO DAYS FROM NOW AT %1</numerusform>
-        </translation>
-    </message>
 </context>
 <context>
     <name>GameDataWatcher</name>

@@ -139,41 +139,25 @@
 </context>
 <context>
     <name>Forecast</name>
-    <message numerus="yes">
+    <message>
         <source>YESTERDAY AT %1</source>
-        <extracomment>The real day and clock time at which a game day began. %1 is the 12-hour clock time, as 8:35 PM: it stays as it is (AM and PM too). The forms are chosen by the clock&apos;s hour (1 to 12), not by a count: &quot;1:19 PM&quot; takes the singular form (Spanish A LA 1:19 PM, Portuguese À 1:19 PM), the others the plural; in languages without such a change all forms are the same.</extracomment>
-        <translation>
-            <numerusform>WCZORAJ O %1</numerusform>
-            <numerusform>WCZORAJ O %1</numerusform>
-            <numerusform>WCZORAJ O %1</numerusform>
-        </translation>
+        <extracomment>The real day and clock time at which a game day began. %1 is the 12-hour clock time, as 8:35 PM: it stays as it is (AM and PM too).</extracomment>
+        <translation>WCZORAJ O %1</translation>
     </message>
-    <message numerus="yes">
+    <message>
         <source>TODAY AT %1</source>
-        <extracomment>The real day and clock time at which a game day begins. %1 is the 12-hour clock time, as 8:35 PM: it stays as it is (AM and PM too). The forms are chosen by the clock&apos;s hour (1 to 12), as for YESTERDAY AT %1.</extracomment>
-        <translation>
-            <numerusform>DZIŚ O %1</numerusform>
-            <numerusform>DZIŚ O %1</numerusform>
-            <numerusform>DZIŚ O %1</numerusform>
-        </translation>
+        <extracomment>The real day and clock time at which a game day begins. %1 is the 12-hour clock time, as 8:35 PM: it stays as it is (AM and PM too).</extracomment>
+        <translation>DZIŚ O %1</translation>
     </message>
-    <message numerus="yes">
+    <message>
         <source>TOMORROW AT %1</source>
-        <extracomment>The real day and clock time at which a game day begins. %1 is the 12-hour clock time, as 8:35 PM: it stays as it is (AM and PM too). The forms are chosen by the clock&apos;s hour (1 to 12), as for YESTERDAY AT %1.</extracomment>
-        <translation>
-            <numerusform>JUTRO O %1</numerusform>
-            <numerusform>JUTRO O %1</numerusform>
-            <numerusform>JUTRO O %1</numerusform>
-        </translation>
+        <extracomment>The real day and clock time at which a game day begins. %1 is the 12-hour clock time, as 8:35 PM: it stays as it is (AM and PM too).</extracomment>
+        <translation>JUTRO O %1</translation>
     </message>
-    <message numerus="yes">
+    <message>
         <source>TWO DAYS FROM NOW AT %1</source>
-        <extracomment>The real day (the day after tomorrow) and clock time at which a game day begins. %1 is the 12-hour clock time, as 8:35 PM: it stays as it is (AM and PM too). The forms are chosen by the clock&apos;s hour (1 to 12), as for YESTERDAY AT %1.</extracomment>
-        <translation>
-            <numerusform>POJUTRZE O %1</numerusform>
-            <numerusform>POJUTRZE O %1</numerusform>
-            <numerusform>POJUTRZE O %1</numerusform>
-        </translation>
+        <extracomment>The real day (the day after tomorrow) and clock time at which a game day begins. %1 is the 12-hour clock time, as 8:35 PM: it stays as it is (AM and PM too).</extracomment>
+        <translation>POJUTRZE O %1</translation>
     </message>
     <message numerus="yes">
         <source>%n DAY</source>
@@ -210,6 +194,30 @@
             <numerusform>%n SEKUNDY</numerusform>
             <numerusform>%n SEKUND</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>YESTERDAY AT %1</source>
+        <comment>one o&apos;clock</comment>
+        <extracomment>The same for a clock time in the hour of one, as 1:19 PM; in most languages the same text (Spanish AYER A LA 1:19 PM).</extracomment>
+        <translation>WCZORAJ O %1</translation>
+    </message>
+    <message>
+        <source>TODAY AT %1</source>
+        <comment>one o&apos;clock</comment>
+        <extracomment>The same for a clock time in the hour of one, as 1:19 PM; in most languages the same text (Spanish HOY A LA 1:19 PM).</extracomment>
+        <translation>DZIŚ O %1</translation>
+    </message>
+    <message>
+        <source>TOMORROW AT %1</source>
+        <comment>one o&apos;clock</comment>
+        <extracomment>The same for a clock time in the hour of one, as 1:19 PM; in most languages the same text (Spanish MAÑANA A LA 1:19 PM).</extracomment>
+        <translation>JUTRO O %1</translation>
+    </message>
+    <message>
+        <source>TWO DAYS FROM NOW AT %1</source>
+        <comment>one o&apos;clock</comment>
+        <extracomment>The same for a clock time in the hour of one, as 1:19 PM; in most languages the same text (Spanish PASADO MAÑANA A LA 1:19 PM).</extracomment>
+        <translation>POJUTRZE O %1</translation>
     </message>
 </context>
 <context>
@@ -411,6 +419,11 @@
     <message>
         <source>Permission denied</source>
         <translation>Brak dostępu</translation>
+    </message>
+    <message>
+        <source>[Preferences] language %1 is not one of %2</source>
+        <extracomment>%1 is the value in quotes, %2 the list of the language codes the file takes (they stay).</extracomment>
+        <translation>[Preferences] language %1 nie jest żadną z wartości %2</translation>
     </message>
 </context>
 <context>
@@ -879,6 +892,14 @@ Zegar systemowy nie jest zsynchronizowany.</translation>
 %1</source>
         <translation>Nie udało się zapisać ustawień.
 %1</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Język</translation>
+    </message>
+    <message>
+        <source>The language changes when Kelvara Utility next starts.</source>
+        <translation>Język zmieni się przy następnym uruchomieniu Kelvara Utility.</translation>
     </message>
 </context>
 <context>

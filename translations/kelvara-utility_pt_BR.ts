@@ -139,37 +139,25 @@
 </context>
 <context>
     <name>Forecast</name>
-    <message numerus="yes">
+    <message>
         <source>YESTERDAY AT %1</source>
-        <extracomment>The real day and clock time at which a game day began. %1 is the 12-hour clock time, as 8:35 PM: it stays as it is (AM and PM too). The forms are chosen by the clock&apos;s hour (1 to 12), not by a count: &quot;1:19 PM&quot; takes the singular form (Spanish A LA 1:19 PM, Portuguese À 1:19 PM), the others the plural; in languages without such a change all forms are the same.</extracomment>
-        <translation>
-            <numerusform>ONTEM À %1</numerusform>
-            <numerusform>ONTEM ÀS %1</numerusform>
-        </translation>
+        <extracomment>The real day and clock time at which a game day began. %1 is the 12-hour clock time, as 8:35 PM: it stays as it is (AM and PM too).</extracomment>
+        <translation>ONTEM ÀS %1</translation>
     </message>
-    <message numerus="yes">
+    <message>
         <source>TODAY AT %1</source>
-        <extracomment>The real day and clock time at which a game day begins. %1 is the 12-hour clock time, as 8:35 PM: it stays as it is (AM and PM too). The forms are chosen by the clock&apos;s hour (1 to 12), as for YESTERDAY AT %1.</extracomment>
-        <translation>
-            <numerusform>HOJE À %1</numerusform>
-            <numerusform>HOJE ÀS %1</numerusform>
-        </translation>
+        <extracomment>The real day and clock time at which a game day begins. %1 is the 12-hour clock time, as 8:35 PM: it stays as it is (AM and PM too).</extracomment>
+        <translation>HOJE ÀS %1</translation>
     </message>
-    <message numerus="yes">
+    <message>
         <source>TOMORROW AT %1</source>
-        <extracomment>The real day and clock time at which a game day begins. %1 is the 12-hour clock time, as 8:35 PM: it stays as it is (AM and PM too). The forms are chosen by the clock&apos;s hour (1 to 12), as for YESTERDAY AT %1.</extracomment>
-        <translation>
-            <numerusform>AMANHÃ À %1</numerusform>
-            <numerusform>AMANHÃ ÀS %1</numerusform>
-        </translation>
+        <extracomment>The real day and clock time at which a game day begins. %1 is the 12-hour clock time, as 8:35 PM: it stays as it is (AM and PM too).</extracomment>
+        <translation>AMANHÃ ÀS %1</translation>
     </message>
-    <message numerus="yes">
+    <message>
         <source>TWO DAYS FROM NOW AT %1</source>
-        <extracomment>The real day (the day after tomorrow) and clock time at which a game day begins. %1 is the 12-hour clock time, as 8:35 PM: it stays as it is (AM and PM too). The forms are chosen by the clock&apos;s hour (1 to 12), as for YESTERDAY AT %1.</extracomment>
-        <translation>
-            <numerusform>DEPOIS DE AMANHÃ À %1</numerusform>
-            <numerusform>DEPOIS DE AMANHÃ ÀS %1</numerusform>
-        </translation>
+        <extracomment>The real day (the day after tomorrow) and clock time at which a game day begins. %1 is the 12-hour clock time, as 8:35 PM: it stays as it is (AM and PM too).</extracomment>
+        <translation>DEPOIS DE AMANHÃ ÀS %1</translation>
     </message>
     <message numerus="yes">
         <source>%n DAY</source>
@@ -202,6 +190,30 @@
             <numerusform>%n SEGUNDO</numerusform>
             <numerusform>%n SEGUNDOS</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>YESTERDAY AT %1</source>
+        <comment>one o&apos;clock</comment>
+        <extracomment>The same for a clock time in the hour of one, as 1:19 PM; in most languages the same text (Spanish AYER A LA 1:19 PM).</extracomment>
+        <translation>ONTEM À %1</translation>
+    </message>
+    <message>
+        <source>TODAY AT %1</source>
+        <comment>one o&apos;clock</comment>
+        <extracomment>The same for a clock time in the hour of one, as 1:19 PM; in most languages the same text (Spanish HOY A LA 1:19 PM).</extracomment>
+        <translation>HOJE À %1</translation>
+    </message>
+    <message>
+        <source>TOMORROW AT %1</source>
+        <comment>one o&apos;clock</comment>
+        <extracomment>The same for a clock time in the hour of one, as 1:19 PM; in most languages the same text (Spanish MAÑANA A LA 1:19 PM).</extracomment>
+        <translation>AMANHÃ À %1</translation>
+    </message>
+    <message>
+        <source>TWO DAYS FROM NOW AT %1</source>
+        <comment>one o&apos;clock</comment>
+        <extracomment>The same for a clock time in the hour of one, as 1:19 PM; in most languages the same text (Spanish PASADO MAÑANA A LA 1:19 PM).</extracomment>
+        <translation>DEPOIS DE AMANHÃ À %1</translation>
     </message>
 </context>
 <context>
@@ -402,6 +414,11 @@
     <message>
         <source>Permission denied</source>
         <translation>Permissão negada</translation>
+    </message>
+    <message>
+        <source>[Preferences] language %1 is not one of %2</source>
+        <extracomment>%1 is the value in quotes, %2 the list of the language codes the file takes (they stay).</extracomment>
+        <translation>[Preferences] language %1 não é nenhum destes valores: %2</translation>
     </message>
 </context>
 <context>
@@ -866,6 +883,14 @@ O relógio do sistema não está sincronizado.</translation>
 %1</source>
         <translation>Não foi possível salvar as preferências.
 %1</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Idioma</translation>
+    </message>
+    <message>
+        <source>The language changes when Kelvara Utility next starts.</source>
+        <translation>O idioma muda na próxima vez que o Kelvara Utility for iniciado.</translation>
     </message>
 </context>
 <context>

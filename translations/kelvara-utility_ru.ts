@@ -139,41 +139,25 @@
 </context>
 <context>
     <name>Forecast</name>
-    <message numerus="yes">
+    <message>
         <source>YESTERDAY AT %1</source>
-        <extracomment>The real day and clock time at which a game day began. %1 is the 12-hour clock time, as 8:35 PM: it stays as it is (AM and PM too). The forms are chosen by the clock&apos;s hour (1 to 12), not by a count: &quot;1:19 PM&quot; takes the singular form (Spanish A LA 1:19 PM, Portuguese À 1:19 PM), the others the plural; in languages without such a change all forms are the same.</extracomment>
-        <translation>
-            <numerusform>ВЧЕРА В %1</numerusform>
-            <numerusform>ВЧЕРА В %1</numerusform>
-            <numerusform>ВЧЕРА В %1</numerusform>
-        </translation>
+        <extracomment>The real day and clock time at which a game day began. %1 is the 12-hour clock time, as 8:35 PM: it stays as it is (AM and PM too).</extracomment>
+        <translation>ВЧЕРА В %1</translation>
     </message>
-    <message numerus="yes">
+    <message>
         <source>TODAY AT %1</source>
-        <extracomment>The real day and clock time at which a game day begins. %1 is the 12-hour clock time, as 8:35 PM: it stays as it is (AM and PM too). The forms are chosen by the clock&apos;s hour (1 to 12), as for YESTERDAY AT %1.</extracomment>
-        <translation>
-            <numerusform>СЕГОДНЯ В %1</numerusform>
-            <numerusform>СЕГОДНЯ В %1</numerusform>
-            <numerusform>СЕГОДНЯ В %1</numerusform>
-        </translation>
+        <extracomment>The real day and clock time at which a game day begins. %1 is the 12-hour clock time, as 8:35 PM: it stays as it is (AM and PM too).</extracomment>
+        <translation>СЕГОДНЯ В %1</translation>
     </message>
-    <message numerus="yes">
+    <message>
         <source>TOMORROW AT %1</source>
-        <extracomment>The real day and clock time at which a game day begins. %1 is the 12-hour clock time, as 8:35 PM: it stays as it is (AM and PM too). The forms are chosen by the clock&apos;s hour (1 to 12), as for YESTERDAY AT %1.</extracomment>
-        <translation>
-            <numerusform>ЗАВТРА В %1</numerusform>
-            <numerusform>ЗАВТРА В %1</numerusform>
-            <numerusform>ЗАВТРА В %1</numerusform>
-        </translation>
+        <extracomment>The real day and clock time at which a game day begins. %1 is the 12-hour clock time, as 8:35 PM: it stays as it is (AM and PM too).</extracomment>
+        <translation>ЗАВТРА В %1</translation>
     </message>
-    <message numerus="yes">
+    <message>
         <source>TWO DAYS FROM NOW AT %1</source>
-        <extracomment>The real day (the day after tomorrow) and clock time at which a game day begins. %1 is the 12-hour clock time, as 8:35 PM: it stays as it is (AM and PM too). The forms are chosen by the clock&apos;s hour (1 to 12), as for YESTERDAY AT %1.</extracomment>
-        <translation>
-            <numerusform>ПОСЛЕЗАВТРА В %1</numerusform>
-            <numerusform>ПОСЛЕЗАВТРА В %1</numerusform>
-            <numerusform>ПОСЛЕЗАВТРА В %1</numerusform>
-        </translation>
+        <extracomment>The real day (the day after tomorrow) and clock time at which a game day begins. %1 is the 12-hour clock time, as 8:35 PM: it stays as it is (AM and PM too).</extracomment>
+        <translation>ПОСЛЕЗАВТРА В %1</translation>
     </message>
     <message numerus="yes">
         <source>%n DAY</source>
@@ -210,6 +194,30 @@
             <numerusform>%n СЕКУНДЫ</numerusform>
             <numerusform>%n СЕКУНД</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>YESTERDAY AT %1</source>
+        <comment>one o&apos;clock</comment>
+        <extracomment>The same for a clock time in the hour of one, as 1:19 PM; in most languages the same text (Spanish AYER A LA 1:19 PM).</extracomment>
+        <translation>ВЧЕРА В %1</translation>
+    </message>
+    <message>
+        <source>TODAY AT %1</source>
+        <comment>one o&apos;clock</comment>
+        <extracomment>The same for a clock time in the hour of one, as 1:19 PM; in most languages the same text (Spanish HOY A LA 1:19 PM).</extracomment>
+        <translation>СЕГОДНЯ В %1</translation>
+    </message>
+    <message>
+        <source>TOMORROW AT %1</source>
+        <comment>one o&apos;clock</comment>
+        <extracomment>The same for a clock time in the hour of one, as 1:19 PM; in most languages the same text (Spanish MAÑANA A LA 1:19 PM).</extracomment>
+        <translation>ЗАВТРА В %1</translation>
+    </message>
+    <message>
+        <source>TWO DAYS FROM NOW AT %1</source>
+        <comment>one o&apos;clock</comment>
+        <extracomment>The same for a clock time in the hour of one, as 1:19 PM; in most languages the same text (Spanish PASADO MAÑANA A LA 1:19 PM).</extracomment>
+        <translation>ПОСЛЕЗАВТРА В %1</translation>
     </message>
 </context>
 <context>
@@ -411,6 +419,11 @@
     <message>
         <source>Permission denied</source>
         <translation>Отказано в доступе</translation>
+    </message>
+    <message>
+        <source>[Preferences] language %1 is not one of %2</source>
+        <extracomment>%1 is the value in quotes, %2 the list of the language codes the file takes (they stay).</extracomment>
+        <translation>[Preferences] language %1 — не одно из значений %2</translation>
     </message>
 </context>
 <context>
@@ -879,6 +892,14 @@ The system clock is not synchronised.</source>
 %1</source>
         <translation>Не удалось сохранить настройки.
 %1</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Язык</translation>
+    </message>
+    <message>
+        <source>The language changes when Kelvara Utility next starts.</source>
+        <translation>Язык сменится при следующем запуске Kelvara Utility.</translation>
     </message>
 </context>
 <context>

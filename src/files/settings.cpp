@@ -2,6 +2,7 @@
 
 #include "core/atomicsave.h"
 #include "core/kelvaraerror.h"
+#include "core/language.h"
 #include "core/regularfile.h"
 #include "oxlfiles.h"
 
@@ -232,6 +233,18 @@ SettingsReading ReadSettings()
         reading.Ignored << QCoreApplication::translate("ProgramSettings",
                                                        "[Preferences] colours %1 is not desktop, light or dark")
                                .arg(Shown(colours));
+    const QVariant language = file.value(QStringLiteral("Preferences/language"));
+    const QStringList languages = QStringList{QStringLiteral("en")} + Language::Shipped();
+    const QString languageName = language.toString().trimmed();
+    if (const auto known = std::find_if(
+            languages.begin(), languages.end(),
+            [&languageName](const QString& name) { return languageName.compare(name, Qt::CaseInsensitive) == 0; });
+        known != languages.end())
+        settings.Language = *known;
+    else if (!languageName.isEmpty())
+        //: %1 is the value in quotes, %2 the list of the language codes the file takes (they stay).
+        reading.Ignored << QCoreApplication::translate("ProgramSettings", "[Preferences] language %1 is not one of %2")
+                               .arg(Shown(language), languages.join(QStringLiteral(", ")));
     settings.CompactClock.Visible = TrueOrFalse(file.value(QStringLiteral("CompactClock/visible"))).value_or(false);
     const auto x = InRange(file.value(QStringLiteral("CompactClock/x")), -ScreenLimit, ScreenLimit);
     const auto y = InRange(file.value(QStringLiteral("CompactClock/y")), -ScreenLimit, ScreenLimit);
@@ -334,6 +347,7 @@ void WriteSettings(const ProgramSettings& settings, SettingsGroups groups)
         file.setValue(QStringLiteral("Tray/keepRunning"), settings.KeepInTray);
         file.setValue(QStringLiteral("Preferences/colours"),
                       QLatin1String(ColourNames[static_cast<int>(settings.Colours)]));
+        file.setValue(QStringLiteral("Preferences/language"), settings.Language);
     }
     if (groups.testFlag(SettingsGroup::CompactClock)) {
         const CompactClockSettings& clock = settings.CompactClock;
