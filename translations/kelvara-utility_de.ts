@@ -122,6 +122,20 @@
         <source>Cannot create &quot;%1&quot;: %2</source>
         <translation>„%1“ kann nicht angelegt werden: %2</translation>
     </message>
+    <message>
+        <source>only %1 of %2 bytes were written</source>
+        <extracomment>Why a file could not be saved, after &quot;Cannot write &quot;&lt;file&gt;&quot;: &quot;: %1 and %2 are numbers of bytes.</extracomment>
+        <translation>nur %1 von %2 Bytes wurden geschrieben</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <extracomment>Why a file cannot be used, after &quot;Cannot read &quot;&lt;file&gt;&quot;: &quot;.</extracomment>
+        <translation>es ist ein Ordner</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>es ist keine gewöhnliche Datei</translation>
+    </message>
 </context>
 <context>
     <name>Forecast</name>
@@ -176,6 +190,30 @@
             <numerusform>%n SEKUNDE</numerusform>
             <numerusform>%n SEKUNDEN</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>YESTERDAY AT %1</source>
+        <comment>one o&apos;clock</comment>
+        <extracomment>The same for a clock time in the hour of one, as 1:19 PM; in most languages the same text (Spanish AYER A LA 1:19 PM).</extracomment>
+        <translation>GESTERN UM %1</translation>
+    </message>
+    <message>
+        <source>TODAY AT %1</source>
+        <comment>one o&apos;clock</comment>
+        <extracomment>The same for a clock time in the hour of one, as 1:19 PM; in most languages the same text (Spanish HOY A LA 1:19 PM).</extracomment>
+        <translation>HEUTE UM %1</translation>
+    </message>
+    <message>
+        <source>TOMORROW AT %1</source>
+        <comment>one o&apos;clock</comment>
+        <extracomment>The same for a clock time in the hour of one, as 1:19 PM; in most languages the same text (Spanish MAÑANA A LA 1:19 PM).</extracomment>
+        <translation>MORGEN UM %1</translation>
+    </message>
+    <message>
+        <source>TWO DAYS FROM NOW AT %1</source>
+        <comment>one o&apos;clock</comment>
+        <extracomment>The same for a clock time in the hour of one, as 1:19 PM; in most languages the same text (Spanish PASADO MAÑANA A LA 1:19 PM).</extracomment>
+        <translation>ÜBERMORGEN UM %1</translation>
     </message>
 </context>
 <context>
@@ -307,6 +345,192 @@
     </message>
 </context>
 <context>
+    <name>ProgramSettings</name>
+    <message>
+        <source>missing</source>
+        <extracomment>Stands for a value the settings file does not have, as in &quot;day missing is not from 1 to 28&quot;.</extracomment>
+        <translation>(fehlt)</translation>
+    </message>
+    <message>
+        <source>day %1 is not from 1 to 28</source>
+        <extracomment>Why a reminder of the settings file is not used: &quot;day&quot; is the key in the file, %1 its value in quotes.</extracomment>
+        <translation>day %1 liegt nicht zwischen 1 und 28</translation>
+    </message>
+    <message>
+        <source>minutes %1 is not from 0 to %2</source>
+        <extracomment>Why a reminder is not used: &quot;minutes&quot; is the key in the file, %1 its value in quotes, %2 the largest.</extracomment>
+        <translation>minutes %1 liegt nicht zwischen 0 und %2</translation>
+    </message>
+    <message>
+        <source>enabled %1 is neither true nor false</source>
+        <extracomment>Why a reminder is not used: &quot;enabled&quot; is the key in the file (it stays), %1 its value in quotes; true and false are the values the file takes (they stay).</extracomment>
+        <translation>enabled %1 ist weder true noch false</translation>
+    </message>
+    <message>
+        <source>the file could not be read: %1</source>
+        <translation>die Datei konnte nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>the file could not be read whole</source>
+        <translation>die Datei konnte nicht vollständig gelesen werden</translation>
+    </message>
+    <message>
+        <source>[Tray] keepRunning %1 is neither true nor false</source>
+        <translation>[Tray] keepRunning %1 ist weder true noch false</translation>
+    </message>
+    <message>
+        <source>[Preferences] colours %1 is not desktop, light or dark</source>
+        <translation>[Preferences] colours %1 ist weder desktop noch light oder dark</translation>
+    </message>
+    <message>
+        <source>the number of reminders %1 is not a number</source>
+        <translation>die Anzahl der Erinnerungen %1 ist keine Zahl</translation>
+    </message>
+    <message>
+        <source>more than %1 reminders</source>
+        <translation>mehr als %1 Erinnerungen</translation>
+    </message>
+    <message>
+        <source>entry %1: %2</source>
+        <extracomment>An entry of the settings file that is not used: %1 is its number, %2 why.</extracomment>
+        <translation>Eintrag %1: %2</translation>
+    </message>
+    <message>
+        <source>entry %1: more than %2 reminders</source>
+        <translation>Eintrag %1: mehr als %2 Erinnerungen</translation>
+    </message>
+    <message>
+        <source>entries %1 to %2: more than %3 reminders</source>
+        <translation>Einträge %1 bis %2: mehr als %3 Erinnerungen</translation>
+    </message>
+    <message>
+        <source>it could not be read whole, and could not be kept aside: %1</source>
+        <translation>sie konnte weder vollständig gelesen noch beiseitegelegt werden: %1</translation>
+    </message>
+    <message>
+        <source>the file could not be replaced</source>
+        <translation>die Datei konnte nicht ersetzt werden</translation>
+    </message>
+    <message>
+        <source>Permission denied</source>
+        <translation>Keine Berechtigung</translation>
+    </message>
+    <message>
+        <source>[Preferences] language %1 is not one of %2</source>
+        <extracomment>%1 is the value in quotes, %2 the list of the language codes the file takes (they stay).</extracomment>
+        <translation>[Preferences] language %1 ist keiner der Werte %2</translation>
+    </message>
+</context>
+<context>
+    <name>ReminderKeeper</name>
+    <message>
+        <source>Next Good Moon</source>
+        <translation>Nächster Guter Mond</translation>
+    </message>
+    <message>
+        <source>Show Kelvara Utility</source>
+        <translation>Kelvara Utility anzeigen</translation>
+    </message>
+    <message>
+        <source>These entries of %1 could not be used:
+</source>
+        <translation>Diese Einträge von %1 konnten nicht verwendet werden:
+</translation>
+    </message>
+    <message>
+        <source>
+They stay in the file, and greyed in Tools → Reminders…, until you change or remove them there.</source>
+        <translation>
+Sie bleiben in der Datei und ausgegraut unter Extras → Erinnerungen…, bis Sie sie dort ändern oder entfernen.</translation>
+    </message>
+    <message>
+        <source>Some settings were ignored</source>
+        <translation>Einige Einstellungen wurden ignoriert</translation>
+    </message>
+    <message>
+        <source>Some reminders were ignored</source>
+        <translation>Einige Erinnerungen wurden ignoriert</translation>
+    </message>
+    <message>
+        <source>The reminders could not be saved.
+%1</source>
+        <translation>Die Erinnerungen konnten nicht gespeichert werden.
+%1</translation>
+    </message>
+    <message>
+        <source>No reminder is on</source>
+        <translation>Keine Erinnerung ist eingeschaltet</translation>
+    </message>
+    <message>
+        <source>Next reminder at %1, %2</source>
+        <translation>Nächste Erinnerung um %1, %2</translation>
+    </message>
+    <message>
+        <source>Reminders</source>
+        <translation>Erinnerungen</translation>
+    </message>
+</context>
+<context>
+    <name>Reminders</name>
+    <message>
+        <source>Day %1</source>
+        <extracomment>A reminder&apos;s title when the player gave it no label: %1 is the game day of the month (1 to 28).</extracomment>
+        <translation>Tag %1</translation>
+    </message>
+    <message>
+        <source>%1: day %2</source>
+        <extracomment>A reminder&apos;s title: %1 is the player&apos;s label, %2 the game day (1-28).</extracomment>
+        <translation>%1: Tag %2</translation>
+    </message>
+    <message>
+        <source>Day %1 begins now, %2</source>
+        <extracomment>A reminder&apos;s text: %1 is the game day (1-28), %2 the real day and clock time, in capitals, as TODAY AT 1:19 PM.</extracomment>
+        <translation>Tag %1 beginnt jetzt, %2</translation>
+    </message>
+    <message>
+        <source>Day %1 begins in %2, %3</source>
+        <extracomment>A reminder&apos;s text: %1 is the game day (1-28), %2 the wait in words (as 6 hours 5 minutes, see the units), %3 the real day and clock time, in capitals, as TOMORROW AT 1:19 PM.</extracomment>
+        <translation>Tag %1 beginnt in %2, %3</translation>
+    </message>
+    <message>
+        <source>Day %1 began %2 ago, %3</source>
+        <extracomment>A reminder&apos;s text: %1 is the game day (1-28), %2 how long ago it began in words (as 4 minutes, see the units), %3 the real day and clock time, in capitals, as YESTERDAY AT 11:58 PM.</extracomment>
+        <translation>Tag %1 hat vor %2 begonnen, %3</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n day(s)</source>
+        <extracomment>A unit of a wait in a reminder&apos;s text, after &quot;in&quot; (begins in 1 day) or before &quot;ago&quot; (began 1 day ago): the number and the unit only, in the case those take. The program puts the units in a row with one blank.</extracomment>
+        <translation>
+            <numerusform>%n Tag</numerusform>
+            <numerusform>%n Tagen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n hour(s)</source>
+        <extracomment>A unit of a wait in a reminder&apos;s text, after &quot;in&quot; (begins in 2 hours) or before &quot;ago&quot; (began 2 hours ago): the number and the unit only, in the case those take.</extracomment>
+        <translation>
+            <numerusform>%n Stunde</numerusform>
+            <numerusform>%n Stunden</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minute(s)</source>
+        <extracomment>A unit of a wait in a reminder&apos;s text, after &quot;in&quot; (begins in 5 minutes) or before &quot;ago&quot; (began 5 minutes ago): the number and the unit only, in the case those take.</extracomment>
+        <translation>
+            <numerusform>%n Minute</numerusform>
+            <numerusform>%n Minuten</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n second(s)</source>
+        <extracomment>A unit of a wait in a reminder&apos;s text, after &quot;in&quot; (begins in 40 seconds) or before &quot;ago&quot; (began 1 second ago): the number and the unit only, in the case those take.</extracomment>
+        <translation>
+            <numerusform>%n Sekunde</numerusform>
+            <numerusform>%n Sekunden</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>ShortWait</name>
     <message>
         <source>%1 h %2 min</source>
@@ -317,6 +541,54 @@
         <source>%1 d %2</source>
         <extracomment>A short wait of a day or more: %1 days, then %2, the rest of the wait (as 13:43:22 or 9 h 05 min).</extracomment>
         <translation>%1 d %2</translation>
+    </message>
+</context>
+<context>
+    <name>Ticker</name>
+    <message>
+        <source>Kelvara Utility
+Kelvara Time %1 to %2, %3
+%4</source>
+        <translation>Kelvara Utility
+Kelvara-Zeit %1 bis %2, %3
+%4</translation>
+    </message>
+</context>
+<context>
+    <name>TrayIcon</name>
+    <message>
+        <source>Next Good Moon</source>
+        <translation>Nächster Guter Mond</translation>
+    </message>
+    <message>
+        <source>Reminders…</source>
+        <translation>Erinnerungen…</translation>
+    </message>
+    <message>
+        <source>Preferences…</source>
+        <translation>Einstellungen…</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>Hide</source>
+        <translation>Ausblenden</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Anzeigen</translation>
+    </message>
+    <message>
+        <source>This desktop shows no tray icons</source>
+        <translation>Dieser Desktop zeigt keine Tray-Symbole</translation>
+    </message>
+    <message>
+        <source>
+The system clock is not synchronised.</source>
+        <translation>
+Die Systemuhr ist nicht synchronisiert.</translation>
     </message>
 </context>
 <context>
@@ -335,6 +607,28 @@
     </message>
 </context>
 <context>
+    <name>frmCompactClock</name>
+    <message>
+        <source>The compact clock could not be saved.
+%1</source>
+        <translation>Die Kompaktuhr konnte nicht gespeichert werden.
+%1</translation>
+    </message>
+    <message>
+        <source>Kelvara Compact Clock</source>
+        <translation>Kelvara-Kompaktuhr</translation>
+    </message>
+    <message>
+        <source>Drag to move. Tools → Compact Clock hides it.</source>
+        <translation>Zum Verschieben ziehen. Extras → Kompaktuhr blendet sie aus.</translation>
+    </message>
+    <message>
+        <source>Good moon in %1</source>
+        <extracomment>The compact clock&apos;s second line; %1 is a short wait to the minute, as 1 d 23 h 59 min.</extracomment>
+        <translation>Guter Mond in %1</translation>
+    </message>
+</context>
+<context>
     <name>frmDateTime</name>
     <message>
         <source>Set Date and Time</source>
@@ -347,15 +641,15 @@
     </message>
     <message>
         <source>Real Time (HH:MM:SS)</source>
-        <translation>Reale Uhrzeit (HH:MM:SS)</translation>
+        <translation>Echtzeit (HH:MM:SS)</translation>
     </message>
     <message>
         <source>Real Date (MM/DD/YYYY)</source>
-        <translation>Reales Datum (MM/TT/JJJJ)</translation>
+        <translation>Echtes Datum (MM/TT/JJJJ)</translation>
     </message>
     <message>
         <source>Kelvara Time (HH:MM:SS)</source>
-        <translation>Kelvara-Uhrzeit (HH:MM:SS)</translation>
+        <translation>Kelvara-Zeit (HH:MM:SS)</translation>
     </message>
     <message>
         <source>Kelvara Date (MM/DD/YYYY)</source>
@@ -371,15 +665,15 @@
     </message>
     <message>
         <source>The real time is not in the correct format.  Please fix it and try again.</source>
-        <translation>Die reale Uhrzeit hat nicht das richtige Format.  Bitte korrigieren und erneut versuchen.</translation>
+        <translation>Die Echtzeit hat nicht das richtige Format.  Bitte korrigieren und erneut versuchen.</translation>
     </message>
     <message>
         <source>The real date is not in the correct format.  Please fix it and try again.</source>
-        <translation>Das reale Datum hat nicht das richtige Format.  Bitte korrigieren und erneut versuchen.</translation>
+        <translation>Das echte Datum hat nicht das richtige Format.  Bitte korrigieren und erneut versuchen.</translation>
     </message>
     <message>
         <source>The Kelvara time is not in the correct format.  Please fix it and try again.</source>
-        <translation>Die Kelvara-Uhrzeit hat nicht das richtige Format.  Bitte korrigieren und erneut versuchen.</translation>
+        <translation>Die Kelvara-Zeit hat nicht das richtige Format.  Bitte korrigieren und erneut versuchen.</translation>
     </message>
     <message>
         <source>The Kelvara date is not in the correct format.  Please fix it and try again.</source>
@@ -395,6 +689,120 @@
     <message>
         <source>&amp;About Kelvara Utility</source>
         <translation>Ü&amp;ber Kelvara Utility</translation>
+    </message>
+    <message>
+        <source>Real Time</source>
+        <translation>Echtzeit</translation>
+    </message>
+    <message>
+        <source>Real Date</source>
+        <translation>Echtes Datum</translation>
+    </message>
+    <message>
+        <source>Kelvara Time</source>
+        <translation>Kelvara-Zeit</translation>
+    </message>
+    <message>
+        <source>Kelvara Date</source>
+        <translation>Kelvara-Datum</translation>
+    </message>
+    <message>
+        <source>Character Number</source>
+        <translation>Charakternummer</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Beschreibung</translation>
+    </message>
+    <message>
+        <source>Server Status</source>
+        <translation>Serverstatus</translation>
+    </message>
+    <message>
+        <source>Character Info</source>
+        <translation>Charakterinfo</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;Open Character File</source>
+        <translation>Charakterdatei ö&amp;ffnen</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Tools</source>
+        <translation>&amp;Extras</translation>
+    </message>
+    <message>
+        <source>&amp;Next Good Moon</source>
+        <translation>&amp;Nächster Guter Mond</translation>
+    </message>
+    <message>
+        <source>Next &amp;Specified Day</source>
+        <translation>Nächster &amp;bestimmter Tag</translation>
+    </message>
+    <message>
+        <source>Set &amp;Date/Time</source>
+        <translation>&amp;Datum/Uhrzeit einstellen</translation>
+    </message>
+    <message>
+        <source>Item Stats</source>
+        <translation>Gegenstandswerte</translation>
+    </message>
+    <message>
+        <source>Rank Experience Chart</source>
+        <translation>Rang-Erfahrungstabelle</translation>
+    </message>
+    <message>
+        <source>&amp;Upcoming Days…</source>
+        <translation>&amp;Kommende Tage…</translation>
+    </message>
+    <message>
+        <source>&amp;Compact Clock</source>
+        <translation>Kompakt&amp;uhr</translation>
+    </message>
+    <message>
+        <source>&amp;Reminders…</source>
+        <translation>E&amp;rinnerungen…</translation>
+    </message>
+    <message>
+        <source>&amp;Preferences…</source>
+        <translation>&amp;Einstellungen…</translation>
+    </message>
+    <message>
+        <source>The calibration could not be saved.
+%1</source>
+        <translation>Die Kalibrierung konnte nicht gespeichert werden.
+%1</translation>
+    </message>
+    <message>
+        <source>Kelvara Character Files (*.oxl)</source>
+        <translation>Kelvara-Charakterdateien (*.oxl)</translation>
+    </message>
+    <message>
+        <source>The folder of the character file could not be remembered.
+%1</source>
+        <translation>Der Ordner der Charakterdatei konnte nicht gespeichert werden.
+%1</translation>
+    </message>
+    <message>
+        <source>The rank experience chart could not be read.
+%1</source>
+        <translation>Die Rang-Erfahrungstabelle konnte nicht gelesen werden.
+%1</translation>
+    </message>
+    <message>
+        <source>The system clock is not synchronised. Each real minute it is off puts the game clock 18 game minutes off.</source>
+        <translation>Die Systemuhr ist nicht synchronisiert. Jede Minute, die sie falsch geht, verstellt die Spieluhr um 18 Spielminuten.</translation>
     </message>
 </context>
 <context>
@@ -417,6 +825,123 @@
     <message>
         <source>Close</source>
         <translation>Schließen</translation>
+    </message>
+</context>
+<context>
+    <name>frmNotice</name>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+</context>
+<context>
+    <name>frmPreferences</name>
+    <message>
+        <source>Preferences</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Kelvara Utility starts at login from %1. OK makes it start from here, %2.</source>
+        <translation>Kelvara Utility startet bei der Anmeldung von %1. OK lässt es von hier starten, %2.</translation>
+    </message>
+    <message>
+        <source>Start Kelvara Utility when I log in</source>
+        <translation>Kelvara Utility bei der Anmeldung starten</translation>
+    </message>
+    <message>
+        <source>Start hidden</source>
+        <translation>Versteckt starten</translation>
+    </message>
+    <message>
+        <source>Keep running in the tray when the main window is closed</source>
+        <translation>Beim Schließen des Hauptfensters im Tray weiterlaufen</translation>
+    </message>
+    <message>
+        <source>Colours</source>
+        <translation>Farben</translation>
+    </message>
+    <message>
+        <source>Follow the desktop</source>
+        <translation>Wie der Desktop</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Hell</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Dunkel</translation>
+    </message>
+    <message>
+        <source>Starting at login could not be changed.
+%1</source>
+        <translation>Der Start bei der Anmeldung konnte nicht geändert werden.
+%1</translation>
+    </message>
+    <message>
+        <source>The preferences could not be saved.
+%1</source>
+        <translation>Die Einstellungen konnten nicht gespeichert werden.
+%1</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Sprache</translation>
+    </message>
+    <message>
+        <source>The language changes when Kelvara Utility next starts.</source>
+        <translation>Die Sprache wechselt beim nächsten Start von Kelvara Utility.</translation>
+    </message>
+</context>
+<context>
+    <name>frmReminders</name>
+    <message>
+        <source>Reminders</source>
+        <translation>Erinnerungen</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>An</translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <translation>Tag</translation>
+    </message>
+    <message>
+        <source>Minutes before</source>
+        <translation>Minuten vorher</translation>
+    </message>
+    <message>
+        <source>Label</source>
+        <translation>Bezeichnung</translation>
+    </message>
+    <message>
+        <source>Game day of the month:</source>
+        <translation>Kelvara-Tag des Monats:</translation>
+    </message>
+    <message>
+        <source>Real minutes before it begins:</source>
+        <translation>Echte Minuten vor seinem Beginn:</translation>
+    </message>
+    <message>
+        <source>Label:</source>
+        <translation>Bezeichnung:</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Hinzufügen</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Entfernen</translation>
+    </message>
+    <message>
+        <source>Test</source>
+        <translation>Testen</translation>
+    </message>
+    <message>
+        <source>Not used: %1</source>
+        <translation>Nicht verwendet: %1</translation>
     </message>
 </context>
 <context>
@@ -458,7 +983,7 @@
     </message>
     <message>
         <source>&amp;Game day (1-28):</source>
-        <translation>&amp;Spieltag (1-28):</translation>
+        <translation>&amp;Kelvara-Tag (1-28):</translation>
     </message>
     <message>
         <source>&amp;Count:</source>
@@ -474,11 +999,11 @@
     </message>
     <message>
         <source>Real Date</source>
-        <translation>Reales Datum</translation>
+        <translation>Echtes Datum</translation>
     </message>
     <message>
         <source>Real Time</source>
-        <translation>Reale Uhrzeit</translation>
+        <translation>Echtzeit</translation>
     </message>
     <message>
         <source>Wait</source>

@@ -122,6 +122,20 @@
         <source>Cannot create &quot;%1&quot;: %2</source>
         <translation>No se puede crear «%1»: %2</translation>
     </message>
+    <message>
+        <source>only %1 of %2 bytes were written</source>
+        <extracomment>Why a file could not be saved, after &quot;Cannot write &quot;&lt;file&gt;&quot;: &quot;: %1 and %2 are numbers of bytes.</extracomment>
+        <translation>solo se escribieron %1 de %2 bytes</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <extracomment>Why a file cannot be used, after &quot;Cannot read &quot;&lt;file&gt;&quot;: &quot;.</extracomment>
+        <translation>es una carpeta</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>no es un archivo normal</translation>
+    </message>
 </context>
 <context>
     <name>Forecast</name>
@@ -176,6 +190,30 @@
             <numerusform>%n SEGUNDO</numerusform>
             <numerusform>%n SEGUNDOS</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>YESTERDAY AT %1</source>
+        <comment>one o&apos;clock</comment>
+        <extracomment>The same for a clock time in the hour of one, as 1:19 PM; in most languages the same text (Spanish AYER A LA 1:19 PM).</extracomment>
+        <translation>AYER A LA %1</translation>
+    </message>
+    <message>
+        <source>TODAY AT %1</source>
+        <comment>one o&apos;clock</comment>
+        <extracomment>The same for a clock time in the hour of one, as 1:19 PM; in most languages the same text (Spanish HOY A LA 1:19 PM).</extracomment>
+        <translation>HOY A LA %1</translation>
+    </message>
+    <message>
+        <source>TOMORROW AT %1</source>
+        <comment>one o&apos;clock</comment>
+        <extracomment>The same for a clock time in the hour of one, as 1:19 PM; in most languages the same text (Spanish MAÑANA A LA 1:19 PM).</extracomment>
+        <translation>MAÑANA A LA %1</translation>
+    </message>
+    <message>
+        <source>TWO DAYS FROM NOW AT %1</source>
+        <comment>one o&apos;clock</comment>
+        <extracomment>The same for a clock time in the hour of one, as 1:19 PM; in most languages the same text (Spanish PASADO MAÑANA A LA 1:19 PM).</extracomment>
+        <translation>PASADO MAÑANA A LA %1</translation>
     </message>
 </context>
 <context>
@@ -307,6 +345,192 @@
     </message>
 </context>
 <context>
+    <name>ProgramSettings</name>
+    <message>
+        <source>missing</source>
+        <extracomment>Stands for a value the settings file does not have, as in &quot;day missing is not from 1 to 28&quot;.</extracomment>
+        <translation>(falta)</translation>
+    </message>
+    <message>
+        <source>day %1 is not from 1 to 28</source>
+        <extracomment>Why a reminder of the settings file is not used: &quot;day&quot; is the key in the file, %1 its value in quotes.</extracomment>
+        <translation>day %1 no está entre 1 y 28</translation>
+    </message>
+    <message>
+        <source>minutes %1 is not from 0 to %2</source>
+        <extracomment>Why a reminder is not used: &quot;minutes&quot; is the key in the file, %1 its value in quotes, %2 the largest.</extracomment>
+        <translation>minutes %1 no está entre 0 y %2</translation>
+    </message>
+    <message>
+        <source>enabled %1 is neither true nor false</source>
+        <extracomment>Why a reminder is not used: &quot;enabled&quot; is the key in the file (it stays), %1 its value in quotes; true and false are the values the file takes (they stay).</extracomment>
+        <translation>enabled %1 no es ni true ni false</translation>
+    </message>
+    <message>
+        <source>the file could not be read: %1</source>
+        <translation>no se ha podido leer el archivo: %1</translation>
+    </message>
+    <message>
+        <source>the file could not be read whole</source>
+        <translation>no se ha podido leer el archivo completo</translation>
+    </message>
+    <message>
+        <source>[Tray] keepRunning %1 is neither true nor false</source>
+        <translation>[Tray] keepRunning %1 no es ni true ni false</translation>
+    </message>
+    <message>
+        <source>[Preferences] colours %1 is not desktop, light or dark</source>
+        <translation>[Preferences] colours %1 no es desktop, light ni dark</translation>
+    </message>
+    <message>
+        <source>the number of reminders %1 is not a number</source>
+        <translation>el número de recordatorios %1 no es un número</translation>
+    </message>
+    <message>
+        <source>more than %1 reminders</source>
+        <translation>más de %1 recordatorios</translation>
+    </message>
+    <message>
+        <source>entry %1: %2</source>
+        <extracomment>An entry of the settings file that is not used: %1 is its number, %2 why.</extracomment>
+        <translation>entrada %1: %2</translation>
+    </message>
+    <message>
+        <source>entry %1: more than %2 reminders</source>
+        <translation>entrada %1: más de %2 recordatorios</translation>
+    </message>
+    <message>
+        <source>entries %1 to %2: more than %3 reminders</source>
+        <translation>entradas %1 a %2: más de %3 recordatorios</translation>
+    </message>
+    <message>
+        <source>it could not be read whole, and could not be kept aside: %1</source>
+        <translation>no se ha podido leer completo ni guardar aparte: %1</translation>
+    </message>
+    <message>
+        <source>the file could not be replaced</source>
+        <translation>no se ha podido sustituir el archivo</translation>
+    </message>
+    <message>
+        <source>Permission denied</source>
+        <translation>Permiso denegado</translation>
+    </message>
+    <message>
+        <source>[Preferences] language %1 is not one of %2</source>
+        <extracomment>%1 is the value in quotes, %2 the list of the language codes the file takes (they stay).</extracomment>
+        <translation>[Preferences] language %1 no es ninguno de estos valores: %2</translation>
+    </message>
+</context>
+<context>
+    <name>ReminderKeeper</name>
+    <message>
+        <source>Next Good Moon</source>
+        <translation>Próxima Luna Buena</translation>
+    </message>
+    <message>
+        <source>Show Kelvara Utility</source>
+        <translation>Mostrar Kelvara Utility</translation>
+    </message>
+    <message>
+        <source>These entries of %1 could not be used:
+</source>
+        <translation>No se han podido usar estas entradas de %1:
+</translation>
+    </message>
+    <message>
+        <source>
+They stay in the file, and greyed in Tools → Reminders…, until you change or remove them there.</source>
+        <translation>
+Se quedan en el archivo, y en gris en Herramientas → Recordatorios…, hasta que las cambies o las quites allí.</translation>
+    </message>
+    <message>
+        <source>Some settings were ignored</source>
+        <translation>Se han ignorado algunos ajustes</translation>
+    </message>
+    <message>
+        <source>Some reminders were ignored</source>
+        <translation>Se han ignorado algunos recordatorios</translation>
+    </message>
+    <message>
+        <source>The reminders could not be saved.
+%1</source>
+        <translation>No se han podido guardar los recordatorios.
+%1</translation>
+    </message>
+    <message>
+        <source>No reminder is on</source>
+        <translation>Ningún recordatorio activado</translation>
+    </message>
+    <message>
+        <source>Next reminder at %1, %2</source>
+        <translation>Próximo recordatorio: %1, %2</translation>
+    </message>
+    <message>
+        <source>Reminders</source>
+        <translation>Recordatorios</translation>
+    </message>
+</context>
+<context>
+    <name>Reminders</name>
+    <message>
+        <source>Day %1</source>
+        <extracomment>A reminder&apos;s title when the player gave it no label: %1 is the game day of the month (1 to 28).</extracomment>
+        <translation>Día %1</translation>
+    </message>
+    <message>
+        <source>%1: day %2</source>
+        <extracomment>A reminder&apos;s title: %1 is the player&apos;s label, %2 the game day (1-28).</extracomment>
+        <translation>%1: día %2</translation>
+    </message>
+    <message>
+        <source>Day %1 begins now, %2</source>
+        <extracomment>A reminder&apos;s text: %1 is the game day (1-28), %2 the real day and clock time, in capitals, as TODAY AT 1:19 PM.</extracomment>
+        <translation>El día %1 empieza ahora, %2</translation>
+    </message>
+    <message>
+        <source>Day %1 begins in %2, %3</source>
+        <extracomment>A reminder&apos;s text: %1 is the game day (1-28), %2 the wait in words (as 6 hours 5 minutes, see the units), %3 the real day and clock time, in capitals, as TOMORROW AT 1:19 PM.</extracomment>
+        <translation>El día %1 empieza en %2, %3</translation>
+    </message>
+    <message>
+        <source>Day %1 began %2 ago, %3</source>
+        <extracomment>A reminder&apos;s text: %1 is the game day (1-28), %2 how long ago it began in words (as 4 minutes, see the units), %3 the real day and clock time, in capitals, as YESTERDAY AT 11:58 PM.</extracomment>
+        <translation>El día %1 empezó hace %2, %3</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n day(s)</source>
+        <extracomment>A unit of a wait in a reminder&apos;s text, after &quot;in&quot; (begins in 1 day) or before &quot;ago&quot; (began 1 day ago): the number and the unit only, in the case those take. The program puts the units in a row with one blank.</extracomment>
+        <translation>
+            <numerusform>%n día</numerusform>
+            <numerusform>%n días</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n hour(s)</source>
+        <extracomment>A unit of a wait in a reminder&apos;s text, after &quot;in&quot; (begins in 2 hours) or before &quot;ago&quot; (began 2 hours ago): the number and the unit only, in the case those take.</extracomment>
+        <translation>
+            <numerusform>%n hora</numerusform>
+            <numerusform>%n horas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minute(s)</source>
+        <extracomment>A unit of a wait in a reminder&apos;s text, after &quot;in&quot; (begins in 5 minutes) or before &quot;ago&quot; (began 5 minutes ago): the number and the unit only, in the case those take.</extracomment>
+        <translation>
+            <numerusform>%n minuto</numerusform>
+            <numerusform>%n minutos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n second(s)</source>
+        <extracomment>A unit of a wait in a reminder&apos;s text, after &quot;in&quot; (begins in 40 seconds) or before &quot;ago&quot; (began 1 second ago): the number and the unit only, in the case those take.</extracomment>
+        <translation>
+            <numerusform>%n segundo</numerusform>
+            <numerusform>%n segundos</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>ShortWait</name>
     <message>
         <source>%1 h %2 min</source>
@@ -317,6 +541,54 @@
         <source>%1 d %2</source>
         <extracomment>A short wait of a day or more: %1 days, then %2, the rest of the wait (as 13:43:22 or 9 h 05 min).</extracomment>
         <translation>%1 d %2</translation>
+    </message>
+</context>
+<context>
+    <name>Ticker</name>
+    <message>
+        <source>Kelvara Utility
+Kelvara Time %1 to %2, %3
+%4</source>
+        <translation>Kelvara Utility
+Hora de Kelvara: de %1 a %2, %3
+%4</translation>
+    </message>
+</context>
+<context>
+    <name>TrayIcon</name>
+    <message>
+        <source>Next Good Moon</source>
+        <translation>Próxima Luna Buena</translation>
+    </message>
+    <message>
+        <source>Reminders…</source>
+        <translation>Recordatorios…</translation>
+    </message>
+    <message>
+        <source>Preferences…</source>
+        <translation>Preferencias…</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>Hide</source>
+        <translation>Ocultar</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Mostrar</translation>
+    </message>
+    <message>
+        <source>This desktop shows no tray icons</source>
+        <translation>Este escritorio no muestra iconos en la bandeja</translation>
+    </message>
+    <message>
+        <source>
+The system clock is not synchronised.</source>
+        <translation>
+El reloj del sistema no está sincronizado.</translation>
     </message>
 </context>
 <context>
@@ -332,6 +604,28 @@
     <message>
         <source>Copy to Clipboard</source>
         <translation>Copiar al portapapeles</translation>
+    </message>
+</context>
+<context>
+    <name>frmCompactClock</name>
+    <message>
+        <source>The compact clock could not be saved.
+%1</source>
+        <translation>No se ha podido guardar el reloj compacto.
+%1</translation>
+    </message>
+    <message>
+        <source>Kelvara Compact Clock</source>
+        <translation>Reloj compacto de Kelvara</translation>
+    </message>
+    <message>
+        <source>Drag to move. Tools → Compact Clock hides it.</source>
+        <translation>Arrástralo para moverlo. Herramientas → Reloj compacto lo oculta.</translation>
+    </message>
+    <message>
+        <source>Good moon in %1</source>
+        <extracomment>The compact clock&apos;s second line; %1 is a short wait to the minute, as 1 d 23 h 59 min.</extracomment>
+        <translation>Luna Buena en %1</translation>
     </message>
 </context>
 <context>
@@ -396,6 +690,120 @@
         <source>&amp;About Kelvara Utility</source>
         <translation>&amp;Acerca de Kelvara Utility</translation>
     </message>
+    <message>
+        <source>Real Time</source>
+        <translation>Hora real</translation>
+    </message>
+    <message>
+        <source>Real Date</source>
+        <translation>Fecha real</translation>
+    </message>
+    <message>
+        <source>Kelvara Time</source>
+        <translation>Hora de Kelvara</translation>
+    </message>
+    <message>
+        <source>Kelvara Date</source>
+        <translation>Fecha de Kelvara</translation>
+    </message>
+    <message>
+        <source>Character Number</source>
+        <translation>Número de personaje</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Descripción</translation>
+    </message>
+    <message>
+        <source>Server Status</source>
+        <translation>Estado del servidor</translation>
+    </message>
+    <message>
+        <source>Character Info</source>
+        <translation>Info del personaje</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Archivo</translation>
+    </message>
+    <message>
+        <source>&amp;Open Character File</source>
+        <translation>&amp;Abrir archivo de personaje</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>&amp;Tools</source>
+        <translation>&amp;Herramientas</translation>
+    </message>
+    <message>
+        <source>&amp;Next Good Moon</source>
+        <translation>Próxima &amp;Luna Buena</translation>
+    </message>
+    <message>
+        <source>Next &amp;Specified Day</source>
+        <translation>Próximo &amp;día concreto</translation>
+    </message>
+    <message>
+        <source>Set &amp;Date/Time</source>
+        <translation>Ajustar &amp;fecha/hora</translation>
+    </message>
+    <message>
+        <source>Item Stats</source>
+        <translation>Estadísticas de objeto</translation>
+    </message>
+    <message>
+        <source>Rank Experience Chart</source>
+        <translation>Tabla de experiencia de rangos</translation>
+    </message>
+    <message>
+        <source>&amp;Upcoming Days…</source>
+        <translation>&amp;Próximos días…</translation>
+    </message>
+    <message>
+        <source>&amp;Compact Clock</source>
+        <translation>Reloj &amp;compacto</translation>
+    </message>
+    <message>
+        <source>&amp;Reminders…</source>
+        <translation>&amp;Recordatorios…</translation>
+    </message>
+    <message>
+        <source>&amp;Preferences…</source>
+        <translation>Pr&amp;eferencias…</translation>
+    </message>
+    <message>
+        <source>The calibration could not be saved.
+%1</source>
+        <translation>No se ha podido guardar la calibración.
+%1</translation>
+    </message>
+    <message>
+        <source>Kelvara Character Files (*.oxl)</source>
+        <translation>Archivos de personaje de Kelvara (*.oxl)</translation>
+    </message>
+    <message>
+        <source>The folder of the character file could not be remembered.
+%1</source>
+        <translation>No se ha podido recordar la carpeta del archivo de personaje.
+%1</translation>
+    </message>
+    <message>
+        <source>The rank experience chart could not be read.
+%1</source>
+        <translation>No se ha podido leer la tabla de experiencia de rangos.
+%1</translation>
+    </message>
+    <message>
+        <source>The system clock is not synchronised. Each real minute it is off puts the game clock 18 game minutes off.</source>
+        <translation>El reloj del sistema no está sincronizado. Cada minuto real de desfase desvía el reloj del juego 18 minutos de juego.</translation>
+    </message>
 </context>
 <context>
     <name>frmMsgBox</name>
@@ -417,6 +825,123 @@
     <message>
         <source>Close</source>
         <translation>Cerrar</translation>
+    </message>
+</context>
+<context>
+    <name>frmNotice</name>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+</context>
+<context>
+    <name>frmPreferences</name>
+    <message>
+        <source>Preferences</source>
+        <translation>Preferencias</translation>
+    </message>
+    <message>
+        <source>Kelvara Utility starts at login from %1. OK makes it start from here, %2.</source>
+        <translation>Kelvara Utility se inicia al iniciar sesión desde %1. Aceptar hace que se inicie desde aquí, %2.</translation>
+    </message>
+    <message>
+        <source>Start Kelvara Utility when I log in</source>
+        <translation>Iniciar Kelvara Utility al iniciar sesión</translation>
+    </message>
+    <message>
+        <source>Start hidden</source>
+        <translation>Iniciar oculto</translation>
+    </message>
+    <message>
+        <source>Keep running in the tray when the main window is closed</source>
+        <translation>Seguir en la bandeja al cerrar la ventana principal</translation>
+    </message>
+    <message>
+        <source>Colours</source>
+        <translation>Colores</translation>
+    </message>
+    <message>
+        <source>Follow the desktop</source>
+        <translation>Como el escritorio</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Claro</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Oscuro</translation>
+    </message>
+    <message>
+        <source>Starting at login could not be changed.
+%1</source>
+        <translation>No se ha podido cambiar el inicio al iniciar sesión.
+%1</translation>
+    </message>
+    <message>
+        <source>The preferences could not be saved.
+%1</source>
+        <translation>No se han podido guardar las preferencias.
+%1</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Idioma</translation>
+    </message>
+    <message>
+        <source>The language changes when Kelvara Utility next starts.</source>
+        <translation>El idioma cambia la próxima vez que se inicie Kelvara Utility.</translation>
+    </message>
+</context>
+<context>
+    <name>frmReminders</name>
+    <message>
+        <source>Reminders</source>
+        <translation>Recordatorios</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Activo</translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <translation>Día</translation>
+    </message>
+    <message>
+        <source>Minutes before</source>
+        <translation>Minutos antes</translation>
+    </message>
+    <message>
+        <source>Label</source>
+        <translation>Etiqueta</translation>
+    </message>
+    <message>
+        <source>Game day of the month:</source>
+        <translation>Día del mes en el juego:</translation>
+    </message>
+    <message>
+        <source>Real minutes before it begins:</source>
+        <translation>Minutos reales antes de que empiece:</translation>
+    </message>
+    <message>
+        <source>Label:</source>
+        <translation>Etiqueta:</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Añadir</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Quitar</translation>
+    </message>
+    <message>
+        <source>Test</source>
+        <translation>Probar</translation>
+    </message>
+    <message>
+        <source>Not used: %1</source>
+        <translation>No se usa: %1</translation>
     </message>
 </context>
 <context>

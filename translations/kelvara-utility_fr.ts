@@ -122,6 +122,20 @@
         <source>Cannot create &quot;%1&quot;: %2</source>
         <translation>Impossible de créer « %1 » : %2</translation>
     </message>
+    <message>
+        <source>only %1 of %2 bytes were written</source>
+        <extracomment>Why a file could not be saved, after &quot;Cannot write &quot;&lt;file&gt;&quot;: &quot;: %1 and %2 are numbers of bytes.</extracomment>
+        <translation>seuls %1 octets sur %2 ont été écrits</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <extracomment>Why a file cannot be used, after &quot;Cannot read &quot;&lt;file&gt;&quot;: &quot;.</extracomment>
+        <translation>c&apos;est un dossier</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>ce n&apos;est pas un fichier ordinaire</translation>
+    </message>
 </context>
 <context>
     <name>Forecast</name>
@@ -176,6 +190,30 @@
             <numerusform>%n SECONDE</numerusform>
             <numerusform>%n SECONDES</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>YESTERDAY AT %1</source>
+        <comment>one o&apos;clock</comment>
+        <extracomment>The same for a clock time in the hour of one, as 1:19 PM; in most languages the same text (Spanish AYER A LA 1:19 PM).</extracomment>
+        <translation>HIER À %1</translation>
+    </message>
+    <message>
+        <source>TODAY AT %1</source>
+        <comment>one o&apos;clock</comment>
+        <extracomment>The same for a clock time in the hour of one, as 1:19 PM; in most languages the same text (Spanish HOY A LA 1:19 PM).</extracomment>
+        <translation>AUJOURD&apos;HUI À %1</translation>
+    </message>
+    <message>
+        <source>TOMORROW AT %1</source>
+        <comment>one o&apos;clock</comment>
+        <extracomment>The same for a clock time in the hour of one, as 1:19 PM; in most languages the same text (Spanish MAÑANA A LA 1:19 PM).</extracomment>
+        <translation>DEMAIN À %1</translation>
+    </message>
+    <message>
+        <source>TWO DAYS FROM NOW AT %1</source>
+        <comment>one o&apos;clock</comment>
+        <extracomment>The same for a clock time in the hour of one, as 1:19 PM; in most languages the same text (Spanish PASADO MAÑANA A LA 1:19 PM).</extracomment>
+        <translation>APRÈS-DEMAIN À %1</translation>
     </message>
 </context>
 <context>
@@ -307,6 +345,192 @@
     </message>
 </context>
 <context>
+    <name>ProgramSettings</name>
+    <message>
+        <source>missing</source>
+        <extracomment>Stands for a value the settings file does not have, as in &quot;day missing is not from 1 to 28&quot;.</extracomment>
+        <translation>(absent)</translation>
+    </message>
+    <message>
+        <source>day %1 is not from 1 to 28</source>
+        <extracomment>Why a reminder of the settings file is not used: &quot;day&quot; is the key in the file, %1 its value in quotes.</extracomment>
+        <translation>day %1 n&apos;est pas compris entre 1 et 28</translation>
+    </message>
+    <message>
+        <source>minutes %1 is not from 0 to %2</source>
+        <extracomment>Why a reminder is not used: &quot;minutes&quot; is the key in the file, %1 its value in quotes, %2 the largest.</extracomment>
+        <translation>minutes %1 n&apos;est pas compris entre 0 et %2</translation>
+    </message>
+    <message>
+        <source>enabled %1 is neither true nor false</source>
+        <extracomment>Why a reminder is not used: &quot;enabled&quot; is the key in the file (it stays), %1 its value in quotes; true and false are the values the file takes (they stay).</extracomment>
+        <translation>enabled %1 n&apos;est ni true ni false</translation>
+    </message>
+    <message>
+        <source>the file could not be read: %1</source>
+        <translation>le fichier n&apos;a pas pu être lu : %1</translation>
+    </message>
+    <message>
+        <source>the file could not be read whole</source>
+        <translation>le fichier n&apos;a pas pu être lu en entier</translation>
+    </message>
+    <message>
+        <source>[Tray] keepRunning %1 is neither true nor false</source>
+        <translation>[Tray] keepRunning %1 n&apos;est ni true ni false</translation>
+    </message>
+    <message>
+        <source>[Preferences] colours %1 is not desktop, light or dark</source>
+        <translation>[Preferences] colours %1 n&apos;est pas desktop, light ou dark</translation>
+    </message>
+    <message>
+        <source>the number of reminders %1 is not a number</source>
+        <translation>le nombre de rappels %1 n&apos;est pas un nombre</translation>
+    </message>
+    <message>
+        <source>more than %1 reminders</source>
+        <translation>plus de %1 rappels</translation>
+    </message>
+    <message>
+        <source>entry %1: %2</source>
+        <extracomment>An entry of the settings file that is not used: %1 is its number, %2 why.</extracomment>
+        <translation>entrée %1 : %2</translation>
+    </message>
+    <message>
+        <source>entry %1: more than %2 reminders</source>
+        <translation>entrée %1 : plus de %2 rappels</translation>
+    </message>
+    <message>
+        <source>entries %1 to %2: more than %3 reminders</source>
+        <translation>entrées %1 à %2 : plus de %3 rappels</translation>
+    </message>
+    <message>
+        <source>it could not be read whole, and could not be kept aside: %1</source>
+        <translation>il n&apos;a pas pu être lu en entier ni mis de côté : %1</translation>
+    </message>
+    <message>
+        <source>the file could not be replaced</source>
+        <translation>le fichier n&apos;a pas pu être remplacé</translation>
+    </message>
+    <message>
+        <source>Permission denied</source>
+        <translation>Permission non accordée</translation>
+    </message>
+    <message>
+        <source>[Preferences] language %1 is not one of %2</source>
+        <extracomment>%1 is the value in quotes, %2 the list of the language codes the file takes (they stay).</extracomment>
+        <translation>[Preferences] language %1 n&apos;est pas l&apos;une des valeurs %2</translation>
+    </message>
+</context>
+<context>
+    <name>ReminderKeeper</name>
+    <message>
+        <source>Next Good Moon</source>
+        <translation>Prochaine Bonne Lune</translation>
+    </message>
+    <message>
+        <source>Show Kelvara Utility</source>
+        <translation>Afficher Kelvara Utility</translation>
+    </message>
+    <message>
+        <source>These entries of %1 could not be used:
+</source>
+        <translation>Ces entrées de %1 n&apos;ont pas pu être utilisées :
+</translation>
+    </message>
+    <message>
+        <source>
+They stay in the file, and greyed in Tools → Reminders…, until you change or remove them there.</source>
+        <translation>
+Elles restent dans le fichier, et grisées dans Outils → Rappels…, tant que vous ne les modifiez pas ou ne les supprimez pas.</translation>
+    </message>
+    <message>
+        <source>Some settings were ignored</source>
+        <translation>Certains paramètres ont été ignorés</translation>
+    </message>
+    <message>
+        <source>Some reminders were ignored</source>
+        <translation>Certains rappels ont été ignorés</translation>
+    </message>
+    <message>
+        <source>The reminders could not be saved.
+%1</source>
+        <translation>Les rappels n&apos;ont pas pu être enregistrés.
+%1</translation>
+    </message>
+    <message>
+        <source>No reminder is on</source>
+        <translation>Aucun rappel activé</translation>
+    </message>
+    <message>
+        <source>Next reminder at %1, %2</source>
+        <translation>Prochain rappel à %1, %2</translation>
+    </message>
+    <message>
+        <source>Reminders</source>
+        <translation>Rappels</translation>
+    </message>
+</context>
+<context>
+    <name>Reminders</name>
+    <message>
+        <source>Day %1</source>
+        <extracomment>A reminder&apos;s title when the player gave it no label: %1 is the game day of the month (1 to 28).</extracomment>
+        <translation>Jour %1</translation>
+    </message>
+    <message>
+        <source>%1: day %2</source>
+        <extracomment>A reminder&apos;s title: %1 is the player&apos;s label, %2 the game day (1-28).</extracomment>
+        <translation>%1 : jour %2</translation>
+    </message>
+    <message>
+        <source>Day %1 begins now, %2</source>
+        <extracomment>A reminder&apos;s text: %1 is the game day (1-28), %2 the real day and clock time, in capitals, as TODAY AT 1:19 PM.</extracomment>
+        <translation>Le jour %1 commence maintenant, %2</translation>
+    </message>
+    <message>
+        <source>Day %1 begins in %2, %3</source>
+        <extracomment>A reminder&apos;s text: %1 is the game day (1-28), %2 the wait in words (as 6 hours 5 minutes, see the units), %3 the real day and clock time, in capitals, as TOMORROW AT 1:19 PM.</extracomment>
+        <translation>Le jour %1 commence dans %2, %3</translation>
+    </message>
+    <message>
+        <source>Day %1 began %2 ago, %3</source>
+        <extracomment>A reminder&apos;s text: %1 is the game day (1-28), %2 how long ago it began in words (as 4 minutes, see the units), %3 the real day and clock time, in capitals, as YESTERDAY AT 11:58 PM.</extracomment>
+        <translation>Le jour %1 a commencé il y a %2, %3</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n day(s)</source>
+        <extracomment>A unit of a wait in a reminder&apos;s text, after &quot;in&quot; (begins in 1 day) or before &quot;ago&quot; (began 1 day ago): the number and the unit only, in the case those take. The program puts the units in a row with one blank.</extracomment>
+        <translation>
+            <numerusform>%n jour</numerusform>
+            <numerusform>%n jours</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n hour(s)</source>
+        <extracomment>A unit of a wait in a reminder&apos;s text, after &quot;in&quot; (begins in 2 hours) or before &quot;ago&quot; (began 2 hours ago): the number and the unit only, in the case those take.</extracomment>
+        <translation>
+            <numerusform>%n heure</numerusform>
+            <numerusform>%n heures</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minute(s)</source>
+        <extracomment>A unit of a wait in a reminder&apos;s text, after &quot;in&quot; (begins in 5 minutes) or before &quot;ago&quot; (began 5 minutes ago): the number and the unit only, in the case those take.</extracomment>
+        <translation>
+            <numerusform>%n minute</numerusform>
+            <numerusform>%n minutes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n second(s)</source>
+        <extracomment>A unit of a wait in a reminder&apos;s text, after &quot;in&quot; (begins in 40 seconds) or before &quot;ago&quot; (began 1 second ago): the number and the unit only, in the case those take.</extracomment>
+        <translation>
+            <numerusform>%n seconde</numerusform>
+            <numerusform>%n secondes</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>ShortWait</name>
     <message>
         <source>%1 h %2 min</source>
@@ -317,6 +541,54 @@
         <source>%1 d %2</source>
         <extracomment>A short wait of a day or more: %1 days, then %2, the rest of the wait (as 13:43:22 or 9 h 05 min).</extracomment>
         <translation>%1 j %2</translation>
+    </message>
+</context>
+<context>
+    <name>Ticker</name>
+    <message>
+        <source>Kelvara Utility
+Kelvara Time %1 to %2, %3
+%4</source>
+        <translation>Kelvara Utility
+Heure de Kelvara : de %1 à %2, %3
+%4</translation>
+    </message>
+</context>
+<context>
+    <name>TrayIcon</name>
+    <message>
+        <source>Next Good Moon</source>
+        <translation>Prochaine Bonne Lune</translation>
+    </message>
+    <message>
+        <source>Reminders…</source>
+        <translation>Rappels…</translation>
+    </message>
+    <message>
+        <source>Preferences…</source>
+        <translation>Préférences…</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>Hide</source>
+        <translation>Masquer</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Afficher</translation>
+    </message>
+    <message>
+        <source>This desktop shows no tray icons</source>
+        <translation>Ce bureau n&apos;affiche pas d&apos;icônes de notification</translation>
+    </message>
+    <message>
+        <source>
+The system clock is not synchronised.</source>
+        <translation>
+L&apos;horloge système n&apos;est pas synchronisée.</translation>
     </message>
 </context>
 <context>
@@ -332,6 +604,28 @@
     <message>
         <source>Copy to Clipboard</source>
         <translation>Copier dans le presse-papiers</translation>
+    </message>
+</context>
+<context>
+    <name>frmCompactClock</name>
+    <message>
+        <source>The compact clock could not be saved.
+%1</source>
+        <translation>L&apos;horloge compacte n&apos;a pas pu être enregistrée.
+%1</translation>
+    </message>
+    <message>
+        <source>Kelvara Compact Clock</source>
+        <translation>Horloge compacte Kelvara</translation>
+    </message>
+    <message>
+        <source>Drag to move. Tools → Compact Clock hides it.</source>
+        <translation>Faites glisser pour la déplacer. Outils → Horloge compacte la masque.</translation>
+    </message>
+    <message>
+        <source>Good moon in %1</source>
+        <extracomment>The compact clock&apos;s second line; %1 is a short wait to the minute, as 1 d 23 h 59 min.</extracomment>
+        <translation>Bonne Lune dans %1</translation>
     </message>
 </context>
 <context>
@@ -396,6 +690,120 @@
         <source>&amp;About Kelvara Utility</source>
         <translation>À &amp;propos de Kelvara Utility</translation>
     </message>
+    <message>
+        <source>Real Time</source>
+        <translation>Heure réelle</translation>
+    </message>
+    <message>
+        <source>Real Date</source>
+        <translation>Date réelle</translation>
+    </message>
+    <message>
+        <source>Kelvara Time</source>
+        <translation>Heure de Kelvara</translation>
+    </message>
+    <message>
+        <source>Kelvara Date</source>
+        <translation>Date de Kelvara</translation>
+    </message>
+    <message>
+        <source>Character Number</source>
+        <translation>Numéro du personnage</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Description</translation>
+    </message>
+    <message>
+        <source>Server Status</source>
+        <translation>État du serveur</translation>
+    </message>
+    <message>
+        <source>Character Info</source>
+        <translation>Infos personnage</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>&amp;Open Character File</source>
+        <translation>&amp;Ouvrir un fichier de personnage</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>&amp;Tools</source>
+        <translation>&amp;Outils</translation>
+    </message>
+    <message>
+        <source>&amp;Next Good Moon</source>
+        <translation>Prochaine &amp;Bonne Lune</translation>
+    </message>
+    <message>
+        <source>Next &amp;Specified Day</source>
+        <translation>Prochain &amp;jour choisi</translation>
+    </message>
+    <message>
+        <source>Set &amp;Date/Time</source>
+        <translation>Régler la &amp;date et l&apos;heure</translation>
+    </message>
+    <message>
+        <source>Item Stats</source>
+        <translation>Statistiques d&apos;objet</translation>
+    </message>
+    <message>
+        <source>Rank Experience Chart</source>
+        <translation>Tableau d&apos;expérience des rangs</translation>
+    </message>
+    <message>
+        <source>&amp;Upcoming Days…</source>
+        <translation>Jours à &amp;venir…</translation>
+    </message>
+    <message>
+        <source>&amp;Compact Clock</source>
+        <translation>&amp;Horloge compacte</translation>
+    </message>
+    <message>
+        <source>&amp;Reminders…</source>
+        <translation>&amp;Rappels…</translation>
+    </message>
+    <message>
+        <source>&amp;Preferences…</source>
+        <translation>&amp;Préférences…</translation>
+    </message>
+    <message>
+        <source>The calibration could not be saved.
+%1</source>
+        <translation>L&apos;étalonnage n&apos;a pas pu être enregistré.
+%1</translation>
+    </message>
+    <message>
+        <source>Kelvara Character Files (*.oxl)</source>
+        <translation>Fichiers de personnage Kelvara (*.oxl)</translation>
+    </message>
+    <message>
+        <source>The folder of the character file could not be remembered.
+%1</source>
+        <translation>Le dossier du fichier de personnage n&apos;a pas pu être mémorisé.
+%1</translation>
+    </message>
+    <message>
+        <source>The rank experience chart could not be read.
+%1</source>
+        <translation>Le tableau d&apos;expérience des rangs n&apos;a pas pu être lu.
+%1</translation>
+    </message>
+    <message>
+        <source>The system clock is not synchronised. Each real minute it is off puts the game clock 18 game minutes off.</source>
+        <translation>L&apos;horloge système n&apos;est pas synchronisée. Chaque minute réelle d&apos;écart décale l&apos;horloge du jeu de 18 minutes de jeu.</translation>
+    </message>
 </context>
 <context>
     <name>frmMsgBox</name>
@@ -417,6 +825,123 @@
     <message>
         <source>Close</source>
         <translation>Fermer</translation>
+    </message>
+</context>
+<context>
+    <name>frmNotice</name>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+</context>
+<context>
+    <name>frmPreferences</name>
+    <message>
+        <source>Preferences</source>
+        <translation>Préférences</translation>
+    </message>
+    <message>
+        <source>Kelvara Utility starts at login from %1. OK makes it start from here, %2.</source>
+        <translation>Kelvara Utility démarre à la connexion depuis %1. OK le fera démarrer d&apos;ici, %2.</translation>
+    </message>
+    <message>
+        <source>Start Kelvara Utility when I log in</source>
+        <translation>Lancer Kelvara Utility à la connexion</translation>
+    </message>
+    <message>
+        <source>Start hidden</source>
+        <translation>Démarrer masqué</translation>
+    </message>
+    <message>
+        <source>Keep running in the tray when the main window is closed</source>
+        <translation>Rester dans la zone de notification quand la fenêtre principale est fermée</translation>
+    </message>
+    <message>
+        <source>Colours</source>
+        <translation>Couleurs</translation>
+    </message>
+    <message>
+        <source>Follow the desktop</source>
+        <translation>Comme le bureau</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Clair</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Sombre</translation>
+    </message>
+    <message>
+        <source>Starting at login could not be changed.
+%1</source>
+        <translation>Le démarrage à la connexion n&apos;a pas pu être modifié.
+%1</translation>
+    </message>
+    <message>
+        <source>The preferences could not be saved.
+%1</source>
+        <translation>Les préférences n&apos;ont pas pu être enregistrées.
+%1</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Langue</translation>
+    </message>
+    <message>
+        <source>The language changes when Kelvara Utility next starts.</source>
+        <translation>La langue change au prochain démarrage de Kelvara Utility.</translation>
+    </message>
+</context>
+<context>
+    <name>frmReminders</name>
+    <message>
+        <source>Reminders</source>
+        <translation>Rappels</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Actif</translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <translation>Jour</translation>
+    </message>
+    <message>
+        <source>Minutes before</source>
+        <translation>Minutes avant</translation>
+    </message>
+    <message>
+        <source>Label</source>
+        <translation>Libellé</translation>
+    </message>
+    <message>
+        <source>Game day of the month:</source>
+        <translation>Jour du mois dans le jeu :</translation>
+    </message>
+    <message>
+        <source>Real minutes before it begins:</source>
+        <translation>Minutes réelles avant son début :</translation>
+    </message>
+    <message>
+        <source>Label:</source>
+        <translation>Libellé :</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Ajouter</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Test</source>
+        <translation>Tester</translation>
+    </message>
+    <message>
+        <source>Not used: %1</source>
+        <translation>Non utilisé : %1</translation>
     </message>
 </context>
 <context>

@@ -122,6 +122,20 @@
         <source>Cannot create &quot;%1&quot;: %2</source>
         <translation>Nie można utworzyć „%1”: %2</translation>
     </message>
+    <message>
+        <source>only %1 of %2 bytes were written</source>
+        <extracomment>Why a file could not be saved, after &quot;Cannot write &quot;&lt;file&gt;&quot;: &quot;: %1 and %2 are numbers of bytes.</extracomment>
+        <translation>zapisano tylko %1 z %2 bajtów</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <extracomment>Why a file cannot be used, after &quot;Cannot read &quot;&lt;file&gt;&quot;: &quot;.</extracomment>
+        <translation>to jest folder</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>to nie jest zwykły plik</translation>
+    </message>
 </context>
 <context>
     <name>Forecast</name>
@@ -180,6 +194,30 @@
             <numerusform>%n SEKUNDY</numerusform>
             <numerusform>%n SEKUND</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>YESTERDAY AT %1</source>
+        <comment>one o&apos;clock</comment>
+        <extracomment>The same for a clock time in the hour of one, as 1:19 PM; in most languages the same text (Spanish AYER A LA 1:19 PM).</extracomment>
+        <translation>WCZORAJ O %1</translation>
+    </message>
+    <message>
+        <source>TODAY AT %1</source>
+        <comment>one o&apos;clock</comment>
+        <extracomment>The same for a clock time in the hour of one, as 1:19 PM; in most languages the same text (Spanish HOY A LA 1:19 PM).</extracomment>
+        <translation>DZIŚ O %1</translation>
+    </message>
+    <message>
+        <source>TOMORROW AT %1</source>
+        <comment>one o&apos;clock</comment>
+        <extracomment>The same for a clock time in the hour of one, as 1:19 PM; in most languages the same text (Spanish MAÑANA A LA 1:19 PM).</extracomment>
+        <translation>JUTRO O %1</translation>
+    </message>
+    <message>
+        <source>TWO DAYS FROM NOW AT %1</source>
+        <comment>one o&apos;clock</comment>
+        <extracomment>The same for a clock time in the hour of one, as 1:19 PM; in most languages the same text (Spanish PASADO MAÑANA A LA 1:19 PM).</extracomment>
+        <translation>POJUTRZE O %1</translation>
     </message>
 </context>
 <context>
@@ -312,6 +350,196 @@
     </message>
 </context>
 <context>
+    <name>ProgramSettings</name>
+    <message>
+        <source>missing</source>
+        <extracomment>Stands for a value the settings file does not have, as in &quot;day missing is not from 1 to 28&quot;.</extracomment>
+        <translation>(brak)</translation>
+    </message>
+    <message>
+        <source>day %1 is not from 1 to 28</source>
+        <extracomment>Why a reminder of the settings file is not used: &quot;day&quot; is the key in the file, %1 its value in quotes.</extracomment>
+        <translation>day %1 nie mieści się w zakresie od 1 do 28</translation>
+    </message>
+    <message>
+        <source>minutes %1 is not from 0 to %2</source>
+        <extracomment>Why a reminder is not used: &quot;minutes&quot; is the key in the file, %1 its value in quotes, %2 the largest.</extracomment>
+        <translation>minutes %1 nie mieści się w zakresie od 0 do %2</translation>
+    </message>
+    <message>
+        <source>enabled %1 is neither true nor false</source>
+        <extracomment>Why a reminder is not used: &quot;enabled&quot; is the key in the file (it stays), %1 its value in quotes; true and false are the values the file takes (they stay).</extracomment>
+        <translation>enabled %1 nie jest ani true, ani false</translation>
+    </message>
+    <message>
+        <source>the file could not be read: %1</source>
+        <translation>nie udało się odczytać pliku: %1</translation>
+    </message>
+    <message>
+        <source>the file could not be read whole</source>
+        <translation>nie udało się odczytać całego pliku</translation>
+    </message>
+    <message>
+        <source>[Tray] keepRunning %1 is neither true nor false</source>
+        <translation>[Tray] keepRunning %1 nie jest ani true, ani false</translation>
+    </message>
+    <message>
+        <source>[Preferences] colours %1 is not desktop, light or dark</source>
+        <translation>[Preferences] colours %1 nie jest żadną z wartości desktop, light, dark</translation>
+    </message>
+    <message>
+        <source>the number of reminders %1 is not a number</source>
+        <translation>liczba przypomnień %1 nie jest liczbą</translation>
+    </message>
+    <message>
+        <source>more than %1 reminders</source>
+        <translation>więcej niż %1 przypomnień</translation>
+    </message>
+    <message>
+        <source>entry %1: %2</source>
+        <extracomment>An entry of the settings file that is not used: %1 is its number, %2 why.</extracomment>
+        <translation>wpis %1: %2</translation>
+    </message>
+    <message>
+        <source>entry %1: more than %2 reminders</source>
+        <translation>wpis %1: więcej niż %2 przypomnień</translation>
+    </message>
+    <message>
+        <source>entries %1 to %2: more than %3 reminders</source>
+        <translation>wpisy od %1 do %2: więcej niż %3 przypomnień</translation>
+    </message>
+    <message>
+        <source>it could not be read whole, and could not be kept aside: %1</source>
+        <translation>nie udało się go odczytać w całości ani zachować osobno: %1</translation>
+    </message>
+    <message>
+        <source>the file could not be replaced</source>
+        <translation>nie udało się zastąpić pliku</translation>
+    </message>
+    <message>
+        <source>Permission denied</source>
+        <translation>Brak dostępu</translation>
+    </message>
+    <message>
+        <source>[Preferences] language %1 is not one of %2</source>
+        <extracomment>%1 is the value in quotes, %2 the list of the language codes the file takes (they stay).</extracomment>
+        <translation>[Preferences] language %1 nie jest żadną z wartości %2</translation>
+    </message>
+</context>
+<context>
+    <name>ReminderKeeper</name>
+    <message>
+        <source>Next Good Moon</source>
+        <translation>Następny Dobry Księżyc</translation>
+    </message>
+    <message>
+        <source>Show Kelvara Utility</source>
+        <translation>Pokaż Kelvara Utility</translation>
+    </message>
+    <message>
+        <source>These entries of %1 could not be used:
+</source>
+        <translation>Nie udało się użyć tych wpisów z %1:
+</translation>
+    </message>
+    <message>
+        <source>
+They stay in the file, and greyed in Tools → Reminders…, until you change or remove them there.</source>
+        <translation>
+Pozostają w pliku i są wyszarzone w Narzędzia → Przypomnienia…, dopóki ich tam nie zmienisz lub nie usuniesz.</translation>
+    </message>
+    <message>
+        <source>Some settings were ignored</source>
+        <translation>Niektóre ustawienia zostały pominięte</translation>
+    </message>
+    <message>
+        <source>Some reminders were ignored</source>
+        <translation>Niektóre przypomnienia zostały pominięte</translation>
+    </message>
+    <message>
+        <source>The reminders could not be saved.
+%1</source>
+        <translation>Nie udało się zapisać przypomnień.
+%1</translation>
+    </message>
+    <message>
+        <source>No reminder is on</source>
+        <translation>Żadne przypomnienie nie jest włączone</translation>
+    </message>
+    <message>
+        <source>Next reminder at %1, %2</source>
+        <translation>Następne przypomnienie o %1, %2</translation>
+    </message>
+    <message>
+        <source>Reminders</source>
+        <translation>Przypomnienia</translation>
+    </message>
+</context>
+<context>
+    <name>Reminders</name>
+    <message>
+        <source>Day %1</source>
+        <extracomment>A reminder&apos;s title when the player gave it no label: %1 is the game day of the month (1 to 28).</extracomment>
+        <translation>Dzień %1</translation>
+    </message>
+    <message>
+        <source>%1: day %2</source>
+        <extracomment>A reminder&apos;s title: %1 is the player&apos;s label, %2 the game day (1-28).</extracomment>
+        <translation>%1: dzień %2</translation>
+    </message>
+    <message>
+        <source>Day %1 begins now, %2</source>
+        <extracomment>A reminder&apos;s text: %1 is the game day (1-28), %2 the real day and clock time, in capitals, as TODAY AT 1:19 PM.</extracomment>
+        <translation>Dzień %1 zaczyna się teraz, %2</translation>
+    </message>
+    <message>
+        <source>Day %1 begins in %2, %3</source>
+        <extracomment>A reminder&apos;s text: %1 is the game day (1-28), %2 the wait in words (as 6 hours 5 minutes, see the units), %3 the real day and clock time, in capitals, as TOMORROW AT 1:19 PM.</extracomment>
+        <translation>Dzień %1 zacznie się za %2, %3</translation>
+    </message>
+    <message>
+        <source>Day %1 began %2 ago, %3</source>
+        <extracomment>A reminder&apos;s text: %1 is the game day (1-28), %2 how long ago it began in words (as 4 minutes, see the units), %3 the real day and clock time, in capitals, as YESTERDAY AT 11:58 PM.</extracomment>
+        <translation>Dzień %1 zaczął się %2 temu, %3</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n day(s)</source>
+        <extracomment>A unit of a wait in a reminder&apos;s text, after &quot;in&quot; (begins in 1 day) or before &quot;ago&quot; (began 1 day ago): the number and the unit only, in the case those take. The program puts the units in a row with one blank.</extracomment>
+        <translation>
+            <numerusform>%n dzień</numerusform>
+            <numerusform>%n dni</numerusform>
+            <numerusform>%n dni</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n hour(s)</source>
+        <extracomment>A unit of a wait in a reminder&apos;s text, after &quot;in&quot; (begins in 2 hours) or before &quot;ago&quot; (began 2 hours ago): the number and the unit only, in the case those take.</extracomment>
+        <translation>
+            <numerusform>%n godzinę</numerusform>
+            <numerusform>%n godziny</numerusform>
+            <numerusform>%n godzin</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minute(s)</source>
+        <extracomment>A unit of a wait in a reminder&apos;s text, after &quot;in&quot; (begins in 5 minutes) or before &quot;ago&quot; (began 5 minutes ago): the number and the unit only, in the case those take.</extracomment>
+        <translation>
+            <numerusform>%n minutę</numerusform>
+            <numerusform>%n minuty</numerusform>
+            <numerusform>%n minut</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n second(s)</source>
+        <extracomment>A unit of a wait in a reminder&apos;s text, after &quot;in&quot; (begins in 40 seconds) or before &quot;ago&quot; (began 1 second ago): the number and the unit only, in the case those take.</extracomment>
+        <translation>
+            <numerusform>%n sekundę</numerusform>
+            <numerusform>%n sekundy</numerusform>
+            <numerusform>%n sekund</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>ShortWait</name>
     <message>
         <source>%1 h %2 min</source>
@@ -322,6 +550,54 @@
         <source>%1 d %2</source>
         <extracomment>A short wait of a day or more: %1 days, then %2, the rest of the wait (as 13:43:22 or 9 h 05 min).</extracomment>
         <translation>%1 d %2</translation>
+    </message>
+</context>
+<context>
+    <name>Ticker</name>
+    <message>
+        <source>Kelvara Utility
+Kelvara Time %1 to %2, %3
+%4</source>
+        <translation>Kelvara Utility
+Czas Kelvary: od %1 do %2, %3
+%4</translation>
+    </message>
+</context>
+<context>
+    <name>TrayIcon</name>
+    <message>
+        <source>Next Good Moon</source>
+        <translation>Następny Dobry Księżyc</translation>
+    </message>
+    <message>
+        <source>Reminders…</source>
+        <translation>Przypomnienia…</translation>
+    </message>
+    <message>
+        <source>Preferences…</source>
+        <translation>Ustawienia…</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Zakończ</translation>
+    </message>
+    <message>
+        <source>Hide</source>
+        <translation>Ukryj</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Pokaż</translation>
+    </message>
+    <message>
+        <source>This desktop shows no tray icons</source>
+        <translation>Ten pulpit nie wyświetla ikon w zasobniku</translation>
+    </message>
+    <message>
+        <source>
+The system clock is not synchronised.</source>
+        <translation>
+Zegar systemowy nie jest zsynchronizowany.</translation>
     </message>
 </context>
 <context>
@@ -337,6 +613,28 @@
     <message>
         <source>Copy to Clipboard</source>
         <translation>Kopiuj do schowka</translation>
+    </message>
+</context>
+<context>
+    <name>frmCompactClock</name>
+    <message>
+        <source>The compact clock could not be saved.
+%1</source>
+        <translation>Nie udało się zapisać zegara kompaktowego.
+%1</translation>
+    </message>
+    <message>
+        <source>Kelvara Compact Clock</source>
+        <translation>Kompaktowy zegar Kelvary</translation>
+    </message>
+    <message>
+        <source>Drag to move. Tools → Compact Clock hides it.</source>
+        <translation>Przeciągnij, aby przesunąć. Narzędzia → Zegar kompaktowy go ukrywa.</translation>
+    </message>
+    <message>
+        <source>Good moon in %1</source>
+        <extracomment>The compact clock&apos;s second line; %1 is a short wait to the minute, as 1 d 23 h 59 min.</extracomment>
+        <translation>Dobry Księżyc za %1</translation>
     </message>
 </context>
 <context>
@@ -360,11 +658,11 @@
     </message>
     <message>
         <source>Kelvara Time (HH:MM:SS)</source>
-        <translation>Czas Kelvara (GG:MM:SS)</translation>
+        <translation>Czas Kelvary (GG:MM:SS)</translation>
     </message>
     <message>
         <source>Kelvara Date (MM/DD/YYYY)</source>
-        <translation>Data Kelvara (MM/DD/RRRR)</translation>
+        <translation>Data Kelvary (MM/DD/RRRR)</translation>
     </message>
     <message>
         <source>Set Date and Times</source>
@@ -384,11 +682,11 @@
     </message>
     <message>
         <source>The Kelvara time is not in the correct format.  Please fix it and try again.</source>
-        <translation>Czas Kelvara ma nieprawidłowy format.  Popraw go i spróbuj ponownie.</translation>
+        <translation>Czas Kelvary ma nieprawidłowy format.  Popraw go i spróbuj ponownie.</translation>
     </message>
     <message>
         <source>The Kelvara date is not in the correct format.  Please fix it and try again.</source>
-        <translation>Data Kelvara ma nieprawidłowy format.  Popraw ją i spróbuj ponownie.</translation>
+        <translation>Data Kelvary ma nieprawidłowy format.  Popraw ją i spróbuj ponownie.</translation>
     </message>
 </context>
 <context>
@@ -400,6 +698,120 @@
     <message>
         <source>&amp;About Kelvara Utility</source>
         <translation>&amp;O programie Kelvara Utility</translation>
+    </message>
+    <message>
+        <source>Real Time</source>
+        <translation>Czas rzeczywisty</translation>
+    </message>
+    <message>
+        <source>Real Date</source>
+        <translation>Data rzeczywista</translation>
+    </message>
+    <message>
+        <source>Kelvara Time</source>
+        <translation>Czas Kelvary</translation>
+    </message>
+    <message>
+        <source>Kelvara Date</source>
+        <translation>Data Kelvary</translation>
+    </message>
+    <message>
+        <source>Character Number</source>
+        <translation>Numer postaci</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Imię</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Opis</translation>
+    </message>
+    <message>
+        <source>Server Status</source>
+        <translation>Status serwera</translation>
+    </message>
+    <message>
+        <source>Character Info</source>
+        <translation>Informacje o postaci</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Plik</translation>
+    </message>
+    <message>
+        <source>&amp;Open Character File</source>
+        <translation>&amp;Otwórz plik postaci</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Zakończ</translation>
+    </message>
+    <message>
+        <source>&amp;Tools</source>
+        <translation>&amp;Narzędzia</translation>
+    </message>
+    <message>
+        <source>&amp;Next Good Moon</source>
+        <translation>Następny &amp;Dobry Księżyc</translation>
+    </message>
+    <message>
+        <source>Next &amp;Specified Day</source>
+        <translation>Następny &amp;wybrany dzień</translation>
+    </message>
+    <message>
+        <source>Set &amp;Date/Time</source>
+        <translation>Ustaw datę i &amp;godzinę</translation>
+    </message>
+    <message>
+        <source>Item Stats</source>
+        <translation>Statystyki przedmiotu</translation>
+    </message>
+    <message>
+        <source>Rank Experience Chart</source>
+        <translation>Tabela doświadczenia rang</translation>
+    </message>
+    <message>
+        <source>&amp;Upcoming Days…</source>
+        <translation>&amp;Nadchodzące dni…</translation>
+    </message>
+    <message>
+        <source>&amp;Compact Clock</source>
+        <translation>&amp;Zegar kompaktowy</translation>
+    </message>
+    <message>
+        <source>&amp;Reminders…</source>
+        <translation>&amp;Przypomnienia…</translation>
+    </message>
+    <message>
+        <source>&amp;Preferences…</source>
+        <translation>&amp;Ustawienia…</translation>
+    </message>
+    <message>
+        <source>The calibration could not be saved.
+%1</source>
+        <translation>Nie udało się zapisać kalibracji.
+%1</translation>
+    </message>
+    <message>
+        <source>Kelvara Character Files (*.oxl)</source>
+        <translation>Pliki postaci Kelvary (*.oxl)</translation>
+    </message>
+    <message>
+        <source>The folder of the character file could not be remembered.
+%1</source>
+        <translation>Nie udało się zapamiętać folderu pliku postaci.
+%1</translation>
+    </message>
+    <message>
+        <source>The rank experience chart could not be read.
+%1</source>
+        <translation>Nie udało się odczytać tabeli doświadczenia rang.
+%1</translation>
+    </message>
+    <message>
+        <source>The system clock is not synchronised. Each real minute it is off puts the game clock 18 game minutes off.</source>
+        <translation>Zegar systemowy nie jest zsynchronizowany. Każda minuta jego odchyłki przesuwa zegar gry o 18 minut gry.</translation>
     </message>
 </context>
 <context>
@@ -422,6 +834,123 @@
     <message>
         <source>Close</source>
         <translation>Zamknij</translation>
+    </message>
+</context>
+<context>
+    <name>frmNotice</name>
+    <message>
+        <source>Close</source>
+        <translation>Zamknij</translation>
+    </message>
+</context>
+<context>
+    <name>frmPreferences</name>
+    <message>
+        <source>Preferences</source>
+        <translation>Ustawienia</translation>
+    </message>
+    <message>
+        <source>Kelvara Utility starts at login from %1. OK makes it start from here, %2.</source>
+        <translation>Kelvara Utility uruchamia się po zalogowaniu z %1. OK sprawi, że będzie uruchamiany stąd, %2.</translation>
+    </message>
+    <message>
+        <source>Start Kelvara Utility when I log in</source>
+        <translation>Uruchamiaj Kelvara Utility po zalogowaniu</translation>
+    </message>
+    <message>
+        <source>Start hidden</source>
+        <translation>Uruchamiaj ukryty</translation>
+    </message>
+    <message>
+        <source>Keep running in the tray when the main window is closed</source>
+        <translation>Działaj dalej w zasobniku po zamknięciu głównego okna</translation>
+    </message>
+    <message>
+        <source>Colours</source>
+        <translation>Kolory</translation>
+    </message>
+    <message>
+        <source>Follow the desktop</source>
+        <translation>Jak pulpit</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Jasne</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Ciemne</translation>
+    </message>
+    <message>
+        <source>Starting at login could not be changed.
+%1</source>
+        <translation>Nie udało się zmienić uruchamiania po zalogowaniu.
+%1</translation>
+    </message>
+    <message>
+        <source>The preferences could not be saved.
+%1</source>
+        <translation>Nie udało się zapisać ustawień.
+%1</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Język</translation>
+    </message>
+    <message>
+        <source>The language changes when Kelvara Utility next starts.</source>
+        <translation>Język zmieni się przy następnym uruchomieniu Kelvara Utility.</translation>
+    </message>
+</context>
+<context>
+    <name>frmReminders</name>
+    <message>
+        <source>Reminders</source>
+        <translation>Przypomnienia</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Wł.</translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <translation>Dzień</translation>
+    </message>
+    <message>
+        <source>Minutes before</source>
+        <translation>Minut przed</translation>
+    </message>
+    <message>
+        <source>Label</source>
+        <translation>Etykieta</translation>
+    </message>
+    <message>
+        <source>Game day of the month:</source>
+        <translation>Dzień miesiąca w grze:</translation>
+    </message>
+    <message>
+        <source>Real minutes before it begins:</source>
+        <translation>Rzeczywiste minuty przed jego początkiem:</translation>
+    </message>
+    <message>
+        <source>Label:</source>
+        <translation>Etykieta:</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Dodaj</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Usuń</translation>
+    </message>
+    <message>
+        <source>Test</source>
+        <translation>Testuj</translation>
+    </message>
+    <message>
+        <source>Not used: %1</source>
+        <translation>Nieużywane: %1</translation>
     </message>
 </context>
 <context>
@@ -491,7 +1020,7 @@
     </message>
     <message>
         <source>Kelvara Date</source>
-        <translation>Data Kelvara</translation>
+        <translation>Data Kelvary</translation>
     </message>
     <message>
         <source>Export to Calendar…</source>

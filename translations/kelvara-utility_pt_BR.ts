@@ -122,6 +122,20 @@
         <source>Cannot create &quot;%1&quot;: %2</source>
         <translation>Não foi possível criar &quot;%1&quot;: %2</translation>
     </message>
+    <message>
+        <source>only %1 of %2 bytes were written</source>
+        <extracomment>Why a file could not be saved, after &quot;Cannot write &quot;&lt;file&gt;&quot;: &quot;: %1 and %2 are numbers of bytes.</extracomment>
+        <translation>apenas %1 de %2 bytes foram gravados</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <extracomment>Why a file cannot be used, after &quot;Cannot read &quot;&lt;file&gt;&quot;: &quot;.</extracomment>
+        <translation>é uma pasta</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>não é um arquivo comum</translation>
+    </message>
 </context>
 <context>
     <name>Forecast</name>
@@ -176,6 +190,30 @@
             <numerusform>%n SEGUNDO</numerusform>
             <numerusform>%n SEGUNDOS</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>YESTERDAY AT %1</source>
+        <comment>one o&apos;clock</comment>
+        <extracomment>The same for a clock time in the hour of one, as 1:19 PM; in most languages the same text (Spanish AYER A LA 1:19 PM).</extracomment>
+        <translation>ONTEM À %1</translation>
+    </message>
+    <message>
+        <source>TODAY AT %1</source>
+        <comment>one o&apos;clock</comment>
+        <extracomment>The same for a clock time in the hour of one, as 1:19 PM; in most languages the same text (Spanish HOY A LA 1:19 PM).</extracomment>
+        <translation>HOJE À %1</translation>
+    </message>
+    <message>
+        <source>TOMORROW AT %1</source>
+        <comment>one o&apos;clock</comment>
+        <extracomment>The same for a clock time in the hour of one, as 1:19 PM; in most languages the same text (Spanish MAÑANA A LA 1:19 PM).</extracomment>
+        <translation>AMANHÃ À %1</translation>
+    </message>
+    <message>
+        <source>TWO DAYS FROM NOW AT %1</source>
+        <comment>one o&apos;clock</comment>
+        <extracomment>The same for a clock time in the hour of one, as 1:19 PM; in most languages the same text (Spanish PASADO MAÑANA A LA 1:19 PM).</extracomment>
+        <translation>DEPOIS DE AMANHÃ À %1</translation>
     </message>
 </context>
 <context>
@@ -307,6 +345,192 @@
     </message>
 </context>
 <context>
+    <name>ProgramSettings</name>
+    <message>
+        <source>missing</source>
+        <extracomment>Stands for a value the settings file does not have, as in &quot;day missing is not from 1 to 28&quot;.</extracomment>
+        <translation>(ausente)</translation>
+    </message>
+    <message>
+        <source>day %1 is not from 1 to 28</source>
+        <extracomment>Why a reminder of the settings file is not used: &quot;day&quot; is the key in the file, %1 its value in quotes.</extracomment>
+        <translation>day %1 não está entre 1 e 28</translation>
+    </message>
+    <message>
+        <source>minutes %1 is not from 0 to %2</source>
+        <extracomment>Why a reminder is not used: &quot;minutes&quot; is the key in the file, %1 its value in quotes, %2 the largest.</extracomment>
+        <translation>minutes %1 não está entre 0 e %2</translation>
+    </message>
+    <message>
+        <source>enabled %1 is neither true nor false</source>
+        <extracomment>Why a reminder is not used: &quot;enabled&quot; is the key in the file (it stays), %1 its value in quotes; true and false are the values the file takes (they stay).</extracomment>
+        <translation>enabled %1 não é true nem false</translation>
+    </message>
+    <message>
+        <source>the file could not be read: %1</source>
+        <translation>não foi possível ler o arquivo: %1</translation>
+    </message>
+    <message>
+        <source>the file could not be read whole</source>
+        <translation>não foi possível ler o arquivo inteiro</translation>
+    </message>
+    <message>
+        <source>[Tray] keepRunning %1 is neither true nor false</source>
+        <translation>[Tray] keepRunning %1 não é true nem false</translation>
+    </message>
+    <message>
+        <source>[Preferences] colours %1 is not desktop, light or dark</source>
+        <translation>[Preferences] colours %1 não é desktop, light nem dark</translation>
+    </message>
+    <message>
+        <source>the number of reminders %1 is not a number</source>
+        <translation>o número de lembretes %1 não é um número</translation>
+    </message>
+    <message>
+        <source>more than %1 reminders</source>
+        <translation>mais de %1 lembretes</translation>
+    </message>
+    <message>
+        <source>entry %1: %2</source>
+        <extracomment>An entry of the settings file that is not used: %1 is its number, %2 why.</extracomment>
+        <translation>entrada %1: %2</translation>
+    </message>
+    <message>
+        <source>entry %1: more than %2 reminders</source>
+        <translation>entrada %1: mais de %2 lembretes</translation>
+    </message>
+    <message>
+        <source>entries %1 to %2: more than %3 reminders</source>
+        <translation>entradas %1 a %2: mais de %3 lembretes</translation>
+    </message>
+    <message>
+        <source>it could not be read whole, and could not be kept aside: %1</source>
+        <translation>não foi possível lê-lo inteiro nem guardá-lo à parte: %1</translation>
+    </message>
+    <message>
+        <source>the file could not be replaced</source>
+        <translation>não foi possível substituir o arquivo</translation>
+    </message>
+    <message>
+        <source>Permission denied</source>
+        <translation>Permissão negada</translation>
+    </message>
+    <message>
+        <source>[Preferences] language %1 is not one of %2</source>
+        <extracomment>%1 is the value in quotes, %2 the list of the language codes the file takes (they stay).</extracomment>
+        <translation>[Preferences] language %1 não é nenhum destes valores: %2</translation>
+    </message>
+</context>
+<context>
+    <name>ReminderKeeper</name>
+    <message>
+        <source>Next Good Moon</source>
+        <translation>Próxima Lua Boa</translation>
+    </message>
+    <message>
+        <source>Show Kelvara Utility</source>
+        <translation>Mostrar o Kelvara Utility</translation>
+    </message>
+    <message>
+        <source>These entries of %1 could not be used:
+</source>
+        <translation>Não foi possível usar estas entradas de %1:
+</translation>
+    </message>
+    <message>
+        <source>
+They stay in the file, and greyed in Tools → Reminders…, until you change or remove them there.</source>
+        <translation>
+Elas continuam no arquivo, e em cinza em Ferramentas → Lembretes…, até que você as altere ou remova lá.</translation>
+    </message>
+    <message>
+        <source>Some settings were ignored</source>
+        <translation>Algumas configurações foram ignoradas</translation>
+    </message>
+    <message>
+        <source>Some reminders were ignored</source>
+        <translation>Alguns lembretes foram ignorados</translation>
+    </message>
+    <message>
+        <source>The reminders could not be saved.
+%1</source>
+        <translation>Não foi possível salvar os lembretes.
+%1</translation>
+    </message>
+    <message>
+        <source>No reminder is on</source>
+        <translation>Nenhum lembrete ativado</translation>
+    </message>
+    <message>
+        <source>Next reminder at %1, %2</source>
+        <translation>Próximo lembrete: %1, %2</translation>
+    </message>
+    <message>
+        <source>Reminders</source>
+        <translation>Lembretes</translation>
+    </message>
+</context>
+<context>
+    <name>Reminders</name>
+    <message>
+        <source>Day %1</source>
+        <extracomment>A reminder&apos;s title when the player gave it no label: %1 is the game day of the month (1 to 28).</extracomment>
+        <translation>Dia %1</translation>
+    </message>
+    <message>
+        <source>%1: day %2</source>
+        <extracomment>A reminder&apos;s title: %1 is the player&apos;s label, %2 the game day (1-28).</extracomment>
+        <translation>%1: dia %2</translation>
+    </message>
+    <message>
+        <source>Day %1 begins now, %2</source>
+        <extracomment>A reminder&apos;s text: %1 is the game day (1-28), %2 the real day and clock time, in capitals, as TODAY AT 1:19 PM.</extracomment>
+        <translation>O dia %1 começa agora, %2</translation>
+    </message>
+    <message>
+        <source>Day %1 begins in %2, %3</source>
+        <extracomment>A reminder&apos;s text: %1 is the game day (1-28), %2 the wait in words (as 6 hours 5 minutes, see the units), %3 the real day and clock time, in capitals, as TOMORROW AT 1:19 PM.</extracomment>
+        <translation>O dia %1 começa em %2, %3</translation>
+    </message>
+    <message>
+        <source>Day %1 began %2 ago, %3</source>
+        <extracomment>A reminder&apos;s text: %1 is the game day (1-28), %2 how long ago it began in words (as 4 minutes, see the units), %3 the real day and clock time, in capitals, as YESTERDAY AT 11:58 PM.</extracomment>
+        <translation>O dia %1 começou há %2, %3</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n day(s)</source>
+        <extracomment>A unit of a wait in a reminder&apos;s text, after &quot;in&quot; (begins in 1 day) or before &quot;ago&quot; (began 1 day ago): the number and the unit only, in the case those take. The program puts the units in a row with one blank.</extracomment>
+        <translation>
+            <numerusform>%n dia</numerusform>
+            <numerusform>%n dias</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n hour(s)</source>
+        <extracomment>A unit of a wait in a reminder&apos;s text, after &quot;in&quot; (begins in 2 hours) or before &quot;ago&quot; (began 2 hours ago): the number and the unit only, in the case those take.</extracomment>
+        <translation>
+            <numerusform>%n hora</numerusform>
+            <numerusform>%n horas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minute(s)</source>
+        <extracomment>A unit of a wait in a reminder&apos;s text, after &quot;in&quot; (begins in 5 minutes) or before &quot;ago&quot; (began 5 minutes ago): the number and the unit only, in the case those take.</extracomment>
+        <translation>
+            <numerusform>%n minuto</numerusform>
+            <numerusform>%n minutos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n second(s)</source>
+        <extracomment>A unit of a wait in a reminder&apos;s text, after &quot;in&quot; (begins in 40 seconds) or before &quot;ago&quot; (began 1 second ago): the number and the unit only, in the case those take.</extracomment>
+        <translation>
+            <numerusform>%n segundo</numerusform>
+            <numerusform>%n segundos</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>ShortWait</name>
     <message>
         <source>%1 h %2 min</source>
@@ -317,6 +541,54 @@
         <source>%1 d %2</source>
         <extracomment>A short wait of a day or more: %1 days, then %2, the rest of the wait (as 13:43:22 or 9 h 05 min).</extracomment>
         <translation>%1 d %2</translation>
+    </message>
+</context>
+<context>
+    <name>Ticker</name>
+    <message>
+        <source>Kelvara Utility
+Kelvara Time %1 to %2, %3
+%4</source>
+        <translation>Kelvara Utility
+Hora de Kelvara: de %1 a %2, %3
+%4</translation>
+    </message>
+</context>
+<context>
+    <name>TrayIcon</name>
+    <message>
+        <source>Next Good Moon</source>
+        <translation>Próxima Lua Boa</translation>
+    </message>
+    <message>
+        <source>Reminders…</source>
+        <translation>Lembretes…</translation>
+    </message>
+    <message>
+        <source>Preferences…</source>
+        <translation>Preferências…</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Sair</translation>
+    </message>
+    <message>
+        <source>Hide</source>
+        <translation>Ocultar</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Mostrar</translation>
+    </message>
+    <message>
+        <source>This desktop shows no tray icons</source>
+        <translation>Esta área de trabalho não mostra ícones na bandeja</translation>
+    </message>
+    <message>
+        <source>
+The system clock is not synchronised.</source>
+        <translation>
+O relógio do sistema não está sincronizado.</translation>
     </message>
 </context>
 <context>
@@ -332,6 +604,28 @@
     <message>
         <source>Copy to Clipboard</source>
         <translation>Copiar para a área de transferência</translation>
+    </message>
+</context>
+<context>
+    <name>frmCompactClock</name>
+    <message>
+        <source>The compact clock could not be saved.
+%1</source>
+        <translation>Não foi possível salvar o relógio compacto.
+%1</translation>
+    </message>
+    <message>
+        <source>Kelvara Compact Clock</source>
+        <translation>Relógio compacto do Kelvara</translation>
+    </message>
+    <message>
+        <source>Drag to move. Tools → Compact Clock hides it.</source>
+        <translation>Arraste para mover. Ferramentas → Relógio compacto o oculta.</translation>
+    </message>
+    <message>
+        <source>Good moon in %1</source>
+        <extracomment>The compact clock&apos;s second line; %1 is a short wait to the minute, as 1 d 23 h 59 min.</extracomment>
+        <translation>Lua Boa em %1</translation>
     </message>
 </context>
 <context>
@@ -396,6 +690,120 @@
         <source>&amp;About Kelvara Utility</source>
         <translation>&amp;Sobre o Kelvara Utility</translation>
     </message>
+    <message>
+        <source>Real Time</source>
+        <translation>Hora real</translation>
+    </message>
+    <message>
+        <source>Real Date</source>
+        <translation>Data real</translation>
+    </message>
+    <message>
+        <source>Kelvara Time</source>
+        <translation>Hora de Kelvara</translation>
+    </message>
+    <message>
+        <source>Kelvara Date</source>
+        <translation>Data de Kelvara</translation>
+    </message>
+    <message>
+        <source>Character Number</source>
+        <translation>Número do personagem</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Descrição</translation>
+    </message>
+    <message>
+        <source>Server Status</source>
+        <translation>Status do servidor</translation>
+    </message>
+    <message>
+        <source>Character Info</source>
+        <translation>Info do personagem</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Arquivo</translation>
+    </message>
+    <message>
+        <source>&amp;Open Character File</source>
+        <translation>&amp;Abrir arquivo de personagem</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Sair</translation>
+    </message>
+    <message>
+        <source>&amp;Tools</source>
+        <translation>&amp;Ferramentas</translation>
+    </message>
+    <message>
+        <source>&amp;Next Good Moon</source>
+        <translation>Próxima &amp;Lua Boa</translation>
+    </message>
+    <message>
+        <source>Next &amp;Specified Day</source>
+        <translation>Próximo &amp;dia escolhido</translation>
+    </message>
+    <message>
+        <source>Set &amp;Date/Time</source>
+        <translation>Ajustar da&amp;ta/hora</translation>
+    </message>
+    <message>
+        <source>Item Stats</source>
+        <translation>Atributos de item</translation>
+    </message>
+    <message>
+        <source>Rank Experience Chart</source>
+        <translation>Tabela de experiência das patentes</translation>
+    </message>
+    <message>
+        <source>&amp;Upcoming Days…</source>
+        <translation>&amp;Próximos dias…</translation>
+    </message>
+    <message>
+        <source>&amp;Compact Clock</source>
+        <translation>Relógio &amp;compacto</translation>
+    </message>
+    <message>
+        <source>&amp;Reminders…</source>
+        <translation>Le&amp;mbretes…</translation>
+    </message>
+    <message>
+        <source>&amp;Preferences…</source>
+        <translation>Pr&amp;eferências…</translation>
+    </message>
+    <message>
+        <source>The calibration could not be saved.
+%1</source>
+        <translation>Não foi possível salvar a calibração.
+%1</translation>
+    </message>
+    <message>
+        <source>Kelvara Character Files (*.oxl)</source>
+        <translation>Arquivos de personagem do Kelvara (*.oxl)</translation>
+    </message>
+    <message>
+        <source>The folder of the character file could not be remembered.
+%1</source>
+        <translation>Não foi possível memorizar a pasta do arquivo de personagem.
+%1</translation>
+    </message>
+    <message>
+        <source>The rank experience chart could not be read.
+%1</source>
+        <translation>Não foi possível ler a tabela de experiência das patentes.
+%1</translation>
+    </message>
+    <message>
+        <source>The system clock is not synchronised. Each real minute it is off puts the game clock 18 game minutes off.</source>
+        <translation>O relógio do sistema não está sincronizado. Cada minuto real de diferença desvia o relógio do jogo em 18 minutos de jogo.</translation>
+    </message>
 </context>
 <context>
     <name>frmMsgBox</name>
@@ -417,6 +825,123 @@
     <message>
         <source>Close</source>
         <translation>Fechar</translation>
+    </message>
+</context>
+<context>
+    <name>frmNotice</name>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
+    </message>
+</context>
+<context>
+    <name>frmPreferences</name>
+    <message>
+        <source>Preferences</source>
+        <translation>Preferências</translation>
+    </message>
+    <message>
+        <source>Kelvara Utility starts at login from %1. OK makes it start from here, %2.</source>
+        <translation>O Kelvara Utility inicia no login a partir de %1. OK faz com que ele inicie daqui, %2.</translation>
+    </message>
+    <message>
+        <source>Start Kelvara Utility when I log in</source>
+        <translation>Iniciar o Kelvara Utility ao entrar na sessão</translation>
+    </message>
+    <message>
+        <source>Start hidden</source>
+        <translation>Iniciar oculto</translation>
+    </message>
+    <message>
+        <source>Keep running in the tray when the main window is closed</source>
+        <translation>Continuar na bandeja ao fechar a janela principal</translation>
+    </message>
+    <message>
+        <source>Colours</source>
+        <translation>Cores</translation>
+    </message>
+    <message>
+        <source>Follow the desktop</source>
+        <translation>Como a área de trabalho</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Claro</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Escuro</translation>
+    </message>
+    <message>
+        <source>Starting at login could not be changed.
+%1</source>
+        <translation>Não foi possível alterar a inicialização no login.
+%1</translation>
+    </message>
+    <message>
+        <source>The preferences could not be saved.
+%1</source>
+        <translation>Não foi possível salvar as preferências.
+%1</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Idioma</translation>
+    </message>
+    <message>
+        <source>The language changes when Kelvara Utility next starts.</source>
+        <translation>O idioma muda na próxima vez que o Kelvara Utility for iniciado.</translation>
+    </message>
+</context>
+<context>
+    <name>frmReminders</name>
+    <message>
+        <source>Reminders</source>
+        <translation>Lembretes</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Ativo</translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <translation>Dia</translation>
+    </message>
+    <message>
+        <source>Minutes before</source>
+        <translation>Minutos antes</translation>
+    </message>
+    <message>
+        <source>Label</source>
+        <translation>Rótulo</translation>
+    </message>
+    <message>
+        <source>Game day of the month:</source>
+        <translation>Dia do mês no jogo:</translation>
+    </message>
+    <message>
+        <source>Real minutes before it begins:</source>
+        <translation>Minutos reais antes de começar:</translation>
+    </message>
+    <message>
+        <source>Label:</source>
+        <translation>Rótulo:</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Adicionar</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Remover</translation>
+    </message>
+    <message>
+        <source>Test</source>
+        <translation>Testar</translation>
+    </message>
+    <message>
+        <source>Not used: %1</source>
+        <translation>Não usado: %1</translation>
     </message>
 </context>
 <context>

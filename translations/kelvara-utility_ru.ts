@@ -122,6 +122,20 @@
         <source>Cannot create &quot;%1&quot;: %2</source>
         <translation>Не удаётся создать «%1»: %2</translation>
     </message>
+    <message>
+        <source>only %1 of %2 bytes were written</source>
+        <extracomment>Why a file could not be saved, after &quot;Cannot write &quot;&lt;file&gt;&quot;: &quot;: %1 and %2 are numbers of bytes.</extracomment>
+        <translation>записано только %1 из %2 байт</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <extracomment>Why a file cannot be used, after &quot;Cannot read &quot;&lt;file&gt;&quot;: &quot;.</extracomment>
+        <translation>это папка</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>это не обычный файл</translation>
+    </message>
 </context>
 <context>
     <name>Forecast</name>
@@ -180,6 +194,30 @@
             <numerusform>%n СЕКУНДЫ</numerusform>
             <numerusform>%n СЕКУНД</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>YESTERDAY AT %1</source>
+        <comment>one o&apos;clock</comment>
+        <extracomment>The same for a clock time in the hour of one, as 1:19 PM; in most languages the same text (Spanish AYER A LA 1:19 PM).</extracomment>
+        <translation>ВЧЕРА В %1</translation>
+    </message>
+    <message>
+        <source>TODAY AT %1</source>
+        <comment>one o&apos;clock</comment>
+        <extracomment>The same for a clock time in the hour of one, as 1:19 PM; in most languages the same text (Spanish HOY A LA 1:19 PM).</extracomment>
+        <translation>СЕГОДНЯ В %1</translation>
+    </message>
+    <message>
+        <source>TOMORROW AT %1</source>
+        <comment>one o&apos;clock</comment>
+        <extracomment>The same for a clock time in the hour of one, as 1:19 PM; in most languages the same text (Spanish MAÑANA A LA 1:19 PM).</extracomment>
+        <translation>ЗАВТРА В %1</translation>
+    </message>
+    <message>
+        <source>TWO DAYS FROM NOW AT %1</source>
+        <comment>one o&apos;clock</comment>
+        <extracomment>The same for a clock time in the hour of one, as 1:19 PM; in most languages the same text (Spanish PASADO MAÑANA A LA 1:19 PM).</extracomment>
+        <translation>ПОСЛЕЗАВТРА В %1</translation>
     </message>
 </context>
 <context>
@@ -312,6 +350,196 @@
     </message>
 </context>
 <context>
+    <name>ProgramSettings</name>
+    <message>
+        <source>missing</source>
+        <extracomment>Stands for a value the settings file does not have, as in &quot;day missing is not from 1 to 28&quot;.</extracomment>
+        <translation>(нет значения)</translation>
+    </message>
+    <message>
+        <source>day %1 is not from 1 to 28</source>
+        <extracomment>Why a reminder of the settings file is not used: &quot;day&quot; is the key in the file, %1 its value in quotes.</extracomment>
+        <translation>day %1 — не число от 1 до 28</translation>
+    </message>
+    <message>
+        <source>minutes %1 is not from 0 to %2</source>
+        <extracomment>Why a reminder is not used: &quot;minutes&quot; is the key in the file, %1 its value in quotes, %2 the largest.</extracomment>
+        <translation>minutes %1 — не число от 0 до %2</translation>
+    </message>
+    <message>
+        <source>enabled %1 is neither true nor false</source>
+        <extracomment>Why a reminder is not used: &quot;enabled&quot; is the key in the file (it stays), %1 its value in quotes; true and false are the values the file takes (they stay).</extracomment>
+        <translation>enabled %1 — не true и не false</translation>
+    </message>
+    <message>
+        <source>the file could not be read: %1</source>
+        <translation>не удалось прочитать файл: %1</translation>
+    </message>
+    <message>
+        <source>the file could not be read whole</source>
+        <translation>не удалось прочитать файл целиком</translation>
+    </message>
+    <message>
+        <source>[Tray] keepRunning %1 is neither true nor false</source>
+        <translation>[Tray] keepRunning %1 — не true и не false</translation>
+    </message>
+    <message>
+        <source>[Preferences] colours %1 is not desktop, light or dark</source>
+        <translation>[Preferences] colours %1 — не desktop, light или dark</translation>
+    </message>
+    <message>
+        <source>the number of reminders %1 is not a number</source>
+        <translation>число напоминаний %1 — не число</translation>
+    </message>
+    <message>
+        <source>more than %1 reminders</source>
+        <translation>больше %1 напоминаний</translation>
+    </message>
+    <message>
+        <source>entry %1: %2</source>
+        <extracomment>An entry of the settings file that is not used: %1 is its number, %2 why.</extracomment>
+        <translation>запись %1: %2</translation>
+    </message>
+    <message>
+        <source>entry %1: more than %2 reminders</source>
+        <translation>запись %1: больше %2 напоминаний</translation>
+    </message>
+    <message>
+        <source>entries %1 to %2: more than %3 reminders</source>
+        <translation>записи с %1 по %2: больше %3 напоминаний</translation>
+    </message>
+    <message>
+        <source>it could not be read whole, and could not be kept aside: %1</source>
+        <translation>его не удалось ни прочитать целиком, ни сохранить отдельно: %1</translation>
+    </message>
+    <message>
+        <source>the file could not be replaced</source>
+        <translation>не удалось заменить файл</translation>
+    </message>
+    <message>
+        <source>Permission denied</source>
+        <translation>Отказано в доступе</translation>
+    </message>
+    <message>
+        <source>[Preferences] language %1 is not one of %2</source>
+        <extracomment>%1 is the value in quotes, %2 the list of the language codes the file takes (they stay).</extracomment>
+        <translation>[Preferences] language %1 — не одно из значений %2</translation>
+    </message>
+</context>
+<context>
+    <name>ReminderKeeper</name>
+    <message>
+        <source>Next Good Moon</source>
+        <translation>Следующая Благая луна</translation>
+    </message>
+    <message>
+        <source>Show Kelvara Utility</source>
+        <translation>Показать Kelvara Utility</translation>
+    </message>
+    <message>
+        <source>These entries of %1 could not be used:
+</source>
+        <translation>Эти записи из %1 не удалось использовать:
+</translation>
+    </message>
+    <message>
+        <source>
+They stay in the file, and greyed in Tools → Reminders…, until you change or remove them there.</source>
+        <translation>
+Они остаются в файле и видны серым в «Инструменты → Напоминания…», пока вы не измените или не удалите их там.</translation>
+    </message>
+    <message>
+        <source>Some settings were ignored</source>
+        <translation>Некоторые настройки пропущены</translation>
+    </message>
+    <message>
+        <source>Some reminders were ignored</source>
+        <translation>Некоторые напоминания пропущены</translation>
+    </message>
+    <message>
+        <source>The reminders could not be saved.
+%1</source>
+        <translation>Не удалось сохранить напоминания.
+%1</translation>
+    </message>
+    <message>
+        <source>No reminder is on</source>
+        <translation>Нет включённых напоминаний</translation>
+    </message>
+    <message>
+        <source>Next reminder at %1, %2</source>
+        <translation>Следующее напоминание в %1, %2</translation>
+    </message>
+    <message>
+        <source>Reminders</source>
+        <translation>Напоминания</translation>
+    </message>
+</context>
+<context>
+    <name>Reminders</name>
+    <message>
+        <source>Day %1</source>
+        <extracomment>A reminder&apos;s title when the player gave it no label: %1 is the game day of the month (1 to 28).</extracomment>
+        <translation>День %1</translation>
+    </message>
+    <message>
+        <source>%1: day %2</source>
+        <extracomment>A reminder&apos;s title: %1 is the player&apos;s label, %2 the game day (1-28).</extracomment>
+        <translation>%1: день %2</translation>
+    </message>
+    <message>
+        <source>Day %1 begins now, %2</source>
+        <extracomment>A reminder&apos;s text: %1 is the game day (1-28), %2 the real day and clock time, in capitals, as TODAY AT 1:19 PM.</extracomment>
+        <translation>День %1 начинается сейчас, %2</translation>
+    </message>
+    <message>
+        <source>Day %1 begins in %2, %3</source>
+        <extracomment>A reminder&apos;s text: %1 is the game day (1-28), %2 the wait in words (as 6 hours 5 minutes, see the units), %3 the real day and clock time, in capitals, as TOMORROW AT 1:19 PM.</extracomment>
+        <translation>День %1 начнётся через %2, %3</translation>
+    </message>
+    <message>
+        <source>Day %1 began %2 ago, %3</source>
+        <extracomment>A reminder&apos;s text: %1 is the game day (1-28), %2 how long ago it began in words (as 4 minutes, see the units), %3 the real day and clock time, in capitals, as YESTERDAY AT 11:58 PM.</extracomment>
+        <translation>День %1 начался %2 назад, %3</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n day(s)</source>
+        <extracomment>A unit of a wait in a reminder&apos;s text, after &quot;in&quot; (begins in 1 day) or before &quot;ago&quot; (began 1 day ago): the number and the unit only, in the case those take. The program puts the units in a row with one blank.</extracomment>
+        <translation>
+            <numerusform>%n день</numerusform>
+            <numerusform>%n дня</numerusform>
+            <numerusform>%n дней</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n hour(s)</source>
+        <extracomment>A unit of a wait in a reminder&apos;s text, after &quot;in&quot; (begins in 2 hours) or before &quot;ago&quot; (began 2 hours ago): the number and the unit only, in the case those take.</extracomment>
+        <translation>
+            <numerusform>%n час</numerusform>
+            <numerusform>%n часа</numerusform>
+            <numerusform>%n часов</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minute(s)</source>
+        <extracomment>A unit of a wait in a reminder&apos;s text, after &quot;in&quot; (begins in 5 minutes) or before &quot;ago&quot; (began 5 minutes ago): the number and the unit only, in the case those take.</extracomment>
+        <translation>
+            <numerusform>%n минуту</numerusform>
+            <numerusform>%n минуты</numerusform>
+            <numerusform>%n минут</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n second(s)</source>
+        <extracomment>A unit of a wait in a reminder&apos;s text, after &quot;in&quot; (begins in 40 seconds) or before &quot;ago&quot; (began 1 second ago): the number and the unit only, in the case those take.</extracomment>
+        <translation>
+            <numerusform>%n секунду</numerusform>
+            <numerusform>%n секунды</numerusform>
+            <numerusform>%n секунд</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>ShortWait</name>
     <message>
         <source>%1 h %2 min</source>
@@ -322,6 +550,54 @@
         <source>%1 d %2</source>
         <extracomment>A short wait of a day or more: %1 days, then %2, the rest of the wait (as 13:43:22 or 9 h 05 min).</extracomment>
         <translation>%1 д %2</translation>
+    </message>
+</context>
+<context>
+    <name>Ticker</name>
+    <message>
+        <source>Kelvara Utility
+Kelvara Time %1 to %2, %3
+%4</source>
+        <translation>Kelvara Utility
+Время Kelvara: с %1 до %2, %3
+%4</translation>
+    </message>
+</context>
+<context>
+    <name>TrayIcon</name>
+    <message>
+        <source>Next Good Moon</source>
+        <translation>Следующая Благая луна</translation>
+    </message>
+    <message>
+        <source>Reminders…</source>
+        <translation>Напоминания…</translation>
+    </message>
+    <message>
+        <source>Preferences…</source>
+        <translation>Настройки…</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Выход</translation>
+    </message>
+    <message>
+        <source>Hide</source>
+        <translation>Скрыть</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Показать</translation>
+    </message>
+    <message>
+        <source>This desktop shows no tray icons</source>
+        <translation>Этот рабочий стол не показывает значки в трее</translation>
+    </message>
+    <message>
+        <source>
+The system clock is not synchronised.</source>
+        <translation>
+Системные часы не синхронизированы.</translation>
     </message>
 </context>
 <context>
@@ -337,6 +613,28 @@
     <message>
         <source>Copy to Clipboard</source>
         <translation>Копировать в буфер обмена</translation>
+    </message>
+</context>
+<context>
+    <name>frmCompactClock</name>
+    <message>
+        <source>The compact clock could not be saved.
+%1</source>
+        <translation>Не удалось сохранить компактные часы.
+%1</translation>
+    </message>
+    <message>
+        <source>Kelvara Compact Clock</source>
+        <translation>Компактные часы Kelvara</translation>
+    </message>
+    <message>
+        <source>Drag to move. Tools → Compact Clock hides it.</source>
+        <translation>Перетащите, чтобы переместить. «Инструменты → Компактные часы» скрывает их.</translation>
+    </message>
+    <message>
+        <source>Good moon in %1</source>
+        <extracomment>The compact clock&apos;s second line; %1 is a short wait to the minute, as 1 d 23 h 59 min.</extracomment>
+        <translation>Благая луна через %1</translation>
     </message>
 </context>
 <context>
@@ -401,6 +699,120 @@
         <source>&amp;About Kelvara Utility</source>
         <translation>&amp;О программе Kelvara Utility</translation>
     </message>
+    <message>
+        <source>Real Time</source>
+        <translation>Реальное время</translation>
+    </message>
+    <message>
+        <source>Real Date</source>
+        <translation>Реальная дата</translation>
+    </message>
+    <message>
+        <source>Kelvara Time</source>
+        <translation>Время Kelvara</translation>
+    </message>
+    <message>
+        <source>Kelvara Date</source>
+        <translation>Дата Kelvara</translation>
+    </message>
+    <message>
+        <source>Character Number</source>
+        <translation>Номер персонажа</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Имя</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Описание</translation>
+    </message>
+    <message>
+        <source>Server Status</source>
+        <translation>Статус сервера</translation>
+    </message>
+    <message>
+        <source>Character Info</source>
+        <translation>О персонаже</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Файл</translation>
+    </message>
+    <message>
+        <source>&amp;Open Character File</source>
+        <translation>&amp;Открыть файл персонажа</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Выход</translation>
+    </message>
+    <message>
+        <source>&amp;Tools</source>
+        <translation>&amp;Инструменты</translation>
+    </message>
+    <message>
+        <source>&amp;Next Good Moon</source>
+        <translation>Следующая &amp;Благая луна</translation>
+    </message>
+    <message>
+        <source>Next &amp;Specified Day</source>
+        <translation>Следующий &amp;заданный день</translation>
+    </message>
+    <message>
+        <source>Set &amp;Date/Time</source>
+        <translation>Установить &amp;дату и время</translation>
+    </message>
+    <message>
+        <source>Item Stats</source>
+        <translation>Характеристики предмета</translation>
+    </message>
+    <message>
+        <source>Rank Experience Chart</source>
+        <translation>Таблица опыта рангов</translation>
+    </message>
+    <message>
+        <source>&amp;Upcoming Days…</source>
+        <translation>Бл&amp;ижайшие дни…</translation>
+    </message>
+    <message>
+        <source>&amp;Compact Clock</source>
+        <translation>&amp;Компактные часы</translation>
+    </message>
+    <message>
+        <source>&amp;Reminders…</source>
+        <translation>&amp;Напоминания…</translation>
+    </message>
+    <message>
+        <source>&amp;Preferences…</source>
+        <translation>Н&amp;астройки…</translation>
+    </message>
+    <message>
+        <source>The calibration could not be saved.
+%1</source>
+        <translation>Не удалось сохранить калибровку.
+%1</translation>
+    </message>
+    <message>
+        <source>Kelvara Character Files (*.oxl)</source>
+        <translation>Файлы персонажей Kelvara (*.oxl)</translation>
+    </message>
+    <message>
+        <source>The folder of the character file could not be remembered.
+%1</source>
+        <translation>Не удалось запомнить папку файла персонажа.
+%1</translation>
+    </message>
+    <message>
+        <source>The rank experience chart could not be read.
+%1</source>
+        <translation>Не удалось прочитать таблицу опыта рангов.
+%1</translation>
+    </message>
+    <message>
+        <source>The system clock is not synchronised. Each real minute it is off puts the game clock 18 game minutes off.</source>
+        <translation>Системные часы не синхронизированы. Каждая минута их отклонения сбивает игровые часы на 18 игровых минут.</translation>
+    </message>
 </context>
 <context>
     <name>frmMsgBox</name>
@@ -413,15 +825,132 @@
     <name>frmNextGoodMoon</name>
     <message>
         <source>Next Good Moon</source>
-        <translation>Следующая Добрая луна</translation>
+        <translation>Следующая Благая луна</translation>
     </message>
     <message>
         <source>Next Good Moon in</source>
-        <translation>Следующая Добрая луна через</translation>
+        <translation>Следующая Благая луна через</translation>
     </message>
     <message>
         <source>Close</source>
         <translation>Закрыть</translation>
+    </message>
+</context>
+<context>
+    <name>frmNotice</name>
+    <message>
+        <source>Close</source>
+        <translation>Закрыть</translation>
+    </message>
+</context>
+<context>
+    <name>frmPreferences</name>
+    <message>
+        <source>Preferences</source>
+        <translation>Настройки</translation>
+    </message>
+    <message>
+        <source>Kelvara Utility starts at login from %1. OK makes it start from here, %2.</source>
+        <translation>Kelvara Utility запускается при входе в систему из %1. ОК сделает так, чтобы он запускался отсюда, %2.</translation>
+    </message>
+    <message>
+        <source>Start Kelvara Utility when I log in</source>
+        <translation>Запускать Kelvara Utility при входе в систему</translation>
+    </message>
+    <message>
+        <source>Start hidden</source>
+        <translation>Запускать скрытым</translation>
+    </message>
+    <message>
+        <source>Keep running in the tray when the main window is closed</source>
+        <translation>Оставаться в трее при закрытии главного окна</translation>
+    </message>
+    <message>
+        <source>Colours</source>
+        <translation>Цвета</translation>
+    </message>
+    <message>
+        <source>Follow the desktop</source>
+        <translation>Как на рабочем столе</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Светлые</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Тёмные</translation>
+    </message>
+    <message>
+        <source>Starting at login could not be changed.
+%1</source>
+        <translation>Не удалось изменить автозапуск при входе.
+%1</translation>
+    </message>
+    <message>
+        <source>The preferences could not be saved.
+%1</source>
+        <translation>Не удалось сохранить настройки.
+%1</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Язык</translation>
+    </message>
+    <message>
+        <source>The language changes when Kelvara Utility next starts.</source>
+        <translation>Язык сменится при следующем запуске Kelvara Utility.</translation>
+    </message>
+</context>
+<context>
+    <name>frmReminders</name>
+    <message>
+        <source>Reminders</source>
+        <translation>Напоминания</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Вкл.</translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <translation>День</translation>
+    </message>
+    <message>
+        <source>Minutes before</source>
+        <translation>Минут до начала</translation>
+    </message>
+    <message>
+        <source>Label</source>
+        <translation>Подпись</translation>
+    </message>
+    <message>
+        <source>Game day of the month:</source>
+        <translation>Игровой день месяца:</translation>
+    </message>
+    <message>
+        <source>Real minutes before it begins:</source>
+        <translation>Реальных минут до его начала:</translation>
+    </message>
+    <message>
+        <source>Label:</source>
+        <translation>Подпись:</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Добавить</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Удалить</translation>
+    </message>
+    <message>
+        <source>Test</source>
+        <translation>Проверить</translation>
+    </message>
+    <message>
+        <source>Not used: %1</source>
+        <translation>Не используется: %1</translation>
     </message>
 </context>
 <context>

@@ -1,9 +1,11 @@
 #include "app/commandline.h"
 #include "core/kelvaraerror.h"
+#include "core/language.h"
 #include "desktop/clockcheck.h"
 #include "desktop/colourscheme.h"
 #include "desktop/notifier.h"
 #include "desktop/sleepwatcher.h"
+#include "files/settings.h"
 #include "forms/appearance.h"
 #include "forms/dialogs.h"
 #include "forms/frmmain.h"
@@ -109,6 +111,8 @@ int main(int argc, char* argv[])
     // The command line answers without a window, so without a display.
     if (CommandLine::Wanted(arguments, windowOptions)) {
         QCoreApplication app(argc, argv);
+        // Scripts read the answers: always English.
+        Language::Install(QStringLiteral("en"));
         QCoreApplication::setApplicationName(QStringLiteral("kelvara-utility"));
         QCoreApplication::setApplicationVersion(frmMain::Caption().section(QLatin1Char(' '), -1));
         return CommandLine::Print(CommandLine::Run(QCoreApplication::arguments(), CommandLine::Now()));
@@ -116,6 +120,8 @@ int main(int argc, char* argv[])
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("kelvara-utility"));
+    // The language chosen in Preferences, else the desktop's, before any window or text exists.
+    Language::Install(ReadSettings().Settings.Language);
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/kelvara-utility.png")));
     // The main window is the last to close; the closing sequence decides when to end.
     QApplication::setQuitOnLastWindowClosed(true);

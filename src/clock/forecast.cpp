@@ -22,23 +22,46 @@ void AppendUnit(QString& text, int64_t value, const QString& unit, const char* b
 
 QString DayAtText(int64_t dayOffset, const QString& clock)
 {
+    // A clock time in the hour of one has texts of its own, as Spanish "A LA 1:19 PM" beside
+    // "A LAS 2:19 PM".
+    const bool one = clock.section(QLatin1Char(':'), 0, 0).toInt() == 1;
     switch (dayOffset) {
-    case -1:
-        //: The real day and clock time at which a game day began. %1 is the 12-hour clock time, as 8:35 PM: it stays as
-        //: it is (AM and PM too).
-        return QCoreApplication::translate("Forecast", "YESTERDAY AT %1").arg(clock);
-    case 0:
-        //: The real day and clock time at which a game day begins. %1 is the 12-hour clock time, as 8:35 PM: it stays
-        //: as it is (AM and PM too).
-        return QCoreApplication::translate("Forecast", "TODAY AT %1").arg(clock);
-    case 1:
-        //: The real day and clock time at which a game day begins. %1 is the 12-hour clock time, as 8:35 PM: it stays
-        //: as it is (AM and PM too).
-        return QCoreApplication::translate("Forecast", "TOMORROW AT %1").arg(clock);
-    case 2:
-        //: The real day (the day after tomorrow) and clock time at which a game day begins. %1 is the 12-hour clock
-        //: time, as 8:35 PM: it stays as it is (AM and PM too).
-        return QCoreApplication::translate("Forecast", "TWO DAYS FROM NOW AT %1").arg(clock);
+    case -1: {
+        //: The real day and clock time at which a game day began. %1 is the 12-hour clock time, as 8:35 PM: it
+        //: stays as it is (AM and PM too).
+        const QString text = QCoreApplication::translate("Forecast", "YESTERDAY AT %1");
+        //: The same for a clock time in the hour of one, as 1:19 PM; in most languages the same text (Spanish
+        //: AYER A LA 1:19 PM).
+        const QString atOne = QCoreApplication::translate("Forecast", "YESTERDAY AT %1", "one o'clock");
+        return (one ? atOne : text).arg(clock);
+    }
+    case 0: {
+        //: The real day and clock time at which a game day begins. %1 is the 12-hour clock time, as 8:35 PM: it
+        //: stays as it is (AM and PM too).
+        const QString text = QCoreApplication::translate("Forecast", "TODAY AT %1");
+        //: The same for a clock time in the hour of one, as 1:19 PM; in most languages the same text (Spanish
+        //: HOY A LA 1:19 PM).
+        const QString atOne = QCoreApplication::translate("Forecast", "TODAY AT %1", "one o'clock");
+        return (one ? atOne : text).arg(clock);
+    }
+    case 1: {
+        //: The real day and clock time at which a game day begins. %1 is the 12-hour clock time, as 8:35 PM: it
+        //: stays as it is (AM and PM too).
+        const QString text = QCoreApplication::translate("Forecast", "TOMORROW AT %1");
+        //: The same for a clock time in the hour of one, as 1:19 PM; in most languages the same text (Spanish
+        //: MAÑANA A LA 1:19 PM).
+        const QString atOne = QCoreApplication::translate("Forecast", "TOMORROW AT %1", "one o'clock");
+        return (one ? atOne : text).arg(clock);
+    }
+    case 2: {
+        //: The real day (the day after tomorrow) and clock time at which a game day begins. %1 is the 12-hour
+        //: clock time, as 8:35 PM: it stays as it is (AM and PM too).
+        const QString text = QCoreApplication::translate("Forecast", "TWO DAYS FROM NOW AT %1");
+        //: The same for a clock time in the hour of one, as 1:19 PM; in most languages the same text (Spanish
+        //: PASADO MAÑANA A LA 1:19 PM).
+        const QString atOne = QCoreApplication::translate("Forecast", "TWO DAYS FROM NOW AT %1", "one o'clock");
+        return (one ? atOne : text).arg(clock);
+    }
     default:
         // Further days do not occur; they are not named.
         return clock;

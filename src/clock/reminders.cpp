@@ -3,6 +3,8 @@
 #include "daystart.h"
 #include "forecast.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cstdlib>
 
@@ -29,14 +31,26 @@ ReminderAlert MakeAlert(size_t index, const Reminder& reminder, int64_t start, c
     ReminderAlert alert;
     alert.Index = index;
     alert.Start = start;
-    alert.Summary = reminder.Label.isEmpty() ? QStringLiteral("Day %1").arg(reminder.Day)
-                                             : QStringLiteral("%1: day %2").arg(reminder.Label).arg(reminder.Day);
-    if (inWords.isEmpty())
-        alert.Body = QStringLiteral("Day %1 begins now, %2").arg(reminder.Day).arg(moment);
-    else if (wait > 0)
-        alert.Body = QStringLiteral("Day %1 begins in %2, %3").arg(reminder.Day).arg(inWords, moment);
-    else
-        alert.Body = QStringLiteral("Day %1 began %2 ago, %3").arg(reminder.Day).arg(inWords, moment);
+    //: A reminder's title when the player gave it no label: %1 is the game day of the month (1 to 28).
+    alert.Summary = reminder.Label.isEmpty()
+        ? QCoreApplication::translate("Reminders", "Day %1").arg(reminder.Day)
+        //: A reminder's title: %1 is the player's label, %2 the game day (1-28).
+        : QCoreApplication::translate("Reminders", "%1: day %2").arg(reminder.Label).arg(reminder.Day);
+    if (inWords.isEmpty()) {
+        //: A reminder's text: %1 is the game day (1-28), %2 the real day and clock time, in capitals, as TODAY AT
+        //: 1:19 PM.
+        alert.Body = QCoreApplication::translate("Reminders", "Day %1 begins now, %2").arg(reminder.Day).arg(moment);
+    } else if (wait > 0) {
+        //: A reminder's text: %1 is the game day (1-28), %2 the wait in words (as 6 hours 5 minutes, see the units),
+        //: %3 the real day and clock time, in capitals, as TOMORROW AT 1:19 PM.
+        const QString text = QCoreApplication::translate("Reminders", "Day %1 begins in %2, %3");
+        alert.Body = text.arg(reminder.Day).arg(inWords, moment);
+    } else {
+        //: A reminder's text: %1 is the game day (1-28), %2 how long ago it began in words (as 4 minutes, see the
+        //: units), %3 the real day and clock time, in capitals, as YESTERDAY AT 11:58 PM.
+        const QString text = QCoreApplication::translate("Reminders", "Day %1 began %2 ago, %3");
+        alert.Body = text.arg(reminder.Day).arg(inWords, moment);
+    }
     return alert;
 }
 
@@ -44,10 +58,31 @@ ReminderAlert MakeAlert(size_t index, const Reminder& reminder, int64_t start, c
 
 QString WaitInWords(int64_t seconds)
 {
-    // The forecast's wait text, as a sentence writes it: "6 HOURS  5 MINUTES  " -> "6 hours 5 minutes".
-    return ForecastWaitText(static_cast<int32_t>(std::clamp<int64_t>(seconds, 0, RealSecondsPerGameMonth)))
-        .toLower()
-        .simplified();
+    const int64_t rest = std::clamp<int64_t>(seconds, 0, RealSecondsPerGameMonth);
+    const int days = static_cast<int>(rest / SecondsPerDay);
+    const int hours = static_cast<int>(rest % SecondsPerDay / SecondsPerHour);
+    const int minutes = static_cast<int>(rest % SecondsPerHour / SecondsPerMinute);
+    const int left = static_cast<int>(rest % SecondsPerMinute);
+    QStringList units;
+    // The units of a wait in a reminder's text, as "1 day 2 hours 5 minutes"; the ones of
+    // value zero are left out.
+    if (days > 0)
+        //: A unit of a wait in a reminder's text, after "in" (begins in 1 day) or before "ago" (began 1 day ago): the
+        //: number and the unit only, in the case those take. The program puts the units in a row with one blank.
+        units << QCoreApplication::translate("Reminders", "%n day(s)", nullptr, days);
+    if (hours > 0)
+        //: A unit of a wait in a reminder's text, after "in" (begins in 2 hours) or before "ago" (began 2 hours ago):
+        //: the number and the unit only, in the case those take.
+        units << QCoreApplication::translate("Reminders", "%n hour(s)", nullptr, hours);
+    if (minutes > 0)
+        //: A unit of a wait in a reminder's text, after "in" (begins in 5 minutes) or before "ago" (began 5 minutes
+        //: ago): the number and the unit only, in the case those take.
+        units << QCoreApplication::translate("Reminders", "%n minute(s)", nullptr, minutes);
+    if (left > 0)
+        //: A unit of a wait in a reminder's text, after "in" (begins in 40 seconds) or before "ago" (began 1 second
+        //: ago): the number and the unit only, in the case those take.
+        units << QCoreApplication::translate("Reminders", "%n second(s)", nullptr, left);
+    return units.join(QLatin1Char(' '));
 }
 
 ReminderCheck CheckReminders(const ClockCalibration& calibration, const QDateTime& now,

@@ -64,6 +64,6 @@ ReminderCheck CheckReminders(const ClockCalibration& calibration, const QDateTim
 // or not ("Test" in the Reminders window).
 ReminderAlert ReminderAlertNow(const ClockCalibration& calibration, const QDateTime& now, const Reminder& reminder);
 
-// A wait of real seconds in words, as the forecast writes it but in a sentence's
-// case: "1 day 2 hours 5 minutes". Empty when less than a second is left.
+// A wait of real seconds in words, as a reminder's text writes it after "in" or before
+// "ago": "1 day 2 hours 5 minutes". Empty when less than a second is left.
 QString WaitInWords(int64_t seconds);

@@ -2,6 +2,7 @@
 
 #include "regularfile.h"
 
+#include <QCoreApplication>
 #include <QSaveFile>
 
 #include <cerrno>
@@ -27,9 +28,10 @@ std::optional<QString> SaveFileAtomically(const QString& path, const QByteArray&
         // file: the system's reason tells it.
         QString reason = file.errorString();
         if (file.error() == QFileDevice::NoError) {
-            reason = cause != 0
-                ? QString::fromLocal8Bit(std::strerror(cause))
-                : QStringLiteral("only %1 of %2 bytes were written").arg(qMax<qint64>(written, 0)).arg(data.size());
+            //: Why a file could not be saved, after "Cannot write "<file>": ": %1 and %2 are numbers of bytes.
+            const QString shortWrite = QCoreApplication::translate("Files", "only %1 of %2 bytes were written");
+            reason = cause != 0 ? QString::fromLocal8Bit(std::strerror(cause))
+                                : shortWrite.arg(qMax<qint64>(written, 0)).arg(data.size());
         }
         file.cancelWriting();
         return reason;

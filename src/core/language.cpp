@@ -1,6 +1,7 @@
 #include "language.h"
 
 #include <QCoreApplication>
+#include <QHash>
 #include <QLibraryInfo>
 #include <QTranslator>
 
@@ -36,6 +37,19 @@ const QStringList& Language::Shipped()
     static const QStringList languages{QStringLiteral("de"),    QStringLiteral("fr"), QStringLiteral("es"),
                                        QStringLiteral("pt_BR"), QStringLiteral("ru"), QStringLiteral("pl")};
     return languages;
+}
+
+QString Language::OwnName(const QString& language)
+{
+    static const QHash<QString, QString> names{
+        {QStringLiteral("en"), QStringLiteral("English")},
+        {QStringLiteral("de"), QStringLiteral("Deutsch")},
+        {QStringLiteral("fr"), QStringLiteral("Fran\u00e7ais")},
+        {QStringLiteral("es"), QStringLiteral("Espa\u00f1ol")},
+        {QStringLiteral("pt_BR"), QStringLiteral("Portugu\u00eas (Brasil)")},
+        {QStringLiteral("ru"), QStringLiteral("\u0420\u0443\u0441\u0441\u043a\u0438\u0439")},
+        {QStringLiteral("pl"), QStringLiteral("Polski")}};
+    return names.value(language, language);
 }
 
 QString Language::Resolve(const QString& choice, const QStringList& desktop)

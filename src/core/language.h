@@ -11,6 +11,10 @@ namespace Language {
 // The translations that come with the program: "de", "fr", "es", "pt_BR", "ru", "pl".
 const QStringList& Shipped();
 
+// The name of a language ("en" or a shipped one) in its own words: "English", "Deutsch",
+// "Français", "Español", "Português (Brasil)", "Русский", "Polski".
+QString OwnName(const QString& language);
+
 // The language a choice names: "en" is English, a shipped language is itself, and the
 // empty choice follows the desktop: the first of `desktop` (as QLocale::uiLanguages()
 // lists them, "de-DE", "pt", "C") that the program speaks, a country variant taking its

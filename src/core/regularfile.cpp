@@ -1,5 +1,6 @@
 #include "regularfile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include <cerrno>
@@ -19,7 +20,10 @@ std::optional<QString> KindReason(mode_t mode)
 {
     if (S_ISREG(mode))
         return std::nullopt;
-    return S_ISDIR(mode) ? QStringLiteral("it is a folder") : QStringLiteral("it is not a regular file");
+    //: Why a file cannot be used, after "Cannot read "<file>": ".
+    return S_ISDIR(mode) ? QCoreApplication::translate("Files", "it is a folder")
+                         //: Why a file cannot be used (a device, a pipe), after "Cannot read "<file>": ".
+                         : QCoreApplication::translate("Files", "it is not a regular file");
 }
 
 } // namespace

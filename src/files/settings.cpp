@@ -2,6 +2,7 @@
 
 #include "core/atomicsave.h"
 #include "core/kelvaraerror.h"
+#include "core/language.h"
 #include "core/regularfile.h"
 #include "oxlfiles.h"
 
@@ -56,7 +57,8 @@ const char* const ColourNames[] = {"desktop", "light", "dark"};
 QString Shown(const QVariant& value)
 {
     if (!value.isValid())
-        return QStringLiteral("missing");
+        //: Stands for a value the settings file does not have, as in "day missing is not from 1 to 28".
+        return QCoreApplication::translate("ProgramSettings", "missing");
     return QLatin1Char('"') + value.toString().left(20) + QLatin1Char('"');
 }
 
@@ -135,15 +137,22 @@ std::optional<Reminder> ReadReminder(const QSettings& file, const QString& prefi
     const auto minuteNumber = InRange(minutes, 0, MaxReminderMinutes);
     const auto on = TrueOrFalse(enabled);
     if (!dayNumber) {
-        why = QStringLiteral("day %1 is not from 1 to 28").arg(Shown(day));
+        //: Why a reminder of the settings file is not used: "day" is the key in the file, %1 its value in quotes.
+        why = QCoreApplication::translate("ProgramSettings", "day %1 is not from 1 to 28").arg(Shown(day));
         return std::nullopt;
     }
     if (!minuteNumber) {
-        why = QStringLiteral("minutes %1 is not from 0 to %2").arg(Shown(minutes)).arg(MaxReminderMinutes);
+        //: Why a reminder is not used: "minutes" is the key in the file, %1 its value in quotes, %2 the largest.
+        why = QCoreApplication::translate("ProgramSettings", "minutes %1 is not from 0 to %2")
+                  .arg(Shown(minutes))
+                  .arg(MaxReminderMinutes);
         return std::nullopt;
     }
     if (!on) {
-        why = QStringLiteral("enabled %1 is neither true nor false").arg(Shown(enabled));
+        //: Why a reminder is not used: "enabled" is the key in the file (it stays), %1 its value in quotes; true and
+        //: false are the values the file takes (they stay).
+        why =
+            QCoreApplication::translate("ProgramSettings", "enabled %1 is neither true nor false").arg(Shown(enabled));
         return std::nullopt;
     }
     reminder.Day = static_cast<int>(*dayNumber);
@@ -199,13 +208,14 @@ SettingsReading ReadSettings()
     const QString path = SettingsPath();
     // QSettings would wait for ever on a FIFO, or read a device without end.
     if (const auto reason = NotRegularFile(path)) {
-        reading.Ignored << QStringLiteral("the file could not be read: %1").arg(*reason);
+        reading.Ignored
+            << QCoreApplication::translate("ProgramSettings", "the file could not be read: %1").arg(*reason);
         return reading;
     }
     QSettings file(path, QSettings::IniFormat);
     // QSettings reads the file at the first question; its status tells afterwards.
     if (file.allKeys(), IsDamaged(file, path))
-        reading.Ignored << QStringLiteral("the file could not be read whole");
+        reading.Ignored << QCoreApplication::translate("ProgramSettings", "the file could not be read whole");
     // A preference that cannot be used keeps its default, and is said.
     const QVariant keepRunning = file.value(QStringLiteral("Tray/keepRunning"));
     settings.KeepInTray = TrueOrFalse(keepRunning).value_or(false);
@@ -223,6 +233,18 @@ SettingsReading ReadSettings()
         reading.Ignored << QCoreApplication::translate("ProgramSettings",
                                                        "[Preferences] colours %1 is not desktop, light or dark")
                                .arg(Shown(colours));
+    const QVariant language = file.value(QStringLiteral("Preferences/language"));
+    const QStringList languages = QStringList{QStringLiteral("en")} + Language::Shipped();
+    const QString languageName = language.toString().trimmed();
+    if (const auto known = std::find_if(
+            languages.begin(), languages.end(),
+            [&languageName](const QString& name) { return languageName.compare(name, Qt::CaseInsensitive) == 0; });
+        known != languages.end())
+        settings.Language = *known;
+    else if (!languageName.isEmpty())
+        //: %1 is the value in quotes, %2 the list of the language codes the file takes (they stay).
+        reading.Ignored << QCoreApplication::translate("ProgramSettings", "[Preferences] language %1 is not one of %2")
+                               .arg(Shown(language), languages.join(QStringLiteral(", ")));
     settings.CompactClock.Visible = TrueOrFalse(file.value(QStringLiteral("CompactClock/visible"))).value_or(false);
     const auto x = InRange(file.value(QStringLiteral("CompactClock/x")), -ScreenLimit, ScreenLimit);
     const auto y = InRange(file.value(QStringLiteral("CompactClock/y")), -ScreenLimit, ScreenLimit);
@@ -234,7 +256,8 @@ SettingsReading ReadSettings()
     if (!size.isValid() && numbers.isEmpty())
         return reading; // no reminders saved yet: the default one
     if (size.isValid() && !InRange(size, 0, std::numeric_limits<int>::max()))
-        reading.Ignored << QStringLiteral("the number of reminders %1 is not a number").arg(Shown(size));
+        reading.Ignored << QCoreApplication::translate("ProgramSettings", "the number of reminders %1 is not a number")
+                               .arg(Shown(size));
     settings.Reminders.clear();
     settings.ReminderIds.clear();
     QList<int> beyond; // good entries past the first MaxReminders
@@ -251,17 +274,20 @@ SettingsReading ReadSettings()
             continue;
         }
         if (reminder) {
-            why = QStringLiteral("more than %1 reminders").arg(MaxReminders);
+            why = QCoreApplication::translate("ProgramSettings", "more than %1 reminders").arg(MaxReminders);
             beyond << number;
         } else {
-            reading.Ignored << QStringLiteral("entry %1: %2").arg(number).arg(why);
+            //: An entry of the settings file that is not used: %1 is its number, %2 why.
+            reading.Ignored << QCoreApplication::translate("ProgramSettings", "entry %1: %2").arg(number).arg(why);
         }
         settings.Unusable.push_back({std::move(values), why, settings.Reminders.size() + settings.Unusable.size()});
     }
     if (beyond.size() == 1)
-        reading.Ignored << QStringLiteral("entry %1: more than %2 reminders").arg(beyond.front()).arg(MaxReminders);
+        reading.Ignored << QCoreApplication::translate("ProgramSettings", "entry %1: more than %2 reminders")
+                               .arg(beyond.front())
+                               .arg(MaxReminders);
     else if (!beyond.isEmpty())
-        reading.Ignored << QStringLiteral("entries %1 to %2: more than %3 reminders")
+        reading.Ignored << QCoreApplication::translate("ProgramSettings", "entries %1 to %2: more than %3 reminders")
                                .arg(beyond.front())
                                .arg(beyond.back())
                                .arg(MaxReminders);
@@ -272,7 +298,8 @@ void WriteSettings(const ProgramSettings& settings, SettingsGroups groups)
 {
     const QString path = SettingsPath();
     auto fail = [&path](const QString& reason) {
-        throw KelvaraError(QStringLiteral("Cannot write \"%1\": %2").arg(QDir::toNativeSeparators(path), reason));
+        throw KelvaraError(QCoreApplication::translate("Files", "Cannot write \"%1\": %2")
+                               .arg(QDir::toNativeSeparators(path), reason));
     };
     // QSettings replaces the file through a temporary file of its own: a FIFO or a device
     // would become a regular file.
@@ -302,7 +329,9 @@ void WriteSettings(const ProgramSettings& settings, SettingsGroups groups)
         if (!reason)
             reason = SaveFileAtomically(path + QStringLiteral(".damaged"), bytes);
         if (reason)
-            fail(QStringLiteral("it could not be read whole, and could not be kept aside: %1").arg(*reason));
+            fail(QCoreApplication::translate("ProgramSettings",
+                                             "it could not be read whole, and could not be kept aside: %1")
+                     .arg(*reason));
         if (const auto emptied = SaveFileAtomically(path, QByteArray()))
             fail(*emptied);
     }
@@ -318,6 +347,7 @@ void WriteSettings(const ProgramSettings& settings, SettingsGroups groups)
         file.setValue(QStringLiteral("Tray/keepRunning"), settings.KeepInTray);
         file.setValue(QStringLiteral("Preferences/colours"),
                       QLatin1String(ColourNames[static_cast<int>(settings.Colours)]));
+        file.setValue(QStringLiteral("Preferences/language"), settings.Language);
     }
     if (groups.testFlag(SettingsGroup::CompactClock)) {
         const CompactClockSettings& clock = settings.CompactClock;
@@ -332,8 +362,9 @@ void WriteSettings(const ProgramSettings& settings, SettingsGroups groups)
     file.sync();
     if (file.status() != QSettings::NoError) {
         // QSettings keeps the system's reason to itself; the folder tells the usual one.
-        fail(QFileInfo(QFileInfo(path).absolutePath()).isWritable() ? QStringLiteral("the file could not be replaced")
-                                                                    : QStringLiteral("Permission denied"));
+        fail(QFileInfo(QFileInfo(path).absolutePath()).isWritable()
+                 ? QCoreApplication::translate("ProgramSettings", "the file could not be replaced")
+                 : QCoreApplication::translate("ProgramSettings", "Permission denied"));
     }
     KnownDamaged().reset();
 }

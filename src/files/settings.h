@@ -57,6 +57,9 @@ struct ProgramSettings
     // [Tray] and [Preferences], written together (the Preferences window edits both).
     bool KeepInTray = false;
     ColourChoice Colours = ColourChoice::Desktop;
+    // The language of the windows from the next start: empty for the desktop's, else "en"
+    // or a language of Language::Shipped().
+    QString Language;
     // [CompactClock]
     CompactClockSettings CompactClock;
 

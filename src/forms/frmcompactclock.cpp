@@ -28,7 +28,8 @@ void SaveClock(const std::function<void(CompactClockSettings&)>& change)
     try {
         WriteSettings(settings, SettingsGroup::CompactClock);
     } catch (const KelvaraError& error) {
-        Dialogs::Message(nullptr, QStringLiteral("The compact clock could not be saved.\n%1").arg(error.message()));
+        Dialogs::Message(nullptr,
+                         frmCompactClock::tr("The compact clock could not be saved.\n%1").arg(error.message()));
     }
 }
 
@@ -50,8 +51,8 @@ frmCompactClock::frmCompactClock(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::Tool)
 {
     setObjectName(QStringLiteral("frmCompactClock"));
-    setWindowTitle(QStringLiteral("Kelvara Compact Clock"));
-    setToolTip(QStringLiteral("Drag to move. Tools \u2192 Compact Clock hides it."));
+    setWindowTitle(tr("Kelvara Compact Clock"));
+    setToolTip(tr("Drag to move. Tools \u2192 Compact Clock hides it."));
     setCursor(Qt::SizeAllCursor);
     setAutoFillBackground(true);
     QPalette palette = this->palette();
@@ -70,16 +71,22 @@ frmCompactClock::frmCompactClock(QWidget* parent)
     layout->setSpacing(0);
     layout->addWidget(mGameTime);
     layout->addWidget(mGoodMoon);
-    // Wide enough for the longest texts, so the window keeps its size as they change.
-    const int width = std::max(
-        mGameTime->fontMetrics().horizontalAdvance(QStringLiteral("12:59 PM   12/28/0000")),
-        mGoodMoon->fontMetrics().horizontalAdvance(QStringLiteral("Good moon in 1 d 23 h 59 min")));
+    // Wide enough for the longest texts in the language in use, so the window keeps its
+    // size as they change: the longest wait is 1 d 23 h 59 min.
+    const int width = std::max(mGameTime->fontMetrics().horizontalAdvance(QStringLiteral("12:59 PM   12/28/0000")),
+                               mGoodMoon->fontMetrics().horizontalAdvance(GoodMoonText(((24 + 23) * 60 + 59) * 60)));
     setFixedSize(width + 24, mGameTime->fontMetrics().height() + mGoodMoon->fontMetrics().height() + 16);
     // A move by the window system ends without a release reaching the window: the place is
     // kept once the window has stood still for a moment.
     mPlaceSaver.setSingleShot(true);
     mPlaceSaver.setInterval(700);
     connect(&mPlaceSaver, &QTimer::timeout, this, [this] { SavePlace(); });
+}
+
+QString frmCompactClock::GoodMoonText(int64_t wait)
+{
+    //: The compact clock's second line; %1 is a short wait to the minute, as 1 d 23 h 59 min.
+    return tr("Good moon in %1").arg(ShortWaitText(wait, false));
 }
 
 bool frmCompactClock::SavedVisible()
@@ -116,8 +123,7 @@ void frmCompactClock::Update()
                                                : SystemClock::Now();
     const DayStart next = NextDayStarts(gCalibration, now, frmNextGoodMoon::GoodMoonDay, 1).front();
     // To the minute: the window then changes no more often than the main window's game clock.
-    SetIfChanged(mGoodMoon,
-                 QStringLiteral("Good moon in ") + ShortWaitText(next.Instant - now.toSecsSinceEpoch(), false));
+    SetIfChanged(mGoodMoon, GoodMoonText(next.Instant - now.toSecsSinceEpoch()));
 }
 
 void frmCompactClock::mousePressEvent(QMouseEvent* event)

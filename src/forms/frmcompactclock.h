@@ -4,6 +4,7 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <cstdint>
 #include <optional>
 
 class QLabel;
@@ -40,6 +41,8 @@ protected:
     void moveEvent(QMoveEvent* event) override;
 
 private:
+    // The second line: the wait to the next good moon, in seconds, to the minute.
+    static QString GoodMoonText(int64_t wait);
     void SavePlace();
 
     QLabel* mGameTime;

@@ -84,56 +84,56 @@ frmMain::frmMain(QWidget* parent)
     client->setObjectName(QStringLiteral("client"));
     setCentralWidget(client);
 
-    MakeLabel(client, "Label4", QStringLiteral("Real Time"), Qt::AlignRight, TwipsRect(120, 120, 735, 255));
+    MakeLabel(client, "Label4", tr("Real Time"), Qt::AlignRight, TwipsRect(120, 120, 735, 255));
     mRealTime = MakeLabel(client, "lblRealTime", QString(), Qt::AlignLeft, TwipsRect(960, 120, 1095, 255));
-    MakeLabel(client, "Label5", QStringLiteral("Real Date"), Qt::AlignRight, TwipsRect(120, 480, 735, 255));
+    MakeLabel(client, "Label5", tr("Real Date"), Qt::AlignRight, TwipsRect(120, 480, 735, 255));
     mRealDate = MakeLabel(client, "lblRealDate", QString(), Qt::AlignLeft, TwipsRect(960, 480, 1095, 255));
-    MakeLabel(client, "Label6", QStringLiteral("Kelvara Time"), Qt::AlignRight, TwipsRect(2280, 120, 1215, 255));
+    MakeLabel(client, "Label6", tr("Kelvara Time"), Qt::AlignRight, TwipsRect(2280, 120, 1215, 255));
     mKelvaraTime = MakeLabel(client, "lblKelvaraTime", QString(), Qt::AlignLeft, TwipsRect(3600, 120, 975, 255));
-    MakeLabel(client, "Label7", QStringLiteral("Kelvara Date"), Qt::AlignRight, TwipsRect(2280, 480, 1215, 255));
+    MakeLabel(client, "Label7", tr("Kelvara Date"), Qt::AlignRight, TwipsRect(2280, 480, 1215, 255));
     mKelvaraDate = MakeLabel(client, "lblKelvaraDate", QString(), Qt::AlignLeft, TwipsRect(3600, 480, 975, 255));
 
     AddLine(client, "Line1", QRect(0, 0, TwipsToPixels(4740), 2));
     AddLine(client, "Line2", QRect(0, TwipsToPixels(840) - 1, TwipsToPixels(5160), 2));
 
-    MakeLabel(client, "Label1", QStringLiteral("Character Number"), Qt::AlignRight, TwipsRect(120, 1080, 1335, 255));
+    MakeLabel(client, "Label1", tr("Character Number"), Qt::AlignRight, TwipsRect(120, 1080, 1335, 255));
     AddBox(client, "lblCharacterNumber", TwipsRect(1560, 1080, 975, 255));
-    MakeLabel(client, "Label2", QStringLiteral("Name"), Qt::AlignRight, TwipsRect(120, 1440, 1335, 255));
+    MakeLabel(client, "Label2", tr("Name"), Qt::AlignRight, TwipsRect(120, 1440, 1335, 255));
     AddBox(client, "lblName", TwipsRect(1560, 1440, 1815, 255));
-    MakeLabel(client, "Label3", QStringLiteral("Description"), Qt::AlignRight, TwipsRect(120, 1800, 1335, 255));
+    MakeLabel(client, "Label3", tr("Description"), Qt::AlignRight, TwipsRect(120, 1800, 1335, 255));
     QLabel* description = AddBox(client, "lblDescription", TwipsRect(1560, 1800, 3015, 1095));
     description->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     description->setWordWrap(true);
 
-    auto* serverStatus = new QPushButton(QStringLiteral("Server Status"), client);
+    auto* serverStatus = new QPushButton(tr("Server Status"), client);
     serverStatus->setObjectName(QStringLiteral("cmdServerStats"));
     serverStatus->setGeometry(TwipsRect(480, 3000, 1455, 375));
-    auto* characterInfo = new QPushButton(QStringLiteral("Character Info"), client);
+    auto* characterInfo = new QPushButton(tr("Character Info"), client);
     characterInfo->setObjectName(QStringLiteral("cmdCharacterInfo"));
     characterInfo->setGeometry(TwipsRect(2640, 3000, 1455, 375));
     // Character Info has no action yet; it is shown but cannot be chosen.
     characterInfo->setEnabled(false);
     setTabOrder(serverStatus, characterInfo);
 
-    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    QMenu* file = menuBar()->addMenu(tr("&File"));
     file->setObjectName(QStringLiteral("mnuFile"));
-    QAction* open = AddEntry(file, "mnuOpenCharacterFile", QStringLiteral("&Open Character File"));
+    QAction* open = AddEntry(file, "mnuOpenCharacterFile", tr("&Open Character File"));
     file->addSeparator()->setObjectName(QStringLiteral("mnuSep1"));
-    QAction* exit = AddEntry(file, "mnuExit", QStringLiteral("E&xit"));
+    QAction* exit = AddEntry(file, "mnuExit", tr("E&xit"));
     exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     exit->setShortcutContext(Qt::ApplicationShortcut);
 
-    QMenu* tools = menuBar()->addMenu(QStringLiteral("&Tools"));
+    QMenu* tools = menuBar()->addMenu(tr("&Tools"));
     tools->setObjectName(QStringLiteral("mnuTools"));
-    QAction* goodMoon = AddEntry(tools, "mnuNextGoodMoon", QStringLiteral("&Next Good Moon"));
-    QAction* nextDay = AddEntry(tools, "mnuNextDay", QStringLiteral("Next &Specified Day"));
-    QAction* setDateTime = AddEntry(tools, "mnuSetDateTime", QStringLiteral("Set &Date/Time"));
-    QAction* itemStats = AddEntry(tools, "mnuItemStats", QStringLiteral("Item Stats"));
-    QAction* rankChart = AddEntry(tools, "mnuRankExperienceChart", QStringLiteral("Rank Experience Chart"));
-    QAction* upcomingDays = AddEntry(tools, "mnuUpcomingDays", QStringLiteral("&Upcoming Days\u2026"));
-    mCompactClockEntry = AddEntry(tools, "mnuCompactClock", QStringLiteral("&Compact Clock"));
+    QAction* goodMoon = AddEntry(tools, "mnuNextGoodMoon", tr("&Next Good Moon"));
+    QAction* nextDay = AddEntry(tools, "mnuNextDay", tr("Next &Specified Day"));
+    QAction* setDateTime = AddEntry(tools, "mnuSetDateTime", tr("Set &Date/Time"));
+    QAction* itemStats = AddEntry(tools, "mnuItemStats", tr("Item Stats"));
+    QAction* rankChart = AddEntry(tools, "mnuRankExperienceChart", tr("Rank Experience Chart"));
+    QAction* upcomingDays = AddEntry(tools, "mnuUpcomingDays", tr("&Upcoming Days\u2026"));
+    mCompactClockEntry = AddEntry(tools, "mnuCompactClock", tr("&Compact Clock"));
     mCompactClockEntry->setCheckable(true);
-    QAction* reminders = AddEntry(tools, "mnuReminders", QStringLiteral("&Reminders\u2026"));
+    QAction* reminders = AddEntry(tools, "mnuReminders", tr("&Reminders\u2026"));
     QAction* preferences = AddEntry(tools, "mnuPreferences", tr("&Preferences\u2026"));
     QMenu* help = menuBar()->addMenu(tr("&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));
@@ -168,9 +168,9 @@ frmMain::frmMain(QWidget* parent)
     // While waiting hidden, a tray icon's tooltip wakes the tick at each game hour.
     connect(mTray, &TrayIcon::AvailableChanged, mTicker, &Ticker::SetTrayTip);
     mAppearance = new Appearance(this);
-
-    // The client area keeps its size; the menu bar comes on top of it.
+    // The client area keeps its size (grown where a translation needs room); the menu bar comes on top of it.
     client->setFixedSize(TwipsToPixels(4740), TwipsToPixels(3495));
+    FitTexts(this, client);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
 
@@ -232,7 +232,7 @@ void frmMain::Form_Unload()
     try {
         WriteCalibrationFile(gCalibration);
     } catch (const KelvaraError& e) {
-        throw KelvaraError(QStringLiteral("The calibration could not be saved.\n%1").arg(e.message()));
+        throw KelvaraError(tr("The calibration could not be saved.\n%1").arg(e.message()));
     }
 }
 
@@ -287,7 +287,7 @@ void frmMain::mnuSetDateTime_Click()
 
 void frmMain::mnuOpenCharacterFile_Click()
 {
-    const QString path = Dialogs::OpenFile(this, gCharacterFolder, QStringLiteral("Kelvara Character Files (*.oxl)"));
+    const QString path = Dialogs::OpenFile(this, gCharacterFolder, tr("Kelvara Character Files (*.oxl)"));
     if (path.isEmpty())
         return; // cancelled: nothing changes
 
@@ -309,8 +309,8 @@ void frmMain::mnuOpenCharacterFile_Click()
         SaveCharacterFolder(path);
         gCharacterFolder = ReadCharacterFolder();
     } catch (const KelvaraError& error) {
-        Dialogs::Message(
-            this, QStringLiteral("The folder of the character file could not be remembered.\n%1").arg(error.message()));
+        Dialogs::Message(this,
+                         tr("The folder of the character file could not be remembered.\n%1").arg(error.message()));
     }
 }
 
@@ -353,7 +353,7 @@ void frmMain::mnuRankExperienceChart_Click()
         chart = RankChartText(*connection, QLocale::system());
         connection->Close();
     } catch (const KelvaraError& error) {
-        Dialogs::Message(this, QStringLiteral("The rank experience chart could not be read.\n%1").arg(error.message()));
+        Dialogs::Message(this, tr("The rank experience chart could not be read.\n%1").arg(error.message()));
         return;
     }
     frmMsgBox box(this);
@@ -416,8 +416,8 @@ void frmMain::mnuAbout_Click()
 
 QString frmMain::ClockWarningText()
 {
-    return QStringLiteral("The system clock is not synchronised. Each real minute it is off puts the game clock "
-                          "18 game minutes off.");
+    return tr("The system clock is not synchronised. Each real minute it is off puts the game clock 18 game minutes "
+              "off.");
 }
 
 void frmMain::UseDesktop(Notifier* notifier, ClockCheck* clockCheck, SleepWatcher* sleep)

@@ -41,7 +41,7 @@ frmNotice::frmNotice(const QString& summary, const QString& body, const QString&
         });
         buttons->addWidget(action);
     }
-    auto* closeButton = new QPushButton(QStringLiteral("Close"), this);
+    auto* closeButton = new QPushButton(tr("Close"), this);
     closeButton->setObjectName(QStringLiteral("cmdClose"));
     closeButton->setDefault(true);
     connect(closeButton, &QPushButton::clicked, this, &QWidget::close);

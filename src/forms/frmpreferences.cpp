@@ -2,12 +2,14 @@
 
 #include "appearance.h"
 #include "core/kelvaraerror.h"
+#include "core/language.h"
 #include "dialogs.h"
 #include "formkit.h"
 #include "trayicon.h"
 
 #include <QBoxLayout>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QDir>
@@ -87,6 +89,20 @@ frmPreferences::frmPreferences(TrayIcon* tray, Appearance* appearance, QWidget* 
     }
     mColours[static_cast<int>(appearance->Choice())]->setChecked(true);
 
+    // Each language named in its own words; the choice takes effect at the next start.
+    auto* language = Named(new QGroupBox(tr("Language"), this), "grpLanguage");
+    auto* languageColumn = new QVBoxLayout(language);
+    mLanguage = Named(new QComboBox(language), "cboLanguage");
+    mLanguage->addItem(tr("Follow the desktop"), QString());
+    for (const QString& code : QStringList{QStringLiteral("en")} + Language::Shipped())
+        mLanguage->addItem(Language::OwnName(code), code);
+    mLanguage->setCurrentIndex(qMax(0, mLanguage->findData(ReadSettings().Settings.Language)));
+    languageColumn->addWidget(mLanguage);
+    auto* nextStart = Named(new QLabel(tr("The language changes when Kelvara Utility next starts."), language),
+                            "lblLanguageNextStart");
+    nextStart->setWordWrap(true);
+    languageColumn->addWidget(nextStart);
+
     auto* box = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(box, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(box, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -103,6 +119,7 @@ frmPreferences::frmPreferences(TrayIcon* tray, Appearance* appearance, QWidget* 
     layout->addWidget(mNoTray);
     layout->addSpacing(8);
     layout->addWidget(colours);
+    layout->addWidget(language);
     layout->addWidget(box);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
@@ -152,6 +169,7 @@ void frmPreferences::accept()
     ProgramSettings settings = ReadSettings().Settings;
     settings.KeepInTray = mKeepInTray->isChecked();
     settings.Colours = choice;
+    settings.Language = mLanguage->currentData().toString();
     try {
         WriteSettings(settings, SettingsGroup::Preferences);
     } catch (const KelvaraError& error) {

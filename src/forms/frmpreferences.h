@@ -9,13 +9,15 @@
 
 class Appearance;
 class QCheckBox;
+class QComboBox;
 class QLabel;
 class QRadioButton;
 class TrayIcon;
 
 // "Preferences": the program's own settings. Starting at login lives in the autostart
 // entry itself (the tick shows whether it is there, start hidden is its --hidden
-// option); keeping running in the tray and the colours live in kelvara-utility.ini.
+// option); keeping running in the tray, the colours and the language live in
+// kelvara-utility.ini. The language takes effect at the next start.
 // OK applies everything at once and closes; an autostart entry that cannot be written
 // or removed is reported, its tick goes back, and the window stays open with nothing
 // applied. Cancel changes nothing.
@@ -43,4 +45,5 @@ private:
     QCheckBox* mKeepInTray;
     QLabel* mNoTray;
     QRadioButton* mColours[3];
+    QComboBox* mLanguage;
 };

@@ -48,12 +48,11 @@ frmReminders::frmReminders(const ProgramSettings& settings, QWidget* parent)
     }
 
     setObjectName(QStringLiteral("frmReminders"));
-    setWindowTitle(QStringLiteral("Reminders"));
+    setWindowTitle(tr("Reminders"));
     setFont(SansFont(10));
 
     mList = Named(new QTreeWidget(this), "lstReminders");
-    mList->setHeaderLabels(
-        {QStringLiteral("On"), QStringLiteral("Day"), QStringLiteral("Minutes before"), QStringLiteral("Label")});
+    mList->setHeaderLabels({tr("On"), tr("Day"), tr("Minutes before"), tr("Label")});
     mList->setRootIsDecorated(false);
     mList->setMinimumWidth(TwipsToPixels(6600));
     mList->header()->setStretchLastSection(true);
@@ -65,13 +64,13 @@ frmReminders::frmReminders(const ProgramSettings& settings, QWidget* parent)
     mLabel = Named(new QLineEdit(this), "txtLabel");
     mLabel->setMaxLength(MaxReminderLabel);
     auto* editors = new QFormLayout;
-    editors->addRow(QStringLiteral("Game day of the month:"), mDay);
-    editors->addRow(QStringLiteral("Real minutes before it begins:"), mMinutes);
-    editors->addRow(QStringLiteral("Label:"), mLabel);
+    editors->addRow(tr("Game day of the month:"), mDay);
+    editors->addRow(tr("Real minutes before it begins:"), mMinutes);
+    editors->addRow(tr("Label:"), mLabel);
 
-    auto* add = Named(new QPushButton(QStringLiteral("Add"), this), "cmdAdd");
-    mRemove = Named(new QPushButton(QStringLiteral("Remove"), this), "cmdRemove");
-    mTest = Named(new QPushButton(QStringLiteral("Test"), this), "cmdTest");
+    auto* add = Named(new QPushButton(tr("Add"), this), "cmdAdd");
+    mRemove = Named(new QPushButton(tr("Remove"), this), "cmdRemove");
+    mTest = Named(new QPushButton(tr("Test"), this), "cmdTest");
     for (QPushButton* button : {add, mRemove, mTest})
         button->setAutoDefault(false);
     auto* side = new QVBoxLayout;
@@ -149,7 +148,7 @@ void frmReminders::ShowRow(int row)
         // Greyed, without a tick box, with the values as the file holds them and the reason.
         const QVariantMap& values = shown.Unusable->Values;
         auto text = [&values](const char* key) { return ValueText(values.value(QLatin1String(key))); };
-        const QString why = QStringLiteral("Not used: %1").arg(shown.Unusable->Why);
+        const QString why = tr("Not used: %1").arg(shown.Unusable->Why);
         item->setFlags(item->flags() & ~Qt::ItemIsUserCheckable);
         item->setText(Day, text("day"));
         item->setText(Minutes, text("minutes"));

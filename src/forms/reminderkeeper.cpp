@@ -14,8 +14,8 @@
 namespace {
 QString ActionLabel(const QString& action)
 {
-    return action == QLatin1String(ReminderKeeper::GoodMoonAction) ? QStringLiteral("Next Good Moon")
-                                                                   : QStringLiteral("Show Kelvara Utility");
+    return action == QLatin1String(ReminderKeeper::GoodMoonAction) ? ReminderKeeper::tr("Next Good Moon")
+                                                                   : ReminderKeeper::tr("Show Kelvara Utility");
 }
 } // namespace
 
@@ -32,15 +32,14 @@ void ReminderKeeper::Load()
     if (reading.Ignored.isEmpty())
         return;
     // Told once the main window shows, in front of it.
-    QString text = QStringLiteral("These entries of %1 could not be used:\n").arg(QLatin1String(SettingsFileName))
+    QString text = tr("These entries of %1 could not be used:\n").arg(QLatin1String(SettingsFileName))
         + reading.Ignored.join(QLatin1Char('\n'));
     if (!mSettings.Unusable.empty())
-        text += QStringLiteral("\nThey stay in the file, and greyed in Tools \u2192 Reminders\u2026, until you change "
-                               "or remove them there.");
+        text += tr("\nThey stay in the file, and greyed in Tools \u2192 Reminders\u2026, until you change or remove "
+                   "them there.");
     // A preference that could not be used is named with its group ("[Preferences] colours ...").
     const bool preferences = !reading.Ignored.filter(QRegularExpression(QStringLiteral("^\\["))).isEmpty();
-    const QString title = preferences ? tr("Some settings were ignored")
-                                      : QStringLiteral("Some reminders were ignored");
+    const QString title = preferences ? tr("Some settings were ignored") : tr("Some reminders were ignored");
     QTimer::singleShot(0, this, [this, title, text] { ShowNotice(title, text, QString()); });
 }
 
@@ -65,7 +64,7 @@ void ReminderKeeper::Apply(const ProgramSettings& settings)
     try {
         WriteSettings(mSettings, SettingsGroup::Reminders);
     } catch (const KelvaraError& error) {
-        Dialogs::Message(nullptr, QStringLiteral("The reminders could not be saved.\n%1").arg(error.message()));
+        Dialogs::Message(nullptr, tr("The reminders could not be saved.\n%1").arg(error.message()));
     }
 }
 
@@ -127,7 +126,7 @@ void ReminderKeeper::Test(const ClockCalibration& calibration, const QDateTime& 
 QString ReminderKeeper::NextReminderText(const QDateTime& now) const
 {
     if (mNextCheck == std::numeric_limits<int64_t>::max())
-        return QStringLiteral("No reminder is on");
+        return tr("No reminder is on");
     // A moment rather than a wait, so that the text stays true until the next check; before
     // the first check, that is at once.
     const int64_t at = std::max<int64_t>(mNextCheck, now.toSecsSinceEpoch());
@@ -170,8 +169,7 @@ void ReminderKeeper::Save()
         // Told once a run, in a window that does not stop the clock; the starts stay
         // remembered for as long as the program runs.
         if (!mSaveFailureShown)
-            ShowNotice(QStringLiteral("Reminders"),
-                       QStringLiteral("The reminders could not be saved.\n%1").arg(error.message()), QString());
+            ShowNotice(tr("Reminders"), tr("The reminders could not be saved.\n%1").arg(error.message()), QString());
         mSaveFailureShown = true;
     }
 }

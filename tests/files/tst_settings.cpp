@@ -28,7 +28,7 @@ class TstSettings : public QObject
         return parts.join(u" | "_qs) + (c.Visible ? u" ; shown"_qs : QString())
             + (c.Place ? QStringLiteral(" at %1,%2").arg(c.Place->x()).arg(c.Place->y()) : QString())
             + (s.KeepInTray ? u" ; kept in the tray"_qs : QString())
-            + QStringList{"", " ; light", " ; dark"}[int(s.Colours)];
+            + QStringList{"", " ; light", " ; dark"}[int(s.Colours)] + (s.Language.isEmpty() ? "" : " ; " + s.Language);
     }
 
 private slots:
@@ -37,7 +37,7 @@ private slots:
     void reading()
     {
         const QByteArray other = "[CompactClock]\nvisible=true\nx=-20\ny=300\nopacity=0.5\n[Window]\nsize=3\n"
-                                 "[Tray]\nkeepRunning=true\n[Preferences]\ncolours=Dark\nsound=off\n";
+                                 "[Tray]\nkeepRunning=true\n[Preferences]\ncolours=Dark\nsound=off\nlanguage=pt_br\n";
         QByteArray thousands = "[Reminders]\nsize=5000\n";
         for (int i = 1; i <= 5000; ++i)
             thousands += QByteArray::number(i) + "\\day=1\n" + QByteArray::number(i) + "\\minutes=2\n";
@@ -46,7 +46,8 @@ private slots:
                  + "[Reminders]\nsize=5\n1\\day=3\n1\\minutes=0\n1\\enabled=false\n1\\label=Dawn\n"
                    "1\\announced=1765000000\n2\\day=40\n2\\minutes=5\n3\\day=4\n3\\minutes=-5\n3\\note=mine\n4\\day=5\n"
                    "4\\minutes=1441\n5\\day=28\n5\\minutes=1440\n5\\label=Late, 100%\n",
-             "3/0/off/Dawn@1765000000 | x | x | x | 28/1440/on/Late, 100% ; shown at -20,300 ; kept in the tray ; dark",
+             "3/0/off/Dawn@1765000000 | x | x | x | 28/1440/on/Late, 100% ; shown at -20,300 ; kept in the tray ; dark "
+             "; pt_BR",
              {"entry 2: day \"40\" is not from 1 to 28", "entry 3: minutes \"-5\" is not from 0 to 1440",
               "entry 4: minutes \"1441\" is not from 0 to 1440"}},
             {thousands,
@@ -58,15 +59,17 @@ private slots:
              "3\\minutes=3\n3\\announced=-62135596800\n4\\day=4\n4\\minutes=4\n4\\announced=253402300799\n",
              "1/1/on/ | 2/2/on/ | 3/3/on/@-62135596800 | 4/4/on/@253402300799",
              {}},
-            {"[Reminders]\nsize=many\n2\\day=2\n2\\minutes=3\n[Tray]\nkeepRunning=yes\n[Preferences]\ncolours=blue\n",
+            {"[Reminders]\nsize=many\n2\\day=2\n2\\minutes=3\n[Tray]\nkeepRunning=yes\n[Preferences]\ncolours="
+             "blue\nlanguage=it\n",
              "2/3/on/",
              {"[Tray] keepRunning \"yes\" is neither true nor false",
               "[Preferences] colours \"blue\" is not desktop, light or dark",
+              "[Preferences] language \"it\" is not one of en, de, fr, es, pt_BR, ru, pl",
               "the number of reminders \"many\" is not a number"}},
             {"[Preferences]\ncolours= light \n", "15/10/on/Good moon ; light", {}},
             // Such a file used to be taken for a failed save (found by fuzz_settings).
             {other + "[broken\n[Reminders]\nsize=1\n1\\day=3\n1\\minutes=3\n",
-             "3/3/on/ ; shown at -20,300 ; kept in the tray ; dark",
+             "3/3/on/ ; shown at -20,300 ; kept in the tray ; dark ; pt_BR",
              {"the file could not be read whole"}},
             // A key QSettings takes for another one ("1\\\\day" for "1\\day", found by fuzz_settings) is not kept.
             {"[Reminders]\nsize=1\n1\\day=40\n1\\\\\\\\day=3\n", "x", {"entry 1: day \"40\" is not from 1 to 28"}},

@@ -1,5 +1,7 @@
 // Every window in every language the program speaks: no text is cut, no two controls overlap, every control lies
 // inside its window, and the access keys of a menu stay unique.
+#include "clock/forecast.h"
+#include "clock/reminders.h"
 #include "clock/systemclock.h"
 #include "core/language.h"
 #include "db/moddb.h"
@@ -11,10 +13,13 @@
 #include "forms/frmmain.h"
 #include "forms/frmnextgoodmoon.h"
 #include "forms/frmnotice.h"
+#include "forms/frmpreferences.h"
+#include "forms/frmreminders.h"
 #include "forms/frmstats.h"
 #include "forms/frmupcomingdays.h"
 #include "forms/gamedatawatcher.h"
 #include "forms/globals.h"
+#include "forms/trayicon.h"
 
 #include <QtTest>
 #include <QtWidgets>
@@ -149,6 +154,38 @@ private slots:
         QCOMPARE(Language::Resolve(u"es"_qs, {u"de"_qs}) + Language::Resolve(u"it"_qs, {u"de"_qs}), u"esen"_qs);
     }
 
+    // A wait's units take the plural form of the number (Russian and Polish have three), and the words before a
+    // clock time the form of its hour (Spanish and Portuguese "A LA 1:19", "À 1:19").
+    void plurals_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<int>("minutes");
+        QTest::addColumn<QString>("hour");
+        QTest::addColumn<QString>("text");
+        const std::tuple<const char*, int, const char*, const char*> rows[] = {
+            {"ru", 1, "1", "1 минуту, СЕГОДНЯ В 1:19 PM"}, {"ru", 2, "2", "2 минуты, СЕГОДНЯ В 2:19 PM"},
+            {"ru", 5, "5", "5 минут, СЕГОДНЯ В 5:19 PM"},  {"ru", 21, "11", "21 минуту, СЕГОДНЯ В 11:19 PM"},
+            {"pl", 1, "1", "1 minutę, DZIŚ O 1:19 PM"},    {"pl", 2, "2", "2 minuty, DZIŚ O 2:19 PM"},
+            {"pl", 5, "5", "5 minut, DZIŚ O 5:19 PM"},     {"pl", 21, "12", "21 minut, DZIŚ O 12:19 PM"},
+            {"es", 1, "1", "1 minuto, HOY A LA 1:19 PM"},  {"es", 21, "11", "21 minutos, HOY A LAS 11:19 PM"},
+            {"pt_BR", 1, "1", "1 minuto, HOJE À 1:19 PM"}, {"pt_BR", 2, "2", "2 minutos, HOJE ÀS 2:19 PM"},
+            {"de", 1, "1", "1 Minute, HEUTE UM 1:19 PM"},  {"de", 5, "5", "5 Minuten, HEUTE UM 5:19 PM"},
+            {"en", 1, "1", "1 minute, TODAY AT 1:19 PM"},  {"en", 21, "10", "21 minutes, TODAY AT 10:19 PM"}};
+        for (const auto& [language, minutes, hour, text] : rows)
+            QTest::addRow("%s %d %s", language, minutes, hour)
+                << QString::fromLatin1(language) << minutes << QString::fromLatin1(hour) << QString::fromUtf8(text);
+    }
+
+    void plurals()
+    {
+        QFETCH(QString, language);
+        QFETCH(int, minutes);
+        QFETCH(QString, hour);
+        QFETCH(QString, text);
+        QCOMPARE(Language::Install(language), language);
+        QCOMPARE(WaitInWords(minutes * 60) + u", "_qs + DayAtText(0, hour + u":19 PM"_qs), text);
+    }
+
     void windows_data()
     {
         QTest::addColumn<QString>("language");
@@ -176,10 +213,28 @@ private slots:
         notice->setObjectName(u"frmNotice"_qs);
         auto* compact = new frmCompactClock;
         compact->Update();
-        for (QWidget* window : QList<QWidget*>{new frmDateTime, new frmUpcomingDays, new frmAbout, notice, compact}) {
+        ProgramSettings settings;
+        settings.Unusable.push_back({{{u"day"_qs, u"40"_qs}}, u"day \"40\" is not from 1 to 28"_qs, 1});
+        const QList<QWidget*> windows{new frmDateTime,
+                                      new frmUpcomingDays,
+                                      new frmAbout,
+                                      notice,
+                                      compact,
+                                      new frmReminders(settings),
+                                      new frmPreferences(main.Tray(), main.Colours())};
+        for (QWidget* window : windows) {
             CheckWindow(window);
             delete window;
         }
+        // The tray's menu: every entry whole, and in the language.
+        for (QWidget* top : QApplication::topLevelWidgets())
+            if (auto* menu = qobject_cast<QMenu*>(top); menu && !menu->parentWidget()) {
+                menu->popup({0, 0});
+                for (QAction* action : menu->actions())
+                    Fits(menu, menu, action->text(), menu->actionGeometry(action).width());
+                QCOMPARE(menu->actions().at(1)->text() == u"Next Good Moon"_qs, language == u"en"_qs);
+                menu->close();
+            }
         CheckModal(); // the rank chart
         main.findChild<QAction*>(u"mnuRankExperienceChart"_qs)->trigger();
         Dialogs::SetInputHook([](const QString&, const QString&) { return u"15"_qs; });

@@ -158,16 +158,24 @@ private slots:
         QVERIFY(box.color(QPalette::Window) == Qt::white && box.color(QPalette::WindowText) == Qt::black);
         SetScheme(2);
         QVERIFY(!Dark());
-        // The portal says the opposite of the choice: light and dark stand, the desktop's follows it.
-        const std::tuple<const char*, uint, bool> choices[] = {
-            {"optColoursDark", 2, true}, {"optColoursLight", 1, false}, {"optColoursDesktop", 1, true}};
-        for (const auto& [choice, scheme, dark] : choices) {
-            QTimer::singleShot(0, this, [choice = choice] {
+        // The portal says the opposite of the choice: light and dark stand, the desktop's follows it. The language
+        // chosen is saved, and shown when the window opens again.
+        const std::tuple<const char*, uint, bool, QString> choices[] = {{"optColoursDark", 2, true, u"ru"_qs},
+                                                                        {"optColoursLight", 1, false, u"pt_BR"_qs},
+                                                                        {"optColoursDesktop", 1, true, QString()}};
+        QString shown, saved;
+        for (const auto& [choice, scheme, dark, language] : choices) {
+            QTimer::singleShot(0, this, [choice = choice, language = language, &shown] {
                 auto* p = qobject_cast<QDialog*>(QApplication::activeModalWidget());
                 p->findChild<QRadioButton*>(QLatin1String(choice))->click();
+                auto* languages = p->findChild<QComboBox*>(u"cboLanguage"_qs);
+                shown = languages->currentData().toString();
+                languages->setCurrentIndex(languages->findData(language));
                 p->accept();
             });
             w.findChild<QAction*>(u"mnuPreferences"_qs)->trigger();
+            QCOMPARE(shown, saved);
+            QCOMPARE(saved = ReadSettings().Settings.Language, language);
             SetScheme(scheme);
             QCOMPARE(Dark(), dark);
             QCOMPARE(QApplication::style()->name(), dark ? u"fusion"_qs : u"windows"_qs);
