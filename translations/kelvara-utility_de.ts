@@ -80,7 +80,7 @@
     </message>
     <message>
         <source>No row in tblMaterial has MaterialID %1</source>
-        <translation>Keine Zeile in tblMaterial hat die MaterialID %1</translation>
+        <translation>In tblMaterial gibt es keine Zeile mit MaterialID %1</translation>
     </message>
     <message>
         <source>Out of memory</source>
@@ -112,7 +112,7 @@
     </message>
     <message>
         <source>it is not open for reading</source>
-        <translation>sie ist nicht zum Lesen geöffnet</translation>
+        <translation>die Datei ist nicht zum Lesen geöffnet</translation>
     </message>
     <message>
         <source>there is no such file</source>
@@ -228,7 +228,7 @@
     <message>
         <source>The game database changed, but the new file could not be read. The game data loaded before stays in use.
 %1</source>
-        <translation>Die Spieldatenbank hat sich geändert, aber die neue Datei konnte nicht gelesen werden. Die zuvor geladenen Spieldaten bleiben in Gebrauch.
+        <translation>Die Spieldatenbank hat sich geändert, aber die neue Datei konnte nicht gelesen werden. Die zuvor geladenen Spieldaten werden weiter verwendet.
 %1</translation>
     </message>
     <message>
@@ -816,11 +816,11 @@ Die Systemuhr ist nicht synchronisiert.</translation>
     <name>frmNextGoodMoon</name>
     <message>
         <source>Next Good Moon</source>
-        <translation>Nächster Guter Mond</translation>
+        <translation>Nächster guter Mond</translation>
     </message>
     <message>
         <source>Next Good Moon in</source>
-        <translation>Nächster Guter Mond in</translation>
+        <translation>Nächster guter Mond in</translation>
     </message>
     <message>
         <source>Close</source>
@@ -1015,7 +1015,7 @@ Die Systemuhr ist nicht synchronisiert.</translation>
     </message>
     <message>
         <source>Export to Calendar…</source>
-        <translation>In Kalender exportieren…</translation>
+        <translation>Als Kalender exportieren…</translation>
     </message>
     <message>
         <source>Close</source>

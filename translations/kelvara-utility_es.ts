@@ -36,7 +36,7 @@
     </message>
     <message>
         <source>Modified</source>
-        <translation>Modificada</translation>
+        <translation>Modificado</translation>
     </message>
     <message>
         <source>Stats</source>
@@ -228,7 +228,7 @@
     <message>
         <source>The game database changed, but the new file could not be read. The game data loaded before stays in use.
 %1</source>
-        <translation>La base de datos del juego ha cambiado, pero no se ha podido leer el nuevo archivo. Se siguen usando los datos del juego cargados antes.
+        <translation>La base de datos del juego ha cambiado, pero no se ha podido leer el nuevo archivo. Se siguen usando los datos cargados anteriormente.
 %1</translation>
     </message>
     <message>
@@ -244,7 +244,7 @@
     </message>
     <message>
         <source>Unsupported connection text: &quot;%1&quot;</source>
-        <translation>Texto de conexión no admitido: «%1»</translation>
+        <translation>Cadena de conexión no admitida: «%1»</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a Jet 4.0 database.</source>
@@ -268,11 +268,11 @@
     </message>
     <message>
         <source>a value of table &quot;%1&quot; is cut short</source>
-        <translation>un valor de la tabla «%1» está cortado</translation>
+        <translation>un valor de la tabla «%1» está truncado</translation>
     </message>
     <message>
         <source>The table &quot;%1&quot; was not found in &quot;%2&quot;.</source>
-        <translation>No se encontró la tabla «%1» en «%2».</translation>
+        <translation>No se ha encontrado la tabla «%1» en «%2».</translation>
     </message>
     <message>
         <source>the definition of table &quot;%1&quot; cannot be read</source>
@@ -288,7 +288,7 @@
     </message>
     <message>
         <source>Could not find the database &quot;%1&quot;.</source>
-        <translation>No se encontró la base de datos «%1».</translation>
+        <translation>No se ha encontrado la base de datos «%1».</translation>
     </message>
     <message>
         <source>The database &quot;%1&quot; is not a file.</source>
@@ -336,7 +336,7 @@
     <message>
         <source>Day %1 of the month will be in </source>
         <extracomment>The first line of the answer: %1 is the day of the game month. The wait and the real day and time follow on the next two lines. The blank at the end is part of the design.</extracomment>
-        <translation>El día %1 del mes empieza en </translation>
+        <translation>El día %1 del mes empieza dentro de </translation>
     </message>
     <message>
         <source>Enter day (1-28)</source>
@@ -948,7 +948,7 @@ El reloj del sistema no está sincronizado.</translation>
     <name>frmStats</name>
     <message>
         <source>Item Stats</source>
-        <translation>Estadísticas de objeto</translation>
+        <translation>Atributos del objeto</translation>
     </message>
     <message>
         <source>Minimum Requirements</source>
@@ -983,7 +983,7 @@ El reloj del sistema no está sincronizado.</translation>
     </message>
     <message>
         <source>&amp;Game day (1-28):</source>
-        <translation>Día de &amp;juego (1-28):</translation>
+        <translation>Día del &amp;juego (1-28):</translation>
     </message>
     <message>
         <source>&amp;Count:</source>

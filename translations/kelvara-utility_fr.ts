@@ -36,7 +36,7 @@
     </message>
     <message>
         <source>Modified</source>
-        <translation>Modifiée le</translation>
+        <translation>Modifié le</translation>
     </message>
     <message>
         <source>Stats</source>
@@ -112,7 +112,7 @@
     </message>
     <message>
         <source>it is not open for reading</source>
-        <translation>il n&apos;est pas ouvert en lecture</translation>
+        <translation>le fichier n&apos;est pas ouvert en lecture</translation>
     </message>
     <message>
         <source>there is no such file</source>
@@ -228,7 +228,7 @@
     <message>
         <source>The game database changed, but the new file could not be read. The game data loaded before stays in use.
 %1</source>
-        <translation>La base de données du jeu a changé, mais le nouveau fichier n&apos;a pas pu être lu. Les données du jeu chargées auparavant restent utilisées.
+        <translation>La base de données du jeu a changé, mais le nouveau fichier n&apos;a pas pu être lu. Les données du jeu chargées auparavant continuent d&apos;être utilisées.
 %1</translation>
     </message>
     <message>
@@ -244,7 +244,7 @@
     </message>
     <message>
         <source>Unsupported connection text: &quot;%1&quot;</source>
-        <translation>Texte de connexion non pris en charge : « %1 »</translation>
+        <translation>Chaîne de connexion non prise en charge : « %1 »</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a Jet 4.0 database.</source>
@@ -304,7 +304,7 @@
     </message>
     <message>
         <source>No column &quot;%1&quot; in table &quot;%2&quot;: %3</source>
-        <translation>Pas de colonne « %1 » dans la table « %2 » : %3</translation>
+        <translation>Aucune colonne « %1 » dans la table « %2 » : %3</translation>
     </message>
     <message>
         <source>Data type mismatch in criteria expression: %1</source>
@@ -320,7 +320,7 @@
     </message>
     <message>
         <source>No current row in &quot;%1&quot;: %2</source>
-        <translation>Pas de ligne courante dans « %1 » : %2</translation>
+        <translation>Aucune ligne courante dans « %1 » : %2</translation>
     </message>
     <message>
         <source>Table &quot;%1&quot; has no column at position %2</source>
@@ -331,7 +331,7 @@
     <name>NextDay</name>
     <message>
         <source>You need to enter a day between 1 and 28.</source>
-        <translation>Vous devez saisir un jour entre 1 et 28.</translation>
+        <translation>Veuillez saisir un jour entre 1 et 28.</translation>
     </message>
     <message>
         <source>Day %1 of the month will be in </source>
@@ -637,7 +637,7 @@ L&apos;horloge système n&apos;est pas synchronisée.</translation>
     <message>
         <source>Enter times in 24 hour format.  Example 4:45 p.m. would be entered as 16:45:00</source>
         <extracomment>&quot;p.m.&quot; names the 12-hour time of the example; the entry itself is on the 24-hour clock.</extracomment>
-        <translation>Saisissez les heures au format 24 heures.  Exemple : 4:45 de l&apos;après-midi se saisit 16:45:00</translation>
+        <translation>Saisissez les heures au format 24 heures.  Exemple : 4:45 PM se saisit 16:45:00</translation>
     </message>
     <message>
         <source>Real Time (HH:MM:SS)</source>
@@ -816,11 +816,11 @@ L&apos;horloge système n&apos;est pas synchronisée.</translation>
     <name>frmNextGoodMoon</name>
     <message>
         <source>Next Good Moon</source>
-        <translation>Prochaine Bonne Lune</translation>
+        <translation>Prochaine bonne lune</translation>
     </message>
     <message>
         <source>Next Good Moon in</source>
-        <translation>Prochaine Bonne Lune dans</translation>
+        <translation>Prochaine bonne lune dans</translation>
     </message>
     <message>
         <source>Close</source>
@@ -948,11 +948,11 @@ L&apos;horloge système n&apos;est pas synchronisée.</translation>
     <name>frmStats</name>
     <message>
         <source>Item Stats</source>
-        <translation>Statistiques d&apos;objet</translation>
+        <translation>Caractéristiques des objets</translation>
     </message>
     <message>
         <source>Minimum Requirements</source>
-        <translation>Prérequis minimaux</translation>
+        <translation>Prérequis</translation>
     </message>
     <message>
         <source>Mod 0</source>
@@ -983,7 +983,7 @@ L&apos;horloge système n&apos;est pas synchronisée.</translation>
     </message>
     <message>
         <source>&amp;Game day (1-28):</source>
-        <translation>&amp;Jour de jeu (1-28) :</translation>
+        <translation>&amp;Jour de Kelvara (1-28) :</translation>
     </message>
     <message>
         <source>&amp;Count:</source>

@@ -6,7 +6,7 @@
     <message>
         <source>not readable: %1</source>
         <extracomment>In place of a count of rows that could not be read; %1 is the reason.</extracomment>
-        <translation>nie do odczytu: %1</translation>
+        <translation>nie można odczytać: %1</translation>
     </message>
     <message>
         <source>%1 bytes</source>
@@ -80,7 +80,7 @@
     </message>
     <message>
         <source>No row in tblMaterial has MaterialID %1</source>
-        <translation>Żaden wiersz tblMaterial nie ma MaterialID %1</translation>
+        <translation>W tblMaterial nie ma wiersza z MaterialID %1</translation>
     </message>
     <message>
         <source>Out of memory</source>
@@ -112,7 +112,7 @@
     </message>
     <message>
         <source>it is not open for reading</source>
-        <translation>nie jest otwarty do odczytu</translation>
+        <translation>plik nie jest otwarty do odczytu</translation>
     </message>
     <message>
         <source>there is no such file</source>
@@ -225,15 +225,15 @@
     <message numerus="yes">
         <source>The game database changed: %Ln items loaded.</source>
         <translation>
-            <numerusform>Baza danych gry się zmieniła: wczytano %Ln przedmiot.</numerusform>
-            <numerusform>Baza danych gry się zmieniła: wczytano %Ln przedmioty.</numerusform>
-            <numerusform>Baza danych gry się zmieniła: wczytano %Ln przedmiotów.</numerusform>
+            <numerusform>Baza danych gry zmieniła się: wczytano %Ln przedmiot.</numerusform>
+            <numerusform>Baza danych gry zmieniła się: wczytano %Ln przedmioty.</numerusform>
+            <numerusform>Baza danych gry zmieniła się: wczytano %Ln przedmiotów.</numerusform>
         </translation>
     </message>
     <message>
         <source>The game database changed, but the new file could not be read. The game data loaded before stays in use.
 %1</source>
-        <translation>Baza danych gry się zmieniła, ale nie udało się odczytać nowego pliku. Nadal używane są wcześniej wczytane dane gry.
+        <translation>Baza danych gry zmieniła się, ale nie udało się odczytać nowego pliku. Nadal używane są wcześniej wczytane dane gry.
 %1</translation>
     </message>
     <message>
@@ -249,7 +249,7 @@
     </message>
     <message>
         <source>Unsupported connection text: &quot;%1&quot;</source>
-        <translation>Nieobsługiwany tekst połączenia: „%1”</translation>
+        <translation>Nieobsługiwany ciąg połączenia: „%1”</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a Jet 4.0 database.</source>
@@ -336,7 +336,7 @@
     <name>NextDay</name>
     <message>
         <source>You need to enter a day between 1 and 28.</source>
-        <translation>Musisz podać dzień od 1 do 28.</translation>
+        <translation>Należy podać dzień od 1 do 28.</translation>
     </message>
     <message>
         <source>Day %1 of the month will be in </source>
@@ -641,12 +641,12 @@ Zegar systemowy nie jest zsynchronizowany.</translation>
     <name>frmDateTime</name>
     <message>
         <source>Set Date and Time</source>
-        <translation>Ustaw datę i godzinę</translation>
+        <translation>Ustawianie daty i czasu</translation>
     </message>
     <message>
         <source>Enter times in 24 hour format.  Example 4:45 p.m. would be entered as 16:45:00</source>
         <extracomment>&quot;p.m.&quot; names the 12-hour time of the example; the entry itself is on the 24-hour clock.</extracomment>
-        <translation>Wpisuj godziny w formacie 24-godzinnym.  Przykład: 4:45 po południu wpisuje się jako 16:45:00</translation>
+        <translation>Czas wpisuj w formacie 24-godzinnym.  Na przykład 4:45 po południu wpisuje się jako 16:45:00</translation>
     </message>
     <message>
         <source>Real Time (HH:MM:SS)</source>
@@ -829,7 +829,7 @@ Zegar systemowy nie jest zsynchronizowany.</translation>
     </message>
     <message>
         <source>Next Good Moon in</source>
-        <translation>Następny Dobry Księżyc za</translation>
+        <translation>Dobry Księżyc za</translation>
     </message>
     <message>
         <source>Close</source>
@@ -992,7 +992,7 @@ Zegar systemowy nie jest zsynchronizowany.</translation>
     </message>
     <message>
         <source>&amp;Game day (1-28):</source>
-        <translation>&amp;Dzień gry (1-28):</translation>
+        <translation>&amp;Dzień w grze (1-28):</translation>
     </message>
     <message>
         <source>&amp;Count:</source>
@@ -1016,7 +1016,7 @@ Zegar systemowy nie jest zsynchronizowany.</translation>
     </message>
     <message>
         <source>Wait</source>
-        <translation>Oczekiwanie</translation>
+        <translation>Pozostało</translation>
     </message>
     <message>
         <source>Kelvara Date</source>

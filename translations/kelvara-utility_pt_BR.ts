@@ -112,7 +112,7 @@
     </message>
     <message>
         <source>it is not open for reading</source>
-        <translation>ele não está aberto para leitura</translation>
+        <translation>não está aberto para leitura</translation>
     </message>
     <message>
         <source>there is no such file</source>
@@ -228,7 +228,7 @@
     <message>
         <source>The game database changed, but the new file could not be read. The game data loaded before stays in use.
 %1</source>
-        <translation>O banco de dados do jogo mudou, mas não foi possível ler o novo arquivo. Os dados do jogo carregados antes continuam em uso.
+        <translation>O banco de dados do jogo mudou, mas não foi possível ler o novo arquivo. Os dados carregados anteriormente continuam em uso.
 %1</translation>
     </message>
     <message>
@@ -244,7 +244,7 @@
     </message>
     <message>
         <source>Unsupported connection text: &quot;%1&quot;</source>
-        <translation>Texto de conexão não suportado: &quot;%1&quot;</translation>
+        <translation>Cadeia de conexão não suportada: &quot;%1&quot;</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a Jet 4.0 database.</source>
@@ -948,7 +948,7 @@ O relógio do sistema não está sincronizado.</translation>
     <name>frmStats</name>
     <message>
         <source>Item Stats</source>
-        <translation>Atributos de item</translation>
+        <translation>Atributos do item</translation>
     </message>
     <message>
         <source>Minimum Requirements</source>

@@ -6,7 +6,7 @@
     <message>
         <source>not readable: %1</source>
         <extracomment>In place of a count of rows that could not be read; %1 is the reason.</extracomment>
-        <translation>не читается: %1</translation>
+        <translation>не удалось прочитать: %1</translation>
     </message>
     <message>
         <source>%1 bytes</source>
@@ -112,7 +112,7 @@
     </message>
     <message>
         <source>it is not open for reading</source>
-        <translation>он не открыт для чтения</translation>
+        <translation>файл не открыт для чтения</translation>
     </message>
     <message>
         <source>there is no such file</source>
@@ -233,7 +233,7 @@
     <message>
         <source>The game database changed, but the new file could not be read. The game data loaded before stays in use.
 %1</source>
-        <translation>База данных игры изменилась, но новый файл не удалось прочитать. Ранее загруженные данные игры остаются в работе.
+        <translation>База данных игры изменилась, но новый файл не удалось прочитать. Используются ранее загруженные данные игры.
 %1</translation>
     </message>
     <message>
@@ -257,7 +257,7 @@
     </message>
     <message>
         <source>its catalog cannot be read</source>
-        <translation>не читается её каталог</translation>
+        <translation>не удаётся прочитать её каталог</translation>
     </message>
     <message>
         <source>a row of table &quot;%1&quot; cannot be found</source>
@@ -265,7 +265,7 @@
     </message>
     <message>
         <source>a row of table &quot;%1&quot; cannot be read</source>
-        <translation>не читается строка таблицы «%1»</translation>
+        <translation>не удаётся прочитать строку таблицы «%1»</translation>
     </message>
     <message>
         <source>a row of table &quot;%1&quot; lies outside its page</source>
@@ -281,11 +281,11 @@
     </message>
     <message>
         <source>the definition of table &quot;%1&quot; cannot be read</source>
-        <translation>не читается описание таблицы «%1»</translation>
+        <translation>не удаётся прочитать описание таблицы «%1»</translation>
     </message>
     <message>
         <source>the columns of table &quot;%1&quot; cannot be read</source>
-        <translation>не читаются столбцы таблицы «%1»</translation>
+        <translation>не удаётся прочитать столбцы таблицы «%1»</translation>
     </message>
     <message>
         <source>table &quot;%1&quot; does not end</source>
@@ -341,7 +341,7 @@
     <message>
         <source>Day %1 of the month will be in </source>
         <extracomment>The first line of the answer: %1 is the day of the game month. The wait and the real day and time follow on the next two lines. The blank at the end is part of the design.</extracomment>
-        <translation>День %1 месяца наступит через </translation>
+        <translation>%1-й день месяца наступит через </translation>
     </message>
     <message>
         <source>Enter day (1-28)</source>
@@ -829,7 +829,7 @@ The system clock is not synchronised.</source>
     </message>
     <message>
         <source>Next Good Moon in</source>
-        <translation>Следующая Благая луна через</translation>
+        <translation>Благая луна через</translation>
     </message>
     <message>
         <source>Close</source>
@@ -992,7 +992,7 @@ The system clock is not synchronised.</source>
     </message>
     <message>
         <source>&amp;Game day (1-28):</source>
-        <translation>&amp;День игры (1-28):</translation>
+        <translation>&amp;Игровой день (1-28):</translation>
     </message>
     <message>
         <source>&amp;Count:</source>
@@ -1016,7 +1016,7 @@ The system clock is not synchronised.</source>
     </message>
     <message>
         <source>Wait</source>
-        <translation>Ожидание</translation>
+        <translation>Осталось</translation>
     </message>
     <message>
         <source>Kelvara Date</source>
