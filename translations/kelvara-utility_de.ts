@@ -134,7 +134,7 @@
     </message>
     <message>
         <source>it is not a regular file</source>
-        <translation>es ist keine gewöhnliche Datei</translation>
+        <translation>es ist keine reguläre Datei</translation>
     </message>
 </context>
 <context>
@@ -380,7 +380,7 @@
     </message>
     <message>
         <source>[Preferences] colours %1 is not desktop, light or dark</source>
-        <translation>[Preferences] colours %1 ist weder desktop noch light oder dark</translation>
+        <translation>[Preferences] colours %1 ist nicht desktop, light oder dark</translation>
     </message>
     <message>
         <source>the number of reminders %1 is not a number</source>
@@ -405,7 +405,7 @@
     </message>
     <message>
         <source>it could not be read whole, and could not be kept aside: %1</source>
-        <translation>sie konnte weder vollständig gelesen noch beiseitegelegt werden: %1</translation>
+        <translation>die Datei war nicht vollständig lesbar und konnte nicht gesichert werden: %1</translation>
     </message>
     <message>
         <source>the file could not be replaced</source>
@@ -425,7 +425,7 @@
     <name>ReminderKeeper</name>
     <message>
         <source>Next Good Moon</source>
-        <translation>Nächster Guter Mond</translation>
+        <translation>Nächster guter Mond</translation>
     </message>
     <message>
         <source>Show Kelvara Utility</source>
@@ -434,14 +434,14 @@
     <message>
         <source>These entries of %1 could not be used:
 </source>
-        <translation>Diese Einträge von %1 konnten nicht verwendet werden:
+        <translation>Folgende Einträge in %1 konnten nicht verwendet werden:
 </translation>
     </message>
     <message>
         <source>
 They stay in the file, and greyed in Tools → Reminders…, until you change or remove them there.</source>
         <translation>
-Sie bleiben in der Datei und ausgegraut unter Extras → Erinnerungen…, bis Sie sie dort ändern oder entfernen.</translation>
+Sie bleiben in der Datei und ausgegraut unter Extras → Erinnerungen…, bis sie dort geändert oder entfernt werden.</translation>
     </message>
     <message>
         <source>Some settings were ignored</source>
@@ -459,11 +459,11 @@ Sie bleiben in der Datei und ausgegraut unter Extras → Erinnerungen…, bis Si
     </message>
     <message>
         <source>No reminder is on</source>
-        <translation>Keine Erinnerung ist eingeschaltet</translation>
+        <translation>Keine Erinnerung aktiv</translation>
     </message>
     <message>
         <source>Next reminder at %1, %2</source>
-        <translation>Nächste Erinnerung um %1, %2</translation>
+        <translation>Nächste Erinnerung am %2 um %1</translation>
     </message>
     <message>
         <source>Reminders</source>
@@ -558,7 +558,7 @@ Kelvara-Zeit %1 bis %2, %3
     <name>TrayIcon</name>
     <message>
         <source>Next Good Moon</source>
-        <translation>Nächster Guter Mond</translation>
+        <translation>Nächster guter Mond</translation>
     </message>
     <message>
         <source>Reminders…</source>
@@ -582,7 +582,7 @@ Kelvara-Zeit %1 bis %2, %3
     </message>
     <message>
         <source>This desktop shows no tray icons</source>
-        <translation>Dieser Desktop zeigt keine Tray-Symbole</translation>
+        <translation>Dieser Desktop zeigt keine Symbole im Infobereich an</translation>
     </message>
     <message>
         <source>
@@ -744,7 +744,7 @@ Die Systemuhr ist nicht synchronisiert.</translation>
     </message>
     <message>
         <source>&amp;Next Good Moon</source>
-        <translation>&amp;Nächster Guter Mond</translation>
+        <translation>&amp;Nächster guter Mond</translation>
     </message>
     <message>
         <source>Next &amp;Specified Day</source>
@@ -842,7 +842,7 @@ Die Systemuhr ist nicht synchronisiert.</translation>
     </message>
     <message>
         <source>Kelvara Utility starts at login from %1. OK makes it start from here, %2.</source>
-        <translation>Kelvara Utility startet bei der Anmeldung von %1. OK lässt es von hier starten, %2.</translation>
+        <translation>Kelvara Utility startet bei der Anmeldung aus %1. Mit OK startet es künftig von hier: %2.</translation>
     </message>
     <message>
         <source>Start Kelvara Utility when I log in</source>
@@ -850,11 +850,11 @@ Die Systemuhr ist nicht synchronisiert.</translation>
     </message>
     <message>
         <source>Start hidden</source>
-        <translation>Versteckt starten</translation>
+        <translation>Ausgeblendet starten</translation>
     </message>
     <message>
         <source>Keep running in the tray when the main window is closed</source>
-        <translation>Beim Schließen des Hauptfensters im Tray weiterlaufen</translation>
+        <translation>Beim Schließen des Fensters im Infobereich weiterlaufen</translation>
     </message>
     <message>
         <source>Colours</source>
@@ -901,7 +901,7 @@ Die Systemuhr ist nicht synchronisiert.</translation>
     </message>
     <message>
         <source>On</source>
-        <translation>An</translation>
+        <translation>Aktiv</translation>
     </message>
     <message>
         <source>Day</source>
@@ -921,7 +921,7 @@ Die Systemuhr ist nicht synchronisiert.</translation>
     </message>
     <message>
         <source>Real minutes before it begins:</source>
-        <translation>Echte Minuten vor seinem Beginn:</translation>
+        <translation>Minuten (Echtzeit) vor Beginn:</translation>
     </message>
     <message>
         <source>Label:</source>

@@ -125,7 +125,7 @@
     <message>
         <source>only %1 of %2 bytes were written</source>
         <extracomment>Why a file could not be saved, after &quot;Cannot write &quot;&lt;file&gt;&quot;: &quot;: %1 and %2 are numbers of bytes.</extracomment>
-        <translation>solo se escribieron %1 de %2 bytes</translation>
+        <translation>solo se han escrito %1 de %2 bytes</translation>
     </message>
     <message>
         <source>it is a folder</source>
@@ -349,7 +349,7 @@
     <message>
         <source>missing</source>
         <extracomment>Stands for a value the settings file does not have, as in &quot;day missing is not from 1 to 28&quot;.</extracomment>
-        <translation>(falta)</translation>
+        <translation>(sin valor)</translation>
     </message>
     <message>
         <source>day %1 is not from 1 to 28</source>
@@ -405,7 +405,7 @@
     </message>
     <message>
         <source>it could not be read whole, and could not be kept aside: %1</source>
-        <translation>no se ha podido leer completo ni guardar aparte: %1</translation>
+        <translation>no se ha podido leer entero ni guardar una copia aparte: %1</translation>
     </message>
     <message>
         <source>the file could not be replaced</source>
@@ -441,7 +441,7 @@
         <source>
 They stay in the file, and greyed in Tools → Reminders…, until you change or remove them there.</source>
         <translation>
-Se quedan en el archivo, y en gris en Herramientas → Recordatorios…, hasta que las cambies o las quites allí.</translation>
+Siguen en el archivo y aparecen en gris en Herramientas → Recordatorios… hasta que las cambies o las quites allí.</translation>
     </message>
     <message>
         <source>Some settings were ignored</source>
@@ -459,7 +459,7 @@ Se quedan en el archivo, y en gris en Herramientas → Recordatorios…, hasta q
     </message>
     <message>
         <source>No reminder is on</source>
-        <translation>Ningún recordatorio activado</translation>
+        <translation>No hay recordatorios activos</translation>
     </message>
     <message>
         <source>Next reminder at %1, %2</source>
@@ -490,7 +490,7 @@ Se quedan en el archivo, y en gris en Herramientas → Recordatorios…, hasta q
     <message>
         <source>Day %1 begins in %2, %3</source>
         <extracomment>A reminder&apos;s text: %1 is the game day (1-28), %2 the wait in words (as 6 hours 5 minutes, see the units), %3 the real day and clock time, in capitals, as TOMORROW AT 1:19 PM.</extracomment>
-        <translation>El día %1 empieza en %2, %3</translation>
+        <translation>El día %1 empieza dentro de %2, %3</translation>
     </message>
     <message>
         <source>Day %1 began %2 ago, %3</source>
@@ -620,7 +620,7 @@ El reloj del sistema no está sincronizado.</translation>
     </message>
     <message>
         <source>Drag to move. Tools → Compact Clock hides it.</source>
-        <translation>Arrástralo para moverlo. Herramientas → Reloj compacto lo oculta.</translation>
+        <translation>Arrástralo para moverlo. Para ocultarlo: Herramientas → Reloj compacto.</translation>
     </message>
     <message>
         <source>Good moon in %1</source>
@@ -756,7 +756,7 @@ El reloj del sistema no está sincronizado.</translation>
     </message>
     <message>
         <source>Item Stats</source>
-        <translation>Estadísticas de objeto</translation>
+        <translation>Atributos del objeto</translation>
     </message>
     <message>
         <source>Rank Experience Chart</source>
@@ -842,11 +842,11 @@ El reloj del sistema no está sincronizado.</translation>
     </message>
     <message>
         <source>Kelvara Utility starts at login from %1. OK makes it start from here, %2.</source>
-        <translation>Kelvara Utility se inicia al iniciar sesión desde %1. Aceptar hace que se inicie desde aquí, %2.</translation>
+        <translation>Al iniciar sesión, Kelvara Utility se abre desde %1. Pulsa Aceptar para que se abra desde aquí, %2.</translation>
     </message>
     <message>
         <source>Start Kelvara Utility when I log in</source>
-        <translation>Iniciar Kelvara Utility al iniciar sesión</translation>
+        <translation>Abrir Kelvara Utility al iniciar sesión</translation>
     </message>
     <message>
         <source>Start hidden</source>
@@ -862,7 +862,7 @@ El reloj del sistema no está sincronizado.</translation>
     </message>
     <message>
         <source>Follow the desktop</source>
-        <translation>Como el escritorio</translation>
+        <translation>Según el escritorio</translation>
     </message>
     <message>
         <source>Light</source>
@@ -875,7 +875,7 @@ El reloj del sistema no está sincronizado.</translation>
     <message>
         <source>Starting at login could not be changed.
 %1</source>
-        <translation>No se ha podido cambiar el inicio al iniciar sesión.
+        <translation>No se ha podido cambiar el inicio automático.
 %1</translation>
     </message>
     <message>
@@ -890,7 +890,7 @@ El reloj del sistema no está sincronizado.</translation>
     </message>
     <message>
         <source>The language changes when Kelvara Utility next starts.</source>
-        <translation>El idioma cambia la próxima vez que se inicie Kelvara Utility.</translation>
+        <translation>El idioma cambiará la próxima vez que se inicie Kelvara Utility.</translation>
     </message>
 </context>
 <context>

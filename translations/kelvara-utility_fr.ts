@@ -405,7 +405,7 @@
     </message>
     <message>
         <source>it could not be read whole, and could not be kept aside: %1</source>
-        <translation>il n&apos;a pas pu être lu en entier ni mis de côté : %1</translation>
+        <translation>le fichier n&apos;a pas pu être lu en entier ni mis de côté : %1</translation>
     </message>
     <message>
         <source>the file could not be replaced</source>
@@ -425,7 +425,7 @@
     <name>ReminderKeeper</name>
     <message>
         <source>Next Good Moon</source>
-        <translation>Prochaine Bonne Lune</translation>
+        <translation>Prochaine bonne lune</translation>
     </message>
     <message>
         <source>Show Kelvara Utility</source>
@@ -434,14 +434,14 @@
     <message>
         <source>These entries of %1 could not be used:
 </source>
-        <translation>Ces entrées de %1 n&apos;ont pas pu être utilisées :
+        <translation>Les entrées suivantes de %1 n&apos;ont pas pu être utilisées :
 </translation>
     </message>
     <message>
         <source>
 They stay in the file, and greyed in Tools → Reminders…, until you change or remove them there.</source>
         <translation>
-Elles restent dans le fichier, et grisées dans Outils → Rappels…, tant que vous ne les modifiez pas ou ne les supprimez pas.</translation>
+Elles restent dans le fichier et apparaissent grisées dans Outils → Rappels… jusqu&apos;à ce que vous les y modifiiez ou supprimiez.</translation>
     </message>
     <message>
         <source>Some settings were ignored</source>
@@ -463,7 +463,7 @@ Elles restent dans le fichier, et grisées dans Outils → Rappels…, tant que 
     </message>
     <message>
         <source>Next reminder at %1, %2</source>
-        <translation>Prochain rappel à %1, %2</translation>
+        <translation>Prochain rappel le %2 à %1</translation>
     </message>
     <message>
         <source>Reminders</source>
@@ -558,7 +558,7 @@ Heure de Kelvara : de %1 à %2, %3
     <name>TrayIcon</name>
     <message>
         <source>Next Good Moon</source>
-        <translation>Prochaine Bonne Lune</translation>
+        <translation>Prochaine bonne lune</translation>
     </message>
     <message>
         <source>Reminders…</source>
@@ -582,7 +582,7 @@ Heure de Kelvara : de %1 à %2, %3
     </message>
     <message>
         <source>This desktop shows no tray icons</source>
-        <translation>Ce bureau n&apos;affiche pas d&apos;icônes de notification</translation>
+        <translation>Ce bureau n&apos;affiche pas d&apos;icônes dans la zone de notification</translation>
     </message>
     <message>
         <source>
@@ -625,7 +625,7 @@ L&apos;horloge système n&apos;est pas synchronisée.</translation>
     <message>
         <source>Good moon in %1</source>
         <extracomment>The compact clock&apos;s second line; %1 is a short wait to the minute, as 1 d 23 h 59 min.</extracomment>
-        <translation>Bonne Lune dans %1</translation>
+        <translation>Bonne lune dans %1</translation>
     </message>
 </context>
 <context>
@@ -744,7 +744,7 @@ L&apos;horloge système n&apos;est pas synchronisée.</translation>
     </message>
     <message>
         <source>&amp;Next Good Moon</source>
-        <translation>Prochaine &amp;Bonne Lune</translation>
+        <translation>Prochaine &amp;bonne lune</translation>
     </message>
     <message>
         <source>Next &amp;Specified Day</source>
@@ -756,7 +756,7 @@ L&apos;horloge système n&apos;est pas synchronisée.</translation>
     </message>
     <message>
         <source>Item Stats</source>
-        <translation>Statistiques d&apos;objet</translation>
+        <translation>Caractéristiques des objets</translation>
     </message>
     <message>
         <source>Rank Experience Chart</source>
@@ -842,7 +842,7 @@ L&apos;horloge système n&apos;est pas synchronisée.</translation>
     </message>
     <message>
         <source>Kelvara Utility starts at login from %1. OK makes it start from here, %2.</source>
-        <translation>Kelvara Utility démarre à la connexion depuis %1. OK le fera démarrer d&apos;ici, %2.</translation>
+        <translation>Kelvara Utility démarre à la connexion depuis %1. Avec OK, il démarrera d&apos;ici : %2.</translation>
     </message>
     <message>
         <source>Start Kelvara Utility when I log in</source>
@@ -854,7 +854,7 @@ L&apos;horloge système n&apos;est pas synchronisée.</translation>
     </message>
     <message>
         <source>Keep running in the tray when the main window is closed</source>
-        <translation>Rester dans la zone de notification quand la fenêtre principale est fermée</translation>
+        <translation>Rester dans la zone de notification à la fermeture de la fenêtre</translation>
     </message>
     <message>
         <source>Colours</source>
@@ -917,7 +917,7 @@ L&apos;horloge système n&apos;est pas synchronisée.</translation>
     </message>
     <message>
         <source>Game day of the month:</source>
-        <translation>Jour du mois dans le jeu :</translation>
+        <translation>Jour du mois de Kelvara :</translation>
     </message>
     <message>
         <source>Real minutes before it begins:</source>

@@ -11,7 +11,7 @@
     <message>
         <source>%1 bytes</source>
         <extracomment>The size of the game database file; %1 is the number of bytes, grouped.</extracomment>
-        <translation>%1 bajtów</translation>
+        <translation>%1 B</translation>
     </message>
     <message>
         <source>missing</source>
@@ -389,7 +389,7 @@
     </message>
     <message>
         <source>the number of reminders %1 is not a number</source>
-        <translation>liczba przypomnień %1 nie jest liczbą</translation>
+        <translation>liczba przypomnień %1 nie jest wartością liczbową</translation>
     </message>
     <message>
         <source>more than %1 reminders</source>
@@ -410,7 +410,7 @@
     </message>
     <message>
         <source>it could not be read whole, and could not be kept aside: %1</source>
-        <translation>nie udało się go odczytać w całości ani zachować osobno: %1</translation>
+        <translation>nie udało się go odczytać w całości ani zapisać jego kopii: %1</translation>
     </message>
     <message>
         <source>the file could not be replaced</source>
@@ -439,14 +439,14 @@
     <message>
         <source>These entries of %1 could not be used:
 </source>
-        <translation>Nie udało się użyć tych wpisów z %1:
+        <translation>Nie udało się użyć następujących wpisów z %1:
 </translation>
     </message>
     <message>
         <source>
 They stay in the file, and greyed in Tools → Reminders…, until you change or remove them there.</source>
         <translation>
-Pozostają w pliku i są wyszarzone w Narzędzia → Przypomnienia…, dopóki ich tam nie zmienisz lub nie usuniesz.</translation>
+Pozostają w pliku i są wyszarzone w oknie Narzędzia → Przypomnienia…, dopóki nie zostaną tam zmienione lub usunięte.</translation>
     </message>
     <message>
         <source>Some settings were ignored</source>
@@ -464,7 +464,7 @@ Pozostają w pliku i są wyszarzone w Narzędzia → Przypomnienia…, dopóki i
     </message>
     <message>
         <source>No reminder is on</source>
-        <translation>Żadne przypomnienie nie jest włączone</translation>
+        <translation>Brak włączonych przypomnień</translation>
     </message>
     <message>
         <source>Next reminder at %1, %2</source>
@@ -591,7 +591,7 @@ Czas Kelvary: od %1 do %2, %3
     </message>
     <message>
         <source>This desktop shows no tray icons</source>
-        <translation>Ten pulpit nie wyświetla ikon w zasobniku</translation>
+        <translation>Pulpit nie obsługuje ikon w zasobniku</translation>
     </message>
     <message>
         <source>
@@ -629,7 +629,7 @@ Zegar systemowy nie jest zsynchronizowany.</translation>
     </message>
     <message>
         <source>Drag to move. Tools → Compact Clock hides it.</source>
-        <translation>Przeciągnij, aby przesunąć. Narzędzia → Zegar kompaktowy go ukrywa.</translation>
+        <translation>Przeciągnij, aby przesunąć. Aby ukryć, wybierz Narzędzia → Zegar kompaktowy.</translation>
     </message>
     <message>
         <source>Good moon in %1</source>
@@ -761,7 +761,7 @@ Zegar systemowy nie jest zsynchronizowany.</translation>
     </message>
     <message>
         <source>Set &amp;Date/Time</source>
-        <translation>Ustaw datę i &amp;godzinę</translation>
+        <translation>Ustaw datę i &amp;czas</translation>
     </message>
     <message>
         <source>Item Stats</source>
@@ -851,7 +851,7 @@ Zegar systemowy nie jest zsynchronizowany.</translation>
     </message>
     <message>
         <source>Kelvara Utility starts at login from %1. OK makes it start from here, %2.</source>
-        <translation>Kelvara Utility uruchamia się po zalogowaniu z %1. OK sprawi, że będzie uruchamiany stąd, %2.</translation>
+        <translation>Po zalogowaniu Kelvara Utility uruchamia się z %1. Po kliknięciu OK będzie uruchamiany stąd: %2.</translation>
     </message>
     <message>
         <source>Start Kelvara Utility when I log in</source>
@@ -859,11 +859,11 @@ Zegar systemowy nie jest zsynchronizowany.</translation>
     </message>
     <message>
         <source>Start hidden</source>
-        <translation>Uruchamiaj ukryty</translation>
+        <translation>Uruchamiaj z ukrytym oknem</translation>
     </message>
     <message>
         <source>Keep running in the tray when the main window is closed</source>
-        <translation>Działaj dalej w zasobniku po zamknięciu głównego okna</translation>
+        <translation>Pozostaw w zasobniku po zamknięciu głównego okna</translation>
     </message>
     <message>
         <source>Colours</source>
@@ -871,7 +871,7 @@ Zegar systemowy nie jest zsynchronizowany.</translation>
     </message>
     <message>
         <source>Follow the desktop</source>
-        <translation>Jak pulpit</translation>
+        <translation>Jak w systemie</translation>
     </message>
     <message>
         <source>Light</source>
@@ -930,7 +930,7 @@ Zegar systemowy nie jest zsynchronizowany.</translation>
     </message>
     <message>
         <source>Real minutes before it begins:</source>
-        <translation>Rzeczywiste minuty przed jego początkiem:</translation>
+        <translation>Rzeczywistych minut przed początkiem:</translation>
     </message>
     <message>
         <source>Label:</source>
@@ -950,7 +950,7 @@ Zegar systemowy nie jest zsynchronizowany.</translation>
     </message>
     <message>
         <source>Not used: %1</source>
-        <translation>Nieużywane: %1</translation>
+        <translation>Pominięte: %1</translation>
     </message>
 </context>
 <context>

@@ -405,7 +405,7 @@
     </message>
     <message>
         <source>it could not be read whole, and could not be kept aside: %1</source>
-        <translation>não foi possível lê-lo inteiro nem guardá-lo à parte: %1</translation>
+        <translation>não foi possível lê-lo inteiro nem guardar uma cópia à parte: %1</translation>
     </message>
     <message>
         <source>the file could not be replaced</source>
@@ -441,7 +441,7 @@
         <source>
 They stay in the file, and greyed in Tools → Reminders…, until you change or remove them there.</source>
         <translation>
-Elas continuam no arquivo, e em cinza em Ferramentas → Lembretes…, até que você as altere ou remova lá.</translation>
+Elas continuam no arquivo e aparecem em cinza em Ferramentas → Lembretes… até que você as altere ou remova lá.</translation>
     </message>
     <message>
         <source>Some settings were ignored</source>
@@ -459,7 +459,7 @@ Elas continuam no arquivo, e em cinza em Ferramentas → Lembretes…, até que 
     </message>
     <message>
         <source>No reminder is on</source>
-        <translation>Nenhum lembrete ativado</translation>
+        <translation>Nenhum lembrete ativo</translation>
     </message>
     <message>
         <source>Next reminder at %1, %2</source>
@@ -620,7 +620,7 @@ O relógio do sistema não está sincronizado.</translation>
     </message>
     <message>
         <source>Drag to move. Tools → Compact Clock hides it.</source>
-        <translation>Arraste para mover. Ferramentas → Relógio compacto o oculta.</translation>
+        <translation>Arraste para mover. Para ocultá-lo: Ferramentas → Relógio compacto.</translation>
     </message>
     <message>
         <source>Good moon in %1</source>
@@ -756,7 +756,7 @@ O relógio do sistema não está sincronizado.</translation>
     </message>
     <message>
         <source>Item Stats</source>
-        <translation>Atributos de item</translation>
+        <translation>Atributos do item</translation>
     </message>
     <message>
         <source>Rank Experience Chart</source>
@@ -842,11 +842,11 @@ O relógio do sistema não está sincronizado.</translation>
     </message>
     <message>
         <source>Kelvara Utility starts at login from %1. OK makes it start from here, %2.</source>
-        <translation>O Kelvara Utility inicia no login a partir de %1. OK faz com que ele inicie daqui, %2.</translation>
+        <translation>O Kelvara Utility é iniciado no login a partir de %1. Clique em OK para iniciá-lo daqui, %2.</translation>
     </message>
     <message>
         <source>Start Kelvara Utility when I log in</source>
-        <translation>Iniciar o Kelvara Utility ao entrar na sessão</translation>
+        <translation>Iniciar o Kelvara Utility ao fazer login</translation>
     </message>
     <message>
         <source>Start hidden</source>
@@ -862,7 +862,7 @@ O relógio do sistema não está sincronizado.</translation>
     </message>
     <message>
         <source>Follow the desktop</source>
-        <translation>Como a área de trabalho</translation>
+        <translation>Seguir a área de trabalho</translation>
     </message>
     <message>
         <source>Light</source>

@@ -389,7 +389,7 @@
     </message>
     <message>
         <source>the number of reminders %1 is not a number</source>
-        <translation>число напоминаний %1 — не число</translation>
+        <translation>количество напоминаний %1 — не число</translation>
     </message>
     <message>
         <source>more than %1 reminders</source>
@@ -410,7 +410,7 @@
     </message>
     <message>
         <source>it could not be read whole, and could not be kept aside: %1</source>
-        <translation>его не удалось ни прочитать целиком, ни сохранить отдельно: %1</translation>
+        <translation>файл прочитан не целиком, а его копию сохранить не удалось: %1</translation>
     </message>
     <message>
         <source>the file could not be replaced</source>
@@ -439,22 +439,22 @@
     <message>
         <source>These entries of %1 could not be used:
 </source>
-        <translation>Эти записи из %1 не удалось использовать:
+        <translation>Не удалось использовать следующие записи из %1:
 </translation>
     </message>
     <message>
         <source>
 They stay in the file, and greyed in Tools → Reminders…, until you change or remove them there.</source>
         <translation>
-Они остаются в файле и видны серым в «Инструменты → Напоминания…», пока вы не измените или не удалите их там.</translation>
+Они остаются в файле и отображаются серым в «Инструменты → Напоминания…», пока вы не измените или не удалите их там.</translation>
     </message>
     <message>
         <source>Some settings were ignored</source>
-        <translation>Некоторые настройки пропущены</translation>
+        <translation>Некоторые настройки проигнорированы</translation>
     </message>
     <message>
         <source>Some reminders were ignored</source>
-        <translation>Некоторые напоминания пропущены</translation>
+        <translation>Некоторые напоминания проигнорированы</translation>
     </message>
     <message>
         <source>The reminders could not be saved.
@@ -591,7 +591,7 @@ Kelvara Time %1 to %2, %3
     </message>
     <message>
         <source>This desktop shows no tray icons</source>
-        <translation>Этот рабочий стол не показывает значки в трее</translation>
+        <translation>Рабочий стол не поддерживает значки в трее</translation>
     </message>
     <message>
         <source>
@@ -769,7 +769,7 @@ The system clock is not synchronised.</source>
     </message>
     <message>
         <source>Rank Experience Chart</source>
-        <translation>Таблица опыта рангов</translation>
+        <translation>Таблица опыта по рангам</translation>
     </message>
     <message>
         <source>&amp;Upcoming Days…</source>
@@ -806,7 +806,7 @@ The system clock is not synchronised.</source>
     <message>
         <source>The rank experience chart could not be read.
 %1</source>
-        <translation>Не удалось прочитать таблицу опыта рангов.
+        <translation>Не удалось прочитать таблицу опыта по рангам.
 %1</translation>
     </message>
     <message>
@@ -851,7 +851,7 @@ The system clock is not synchronised.</source>
     </message>
     <message>
         <source>Kelvara Utility starts at login from %1. OK makes it start from here, %2.</source>
-        <translation>Kelvara Utility запускается при входе в систему из %1. ОК сделает так, чтобы он запускался отсюда, %2.</translation>
+        <translation>При входе в систему Kelvara Utility запускается из %1. Нажмите OK, чтобы запускать его отсюда: %2.</translation>
     </message>
     <message>
         <source>Start Kelvara Utility when I log in</source>
@@ -871,7 +871,7 @@ The system clock is not synchronised.</source>
     </message>
     <message>
         <source>Follow the desktop</source>
-        <translation>Как на рабочем столе</translation>
+        <translation>Как в системе</translation>
     </message>
     <message>
         <source>Light</source>
@@ -922,7 +922,7 @@ The system clock is not synchronised.</source>
     </message>
     <message>
         <source>Label</source>
-        <translation>Подпись</translation>
+        <translation>Метка</translation>
     </message>
     <message>
         <source>Game day of the month:</source>
@@ -930,11 +930,11 @@ The system clock is not synchronised.</source>
     </message>
     <message>
         <source>Real minutes before it begins:</source>
-        <translation>Реальных минут до его начала:</translation>
+        <translation>Реальных минут до начала:</translation>
     </message>
     <message>
         <source>Label:</source>
-        <translation>Подпись:</translation>
+        <translation>Метка:</translation>
     </message>
     <message>
         <source>Add</source>
