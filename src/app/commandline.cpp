@@ -152,7 +152,8 @@ CommandLine::Answer CommandLine::Run(const QStringList& arguments, const QDateTi
                                    QStringLiteral("N"), QStringLiteral("1"));
     const QCommandLineOption json(QStringLiteral("json"), QStringLiteral("Print the answer as JSON."));
     const QCommandLineOption ics(QStringLiteral("ics"),
-                                 QStringLiteral("With --next: write the starts to FILE as iCalendar events."),
+                                 QStringLiteral("With --next: write the starts to FILE as iCalendar events "
+                                                "(- for standard output)."),
                                  QStringLiteral("FILE"));
     const QCommandLineOption remind(QStringLiteral("remind"),
                                     QStringLiteral("With --ics: a reminder MINUTES (0-10080) before each start."),
@@ -200,6 +201,11 @@ CommandLine::Answer CommandLine::Run(const QStringList& arguments, const QDateTi
             return answer;
         }
         const std::vector<DayStart> starts = NextDayStarts(calibration, now, day, n);
+        if (parser.isSet(ics) && parser.value(ics) == QLatin1String("-")) {
+            // To standard output, written and checked as every other answer.
+            answer.Out = CalendarText(starts, day, lead, now);
+            return answer;
+        }
         if (parser.isSet(ics)) {
             try {
                 ExportCalendar(parser.value(ics), starts, day, lead, now);

@@ -12,7 +12,8 @@
 //   --now                     the game time and date: "HH:MM:SS MM/DD/YYYY"
 //   --next DAY [--count N]    the next N starts of game day DAY, one a line
 //   --json                    either answer as JSON
-//   --ics FILE [--remind M]   with --next: the starts as an iCalendar file
+//   --ics FILE [--remind M]   with --next: the starts as an iCalendar file (- for
+//                             standard output)
 namespace CommandLine {
 
 // Whether the arguments (argv as given, the program first) ask for the command line

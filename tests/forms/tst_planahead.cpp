@@ -1,5 +1,6 @@
 #include "clock/daystart.h"
 #include "clock/systemclock.h"
+#include "files/calendarexport.h"
 #include "files/oxlfiles.h"
 #include "forms/dialogs.h"
 #include "forms/frmcompactclock.h"
@@ -93,7 +94,10 @@ private slots:
         QVERIFY(ics.open(QIODevice::ReadOnly));
         const QByteArray text = ics.readAll();
         QCOMPARE(text.count("BEGIN:VEVENT"), 3);
-        QVERIFY(text.contains("SUMMARY:Kelvara: good moon (day 15)"));
+        QVERIFY(text.contains("SUMMARY:Kelvara: good moon (day 15)") && text.contains("UID:kelvara-0005-03-15@"));
+        // Years of other than four digits: modulo 10000.
+        QCOMPARE(CalendarUid(u"04/15/12345"_qs) + CalendarUid(u"04/15/-1"_qs),
+                 u"kelvara-2345-04-15@kelvara-utilitykelvara-9999-04-15@kelvara-utility"_qs);
         QCOMPARE(mMessages.size(), 1);
         QVERIFY(mMessages[0].startsWith(QStringLiteral("The calendar could not be saved.")));
 
