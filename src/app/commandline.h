@@ -22,6 +22,10 @@ namespace CommandLine {
 // Qt's window options and their values are passed over wherever they stand.
 bool Wanted(const QStringList& arguments, const QStringList& windowOptions = {});
 
+// The arguments as Qt reads its window options: one given with its value after "="
+// (`-platform=offscreen`, `--style=fusion`) becomes the option and its value.
+QStringList QtArguments(const QStringList& arguments);
+
 // What a run of the command line prints and the exit status: 0 done, 1 the calibration
 // could not be read (as at the program's start), 2 a bad argument or an unwritable file.
 struct Answer

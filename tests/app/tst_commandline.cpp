@@ -120,6 +120,27 @@ private slots:
         after.removeIf([&](const QString& f) { return status == 0 && f.startsWith(QLatin1String("a.ics ")); });
         QCOMPARE(after, before);
     }
+
+    // Qt's window options given with "=" reach Qt as well: without a display, the window starts on the
+    // platform named, and ends as asked (SIGTERM) with status 0.
+    void windowOptionsJoined()
+    {
+        QVERIFY(QDir(mDir.path()).removeRecursively() && QDir().mkpath(mDir.path()));
+        const QString exe = mDir.filePath(QStringLiteral("kelvara-utility"));
+        QVERIFY(QFile::copy(QStringLiteral(KELVARA_EXE), exe)
+                && QFile::copy(QFileInfo(QStringLiteral(KELVARA_EXE)).dir().filePath(QStringLiteral("Kelvara.mdb")),
+                               mDir.filePath(QStringLiteral("Kelvara.mdb"))));
+        QProcess program;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "DBUS_SESSION_BUS_ADDRESS"})
+            env.remove(QLatin1String(name));
+        program.setProcessEnvironment(env);
+        program.start(exe, {QStringLiteral("-platform=offscreen"), QStringLiteral("--style=fusion")});
+        QVERIFY(!program.waitForFinished(3000));
+        program.terminate();
+        QVERIFY(program.waitForFinished(10000));
+        QCOMPARE(program.exitCode(), 0);
+    }
 };
 
 QTEST_GUILESS_MAIN(TstCommandLine)
