@@ -1,4 +1,5 @@
 #include "common/errorof.h"
+#include "common/faultkit.h"
 #include "files/oxlfiles.h"
 #include "files/settings.h"
 
@@ -93,6 +94,15 @@ private slots:
                 QCOMPARE(ErrorOf(write).section(u": "_qs, -1), ignored.front().section(u": "_qs, -1));
                 QVERIFY(QFileInfo(path).exists() && !QFileInfo(path).isFile());
                 continue;
+            }
+            {
+                // A write that fails (a file larger than the disk takes) leaves the file whole.
+                ProgramSettings larger = read.Settings;
+                larger.Reminders.assign(size_t{MaxReminders}, {1, 1, true, QString(MaxReminderLabel, u'x'), {}});
+                const faultkit::FullDisk full(rlim_t(file.size()));
+                QVERIFY(ErrorOf([&] { WriteSettings(larger, SettingsGroup::Reminders); }) != u"no error"_qs);
+                QVERIFY(out.open(QIODevice::ReadOnly) && out.readAll() == file);
+                out.close();
             }
             write();
             const SettingsReading again = ReadSettings();
