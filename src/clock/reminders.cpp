@@ -29,8 +29,9 @@ ReminderAlert MakeAlert(size_t index, const Reminder& reminder, int64_t start, c
     ReminderAlert alert;
     alert.Index = index;
     alert.Start = start;
-    alert.Summary = reminder.Label.isEmpty() ? QStringLiteral("Day %1").arg(reminder.Day)
-                                             : QStringLiteral("%1: day %2").arg(reminder.Label).arg(reminder.Day);
+    alert.Summary = reminder.Label.isEmpty()
+        ? QStringLiteral("Day %1").arg(reminder.Day)
+        : QStringLiteral("%1: day %2").arg(reminder.Label, QString::number(reminder.Day));
     if (inWords.isEmpty())
         alert.Body = QStringLiteral("Day %1 begins now, %2").arg(reminder.Day).arg(moment);
     else if (wait > 0)
@@ -51,7 +52,7 @@ QString WaitInWords(int64_t seconds)
 }
 
 ReminderCheck CheckReminders(const ClockCalibration& calibration, const QDateTime& now,
-                             const std::vector<Reminder>& reminders, int64_t runningSince)
+                             const std::vector<Reminder>& reminders, const std::vector<int64_t>& armedSince)
 {
     ReminderCheck check;
     const int64_t nowSeconds = now.toSecsSinceEpoch();
@@ -66,10 +67,11 @@ ReminderCheck CheckReminders(const ClockCalibration& calibration, const QDateTim
             return reminder.Announced && *reminder.Announced > instant - SameStartSeconds
                 && *reminder.Announced < instant + SameStartSeconds;
         };
-        // The day begun before `now`, while it lasts: told late when the program was
-        // running when it began and has not told it yet.
+        // The day begun before `now`, while it lasts: told late when the reminder was
+        // armed when it began and has not told it yet.
         const int64_t begun = start - RealSecondsPerGameMonth;
-        if (nowSeconds < begun + RealSecondsPerGameDay && runningSince <= begun && !announced(begun))
+        const int64_t armed = i < armedSince.size() ? armedSince[i] : nowSeconds;
+        if (nowSeconds < begun + RealSecondsPerGameDay && armed <= begun && !announced(begun))
             check.Alerts.push_back(MakeAlert(i, reminder, begun, now));
         int64_t next = start - lead;
         if (nowSeconds >= next) {

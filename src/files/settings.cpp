@@ -140,7 +140,7 @@ std::optional<Reminder> ReadReminder(const QSettings& file, const QString& prefi
         return std::nullopt;
     }
     if (!minuteNumber) {
-        why = QStringLiteral("minutes %1 is not from 0 to %2").arg(Shown(minutes)).arg(MaxReminderMinutes);
+        why = QStringLiteral("minutes %1 is not from 0 to %2").arg(Shown(minutes), QString::number(MaxReminderMinutes));
         return std::nullopt;
     }
     if (!on) {
