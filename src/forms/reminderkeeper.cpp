@@ -33,9 +33,13 @@ void ReminderKeeper::Load()
     Recount();
     if (reading.Ignored.isEmpty())
         return;
-    // Told once the main window shows, in front of it.
+    // Told once the main window shows, in front of it; a long list only begins, so that
+    // the window fits on the screen.
+    constexpr qsizetype MaxListed = 10;
     QString text = QStringLiteral("These entries of %1 could not be used:\n").arg(QLatin1String(SettingsFileName))
-        + reading.Ignored.join(QLatin1Char('\n'));
+        + reading.Ignored.mid(0, MaxListed).join(QLatin1Char('\n'));
+    if (reading.Ignored.size() > MaxListed)
+        text += QLatin1Char('\n') + tr("and %n more", nullptr, static_cast<int>(reading.Ignored.size() - MaxListed));
     if (!mSettings.Unusable.empty())
         text += QStringLiteral("\nThey stay in the file, and greyed in Tools \u2192 Reminders\u2026, until you change "
                                "or remove them there.");
