@@ -136,6 +136,11 @@
         <source>it is not a regular file</source>
         <translation>es ist keine reguläre Datei</translation>
     </message>
+    <message>
+        <source>it is a device or stream of the system, not a file</source>
+        <extracomment>Why a file is not saved: its name is one of the system&apos;s devices or streams, such as /dev/stdout.</extracomment>
+        <translation>es ist ein Gerät oder Datenstrom des Systems, keine Datei</translation>
+    </message>
 </context>
 <context>
     <name>Forecast</name>
@@ -409,7 +414,7 @@
     </message>
     <message>
         <source>the file could not be replaced</source>
-        <translation>die Datei konnte nicht ersetzt werden</translation>
+        <translation type="vanished">die Datei konnte nicht ersetzt werden</translation>
     </message>
     <message>
         <source>Permission denied</source>
@@ -419,6 +424,10 @@
         <source>[Preferences] language %1 is not one of %2</source>
         <extracomment>%1 is the value in quotes, %2 the list of the language codes the file takes (they stay).</extracomment>
         <translation>[Preferences] language %1 ist keiner der Werte %2</translation>
+    </message>
+    <message>
+        <source>the file could not be written whole</source>
+        <translation>die Datei konnte nicht vollständig geschrieben werden</translation>
     </message>
 </context>
 <context>
@@ -468,6 +477,13 @@ Sie bleiben in der Datei und ausgegraut unter Extras → Erinnerungen…, bis si
     <message>
         <source>Reminders</source>
         <translation>Erinnerungen</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>und %n weiterer</numerusform>
+            <numerusform>und %n weitere</numerusform>
+        </translation>
     </message>
 </context>
 <context>

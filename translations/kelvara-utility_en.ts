@@ -47,6 +47,16 @@
     </message>
 </context>
 <context>
+    <name>ReminderKeeper</name>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>and %n more</numerusform>
+            <numerusform>and %n more</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>Reminders</name>
     <message numerus="yes">
         <source>%n day(s)</source>

@@ -136,6 +136,11 @@
         <source>it is not a regular file</source>
         <translation>no es un archivo normal</translation>
     </message>
+    <message>
+        <source>it is a device or stream of the system, not a file</source>
+        <extracomment>Why a file is not saved: its name is one of the system&apos;s devices or streams, such as /dev/stdout.</extracomment>
+        <translation>es un dispositivo o flujo del sistema, no un archivo</translation>
+    </message>
 </context>
 <context>
     <name>Forecast</name>
@@ -409,7 +414,7 @@
     </message>
     <message>
         <source>the file could not be replaced</source>
-        <translation>no se ha podido sustituir el archivo</translation>
+        <translation type="vanished">no se ha podido sustituir el archivo</translation>
     </message>
     <message>
         <source>Permission denied</source>
@@ -419,6 +424,10 @@
         <source>[Preferences] language %1 is not one of %2</source>
         <extracomment>%1 is the value in quotes, %2 the list of the language codes the file takes (they stay).</extracomment>
         <translation>[Preferences] language %1 no es ninguno de estos valores: %2</translation>
+    </message>
+    <message>
+        <source>the file could not be written whole</source>
+        <translation>no se ha podido escribir el archivo completo</translation>
     </message>
 </context>
 <context>
@@ -468,6 +477,13 @@ Siguen en el archivo y aparecen en gris en Herramientas → Recordatorios… has
     <message>
         <source>Reminders</source>
         <translation>Recordatorios</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>y %n más</numerusform>
+            <numerusform>y %n más</numerusform>
+        </translation>
     </message>
 </context>
 <context>

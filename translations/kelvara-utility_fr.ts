@@ -136,6 +136,11 @@
         <source>it is not a regular file</source>
         <translation>ce n&apos;est pas un fichier ordinaire</translation>
     </message>
+    <message>
+        <source>it is a device or stream of the system, not a file</source>
+        <extracomment>Why a file is not saved: its name is one of the system&apos;s devices or streams, such as /dev/stdout.</extracomment>
+        <translation>c&apos;est un périphérique ou un flux du système, pas un fichier</translation>
+    </message>
 </context>
 <context>
     <name>Forecast</name>
@@ -409,7 +414,7 @@
     </message>
     <message>
         <source>the file could not be replaced</source>
-        <translation>le fichier n&apos;a pas pu être remplacé</translation>
+        <translation type="vanished">le fichier n&apos;a pas pu être remplacé</translation>
     </message>
     <message>
         <source>Permission denied</source>
@@ -419,6 +424,10 @@
         <source>[Preferences] language %1 is not one of %2</source>
         <extracomment>%1 is the value in quotes, %2 the list of the language codes the file takes (they stay).</extracomment>
         <translation>[Preferences] language %1 n&apos;est pas l&apos;une des valeurs %2</translation>
+    </message>
+    <message>
+        <source>the file could not be written whole</source>
+        <translation>le fichier n&apos;a pas pu être écrit en entier</translation>
     </message>
 </context>
 <context>
@@ -468,6 +477,13 @@ Elles restent dans le fichier et apparaissent grisées dans Outils → Rappels�
     <message>
         <source>Reminders</source>
         <translation>Rappels</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>et %n autre</numerusform>
+            <numerusform>et %n autres</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -136,6 +136,11 @@
         <source>it is not a regular file</source>
         <translation>to nie jest zwykły plik</translation>
     </message>
+    <message>
+        <source>it is a device or stream of the system, not a file</source>
+        <extracomment>Why a file is not saved: its name is one of the system&apos;s devices or streams, such as /dev/stdout.</extracomment>
+        <translation>to urządzenie lub strumień systemu, a nie plik</translation>
+    </message>
 </context>
 <context>
     <name>Forecast</name>
@@ -414,7 +419,7 @@
     </message>
     <message>
         <source>the file could not be replaced</source>
-        <translation>nie udało się zastąpić pliku</translation>
+        <translation type="vanished">nie udało się zastąpić pliku</translation>
     </message>
     <message>
         <source>Permission denied</source>
@@ -424,6 +429,10 @@
         <source>[Preferences] language %1 is not one of %2</source>
         <extracomment>%1 is the value in quotes, %2 the list of the language codes the file takes (they stay).</extracomment>
         <translation>[Preferences] language %1 nie jest żadną z wartości %2</translation>
+    </message>
+    <message>
+        <source>the file could not be written whole</source>
+        <translation>nie udało się zapisać całego pliku</translation>
     </message>
 </context>
 <context>
@@ -473,6 +482,14 @@ Pozostają w pliku i są wyszarzone w oknie Narzędzia → Przypomnienia…, dop
     <message>
         <source>Reminders</source>
         <translation>Przypomnienia</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>i jeszcze %n</numerusform>
+            <numerusform>i jeszcze %n</numerusform>
+            <numerusform>i jeszcze %n</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -136,6 +136,11 @@
         <source>it is not a regular file</source>
         <translation>não é um arquivo comum</translation>
     </message>
+    <message>
+        <source>it is a device or stream of the system, not a file</source>
+        <extracomment>Why a file is not saved: its name is one of the system&apos;s devices or streams, such as /dev/stdout.</extracomment>
+        <translation>é um dispositivo ou fluxo do sistema, não um arquivo</translation>
+    </message>
 </context>
 <context>
     <name>Forecast</name>
@@ -409,7 +414,7 @@
     </message>
     <message>
         <source>the file could not be replaced</source>
-        <translation>não foi possível substituir o arquivo</translation>
+        <translation type="vanished">não foi possível substituir o arquivo</translation>
     </message>
     <message>
         <source>Permission denied</source>
@@ -419,6 +424,10 @@
         <source>[Preferences] language %1 is not one of %2</source>
         <extracomment>%1 is the value in quotes, %2 the list of the language codes the file takes (they stay).</extracomment>
         <translation>[Preferences] language %1 não é nenhum destes valores: %2</translation>
+    </message>
+    <message>
+        <source>the file could not be written whole</source>
+        <translation>não foi possível gravar o arquivo por completo</translation>
     </message>
 </context>
 <context>
@@ -468,6 +477,13 @@ Elas continuam no arquivo e aparecem em cinza em Ferramentas → Lembretes… at
     <message>
         <source>Reminders</source>
         <translation>Lembretes</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>e mais %n</numerusform>
+            <numerusform>e mais %n</numerusform>
+        </translation>
     </message>
 </context>
 <context>

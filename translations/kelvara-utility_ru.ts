@@ -136,6 +136,11 @@
         <source>it is not a regular file</source>
         <translation>это не обычный файл</translation>
     </message>
+    <message>
+        <source>it is a device or stream of the system, not a file</source>
+        <extracomment>Why a file is not saved: its name is one of the system&apos;s devices or streams, such as /dev/stdout.</extracomment>
+        <translation>это устройство или поток системы, а не файл</translation>
+    </message>
 </context>
 <context>
     <name>Forecast</name>
@@ -414,7 +419,7 @@
     </message>
     <message>
         <source>the file could not be replaced</source>
-        <translation>не удалось заменить файл</translation>
+        <translation type="vanished">не удалось заменить файл</translation>
     </message>
     <message>
         <source>Permission denied</source>
@@ -424,6 +429,10 @@
         <source>[Preferences] language %1 is not one of %2</source>
         <extracomment>%1 is the value in quotes, %2 the list of the language codes the file takes (they stay).</extracomment>
         <translation>[Preferences] language %1 — не одно из значений %2</translation>
+    </message>
+    <message>
+        <source>the file could not be written whole</source>
+        <translation>не удалось записать файл целиком</translation>
     </message>
 </context>
 <context>
@@ -473,6 +482,14 @@ They stay in the file, and greyed in Tools → Reminders…, until you change or
     <message>
         <source>Reminders</source>
         <translation>Напоминания</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>и ещё %n</numerusform>
+            <numerusform>и ещё %n</numerusform>
+            <numerusform>и ещё %n</numerusform>
+        </translation>
     </message>
 </context>
 <context>

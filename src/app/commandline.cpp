@@ -120,6 +120,28 @@ bool CommandLine::Wanted(const QStringList& arguments, const QStringList& window
     return false;
 }
 
+QStringList CommandLine::QtArguments(const QStringList& arguments)
+{
+    QStringList split = arguments.mid(0, 1);
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        const QString& argument = arguments[i];
+        const qsizetype equals = argument.indexOf(QLatin1Char('='));
+        QString name = equals < 0 ? argument : argument.left(equals);
+        const bool option = name.startsWith(QLatin1Char('-')) && !name.startsWith(QLatin1String("---"));
+        name.remove(0, name.startsWith(QLatin1String("--")) ? 2 : 1);
+        const bool withValue = option && QtWindowOptionsWithValue.contains(name);
+        if (withValue && equals > 0) {
+            split << argument.left(equals) << argument.mid(equals + 1);
+            continue;
+        }
+        split << argument;
+        // The value given apart is passed as it is, even when it holds "=".
+        if (withValue && i + 1 < arguments.size())
+            split << arguments[++i];
+    }
+    return split;
+}
+
 int CommandLine::Print(const Answer& answer, FILE* out, FILE* err)
 {
     // A buffered write fails at the latest when it is flushed.
@@ -152,7 +174,8 @@ CommandLine::Answer CommandLine::Run(const QStringList& arguments, const QDateTi
                                    QStringLiteral("N"), QStringLiteral("1"));
     const QCommandLineOption json(QStringLiteral("json"), QStringLiteral("Print the answer as JSON."));
     const QCommandLineOption ics(QStringLiteral("ics"),
-                                 QStringLiteral("With --next: write the starts to FILE as iCalendar events."),
+                                 QStringLiteral("With --next: write the starts to FILE as iCalendar events "
+                                                "(- for standard output)."),
                                  QStringLiteral("FILE"));
     const QCommandLineOption remind(QStringLiteral("remind"),
                                     QStringLiteral("With --ics: a reminder MINUTES (0-10080) before each start."),
@@ -200,6 +223,11 @@ CommandLine::Answer CommandLine::Run(const QStringList& arguments, const QDateTi
             return answer;
         }
         const std::vector<DayStart> starts = NextDayStarts(calibration, now, day, n);
+        if (parser.isSet(ics) && parser.value(ics) == QLatin1String("-")) {
+            // To standard output, written and checked as every other answer.
+            answer.Out = CalendarText(starts, day, lead, now);
+            return answer;
+        }
         if (parser.isSet(ics)) {
             try {
                 ExportCalendar(parser.value(ics), starts, day, lead, now);

@@ -12,7 +12,8 @@
 //   --now                     the game time and date: "HH:MM:SS MM/DD/YYYY"
 //   --next DAY [--count N]    the next N starts of game day DAY, one a line
 //   --json                    either answer as JSON
-//   --ics FILE [--remind M]   with --next: the starts as an iCalendar file
+//   --ics FILE [--remind M]   with --next: the starts as an iCalendar file (- for
+//                             standard output)
 namespace CommandLine {
 
 // Whether the arguments (argv as given, the program first) ask for the command line
@@ -20,6 +21,10 @@ namespace CommandLine {
 // one of `windowOptions`). An option the command line does not know is then an error;
 // Qt's window options and their values are passed over wherever they stand.
 bool Wanted(const QStringList& arguments, const QStringList& windowOptions = {});
+
+// The arguments as Qt reads its window options: one given with its value after "="
+// (`-platform=offscreen`, `--style=fusion`) becomes the option and its value.
+QStringList QtArguments(const QStringList& arguments);
 
 // What a run of the command line prints and the exit status: 0 done, 1 the calibration
 // could not be read (as at the program's start), 2 a bad argument or an unwritable file.

@@ -118,7 +118,16 @@ int main(int argc, char* argv[])
         return CommandLine::Print(CommandLine::Run(QCoreApplication::arguments(), CommandLine::Now()));
     }
 
-    QApplication app(argc, argv);
+    // Qt reads its window options only as `-platform offscreen`, not as `-platform=offscreen`.
+    std::vector<QByteArray> qtArguments;
+    for (const QString& argument : CommandLine::QtArguments(arguments))
+        qtArguments.push_back(argument.toLocal8Bit());
+    std::vector<char*> qtArgv;
+    for (QByteArray& argument : qtArguments)
+        qtArgv.push_back(argument.data());
+    qtArgv.push_back(nullptr);
+    int qtArgc = static_cast<int>(qtArguments.size());
+    QApplication app(qtArgc, qtArgv.data());
     QApplication::setApplicationName(QStringLiteral("kelvara-utility"));
     // The language chosen in Preferences, else the desktop's, before any window or text exists.
     Language::Install(ReadSettings().Settings.Language);

@@ -35,7 +35,7 @@ ReminderAlert MakeAlert(size_t index, const Reminder& reminder, int64_t start, c
     alert.Summary = reminder.Label.isEmpty()
         ? QCoreApplication::translate("Reminders", "Day %1").arg(reminder.Day)
         //: A reminder's title: %1 is the player's label, %2 the game day (1-28).
-        : QCoreApplication::translate("Reminders", "%1: day %2").arg(reminder.Label).arg(reminder.Day);
+        : QCoreApplication::translate("Reminders", "%1: day %2").arg(reminder.Label, QString::number(reminder.Day));
     if (inWords.isEmpty()) {
         //: A reminder's text: %1 is the game day (1-28), %2 the real day and clock time, in capitals, as TODAY AT
         //: 1:19 PM.
@@ -86,7 +86,7 @@ QString WaitInWords(int64_t seconds)
 }
 
 ReminderCheck CheckReminders(const ClockCalibration& calibration, const QDateTime& now,
-                             const std::vector<Reminder>& reminders, int64_t runningSince)
+                             const std::vector<Reminder>& reminders, const std::vector<int64_t>& armedSince)
 {
     ReminderCheck check;
     const int64_t nowSeconds = now.toSecsSinceEpoch();
@@ -101,10 +101,11 @@ ReminderCheck CheckReminders(const ClockCalibration& calibration, const QDateTim
             return reminder.Announced && *reminder.Announced > instant - SameStartSeconds
                 && *reminder.Announced < instant + SameStartSeconds;
         };
-        // The day begun before `now`, while it lasts: told late when the program was
-        // running when it began and has not told it yet.
+        // The day begun before `now`, while it lasts: told late when the reminder was
+        // armed when it began and has not told it yet.
         const int64_t begun = start - RealSecondsPerGameMonth;
-        if (nowSeconds < begun + RealSecondsPerGameDay && runningSince <= begun && !announced(begun))
+        const int64_t armed = i < armedSince.size() ? armedSince[i] : nowSeconds;
+        if (nowSeconds < begun + RealSecondsPerGameDay && armed <= begun && !announced(begun))
             check.Alerts.push_back(MakeAlert(i, reminder, begun, now));
         int64_t next = start - lead;
         if (nowSeconds >= next) {

@@ -46,19 +46,21 @@ struct ReminderCheck
     int64_t NextCheck = std::numeric_limits<int64_t>::max();
 };
 
-// Which reminders are due at `now` with the game clock of `calibration`, for a program
-// running since the moment `runningSince` (seconds since the epoch).
+// Which reminders are due at `now` with the game clock of `calibration`; reminder i has
+// been armed (switched on, with its day, in the running program) since the moment
+// `armedSince[i]` (seconds since the epoch; one without a moment counts as armed now).
 // A reminder is due from its lead before the start of its day (the first whole real
 // second at which the game clock reaches 00:00:00 of that day) up to and including
-// that second. A start whose reminder fell due while the program ran (the program ran
-// at or before the start) but was not announced then (a stall, a suspend, a held
-// check) is announced late, as begun, for as long as its game day lasts (80 real
-// minutes); a program started after a day began says nothing of that day.
+// that second. A start that fell due while its reminder was armed (armed at or before
+// the start) but was not announced then (a stall, a suspend, a held check) is announced
+// late, as begun, for as long as its game day lasts (80 real minutes); a reminder armed
+// (a program started, a reminder switched on or added) after a day began says nothing
+// of that day.
 // A start announced already is not announced again. A start less than a real minute
 // from the one announced last counts as the same start, so a calibration typed in
 // again by hand does not repeat a notification.
 ReminderCheck CheckReminders(const ClockCalibration& calibration, const QDateTime& now,
-                             const std::vector<Reminder>& reminders, int64_t runningSince);
+                             const std::vector<Reminder>& reminders, const std::vector<int64_t>& armedSince);
 
 // The notification of the next start of the reminder's day as seen from `now`, due
 // or not ("Test" in the Reminders window).

@@ -3,15 +3,47 @@
 #include "regularfile.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QRegularExpression>
 #include <QSaveFile>
 
 #include <cerrno>
 #include <cstring>
 
+namespace {
+
+// Whether `path`, or a link on the way to what it names, is one of the system's
+// pseudo-files: a device under /dev, or a process's descriptor under /proc/PID/fd
+// (/dev/stdout among them). Such a name stands for a stream, often one the shell
+// redirected to a file of its own: the save must not follow it and replace that file.
+bool SystemStream(const QString& path)
+{
+    static const QRegularExpression pseudo(QStringLiteral("^/(dev(/|$)|proc/[^/]+/(task/[^/]+/)?fd(/|$))"));
+    QString name = QFileInfo(path).absoluteFilePath();
+    for (int links = 0; links < 40 && !name.isEmpty(); ++links) {
+        const QFileInfo info(name);
+        // Also through a folder that is a link (a folder linked to /dev).
+        const QString folder = QFileInfo(info.absolutePath()).canonicalFilePath();
+        if (pseudo.match(QDir::cleanPath(name)).hasMatch()
+            || (!folder.isEmpty() && pseudo.match(folder + QLatin1Char('/') + info.fileName()).hasMatch()))
+            return true;
+        if (!info.isSymLink())
+            return false;
+        name = info.symLinkTarget();
+    }
+    return false;
+}
+
+} // namespace
+
 std::optional<QString> SaveFileAtomically(const QString& path, const QByteArray& data)
 {
     // Only a regular file is replaced (a link to one stays, and the file it names is
     // replaced): a FIFO or a device would turn into a regular file.
+    if (SystemStream(path))
+        //: Why a file is not saved: its name is one of the system's devices or streams, such as /dev/stdout.
+        return QCoreApplication::translate("Files", "it is a device or stream of the system, not a file");
     if (const auto reason = NotRegularFile(path))
         return reason;
     QSaveFile file(path);

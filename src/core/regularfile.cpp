@@ -31,8 +31,12 @@ std::optional<QString> KindReason(mode_t mode)
 std::optional<QString> NotRegularFile(const QString& path)
 {
     struct stat info = {};
-    if (::stat(QFile::encodeName(path).constData(), &info) != 0)
+    if (::stat(QFile::encodeName(path).constData(), &info) != 0) {
+        // A loop of links names nothing, and a save would put a file in the link's place.
+        if (errno == ELOOP)
+            return SystemReason(errno);
         return std::nullopt; // nothing there (or nothing that can be looked at): the caller's open tells
+    }
     return KindReason(info.st_mode);
 }
 

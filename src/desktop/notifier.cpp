@@ -44,7 +44,12 @@ void Notifier::Notify(const QString& summary, const QString& body, const QString
     };
     // "default" is the notification itself; the other key is its button.
     const QStringList actions = {QStringLiteral("default"), actionLabel, actionKey, actionLabel};
-    call << QStringLiteral("Kelvara Utility") << uint{0} << mIcon << summary << body << actions << hints << int{-1};
+    // The body may hold markup (the summary may not): a text is shown as it is written.
+    QString text = body;
+    text.replace(QLatin1Char('&'), QStringLiteral("&amp;"))
+        .replace(QLatin1Char('<'), QStringLiteral("&lt;"))
+        .replace(QLatin1Char('>'), QStringLiteral("&gt;"));
+    call << QStringLiteral("Kelvara Utility") << uint{0} << mIcon << summary << text << actions << hints << int{-1};
     auto* watcher = new QDBusPendingCallWatcher(mBus.asyncCall(call, AnswerTimeout), this);
     connect(watcher, &QDBusPendingCallWatcher::finished, this, [this, watcher, summary, body, actionKey] {
         watcher->deleteLater();

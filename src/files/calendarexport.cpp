@@ -34,9 +34,12 @@ QString CalendarSummary(int day)
 
 QString CalendarUid(const QString& gameDate)
 {
-    // MM/DD/YYYY, taken apart by position.
+    // MM/DD/YYYY, taken apart at its slashes. A year of other than four digits (past 9999,
+    // before 0) is written modulo 10000, so that the UID keeps its form.
+    const qlonglong year = gameDate.section(QLatin1Char('/'), 2).trimmed().toLongLong();
     return QStringLiteral("kelvara-%1-%2-%3@kelvara-utility")
-        .arg(gameDate.mid(6, 4), gameDate.left(2), gameDate.mid(3, 2));
+        .arg((year % 10000 + 10000) % 10000, 4, 10, QLatin1Char('0'))
+        .arg(gameDate.left(2), gameDate.mid(3, 2));
 }
 
 QByteArray CalendarText(const std::vector<DayStart>& starts, int day, std::optional<int> remindMinutes,

@@ -18,7 +18,8 @@ QString CalendarSummary(int day);
 // The identity of the event of one start, made of the game date that begins then
 // ("03/15/0004" gives "kelvara-0004-03-15@kelvara-utility"): a calendar that imports a
 // later file, even after the clock was set again and the starts moved, updates the events
-// instead of doubling them.
+// instead of doubling them. A year past 9999 or before 0 is written modulo 10000
+// ("03/15/12345" gives "kelvara-2345-03-15@kelvara-utility").
 QString CalendarUid(const QString& gameDate);
 
 // The iCalendar text (VCALENDAR with one VEVENT per start, times in UTC). With a

@@ -12,6 +12,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSettings>
+#include <QTemporaryFile>
 
 #include <algorithm>
 
@@ -144,8 +145,7 @@ std::optional<Reminder> ReadReminder(const QSettings& file, const QString& prefi
     if (!minuteNumber) {
         //: Why a reminder is not used: "minutes" is the key in the file, %1 its value in quotes, %2 the largest.
         why = QCoreApplication::translate("ProgramSettings", "minutes %1 is not from 0 to %2")
-                  .arg(Shown(minutes))
-                  .arg(MaxReminderMinutes);
+                  .arg(Shown(minutes), QString::number(MaxReminderMinutes));
         return std::nullopt;
     }
     if (!on) {
@@ -197,6 +197,23 @@ void WriteReminders(QSettings& file, const ProgramSettings& settings)
             file.setValue(prefix + QStringLiteral("announced"), qlonglong{*reminder.Announced});
     }
     file.setValue(QStringLiteral("Reminders/size"), qulonglong{count});
+}
+
+// Whether `bytes`, read as a settings file, hold every key of `file` with its value.
+bool SameSettings(const QSettings& file, const QByteArray& bytes)
+{
+    QTemporaryFile check;
+    if (!check.open() || check.write(bytes) != bytes.size() || !check.flush())
+        return false;
+    const QSettings back(check.fileName(), QSettings::IniFormat);
+    const QStringList keys = file.allKeys();
+    // Compared as texts: a number set reads back as its text.
+    const auto text = [](const QVariant& value) {
+        return value.typeId() == QMetaType::QStringList ? value.toStringList().join(QChar(0x1f)) : value.toString();
+    };
+    return back.status() == QSettings::NoError && back.allKeys().size() == keys.size()
+        && std::all_of(keys.begin(), keys.end(),
+                       [&](const QString& key) { return text(back.value(key)) == text(file.value(key)); });
 }
 
 } // namespace
@@ -319,8 +336,7 @@ void WriteSettings(const ProgramSettings& settings, SettingsGroups groups)
             carried.insert(key, current.value(key));
     }
     if (damaged) {
-        // Kept aside like any file the program saves; the file itself starts anew, empty,
-        // so that the error of its old reading cannot hide one of the write.
+        // Kept aside like any file the program saves, whole.
         QFile old;
         std::optional<QString> reason = OpenRegularFile(old, path);
         const QByteArray bytes = reason ? QByteArray() : old.readAll();
@@ -332,13 +348,27 @@ void WriteSettings(const ProgramSettings& settings, SettingsGroups groups)
             fail(QCoreApplication::translate("ProgramSettings",
                                              "it could not be read whole, and could not be kept aside: %1")
                      .arg(*reason));
-        if (const auto emptied = SaveFileAtomically(path, QByteArray()))
-            fail(*emptied);
     }
 
-    // QSettings writes the whole file anew through a temporary file that then takes
-    // its place, with the groups it did not touch as they were.
-    QSettings file(path, QSettings::IniFormat);
+    // QSettings reports a write cut short (a full disk) as done, and would put the cut
+    // file in place: it writes a copy of the file here, which is read back and compared
+    // before it takes the file's place through the checked save, in one step. A damaged
+    // file's copy starts empty, so that the error of its old reading cannot hide one of
+    // the write.
+    const bool writable = QFileInfo(QFileInfo(path).absolutePath()).isWritable();
+    QTemporaryFile fresh(path + QStringLiteral(".XXXXXX"));
+    if (!fresh.open())
+        fail(writable ? fresh.errorString() : QCoreApplication::translate("ProgramSettings", "Permission denied"));
+    if (!damaged && QFileInfo::exists(path)) {
+        QFile current;
+        std::optional<QString> reason = OpenRegularFile(current, path);
+        const QByteArray bytes = reason ? QByteArray() : current.readAll();
+        if (!reason && (current.error() != QFileDevice::NoError || fresh.write(bytes) != bytes.size()))
+            reason = current.error() != QFileDevice::NoError ? current.errorString() : fresh.errorString();
+        if (reason || !fresh.flush())
+            fail(reason.value_or(fresh.errorString()));
+    }
+    QSettings file(fresh.fileName(), QSettings::IniFormat);
     for (auto it = carried.cbegin(); it != carried.cend(); ++it)
         file.setValue(it.key(), it.value());
     if (groups.testFlag(SettingsGroup::Reminders))
@@ -360,11 +390,14 @@ void WriteSettings(const ProgramSettings& settings, SettingsGroups groups)
         }
     }
     file.sync();
-    if (file.status() != QSettings::NoError) {
+    QFile copy(fresh.fileName());
+    const QByteArray written = copy.open(QIODevice::ReadOnly) ? copy.readAll() : QByteArray();
+    if (file.status() != QSettings::NoError || !SameSettings(file, written)) {
         // QSettings keeps the system's reason to itself; the folder tells the usual one.
-        fail(QFileInfo(QFileInfo(path).absolutePath()).isWritable()
-                 ? QCoreApplication::translate("ProgramSettings", "the file could not be replaced")
-                 : QCoreApplication::translate("ProgramSettings", "Permission denied"));
+        fail(writable ? QCoreApplication::translate("ProgramSettings", "the file could not be written whole")
+                      : QCoreApplication::translate("ProgramSettings", "Permission denied"));
     }
+    if (const auto reason = SaveFileAtomically(path, written))
+        fail(*reason);
     KnownDamaged().reset();
 }

@@ -9,7 +9,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QSpinBox>
+#include <QTextDocument>
 #include <QTreeWidget>
 
 namespace {
@@ -149,13 +151,15 @@ void frmReminders::ShowRow(int row)
         const QVariantMap& values = shown.Unusable->Values;
         auto text = [&values](const char* key) { return ValueText(values.value(QLatin1String(key))); };
         const QString why = tr("Not used: %1").arg(shown.Unusable->Why);
+        // The file's values are the player's text: a tooltip shows it as it is, never as markup.
+        const QString tip = Qt::convertFromPlainText(why, Qt::WhiteSpaceNormal);
         item->setFlags(item->flags() & ~Qt::ItemIsUserCheckable);
         item->setText(Day, text("day"));
         item->setText(Minutes, text("minutes"));
         item->setText(Label, QStringLiteral("%1 (%2)").arg(text("label"), why).trimmed());
         for (int column : {On, Day, Minutes, Label}) {
             item->setForeground(column, palette().brush(QPalette::Disabled, QPalette::Text));
-            item->setToolTip(column, why);
+            item->setToolTip(column, tip);
         }
     } else {
         item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
@@ -174,7 +178,8 @@ void frmReminders::ShowRow(int row)
 void frmReminders::LoadEditors()
 {
     const int row = mList->indexOfTopLevelItem(mList->currentItem());
-    const Row* current = row >= 0 ? &mRows[static_cast<size_t>(row)] : nullptr;
+    const Row* current = row >= 0 && static_cast<size_t>(row) < mRows.size() ? &mRows[static_cast<size_t>(row)]
+                                                                             : nullptr;
     // An entry that is not used becomes a reminder when edited, while there is room for one.
     const bool editable = current && (!current->Unusable || UsedCount() < MaxReminders);
     for (QWidget* editor : std::initializer_list<QWidget*>{mDay, mMinutes, mLabel})
@@ -206,7 +211,7 @@ void frmReminders::LoadEditors()
 void frmReminders::StoreEditors()
 {
     const int row = mList->indexOfTopLevelItem(mList->currentItem());
-    if (mLoading || row < 0)
+    if (mLoading || row < 0 || static_cast<size_t>(row) >= mRows.size())
         return;
     Row& current = mRows[static_cast<size_t>(row)];
     if (current.Unusable) {
@@ -235,11 +240,20 @@ void frmReminders::cmdAdd_Click()
 
 void frmReminders::cmdRemove_Click()
 {
-    const int row = mList->indexOfTopLevelItem(mList->currentItem());
-    if (row < 0)
+    // Exactly the entry selected: none when nothing is.
+    const QList<QTreeWidgetItem*> selected = mList->selectedItems();
+    const int row = selected.size() == 1 ? mList->indexOfTopLevelItem(selected.front()) : -1;
+    if (row < 0 || static_cast<size_t>(row) >= mRows.size())
         return;
+    {
+        // The list picks another current item while the row goes, and tells of it before
+        // the row is gone: the editors follow once both lists match again.
+        const QSignalBlocker quiet(mList);
+        delete mList->takeTopLevelItem(row);
+    }
     mRows.erase(mRows.begin() + row);
-    delete mList->takeTopLevelItem(row);
+    if (QTreeWidgetItem* current = mList->currentItem())
+        current->setSelected(true);
     LoadEditors();
 }
 

@@ -1,6 +1,7 @@
 #include "reminderkeeper.h"
 
 #include "clock/daystart.h"
+#include "clock/systemclock.h"
 #include "core/kelvaraerror.h"
 #include "desktop/notifier.h"
 #include "dialogs.h"
@@ -28,12 +29,17 @@ void ReminderKeeper::Load()
 {
     const SettingsReading reading = ReadSettings();
     mSettings = reading.Settings;
+    mArmedSince.assign(mSettings.Reminders.size(), std::nullopt);
     Recount();
     if (reading.Ignored.isEmpty())
         return;
-    // Told once the main window shows, in front of it.
+    // Told once the main window shows, in front of it; a long list only begins, so that
+    // the window fits on the screen.
+    constexpr qsizetype MaxListed = 10;
     QString text = tr("These entries of %1 could not be used:\n").arg(QLatin1String(SettingsFileName))
-        + reading.Ignored.join(QLatin1Char('\n'));
+        + reading.Ignored.mid(0, MaxListed).join(QLatin1Char('\n'));
+    if (reading.Ignored.size() > MaxListed)
+        text += QLatin1Char('\n') + tr("and %n more", nullptr, static_cast<int>(reading.Ignored.size() - MaxListed));
     if (!mSettings.Unusable.empty())
         text += tr("\nThey stay in the file, and greyed in Tools \u2192 Reminders\u2026, until you change or remove "
                    "them there.");
@@ -48,7 +54,10 @@ void ReminderKeeper::Apply(const ProgramSettings& settings)
     // Starts announced while the window was open are not lost: a reminder whose day the
     // player left as it was keeps the later of the two announced starts.
     const ProgramSettings before = mSettings;
+    const std::vector<std::optional<int64_t>> armedBefore = mArmedSince;
     mSettings = settings;
+    // A reminder switched on, added or moved to another day is armed from the next tick on.
+    mArmedSince.assign(mSettings.Reminders.size(), std::nullopt);
     for (size_t i = 0; i < std::min(mSettings.Reminders.size(), mSettings.ReminderIds.size()); ++i) {
         const auto& ids = before.ReminderIds;
         const auto same = std::find(ids.begin(), ids.end(), mSettings.ReminderIds[i]);
@@ -57,8 +66,12 @@ void ReminderKeeper::Apply(const ProgramSettings& settings)
             continue;
         const std::optional<int64_t>& announced = before.Reminders[at].Announced;
         Reminder& reminder = mSettings.Reminders[i];
-        if (announced && reminder.Day == before.Reminders[at].Day)
+        if (reminder.Day != before.Reminders[at].Day)
+            continue;
+        if (announced)
             reminder.Announced = std::max(reminder.Announced.value_or(*announced), *announced);
+        if (reminder.Enabled && before.Reminders[at].Enabled && at < armedBefore.size())
+            mArmedSince[i] = armedBefore[at];
     }
     Recount();
     try {
@@ -81,12 +94,18 @@ void ReminderKeeper::SetNotifier(Notifier* notifier)
 
 void ReminderKeeper::Tick(const ClockCalibration& calibration, int64_t now)
 {
-    // Running since the earliest moment a tick saw: a system clock set back moves it back.
-    mRunningSince = std::min(mRunningSince.value_or(now), now);
+    // Armed since a moment of the boot clock, told as the moment as far before `now`.
+    const int64_t boot = SystemClock::SinceBoot();
+    mArmedSince.resize(mSettings.Reminders.size());
+    for (std::optional<int64_t>& armed : mArmedSince)
+        armed = armed.value_or(boot);
     if (mHeld || !mDesktopKnown || now < mNextCheck)
         return;
+    std::vector<int64_t> armedSince;
+    for (const std::optional<int64_t>& armed : mArmedSince)
+        armedSince.push_back(now - std::max<int64_t>(boot - *armed, 0));
     const ReminderCheck check = CheckReminders(calibration, QDateTime::fromSecsSinceEpoch(now), mSettings.Reminders,
-                                               *mRunningSince);
+                                               armedSince);
     mNextCheck = check.NextCheck;
     if (check.Alerts.empty())
         return;

@@ -76,6 +76,8 @@ private:
     bool mSaveFailureShown = false;
     bool mHeld = false;
     bool mDesktopKnown = false;
-    // The moment (seconds since the epoch) of the first tick, for the starts told late.
-    std::optional<int64_t> mRunningSince;
+    // For the starts told late: since when each reminder has been armed, in seconds since
+    // boot (SystemClock::SinceBoot, which neither a suspend nor a clock set anew upsets),
+    // parallel to mSettings.Reminders; none: armed at the next tick.
+    std::vector<std::optional<int64_t>> mArmedSince;
 };

@@ -54,6 +54,11 @@ private slots:
         row("--next 15 #two lines", 0, "2026-12-09T07:00:00+01:00\t00/15/0000\n", "", "11:00:00\r\n12/08/2026\r\n");
         row("--now #unreadable", 1, "", "it is a folder", "folder");
         row("--next 7 --count 2 --ics {dir}/a.ics --remind 5", 0, "");
+        row("--next 7 --ics -", 0, "BEGIN:VCALENDAR...");
+        row("--next 7 --ics - #>/dev/full", 1, "", "No space left on device");
+        // A stream of the system (which may lead to a file the shell redirected), a loop of links: refused.
+        row("--next 3 --ics /dev/stdout", 2, "", "it is a device or stream of the system, not a file");
+        row("--next 3 --ics {dir}/loop #loop", 2, "", "Too many levels of symbolic links");
         row("--help", 0, "Usage: ...");
         row("--version", 0, "kelvara-utility 0.1...");
         for (const char* args : {"--next 0", "--next 29", "--next abc", "--next 1.5"})
@@ -74,6 +79,7 @@ private slots:
         QFETCH(QByteArray, out);
         QFETCH(QByteArray, err);
         QVERIFY(QDir(mDir.path()).removeRecursively() && QDir().mkpath(mDir.path()));
+        const QString tag = QString::fromLatin1(QTest::currentDataTag()), note = tag.section(QStringLiteral(" #"), 1);
         const QString exe = mDir.filePath(QStringLiteral("kelvara-utility"));
         QVERIFY(QFile::copy(QStringLiteral(KELVARA_EXE), exe));
         QFile file(mDir.filePath(QStringLiteral("OXLTIMES.DAT")));
@@ -81,16 +87,18 @@ private slots:
             QVERIFY(calibration == "folder" ? QDir(mDir.path()).mkdir(file.fileName())
                                             : file.open(QIODevice::WriteOnly) && file.write(calibration) > 0);
         file.close();
+        QVERIFY(note != QStringLiteral("loop")
+                || QFile::link(QStringLiteral("loop"), mDir.filePath(QStringLiteral("loop"))));
         // The program folder's files with their sizes: what a run must leave as it was.
         auto files = [this](QStringList list = {}) {
-            for (const QFileInfo& entry : QDir(mDir.path()).entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot))
+            for (const QFileInfo& entry :
+                 QDir(mDir.path()).entryInfoList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot))
                 list << entry.fileName() + QLatin1Char(' ') + QString::number(entry.isDir() ? -1 : entry.size());
             return list;
         };
         const QStringList before = files();
 
         QProcess program;
-        const QString tag = QString::fromLatin1(QTest::currentDataTag()), note = tag.section(QStringLiteral(" #"), 1);
         const QString args = tag.section(QStringLiteral(" #"), 0, 0).replace(QStringLiteral("{dir}"), mDir.path());
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         if (note.startsWith(QStringLiteral("TZ=")))
@@ -111,6 +119,27 @@ private slots:
         QStringList after = files();
         after.removeIf([&](const QString& f) { return status == 0 && f.startsWith(QLatin1String("a.ics ")); });
         QCOMPARE(after, before);
+    }
+
+    // Qt's window options given with "=" reach Qt as well: without a display, the window starts on the
+    // platform named, and ends as asked (SIGTERM) with status 0.
+    void windowOptionsJoined()
+    {
+        QVERIFY(QDir(mDir.path()).removeRecursively() && QDir().mkpath(mDir.path()));
+        const QString exe = mDir.filePath(QStringLiteral("kelvara-utility"));
+        QVERIFY(QFile::copy(QStringLiteral(KELVARA_EXE), exe)
+                && QFile::copy(QFileInfo(QStringLiteral(KELVARA_EXE)).dir().filePath(QStringLiteral("Kelvara.mdb")),
+                               mDir.filePath(QStringLiteral("Kelvara.mdb"))));
+        QProcess program;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "DBUS_SESSION_BUS_ADDRESS"})
+            env.remove(QLatin1String(name));
+        program.setProcessEnvironment(env);
+        program.start(exe, {QStringLiteral("-platform=offscreen"), QStringLiteral("--style=fusion")});
+        QVERIFY(!program.waitForFinished(3000));
+        program.terminate();
+        QVERIFY(program.waitForFinished(10000));
+        QCOMPARE(program.exitCode(), 0);
     }
 };
 

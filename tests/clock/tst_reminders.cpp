@@ -16,7 +16,7 @@ private slots:
         {
             const char *now, *time, *date;
             int day, minutes;
-            qint64 announced, running; // seconds from now (0: never announced); seconds the program has been running
+            qint64 announced, running; // seconds from now (0: never announced); seconds the reminder has been armed
             const char* body;          // empty: nothing is announced
             qint64 nextCheck;          // seconds from now
         };
@@ -33,8 +33,9 @@ private slots:
              134200},
             {noon, "23:59:42", "03/14/0005", 15, 0, 0, 0, "", 1},
             {noon, "00:00:00", "03/15/0005", 15, 0, 0, 0, "Day 15 begins now, TODAY AT 12:00 PM", 134400},
-            // A start that fell due while the program ran is told late while its day lasts; one the program
-            // started after is not. A stall across the one second of a 0-minute reminder.
+            // A start that fell due while the reminder was armed is told late while its day lasts; one it was
+            // armed after (the program started, the reminder switched on) is not. A stall across the one second of a
+            // 0-minute reminder.
             {noon, "00:00:18", "03/15/0005", 15, 0, 0, 1, "Day 15 began 1 second ago, TODAY AT 11:59 AM", 134399},
             {noon, "00:00:18", "03/15/0005", 15, 10, 0, 0, "", 134399 - 600},
             {"12/07/2026 00:02:00", "01:12:00", "03/07/0005", 7, 10, 0, 3600,
@@ -54,22 +55,22 @@ private slots:
             const auto calibration = ClockCalibration::FromTexts(QLatin1String(c.now + 11), QLatin1String(c.now),
                                                                  QLatin1String(c.time), QLatin1String(c.date));
             const auto announced = c.announced ? std::optional(now.toSecsSinceEpoch() + c.announced) : std::nullopt;
-            const Reminder reminder{c.day, c.minutes, true, u"Dawn"_qs, announced};
+            const Reminder reminder{c.day, c.minutes, true, u"Dawn %1"_qs, announced};
             const Reminder off{c.day, c.minutes, false, u"Off"_qs, std::nullopt};
             const ReminderCheck check = CheckReminders(calibration, now, {off, reminder},
-                                                       now.toSecsSinceEpoch() - c.running);
+                                                       {0, now.toSecsSinceEpoch() - c.running});
             QCOMPARE(check.NextCheck - now.toSecsSinceEpoch(), c.nextCheck);
             QCOMPARE(check.Alerts.size(), *c.body ? 1u : 0u);
             if (*c.body) // the one switched off is never announced
                 QCOMPARE(check.Alerts.front().Summary + u' ' + check.Alerts.front().Body,
-                         QStringLiteral("Dawn: day %1 ").arg(c.day) + QLatin1String(c.body));
+                         u"Dawn %1: day "_qs + QString::number(c.day) + u' ' + QLatin1String(c.body));
         }
         // A start announced at the ends of the number range is no start near today's.
         const auto calibration = ClockCalibration::FromTexts(u"12:00:00"_qs, u"12/06/2026"_qs, u"21:00:00"_qs,
                                                              u"03/14/0005"_qs);
         const QDateTime noonTime(QDate(2026, 12, 6), QTime(12, 0));
         for (const int64_t far : {std::numeric_limits<int64_t>::min(), std::numeric_limits<int64_t>::max()})
-            QCOMPARE(CheckReminders(calibration, noonTime, {{15, 10, true, {}, far}}, 0).Alerts.size(), 1u);
+            QCOMPARE(CheckReminders(calibration, noonTime, {{15, 10, true, {}, far}}, {0}).Alerts.size(), 1u);
     }
 };
 

@@ -44,7 +44,9 @@ class TstAtomicSave : public QObject
         if (::lstat(QFile::encodeName(path).constData(), &info) != 0)
             return QStringLiteral("missing");
         QFile file(path);
-        return S_ISLNK(info.st_mode) ? QStringLiteral("link to ") + Kind(QFileInfo(path).symLinkTarget())
+        const QString target = QFileInfo(path).symLinkTarget();
+        return S_ISLNK(info.st_mode)
+            ? QStringLiteral("link to ") + (target == path ? QStringLiteral("itself") : Kind(target))
             : S_ISREG(info.st_mode)  ? QString::number(file.open(QIODevice::ReadOnly) ? file.readAll().size() : -1)
             : S_ISFIFO(info.st_mode) ? QStringLiteral("fifo")
             : S_ISDIR(info.st_mode)  ? QStringLiteral("folder")
@@ -68,6 +70,9 @@ private slots:
             row("link to fifo", "it is not a regular file");
             row("device", "it is not a regular file");
             row("link to file", "-");
+            // A loop of links; a descriptor of the process, as /dev/stdout names one, open on a file.
+            row("link loop", "Too many levels of symbolic links");
+            row("descriptor", "a device or stream of the system");
         }
     }
 
@@ -77,9 +82,10 @@ private slots:
         QFETCH(QString, fault);
         QFETCH(QString, reason);
         QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("out.mdb")), other = dir.filePath(QStringLiteral("other"));
+        QString path = dir.filePath(QStringLiteral("out.mdb"));
+        const QString other = dir.filePath(QStringLiteral("other"));
         const QByteArray old = "saved before";
-        QFile file(fault.startsWith(u"link") ? other : path);
+        QFile file(fault.startsWith(u"link") || fault == QLatin1String("descriptor") ? other : path);
         const QByteArray encoded = QFile::encodeName(file.fileName());
         if (fault == QLatin1String("folder")) {
             QVERIFY(QDir().mkdir(path));
@@ -94,7 +100,12 @@ private slots:
             file.close();
         }
         if (fault.startsWith(u"link"))
-            QVERIFY(QFile::link(other, path));
+            QVERIFY(QFile::link(fault == QLatin1String("link loop") ? path : other, path));
+        QFile held(other);
+        if (fault == QLatin1String("descriptor")) {
+            QVERIFY(held.open(QIODevice::ReadOnly));
+            path = QStringLiteral("/proc/self/fd/%1").arg(held.handle());
+        }
         const QString before = Kind(path);
         QStringList names = QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System);
 

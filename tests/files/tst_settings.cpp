@@ -1,4 +1,5 @@
 #include "common/errorof.h"
+#include "common/faultkit.h"
 #include "files/oxlfiles.h"
 #include "files/settings.h"
 
@@ -44,11 +45,11 @@ private slots:
         const std::tuple<QByteArray, QString, QStringList> cases[] = {
             {other
                  + "[Reminders]\nsize=5\n1\\day=3\n1\\minutes=0\n1\\enabled=false\n1\\label=Dawn\n"
-                   "1\\announced=1765000000\n2\\day=40\n2\\minutes=5\n3\\day=4\n3\\minutes=-5\n3\\note=mine\n4\\day=5\n"
+                   "1\\announced=1765000000\n2\\day=40\n2\\minutes=5\n3\\day=4\n3\\minutes=%2\n3\\note=mine\n4\\day=5\n"
                    "4\\minutes=1441\n5\\day=28\n5\\minutes=1440\n5\\label=Late, 100%\n",
              "3/0/off/Dawn@1765000000 | x | x | x | 28/1440/on/Late, 100% ; shown at -20,300 ; kept in the tray ; dark "
              "; pt_BR",
-             {"entry 2: day \"40\" is not from 1 to 28", "entry 3: minutes \"-5\" is not from 0 to 1440",
+             {"entry 2: day \"40\" is not from 1 to 28", "entry 3: minutes \"%2\" is not from 0 to 1440",
               "entry 4: minutes \"1441\" is not from 0 to 1440"}},
             {thousands,
              (QStringList(MaxReminders, u"1/2/on/"_qs) + QStringList(4900, u"x"_qs)).join(u" | "_qs),
@@ -96,6 +97,15 @@ private slots:
                 QCOMPARE(ErrorOf(write).section(u": "_qs, -1), ignored.front().section(u": "_qs, -1));
                 QVERIFY(QFileInfo(path).exists() && !QFileInfo(path).isFile());
                 continue;
+            }
+            {
+                // A write that fails (a file larger than the disk takes) leaves the file whole.
+                ProgramSettings larger = read.Settings;
+                larger.Reminders.assign(size_t{MaxReminders}, {1, 1, true, QString(MaxReminderLabel, u'x'), {}});
+                const faultkit::FullDisk full(rlim_t(file.size()));
+                QVERIFY(ErrorOf([&] { WriteSettings(larger, SettingsGroup::Reminders); }) != u"no error"_qs);
+                QVERIFY(out.open(QIODevice::ReadOnly) && out.readAll() == file);
+                out.close();
             }
             write();
             const SettingsReading again = ReadSettings();

@@ -1,5 +1,6 @@
 #include "clock/daystart.h"
 #include "clock/systemclock.h"
+#include "files/calendarexport.h"
 #include "files/oxlfiles.h"
 #include "forms/dialogs.h"
 #include "forms/frmcompactclock.h"
@@ -8,6 +9,7 @@
 #include "forms/globals.h"
 #include "forms/reminderkeeper.h"
 
+#include <QApplication>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -29,6 +31,15 @@ class TstPlanAhead : public QObject
     QTemporaryDir mDir;
     QDateTime mNow;
     QStringList mMessages;
+
+    static QLabel* FindNotice()
+    {
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            if (window->objectName() == u"frmNotice"_qs && window->isVisible())
+                return window->findChild<QLabel*>(u"lblBody"_qs);
+        }
+        return nullptr;
+    }
 
     static QStringList Row(QTableWidget* table, int row)
     {
@@ -93,7 +104,10 @@ private slots:
         QVERIFY(ics.open(QIODevice::ReadOnly));
         const QByteArray text = ics.readAll();
         QCOMPARE(text.count("BEGIN:VEVENT"), 3);
-        QVERIFY(text.contains("SUMMARY:Kelvara: good moon (day 15)"));
+        QVERIFY(text.contains("SUMMARY:Kelvara: good moon (day 15)") && text.contains("UID:kelvara-0005-03-15@"));
+        // Years of other than four digits: modulo 10000.
+        QCOMPARE(CalendarUid(u"04/15/12345"_qs) + CalendarUid(u"04/15/-1"_qs),
+                 u"kelvara-2345-04-15@kelvara-utilitykelvara-9999-04-15@kelvara-utility"_qs);
         QCOMPARE(mMessages.size(), 1);
         QVERIFY(mMessages[0].startsWith(QStringLiteral("The calendar could not be saved.")));
 
@@ -111,7 +125,7 @@ private slots:
     {
         QFile ini(mDir.filePath(u"kelvara-utility.ini"_qs));
         QVERIFY(ini.open(QIODevice::WriteOnly)
-                && ini.write("[Reminders]\nsize=5\n1\\day=3\n1\\minutes=0\n2\\day=40\n3\\day=15\n3\\minutes=20\n"
+                && ini.write("[Reminders]\nsize=5\n1\\day=3\n1\\minutes=0\n2\\day=<b>4</b>\n3\\day=15\n3\\minutes=20\n"
                              "3\\label=A\n4\\day=15\n4\\minutes=10\n4\\label=B\n5\\day=0\n5\\label=Odd\n")
                     > 0);
         ini.close();
@@ -124,9 +138,10 @@ private slots:
         list->setCurrentItem(list->topLevelItem(1));
         QVERIFY(!window.findChild<QPushButton*>(u"cmdTest"_qs)->isEnabled()
                 && !(list->currentItem()->flags() & Qt::ItemIsUserCheckable));
-        const qint64 start = mNow.toSecsSinceEpoch() + 21932; // day 15
+        QVERIFY(list->currentItem()->toolTip(1).contains(u"day \"&lt;b&gt;4&lt;/b&gt;\""_qs)); // not as markup
+        const qint64 start = mNow.toSecsSinceEpoch() + 21932;                                  // day 15
         keeper.Tick(gCalibration, start - 300);
-        for (int row : {1, 0}) { // day 40, then day 3
+        for (int row : {1, 0}) { // the unusable day, then day 3
             list->setCurrentItem(list->topLevelItem(row));
             window.findChild<QPushButton*>(u"cmdRemove"_qs)->click();
         }
@@ -139,11 +154,36 @@ private slots:
         connect(&window, &frmReminders::TestRequested, this, [&](const Reminder& r) { tried.push_back(r); });
         window.findChild<QPushButton*>(u"cmdTest"_qs)->click();
         window.findChild<QPushButton*>(u"cmdAdd"_qs)->click();
+        list->clearSelection(); // nothing selected: nothing to remove
+        window.findChild<QPushButton*>(u"cmdRemove"_qs)->click();
+        QCOMPARE(list->topLevelItemCount(), 4);
         keeper.Apply(window.Settings());
         const std::vector<Reminder> kept{
             {16, 20, true, u"A"_qs, {}}, {15, 10, true, u"B"_qs, start}, {15, 10, true, u"Odd!"_qs, {}}, Reminder()};
         QVERIFY(keeper.Settings().Reminders == kept && ReadSettings().Settings.Reminders == kept);
         QVERIFY(tried == std::vector{kept[2]} && ReadSettings().Settings.Unusable.empty());
+        // Added or switched on after their day began: not told as begun, though the program ran before.
+        mNow = QDateTime::fromSecsSinceEpoch(start + 60);
+        keeper.Tick(gCalibration, start + 60);
+        QVERIFY(keeper.Settings().Reminders == kept);
+        keeper.CloseNotices();
+    }
+
+    // The notice at start lists ten unusable entries at most, then how many more.
+    void ignoredListed()
+    {
+        QFile ini(mDir.filePath(u"kelvara-utility.ini"_qs));
+        QByteArray bad = "[Reminders]\n";
+        for (int i = 1; i <= 12; ++i)
+            bad += QByteArray::number(i) + "\\day=0\n";
+        QVERIFY(ini.open(QIODevice::WriteOnly) && ini.write(bad) > 0);
+        ini.close();
+        ReminderKeeper keeper;
+        keeper.Load();
+        QLabel* body = nullptr;
+        QTRY_VERIFY((body = FindNotice()) != nullptr);
+        QCOMPARE(body->text().count(u'\n'), 12);
+        QVERIFY(body->text().contains(u"entry 10: day \"0\" is not from 1 to 28\nand 2 more\n"_qs));
         keeper.CloseNotices();
     }
 

@@ -219,7 +219,8 @@ private slots:
             "bad.csv:3: column 2 (Value): \"abc\" is not a number");
         row("line counted after a quoted line break", "A:text,B:long\n\"x\ny\",1\nz,1.5\n",
             "bad.csv:4: column 2 (B): \"1.5\" is not a whole number");
-        row("a cell missing", "A:long,B:long\n1,2\n3\n", "bad.csv:3: column 2 (B): missing; 1 cells, the header has 2");
+        row("a cell missing", "A:long,B:long\n1,2\n\n3,4\n",
+            "bad.csv:3: column 2 (B): missing; 1 cell, the header has 2");
         row("a cell too many", "A:long\n1,2\n", "bad.csv:2: column 2: past the last column; 2 cells, the header has 1");
         row("a file size limit", "Id:long\n1\n", "File too large"); // the database needs more than 8 KiB
         row("an amount without digits", "A:currency\n1.5\n-\n",
@@ -230,7 +231,8 @@ private slots:
     {
         QFETCH(QByteArray, bad);
         QFETCH(QString, message);
-        const QStringList args{dir_.filePath(u"out.mdb"_qs), u"tblA="_qs + Write(u"good.csv"_qs, "Id:long\n1\n"),
+        const QStringList args{dir_.filePath(u"out.mdb"_qs),
+                               u"tblA="_qs + Write(u"good.csv"_qs, "Id:long,B:long\n1,2\n\n\r\n"),
                                u"tblB="_qs + Write(u"bad.csv"_qs, bad)};
         QFile::remove(args[0]);
         const bool limited = QByteArray(QTest::currentDataTag()) == "a file size limit";

@@ -120,7 +120,11 @@ Table ReadCsvTable(const QString& tableName, const QString& csvPath)
     if (decoder.hasError())
         throw Error(QStringLiteral("%1: not UTF-8 text").arg(csvPath).toStdString());
 
-    const std::vector<csv::Record> records = csv::Parse(text, csvPath);
+    std::vector<csv::Record> records = csv::Parse(text, csvPath);
+    // Blank lines at the end of the file (as editors leave them) hold no rows.
+    while (records.size() > 1 && records.back().cells.size() == 1 && !records.back().cells.front().quoted
+           && records.back().cells.front().text.isEmpty())
+        records.pop_back();
     if (records.empty())
         throw Error(QStringLiteral("%1: no header line").arg(csvPath).toStdString());
 
@@ -142,9 +146,10 @@ Table ReadCsvTable(const QString& tableName, const QString& csvPath)
         if (cells != columns) {
             const std::size_t first = std::min(cells, columns);
             Fail(csvPath, record->line, first, cells < columns ? table.columns[qsizetype(first)].name : QString(),
-                 QStringLiteral("%1; %2 cells, the header has %3")
+                 QStringLiteral("%1; %2 %3, the header has %4")
                      .arg(cells < columns ? QStringLiteral("missing") : QStringLiteral("past the last column"))
                      .arg(cells)
+                     .arg(cells == 1 ? QStringLiteral("cell") : QStringLiteral("cells"))
                      .arg(columns));
         }
         std::vector<Value> row;
