@@ -188,6 +188,17 @@ private slots:
         Keys(edit, u"rd"_qs, Qt::Key_Up);
         Keys(edit, {}, Qt::Key_Return);
         QCOMPARE(chosen(), (QStringList{"Sword of Dawn", "Strength     20 "}));
+        // New tables while the player types: the text stays, the list and the chosen item's stats are the new ones.
+        edit->selectAll();
+        Keys(edit, u"ri"_qs);
+        GameFolder patched(Game({u"Ring"_qs, u"Brim"_qs, u"Sword of Dawn"_qs, u"Iron Sword"_qs}));
+        gItemTable = LoadItemTable(patched.Database());
+        emit GameDataEvents::Instance().TablesReplaced();
+        QCOMPARE(stats.Finder()->Listed(), (QStringList{"Ring", "Brim"}));
+        QCOMPARE(chosen(), (QStringList{"ri", "Strength     30 "}));
+        Keys(edit, {}, Qt::Key_Down);
+        Keys(edit, {}, Qt::Key_Return);
+        QCOMPARE(chosen(), (QStringList{"Ring", "Strength     10 "}));
     }
 
     // The facts of a readable database, of a missing one; the window copies what it shows.
