@@ -136,16 +136,18 @@ int main(int argc, char* argv[])
     QApplication::setQuitOnLastWindowClosed(true);
 
     frmMain window;
+    // The game data follows the game's patches while the program runs; the file is
+    // looked at before the tables are loaded, so that a patch finishing meanwhile is seen.
+    auto* gameData = new GameDataWatcher(GameDatabasePath(), 1500, &window);
     try {
         window.Form_Load();
     } catch (const KelvaraError& error) {
+        delete gameData;
         // Nothing has changed yet: the program ends and the saved files stay as they were.
         Dialogs::Message(nullptr, error.message());
         return 1;
     }
     ErrorBoundary::SetCloser([&window] { window.Form_Unload(); });
-    // The game data follows the game's patches while the program runs.
-    new GameDataWatcher(GameDatabasePath(), 1500, &window);
     InstallSignalHandlers(&window);
     // The desktop session may end the program without closing the window.
     QObject::connect(&app, &QCoreApplication::aboutToQuit, &window,

@@ -8,8 +8,8 @@
 class clsItem;
 
 // Finds the names that contain a typed text anywhere, letter case ignored (Unicode case
-// folding, so "ÉPÉE" finds "épée"). Built once per list of names; each search walks the
-// case-folded names once.
+// folding in full, so "ÉPÉE" finds "épée" and "STRASSE" finds "Straße"). Built once per
+// list of names; each search walks the folded names once.
 class NameIndex
 {
 public:

@@ -151,22 +151,21 @@ void frmStats::TablesReplaced()
 {
     const QString typed = mItem->currentText();
     const QString chosen = mChosen;
-    mFinder->Rebuild();
     mItem->clear();
     Form_Load();
-    if (chosen.isEmpty()) {
-        mItem->setEditText(typed); // what the player is typing stays
-        return;
-    }
     // The chosen item with its stats as they are now; or, gone, nothing.
-    const int32_t index = gItemTable.FindItemIndex(chosen);
+    const int32_t index = chosen.isEmpty() ? -1 : gItemTable.FindItemIndex(chosen);
     if (index > 0) {
         mItem->setCurrentIndex(index - 1);
         cboItem_Click();
-        return;
+    } else {
+        mChosen.clear();
+        mMinReq->clear();
+        mMod0->clear();
+        mMod1->clear();
     }
-    mChosen.clear();
-    mMinReq->clear();
-    mMod0->clear();
-    mMod1->clear();
+    // What the player is typing stays, and an open list of found names shows the new ones.
+    if (typed != chosen)
+        mItem->setEditText(typed);
+    mFinder->Rebuild();
 }

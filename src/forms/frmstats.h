@@ -10,7 +10,8 @@ class QListWidget;
 // and 1, from the stat and item tables in use. Typing into the box lists the items
 // whose names contain the text. When the tables are replaced (the game database
 // changed) the box lists the new items and the chosen item is shown anew, or the
-// window empties when it is gone. Not modal; closing it unloads it.
+// window empties when it is gone; a text being typed stays. Not modal; closing it
+// unloads it.
 class frmStats : public QWidget
 {
     Q_OBJECT

@@ -5,8 +5,11 @@
 #include "frmnotice.h"
 #include "globals.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QWidget>
+
+#include <sys/stat.h>
 
 GameDataEvents& GameDataEvents::Instance()
 {
@@ -53,8 +56,19 @@ GameDataWatcher::Signature GameDataWatcher::Now() const
 
 void GameDataWatcher::Watch()
 {
-    if (!mWatcher.files().contains(mPath) && QFileInfo::exists(mPath))
-        mWatcher.addPath(mPath);
+    // A file renamed over the database, or deleted and made anew, while another program
+    // still holds the old one open is another file under the same name: the watch moves
+    // to it, as it would not by itself.
+    struct stat info = {};
+    const bool there = ::stat(QFile::encodeName(mPath).constData(), &info) == 0 && S_ISREG(info.st_mode);
+    const std::pair<dev_t, ino_t> file{info.st_dev, info.st_ino};
+    if (mWatcher.files().contains(mPath)) {
+        if (there && file == mWatched)
+            return;
+        mWatcher.removePath(mPath);
+    }
+    if (there && mWatcher.addPath(mPath))
+        mWatched = file;
 }
 
 void GameDataWatcher::Changed()

@@ -6,6 +6,9 @@
 #include <QPointer>
 #include <QTimer>
 
+#include <sys/types.h>
+#include <utility>
+
 class QWidget;
 class frmNotice;
 
@@ -67,4 +70,5 @@ private:
     Signature mLoaded; // the file as the tables in use (or the last failed attempt) found it
     Signature mSeen;   // the file at the last look while it settles
     QPointer<frmNotice> mNotice;
+    std::pair<dev_t, ino_t> mWatched{}; // the file the watch is on
 };

@@ -10,6 +10,7 @@
 
 ItemFinder::ItemFinder(QLineEdit* box)
     : QObject(box)
+    , mBox(box)
     , mModel(new QStringListModel(this))
 {
     // The completer is only shown here; the box itself does no completing, so the text
@@ -32,10 +33,13 @@ ItemFinder::ItemFinder(QLineEdit* box)
 
 void ItemFinder::Rebuild()
 {
+    const bool open = mCompleter->popup()->isVisible();
     mIndex = NameIndex::ForItems(gItemTable);
     mCompleter->popup()->hide();
     mModel->setStringList({});
     mPositions.clear();
+    if (open)
+        Typed(mBox->text());
 }
 
 QStringList ItemFinder::Listed() const

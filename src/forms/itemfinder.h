@@ -25,7 +25,8 @@ public:
     // Works on the item table in use; the box owns the finder.
     explicit ItemFinder(QLineEdit* box);
 
-    // The item table was replaced: searches go to the new one, and an open list closes.
+    // The item table was replaced: searches go to the new one, and an open list shows the
+    // names of the new table that hold the box's text.
     void Rebuild();
 
     // The names listed now, in order (empty while no list is open).
@@ -38,6 +39,7 @@ signals:
 private:
     void Typed(const QString& text);
 
+    QLineEdit* mBox;
     QCompleter* mCompleter;
     QStringListModel* mModel;
     NameIndex mIndex;

@@ -128,12 +128,20 @@ private slots:
             QCOMPARE(gStatTable.Stat(1) + QString::number(gItemTable.NumItems()), u"Strength3"_qs);
             QCOMPARE(Shown(&stats), (QStringList{"Iron Sword", "Dagger|Iron Sword|Ring", "Strength    120 ", "", ""}));
         }
-        // Renamed into the folder where the file is missing, then over it: the chosen item gone empties the window.
+        // Renamed into the folder where the file is missing, then over it while another program holds it open, then
+        // written in place: the chosen item gone empties the window.
+        QFile held(folder.Database());
         const std::pair<QStringList, QString> patches[] = {{{"Ring", "Dagger"}, "Dagger|Ring"},
-                                                           {{"Ring", "Dagger", "Mace"}, "Dagger|Mace|Ring"}};
+                                                           {{"Ring", "Dagger", "Mace"}, "Dagger|Mace|Ring"},
+                                                           {{"Mace", "Ring", "Axe"}, "Axe|Mace|Ring"}};
         for (const auto& [items, entries] : patches) {
-            jet::WriteDatabase(folder.Path() + u"/patch.tmp"_qs, Game(items));
-            QVERIFY(std::rename(qPrintable(folder.Path() + u"/patch.tmp"_qs), qPrintable(folder.Database())) == 0);
+            if (&items == &patches[2].first) {
+                Write(folder.Database(), Bytes(Game(items)));
+            } else {
+                jet::WriteDatabase(folder.Path() + u"/patch.tmp"_qs, Game(items));
+                QVERIFY(std::rename(qPrintable(folder.Path() + u"/patch.tmp"_qs), qPrintable(folder.Database())) == 0);
+            }
+            QVERIFY(held.isOpen() || held.open(QIODevice::ReadOnly));
             QVERIFY(told.wait(3000));
             QCOMPARE(told.takeFirst().value(0), true);
             QCOMPARE(Shown(&stats), (QStringList{"", entries, "", "", ""}));
@@ -180,6 +188,17 @@ private slots:
         Keys(edit, u"rd"_qs, Qt::Key_Up);
         Keys(edit, {}, Qt::Key_Return);
         QCOMPARE(chosen(), (QStringList{"Sword of Dawn", "Strength     20 "}));
+        // New tables while the player types: the text stays, the list and the chosen item's stats are the new ones.
+        edit->selectAll();
+        Keys(edit, u"ri"_qs);
+        GameFolder patched(Game({u"Ring"_qs, u"Brim"_qs, u"Sword of Dawn"_qs, u"Iron Sword"_qs}));
+        gItemTable = LoadItemTable(patched.Database());
+        emit GameDataEvents::Instance().TablesReplaced();
+        QCOMPARE(stats.Finder()->Listed(), (QStringList{"Ring", "Brim"}));
+        QCOMPARE(chosen(), (QStringList{"ri", "Strength     30 "}));
+        Keys(edit, {}, Qt::Key_Down);
+        Keys(edit, {}, Qt::Key_Return);
+        QCOMPARE(chosen(), (QStringList{"Ring", "Strength     10 "}));
     }
 
     // The facts of a readable database, of a missing one; the window copies what it shows.
