@@ -331,6 +331,11 @@
         <source>Table &quot;%1&quot; has no column at position %2</source>
         <translation>Die Tabelle „%1“ hat keine Spalte an Position %2</translation>
     </message>
+    <message>
+        <source>it is cut short</source>
+        <extracomment>Why a game database cannot be read (after &quot;The database ... is damaged:&quot;).</extracomment>
+        <translation>die Datei ist abgeschnitten</translation>
+    </message>
 </context>
 <context>
     <name>NextDay</name>

@@ -336,6 +336,11 @@
         <source>Table &quot;%1&quot; has no column at position %2</source>
         <translation>Tabela „%1” nie ma kolumny na pozycji %2</translation>
     </message>
+    <message>
+        <source>it is cut short</source>
+        <extracomment>Why a game database cannot be read (after &quot;The database ... is damaged:&quot;).</extracomment>
+        <translation>plik jest obcięty</translation>
+    </message>
 </context>
 <context>
     <name>NextDay</name>

@@ -331,6 +331,11 @@
         <source>Table &quot;%1&quot; has no column at position %2</source>
         <translation>A tabela &quot;%1&quot; não tem coluna na posição %2</translation>
     </message>
+    <message>
+        <source>it is cut short</source>
+        <extracomment>Why a game database cannot be read (after &quot;The database ... is damaged:&quot;).</extracomment>
+        <translation>o arquivo está truncado</translation>
+    </message>
 </context>
 <context>
     <name>NextDay</name>

@@ -336,6 +336,11 @@
         <source>Table &quot;%1&quot; has no column at position %2</source>
         <translation>В таблице «%1» нет столбца в позиции %2</translation>
     </message>
+    <message>
+        <source>it is cut short</source>
+        <extracomment>Why a game database cannot be read (after &quot;The database ... is damaged:&quot;).</extracomment>
+        <translation>файл обрезан</translation>
+    </message>
 </context>
 <context>
     <name>NextDay</name>

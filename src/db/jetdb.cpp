@@ -81,6 +81,11 @@ void CheckHeader(QFile& file, const QString& path)
     if (!jet4)
         throw KelvaraError(
             QCoreApplication::translate("GameDatabase", "\"%1\" is not a Jet 4.0 database.").arg(Native(path)));
+    // A Jet file is whole pages; one that is not was cut short (a copy still being
+    // written), and mdbtools would end its tables silently at the missing pages.
+    if (file.size() % PageSize != 0)
+        //: Why a game database cannot be read (after "The database ... is damaged:").
+        Damaged(path, QCoreApplication::translate("GameDatabase", "it is cut short"));
 }
 
 int64_t ReadInt(const unsigned char* p, int size)

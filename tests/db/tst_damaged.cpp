@@ -16,7 +16,9 @@ class TstDamaged : public QObject
 
     QTemporaryDir mDir;
 
-    // Loads both tables from the bytes; true when both loaded, false when an error was reported.
+    QString mReason;
+
+    // Loads both tables from the bytes; true when both loaded, false when an error was reported (mReason).
     bool Load(const QByteArray& bytes)
     {
         QFile file(mDir.filePath(QStringLiteral("Kelvara.mdb")));
@@ -30,6 +32,7 @@ class TstDamaged : public QObject
         } catch (const KelvaraError& e) {
             if (e.message().isEmpty())
                 qFatal("an error without a message");
+            mReason = e.message();
             return false;
         }
     }
@@ -65,13 +68,14 @@ private slots:
             ++maps;
         }
         QVERIFY(maps >= 5 && !Load(cut));
-        int failed = 0;
+        // A file cut short (a copy still being written) is refused, not read with tables ending early.
         for (qsizetype size = 0; size < sample.size(); size += 509)
-            failed += Load(sample.left(size)) ? 0 : 1;
-        QVERIFY(!Load(sample.left(3 * 4096 - 1)));
-        QVERIFY(failed > 3 * 4096 / 509);
+            QVERIFY2(size % 4096 == 0
+                         || (!Load(sample.left(size))
+                             && (size < 3 * 4096 || mReason.contains(u"is damaged: it is cut short"))),
+                     qPrintable(QString::number(size) + u' ' + mReason));
         QRandomGenerator random(20261206);
-        failed = 0;
+        int failed = 0;
         for (int round = 0; round < 400; ++round) {
             QByteArray bytes = sample;
             for (int flips = random.bounded(1, 9); flips > 0; --flips)
