@@ -209,6 +209,16 @@ private slots:
         stats.findChild<QComboBox*>(u"cboItem"_qs)->setCurrentIndex(3); // an item chosen
         stats.cboItem_Click();
         CheckWindow(&stats);
+        QVERIFY(QTest::qWaitForWindowActive(&stats));
+        QLineEdit* edit = stats.findChild<QComboBox*>(u"cboItem"_qs)->lineEdit();
+        edit->selectAll();
+        QTest::keyClicks(edit, u"ro"_qs); // the finder's list
+        QAbstractItemView* found = stats.findChild<QCompleter*>()->popup();
+        QVERIFY(found->isVisible() && found->model()->rowCount() > 1);
+        for (int row = 0; row < found->model()->rowCount(); ++row)
+            Fits(&stats, found, found->model()->index(row, 0).data().toString(), found->viewport()->width(),
+                 2 * found->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 2);
+        found->hide();
         auto* notice = new frmNotice(u"Game data"_qs, GameDataWatcher::FailedText(u"Cannot read the file"_qs), {});
         notice->setObjectName(u"frmNotice"_qs);
         auto* compact = new frmCompactClock;
