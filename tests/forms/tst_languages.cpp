@@ -1,5 +1,5 @@
 // Every window in every language the program speaks: no text is cut, no two controls overlap, every control lies
-// inside its window, and the access keys of a menu stay unique.
+// inside its window and off its left edge, and the access keys of a menu stay unique.
 #include "clock/forecast.h"
 #include "clock/reminders.h"
 #include "clock/systemclock.h"
@@ -93,6 +93,8 @@ void Check(const QWidget* window, const QWidget* parent)
         const auto* frame = qobject_cast<const QFrame*>(control);
         if (!(frame && frame->frameShape() == QFrame::HLine) && !parent->rect().contains(control->geometry()))
             Fault(window, control, u"outside its window"_qs);
+        else if (control->x() < 2 && control->width() < parent->width() * 3 / 4)
+            Fault(window, control, u"on the window's left edge"_qs);
         for (const QWidget* other : shown)
             if (const QRect both = control->geometry() & other->geometry();
                 other < control && both.width() > 1 && both.height() > 1)
