@@ -56,11 +56,6 @@ QLabel* MakeLabel(QWidget* parent, const char* name, const QString& caption, Qt:
     label->setObjectName(QLatin1String(name));
     label->setTextFormat(Qt::PlainText);
     label->setAlignment(align | Qt::AlignVCenter);
-    if ((align & Qt::AlignRight) && !caption.isEmpty()) {
-        const int needed = label->fontMetrics().horizontalAdvance(caption) + 2;
-        if (needed > rect.width())
-            rect.setLeft(std::max(0, rect.right() + 1 - needed));
-    }
     label->setGeometry(rect);
     return label;
 }
@@ -128,6 +123,21 @@ void FitTexts(QWidget* window, QWidget* container)
     for (QWidget* control : controls)
         rightmost = std::max(rightmost, control->geometry().right() + 1);
     const int margin = std::max(0, width - rightmost);
+    // The window's left margin stays: where a right-aligned text would grow past it, every
+    // control not spanning the window moves right by as much first, so the columns stay aligned.
+    auto spanning = [width](const QWidget* control) { return control->width() > width * 3 / 4; };
+    int leftmost = width;
+    for (QWidget* control : controls)
+        if (!spanning(control))
+            leftmost = std::min(leftmost, control->x());
+    int shift = 0;
+    for (QWidget* control : controls)
+        if (const auto* label = qobject_cast<QLabel*>(control); label && (label->alignment() & Qt::AlignRight))
+            shift = std::max(shift, leftmost - (control->geometry().right() + 1 - TextRoom(control)));
+    if (shift > 0)
+        for (QWidget* control : controls)
+            if (!spanning(control))
+                control->move(control->x() + shift, control->y());
 
     for (QWidget* control : controls) {
         const int needed = TextRoom(control);
@@ -140,7 +150,7 @@ void FitTexts(QWidget* window, QWidget* container)
         if (const auto* label = qobject_cast<QLabel*>(control))
             align = label->alignment();
         if (align & Qt::AlignRight)
-            rect.setLeft(std::max(0, rect.left() - more));
+            rect.setLeft(std::max(leftmost, rect.left() - more));
         else if (align & Qt::AlignHCenter)
             rect.setLeft(std::max(0, rect.left() - more / 2));
         rect.setRight(rect.left() + needed - 1);

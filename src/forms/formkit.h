@@ -18,8 +18,7 @@ QRect TwipsRect(int left, int top, int width, int height);
 QFont SansFont(double pointSize = 8.25);
 QFont FixedFont(double pointSize = 8.25);
 
-// A label at a place given in twips. A right-aligned heading whose text is wider
-// than its box grows to the left, so the text is never cut.
+// A label at a place given in twips (FitTexts makes room for a text wider than its box).
 QLabel* MakeLabel(QWidget* parent, const char* name, const QString& caption, Qt::Alignment align, QRect rect);
 
 // A button that answers neither Enter nor Escape by itself.
@@ -33,9 +32,9 @@ int TextRoom(const QWidget* control);
 // Makes room for every text of a window laid out by hand, after it is built, so that
 // no translation is ever cut: each label, button or check box among the direct children
 // of `container` whose text needs more room grows, a right-aligned one to the left as far
-// as there is room, a centred one to both sides, the others to the right. The controls to
-// its right in the same row move on as far as they must, and the window grows by as much
-// as its controls now stand out; controls centred in it, or spanning it, stay so. A window
-// whose texts fit stays exactly as it was. `container` is the window itself or the widget
-// that holds its controls (the main window's client area).
+// as the window's left margin (where it needs more, every control moves right first), a centred one to both sides, the
+// others to the right. The controls to its right in the same row move on as far as they must, and the window grows by
+// as much as its controls now stand out; controls centred in it, or spanning it, stay so. A window whose texts fit
+// stays exactly as it was. `container` is the window itself or the widget that holds its controls (the main window's
+// client area).
 void FitTexts(QWidget* window, QWidget* container = nullptr);

@@ -6,6 +6,7 @@
 #include <QCompleter>
 #include <QLineEdit>
 #include <QListView>
+#include <QScrollBar>
 #include <QStringListModel>
 
 ItemFinder::ItemFinder(QLineEdit* box)
@@ -59,7 +60,12 @@ void ItemFinder::Typed(const QString& text)
     for (int32_t position : mPositions)
         names << gItemTable.Item(position);
     mModel->setStringList(names);
-    mCompleter->complete();
+    // The list is as wide as its longest name needs, and never narrower than the box.
+    QAbstractItemView* list = mCompleter->popup();
+    const QWidget* box = mCompleter->widget();
+    const int needed = list->sizeHintForColumn(0) + 2 * list->frameWidth()
+        + (names.size() > mCompleter->maxVisibleItems() ? list->verticalScrollBar()->sizeHint().width() : 0);
+    mCompleter->complete(QRect(0, 0, std::max(box->width(), needed), box->height() - 1));
     // No entry is picked until the player moves to one: Enter alone chooses nothing.
     mCompleter->popup()->setCurrentIndex(QModelIndex());
 }

@@ -1,5 +1,5 @@
 // Every window in every language the program speaks: no text is cut, no two controls overlap, every control lies
-// inside its window, and the access keys of a menu stay unique.
+// inside its window and off its left edge, and the access keys of a menu stay unique.
 #include "clock/forecast.h"
 #include "clock/reminders.h"
 #include "clock/systemclock.h"
@@ -93,6 +93,8 @@ void Check(const QWidget* window, const QWidget* parent)
         const auto* frame = qobject_cast<const QFrame*>(control);
         if (!(frame && frame->frameShape() == QFrame::HLine) && !parent->rect().contains(control->geometry()))
             Fault(window, control, u"outside its window"_qs);
+        else if (control->x() < 2 && control->width() < parent->width() * 3 / 4)
+            Fault(window, control, u"on the window's left edge"_qs);
         for (const QWidget* other : shown)
             if (const QRect both = control->geometry() & other->geometry();
                 other < control && both.width() > 1 && both.height() > 1)
@@ -209,6 +211,16 @@ private slots:
         stats.findChild<QComboBox*>(u"cboItem"_qs)->setCurrentIndex(3); // an item chosen
         stats.cboItem_Click();
         CheckWindow(&stats);
+        QVERIFY(QTest::qWaitForWindowActive(&stats));
+        QLineEdit* edit = stats.findChild<QComboBox*>(u"cboItem"_qs)->lineEdit();
+        edit->selectAll();
+        QTest::keyClicks(edit, u"ro"_qs); // the finder's list
+        QAbstractItemView* found = stats.findChild<QCompleter*>()->popup();
+        QVERIFY(found->isVisible() && found->model()->rowCount() > 1);
+        for (int row = 0; row < found->model()->rowCount(); ++row)
+            Fits(&stats, found, found->model()->index(row, 0).data().toString(), found->viewport()->width(),
+                 2 * found->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 2);
+        found->hide();
         auto* notice = new frmNotice(u"Game data"_qs, GameDataWatcher::FailedText(u"Cannot read the file"_qs), {});
         notice->setObjectName(u"frmNotice"_qs);
         auto* compact = new frmCompactClock;
