@@ -913,6 +913,10 @@ Die Systemuhr ist nicht synchronisiert.</translation>
         <source>The language changes when Kelvara Utility next starts.</source>
         <translation>Die Sprache wechselt beim nächsten Start von Kelvara Utility.</translation>
     </message>
+    <message>
+        <source>Kelvara Utility&apos;s login entry names no program to start. OK makes it start from here, %1.</source>
+        <translation>Der Anmeldeeintrag von Kelvara Utility nennt kein Programm zum Starten. OK lässt es von hier starten, %1.</translation>
+    </message>
 </context>
 <context>
     <name>frmReminders</name>

@@ -913,6 +913,10 @@ El reloj del sistema no está sincronizado.</translation>
         <source>The language changes when Kelvara Utility next starts.</source>
         <translation>El idioma cambiará la próxima vez que se inicie Kelvara Utility.</translation>
     </message>
+    <message>
+        <source>Kelvara Utility&apos;s login entry names no program to start. OK makes it start from here, %1.</source>
+        <translation>La entrada de inicio de sesión de Kelvara Utility no indica ningún programa. Aceptar hace que se inicie desde aquí, %1.</translation>
+    </message>
 </context>
 <context>
     <name>frmReminders</name>

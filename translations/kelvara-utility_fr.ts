@@ -913,6 +913,10 @@ L&apos;horloge système n&apos;est pas synchronisée.</translation>
         <source>The language changes when Kelvara Utility next starts.</source>
         <translation>La langue change au prochain démarrage de Kelvara Utility.</translation>
     </message>
+    <message>
+        <source>Kelvara Utility&apos;s login entry names no program to start. OK makes it start from here, %1.</source>
+        <translation>L&apos;entrée de démarrage à la connexion de Kelvara Utility ne nomme aucun programme. OK le fera démarrer d&apos;ici, %1.</translation>
+    </message>
 </context>
 <context>
     <name>frmReminders</name>

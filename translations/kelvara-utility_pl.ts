@@ -923,6 +923,10 @@ Zegar systemowy nie jest zsynchronizowany.</translation>
         <source>The language changes when Kelvara Utility next starts.</source>
         <translation>Język zmieni się przy następnym uruchomieniu Kelvara Utility.</translation>
     </message>
+    <message>
+        <source>Kelvara Utility&apos;s login entry names no program to start. OK makes it start from here, %1.</source>
+        <translation>Wpis uruchamiania Kelvara Utility po zalogowaniu nie wskazuje programu. OK sprawi, że będzie uruchamiany stąd, %1.</translation>
+    </message>
 </context>
 <context>
     <name>frmReminders</name>

@@ -913,6 +913,10 @@ O relógio do sistema não está sincronizado.</translation>
         <source>The language changes when Kelvara Utility next starts.</source>
         <translation>O idioma muda na próxima vez que o Kelvara Utility for iniciado.</translation>
     </message>
+    <message>
+        <source>Kelvara Utility&apos;s login entry names no program to start. OK makes it start from here, %1.</source>
+        <translation>A entrada de início no login do Kelvara Utility não indica nenhum programa. OK faz com que ele inicie daqui, %1.</translation>
+    </message>
 </context>
 <context>
     <name>frmReminders</name>

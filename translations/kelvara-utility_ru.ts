@@ -923,6 +923,10 @@ The system clock is not synchronised.</source>
         <source>The language changes when Kelvara Utility next starts.</source>
         <translation>Язык сменится при следующем запуске Kelvara Utility.</translation>
     </message>
+    <message>
+        <source>Kelvara Utility&apos;s login entry names no program to start. OK makes it start from here, %1.</source>
+        <translation>Запись запуска Kelvara Utility при входе в систему не указывает программу. ОК сделает так, чтобы он запускался отсюда, %1.</translation>
+    </message>
 </context>
 <context>
     <name>frmReminders</name>

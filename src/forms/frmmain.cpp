@@ -465,7 +465,7 @@ void frmMain::HideToTray()
 void frmMain::ShowFromTray()
 {
     ShowClocks();
-    show();
+    showNormal();
     raise();
     activateWindow();
 }

@@ -51,7 +51,7 @@ public:
 
     // Hides the window into the tray: the tick waits for what falls due.
     void HideToTray();
-    // Shows the window again with the current clocks.
+    // Shows the window again with the current clocks, also when it was minimised.
     void ShowFromTray();
 
     // The line under the clocks when the system clock is not synchronised.

@@ -53,7 +53,11 @@ frmPreferences::frmPreferences(TrayIcon* tray, Appearance* appearance, QWidget* 
         mEntryThere = true; // there, but it must be written anew
         problem = error.message();
     }
-    if (mEntry && mEntry->Program != program) {
+    if (mEntry && mEntry->Program.isEmpty()) {
+        // An entry without an Exec line starts nothing at all.
+        problem = tr("Kelvara Utility's login entry names no program to start. OK makes it start from here, %1.")
+                      .arg(QDir::toNativeSeparators(program));
+    } else if (mEntry && mEntry->Program != program) {
         problem = tr("Kelvara Utility starts at login from %1. OK makes it start from here, %2.")
                       .arg(QDir::toNativeSeparators(mEntry->Program), QDir::toNativeSeparators(program));
     }

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# The program on Wayland: a headless weston with a runtime folder of its own, the window
-# tests given after the program on Qt's wayland platform, then the real program from a
-# folder of its own: its two windows open, SIGTERM closes them and saves the clock.
+# The program on Wayland: a headless weston (its desktop shell, which draws the windows and
+# answers their frame callbacks, so that they count as shown and tick) with a runtime folder of
+# its own, the window tests given after the program on Qt's wayland platform, then the real
+# program from a folder of its own: its two windows open, SIGTERM closes them and saves the clock.
 #   wayland_check.sh PROGRAM ["WINDOW-TEST [TEST-FUNCTION...]"...]
 set -euo pipefail
 command -v weston >/dev/null || { echo "no weston: skipped"; exit 77; }
@@ -10,7 +11,7 @@ XDG_RUNTIME_DIR=$(mktemp -d) work=$(mktemp -d)
 export XDG_RUNTIME_DIR WAYLAND_DISPLAY=kelvara-test QT_QPA_PLATFORM=wayland
 unset DISPLAY
 chmod 700 "$XDG_RUNTIME_DIR"
-weston --backend=headless-backend.so --shell=kiosk-shell.so --socket="$WAYLAND_DISPLAY" --idle-time=0 \
+weston --backend=headless-backend.so --shell=desktop-shell.so --socket="$WAYLAND_DISPLAY" --idle-time=0 \
     --log="$work/weston.log" &
 weston=$!
 trap 'kill $weston; wait $weston; rm -rf "$XDG_RUNTIME_DIR" "$work"' EXIT

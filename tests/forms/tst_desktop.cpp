@@ -101,6 +101,9 @@ private slots:
         QCOMPARE(call[6].toMap().value(u"sound-name"_qs), u"alarm-clock-elapsed"_qs);
         emit mNotifications.ActionInvoked(1, u"default"_qs);
         QTRY_VERIFY(Shown("frmNextGoodMoon"));
+        w->showMinimized(); // the other action brings a minimised main window back
+        emit w->Reminders()->Activated(QLatin1String(ReminderKeeper::MainWindowAction));
+        QVERIFY(w->isVisible() && !w->isMinimized());
         QTRY_VERIFY(Warning(*w) && !Warning(*w)->isHidden());
         w = std::make_unique<frmMain>(); // a restart: the announced start is not repeated
         w->Form_Load();

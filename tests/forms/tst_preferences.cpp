@@ -91,6 +91,16 @@ private slots:
                          QVERIFY(Child<QLabel>(p, "lblAutostartElsewhere")->text().contains(u"/opt/old copy/"_qs));
                      })
                 == hidden);
+        QFile noExec(AutostartPath()); // an entry without an Exec line names no program
+        QVERIFY(noExec.open(QIODevice::WriteOnly) && noExec.write("[Desktop Entry]\nType=Application\n") > 0);
+        noExec.close();
+        QVERIFY(Step(w,
+                     [](frmPreferences& p) {
+                         QCOMPARE(Child<QLabel>(p, "lblAutostartElsewhere")->text().section(u'.', 0, 0),
+                                  u"Kelvara Utility's login entry names no program to start"_qs);
+                         Child(p, "chkStartHidden")->click();
+                     })
+                == hidden);
         QVERIFY(!Step(w, [](frmPreferences& p) {
             QVERIFY(Child<QLabel>(p, "lblAutostartElsewhere")->isHidden());
             Child(p, "chkStartAtLogin")->click();
