@@ -915,7 +915,7 @@ Die Systemuhr ist nicht synchronisiert.</translation>
     </message>
     <message>
         <source>Kelvara Utility&apos;s login entry names no program to start. OK makes it start from here, %1.</source>
-        <translation>Der Anmeldeeintrag von Kelvara Utility nennt kein Programm zum Starten. OK lässt es von hier starten, %1.</translation>
+        <translation>Der Anmeldeeintrag von Kelvara Utility nennt kein Programm. Mit OK startet es künftig von hier: %1.</translation>
     </message>
 </context>
 <context>

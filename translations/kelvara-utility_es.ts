@@ -915,7 +915,7 @@ El reloj del sistema no está sincronizado.</translation>
     </message>
     <message>
         <source>Kelvara Utility&apos;s login entry names no program to start. OK makes it start from here, %1.</source>
-        <translation>La entrada de inicio de sesión de Kelvara Utility no indica ningún programa. Aceptar hace que se inicie desde aquí, %1.</translation>
+        <translation>La entrada de inicio de sesión de Kelvara Utility no indica ningún programa. Pulsa Aceptar para que se abra desde aquí, %1.</translation>
     </message>
 </context>
 <context>

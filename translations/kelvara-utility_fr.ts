@@ -915,7 +915,7 @@ L&apos;horloge système n&apos;est pas synchronisée.</translation>
     </message>
     <message>
         <source>Kelvara Utility&apos;s login entry names no program to start. OK makes it start from here, %1.</source>
-        <translation>L&apos;entrée de démarrage à la connexion de Kelvara Utility ne nomme aucun programme. OK le fera démarrer d&apos;ici, %1.</translation>
+        <translation>L&apos;entrée de démarrage à la connexion de Kelvara Utility ne nomme aucun programme. Avec OK, il démarrera d&apos;ici : %1.</translation>
     </message>
 </context>
 <context>

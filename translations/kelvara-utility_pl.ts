@@ -925,7 +925,7 @@ Zegar systemowy nie jest zsynchronizowany.</translation>
     </message>
     <message>
         <source>Kelvara Utility&apos;s login entry names no program to start. OK makes it start from here, %1.</source>
-        <translation>Wpis uruchamiania Kelvara Utility po zalogowaniu nie wskazuje programu. OK sprawi, że będzie uruchamiany stąd, %1.</translation>
+        <translation>Wpis autostartu Kelvara Utility nie wskazuje programu. Po kliknięciu OK będzie uruchamiany stąd: %1.</translation>
     </message>
 </context>
 <context>

@@ -915,7 +915,7 @@ O relógio do sistema não está sincronizado.</translation>
     </message>
     <message>
         <source>Kelvara Utility&apos;s login entry names no program to start. OK makes it start from here, %1.</source>
-        <translation>A entrada de início no login do Kelvara Utility não indica nenhum programa. OK faz com que ele inicie daqui, %1.</translation>
+        <translation>A entrada de início no login do Kelvara Utility não indica nenhum programa. Clique em OK para iniciá-lo daqui, %1.</translation>
     </message>
 </context>
 <context>

@@ -925,7 +925,7 @@ The system clock is not synchronised.</source>
     </message>
     <message>
         <source>Kelvara Utility&apos;s login entry names no program to start. OK makes it start from here, %1.</source>
-        <translation>Запись запуска Kelvara Utility при входе в систему не указывает программу. ОК сделает так, чтобы он запускался отсюда, %1.</translation>
+        <translation>Запись автозапуска Kelvara Utility не указывает программу. Нажмите OK, чтобы запускать его отсюда: %1.</translation>
     </message>
 </context>
 <context>
