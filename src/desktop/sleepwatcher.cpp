@@ -12,8 +12,6 @@ SleepWatcher::SleepWatcher(const QDBusConnection& bus, QObject* parent)
 
 void SleepWatcher::OnPrepareForSleep(bool sleeping)
 {
-    if (sleeping)
-        emit GoingToSleep();
-    else
+    if (!sleeping)
         emit Resumed();
 }

@@ -3,11 +3,10 @@
 #include <QDBusConnection>
 #include <QObject>
 
-// The machine going to sleep and waking, from logind's PrepareForSleep(bool) signal
-// (object /org/freedesktop/login1, interface org.freedesktop.login1.Manager) on the
-// system bus: true gives GoingToSleep, false gives Resumed. The signal is taken from any
-// sender, so that listening never waits for the bus to look logind up; a stray signal
-// costs no more than a timer looked at again. Without a bus or without logind nothing
+// The machine waking from sleep, from logind's PrepareForSleep(false) signal (object
+// /org/freedesktop/login1, interface org.freedesktop.login1.Manager) on the system
+// bus. The signal is taken from any sender, so that listening never waits for the bus
+// to look logind up; a stray signal costs no more than a timer looked at again. Without a bus or without logind nothing
 // is ever emitted, and nothing waits.
 class SleepWatcher : public QObject
 {
@@ -18,7 +17,6 @@ public:
     explicit SleepWatcher(const QDBusConnection& bus, QObject* parent = nullptr);
 
 signals:
-    void GoingToSleep();
     void Resumed();
 
 private slots:

@@ -1,5 +1,4 @@
 #include "desktop/colourscheme.h"
-#include "desktop/sleepwatcher.h"
 #include "desktop/traywatcher.h"
 
 #include "common/standins.h"
@@ -92,20 +91,6 @@ private slots:
         TrayWatcher later(mClient); // started while the tray is there
         later.Start();
         QTRY_VERIFY(later.IsAvailable());
-    }
-
-    void sleepWatcher()
-    {
-        SleepWatcher sleep(mClient);
-        QStringList heard;
-        connect(&sleep, &SleepWatcher::GoingToSleep, this, [&heard] { heard << u"sleep"_qs; });
-        connect(&sleep, &SleepWatcher::Resumed, this, [&heard] { heard << u"resumed"_qs; });
-        mClient.interface()->isServiceRegistered(u"org.freedesktop.login1"_qs); // the bus knows what it listens to
-        for (bool sleeping : {true, false})
-            mServices.send(QDBusMessage::createSignal(u"/org/freedesktop/login1"_qs,
-                                                      u"org.freedesktop.login1.Manager"_qs, u"PrepareForSleep"_qs)
-                           << sleeping);
-        QTRY_COMPARE(heard, (QStringList{u"sleep"_qs, u"resumed"_qs}));
     }
 };
 
