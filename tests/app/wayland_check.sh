@@ -10,8 +10,7 @@ program=$1; shift
 XDG_RUNTIME_DIR=$(mktemp -d) work=$(mktemp -d)
 export XDG_RUNTIME_DIR WAYLAND_DISPLAY=kelvara-test QT_QPA_PLATFORM=wayland
 unset DISPLAY
-# Under the sanitizers: whole stacks, so that the leak suppressions find the graphics libraries that
-# Qt's Wayland platform loads and unloads again (a short stack ends in an unloaded module).
+# Whole stacks under the sanitizers, so that the leak suppressions find Mesa's EGL (its driver is unloaded).
 [ -z "${ASAN_OPTIONS:-}" ] || export ASAN_OPTIONS="$ASAN_OPTIONS:fast_unwind_on_malloc=0"
 chmod 700 "$XDG_RUNTIME_DIR"
 weston --backend=headless-backend.so --shell=desktop-shell.so --socket="$WAYLAND_DISPLAY" --idle-time=0 \

@@ -69,11 +69,8 @@ private slots:
         }
         QVERIFY(maps >= 5 && !Load(cut));
         // A file cut short (a copy still being written) is refused, not read with tables ending early.
-        for (qsizetype size = 0; size < sample.size(); size += 509)
-            QVERIFY2(size % 4096 == 0
-                         || (!Load(sample.left(size))
-                             && (size < 3 * 4096 || mReason.contains(u"is damaged: it is cut short"))),
-                     qPrintable(QString::number(size) + u' ' + mReason));
+        for (qsizetype size = 3 * 4096 + 1; size < sample.size(); size += 509) // never whole pages
+            QVERIFY2(!Load(sample.left(size)) && mReason.contains(u"is damaged: it is cut short"), qPrintable(mReason));
         QRandomGenerator random(20261206);
         int failed = 0;
         for (int round = 0; round < 400; ++round) {
