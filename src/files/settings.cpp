@@ -90,7 +90,11 @@ std::optional<FileState>& KnownDamaged()
 // Whether the file could not be read whole, by `file` or by a QSettings before it.
 bool IsDamaged(const QSettings& file, const QString& path)
 {
-    if (file.status() != QSettings::NoError)
+    // A line QSettings kept but could not read (a key such as "size/") gives no value; written
+    // again it would come back as a line it cannot read at all.
+    const QStringList keys = file.allKeys();
+    if (file.status() != QSettings::NoError
+        || std::any_of(keys.begin(), keys.end(), [&file](const QString& key) { return !file.value(key).isValid(); }))
         KnownDamaged() = StateOf(path);
     return KnownDamaged() == StateOf(path);
 }
@@ -206,12 +210,19 @@ bool SameSettings(const QSettings& file, const QByteArray& bytes)
     if (!check.open() || check.write(bytes) != bytes.size() || !check.flush())
         return false;
     const QSettings back(check.fileName(), QSettings::IniFormat);
-    const QStringList keys = file.allKeys();
+    // A key whose value QSettings could not read (as "size/" in a group) holds nothing, and is not written.
+    const auto held = [](const QSettings& settings) {
+        QStringList keys = settings.allKeys();
+        keys.removeIf([&settings](const QString& key) { return !settings.value(key).isValid(); });
+        return keys;
+    };
+    const QStringList keys = held(file);
     // Compared as texts: a number set reads back as its text.
     const auto text = [](const QVariant& value) {
         return value.typeId() == QMetaType::QStringList ? value.toStringList().join(QChar(0x1f)) : value.toString();
     };
-    return back.status() == QSettings::NoError && back.allKeys().size() == keys.size()
+    const qsizetype backKeys = held(back).size(); // read before its status is known
+    return back.status() == QSettings::NoError && backKeys == keys.size()
         && std::all_of(keys.begin(), keys.end(),
                        [&](const QString& key) { return text(back.value(key)) == text(file.value(key)); });
 }
@@ -333,7 +344,8 @@ void WriteSettings(const ProgramSettings& settings, SettingsGroups groups)
         const QStringList keys = current.allKeys();
         damaged = IsDamaged(current, path);
         for (const QString& key : damaged ? keys : QStringList())
-            carried.insert(key, current.value(key));
+            if (const QVariant value = current.value(key); value.isValid())
+                carried.insert(key, value);
     }
     if (damaged) {
         // Kept aside like any file the program saves, whole.
