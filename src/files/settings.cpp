@@ -55,12 +55,33 @@ std::optional<bool> TrueOrFalse(const QVariant& value)
 // The colours' names in the file, in the order of ColourChoice.
 const char* const ColourNames[] = {"desktop", "light", "dark"};
 
+// A value as the file gives it: a list with an element QSettings writes as "@String(...)"
+// (one that starts with "@" or a control character) reads back as a list of variants,
+// and is the same list of texts.
+QVariant Plain(const QVariant& value)
+{
+    if (value.typeId() != QMetaType::QVariantList)
+        return value;
+    const QVariantList list = value.toList();
+    const bool texts = std::all_of(list.begin(), list.end(),
+                                   [](const QVariant& item) { return item.typeId() == QMetaType::QString; });
+    return texts ? QVariant(value.toStringList()) : value;
+}
+
+QVariant ValueOf(const QSettings& file, const QString& key, const QVariant& otherwise = {})
+{
+    return Plain(file.value(key, otherwise));
+}
+
 QString Shown(const QVariant& value)
 {
     if (!value.isValid())
         //: Stands for a value the settings file does not have, as in "day missing is not from 1 to 28".
         return QCoreApplication::translate("ProgramSettings", "missing");
-    return QLatin1Char('"') + value.toString().left(20) + QLatin1Char('"');
+    // A list is shown as the file has it, its texts separated by commas.
+    const QString text = value.typeId() == QMetaType::QStringList ? value.toStringList().join(QStringLiteral(", "))
+                                                                  : value.toString();
+    return QLatin1Char('"') + text.left(20) + QLatin1Char('"');
 }
 
 // A file as it was when QSettings could not read it whole. QSettings keeps one reading
@@ -87,14 +108,21 @@ std::optional<FileState>& KnownDamaged()
     return state;
 }
 
+// Whether QSettings reads `key` of `file` and writes it back as it is. A key with a
+// separator at either end or a doubled one ("size/", "1\\\\day") is not the key it
+// writes; a value it could not read (as "@Variant(...)" of no known type) is none.
+bool IsSound(const QSettings& file, const QString& key)
+{
+    return !key.isEmpty() && !key.startsWith(QLatin1Char('/')) && !key.endsWith(QLatin1Char('/'))
+        && !key.contains(QLatin1String("//")) && file.value(key).isValid();
+}
+
 // Whether the file could not be read whole, by `file` or by a QSettings before it.
 bool IsDamaged(const QSettings& file, const QString& path)
 {
-    // A line QSettings kept but could not read (a key such as "size/") gives no value; written
-    // again it would come back as a line it cannot read at all.
-    const QStringList keys = file.allKeys();
+    const QStringList keys = file.allKeys(); // read before the status is known
     if (file.status() != QSettings::NoError
-        || std::any_of(keys.begin(), keys.end(), [&file](const QString& key) { return !file.value(key).isValid(); }))
+        || !std::all_of(keys.begin(), keys.end(), [&file](const QString& key) { return IsSound(file, key); }))
         KnownDamaged() = StateOf(path);
     return KnownDamaged() == StateOf(path);
 }
@@ -119,14 +147,9 @@ QVariantMap EntryValues(QSettings& file, const QString& prefix)
 {
     QVariantMap values;
     file.beginGroup(prefix);
-    // A key that QSettings lists but cannot read back, or reads and writes as another key
-    // (written with a doubled separator: "1\\\\day" is "1\\day"), holds nothing to keep.
-    for (const QString& key : file.allKeys()) {
-        if (key.startsWith(QLatin1Char('/')) || key.contains(QLatin1String("//")))
-            continue;
-        if (const QVariant value = file.value(key); value.isValid())
-            values.insert(key, value);
-    }
+    for (const QString& key : file.allKeys())
+        if (IsSound(file, key))
+            values.insert(key, ValueOf(file, key));
     file.endGroup();
     return values;
 }
@@ -135,9 +158,9 @@ QVariantMap EntryValues(QSettings& file, const QString& prefix)
 std::optional<Reminder> ReadReminder(const QSettings& file, const QString& prefix, QString& why)
 {
     Reminder reminder;
-    const QVariant day = file.value(prefix + QStringLiteral("day"));
-    const QVariant minutes = file.value(prefix + QStringLiteral("minutes"));
-    const QVariant enabled = file.value(prefix + QStringLiteral("enabled"), true);
+    const QVariant day = ValueOf(file, prefix + QStringLiteral("day"));
+    const QVariant minutes = ValueOf(file, prefix + QStringLiteral("minutes"));
+    const QVariant enabled = ValueOf(file, prefix + QStringLiteral("enabled"), true);
     const auto dayNumber = InRange(day, 1, 28);
     const auto minuteNumber = InRange(minutes, 0, MaxReminderMinutes);
     const auto on = TrueOrFalse(enabled);
@@ -163,13 +186,13 @@ std::optional<Reminder> ReadReminder(const QSettings& file, const QString& prefi
     reminder.Minutes = static_cast<int>(*minuteNumber);
     reminder.Enabled = *on;
     // A label typed by hand with a comma and no quotes reads as a list of texts.
-    const QVariant label = file.value(prefix + QStringLiteral("label"));
+    const QVariant label = ValueOf(file, prefix + QStringLiteral("label"));
     reminder.Label = (label.typeId() == QMetaType::QStringList ? label.toStringList().join(QStringLiteral(", "))
                                                                : label.toString())
                          .left(MaxReminderLabel);
     // A start that cannot be read, or lies outside the calendar, was never announced: at
     // worst it is announced once more.
-    if (const auto announced = InRange(file.value(prefix + QStringLiteral("announced")), FirstInstant, LastInstant))
+    if (const auto announced = InRange(ValueOf(file, prefix + QStringLiteral("announced")), FirstInstant, LastInstant))
         reminder.Announced = int64_t{*announced};
     return reminder;
 }
@@ -219,7 +242,8 @@ bool SameSettings(const QSettings& file, const QByteArray& bytes)
     const QStringList keys = held(file);
     // Compared as texts: a number set reads back as its text.
     const auto text = [](const QVariant& value) {
-        return value.typeId() == QMetaType::QStringList ? value.toStringList().join(QChar(0x1f)) : value.toString();
+        const bool list = value.typeId() == QMetaType::QStringList || value.typeId() == QMetaType::QVariantList;
+        return list ? value.toStringList().join(QChar(0x1f)) : value.toString();
     };
     const qsizetype backKeys = held(back).size(); // read before its status is known
     return back.status() == QSettings::NoError && backKeys == keys.size()
@@ -242,7 +266,7 @@ SettingsReading ReadSettings()
     }
     QSettings file(path, QSettings::IniFormat);
     // QSettings reads the file at the first question; its status tells afterwards.
-    if (file.allKeys(), IsDamaged(file, path))
+    if (IsDamaged(file, path))
         reading.Ignored << QCoreApplication::translate("ProgramSettings", "the file could not be read whole");
     // A preference that cannot be used keeps its default, and is said.
     const QVariant keepRunning = file.value(QStringLiteral("Tray/keepRunning"));
@@ -341,11 +365,10 @@ void WriteSettings(const ProgramSettings& settings, SettingsGroups groups)
     bool damaged = false;
     {
         const QSettings current(path, QSettings::IniFormat);
-        const QStringList keys = current.allKeys();
         damaged = IsDamaged(current, path);
-        for (const QString& key : damaged ? keys : QStringList())
-            if (const QVariant value = current.value(key); value.isValid())
-                carried.insert(key, value);
+        for (const QString& key : damaged ? current.allKeys() : QStringList())
+            if (IsSound(current, key))
+                carried.insert(key, current.value(key));
     }
     if (damaged) {
         // Kept aside like any file the program saves, whole.

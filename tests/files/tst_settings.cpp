@@ -72,8 +72,15 @@ private slots:
             {other + "[broken\n[Reminders]\nsize=1\n1\\day=3\n1\\minutes=3\n",
              "3/3/on/ ; shown at -20,300 ; kept in the tray ; dark ; pt_BR",
              {"the file could not be read whole"}},
-            // A key QSettings takes for another one ("1\\\\day" for "1\\day", found by fuzz_settings) is not kept.
-            {"[Reminders]\nsize=1\n1\\day=40\n1\\\\\\\\day=3\n", "x", {"entry 1: day \"40\" is not from 1 to 28"}},
+            // Keys QSettings takes for others ("1\\\\day" for "1\\day", "size/" for "size", found by fuzz_settings)
+            // are a file not read whole; a list read as variants (an element "@String(...)") is a list of texts.
+            {"[Reminders]\nsize=2\nsize/=1\n1\\day=40\n2\\day=2\n2\\minutes=@String(@x), y\n",
+             "x | x",
+             {"the file could not be read whole", "entry 1: day \"40\" is not from 1 to 28",
+              "entry 2: minutes \"@x, y\" is not from 0 to 1440"}},
+            {"[Reminders]\n1\\minutes=3\n1\\\\\\\\minutes=4\n",
+             "x",
+             {"the file could not be read whole", "entry 1: day missing is not from 1 to 28"}},
             {"<folder>", "15/10/on/Good moon", {"the file could not be read: it is a folder"}},
             {"<fifo>", "15/10/on/Good moon", {"the file could not be read: it is not a regular file"}}};
         for (const auto& [file, description, ignored] : cases) {
