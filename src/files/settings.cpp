@@ -226,6 +226,26 @@ void WriteReminders(QSettings& file, const ProgramSettings& settings)
     file.setValue(QStringLiteral("Reminders/size"), qulonglong{count});
 }
 
+// Whether `read`, as a written file gives it back, is `held`, as QSettings holds it: a number
+// or a truth value reads back as its text, a list of one text as that text, a list of texts
+// as a list of variants; a value of no text (a rectangle, "@Rect(1 2 3 4)") is itself, so
+// that the same text of both ("r=" cut from it) is no match.
+bool SameValue(const QVariant& held, const QVariant& read)
+{
+    const auto items = [](const QVariant& value) {
+        const int type = value.typeId();
+        return type == QMetaType::QStringList || type == QMetaType::QVariantList ? value.toList() : QVariantList{value};
+    };
+    const auto text = [](const QVariant& value) {
+        return QMetaType::canConvert(value.metaType(), QMetaType::fromType<QString>());
+    };
+    const QVariantList a = items(held);
+    const QVariantList b = items(read);
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [&text](const QVariant& x, const QVariant& y) {
+        return x == y || (text(x) && text(y) && x.toString() == y.toString());
+    });
+}
+
 // Whether `bytes`, read as a settings file, hold every key of `file` with its value.
 bool SameSettings(const QSettings& file, const QByteArray& bytes)
 {
@@ -240,15 +260,10 @@ bool SameSettings(const QSettings& file, const QByteArray& bytes)
         return keys;
     };
     const QStringList keys = held(file);
-    // Compared as texts: a number set reads back as its text.
-    const auto text = [](const QVariant& value) {
-        const bool list = value.typeId() == QMetaType::QStringList || value.typeId() == QMetaType::QVariantList;
-        return list ? value.toStringList().join(QChar(0x1f)) : value.toString();
-    };
     const qsizetype backKeys = held(back).size(); // read before its status is known
     return back.status() == QSettings::NoError && backKeys == keys.size()
         && std::all_of(keys.begin(), keys.end(),
-                       [&](const QString& key) { return text(back.value(key)) == text(file.value(key)); });
+                       [&](const QString& key) { return SameValue(file.value(key), back.value(key)); });
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QRect>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
@@ -126,6 +127,27 @@ private slots:
             QCOMPARE(damaged.open(QIODevice::ReadOnly) ? damaged.readAll() : QByteArray(),
                      ignored.contains(u"the file could not be read whole"_qs) ? file : QByteArray());
         }
+        SetProgramFolder(QString());
+    }
+
+    // However short the disk cuts a write, the save fails or the file reads back whole (a value of no text, cut
+    // to "r=", used to read back as the same).
+    void cutShort()
+    {
+        QTemporaryDir dir;
+        SetProgramFolder(dir.path());
+        QFile out(dir.filePath(QLatin1String(SettingsFileName)));
+        QVERIFY(out.open(QIODevice::WriteOnly)
+                && out.write("[zz]\nq=" + QByteArray(200, 'q') + "\nr=@Rect(1 2 3 4)\n") > 0);
+        out.close();
+        const auto save = [](rlim_t limit) {
+            const faultkit::FullDisk full(limit);
+            return ErrorOf([] { WriteSettings(ProgramSettings(), SettingsGroup::Preferences); });
+        };
+        rlim_t limit = 1;
+        while (save(limit) != u"no error"_qs)
+            ++limit;
+        QCOMPARE(QSettings(out.fileName(), QSettings::IniFormat).value(u"zz/r"_qs), QVariant(QRect(1, 2, 3, 4)));
         SetProgramFolder(QString());
     }
 };
