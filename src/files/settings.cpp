@@ -386,14 +386,22 @@ void WriteSettings(const ProgramSettings& settings, SettingsGroups groups)
                 carried.insert(key, current.value(key));
     }
     if (damaged) {
-        // Kept aside like any file the program saves, whole.
+        // Kept aside like any file the program saves, whole, and beside the copies kept
+        // before (.damaged, .damaged.2, ...) unless it is one of them.
         QFile old;
         std::optional<QString> reason = OpenRegularFile(old, path);
         const QByteArray bytes = reason ? QByteArray() : old.readAll();
         if (!reason && old.error() != QFileDevice::NoError)
             reason = old.errorString();
+        const auto keeps = [&bytes](const QString& name) {
+            QFile copy;
+            return !OpenRegularFile(copy, name) && copy.readAll() == bytes;
+        };
+        QString aside = path + QStringLiteral(".damaged");
+        for (int number = 2; QFileInfo::exists(aside) && !keeps(aside); ++number)
+            aside = path + QStringLiteral(".damaged.%1").arg(number);
         if (!reason)
-            reason = SaveFileAtomically(path + QStringLiteral(".damaged"), bytes);
+            reason = SaveFileAtomically(aside, bytes);
         if (reason)
             fail(QCoreApplication::translate("ProgramSettings",
                                              "it could not be read whole, and could not be kept aside: %1")
