@@ -55,6 +55,13 @@ std::optional<bool> TrueOrFalse(const QVariant& value)
 // The colours' names in the file, in the order of ColourChoice.
 const char* const ColourNames[] = {"desktop", "light", "dark"};
 
+// The texts or values of a list, or the one value that is no list.
+QVariantList Items(const QVariant& value)
+{
+    const int type = value.typeId();
+    return type == QMetaType::QStringList || type == QMetaType::QVariantList ? value.toList() : QVariantList{value};
+}
+
 // A value as the file gives it: a list with an element QSettings writes as "@String(...)"
 // (one that starts with "@" or a control character) reads back as a list of variants,
 // and is the same list of texts.
@@ -110,11 +117,17 @@ std::optional<FileState>& KnownDamaged()
 
 // Whether QSettings reads `key` of `file` and writes it back as it is. A key with a
 // separator at either end or a doubled one ("size/", "1\\\\day") is not the key it
-// writes; a value it could not read (as "@Variant(...)" of no known type) is none.
+// writes; a value it could not read (as "@Variant(...)" of no known type) is none; a
+// text with half a UTF-16 pair ("\\xd800") is written as another.
 bool IsSound(const QSettings& file, const QString& key)
 {
+    const QVariant value = file.value(key);
+    const QVariantList items = Items(value);
     return !key.isEmpty() && !key.startsWith(QLatin1Char('/')) && !key.endsWith(QLatin1Char('/'))
-        && !key.contains(QLatin1String("//")) && file.value(key).isValid();
+        && !key.contains(QLatin1String("//")) && value.isValid()
+        && std::all_of(items.begin(), items.end(), [](const QVariant& item) {
+               return item.typeId() != QMetaType::QString || item.toString().isValidUtf16();
+           });
 }
 
 // Whether the file could not be read whole, by `file` or by a QSettings before it.
@@ -232,15 +245,11 @@ void WriteReminders(QSettings& file, const ProgramSettings& settings)
 // that the same text of both ("r=" cut from it) is no match.
 bool SameValue(const QVariant& held, const QVariant& read)
 {
-    const auto items = [](const QVariant& value) {
-        const int type = value.typeId();
-        return type == QMetaType::QStringList || type == QMetaType::QVariantList ? value.toList() : QVariantList{value};
-    };
     const auto text = [](const QVariant& value) {
         return QMetaType::canConvert(value.metaType(), QMetaType::fromType<QString>());
     };
-    const QVariantList a = items(held);
-    const QVariantList b = items(read);
+    const QVariantList a = Items(held);
+    const QVariantList b = Items(read);
     return std::equal(a.begin(), a.end(), b.begin(), b.end(), [&text](const QVariant& x, const QVariant& y) {
         return x == y || (text(x) && text(y) && x.toString() == y.toString());
     });

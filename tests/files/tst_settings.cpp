@@ -82,6 +82,8 @@ private slots:
             {"[Reminders]\n1\\minutes=3\n1\\\\\\\\minutes=4\n",
              "x",
              {"the file could not be read whole", "entry 1: day missing is not from 1 to 28"}},
+            // Half a UTF-16 pair made every save fail.
+            {"[Mine]\nk=\\xd800\n", "15/10/on/Good moon", {"the file could not be read whole"}},
             {"<folder>", "15/10/on/Good moon", {"the file could not be read: it is a folder"}},
             {"<fifo>", "15/10/on/Good moon", {"the file could not be read: it is not a regular file"}}};
         for (const auto& [file, description, ignored] : cases) {
