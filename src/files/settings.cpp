@@ -12,6 +12,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSettings>
+#include <QStringDecoder>
 #include <QTemporaryFile>
 
 #include <algorithm>
@@ -131,10 +132,14 @@ bool IsSound(const QSettings& file, const QString& key)
 }
 
 // Whether the file could not be read whole, by `file` or by a QSettings before it.
+// QSettings drops a byte that is no UTF-8 ("Café" in Windows-1252 reads as "Caf").
 bool IsDamaged(const QSettings& file, const QString& path)
 {
     const QStringList keys = file.allKeys(); // read before the status is known
-    if (file.status() != QSettings::NoError
+    QFile bytes;
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    const QString decoded = OpenRegularFile(bytes, path) ? QString() : utf8(bytes.readAll());
+    if (file.status() != QSettings::NoError || utf8.hasError()
         || !std::all_of(keys.begin(), keys.end(), [&file](const QString& key) { return IsSound(file, key); }))
         KnownDamaged() = StateOf(path);
     return KnownDamaged() == StateOf(path);

@@ -82,7 +82,10 @@ private slots:
             {"[Reminders]\n1\\minutes=3\n1\\\\\\\\minutes=4\n",
              "x",
              {"the file could not be read whole", "entry 1: day missing is not from 1 to 28"}},
-            // Half a UTF-16 pair made every save fail.
+            // A byte that is no UTF-8 (a label in Windows-1252) was dropped; half a UTF-16 pair made every save fail.
+            {"[Reminders]\n1\\day=3\n1\\minutes=3\n1\\label=Caf\xe9\n",
+             "3/3/on/Caf",
+             {"the file could not be read whole"}},
             {"[Mine]\nk=\\xd800\n", "15/10/on/Good moon", {"the file could not be read whole"}},
             {"<folder>", "15/10/on/Good moon", {"the file could not be read: it is a folder"}},
             {"<fifo>", "15/10/on/Good moon", {"the file could not be read: it is not a regular file"}}};
