@@ -131,15 +131,36 @@ bool IsSound(const QSettings& file, const QString& key)
            });
 }
 
+// The bytes of a file without a UTF-8 byte order mark, which QSettings takes for a broken
+// line when a section follows it (as Notepad writes the file).
+QByteArray WithoutMark(const QByteArray& bytes)
+{
+    return bytes.startsWith("\xef\xbb\xbf") ? bytes.mid(3) : bytes;
+}
+
+// Whether QSettings reads `bytes` whole.
+bool ReadsWhole(const QByteArray& bytes)
+{
+    QTemporaryFile copy;
+    if (!copy.open() || copy.write(bytes) != bytes.size() || !copy.flush())
+        return false;
+    const QSettings settings(copy.fileName(), QSettings::IniFormat);
+    (void)settings.allKeys(); // read before its status is known
+    return settings.status() == QSettings::NoError;
+}
+
 // Whether the file could not be read whole, by `file` or by a QSettings before it.
 // QSettings drops a byte that is no UTF-8 ("Café" in Windows-1252 reads as "Caf").
 bool IsDamaged(const QSettings& file, const QString& path)
 {
     const QStringList keys = file.allKeys(); // read before the status is known
     QFile bytes;
+    const QByteArray data = OpenRegularFile(bytes, path) ? QByteArray() : bytes.readAll();
     QStringDecoder utf8(QStringDecoder::Utf8);
-    const QString decoded = OpenRegularFile(bytes, path) ? QString() : utf8(bytes.readAll());
-    if (file.status() != QSettings::NoError || utf8.hasError()
+    const QString decoded = utf8(data);
+    const QByteArray unmarked = WithoutMark(data);
+    const bool whole = file.status() == QSettings::NoError || (unmarked.size() < data.size() && ReadsWhole(unmarked));
+    if (!whole || utf8.hasError()
         || !std::all_of(keys.begin(), keys.end(), [&file](const QString& key) { return IsSound(file, key); }))
         KnownDamaged() = StateOf(path);
     return KnownDamaged() == StateOf(path);
@@ -434,7 +455,7 @@ void WriteSettings(const ProgramSettings& settings, SettingsGroups groups)
     if (!damaged && QFileInfo::exists(path)) {
         QFile current;
         std::optional<QString> reason = OpenRegularFile(current, path);
-        const QByteArray bytes = reason ? QByteArray() : current.readAll();
+        const QByteArray bytes = reason ? QByteArray() : WithoutMark(current.readAll());
         if (!reason && (current.error() != QFileDevice::NoError || fresh.write(bytes) != bytes.size()))
             reason = current.error() != QFileDevice::NoError ? current.errorString() : fresh.errorString();
         if (reason || !fresh.flush())

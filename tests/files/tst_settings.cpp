@@ -83,6 +83,7 @@ private slots:
              "x",
              {"the file could not be read whole", "entry 1: day missing is not from 1 to 28"}},
             // A byte that is no UTF-8 (a label in Windows-1252) was dropped; half a UTF-16 pair made every save fail.
+            {"\xef\xbb\xbf[Tray]\nkeepRunning=true\n", "15/10/on/Good moon ; kept in the tray", {}},
             {"[Mine]\nk=Caf\xe9\n", "15/10/on/Good moon", {"the file could not be read whole"}},
             {"[Mine]\nk=\\xd800\n", "15/10/on/Good moon", {"the file could not be read whole"}},
             {"<folder>", "15/10/on/Good moon", {"the file could not be read: it is a folder"}},
