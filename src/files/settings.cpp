@@ -12,6 +12,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSettings>
+#include <QStringDecoder>
 #include <QTemporaryFile>
 
 #include <algorithm>
@@ -54,6 +55,13 @@ std::optional<bool> TrueOrFalse(const QVariant& value)
 
 // The colours' names in the file, in the order of ColourChoice.
 const char* const ColourNames[] = {"desktop", "light", "dark"};
+
+// The texts or values of a list, or the one value that is no list.
+QVariantList Items(const QVariant& value)
+{
+    const int type = value.typeId();
+    return type == QMetaType::QStringList || type == QMetaType::QVariantList ? value.toList() : QVariantList{value};
+}
 
 // A value as the file gives it: a list with an element QSettings writes as "@String(...)"
 // (one that starts with "@" or a control character) reads back as a list of variants,
@@ -110,18 +118,49 @@ std::optional<FileState>& KnownDamaged()
 
 // Whether QSettings reads `key` of `file` and writes it back as it is. A key with a
 // separator at either end or a doubled one ("size/", "1\\\\day") is not the key it
-// writes; a value it could not read (as "@Variant(...)" of no known type) is none.
+// writes; a value it could not read (as "@Variant(...)" of no known type) is none; a
+// text with half a UTF-16 pair ("\\xd800") is written as another.
 bool IsSound(const QSettings& file, const QString& key)
 {
+    const QVariant value = file.value(key);
+    const QVariantList items = Items(value);
     return !key.isEmpty() && !key.startsWith(QLatin1Char('/')) && !key.endsWith(QLatin1Char('/'))
-        && !key.contains(QLatin1String("//")) && file.value(key).isValid();
+        && !key.contains(QLatin1String("//")) && value.isValid()
+        && std::all_of(items.begin(), items.end(), [](const QVariant& item) {
+               return item.typeId() != QMetaType::QString || item.toString().isValidUtf16();
+           });
+}
+
+// The bytes of a file without a UTF-8 byte order mark, which QSettings takes for a broken
+// line when a section follows it (as Notepad writes the file).
+QByteArray WithoutMark(const QByteArray& bytes)
+{
+    return bytes.startsWith("\xef\xbb\xbf") ? bytes.mid(3) : bytes;
+}
+
+// Whether QSettings reads `bytes` whole.
+bool ReadsWhole(const QByteArray& bytes)
+{
+    QTemporaryFile copy;
+    if (!copy.open() || copy.write(bytes) != bytes.size() || !copy.flush())
+        return false;
+    const QSettings settings(copy.fileName(), QSettings::IniFormat);
+    (void)settings.allKeys(); // read before its status is known
+    return settings.status() == QSettings::NoError;
 }
 
 // Whether the file could not be read whole, by `file` or by a QSettings before it.
+// QSettings drops a byte that is no UTF-8 ("Café" in Windows-1252 reads as "Caf").
 bool IsDamaged(const QSettings& file, const QString& path)
 {
     const QStringList keys = file.allKeys(); // read before the status is known
-    if (file.status() != QSettings::NoError
+    QFile bytes;
+    const QByteArray data = OpenRegularFile(bytes, path) ? QByteArray() : bytes.readAll();
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    const QString decoded = utf8(data);
+    const QByteArray unmarked = WithoutMark(data);
+    const bool whole = file.status() == QSettings::NoError || (unmarked.size() < data.size() && ReadsWhole(unmarked));
+    if (!whole || utf8.hasError()
         || !std::all_of(keys.begin(), keys.end(), [&file](const QString& key) { return IsSound(file, key); }))
         KnownDamaged() = StateOf(path);
     return KnownDamaged() == StateOf(path);
@@ -226,6 +265,22 @@ void WriteReminders(QSettings& file, const ProgramSettings& settings)
     file.setValue(QStringLiteral("Reminders/size"), qulonglong{count});
 }
 
+// Whether `read`, as a written file gives it back, is `held`, as QSettings holds it: a number
+// or a truth value reads back as its text, a list of one text as that text, a list of texts
+// as a list of variants; a value of no text (a rectangle, "@Rect(1 2 3 4)") is itself, so
+// that the same text of both ("r=" cut from it) is no match.
+bool SameValue(const QVariant& held, const QVariant& read)
+{
+    const auto text = [](const QVariant& value) {
+        return QMetaType::canConvert(value.metaType(), QMetaType::fromType<QString>());
+    };
+    const QVariantList a = Items(held);
+    const QVariantList b = Items(read);
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [&text](const QVariant& x, const QVariant& y) {
+        return x == y || (text(x) && text(y) && x.toString() == y.toString());
+    });
+}
+
 // Whether `bytes`, read as a settings file, hold every key of `file` with its value.
 bool SameSettings(const QSettings& file, const QByteArray& bytes)
 {
@@ -240,15 +295,10 @@ bool SameSettings(const QSettings& file, const QByteArray& bytes)
         return keys;
     };
     const QStringList keys = held(file);
-    // Compared as texts: a number set reads back as its text.
-    const auto text = [](const QVariant& value) {
-        const bool list = value.typeId() == QMetaType::QStringList || value.typeId() == QMetaType::QVariantList;
-        return list ? value.toStringList().join(QChar(0x1f)) : value.toString();
-    };
     const qsizetype backKeys = held(back).size(); // read before its status is known
     return back.status() == QSettings::NoError && backKeys == keys.size()
         && std::all_of(keys.begin(), keys.end(),
-                       [&](const QString& key) { return text(back.value(key)) == text(file.value(key)); });
+                       [&](const QString& key) { return SameValue(file.value(key), back.value(key)); });
 }
 
 } // namespace
@@ -371,14 +421,22 @@ void WriteSettings(const ProgramSettings& settings, SettingsGroups groups)
                 carried.insert(key, current.value(key));
     }
     if (damaged) {
-        // Kept aside like any file the program saves, whole.
+        // Kept aside like any file the program saves, whole, and beside the copies kept
+        // before (.damaged, .damaged.2, ...) unless it is one of them.
         QFile old;
         std::optional<QString> reason = OpenRegularFile(old, path);
         const QByteArray bytes = reason ? QByteArray() : old.readAll();
         if (!reason && old.error() != QFileDevice::NoError)
             reason = old.errorString();
+        const auto keeps = [&bytes](const QString& name) {
+            QFile copy;
+            return !OpenRegularFile(copy, name) && copy.readAll() == bytes;
+        };
+        QString aside = path + QStringLiteral(".damaged");
+        for (int number = 2; QFileInfo::exists(aside) && !keeps(aside); ++number)
+            aside = path + QStringLiteral(".damaged.%1").arg(number);
         if (!reason)
-            reason = SaveFileAtomically(path + QStringLiteral(".damaged"), bytes);
+            reason = SaveFileAtomically(aside, bytes);
         if (reason)
             fail(QCoreApplication::translate("ProgramSettings",
                                              "it could not be read whole, and could not be kept aside: %1")
@@ -397,7 +455,7 @@ void WriteSettings(const ProgramSettings& settings, SettingsGroups groups)
     if (!damaged && QFileInfo::exists(path)) {
         QFile current;
         std::optional<QString> reason = OpenRegularFile(current, path);
-        const QByteArray bytes = reason ? QByteArray() : current.readAll();
+        const QByteArray bytes = reason ? QByteArray() : WithoutMark(current.readAll());
         if (!reason && (current.error() != QFileDevice::NoError || fresh.write(bytes) != bytes.size()))
             reason = current.error() != QFileDevice::NoError ? current.errorString() : fresh.errorString();
         if (reason || !fresh.flush())

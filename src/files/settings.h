@@ -96,6 +96,7 @@ Q_DECLARE_OPERATORS_FOR_FLAGS(SettingsGroups)
 
 // Writes the named groups of `settings`, replacing the file in one step; everything else
 // in the file stays. Only a regular file (or a link to one) is replaced. A file that could
-// not be read whole is first kept aside as kelvara-utility.ini.damaged, and what could be
-// read of it is written anew. Throws KelvaraError naming the file when it cannot be written.
+// not be read whole is first kept aside as kelvara-utility.ini.damaged (or .damaged.2, ...
+// beside the copies kept before), and what could be read of it is written anew. Throws
+// KelvaraError naming the file when it cannot be written.
 void WriteSettings(const ProgramSettings& settings, SettingsGroups groups);

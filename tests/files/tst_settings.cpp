@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QRect>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
@@ -81,6 +82,10 @@ private slots:
             {"[Reminders]\n1\\minutes=3\n1\\\\\\\\minutes=4\n",
              "x",
              {"the file could not be read whole", "entry 1: day missing is not from 1 to 28"}},
+            // A byte that is no UTF-8 (a label in Windows-1252) was dropped; half a UTF-16 pair made every save fail.
+            {"\xef\xbb\xbf[Tray]\nkeepRunning=true\n", "15/10/on/Good moon ; kept in the tray", {}},
+            {"[Mine]\nk=Caf\xe9\n", "15/10/on/Good moon", {"the file could not be read whole"}},
+            {"[Mine]\nk=\\xd800\n", "15/10/on/Good moon", {"the file could not be read whole"}},
             {"<folder>", "15/10/on/Good moon", {"the file could not be read: it is a folder"}},
             {"<fifo>", "15/10/on/Good moon", {"the file could not be read: it is not a regular file"}}};
         for (const auto& [file, description, ignored] : cases) {
@@ -105,15 +110,6 @@ private slots:
                 QVERIFY(QFileInfo(path).exists() && !QFileInfo(path).isFile());
                 continue;
             }
-            {
-                // A write that fails (a file larger than the disk takes) leaves the file whole.
-                ProgramSettings larger = read.Settings;
-                larger.Reminders.assign(size_t{MaxReminders}, {1, 1, true, QString(MaxReminderLabel, u'x'), {}});
-                const faultkit::FullDisk full(rlim_t(file.size()));
-                QVERIFY(ErrorOf([&] { WriteSettings(larger, SettingsGroup::Reminders); }) != u"no error"_qs);
-                QVERIFY(out.open(QIODevice::ReadOnly) && out.readAll() == file);
-                out.close();
-            }
             write();
             const SettingsReading again = ReadSettings();
             QVERIFY(again.Settings == read.Settings);
@@ -122,10 +118,35 @@ private slots:
             QCOMPARE(back.value(u"Window/size"_qs).toString() + back.value(u"CompactClock/opacity"_qs).toString()
                          + back.value(u"Preferences/sound"_qs).toString(),
                      QString(file.contains("[Window]") ? "30.5off" : ""));
-            QFile damaged(path + u".damaged"_qs);
-            QCOMPARE(damaged.open(QIODevice::ReadOnly) ? damaged.readAll() : QByteArray(),
-                     ignored.contains(u"the file could not be read whole"_qs) ? file : QByteArray());
+            // A file damaged later is kept beside the first one (it used to take its place).
+            const bool damaged = ignored.contains(u"the file could not be read whole"_qs);
+            if (damaged && out.open(QIODevice::WriteOnly) && out.write("[later\n") && out.flush())
+                write();
+            QFile first(path + u".damaged"_qs), later(path + u".damaged.2"_qs);
+            QCOMPARE(first.open(QIODevice::ReadOnly) ? first.readAll() : QByteArray(), damaged ? file : QByteArray());
+            QCOMPARE(later.open(QIODevice::ReadOnly) ? later.readAll() : "", damaged ? "[later\n" : "");
         }
+        SetProgramFolder(QString());
+    }
+
+    // However short the disk cuts a write, the save fails and leaves the file (one not read whole) as it was, or the
+    // file reads back whole ("r=" cut from a rectangle used to pass for it).
+    void cutShort()
+    {
+        QTemporaryDir dir;
+        SetProgramFolder(dir.path());
+        QFile out(dir.filePath(QLatin1String(SettingsFileName)));
+        const QByteArray file = "[broken\n[zz]\nq=" + QByteArray(200, 'q') + "\nr=@Rect(1 2 3 4)\n";
+        QVERIFY(out.open(QIODevice::WriteOnly) && out.write(file) > 0);
+        out.close();
+        for (rlim_t limit = 1;; ++limit) {
+            const faultkit::FullDisk full(limit);
+            if (ErrorOf([] { WriteSettings({}, SettingsGroup::Preferences); }) == u"no error"_qs)
+                break;
+            QVERIFY(out.open(QIODevice::ReadOnly) && out.readAll() == file);
+            out.close();
+        }
+        QCOMPARE(QSettings(out.fileName(), QSettings::IniFormat).value(u"zz/r"_qs), QVariant(QRect(1, 2, 3, 4)));
         SetProgramFolder(QString());
     }
 };
