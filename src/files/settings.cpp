@@ -138,26 +138,43 @@ QByteArray WithoutMark(const QByteArray& bytes)
     return bytes.startsWith("\xef\xbb\xbf") ? bytes.mid(3) : bytes;
 }
 
+// Puts `bytes` into `copy`, a temporary file for a QSettings to read; false when they
+// could not be written.
+bool CopyInto(QTemporaryFile& copy, const QByteArray& bytes)
+{
+    return copy.open() && copy.write(bytes) == bytes.size() && copy.flush();
+}
+
 // Whether QSettings reads `bytes` whole.
 bool ReadsWhole(const QByteArray& bytes)
 {
     QTemporaryFile copy;
-    if (!copy.open() || copy.write(bytes) != bytes.size() || !copy.flush())
+    if (!CopyInto(copy, bytes))
         return false;
     const QSettings settings(copy.fileName(), QSettings::IniFormat);
     (void)settings.allKeys(); // read before its status is known
     return settings.status() == QSettings::NoError;
 }
 
-// Whether the file could not be read whole, by `file` or by a QSettings before it.
-// QSettings drops a byte that is no UTF-8 ("Café" in Windows-1252 reads as "Caf").
-bool IsDamaged(const QSettings& file, const QString& path)
+// The bytes of the file at `path`, or why they could not be read; none without a file.
+std::optional<QString> ReadBytes(const QString& path, QByteArray& bytes)
+{
+    if (!QFileInfo::exists(path))
+        return std::nullopt;
+    QFile file;
+    if (auto reason = OpenRegularFile(file, path))
+        return reason;
+    bytes = file.readAll();
+    return file.error() != QFileDevice::NoError ? std::optional(file.errorString()) : std::nullopt;
+}
+
+// Whether the file could not be read whole, by `file` or by a QSettings before it; `data`
+// are its bytes. QSettings drops a byte that is no UTF-8 ("Café" in Windows-1252 reads as "Caf").
+bool IsDamaged(const QSettings& file, const QString& path, const QByteArray& data)
 {
     const QStringList keys = file.allKeys(); // read before the status is known
-    QFile bytes;
-    const QByteArray data = OpenRegularFile(bytes, path) ? QByteArray() : bytes.readAll();
     QStringDecoder utf8(QStringDecoder::Utf8);
-    const QString decoded = utf8(data);
+    const QString decoded = utf8(data); // decoded (when made a text) for its errors only
     const QByteArray unmarked = WithoutMark(data);
     const bool whole = file.status() == QSettings::NoError || (unmarked.size() < data.size() && ReadsWhole(unmarked));
     if (!whole || utf8.hasError()
@@ -285,7 +302,7 @@ bool SameValue(const QVariant& held, const QVariant& read)
 bool SameSettings(const QSettings& file, const QByteArray& bytes)
 {
     QTemporaryFile check;
-    if (!check.open() || check.write(bytes) != bytes.size() || !check.flush())
+    if (!CopyInto(check, bytes))
         return false;
     const QSettings back(check.fileName(), QSettings::IniFormat);
     // A key whose value QSettings could not read (as "size/" in a group) holds nothing, and is not written.
@@ -315,8 +332,10 @@ SettingsReading ReadSettings()
         return reading;
     }
     QSettings file(path, QSettings::IniFormat);
+    QByteArray bytes;
+    ReadBytes(path, bytes); // what could not be read is none, as for QSettings
     // QSettings reads the file at the first question; its status tells afterwards.
-    if (IsDamaged(file, path))
+    if (IsDamaged(file, path, bytes))
         reading.Ignored << QCoreApplication::translate("ProgramSettings", "the file could not be read whole");
     // A preference that cannot be used keeps its default, and is said.
     const QVariant keepRunning = file.value(QStringLiteral("Tray/keepRunning"));
@@ -411,11 +430,14 @@ void WriteSettings(const ProgramSettings& settings, SettingsGroups groups)
     // QSettings keeps the first error it meets: after a file it could not read whole,
     // a failed write would go unnoticed. Such a file is kept aside, whole, and what
     // could be read of it goes into a new one.
+    // The file is read once, for every use below.
+    QByteArray bytes;
+    const std::optional<QString> unread = ReadBytes(path, bytes);
     QVariantMap carried;
     bool damaged = false;
     {
         const QSettings current(path, QSettings::IniFormat);
-        damaged = IsDamaged(current, path);
+        damaged = IsDamaged(current, path, bytes);
         for (const QString& key : damaged ? current.allKeys() : QStringList())
             if (IsSound(current, key))
                 carried.insert(key, current.value(key));
@@ -423,11 +445,7 @@ void WriteSettings(const ProgramSettings& settings, SettingsGroups groups)
     if (damaged) {
         // Kept aside like any file the program saves, whole, and beside the copies kept
         // before (.damaged, .damaged.2, ...) unless it is one of them.
-        QFile old;
-        std::optional<QString> reason = OpenRegularFile(old, path);
-        const QByteArray bytes = reason ? QByteArray() : old.readAll();
-        if (!reason && old.error() != QFileDevice::NoError)
-            reason = old.errorString();
+        std::optional<QString> reason = unread;
         const auto keeps = [&bytes](const QString& name) {
             QFile copy;
             return !OpenRegularFile(copy, name) && copy.readAll() == bytes;
@@ -452,14 +470,12 @@ void WriteSettings(const ProgramSettings& settings, SettingsGroups groups)
     QTemporaryFile fresh(path + QStringLiteral(".XXXXXX"));
     if (!fresh.open())
         fail(writable ? fresh.errorString() : QCoreApplication::translate("ProgramSettings", "Permission denied"));
-    if (!damaged && QFileInfo::exists(path)) {
-        QFile current;
-        std::optional<QString> reason = OpenRegularFile(current, path);
-        const QByteArray bytes = reason ? QByteArray() : WithoutMark(current.readAll());
-        if (!reason && (current.error() != QFileDevice::NoError || fresh.write(bytes) != bytes.size()))
-            reason = current.error() != QFileDevice::NoError ? current.errorString() : fresh.errorString();
-        if (reason || !fresh.flush())
-            fail(reason.value_or(fresh.errorString()));
+    if (!damaged) {
+        if (unread)
+            fail(*unread);
+        const QByteArray unmarked = WithoutMark(bytes);
+        if (fresh.write(unmarked) != unmarked.size() || !fresh.flush())
+            fail(fresh.errorString());
     }
     QSettings file(fresh.fileName(), QSettings::IniFormat);
     for (auto it = carried.cbegin(); it != carried.cend(); ++it)
