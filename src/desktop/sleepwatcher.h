@@ -6,8 +6,8 @@
 // The machine waking from sleep, from logind's PrepareForSleep(false) signal (object
 // /org/freedesktop/login1, interface org.freedesktop.login1.Manager) on the system
 // bus. The signal is taken from any sender, so that listening never waits for the bus
-// to look logind up; a stray signal costs no more than a timer looked at again. Without a bus or without logind nothing
-// is ever emitted, and nothing waits.
+// to look logind up; a stray signal costs no more than a timer looked at again. Without
+// a bus or without logind nothing is ever emitted, and nothing waits.
 class SleepWatcher : public QObject
 {
     Q_OBJECT

@@ -62,10 +62,9 @@ void ItemFinder::Typed(const QString& text)
     mModel->setStringList(names);
     // The list is as wide as its longest name needs, and never narrower than the box.
     QAbstractItemView* list = mCompleter->popup();
-    const QWidget* box = mCompleter->widget();
     const int needed = list->sizeHintForColumn(0) + 2 * list->frameWidth()
         + (names.size() > mCompleter->maxVisibleItems() ? list->verticalScrollBar()->sizeHint().width() : 0);
-    mCompleter->complete(QRect(0, 0, std::max(box->width(), needed), box->height() - 1));
+    mCompleter->complete(QRect(0, 0, std::max(mBox->width(), needed), mBox->height() - 1));
     // No entry is picked until the player moves to one: Enter alone chooses nothing.
     mCompleter->popup()->setCurrentIndex(QModelIndex());
 }
