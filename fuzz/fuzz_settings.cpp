@@ -5,9 +5,15 @@
 
 #include "files/settings.h"
 
+#include <QDir>
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     using namespace fuzzkit;
+    // Each input starts without the copies kept aside of the damaged files before it.
+    QDir folder(Folder());
+    for (const QString& name : folder.entryList({QStringLiteral("*.damaged*")}, QDir::Files))
+        folder.remove(name);
     PutFile(SettingsFileName, data, size);
     const SettingsReading read = ReadSettings();
     const ProgramSettings& settings = read.Settings;
