@@ -12,8 +12,8 @@
 #include "db/moddb.h"
 #include "db/nameindex.h"
 #include "forms/frmstats.h"
-#include "forms/globals.h"
 #include "forms/itemfinder.h"
+#include "running/globals.h"
 
 #include <QApplication>
 #include <QComboBox>

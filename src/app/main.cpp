@@ -9,10 +9,11 @@
 #include "forms/appearance.h"
 #include "forms/dialogs.h"
 #include "forms/frmmain.h"
-#include "forms/gamedatawatcher.h"
-#include "forms/globals.h"
+#include "forms/frmnotice.h"
 #include "forms/guard.h"
 #include "forms/trayicon.h"
+#include "running/gamedatawatcher.h"
+#include "running/globals.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -139,6 +140,7 @@ int main(int argc, char* argv[])
     // The game data follows the game's patches while the program runs; the file is
     // looked at before the tables are loaded, so that a patch finishing meanwhile is seen.
     auto* gameData = new GameDataWatcher(GameDatabasePath(), 1500, &window);
+    ShowGameDataNotices(gameData, &window);
     try {
         window.Form_Load();
     } catch (const KelvaraError& error) {

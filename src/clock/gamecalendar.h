@@ -14,6 +14,8 @@ constexpr int64_t SecondsPerHour = 60 * SecondsPerMinute;
 // A day of 24 hours: a game day, and the real day of a clock that counts one.
 constexpr int64_t SecondsPerDay = 24 * SecondsPerHour;
 constexpr int64_t DaysPerGameMonth = 28;
+// The day of the game month on which the good moon falls.
+constexpr int GoodMoonDay = 15;
 constexpr int64_t GameSecondsPerMonth = DaysPerGameMonth * SecondsPerDay;
 constexpr int64_t GameSecondsPerYear = 12 * GameSecondsPerMonth;
 

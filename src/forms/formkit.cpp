@@ -1,6 +1,7 @@
 #include "formkit.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QCheckBox>
 #include <QFontDatabase>
 #include <QGuiApplication>
@@ -9,6 +10,7 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QStyle>
+#include <QWindow>
 
 #include <algorithm>
 
@@ -200,4 +202,15 @@ void FitTexts(QWidget* window, QWidget* container)
         window->setFixedSize(window->width() + grow, window->height());
     else
         window->resize(window->width() + grow, window->height());
+}
+
+bool AnyWindowShown()
+{
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    return std::any_of(windows.cbegin(), windows.cend(), [](const QWidget* window) {
+        const Qt::WindowType type = window->windowType();
+        return window->isVisible() && !window->isMinimized() && window->windowHandle()
+            && window->windowHandle()->isExposed() && type != Qt::Popup && type != Qt::ToolTip
+            && !window->inherits("QSystemTrayIconSys");
+    });
 }

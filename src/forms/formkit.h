@@ -38,3 +38,9 @@ int TextRoom(const QWidget* control);
 // stays exactly as it was. `container` is the window itself or the widget that holds its controls (the main window's
 // client area).
 void FitTexts(QWidget* window, QWidget* container = nullptr);
+
+// A window of the program on the screen: shown, not minimised, and exposed (the window
+// system shows some of it; Wayland tells no program that its window was minimised, but
+// stops asking it to draw). Menus and tooltips come and go with the pointer, and the tray
+// icon's own widget (a tray of X11) is no window.
+bool AnyWindowShown();

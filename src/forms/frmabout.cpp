@@ -3,7 +3,7 @@
 #include "aboutfacts.h"
 #include "files/oxlfiles.h"
 #include "formkit.h"
-#include "globals.h"
+#include "running/globals.h"
 
 #include <QBoxLayout>
 #include <QClipboard>

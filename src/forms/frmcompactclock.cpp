@@ -6,8 +6,7 @@
 #include "dialogs.h"
 #include "files/settings.h"
 #include "formkit.h"
-#include "frmnextgoodmoon.h"
-#include "globals.h"
+#include "running/globals.h"
 
 #include <QGuiApplication>
 #include <QLabel>
@@ -121,7 +120,7 @@ void frmCompactClock::Update()
     // The moment of the latest tick; before the first one, the calibration's own.
     const QDateTime now = gCalibration.Instant ? QDateTime::fromSecsSinceEpoch(*gCalibration.Instant)
                                                : SystemClock::Now();
-    const DayStart next = NextDayStarts(gCalibration, now, frmNextGoodMoon::GoodMoonDay, 1).front();
+    const DayStart next = NextDayStarts(gCalibration, now, GoodMoonDay, 1).front();
     // To the minute: the window then changes no more often than the main window's game clock.
     SetIfChanged(mGoodMoon, GoodMoonText(next.Instant - now.toSecsSinceEpoch()));
 }

@@ -3,8 +3,8 @@
 #include "clock/texttests.h"
 #include "dialogs.h"
 #include "formkit.h"
-#include "globals.h"
 #include "guard.h"
+#include "running/globals.h"
 
 #include <QKeyEvent>
 #include <QLabel>

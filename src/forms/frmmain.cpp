@@ -16,15 +16,16 @@
 #include "frmdatetime.h"
 #include "frmmsgbox.h"
 #include "frmnextgoodmoon.h"
+#include "frmnotice.h"
 #include "frmpreferences.h"
 #include "frmreminders.h"
 #include "frmstats.h"
 #include "frmupcomingdays.h"
-#include "globals.h"
 #include "guard.h"
 #include "modgeneral.h"
-#include "reminderkeeper.h"
-#include "ticker.h"
+#include "running/globals.h"
+#include "running/reminderkeeper.h"
+#include "running/ticker.h"
 #include "trayicon.h"
 
 #include <QAction>
@@ -161,12 +162,23 @@ frmMain::frmMain(QWidget* parent)
             [this] { ErrorBoundary::Run([this] { cmdServerStats_Click(); }); });
 
     mReminders = new ReminderKeeper(this);
-    mTicker = new Ticker([this] { ErrorBoundary::Run([this] { tmrMain_Timer(); }); }, mReminders, this);
+    mNotices = new NoticeWindows(mReminders, this);
+    mTicker = new Ticker([this] { ErrorBoundary::Run([this] { tmrMain_Timer(); }); }, AnyWindowShown, mReminders, this);
     connect(mReminders, &ReminderKeeper::Activated, this,
             [this](const QString& action) { ErrorBoundary::Run([this, action] { NotificationAction(action); }); });
-    mTray = new TrayIcon(this);
+    mTray = new TrayIcon(this, mReminders);
     // While waiting hidden, a tray icon's tooltip wakes the tick at each game hour.
     connect(mTray, &TrayIcon::AvailableChanged, mTicker, &Ticker::SetTrayTip);
+    connect(this, &frmMain::Ticked, mTray, &TrayIcon::RefreshTip);
+    auto wireTray = [this](void (TrayIcon::*chosen)(), void (frmMain::*handler)()) {
+        connect(mTray, chosen, this, [this, handler] { ErrorBoundary::Run([this, handler] { (this->*handler)(); }); });
+    };
+    wireTray(&TrayIcon::ShowWindow, &frmMain::ShowFromTray);
+    wireTray(&TrayIcon::HideWindow, &frmMain::HideToTray);
+    wireTray(&TrayIcon::NextGoodMoonChosen, &frmMain::mnuNextGoodMoon_Click);
+    wireTray(&TrayIcon::RemindersChosen, &frmMain::mnuReminders_Click);
+    wireTray(&TrayIcon::PreferencesChosen, &frmMain::mnuPreferences_Click);
+    wireTray(&TrayIcon::ExitChosen, &frmMain::mnuExit_Click);
     mAppearance = new Appearance(this);
     // The client area keeps its size (grown where a translation needs room); the menu bar comes on top of it.
     client->setFixedSize(TwipsToPixels(4740), TwipsToPixels(3495));
@@ -227,7 +239,7 @@ void frmMain::Form_Unload()
     // Closed, not hidden by the player: it comes back at the next start.
     if (mCompactClock)
         mCompactClock->close();
-    mReminders->CloseNotices();
+    mNotices->CloseAll();
     mTray->Remove();
     try {
         WriteCalibrationFile(gCalibration);
@@ -396,8 +408,8 @@ void frmMain::mnuReminders_Click()
     mReminders->Hold(true);
     const bool accepted = dialog.exec() == QDialog::Accepted;
     mReminders->Hold(false);
-    if (accepted)
-        mReminders->Apply(dialog.Settings());
+    if (const QString problem = accepted ? mReminders->Apply(dialog.Settings()) : QString(); !problem.isEmpty())
+        Dialogs::Message(nullptr, problem);
     mTray->RefreshTip();
 }
 
@@ -449,7 +461,7 @@ void frmMain::ClockAnswered(bool synchronised)
     }
     if (mClockWarning)
         statusBar()->setVisible(!synchronised);
-    mTray->RefreshTip();
+    mTray->SetClockWarning(ClockWarningShown());
 }
 
 bool frmMain::ClockWarningShown() const

@@ -6,6 +6,7 @@
 class Appearance;
 class ClockCheck;
 class Notifier;
+class NoticeWindows;
 class QLabel;
 class SleepWatcher;
 class Ticker;
@@ -104,6 +105,8 @@ private:
     frmCompactClock* mCompactClock = nullptr;
     QAction* mCompactClockEntry = nullptr;
     ReminderKeeper* mReminders;
+    // The reminders' notices where the desktop has no notification service.
+    NoticeWindows* mNotices;
     TrayIcon* mTray;
     Appearance* mAppearance;
     // File > Exit or the tray's Exit: the program ends even when it would stay in the tray.

@@ -2,8 +2,8 @@
 
 #include "clock/forecast.h"
 #include "formkit.h"
-#include "globals.h"
 #include "guard.h"
+#include "running/globals.h"
 
 #include <QCloseEvent>
 #include <QFontMetrics>

@@ -13,9 +13,6 @@ class frmNextGoodMoon : public QWidget
     Q_OBJECT
 
 public:
-    // The day of the game month on which the good moon falls.
-    static constexpr int GoodMoonDay = 15;
-
     explicit frmNextGoodMoon(QWidget* parent = nullptr);
 
 public slots:

@@ -2,6 +2,8 @@
 
 #include "dialogs.h"
 #include "formkit.h"
+#include "running/gamedatawatcher.h"
+#include "running/reminderkeeper.h"
 
 #include <QBoxLayout>
 #include <QLabel>
@@ -48,4 +50,40 @@ frmNotice::frmNotice(const QString& summary, const QString& body, const QString&
     buttons->addWidget(closeButton);
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+NoticeWindows::NoticeWindows(ReminderKeeper* reminders, QObject* parent)
+    : QObject(parent)
+{
+    connect(reminders, &ReminderKeeper::Notice, this,
+            [this, reminders](const QString& summary, const QString& body, const QString& action) {
+                auto* notice = new frmNotice(summary, body,
+                                             action.isEmpty() ? QString() : ReminderKeeper::ActionLabel(action));
+                connect(notice, &frmNotice::ActionChosen, reminders,
+                        [reminders, action] { emit reminders->Activated(action); });
+                mNotices.removeAll(nullptr);
+                mNotices.append(notice);
+                notice->show();
+            });
+}
+
+void NoticeWindows::CloseAll()
+{
+    for (const QPointer<frmNotice>& notice : std::as_const(mNotices)) {
+        if (notice)
+            notice->close();
+    }
+    mNotices.clear();
+}
+
+void ShowGameDataNotices(GameDataWatcher* watcher, QWidget* window)
+{
+    QObject::connect(watcher, &GameDataWatcher::Reloaded, window,
+                     [window, shown = QPointer<frmNotice>()](bool, const QString& message) mutable {
+                         if (shown)
+                             shown->close();
+                         shown = new frmNotice(GameDataWatcher::NoticeTitle(), message, QString(), window);
+                         shown->setObjectName(QStringLiteral("frmGameDataNotice"));
+                         shown->show();
+                     });
 }

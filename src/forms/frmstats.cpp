@@ -2,10 +2,10 @@
 
 #include "db/statline.h"
 #include "formkit.h"
-#include "gamedatawatcher.h"
-#include "globals.h"
 #include "guard.h"
 #include "itemfinder.h"
+#include "running/gamedatawatcher.h"
+#include "running/globals.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -6,8 +6,8 @@
 #include "dialogs.h"
 #include "files/calendarexport.h"
 #include "formkit.h"
-#include "globals.h"
 #include "guard.h"
+#include "running/globals.h"
 
 #include <QCloseEvent>
 #include <QDir>

@@ -1,6 +1,6 @@
 #include "itemfinder.h"
 
-#include "globals.h"
+#include "running/globals.h"
 
 #include <QAbstractItemView>
 #include <QCompleter>

@@ -1,23 +1,24 @@
 #include "trayicon.h"
 
 #include "desktop/traywatcher.h"
-#include "frmmain.h"
-#include "globals.h"
 #include "guard.h"
-#include "reminderkeeper.h"
-#include "ticker.h"
+#include "running/globals.h"
+#include "running/reminderkeeper.h"
+#include "running/ticker.h"
 
 #include <QApplication>
 #include <QIcon>
 #include <QMenu>
 #include <QSystemTrayIcon>
+#include <QWidget>
 #include <QWindow>
 
 #include <utility>
 
-TrayIcon::TrayIcon(frmMain* window)
+TrayIcon::TrayIcon(QWidget* window, ReminderKeeper* keeper)
     : QObject(window)
     , mWindow(window)
+    , mReminders(keeper)
     , mMenu(new QMenu)
 {
     QAction* showHide = mMenu->addAction(QString());
@@ -28,15 +29,11 @@ TrayIcon::TrayIcon(frmMain* window)
     QAction* exit = mMenu->addAction(tr("Exit"));
     connect(mMenu, &QMenu::aboutToShow, this,
             [this, showHide] { showHide->setText(mWindow->isVisible() ? tr("Hide") : tr("Show")); });
-    auto run = [this](void (frmMain::*handler)()) {
-        return [this, handler] { ErrorBoundary::Run([this, handler] { (mWindow->*handler)(); }); };
-    };
     connect(showHide, &QAction::triggered, this, [this] { ErrorBoundary::Run([this] { Toggle(); }); });
-    connect(goodMoon, &QAction::triggered, this, run(&frmMain::mnuNextGoodMoon_Click));
-    connect(reminders, &QAction::triggered, this, run(&frmMain::mnuReminders_Click));
-    connect(preferences, &QAction::triggered, this, run(&frmMain::mnuPreferences_Click));
-    connect(exit, &QAction::triggered, this, run(&frmMain::mnuExit_Click));
-    connect(window, &frmMain::Ticked, this, &TrayIcon::UpdateTip);
+    connect(goodMoon, &QAction::triggered, this, &TrayIcon::NextGoodMoonChosen);
+    connect(reminders, &QAction::triggered, this, &TrayIcon::RemindersChosen);
+    connect(preferences, &QAction::triggered, this, &TrayIcon::PreferencesChosen);
+    connect(exit, &QAction::triggered, this, &TrayIcon::ExitChosen);
 }
 
 TrayIcon::~TrayIcon()
@@ -96,10 +93,10 @@ void TrayIcon::Reconsider()
         mIcon = nullptr;
         // Hidden in a tray that is gone, the main window would be out of reach.
         if (!mWindow->isVisible() && !mStartHidden)
-            mWindow->ShowFromTray();
+            emit ShowWindow();
     }
     if (std::exchange(mStartHidden, false))
-        available ? mWindow->HideToTray() : ShowMinimised();
+        available ? emit HideWindow() : ShowMinimised();
     if (changed)
         emit AvailableChanged(available);
 }
@@ -115,7 +112,7 @@ void TrayIcon::ShowMinimised()
 
 void TrayIcon::Toggle()
 {
-    mWindow->isVisible() ? mWindow->HideToTray() : mWindow->ShowFromTray();
+    mWindow->isVisible() ? emit HideWindow() : emit ShowWindow();
 }
 
 void TrayIcon::MakeIcon()
@@ -134,15 +131,21 @@ void TrayIcon::MakeIcon()
     QApplication::setQuitOnLastWindowClosed(false);
 }
 
+void TrayIcon::SetClockWarning(bool shown)
+{
+    mClockWarning = shown;
+    UpdateTip();
+}
+
 void TrayIcon::UpdateTip()
 {
     if (!mIcon || !gCalibration.Instant)
         return;
     // The game hour, the next reminder and the clock warning: the text stays true until the
     // next tick the ticker plans for it, and is set again only when it changed.
-    QString tip = Ticker::TrayTip(
-        gCalibration, mWindow->Reminders()->NextReminderText(QDateTime::fromSecsSinceEpoch(*gCalibration.Instant)));
-    if (mWindow->ClockWarningShown())
+    QString tip = Ticker::TrayTip(gCalibration,
+                                  mReminders->NextReminderText(QDateTime::fromSecsSinceEpoch(*gCalibration.Instant)));
+    if (mClockWarning)
         tip += tr("\nThe system clock is not synchronised.");
     if (tip != mIcon->toolTip())
         mIcon->setToolTip(tip);

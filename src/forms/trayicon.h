@@ -6,15 +6,16 @@
 class QDBusConnection;
 class QMenu;
 class QSystemTrayIcon;
+class QWidget;
+class ReminderKeeper;
 class TrayWatcher;
-class frmMain;
 
 // The program's icon in the desktop's tray, while the desktop has a tray.
 //
 // Its tooltip shows the game hour and date and the moment of the next reminder; its menu
-// offers Show/Hide, Next Good Moon, Reminders..., Preferences... and Exit. A tray that
-// comes after the start gets the icon then; a tray that goes brings a main window
-// hidden in it back to the screen.
+// offers Show/Hide, Next Good Moon, Reminders..., Preferences... and Exit, which the
+// main window carries out. A tray that comes after the start gets the icon then; a tray
+// that goes brings a main window hidden in it back to the screen.
 //
 // Qt decides once per process whether it uses the StatusNotifierItem tray over D-Bus,
 // at the first tray icon made or the first availability question. So that question
@@ -26,7 +27,8 @@ class TrayIcon : public QObject
     Q_OBJECT
 
 public:
-    explicit TrayIcon(frmMain* window);
+    // The icon of the main window `window`, which owns it; the tooltip tells the next of `reminders`.
+    TrayIcon(QWidget* window, ReminderKeeper* reminders);
     ~TrayIcon() override;
 
     // Follows the desktop's tray from now on, through the StatusNotifier watcher on `bus`
@@ -53,6 +55,8 @@ public:
 
     // The tooltip written anew from the latest tick.
     void RefreshTip() { UpdateTip(); }
+    // Whether the main window warns that the system clock is not synchronised; the tooltip says so too.
+    void SetClockWarning(bool shown);
 
     // Why the keep-in-tray choice cannot be made.
     static QString NoTrayText();
@@ -60,6 +64,15 @@ public:
 signals:
     // When the tray is first known, and on every change after that.
     void AvailableChanged(bool available);
+    // The main window is to come back on the screen (Show, a click on the icon, a tray gone),
+    // or to hide into the tray (Hide, a click on the icon, a start hidden).
+    void ShowWindow();
+    void HideWindow();
+    // The player chose an entry of the menu.
+    void NextGoodMoonChosen();
+    void RemindersChosen();
+    void PreferencesChosen();
+    void ExitChosen();
 
 private slots:
     void Reconsider();
@@ -70,11 +83,13 @@ private:
     void ShowMinimised();
     void UpdateTip();
 
-    frmMain* mWindow;
+    QWidget* mWindow;
+    ReminderKeeper* mReminders;
     QPointer<TrayWatcher> mWatcher;
     QMenu* mMenu;
     QSystemTrayIcon* mIcon = nullptr;
     bool mKnown = false;
     bool mKeepRunning = false;
     bool mStartHidden = false;
+    bool mClockWarning = false;
 };

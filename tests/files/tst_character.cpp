@@ -3,7 +3,7 @@
 #include "files/oxlfiles.h"
 #include "forms/dialogs.h"
 #include "forms/frmmain.h"
-#include "forms/globals.h"
+#include "running/globals.h"
 
 #include <QAction>
 #include <QDir>

@@ -6,9 +6,9 @@
 #include "desktop/wallclockalarm.h"
 #include "files/oxlfiles.h"
 #include "forms/frmmain.h"
-#include "forms/globals.h"
-#include "forms/reminderkeeper.h"
-#include "forms/ticker.h"
+#include "running/globals.h"
+#include "running/reminderkeeper.h"
+#include "running/ticker.h"
 
 #include <QtDBus>
 #include <QtTest>

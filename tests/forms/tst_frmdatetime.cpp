@@ -1,6 +1,6 @@
 #include "forms/dialogs.h"
 #include "forms/frmdatetime.h"
-#include "forms/globals.h"
+#include "running/globals.h"
 
 #include <QtTest>
 #include <QtWidgets>

@@ -4,8 +4,8 @@
 #include "files/oxlfiles.h"
 #include "forms/dialogs.h"
 #include "forms/frmmain.h"
-#include "forms/globals.h"
 #include "forms/guard.h"
+#include "running/globals.h"
 
 #include <QtTest>
 #include <QtWidgets>

@@ -5,10 +5,11 @@
 #include "db/moddb.h"
 #include "forms/aboutfacts.h"
 #include "forms/frmmain.h"
+#include "forms/frmnotice.h"
 #include "forms/frmstats.h"
-#include "forms/gamedatawatcher.h"
-#include "forms/globals.h"
 #include "forms/itemfinder.h"
+#include "running/gamedatawatcher.h"
+#include "running/globals.h"
 
 #include <QtTest>
 #include <QtWidgets>
@@ -94,6 +95,7 @@ private slots:
         gItemTable = LoadItemTable(folder.Database());
         QWidget main;
         auto* watcher = new GameDataWatcher(folder.Database(), 400, &main);
+        ShowGameDataNotices(watcher, &main);
         QSignalSpy told(watcher, &GameDataWatcher::Reloaded);
         frmStats stats;
         auto* box = stats.findChild<QComboBox*>(u"cboItem"_qs);

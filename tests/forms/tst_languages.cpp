@@ -17,9 +17,9 @@
 #include "forms/frmreminders.h"
 #include "forms/frmstats.h"
 #include "forms/frmupcomingdays.h"
-#include "forms/gamedatawatcher.h"
-#include "forms/globals.h"
 #include "forms/trayicon.h"
+#include "running/gamedatawatcher.h"
+#include "running/globals.h"
 
 #include <QtTest>
 #include <QtWidgets>

@@ -4,10 +4,11 @@
 #include "files/oxlfiles.h"
 #include "forms/dialogs.h"
 #include "forms/frmcompactclock.h"
+#include "forms/frmnotice.h"
 #include "forms/frmreminders.h"
 #include "forms/frmupcomingdays.h"
-#include "forms/globals.h"
-#include "forms/reminderkeeper.h"
+#include "running/globals.h"
+#include "running/reminderkeeper.h"
 
 #include <QApplication>
 #include <QGuiApplication>
@@ -31,15 +32,6 @@ class TstPlanAhead : public QObject
     QTemporaryDir mDir;
     QDateTime mNow;
     QStringList mMessages;
-
-    static QLabel* FindNotice()
-    {
-        for (QWidget* window : QApplication::topLevelWidgets()) {
-            if (window->objectName() == u"frmNotice"_qs && window->isVisible())
-                return window->findChild<QLabel*>(u"lblBody"_qs);
-        }
-        return nullptr;
-    }
 
     static QStringList Row(QTableWidget* table, int row)
     {
@@ -130,6 +122,7 @@ private slots:
                     > 0);
         ini.close();
         ReminderKeeper keeper;
+        NoticeWindows notices(&keeper);
         keeper.Load();
         keeper.SetNotifier(nullptr); // no desktop service: notices of its own
         frmReminders window(keeper.Settings());
@@ -157,7 +150,7 @@ private slots:
         list->clearSelection(); // nothing selected: nothing to remove
         window.findChild<QPushButton*>(u"cmdRemove"_qs)->click();
         QCOMPARE(list->topLevelItemCount(), 4);
-        keeper.Apply(window.Settings());
+        QVERIFY(keeper.Apply(window.Settings()).isEmpty());
         const std::vector<Reminder> kept{
             {16, 20, true, u"A"_qs, {}}, {15, 10, true, u"B"_qs, start}, {15, 10, true, u"Odd!"_qs, {}}, Reminder()};
         QVERIFY(keeper.Settings().Reminders == kept && ReadSettings().Settings.Reminders == kept);
@@ -166,25 +159,7 @@ private slots:
         mNow = QDateTime::fromSecsSinceEpoch(start + 60);
         keeper.Tick(gCalibration, start + 60);
         QVERIFY(keeper.Settings().Reminders == kept);
-        keeper.CloseNotices();
-    }
-
-    // The notice at start lists ten unusable entries at most, then how many more.
-    void ignoredListed()
-    {
-        QFile ini(mDir.filePath(u"kelvara-utility.ini"_qs));
-        QByteArray bad = "[Reminders]\n";
-        for (int i = 1; i <= 12; ++i)
-            bad += QByteArray::number(i) + "\\day=0\n";
-        QVERIFY(ini.open(QIODevice::WriteOnly) && ini.write(bad) > 0);
-        ini.close();
-        ReminderKeeper keeper;
-        keeper.Load();
-        QLabel* body = nullptr;
-        QTRY_VERIFY((body = FindNotice()) != nullptr);
-        QCOMPARE(body->text().count(u'\n'), 12);
-        QVERIFY(body->text().contains(u"entry 10: day \"0\" is not from 1 to 28\nand 2 more\n"_qs));
-        keeper.CloseNotices();
+        notices.CloseAll();
     }
 
     // The compact clock shows the game time and the wait to the good moon whole, and comes

@@ -7,7 +7,7 @@
 #include "forms/frmmsgbox.h"
 #include "forms/frmnextgoodmoon.h"
 #include "forms/frmstats.h"
-#include "forms/globals.h"
+#include "running/globals.h"
 
 #include <QtTest>
 #include <QtWidgets>

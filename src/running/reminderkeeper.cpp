@@ -4,21 +4,10 @@
 #include "clock/systemclock.h"
 #include "core/kelvaraerror.h"
 #include "desktop/notifier.h"
-#include "dialogs.h"
 #include "files/oxlfiles.h"
-#include "frmnextgoodmoon.h"
-#include "frmnotice.h"
 
 #include <QRegularExpression>
 #include <QTimer>
-
-namespace {
-QString ActionLabel(const QString& action)
-{
-    return action == QLatin1String(ReminderKeeper::GoodMoonAction) ? ReminderKeeper::tr("Next Good Moon")
-                                                                   : ReminderKeeper::tr("Show Kelvara Utility");
-}
-} // namespace
 
 ReminderKeeper::ReminderKeeper(QObject* parent)
     : QObject(parent)
@@ -46,10 +35,10 @@ void ReminderKeeper::Load()
     // A preference that could not be used is named with its group ("[Preferences] colours ...").
     const bool preferences = !reading.Ignored.filter(QRegularExpression(QStringLiteral("^\\["))).isEmpty();
     const QString title = preferences ? tr("Some settings were ignored") : tr("Some reminders were ignored");
-    QTimer::singleShot(0, this, [this, title, text] { ShowNotice(title, text, QString()); });
+    QTimer::singleShot(0, this, [this, title, text] { emit Notice(title, text, QString()); });
 }
 
-void ReminderKeeper::Apply(const ProgramSettings& settings)
+QString ReminderKeeper::Apply(const ProgramSettings& settings)
 {
     // Starts announced while the window was open are not lost: a reminder whose day the
     // player left as it was keeps the later of the two announced starts.
@@ -77,8 +66,9 @@ void ReminderKeeper::Apply(const ProgramSettings& settings)
     try {
         WriteSettings(mSettings, SettingsGroup::Reminders);
     } catch (const KelvaraError& error) {
-        Dialogs::Message(nullptr, tr("The reminders could not be saved.\n%1").arg(error.message()));
+        return tr("The reminders could not be saved.\n%1").arg(error.message());
     }
+    return QString();
 }
 
 void ReminderKeeper::SetNotifier(Notifier* notifier)
@@ -88,7 +78,7 @@ void ReminderKeeper::SetNotifier(Notifier* notifier)
     emit NextCheckChanged();
     if (!notifier)
         return;
-    connect(notifier, &Notifier::Unavailable, this, &ReminderKeeper::ShowNotice);
+    connect(notifier, &Notifier::Unavailable, this, &ReminderKeeper::Notice);
     connect(notifier, &Notifier::Activated, this, &ReminderKeeper::Activated);
 }
 
@@ -152,32 +142,18 @@ QString ReminderKeeper::NextReminderText(const QDateTime& now) const
     return tr("Next reminder at %1, %2").arg(LocalClockText(at), CurrentDateText(QDateTime::fromSecsSinceEpoch(at)));
 }
 
-void ReminderKeeper::CloseNotices()
+QString ReminderKeeper::ActionLabel(const QString& action)
 {
-    for (const QPointer<frmNotice>& notice : std::as_const(mNotices)) {
-        if (notice)
-            notice->close();
-    }
-    mNotices.clear();
+    return action == QLatin1String(GoodMoonAction) ? tr("Next Good Moon") : tr("Show Kelvara Utility");
 }
 
 void ReminderKeeper::Announce(const Reminder& reminder, const ReminderAlert& alert)
 {
-    const QString action = QLatin1String(reminder.Day == frmNextGoodMoon::GoodMoonDay ? GoodMoonAction
-                                                                                      : MainWindowAction);
+    const QString action = QLatin1String(reminder.Day == GoodMoonDay ? GoodMoonAction : MainWindowAction);
     if (mNotifier)
         mNotifier->Notify(alert.Summary, alert.Body, action, ActionLabel(action));
     else
-        ShowNotice(alert.Summary, alert.Body, action);
-}
-
-void ReminderKeeper::ShowNotice(const QString& summary, const QString& body, const QString& action)
-{
-    auto* notice = new frmNotice(summary, body, action.isEmpty() ? QString() : ActionLabel(action));
-    connect(notice, &frmNotice::ActionChosen, this, [this, action] { emit Activated(action); });
-    mNotices.removeAll(nullptr);
-    mNotices.append(notice);
-    notice->show();
+        emit Notice(alert.Summary, alert.Body, action);
 }
 
 void ReminderKeeper::Save()
@@ -188,7 +164,7 @@ void ReminderKeeper::Save()
         // Told once a run, in a window that does not stop the clock; the starts stay
         // remembered for as long as the program runs.
         if (!mSaveFailureShown)
-            ShowNotice(tr("Reminders"), tr("The reminders could not be saved.\n%1").arg(error.message()), QString());
+            emit Notice(tr("Reminders"), tr("The reminders could not be saved.\n%1").arg(error.message()), QString());
         mSaveFailureShown = true;
     }
 }

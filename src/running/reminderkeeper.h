@@ -2,16 +2,14 @@
 
 #include "files/settings.h"
 
-#include <QList>
 #include <QObject>
 #include <QPointer>
 
 class Notifier;
-class frmNotice;
 
 // Keeps the reminders while the program runs: reads them from the settings file,
 // checks them on the main window's tick, announces what is due (a desktop
-// notification, or a window of our own where the desktop has no notification
+// notification, or a notice the windows show where the desktop has no notification
 // service) and remembers each announced start in the settings file.
 class ReminderKeeper : public QObject
 {
@@ -29,10 +27,11 @@ public:
     const ProgramSettings& Settings() const { return mSettings; }
     // New settings from the Reminders window: they count at once and are saved. A
     // reminder found by its identity, with its day unchanged, keeps the later of its
-    // announced start here and the one the window returns.
-    void Apply(const ProgramSettings& settings);
+    // announced start here and the one the window returns. Returns why the reminders
+    // could not be saved, or the empty text.
+    QString Apply(const ProgramSettings& settings);
 
-    // Notifications go to this service from now on; without one, to our own window.
+    // Notifications go to this service from now on; without one, to the Notice signal.
     // Until it is called nothing is announced: the desktop's services are not known
     // yet, and what falls due meanwhile waits for the next tick after it.
     void SetNotifier(Notifier* notifier);
@@ -55,10 +54,14 @@ public:
     // the hold or the desktop's services change (which NextCheckChanged then tells).
     int64_t NextCheck() const;
 
-    // Closes the program's own notification windows.
-    void CloseNotices();
+    // The text of a notification's action button.
+    static QString ActionLabel(const QString& action);
 
 signals:
+    // A notice for a window of the program's own: the summary, the text, and the action
+    // its button offers (none: it has only its Close button). The player choosing the
+    // action emits Activated.
+    void Notice(const QString& summary, const QString& body, const QString& action);
     // The player chose a notification's action.
     void Activated(const QString& action);
     // The next check moved other than by a tick: the reminders, the hold or the services changed.
@@ -66,13 +69,11 @@ signals:
 
 private:
     void Announce(const Reminder& reminder, const ReminderAlert& alert);
-    void ShowNotice(const QString& summary, const QString& body, const QString& action);
     void Save();
 
     ProgramSettings mSettings;
     int64_t mNextCheck = std::numeric_limits<int64_t>::min();
     QPointer<Notifier> mNotifier;
-    QList<QPointer<frmNotice>> mNotices;
     bool mSaveFailureShown = false;
     bool mHeld = false;
     bool mDesktopKnown = false;

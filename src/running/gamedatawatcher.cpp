@@ -2,12 +2,10 @@
 
 #include "core/kelvaraerror.h"
 #include "db/moddb.h"
-#include "frmnotice.h"
 #include "globals.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QWidget>
 
 #include <sys/stat.h>
 
@@ -17,10 +15,9 @@ GameDataEvents& GameDataEvents::Instance()
     return events;
 }
 
-GameDataWatcher::GameDataWatcher(const QString& databasePath, int settleMs, QWidget* window)
-    : QObject(window)
+GameDataWatcher::GameDataWatcher(const QString& databasePath, int settleMs, QObject* parent)
+    : QObject(parent)
     , mPath(databasePath)
-    , mWindow(window)
 {
     mSettle.setSingleShot(true);
     mSettle.setInterval(settleMs);
@@ -32,6 +29,11 @@ GameDataWatcher::GameDataWatcher(const QString& databasePath, int settleMs, QWid
     mWatcher.addPath(QFileInfo(mPath).absolutePath());
     Watch();
     mLoaded = Now();
+}
+
+QString GameDataWatcher::NoticeTitle()
+{
+    return tr("Game data");
 }
 
 QString GameDataWatcher::LoadedText(int32_t items)
@@ -117,10 +119,5 @@ void GameDataWatcher::Reload()
     }
     if (replaced)
         emit GameDataEvents::Instance().TablesReplaced();
-    if (mNotice)
-        mNotice->close();
-    mNotice = new frmNotice(tr("Game data"), message, QString(), mWindow);
-    mNotice->setObjectName(QStringLiteral("frmGameDataNotice"));
-    mNotice->show();
     emit Reloaded(replaced, message);
 }

@@ -28,8 +28,10 @@ public:
     static constexpr int Interval = 500;
     static constexpr int64_t Never = std::numeric_limits<int64_t>::max();
 
-    // `tick` is the main window's tick; `reminders` tells when they can next fall due.
-    Ticker(std::function<void()> tick, ReminderKeeper* reminders, QObject* parent = nullptr);
+    // `tick` is the main window's tick; `windowShown` tells whether a window of the program
+    // is on the screen; `reminders` tells when they can next fall due.
+    Ticker(std::function<void()> tick, std::function<bool()> windowShown, ReminderKeeper* reminders,
+           QObject* parent = nullptr);
 
     // The first tick as soon as the event loop runs, then as the windows ask.
     void Start();
@@ -62,6 +64,7 @@ private:
     void Recheck();
 
     std::function<void()> mTick;
+    std::function<bool()> mWindowShown;
     ReminderKeeper* mReminders;
     QTimer* mTimer;
     WallClockAlarm* mAlarm;

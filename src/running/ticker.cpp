@@ -6,30 +6,13 @@
 #include "globals.h"
 #include "reminderkeeper.h"
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QTimer>
-#include <QWidget>
-#include <QWindow>
 
 #include <algorithm>
 #include <utility>
 
 namespace {
-
-// A window of the program on the screen: shown, not minimised, and exposed (the window
-// system shows some of it; Wayland tells no program that its window was minimised, but
-// stops asking it to draw). Menus and tooltips come and go with the pointer, and the tray
-// icon's own widget (a tray of X11) is no window.
-bool AnyWindowShown()
-{
-    const QWidgetList windows = QApplication::topLevelWidgets();
-    return std::any_of(windows.cbegin(), windows.cend(), [](const QWidget* window) {
-        const Qt::WindowType type = window->windowType();
-        return window->isVisible() && !window->isMinimized() && window->windowHandle()
-            && window->windowHandle()->isExposed() && type != Qt::Popup && type != Qt::ToolTip
-            && !window->inherits("QSystemTrayIconSys");
-    });
-}
 
 // The first moment of the latest tick's next game hour: the game clock gains 18 game
 // seconds a real second, and it moves on whole real seconds.
@@ -45,9 +28,11 @@ int64_t NextGameHour(int64_t now)
 
 } // namespace
 
-Ticker::Ticker(std::function<void()> tick, ReminderKeeper* reminders, QObject* parent)
+Ticker::Ticker(std::function<void()> tick, std::function<bool()> windowShown, ReminderKeeper* reminders,
+               QObject* parent)
     : QObject(parent)
     , mTick(std::move(tick))
+    , mWindowShown(std::move(windowShown))
     , mReminders(reminders)
     , mTimer(new QTimer(this))
     , mAlarm(new WallClockAlarm(this))
@@ -108,7 +93,9 @@ bool Ticker::eventFilter(QObject* watched, QEvent* event)
     case QEvent::Show:
     case QEvent::Hide:
     case QEvent::WindowStateChange:
-        if (watched->isWidgetType() && static_cast<QWidget*>(watched)->isWindow())
+        // Of a widget: the windows' own among them (the plan waits for the event loop, so
+        // that those of a window's controls cost no more).
+        if (watched->isWidgetType())
             QueuePlan();
         break;
     case QEvent::Expose:
@@ -134,7 +121,7 @@ void Ticker::Plan(bool afterTick)
 {
     if (!mRunning)
         return;
-    if (AnyWindowShown()) {
+    if (mWindowShown()) {
         mNextWake = Never;
         mAlarm->Disarm();
         // Back on the screen: the clocks catch up at once, then every 500 ms.

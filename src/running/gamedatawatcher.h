@@ -3,14 +3,10 @@
 #include <QDateTime>
 #include <QFileSystemWatcher>
 #include <QObject>
-#include <QPointer>
 #include <QTimer>
 
 #include <sys/types.h>
 #include <utility>
-
-class QWidget;
-class frmNotice;
 
 // Tells the windows that show game data that the stat and item tables in use were
 // replaced while the program runs.
@@ -28,20 +24,20 @@ signals:
 // Follows the game database while the program runs: when a patch replaces the file,
 // in place or by a rename into its folder, the stat and item tables are loaded again
 // once the file has settled (its size and times unchanged for `settleMs`), and put in
-// use together when both loaded. The player is told once per change, in a notice
-// window, how many items were loaded, or why the new file could not be read; the
-// tables loaded before then stay in use. Several changes in a burst give one reload.
+// use together when both loaded. Each change is told once (Reloaded, for a notice
+// to the player): how many items were loaded, or why the new file could not be read;
+// the tables loaded before then stay in use. Several changes in a burst give one reload.
 // Nothing is checked while nothing changes; the database is only ever read.
 class GameDataWatcher : public QObject
 {
     Q_OBJECT
 
 public:
-    // The tables in use were loaded from `databasePath` as it is now. Notices are
-    // windows of `window`, which also owns the watcher.
-    GameDataWatcher(const QString& databasePath, int settleMs, QWidget* window);
+    // The tables in use were loaded from `databasePath` as it is now.
+    GameDataWatcher(const QString& databasePath, int settleMs, QObject* parent);
 
-    // The message shown to the player after a reload.
+    // The title and the message of the notice to the player after a reload.
+    static QString NoticeTitle();
     static QString LoadedText(int32_t items);
     static QString FailedText(const QString& reason);
 
@@ -64,11 +60,9 @@ private:
     void Watch();
 
     QString mPath;
-    QWidget* mWindow;
     QFileSystemWatcher mWatcher;
     QTimer mSettle;
-    Signature mLoaded; // the file as the tables in use (or the last failed attempt) found it
-    Signature mSeen;   // the file at the last look while it settles
-    QPointer<frmNotice> mNotice;
+    Signature mLoaded;                  // the file as the tables in use (or the last failed attempt) found it
+    Signature mSeen;                    // the file at the last look while it settles
     std::pair<dev_t, ino_t> mWatched{}; // the file the watch is on
 };
