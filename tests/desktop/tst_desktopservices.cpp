@@ -1,4 +1,5 @@
 #include "desktop/colourscheme.h"
+#include "desktop/notifier.h"
 #include "desktop/traywatcher.h"
 
 #include "common/standins.h"
@@ -17,8 +18,10 @@ class TstDesktopServices : public QObject
     QDBusConnection mClient{QString()};
     Portal mPortal;
     TrayHostWatcher mTray;
+    Notifications mNotifications;
     const QString PortalName = u"org.freedesktop.portal.Desktop"_qs;
     const QString TrayName = u"org.kde.StatusNotifierWatcher"_qs;
+    const QString NotificationsName = u"org.freedesktop.Notifications"_qs;
 
 private slots:
     void initTestCase()
@@ -30,8 +33,14 @@ private slots:
         QVERIFY(mServices.registerObject(u"/org/freedesktop/portal/desktop"_qs, &mPortal,
                                          QDBusConnection::ExportAllContents));
         QVERIFY(mServices.registerObject(u"/StatusNotifierWatcher"_qs, &mTray, QDBusConnection::ExportAllContents));
+        QVERIFY(mServices.registerObject(u"/org/freedesktop/Notifications"_qs, &mNotifications,
+                                         QDBusConnection::ExportAllContents));
     }
-    void cleanup() { mServices.unregisterService(PortalName); }
+    void cleanup()
+    {
+        mServices.unregisterService(PortalName);
+        mServices.unregisterService(NotificationsName);
+    }
 
     void colourScheme_data()
     {
@@ -69,6 +78,40 @@ private slots:
         emit mPortal.SettingChanged(group, key, QDBusVariant(u"dark"_qs));
         const Scheme other = scheme == Scheme::Light ? Scheme::Dark : Scheme::Light;
         QTRY_COMPARE(seen, (QList<Scheme>{scheme, other, Scheme::NoPreference}));
+    }
+
+    // A slow service is waited for, up to the answer timeout; then the program shows the texts itself. An answer,
+    // also one after that, keeps its id: choosing the service's copy works until it closes.
+    void notifier_data()
+    {
+        QTest::addColumn<int>("delay");   // of the service's answer, ms; -1: never, -2: an error, -3: no service
+        QTest::addColumn<int>("timeout"); // the notifier's answer timeout; 0: its own
+        QTest::addColumn<bool>("shown");  // whether the program shows the texts itself
+        QTest::newRow("at once") << 0 << 0 << false;
+        QTest::newRow("after 6 s") << 6000 << 0 << false;
+        QTest::newRow("after the timeout") << 1500 << 500 << true;
+        QTest::newRow("never") << -1 << 500 << true;
+        QTest::newRow("an error") << -2 << 0 << true;
+        QTest::newRow("no service") << -3 << 0 << true;
+    }
+    void notifier()
+    {
+        QFETCH(int, delay);
+        QFETCH(int, timeout);
+        QFETCH(bool, shown);
+        mNotifications.delay = delay;
+        QVERIFY(delay == -3 || mServices.registerService(NotificationsName));
+        Notifier notifier(mClient, u"icon"_qs, timeout ? timeout : Notifier::AnswerTimeout);
+        QSignalSpy unavailable(&notifier, &Notifier::Unavailable), activated(&notifier, &Notifier::Activated);
+        notifier.Notify(u"Good moon: day 15"_qs, u"Day 15 begins"_qs, u"moon"_qs, u"Open"_qs);
+        QTest::qWait(std::max(delay, timeout) + 300);
+        const auto id = uint(mNotifications.calls.size() + (delay == -3));
+        QCOMPARE(unavailable.size(), int(shown));
+        emit mNotifications.ActionInvoked(id, u"default"_qs);
+        emit mNotifications.NotificationClosed(id, 2);
+        emit mNotifications.ActionInvoked(id, u"moon"_qs);
+        QTest::qWait(100);
+        QCOMPARE(activated.size(), int(delay >= 0));
     }
 
     void trayWatcher()
