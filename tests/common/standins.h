@@ -85,6 +85,10 @@ class TrayHostWatcher : public QObject
 
 public:
     bool host = false;
+    QStringList items; // the names of the items registered
+
+public slots:
+    void RegisterStatusNotifierItem(const QString& service) { items << service; }
 
 signals:
     void StatusNotifierHostRegistered();

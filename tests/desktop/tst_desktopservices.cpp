@@ -1,5 +1,6 @@
 #include "desktop/colourscheme.h"
 #include "desktop/notifier.h"
+#include "desktop/statusnotifieritem.h"
 #include "desktop/traywatcher.h"
 
 #include "common/standins.h"
@@ -40,6 +41,7 @@ private slots:
     {
         mServices.unregisterService(PortalName);
         mServices.unregisterService(NotificationsName);
+        mServices.unregisterService(TrayName);
     }
 
     void colourScheme_data()
@@ -134,6 +136,87 @@ private slots:
         TrayWatcher later(mClient); // started while the tray is there
         later.Start();
         QTRY_VERIFY(later.IsAvailable());
+    }
+
+    // A tray that comes after the start gets the program's own item: it registers (again with a new tray),
+    // answers its properties and its menu, and a click or a menu entry reaches the program, a greyed entry not.
+    void statusNotifierItem()
+    {
+        StatusNotifierItem item(mClient, {2, 1, {0xff102030u, 0x80ffffffu}});
+        item.SetToolTip(u"Kelvara Time 3:00 PM"_qs);
+        item.SetMenu({{u"&Show"_qs}, {{}, true, true}, {u"E&xit_now"_qs, false}});
+        QSignalSpy activated(&item, &StatusNotifierItem::Activated), chosen(&item, &StatusNotifierItem::MenuChosen);
+        connect(&item, &StatusNotifierItem::MenuAboutToShow, this, [&item] { item.SetMenu({{u"Hide"_qs}}); });
+        QVERIFY(mServices.registerService(TrayName));
+        QTRY_COMPARE(mTray.items.size(), 1);
+        const auto call = [&](const char* path, const char* interface, const char* method, const QVariantList& in) {
+            QDBusMessage message = QDBusMessage::createMethodCall(mTray.items[0], QLatin1String(path),
+                                                                  QLatin1String(interface), QLatin1String(method));
+            message.setArguments(in);
+            QDBusPendingCall pending = mServices.asyncCall(message); // the item answers from this thread
+            Q_UNUSED(QTest::qWaitFor([&] { return pending.isFinished(); }));
+            return pending.reply().arguments();
+        };
+        const auto get = [&](const char* name) {
+            return call("/StatusNotifierItem", "org.freedesktop.DBus.Properties", "Get",
+                        {u"org.kde.StatusNotifierItem"_qs, QLatin1String(name)})
+                .value(0)
+                .value<QDBusVariant>()
+                .variant();
+        };
+        QCOMPARE((QStringList{get("Id").toString(), get("Title").toString(), get("Status").toString(),
+                              get("Category").toString(), get("Menu").value<QDBusObjectPath>().path()}),
+                 (QStringList{"kelvara-utility", "Kelvara Utility", "Active", "ApplicationStatus", "/MenuBar"}));
+        QString icon, title, text;
+        int width = 0, height = 0;
+        QByteArray pixels;
+        const QDBusArgument tip = get("ToolTip").value<QDBusArgument>(),
+                            images = get("IconPixmap").value<QDBusArgument>();
+        tip.beginStructure();
+        tip >> icon;
+        tip.beginArray();
+        tip.endArray();
+        tip >> title >> text;
+        images.beginArray();
+        images.beginStructure();
+        images >> width >> height >> pixels;
+        QCOMPARE((QVariantList{title, width, height, pixels}),
+                 (QVariantList{u"Kelvara Time 3:00 PM"_qs, 2, 1, QByteArray("\xff\x10\x20\x30\x80\xff\xff\xff", 8)}));
+        call("/StatusNotifierItem", "org.kde.StatusNotifierItem", "Activate", {10, 20});
+        QTRY_COMPARE(activated.size(), 1);
+
+        const auto menu = [&](const char* method, const QVariantList& in) {
+            return call("/MenuBar", "com.canonical.dbusmenu", method, in);
+        };
+        const auto entries = [&] {
+            const QDBusArgument layout = menu("GetLayout", {0, -1, QStringList()}).value(1).value<QDBusArgument>();
+            int id = 0;
+            QVariantMap properties;
+            QStringList shown;
+            layout.beginStructure();
+            layout >> id >> properties;
+            layout.beginArray();
+            while (!layout.atEnd()) {
+                QDBusVariant child;
+                layout >> child;
+                const QDBusArgument entry = child.variant().value<QDBusArgument>();
+                entry.beginStructure();
+                entry >> id >> properties;
+                shown << QString::number(id) + u' '
+                        + properties.value(u"label"_qs, properties.value(u"type"_qs)).toString()
+                        + (properties.value(u"enabled"_qs, true).toBool() ? u""_qs : u" (greyed)"_qs);
+            }
+            return shown;
+        };
+        QCOMPARE(entries(), (QStringList{"1 _Show", "2 separator", "3 E_xit__now (greyed)"}));
+        menu("Event", {3, u"clicked"_qs, QVariant::fromValue(QDBusVariant(0)), 0u});
+        menu("Event", {1, u"clicked"_qs, QVariant::fromValue(QDBusVariant(0)), 0u});
+        QTRY_COMPARE(chosen, QList<QVariantList>{{0}});
+        QCOMPARE(menu("AboutToShow", {0}).value(0), QVariant(true)); // the program changed the menu
+        QCOMPARE(entries(), QStringList{"1 Hide"});
+        QVERIFY(mServices.unregisterService(TrayName)); // the panel restarts
+        QVERIFY(mServices.registerService(TrayName));
+        QTRY_COMPARE(mTray.items, QStringList(2, mTray.items[0]));
     }
 };
 
