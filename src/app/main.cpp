@@ -132,6 +132,8 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(QStringLiteral("kelvara-utility"));
     // The language chosen in Preferences, else the desktop's, before any window or text exists.
     Language::Install(ReadSettings().Settings.Language);
+    // The icon's resources live in the windows' library, whose linking would leave them out unasked.
+    Q_INIT_RESOURCE(resources);
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/kelvara-utility.png")));
     // The main window is the last to close; the closing sequence decides when to end.
     QApplication::setQuitOnLastWindowClosed(true);

@@ -50,12 +50,11 @@ QString FieldText(const RecordSet& records, int position)
     return records.Field(position).ToText();
 }
 
-clsStat LoadStatTable(const QString& databasePath)
+clsStat LoadStatTable(Connection& connection)
 {
     clsStat stats;
-    const std::unique_ptr<Connection> connection = OpenGameDatabase(databasePath);
     RecordSet records;
-    records.Open(QStringLiteral("SELECT * FROM tblStat"), *connection);
+    records.Open(QStringLiteral("SELECT * FROM tblStat"), connection);
     while (!records.AtEnd()) {
         // A stat needs a name: Null is an error here, unlike in the item names.
         if (records.Field(1).IsNull())
@@ -65,24 +64,27 @@ clsStat LoadStatTable(const QString& databasePath)
         records.MoveNext();
     }
     records.Close();
-    connection->Close();
     return stats;
 }
 
-clsItem LoadItemTable(const QString& databasePath)
+clsStat LoadStatTable(const QString& databasePath)
+{
+    return LoadStatTable(*OpenGameDatabase(databasePath));
+}
+
+clsItem LoadItemTable(Connection& connection)
 {
     clsItem items;
-    const std::unique_ptr<Connection> connection = OpenGameDatabase(databasePath);
     RecordSet itemRecords;
     RecordSet rows;
-    itemRecords.Open(QStringLiteral("SELECT * FROM tblItem"), *connection);
+    itemRecords.Open(QStringLiteral("SELECT * FROM tblItem"), connection);
     while (!itemRecords.AtEnd()) {
         QString prefix;
         if (!itemRecords.Field(1).IsNull()) {
             // The material is read like every other ID: a fraction goes to the nearest whole number.
             const int32_t material = FieldInt32(itemRecords, 1);
             rows.Open(QStringLiteral("SELECT * FROM tblMaterial WHERE MaterialID=") + QString::number(material),
-                      *connection);
+                      connection);
             if (rows.AtEnd())
                 FieldError(
                     QCoreApplication::translate("Error", "No row in tblMaterial has MaterialID %1").arg(material),
@@ -95,7 +97,7 @@ clsItem LoadItemTable(const QString& databasePath)
 
         const int32_t itemID = FieldInt32(itemRecords, 0);
         rows.Open(QStringLiteral("SELECT * FROM tblItemMinStatJunction WHERE ItemID=") + QString::number(itemID),
-                  *connection);
+                  connection);
         while (!rows.AtEnd()) {
             items.AddMinStat(itemID, FieldInt32(rows, 1), FieldInt32(rows, 2));
             rows.MoveNext();
@@ -103,7 +105,7 @@ clsItem LoadItemTable(const QString& databasePath)
         rows.Close();
 
         rows.Open(QStringLiteral("SELECT * FROM tblItemModStatJunction WHERE ItemID=") + QString::number(itemID),
-                  *connection);
+                  connection);
         while (!rows.AtEnd()) {
             items.AddMod(FieldInt32(rows, 0), FieldInt32(rows, 1), FieldInt32(rows, 2), FieldInt32(rows, 3));
             rows.MoveNext();
@@ -114,6 +116,21 @@ clsItem LoadItemTable(const QString& databasePath)
         itemRecords.MoveNext();
     }
     itemRecords.Close();
-    connection->Close();
     return items;
+}
+
+clsItem LoadItemTable(const QString& databasePath)
+{
+    return LoadItemTable(*OpenGameDatabase(databasePath));
+}
+
+GameTables LoadGameTables(const QString& databasePath, const std::function<void()>& betweenTables)
+{
+    const std::unique_ptr<Connection> connection = OpenGameDatabase(databasePath);
+    GameTables tables;
+    tables.stats = LoadStatTable(*connection);
+    if (betweenTables)
+        betweenTables();
+    tables.items = LoadItemTable(*connection);
+    return tables;
 }

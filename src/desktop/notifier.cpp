@@ -3,7 +3,10 @@
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
+#include <QTimer>
 #include <QVariantMap>
+
+#include <algorithm>
 
 namespace {
 const QString Service = QStringLiteral("org.freedesktop.Notifications");
@@ -13,10 +16,11 @@ const QString Interface = QStringLiteral("org.freedesktop.Notifications");
 constexpr qsizetype MaxRemembered = 64;
 } // namespace
 
-Notifier::Notifier(const QDBusConnection& bus, const QString& appIcon, QObject* parent)
+Notifier::Notifier(const QDBusConnection& bus, const QString& appIcon, int answerTimeout, QObject* parent)
     : QObject(parent)
     , mBus(bus)
     , mIcon(appIcon)
+    , mAnswerTimeout(answerTimeout)
 {
 }
 
@@ -50,12 +54,22 @@ void Notifier::Notify(const QString& summary, const QString& body, const QString
         .replace(QLatin1Char('<'), QStringLiteral("&lt;"))
         .replace(QLatin1Char('>'), QStringLiteral("&gt;"));
     call << QStringLiteral("Kelvara Utility") << uint{0} << mIcon << summary << text << actions << hints << int{-1};
-    auto* watcher = new QDBusPendingCallWatcher(mBus.asyncCall(call, AnswerTimeout), this);
-    connect(watcher, &QDBusPendingCallWatcher::finished, this, [this, watcher, summary, body, actionKey] {
+    auto* watcher = new QDBusPendingCallWatcher(mBus.asyncCall(call, std::max(mAnswerTimeout, LateAnswerLimit)), this);
+    // Without an answer in time the texts are shown by the program, once; the call still
+    // waits, for the service may show its copy late, and choosing that must work too.
+    auto* wait = new QTimer(watcher);
+    wait->setSingleShot(true);
+    connect(wait, &QTimer::timeout, this,
+            [this, summary, body, actionKey] { emit Unavailable(summary, body, actionKey); });
+    wait->start(mAnswerTimeout);
+    connect(watcher, &QDBusPendingCallWatcher::finished, this, [this, watcher, wait, summary, body, actionKey] {
         watcher->deleteLater();
+        const bool waiting = wait->isActive();
+        wait->stop();
         const QDBusPendingReply<uint> reply = *watcher;
         if (reply.isError()) {
-            emit Unavailable(summary, body, actionKey);
+            if (waiting)
+                emit Unavailable(summary, body, actionKey);
             return;
         }
         if (mActions.size() >= MaxRemembered)

@@ -7,8 +7,11 @@
 
 // Desktop notifications through the freedesktop notification service
 // (org.freedesktop.Notifications) on a session bus. Every call is asynchronous: the
-// program never waits for the service. Where no service answers, Unavailable hands
-// the texts back so the caller can show them itself.
+// program never waits for the service. Where there is no service (an error answer, no
+// owner of the name, no bus) or it has not answered within the answer timeout,
+// Unavailable hands the texts back so the caller can show them itself. A slow service
+// is still a service: its answer, however late, is kept, so that choosing its
+// notification works.
 class Notifier : public QObject
 {
     Q_OBJECT
@@ -16,10 +19,14 @@ class Notifier : public QObject
 public:
     // The bus is the session bus, or in tests a private one. `appIcon` is an icon name
     // or a file:// address.
-    Notifier(const QDBusConnection& bus, const QString& appIcon, QObject* parent = nullptr);
+    Notifier(const QDBusConnection& bus, const QString& appIcon, int answerTimeout = AnswerTimeout,
+             QObject* parent = nullptr);
 
-    // Milliseconds to wait for the service's answer before counting it absent.
-    static constexpr int AnswerTimeout = 5000;
+    // Milliseconds to wait for the service's answer before the texts go to Unavailable: as
+    // long as D-Bus itself waits for an answer.
+    static constexpr int AnswerTimeout = 25000;
+    // How long an answer that comes after that is still taken.
+    static constexpr int LateAnswerLimit = 300000;
 
     // Shows a notification with the alarm sound and one action, labelled
     // `actionLabel`; choosing it (or the notification itself) emits Activated(actionKey).
@@ -36,6 +43,7 @@ private slots:
 private:
     QDBusConnection mBus;
     QString mIcon;
+    int mAnswerTimeout;
     bool mListening = false;
     // The action of each notification still on the screen.
     QHash<uint, QString> mActions;

@@ -31,6 +31,8 @@ public:
     bool IsAvailable() const { return mAvailable; }
     // Whether the first Available came.
     bool IsKnown() const { return mKnown; }
+    // The bus it watches.
+    const QDBusConnection& Bus() const { return mBus; }
 
 signals:
     void Available(bool available);

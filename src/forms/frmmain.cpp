@@ -207,8 +207,9 @@ void frmMain::Form_Load()
 {
     gCharacterFolder = ReadCharacterFolder();
     gCalibration = ReadCalibrationFile();
-    gStatTable = LoadStatTable(GameDatabasePath());
-    gItemTable = LoadItemTable(GameDatabasePath());
+    GameTables tables = LoadGameTables(GameDatabasePath());
+    gStatTable = std::move(tables.stats);
+    gItemTable = std::move(tables.items);
     mReminders->Load();
     setWindowTitle(Caption());
     mTray->SetKeepRunning(mReminders->Settings().KeepInTray);

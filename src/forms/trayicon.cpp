@@ -1,5 +1,6 @@
 #include "trayicon.h"
 
+#include "desktop/statusnotifieritem.h"
 #include "desktop/traywatcher.h"
 #include "guard.h"
 #include "running/globals.h"
@@ -8,6 +9,7 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QImage>
 #include <QMenu>
 #include <QSystemTrayIcon>
 #include <QWidget>
@@ -73,6 +75,8 @@ void TrayIcon::Remove()
     delete mWatcher;
     delete mIcon;
     mIcon = nullptr;
+    delete mItem;
+    mItem = nullptr;
 }
 
 void TrayIcon::Reconsider()
@@ -81,20 +85,30 @@ void TrayIcon::Reconsider()
     // StatusNotifier icons there at the start is the one Qt uses.
     if (!mWatcher || !mWatcher->IsKnown())
         return;
-    const bool available = QGuiApplication::platformName() == QLatin1String("xcb")
-        ? QSystemTrayIcon::isSystemTrayAvailable()
-        : mWatcher->IsAvailable();
-    const bool changed = !mKnown || available != IsShown();
+    const bool x11 = QGuiApplication::platformName() == QLatin1String("xcb");
+    if (!mKnown)
+        mQtUsesWatcher = !x11 || mWatcher->IsAvailable();
+    const bool qtTray = x11 ? QSystemTrayIcon::isSystemTrayAvailable() : mWatcher->IsAvailable();
+    // A StatusNotifier tray that Qt does not use gets the program's own item where no X11
+    // tray shows Qt's icon; once there, the item stays while that tray does.
+    const bool own = !mQtUsesWatcher && mWatcher->IsAvailable() && (mItem || !qtTray);
+    const bool available = own || qtTray;
+    const bool wasShown = IsShown();
+    const bool changed = !mKnown || available != wasShown;
     mKnown = true;
-    if (available && !mIcon) {
-        MakeIcon();
-    } else if (!available && mIcon) {
-        delete mIcon;
-        mIcon = nullptr;
-        // Hidden in a tray that is gone, the main window would be out of reach.
-        if (!mWindow->isVisible() && !mStartHidden)
-            emit ShowWindow();
+    if (own != (mItem != nullptr)) {
+        delete std::exchange(mItem, nullptr);
+        if (own)
+            MakeItem();
     }
+    if ((available && !own) != (mIcon != nullptr)) {
+        delete std::exchange(mIcon, nullptr);
+        if (available && !own)
+            MakeIcon();
+    }
+    // Hidden in a tray that is gone, the main window would be out of reach.
+    if (!available && wasShown && !mWindow->isVisible() && !mStartHidden)
+        emit ShowWindow();
     if (std::exchange(mStartHidden, false))
         available ? emit HideWindow() : ShowMinimised();
     if (changed)
@@ -137,9 +151,39 @@ void TrayIcon::SetClockWarning(bool shown)
     UpdateTip();
 }
 
+void TrayIcon::MakeItem()
+{
+    const QImage image = QImage(QStringLiteral(":/icons/kelvara-utility.png")).convertToFormat(QImage::Format_ARGB32);
+    TrayIconImage icon{image.width(), image.height(), {}};
+    for (int y = 0; y < image.height(); ++y) {
+        const auto* row = reinterpret_cast<const quint32*>(image.constScanLine(y));
+        icon.argb += QList<quint32>(row, row + image.width());
+    }
+    const auto entries = [this] {
+        QList<TrayMenuEntry> list;
+        for (const QAction* action : mMenu->actions())
+            list.append({action->text(), action->isEnabled(), action->isSeparator()});
+        return list;
+    };
+    mItem = new StatusNotifierItem(mWatcher->Bus(), icon, this);
+    connect(mItem, &StatusNotifierItem::Activated, this, [this] { ErrorBoundary::Run([this] { Toggle(); }); });
+    connect(mItem, &StatusNotifierItem::MenuAboutToShow, this, [this, entries] {
+        emit mMenu->aboutToShow();
+        mItem->SetMenu(entries());
+    });
+    connect(mItem, &StatusNotifierItem::MenuChosen, this, [this](int index) {
+        if (QAction* action = mMenu->actions().value(index))
+            action->trigger();
+    });
+    connect(mItem, &StatusNotifierItem::ContextMenuRequested, this, [this](int x, int y) { mMenu->popup({x, y}); });
+    mItem->SetMenu(entries());
+    UpdateTip();
+    QApplication::setQuitOnLastWindowClosed(false);
+}
+
 void TrayIcon::UpdateTip()
 {
-    if (!mIcon || !gCalibration.Instant)
+    if (!IsShown() || !gCalibration.Instant)
         return;
     // The game hour, the next reminder and the clock warning: the text stays true until the
     // next tick the ticker plans for it, and is set again only when it changed.
@@ -147,6 +191,8 @@ void TrayIcon::UpdateTip()
                                   mReminders->NextReminderText(QDateTime::fromSecsSinceEpoch(*gCalibration.Instant)));
     if (mClockWarning)
         tip += tr("\nThe system clock is not synchronised.");
-    if (tip != mIcon->toolTip())
+    if (mItem)
+        mItem->SetToolTip(tip);
+    if (mIcon && tip != mIcon->toolTip())
         mIcon->setToolTip(tip);
 }

@@ -8,6 +8,7 @@ class QMenu;
 class QSystemTrayIcon;
 class QWidget;
 class ReminderKeeper;
+class StatusNotifierItem;
 class TrayWatcher;
 
 // The program's icon in the desktop's tray, while the desktop has a tray.
@@ -21,7 +22,9 @@ class TrayWatcher;
 // at the first tray icon made or the first availability question. So that question
 // waits for a tray: on X11 until the StatusNotifier watcher has answered (an X11 tray
 // manager that comes later is followed as Qt's own tray code follows it); elsewhere
-// (Wayland) the icon is made only once the watcher says a tray host is there.
+// (Wayland) the icon is made only once the watcher says a tray host is there. Where Qt
+// settled on the X11 tray, a StatusNotifier tray that comes later and no X11 tray gets
+// the program's own StatusNotifierItem, with the same tooltip, click and menu.
 class TrayIcon : public QObject
 {
     Q_OBJECT
@@ -41,7 +44,7 @@ public:
     void ShowWindowAtStart(bool hidden);
 
     // Whether the icon is in a tray now. False until the tray is known.
-    bool IsShown() const { return mIcon != nullptr; }
+    bool IsShown() const { return mIcon != nullptr || mItem != nullptr; }
     bool IsKnown() const { return mKnown; }
 
     // The player's choice: the close box keeps the program running in the tray.
@@ -79,6 +82,7 @@ private slots:
 
 private:
     void MakeIcon();
+    void MakeItem();
     void Toggle();
     void ShowMinimised();
     void UpdateTip();
@@ -88,7 +92,10 @@ private:
     QPointer<TrayWatcher> mWatcher;
     QMenu* mMenu;
     QSystemTrayIcon* mIcon = nullptr;
+    StatusNotifierItem* mItem = nullptr;
     bool mKnown = false;
+    // Whether Qt settled on the StatusNotifier tray.
+    bool mQtUsesWatcher = false;
     bool mKeepRunning = false;
     bool mStartHidden = false;
     bool mClockWarning = false;

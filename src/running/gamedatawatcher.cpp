@@ -105,11 +105,10 @@ void GameDataWatcher::Reload()
     QString message;
     bool replaced = false;
     try {
-        // Both tables are built aside; the ones in use change only when both loaded.
-        clsStat stats = LoadStatTable(mPath);
-        clsItem items = LoadItemTable(mPath);
-        gStatTable = std::move(stats);
-        gItemTable = std::move(items);
+        // Both tables are built aside, from one open file; the ones in use change only when both loaded.
+        GameTables tables = LoadGameTables(mPath);
+        gStatTable = std::move(tables.stats);
+        gItemTable = std::move(tables.items);
         replaced = true;
         message = LoadedText(gItemTable.NumItems());
     } catch (const KelvaraError& error) {

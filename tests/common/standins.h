@@ -44,6 +44,38 @@ private:
     }
 };
 
+// The notification service: it records each Notify and answers with the count so far as the id, at once, after
+// `delay` milliseconds, never (-1), or with an error (-2).
+class Notifications : public QObject, protected QDBusContext
+{
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.Notifications")
+
+public:
+    QList<QVariantList> calls;
+    int delay = 0;
+
+public slots:
+    uint Notify(const QString& app, uint replaces, const QString& icon, const QString& summary, const QString& body,
+                const QStringList& actions, const QVariantMap& hints, int timeout)
+    {
+        calls << QVariantList{app, replaces, icon, summary, body, actions, hints, timeout};
+        if (delay == -2)
+            sendErrorReply(QDBusError::Failed, u"refused"_qs);
+        else if (delay != 0)
+            setDelayedReply(true);
+        if (delay > 0)
+            QTimer::singleShot(delay, this, [reply = message().createReply(uint(calls.size())), bus = connection()] {
+                bus.send(reply);
+            });
+        return uint(calls.size());
+    }
+
+signals:
+    void ActionInvoked(uint id, const QString& key);
+    void NotificationClosed(uint id, uint reason);
+};
+
 // The StatusNotifier watcher of a tray.
 class TrayHostWatcher : public QObject
 {
@@ -53,6 +85,10 @@ class TrayHostWatcher : public QObject
 
 public:
     bool host = false;
+    QStringList items; // the names of the items registered
+
+public slots:
+    void RegisterStatusNotifierItem(const QString& service) { items << service; }
 
 signals:
     void StatusNotifierHostRegistered();

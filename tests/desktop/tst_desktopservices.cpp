@@ -1,4 +1,6 @@
 #include "desktop/colourscheme.h"
+#include "desktop/notifier.h"
+#include "desktop/statusnotifieritem.h"
 #include "desktop/traywatcher.h"
 
 #include "common/standins.h"
@@ -17,8 +19,10 @@ class TstDesktopServices : public QObject
     QDBusConnection mClient{QString()};
     Portal mPortal;
     TrayHostWatcher mTray;
+    Notifications mNotifications;
     const QString PortalName = u"org.freedesktop.portal.Desktop"_qs;
     const QString TrayName = u"org.kde.StatusNotifierWatcher"_qs;
+    const QString NotificationsName = u"org.freedesktop.Notifications"_qs;
 
 private slots:
     void initTestCase()
@@ -30,8 +34,15 @@ private slots:
         QVERIFY(mServices.registerObject(u"/org/freedesktop/portal/desktop"_qs, &mPortal,
                                          QDBusConnection::ExportAllContents));
         QVERIFY(mServices.registerObject(u"/StatusNotifierWatcher"_qs, &mTray, QDBusConnection::ExportAllContents));
+        QVERIFY(mServices.registerObject(u"/org/freedesktop/Notifications"_qs, &mNotifications,
+                                         QDBusConnection::ExportAllContents));
     }
-    void cleanup() { mServices.unregisterService(PortalName); }
+    void cleanup()
+    {
+        mServices.unregisterService(PortalName);
+        mServices.unregisterService(NotificationsName);
+        mServices.unregisterService(TrayName);
+    }
 
     void colourScheme_data()
     {
@@ -71,6 +82,40 @@ private slots:
         QTRY_COMPARE(seen, (QList<Scheme>{scheme, other, Scheme::NoPreference}));
     }
 
+    // A slow service is waited for, up to the answer timeout; then the program shows the texts itself. An answer,
+    // also one after that, keeps its id: choosing the service's copy works until it closes.
+    void notifier_data()
+    {
+        QTest::addColumn<int>("delay");   // of the service's answer, ms; -1: never, -2: an error, -3: no service
+        QTest::addColumn<int>("timeout"); // the notifier's answer timeout; 0: its own
+        QTest::addColumn<bool>("shown");  // whether the program shows the texts itself
+        QTest::newRow("at once") << 0 << 0 << false;
+        QTest::newRow("after 6 s") << 6000 << 0 << false;
+        QTest::newRow("after the timeout") << 1500 << 500 << true;
+        QTest::newRow("never") << -1 << 500 << true;
+        QTest::newRow("an error") << -2 << 0 << true;
+        QTest::newRow("no service") << -3 << 0 << true;
+    }
+    void notifier()
+    {
+        QFETCH(int, delay);
+        QFETCH(int, timeout);
+        QFETCH(bool, shown);
+        mNotifications.delay = delay;
+        QVERIFY(delay == -3 || mServices.registerService(NotificationsName));
+        Notifier notifier(mClient, u"icon"_qs, timeout ? timeout : Notifier::AnswerTimeout);
+        QSignalSpy unavailable(&notifier, &Notifier::Unavailable), activated(&notifier, &Notifier::Activated);
+        notifier.Notify(u"Good moon: day 15"_qs, u"Day 15 begins"_qs, u"moon"_qs, u"Open"_qs);
+        QTest::qWait(std::max(delay, timeout) + 300);
+        const auto id = uint(mNotifications.calls.size() + (delay == -3));
+        QCOMPARE(unavailable.size(), int(shown));
+        emit mNotifications.ActionInvoked(id, u"default"_qs);
+        emit mNotifications.NotificationClosed(id, 2);
+        emit mNotifications.ActionInvoked(id, u"moon"_qs);
+        QTest::qWait(100);
+        QCOMPARE(activated.size(), int(delay >= 0));
+    }
+
     void trayWatcher()
     {
         TrayWatcher tray(mClient);
@@ -91,6 +136,93 @@ private slots:
         TrayWatcher later(mClient); // started while the tray is there
         later.Start();
         QTRY_VERIFY(later.IsAvailable());
+    }
+
+    // A tray that comes after the start gets the program's own item: it registers (again with a new tray),
+    // answers its properties and its menu, and a click or a menu entry reaches the program, a greyed entry not.
+    void statusNotifierItem()
+    {
+        StatusNotifierItem item(mClient, {2, 1, {0xff102030u, 0x80ffffffu}});
+        item.SetToolTip(u"Kelvara Time 3:00 PM"_qs);
+        item.SetMenu({{u"&Show"_qs}, {{}, true, true}, {u"E&xit_now"_qs, false}});
+        QSignalSpy activated(&item, &StatusNotifierItem::Activated), chosen(&item, &StatusNotifierItem::MenuChosen);
+        connect(&item, &StatusNotifierItem::MenuAboutToShow, this, [&item] { item.SetMenu({{u"Hide"_qs}}); });
+        QVERIFY(mServices.registerService(TrayName));
+        QTRY_COMPARE(mTray.items.size(), 1);
+        const auto call = [&](const char* path, const char* interface, const char* method, const QVariantList& in) {
+            QDBusMessage message = QDBusMessage::createMethodCall(mTray.items[0], QLatin1String(path),
+                                                                  QLatin1String(interface), QLatin1String(method));
+            message.setArguments(in);
+            QDBusPendingCall pending = mServices.asyncCall(message); // the item answers from this thread
+            Q_UNUSED(QTest::qWaitFor([&] { return pending.isFinished(); }));
+            return pending.reply().arguments();
+        };
+        const auto get = [&](const char* name) {
+            return call("/StatusNotifierItem", "org.freedesktop.DBus.Properties", "Get",
+                        {u"org.kde.StatusNotifierItem"_qs, QLatin1String(name)})
+                .value(0)
+                .value<QDBusVariant>()
+                .variant();
+        };
+        QCOMPARE((QStringList{get("Id").toString(), get("Title").toString(), get("Status").toString(),
+                              get("Category").toString(), get("Menu").value<QDBusObjectPath>().path()}),
+                 (QStringList{"kelvara-utility", "Kelvara Utility", "Active", "ApplicationStatus", "/MenuBar"}));
+        QString icon, title, text;
+        int width = 0, height = 0;
+        QByteArray pixels;
+        const QDBusArgument tip = get("ToolTip").value<QDBusArgument>(),
+                            images = get("IconPixmap").value<QDBusArgument>();
+        tip.beginStructure();
+        tip >> icon;
+        tip.beginArray();
+        tip.endArray();
+        tip >> title >> text;
+        tip.endStructure();
+        images.beginArray();
+        images.beginStructure();
+        images >> width >> height >> pixels;
+        images.endStructure();
+        images.endArray();
+        QCOMPARE((QVariantList{title, width, height, pixels}),
+                 (QVariantList{u"Kelvara Time 3:00 PM"_qs, 2, 1, QByteArray("\xff\x10\x20\x30\x80\xff\xff\xff", 8)}));
+        call("/StatusNotifierItem", "org.kde.StatusNotifierItem", "Activate", {10, 20});
+        QTRY_COMPARE(activated.size(), 1);
+
+        const auto menu = [&](const char* method, const QVariantList& in) {
+            return call("/MenuBar", "com.canonical.dbusmenu", method, in);
+        };
+        const auto entries = [&] {
+            const QDBusArgument layout = menu("GetLayout", {0, -1, QStringList()}).value(1).value<QDBusArgument>();
+            int id = 0;
+            QVariantMap properties;
+            QStringList shown;
+            layout.beginStructure();
+            layout >> id >> properties;
+            layout.beginArray();
+            while (!layout.atEnd()) {
+                QDBusVariant child;
+                layout >> child;
+                const QDBusArgument entry = child.variant().value<QDBusArgument>();
+                entry.beginStructure();
+                entry >> id >> properties;
+                entry.endStructure();
+                shown << QString::number(id) + u' '
+                        + properties.value(u"label"_qs, properties.value(u"type"_qs)).toString()
+                        + (properties.value(u"enabled"_qs, true).toBool() ? u""_qs : u" (greyed)"_qs);
+            }
+            layout.endArray();
+            layout.endStructure();
+            return shown;
+        };
+        QCOMPARE(entries(), (QStringList{"1 _Show", "2 separator", "3 E_xit__now (greyed)"}));
+        menu("Event", {3, u"clicked"_qs, QVariant::fromValue(QDBusVariant(0)), 0u});
+        menu("Event", {1, u"clicked"_qs, QVariant::fromValue(QDBusVariant(0)), 0u});
+        QTRY_COMPARE(chosen, QList<QVariantList>{{0}});
+        QCOMPARE(menu("AboutToShow", {0}).value(0), QVariant(true)); // the program changed the menu
+        QCOMPARE(entries(), QStringList{"1 Hide"});
+        QVERIFY(mServices.unregisterService(TrayName)); // the panel restarts
+        QVERIFY(mServices.registerService(TrayName));
+        QTRY_COMPARE(mTray.items, QStringList(2, mTray.items[0]));
     }
 };
 

@@ -14,27 +14,7 @@
 #include <QtTest>
 #include <QtWidgets>
 
-// Stand-ins for the desktop's services on a private bus: they record what they receive.
-class Notifications : public QObject
-{
-    Q_OBJECT
-    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.Notifications")
-
-public:
-    QList<QVariantList> calls;
-
-public slots:
-    uint Notify(const QString& app, uint replaces, const QString& icon, const QString& summary, const QString& body,
-                const QStringList& actions, const QVariantMap& hints, int timeout)
-    {
-        calls << QVariantList{app, replaces, icon, summary, body, actions, hints, timeout};
-        return uint(calls.size());
-    }
-
-signals:
-    void ActionInvoked(uint id, const QString& key);
-};
-
+// The clock service on a private bus.
 class TimeDate : public QObject
 {
     Q_OBJECT
