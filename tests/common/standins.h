@@ -54,6 +54,7 @@ class Notifications : public QObject, protected QDBusContext
 public:
     QList<QVariantList> calls;
     int delay = 0;
+    int answeredLate = 0;
 
 public slots:
     uint Notify(const QString& app, uint replaces, const QString& icon, const QString& summary, const QString& body,
@@ -65,9 +66,10 @@ public slots:
         else if (delay != 0)
             setDelayedReply(true);
         if (delay > 0)
-            QTimer::singleShot(delay, this, [reply = message().createReply(uint(calls.size())), bus = connection()] {
-                bus.send(reply);
-            });
+            QTimer::singleShot(delay, this,
+                               [this, reply = message().createReply(uint(calls.size())), bus = connection()] {
+                                   answeredLate += bus.send(reply);
+                               });
         return uint(calls.size());
     }
 
