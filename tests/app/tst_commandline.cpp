@@ -62,10 +62,9 @@ private slots:
         row("\"$0\" --now >&- #sh", 1, "", "Cannot write the answer: Bad file descriptor");
         row("\"$0\" --next 7 --ics old$'\\xff'.ics #sh", 2, "", "\"old\\xFF.ics\" is not UTF-8 text");
         row("\"$0\" --next 7 --ics /dev/shm/k$$.ics && rm /dev/shm/k$$.ics #sh", 0, ""); // a file under /dev
-        // A calibration file of 512 MB: only its start is read.
-        row("truncate -s 512M OXLTIMES.DAT && (ulimit -v 400000; \"$0\" --now); s=$?; truncate -s 44 OXLTIMES.DAT; "
-            "exit $s #sh",
-            0, "18:00:00 03/14/0004\n");
+        // A calibration file of a terabyte (of holes): only its start is read.
+        row("truncate -s 1T OXLTIMES.DAT && \"$0\" --now; s=$?; truncate -s 44 OXLTIMES.DAT; exit $s #sh", 0,
+            "18:00:00 03/14/0004\n");
         // A program folder whose name is no UTF-8: the files beside the program all the same.
         row("mkdir $'p\\xff' && cp \"$0\" OXLTIMES.DAT $'p\\xff' && HOME=$PWD/h $'p\\xff'/kelvara-utility --now; s=$?; "
             "rm -r p*; exit $s #sh",
