@@ -18,8 +18,9 @@ install_missing() {
                   qt6-wayland mdbtools mdbtools-dev libglib2.0-dev tzdata
                   libical-dev python3-icalendar dpkg-dev file
                   xvfb xauth xdotool imagemagick desktop-file-utils fonts-dejavu-core fonts-liberation2)
-    # The notification tests start a private session bus of their own; the Wayland test a headless weston.
-    if [ "$mode" = test ]; then wanted+=(dbus-daemon weston); fi
+    # The notification tests start a private session bus of their own; the Wayland test a headless weston;
+    # the format check lists the files of the clone with git.
+    if [ "$mode" = test ]; then wanted+=(dbus-daemon weston git); fi
     # The test run also fuzzes (clang with libFuzzer) and runs the core tests under valgrind.
     if [ "$mode" = test ]; then wanted+=(clang libclang-rt-14-dev valgrind); fi
     local missing=() p

@@ -5,8 +5,8 @@
 // to the list shown (on Qt's offscreen platform), against a plain
 // QStringList::filter(text, Qt::CaseInsensitive) of the same names. The sequence is typed
 // three times and each key's best time kept, so that a moment the machine was busy with
-// something else does not count; the slowest key counts. Every answer is checked against
-// the filter's; a wrong one fails the benchmark.
+// something else does not count; the slowest key counts. Every answer, its names and their order, is checked
+// against the filter's; a wrong one fails the benchmark.
 #include "benchkit.h"
 #include "bigdb.h"
 #include "db/moddb.h"
@@ -84,11 +84,23 @@ int main(int argc, char* argv[])
                 timer.start();
                 const QStringList filtered = names.filter(text, Qt::CaseInsensitive);
                 const double filterTime = Milliseconds(timer);
-                if (found.Total != filtered.size())
-                    return Fail(QStringLiteral("\"%1\" found %2 names, the filter %3")
+                // The names the filter finds, those that begin with the text first, as many as are shown.
+                QStringList expected;
+                for (bool begins : {true, false})
+                    for (const QString& name : filtered)
+                        if (name.startsWith(text, Qt::CaseInsensitive) == begins)
+                            expected << name;
+                expected = expected.mid(0, ItemFinder::Shown);
+                QStringList listed;
+                for (const int32_t position : found.Positions)
+                    listed << names[position - 1];
+                if (found.Total != filtered.size() || listed != expected)
+                    return Fail(QStringLiteral("\"%1\" found %2 names (%3 shown), the filter %4 (%5 shown)")
                                     .arg(text)
                                     .arg(found.Total)
-                                    .arg(filtered.size()));
+                                    .arg(listed.size())
+                                    .arg(filtered.size())
+                                    .arg(expected.size()));
 
                 // The key goes where the desktop would send it: to the open list, else to the box.
                 QWidget* target = QApplication::activePopupWidget() ? QApplication::activePopupWidget() : edit;
@@ -99,12 +111,11 @@ int main(int argc, char* argv[])
                 QCoreApplication::processEvents(); // the list drawn
                 const double windowTime = Milliseconds(timer);
                 QApplication::sendEvent(target, &release);
-                const qsizetype listed = window.Finder()->Listed().size();
-                if (edit->text() != text || listed != std::min<qsizetype>(filtered.size(), ItemFinder::Shown))
-                    return Fail(QStringLiteral("the window listed %1 names for \"%2\", the filter found %3")
-                                    .arg(listed)
+                if (edit->text() != text || window.Finder()->Listed() != expected)
+                    return Fail(QStringLiteral("the window listed %1 other names for \"%2\" than the filter's %3")
+                                    .arg(window.Finder()->Listed().size())
                                     .arg(edit->text())
-                                    .arg(filtered.size()));
+                                    .arg(expected.size()));
                 if (pass == 0) {
                     bestIndex.push_back(indexTime), bestFilter.push_back(filterTime), bestWindow.push_back(windowTime);
                 } else {

@@ -7,6 +7,7 @@
 #include "files/oxlfiles.h"
 
 #include <QCommandLineParser>
+#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -33,8 +34,9 @@ const QStringList QtWindowOptionsWithValue{QStringLiteral("platform"),      QStr
                                            QStringLiteral("style"),         QStringLiteral("stylesheet"),
                                            QStringLiteral("visual")};
 
-// The arguments (the program first) without Qt's window options and their values.
-QStringList WithoutQtOptions(const QStringList& arguments)
+// The arguments (the program first) without Qt's window options and their values, nor the
+// program's own window options (`windowOptions`, without value).
+QStringList WithoutWindowOptions(const QStringList& arguments, const QStringList& windowOptions)
 {
     QStringList kept = arguments.mid(0, 1);
     for (qsizetype i = 1; i < arguments.size(); ++i) {
@@ -49,7 +51,7 @@ QStringList WithoutQtOptions(const QStringList& arguments)
         name = name.mid(1).section(QLatin1Char('='), 0, 0);
         if (QtWindowOptionsWithValue.contains(name))
             i += joined ? 0 : 1;
-        else if (!QtWindowFlags.contains(name))
+        else if (!QtWindowFlags.contains(name) && !windowOptions.contains(name))
             kept << arguments[i];
     }
     return kept;
@@ -77,10 +79,14 @@ int Whole(const QString& text, int low, int high, const char* what)
 }
 
 // Local time with its offset from UTC, always as ±HH:MM: 2026-12-08T12:05:18+01:00, and
-// 2026-12-08T11:05:18+00:00 where local time is UTC.
+// 2026-12-08T11:05:18+00:00 where local time is UTC. An offset of other than whole minutes
+// (TZ=XXX-0:30:30), which ±HH:MM cannot hold, gives the time in UTC, so that the instant
+// stays exact.
 QString IsoLocal(int64_t instant)
 {
-    const QDateTime local = QDateTime::fromSecsSinceEpoch(instant);
+    QDateTime local = QDateTime::fromSecsSinceEpoch(instant);
+    if (local.offsetFromUtc() % 60 != 0)
+        local = QDateTime::fromSecsSinceEpoch(instant, Qt::UTC);
     const int offset = local.offsetFromUtc();
     return local.toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss")) + (offset < 0 ? QLatin1Char('-') : QLatin1Char('+'))
         + QStringLiteral("%1:%2")
@@ -107,7 +113,7 @@ QDateTime CommandLine::Now()
 
 bool CommandLine::Wanted(const QStringList& arguments, const QStringList& windowOptions)
 {
-    const QStringList options = WithoutQtOptions(arguments);
+    const QStringList options = WithoutWindowOptions(arguments, windowOptions);
     for (qsizetype i = 1; i < options.size(); ++i) {
         QString name = options[i];
         if (!name.startsWith(QLatin1Char('-')) || name == QLatin1String("-"))
@@ -144,11 +150,12 @@ QStringList CommandLine::QtArguments(const QStringList& arguments)
 
 int CommandLine::Print(const Answer& answer, FILE* out, FILE* err)
 {
-    // A buffered write fails at the latest when it is flushed.
-    errno = 0;
-    const bool written = std::fwrite(answer.Out.constData(), 1, size_t(answer.Out.size()), out)
-            == size_t(answer.Out.size())
-        && std::fflush(out) == 0 && !std::ferror(out);
+    // A buffered write fails at the latest when it is flushed. A closed output takes no answer.
+    errno = out ? 0 : EBADF;
+    const bool written = out
+        ? std::fwrite(answer.Out.constData(), 1, size_t(answer.Out.size()), out) == size_t(answer.Out.size())
+            && std::fflush(out) == 0 && !std::ferror(out)
+        : answer.Out.isEmpty();
     const int cause = errno;
     std::fwrite(answer.Err.constData(), 1, size_t(answer.Err.size()), err);
     if (written)
@@ -158,7 +165,29 @@ int CommandLine::Print(const Answer& answer, FILE* out, FILE* err)
     return 1;
 }
 
-CommandLine::Answer CommandLine::Run(const QStringList& arguments, const QDateTime& now)
+CommandLine::Answer CommandLine::NotText(const QByteArray& argument)
+{
+    // Each character that is UTF-8 as it is, each other byte as \xFF.
+    QString shown;
+    for (qsizetype i = 0; i < argument.size();) {
+        const uchar lead = uchar(argument[i]);
+        const qsizetype length = lead < 0x80 ? 1 : lead >= 0xf0 ? 4 : lead >= 0xe0 ? 3 : 2;
+        const QByteArray character = argument.mid(i, length);
+        const bool text = QFile::encodeName(QFile::decodeName(character)) == character;
+        shown += text ? QFile::decodeName(character)
+                      : QStringLiteral("\\x") + QString::number(lead, 16).toUpper().rightJustified(2, u'0');
+        i += text ? length : 1;
+    }
+    return {
+        2,
+        {},
+        (QCoreApplication::applicationName()
+         + QStringLiteral(": The argument \"%1\" is not UTF-8 text, as file names must be.\nTry --help.\n").arg(shown))
+            .toUtf8()};
+}
+
+CommandLine::Answer CommandLine::Run(const QStringList& arguments, const QDateTime& now,
+                                     const QStringList& windowOptions)
 {
     QCommandLineParser parser;
     parser.setApplicationDescription(
@@ -184,7 +213,7 @@ CommandLine::Answer CommandLine::Run(const QStringList& arguments, const QDateTi
 
     Answer answer;
     try {
-        if (!parser.parse(WithoutQtOptions(arguments)))
+        if (!parser.parse(WithoutWindowOptions(arguments, windowOptions)))
             throw BadArgument{parser.errorText()};
         if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all"))) {
             answer.Out = parser.helpText().toUtf8();

@@ -36,8 +36,13 @@ struct Answer
 };
 
 // Writes the answer's output and message, and gives the exit status: the answer's own,
-// or 1 with a message on `err` when the output could not be written whole (a full disk).
+// or 1 with a message on `err` when the output could not be written whole (a full disk),
+// or there is no output to write to (`out` null: standard output was closed).
 int Print(const Answer& answer, FILE* out = stdout, FILE* err = stderr);
+
+// The answer to an argument whose bytes are no text in the system's encoding (UTF-8): a
+// file name that would be written as another name. Status 2, nothing written.
+Answer NotText(const QByteArray& argument);
 
 // The moment the command line answers for: the system clock. Test seam: the tests of
 // the command line pin it with the environment variable KELVARA_TEST_NOW (seconds since
@@ -45,7 +50,8 @@ int Print(const Answer& answer, FILE* out = stdout, FILE* err = stderr);
 QDateTime Now();
 
 // Runs the command line at the moment `now`, reading the calibration from the program
-// folder (QCoreApplication must exist).
-Answer Run(const QStringList& arguments, const QDateTime& now);
+// folder (QCoreApplication must exist). The window options (`windowOptions` and Qt's) are
+// passed over wherever they stand.
+Answer Run(const QStringList& arguments, const QDateTime& now, const QStringList& windowOptions = {});
 
 } // namespace CommandLine

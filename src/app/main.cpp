@@ -16,6 +16,7 @@
 #include "running/globals.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QFileInfo>
 #include <QIcon>
 #include <QSocketNotifier>
@@ -23,7 +24,9 @@
 #include <QUrl>
 
 #include <algorithm>
+#include <cerrno>
 #include <csignal>
+#include <fcntl.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -96,12 +99,26 @@ bool StartsHidden(const QStringList& arguments)
 
 int main(int argc, char* argv[])
 {
+    // Standard input, output and error closed by the caller (>&-) are opened on /dev/null
+    // before anything else is opened, so that no file the program opens takes their place
+    // and receives what is meant for them. The answer of the command line still counts as
+    // not written.
+    bool closed[3] = {};
+    for (int fd = 0; fd < 3; ++fd) {
+        closed[fd] = ::fcntl(fd, F_GETFD) < 0 && errno == EBADF;
+        if (closed[fd] && ::open("/dev/null", O_RDWR) != fd)
+            return 1;
+    }
     // A write past a file size limit fails with EFBIG and is reported like any refused
     // write, instead of ending the program before it can say why.
     std::signal(SIGXFSZ, SIG_IGN);
     QStringList arguments;
-    for (int i = 0; i < argc; ++i)
-        arguments << QString::fromLocal8Bit(argv[i]);
+    const char* notText = nullptr; // the first argument that is no text in the system's encoding
+    for (int i = 0; i < argc; ++i) {
+        arguments << QFile::decodeName(argv[i]);
+        if (!notText && i > 0 && QFile::encodeName(arguments.last()) != argv[i])
+            notText = argv[i];
+    }
 #ifdef KELVARA_BENCH_PROBE
     const QStringList windowOptions{QStringLiteral("hidden"),    QStringLiteral("first-tick"),
                                     QStringLiteral("good-moon"), QStringLiteral("compact-clock"),
@@ -116,7 +133,9 @@ int main(int argc, char* argv[])
         Language::Install(QStringLiteral("en"));
         QCoreApplication::setApplicationName(QStringLiteral("kelvara-utility"));
         QCoreApplication::setApplicationVersion(frmMain::Caption().section(QLatin1Char(' '), -1));
-        return CommandLine::Print(CommandLine::Run(QCoreApplication::arguments(), CommandLine::Now()));
+        const CommandLine::Answer answer = notText ? CommandLine::NotText(notText)
+                                                   : CommandLine::Run(arguments, CommandLine::Now(), windowOptions);
+        return CommandLine::Print(answer, closed[1] ? nullptr : stdout);
     }
 
     // Qt reads its window options only as `-platform offscreen`, not as `-platform=offscreen`.

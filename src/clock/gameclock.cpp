@@ -81,10 +81,23 @@ std::optional<int64_t> PlaceRealMoment(const QString& realDate, const QString& r
     const int64_t timeOfDay = secondOfDay - extraDays * SecondsPerDay;
 
     const QDate date = QDate(static_cast<int>(year), static_cast<int>(month), 1).addDays(day - 1 + extraDays);
-    const QDateTime moment(date, QTime::fromMSecsSinceStartOfDay(static_cast<int>(timeOfDay * 1000)));
-    if (!moment.isValid())
+    // The clock reading as if local time were UTC; the instant lies one offset from UTC away.
+    const QDateTime reading(date, QTime::fromMSecsSinceStartOfDay(static_cast<int>(timeOfDay * 1000)), Qt::UTC);
+    if (!reading.isValid())
         return std::nullopt;
-    return moment.toSecsSinceEpoch();
+    const int64_t clock = reading.toSecsSinceEpoch();
+    // The offsets in force a day before and a day after: a reading is placed with the one that
+    // names it. Within the hour a switch to winter time repeats, both do: the first pass, in
+    // summer time, is taken, as the player who typed it most likely meant. Within the hour a
+    // switch to summer time skips, neither does: the reading is placed as the clocks read after
+    // the switch (02:30 as 03:30), with the offset before it.
+    auto offsetAt = [](int64_t instant) { return int64_t{QDateTime::fromSecsSinceEpoch(instant).offsetFromUtc()}; };
+    const int64_t before = offsetAt(clock - SecondsPerDay), after = offsetAt(clock + SecondsPerDay);
+    for (const int64_t offset : {std::max(before, after), std::min(before, after)}) {
+        if (offsetAt(clock - offset) == offset)
+            return clock - offset;
+    }
+    return clock - before;
 }
 
 ClockCalibration ComputeGameTime(const ClockCalibration& calibration, const QDateTime& now)
@@ -119,17 +132,17 @@ ClockCalibration ComputeGameTime(const ClockCalibration& calibration, const QDat
 
     const bool backwards = game < 0;
     int64_t carry = 0;
-    // Adds one unit with the carry of the previous one. Going forward a field above
-    // its range is corrected by one subtraction (a field typed out of range comes
-    // back in over the next ticks); a field below its range, going back or read
-    // negative from the file, borrows as often as it needs.
+    // Adds one unit with the carry of the previous one. A field above its range carries
+    // as often as it needs, as a calendar would (day 99 is day 15 three months on); a
+    // field below its range, going back or read negative from the file, borrows as often
+    // as it needs. Going forward a field of 0 (a blank one) stays 0.
     auto add = [&](int64_t start, int64_t amount, int64_t low, int64_t high) {
         const int64_t range = high - low + 1;
         int64_t value = start + amount + carry;
         carry = 0;
         if (value > high) {
-            value -= range;
-            carry = 1;
+            carry = (value - low) / range;
+            value -= carry * range;
         } else if (value < (backwards ? low : 0)) {
             const int64_t borrow = (low - value + range - 1) / range;
             value += borrow * range;

@@ -39,8 +39,11 @@ QString CurrentDateText();
 
 // The real moment a calibration's RealDate and RealTime name, placed in the
 // system's time zone, in seconds since the epoch. Days past the end of the month
-// and hours of 24 roll over as a calendar would. A date whose month is not 1 to
-// 12, whose day is below 1 or whose year is below 1 names no moment.
+// and hours of 24 roll over as a calendar would. A reading the clocks show twice (the
+// hour repeated when summer time ends) is the first of the two, in summer time; one
+// they skip (the hour summer time begins) is placed as the clocks read after the
+// switch, 02:30 as 03:30. A date whose month is not 1 to 12, whose day is below 1 or
+// whose year is below 1 names no moment.
 std::optional<int64_t> PlaceRealMoment(const QString& realDate, const QString& realTime);
 
 // Brings the calibration forward to the moment `now`: the result holds `now` in its

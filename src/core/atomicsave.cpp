@@ -3,34 +3,45 @@
 #include "regularfile.h"
 
 #include <QCoreApplication>
-#include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QSaveFile>
 
 #include <cerrno>
+#include <climits>
+#include <cstdlib>
 #include <cstring>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
-// Whether `path`, or a link on the way to what it names, is one of the system's
-// pseudo-files: a device under /dev, or a process's descriptor under /proc/PID/fd
-// (/dev/stdout among them). Such a name stands for a stream, often one the shell
-// redirected to a file of its own: the save must not follow it and replace that file.
+// Whether `path`, or a link on the way to what it names, is a process's descriptor under
+// /proc/PID/fd (/dev/stdout and /dev/fd/1 lead there). Such a name stands for a stream,
+// often one the shell redirected to a file of its own: the save must not follow it and
+// replace that file. What the name leads to decides the rest: a device is no regular file,
+// and a regular file is a file wherever it is (/dev/shm is a folder of files).
 bool SystemStream(const QString& path)
 {
-    static const QRegularExpression pseudo(QStringLiteral("^/(dev(/|$)|proc/[^/]+/(task/[^/]+/)?fd(/|$))"));
-    QString name = QFileInfo(path).absoluteFilePath();
-    for (int links = 0; links < 40 && !name.isEmpty(); ++links) {
-        const QFileInfo info(name);
-        // Also through a folder that is a link (a folder linked to /dev).
-        const QString folder = QFileInfo(info.absolutePath()).canonicalFilePath();
-        if (pseudo.match(QDir::cleanPath(name)).hasMatch()
-            || (!folder.isEmpty() && pseudo.match(folder + QLatin1Char('/') + info.fileName()).hasMatch()))
+    static const QRegularExpression descriptor(QStringLiteral("^/proc/[^/]+/(task/[^/]+/)?fd/[^/]+$"));
+    QByteArray name = QFile::encodeName(QFileInfo(path).absoluteFilePath());
+    for (int links = 0; links < 40; ++links) {
+        // The link itself, in its folder as the system resolves it.
+        const qsizetype slash = name.lastIndexOf('/');
+        char folder[PATH_MAX];
+        if (::realpath(slash > 0 ? name.left(slash).constData() : "/", folder) != nullptr
+            && descriptor.match(QFile::decodeName(QByteArray(folder) + name.mid(slash))).hasMatch())
             return true;
-        if (!info.isSymLink())
+        struct stat info = {};
+        if (::lstat(name.constData(), &info) != 0 || !S_ISLNK(info.st_mode))
             return false;
-        name = info.symLinkTarget();
+        char target[PATH_MAX];
+        const ssize_t size = ::readlink(name.constData(), target, sizeof target);
+        if (size <= 0 || size_t(size) == sizeof target)
+            return false;
+        const QByteArray next(target, size);
+        name = next.startsWith('/') ? next : name.left(slash + 1) + next;
     }
     return false;
 }

@@ -9,7 +9,7 @@
 // the same folder, which takes the file's place only when every byte went out. A save
 // that fails leaves the old file as it was. Anything but a regular file in its place
 // (a folder, a FIFO, a device) is refused and left as it was, as are a loop of links and
-// the system's pseudo-files under /dev and /proc/PID/fd (/dev/stdout, which may lead to a
-// file the shell redirected); a link to a regular file stays a link, and that file is
-// replaced. Returns the reason when it fails.
+// a process's descriptors under /proc/PID/fd (/dev/stdout, which may lead to a file the
+// shell redirected); a regular file under /dev (/dev/shm) is a file like any other. A link
+// to a regular file stays a link, and that file is replaced. Returns the reason when it fails.
 std::optional<QString> SaveFileAtomically(const QString& path, const QByteArray& data);

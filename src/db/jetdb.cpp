@@ -63,7 +63,8 @@ QString DataSource(const QString& connectionText)
 {
     static const QRegularExpression form(
         QStringLiteral("^\\s*Provider\\s*=\\s*Microsoft\\.Jet\\.OLEDB\\.4\\.0\\s*;\\s*Data Source\\s*=(.+?);?\\s*$"),
-        QRegularExpression::CaseInsensitiveOption);
+        // A folder's name may hold a line end.
+        QRegularExpression::CaseInsensitiveOption | QRegularExpression::DotMatchesEverythingOption);
     const QRegularExpressionMatch match = form.match(connectionText);
     if (!match.hasMatch())
         throw KelvaraError(
@@ -331,10 +332,11 @@ void Connection::Open(const QString& connectionText)
     Close();
     const QString path = DataSource(connectionText);
     const QFileInfo info(path);
-    if (!info.exists())
+    // A link that leads nowhere (a loop) is there, and the open below says why it cannot be read.
+    if (!info.exists() && !info.isSymLink())
         throw KelvaraError(
             QCoreApplication::translate("GameDatabase", "Could not find the database \"%1\".").arg(Native(path)));
-    if (!info.isFile())
+    if (info.exists() && !info.isFile())
         throw KelvaraError(
             QCoreApplication::translate("GameDatabase", "The database \"%1\" is not a file.").arg(Native(path)));
     // Opened without waiting, and only when it is still a regular file.

@@ -7,9 +7,11 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QStandardPaths>
 
 #include <algorithm>
 #include <cerrno>
+#include <climits>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
@@ -145,7 +147,50 @@ QStringList SplitArguments(const QString& exec)
     return arguments;
 }
 
+// Whether a desktop entry can name the program by this path: UTF-8 text (the file is UTF-8)
+// without control characters other than those a string value escapes.
+bool Nameable(const QByteArray& path)
+{
+    const QString name = QFile::decodeName(path);
+    return !path.isEmpty() && QFile::encodeName(name) == path && std::none_of(name.begin(), name.end(), [](QChar c) {
+        return (c.unicode() < 0x20 && !QStringLiteral("\n\t\r").contains(c)) || c.unicode() == 0x7f;
+    });
+}
+
 } // namespace
+
+QString AutostartProgram(const QByteArray& exe, bool make)
+{
+    if (Nameable(exe))
+        return QFile::decodeName(exe);
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    const QString link = folder + QStringLiteral("/kelvara-utility");
+    if (exe.isEmpty() || folder.isEmpty())
+        return {};
+    if (!make)
+        return link;
+    // The link is renewed in one step: made under another name and renamed into place.
+    const QByteArray name = QFile::encodeName(link), made = name + ".new";
+    std::error_code error;
+    std::filesystem::create_directories(QFile::encodeName(folder).toStdString(), error);
+    ::unlink(made.constData());
+    if (error || ::symlink(exe.constData(), made.constData()) != 0)
+        return {};
+    if (std::rename(made.constData(), name.constData()) != 0) {
+        ::unlink(made.constData());
+        return {};
+    }
+    return link;
+}
+
+QString AutostartProgram(bool make)
+{
+    char path[PATH_MAX];
+    const ssize_t size = ::readlink("/proc/self/exe", path, sizeof path);
+    if (size <= 0 || size_t(size) == sizeof path)
+        return QCoreApplication::applicationFilePath();
+    return AutostartProgram(QByteArray(path, size), make);
+}
 
 QString AutostartPath()
 {
@@ -158,6 +203,11 @@ QString AutostartPath()
 void WriteAutostart(const QString& program, bool hidden)
 {
     const QString path = AutostartPath();
+    // An entry that names no program would start nothing at login.
+    if (program.isEmpty())
+        //: Why the login entry is not written (after "Cannot write "<file>": "): the program's own path could not
+        //: be found.
+        Fail(CannotWrite, path, QCoreApplication::translate("Files", "the program's own path is not known"));
     std::error_code error;
     std::filesystem::create_directories(QFile::encodeName(QFileInfo(path).path()).toStdString(), error);
     if (error)
@@ -218,8 +268,10 @@ std::optional<AutostartEntry> ReadAutostart()
         const QString value = line.mid(equals + 1).trimmed();
         // Switched off in the desktop's own list of programs started at login (Xfce and
         // LXQt write Hidden, GNOME the other): the desktop does not start it.
-        if ((key == QLatin1String("Hidden") && value == QLatin1String("true"))
-            || (key == QLatin1String("X-GNOME-Autostart-enabled") && value == QLatin1String("false")))
+        // Read as GLib reads a boolean, which also takes 1 and 0.
+        if ((key == QLatin1String("Hidden") && (value == QLatin1String("true") || value == QLatin1String("1")))
+            || (key == QLatin1String("X-GNOME-Autostart-enabled")
+                && (value == QLatin1String("false") || value == QLatin1String("0"))))
             return std::nullopt;
         if (key != QLatin1String("Exec") || std::exchange(execRead, true))
             continue;

@@ -29,15 +29,26 @@ inline const QString HiddenOption = QStringLiteral("--hidden");
 // The entry's full path.
 QString AutostartPath();
 
-// Writes the entry for `program` (an absolute path; the caller gives the running
-// program's), with HiddenOption when `hidden`, replacing the file at once and whole.
+// The running program (whose path is `exe`, the system's bytes) as the entry names it: its
+// path, or, where that is no UTF-8 text or holds other control characters than line ends and
+// tabs (a desktop entry is UTF-8 text), a link to it in the player's data folder
+// (~/.local/share/kelvara-utility/kelvara-utility), made or renewed when `make`. Empty when
+// there is no such name (the link could not be made).
+QString AutostartProgram(const QByteArray& exe, bool make);
+// The same for the program that runs.
+QString AutostartProgram(bool make);
+
+// Writes the entry for `program` (an absolute path; the caller gives AutostartProgram()),
+// with HiddenOption when `hidden`, replacing the file at once and whole; an empty program
+// is refused, and no entry written.
 // Makes the folder when needed. A link in the entry's place is replaced, not followed. Throws KelvaraError naming the
 // file and the reason when the folder cannot be made or the file cannot be written.
 void WriteAutostart(const QString& program, bool hidden);
 
 // The program and options the entry's Exec line names, or nothing when there is no
 // entry (no file, or a folder in its place) or the desktop does not start it (Hidden=true
-// or X-GNOME-Autostart-enabled=false, as the desktop's own settings write). An entry without an Exec line gives an
+// or X-GNOME-Autostart-enabled=false, as the desktop's own settings write, or 1 and 0,
+// which GLib reads as the same). An entry without an Exec line gives an
 // empty program. Throws KelvaraError when the file is there but cannot be read.
 std::optional<AutostartEntry> ReadAutostart();
 

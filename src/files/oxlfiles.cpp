@@ -14,6 +14,10 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
+#include <climits>
+#include <fcntl.h>
+#include <unistd.h>
+
 namespace {
 
 QString& FolderOverride()
@@ -29,9 +33,27 @@ QString WithSlash(QString folder)
     return folder;
 }
 
+// The executable's folder. Where its path is no UTF-8 text, which no QString holds (Qt
+// would name another folder), the folder is held open and named through its descriptor,
+// /proc/self/fd/N, which leads to it whatever its name.
+QString ExeFolder()
+{
+    static const QString folder = [] {
+        char exe[PATH_MAX];
+        const ssize_t size = ::readlink("/proc/self/exe", exe, sizeof exe);
+        const QByteArray path = size > 0 && size_t(size) < sizeof exe ? QByteArray(exe, size) : QByteArray();
+        const QByteArray bytes = path.left(path.lastIndexOf('/'));
+        if (bytes.isEmpty() || QFile::encodeName(QFile::decodeName(bytes)) == bytes)
+            return QCoreApplication::applicationDirPath();
+        const int fd = ::open(bytes.constData(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+        return fd < 0 ? QCoreApplication::applicationDirPath() : QStringLiteral("/proc/self/fd/%1").arg(fd);
+    }();
+    return folder;
+}
+
 QString ResolveProgramFolder()
 {
-    const QString exeFolder = QCoreApplication::applicationDirPath();
+    const QString exeFolder = ExeFolder();
     return ChooseProgramFolder(exeFolder, QFileInfo(exeFolder).isWritable(),
                                QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
 }
@@ -51,20 +73,24 @@ bool IsMissing(const QString& path)
     return !QFileInfo(path).exists() && !QFileInfo(path).isSymLink();
 }
 
-// Reads a whole file of the program folder; anything but a regular file is refused
-// without waiting on it.
-QByteArray ReadWhole(const QString& path)
+// The most of a calibration or folder file that is read: far more than its few short lines
+// (a folder's path is at most 4 KiB), and a file of gigabytes costs no more than that.
+constexpr qint64 ReadLimit = 64 * 1024;
+
+// Reads the start of a file of the program folder, up to ReadLimit bytes; anything but a
+// regular file is refused without waiting on it.
+QByteArray ReadStart(const QString& path)
 {
     QFile file;
     if (const auto reason = OpenRegularFile(file, path))
         FileError(CannotRead, path, *reason);
-    const QByteArray data = file.readAll();
+    const QByteArray data = file.read(ReadLimit);
     if (file.error() != QFileDevice::NoError)
         FileError(CannotRead, path, file.errorString());
     return data;
 }
 
-// Reads a whole file of the program folder, creating it empty when it is missing.
+// Reads the start of a file of the program folder, creating it empty when it is missing.
 QByteArray ReadOrCreate(const QString& path)
 {
     if (IsMissing(path)) {
@@ -72,7 +98,7 @@ QByteArray ReadOrCreate(const QString& path)
         if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
             FileError(CannotCreate, path, file.errorString());
     }
-    return ReadWhole(path);
+    return ReadStart(path);
 }
 
 ClockCalibration CalibrationFromBytes(const QByteArray& data, const QDateTime& now)
@@ -127,7 +153,7 @@ QString LocateProgramFolder()
 {
     if (!FolderOverride().isEmpty())
         return FolderOverride();
-    const QString exeFolder = QCoreApplication::applicationDirPath();
+    const QString exeFolder = ExeFolder();
     if (QFileInfo(exeFolder).isWritable())
         return WithSlash(exeFolder);
     return WithSlash(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
@@ -181,7 +207,7 @@ ClockCalibration ReadCalibrationFile(const QDateTime& now)
 ClockCalibration PeekCalibrationFile(const QDateTime& now)
 {
     const QString path = LocateProgramFolder() + QLatin1String(CalibrationFileName);
-    return CalibrationFromBytes(IsMissing(path) ? QByteArray() : ReadWhole(path), now);
+    return CalibrationFromBytes(IsMissing(path) ? QByteArray() : ReadStart(path), now);
 }
 
 ClockCalibration ReadCalibrationFile()

@@ -44,7 +44,7 @@ frmPreferences::frmPreferences(TrayIcon* tray, Appearance* appearance, QWidget* 
     setObjectName(QStringLiteral("frmPreferences"));
     setWindowTitle(tr("Preferences"));
     setFont(SansFont(10));
-    const QString program = QCoreApplication::applicationFilePath();
+    const QString program = AutostartProgram(false);
     QString problem;
     try {
         mEntry = ReadAutostart();
@@ -139,7 +139,7 @@ bool frmPreferences::ApplyAutostart()
 {
     const bool wanted = mStartAtLogin->isChecked();
     const bool hidden = mStartHidden->isChecked();
-    const QString program = QCoreApplication::applicationFilePath();
+    const QString program = AutostartProgram(wanted);
     try {
         if (!wanted && mEntryThere)
             RemoveAutostart();

@@ -5,6 +5,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <filesystem>
+
 // The built program's command line, run without a display from a program folder of its
 // own, at the moment CTest pins (KELVARA_TEST_NOW): 12:00:00 on 12/08/2026 in Berlin.
 class TstCommandLine : public QObject
@@ -17,7 +19,8 @@ private slots:
     void answers_data()
     {
         // Each row's name is its arguments, then after " #" a note: "TZ=zone" runs it there, ">/dev/full" writes
-        // the answer to a full device, "8 KiB" limits its files to 8 KiB with the signal the limit sends left as is.
+        // the answer to a full device, "8 KiB" limits its files to 8 KiB with the signal the limit sends left as is,
+        // "sh" runs the name as a bash script in the program folder, the program as $0.
         QTest::addColumn<QByteArray>("calibration"); // "none": no file; "folder": a folder in its place
         QTest::addColumn<int>("status");
         QTest::addColumn<QByteArray>("out"); // ends in "...": the start of the output
@@ -46,7 +49,26 @@ private slots:
         row("-platform offscreen --now", 0, "18:00:00 03/14/0004\n");
         row("--next=15 -style=fusion --qwindowtitle T -reverse -display :9 --session=s", 0,
             "2026-12-08T12:20:00+01:00\t03/15/0004\n");
+        row("--now --json #TZ=XXX-0:30:30", 0, // an offset of seconds: the time in UTC, exact
+            "{\"gameDate\":\"03/14/0004\",\"gameTime\":\"09:09:00\",\"realTime\":\"2026-12-08T11:00:00+00:00\"}\n");
+        // The program's own window option, anywhere, as -hidden too.
+        row("--now --hidden", 0, "18:00:00 03/14/0004\n");
+        row("-hidden --now", 0, "18:00:00 03/14/0004\n");
+        // A game date off the calendar carries: day 99 of month 99 of 9999 is day 15 of month 6 of 10007 (0000).
+        row("--next 15 #off the calendar", 0, "2026-12-10T00:20:00+01:00\t07/15/0000\n", "",
+            "11:00:00\r\n12/08/2026\r\n00:00:00\r\n99/99/9999\r\n");
         row("--now #>/dev/full", 1, "", "No space left on device");
+        // Standard output closed: no file the program opens takes its place; the answer is not written.
+        row("\"$0\" --now >&- #sh", 1, "", "Cannot write the answer: Bad file descriptor");
+        row("\"$0\" --next 7 --ics old$'\\xff'.ics #sh", 2, "", "\"old\\xFF.ics\" is not UTF-8 text");
+        row("\"$0\" --next 7 --ics /dev/shm/k$$.ics && rm /dev/shm/k$$.ics #sh", 0, ""); // a file under /dev
+        // A calibration file of a terabyte (of holes): only its start is read.
+        row("truncate -s 1T OXLTIMES.DAT && \"$0\" --now; s=$?; truncate -s 44 OXLTIMES.DAT; exit $s #sh", 0,
+            "18:00:00 03/14/0004\n");
+        // A program folder whose name is no UTF-8: the files beside the program all the same.
+        row("mkdir $'p\\xff' && cp \"$0\" OXLTIMES.DAT $'p\\xff' && HOME=$PWD/h $'p\\xff'/kelvara-utility --now; s=$?; "
+            "rm -r p*; exit $s #sh",
+            0, "18:00:00 03/14/0004\n");
         row("--next 15 --count 1000 #>/dev/full", 1, "", "No space left on device");
         row("--next 15 --count 1000 --ics {dir}/b.ics #8 KiB", 2, "", "File too large");
         row("--now #no file", 0, "00:00:01 01/01/0001\n", "", "none");
@@ -108,7 +130,11 @@ private slots:
             program.setStandardOutputFile(QStringLiteral("/dev/full"));
         if (note == QStringLiteral("8 KiB"))
             faultkit::LimitFileSize(program, 8192);
-        program.start(exe, args.split(QLatin1Char(' ')));
+        program.setWorkingDirectory(mDir.path());
+        if (note == QStringLiteral("sh"))
+            program.start(QStringLiteral("bash"), {QStringLiteral("-c"), args, exe});
+        else
+            program.start(exe, args.split(QLatin1Char(' ')));
         QVERIFY(program.waitForFinished(10000));
         QCOMPARE(program.exitStatus(), QProcess::NormalExit);
         QCOMPARE(program.exitCode(), status);
@@ -122,24 +148,40 @@ private slots:
     }
 
     // Qt's window options given with "=" reach Qt as well: without a display, the window starts on the
-    // platform named, and ends as asked (SIGTERM) with status 0.
-    void windowOptionsJoined()
+    // platform named, from a folder of any name, and ends as asked (SIGTERM) with status 0, the clock saved beside
+    // the program (not in the data folder).
+    void windowStarts_data()
     {
-        QVERIFY(QDir(mDir.path()).removeRecursively() && QDir().mkpath(mDir.path()));
-        const QString exe = mDir.filePath(QStringLiteral("kelvara-utility"));
-        QVERIFY(QFile::copy(QStringLiteral(KELVARA_EXE), exe)
-                && QFile::copy(QFileInfo(QStringLiteral(KELVARA_EXE)).dir().filePath(QStringLiteral("Kelvara.mdb")),
-                               mDir.filePath(QStringLiteral("Kelvara.mdb"))));
+        QTest::addColumn<QByteArray>("folder");
+        QTest::newRow("plain") << QByteArray("p");
+        QTest::newRow("no UTF-8") << QByteArray("p\xff");
+        QTest::newRow("line end") << QByteArray("p\nl");
+    }
+    void windowStarts()
+    {
+        QFETCH(QByteArray, folder);
+        // Started through a link of a plain name: the program finds its folder by its own real path.
+        const std::filesystem::path dir = (QFile::encodeName(mDir.path()) + '/' + folder).toStdString();
+        std::filesystem::remove_all(dir.parent_path());
+        std::filesystem::create_directory(dir.parent_path());
+        const std::filesystem::path exe(QFile::encodeName(QStringLiteral(KELVARA_EXE)).toStdString());
+        QVERIFY(std::filesystem::create_directory(dir) && std::filesystem::copy_file(exe, dir / "kelvara-utility")
+                && std::filesystem::copy_file(exe.parent_path() / "Kelvara.mdb", dir / "Kelvara.mdb"));
+        std::filesystem::create_symlink(dir / "kelvara-utility", dir.parent_path() / "run");
         QProcess program;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "DBUS_SESSION_BUS_ADDRESS"})
             env.remove(QLatin1String(name));
+        env.insert(QStringLiteral("HOME"), mDir.filePath(QStringLiteral("h")));
         program.setProcessEnvironment(env);
-        program.start(exe, {QStringLiteral("-platform=offscreen"), QStringLiteral("--style=fusion")});
+        program.start(mDir.filePath(QStringLiteral("run")),
+                      {QStringLiteral("-platform=offscreen"), QStringLiteral("--style=fusion")});
         QVERIFY(!program.waitForFinished(3000));
         program.terminate();
         QVERIFY(program.waitForFinished(10000));
         QCOMPARE(program.exitCode(), 0);
+        QCOMPARE(std::filesystem::file_size(dir / "OXLTIMES.DAT"), 44u);
+        QVERIFY(!QDir(mDir.filePath(QStringLiteral("h"))).exists());
     }
 };
 

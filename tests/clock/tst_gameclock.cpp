@@ -20,13 +20,43 @@ private slots:
     {
         const std::array<const char*, 4> cases[] = {{"12/00/2026", "10:00:00", "01/30/0005", "10:00:00 02/02/0005"},
                                                     {"12/06/2026", "24:00:00", "01/05/0005", "00:00:00 01/06/0005"},
-                                                    {"13/06/2026", "", "", "00:00:00 00/00/0000"}};
+                                                    {"13/06/2026", "", "", "00:00:00 00/00/0000"},
+                                                    // A game date off the calendar carries at once: 99 days, 99 months.
+                                                    {"12/06/2026", "00:00:00", "99/99/0001", "00:00:00 06/15/0009"}};
         for (const auto& c : cases) {
             const ClockCalibration result = ComputeGameTime(
                 ClockCalibration::FromTexts(u"12:00:00"_qs, QLatin1String(c[0]), QLatin1String(c[1]),
                                             QLatin1String(c[2])),
                 QDateTime(QDate(2026, 12, 6), QTime(12, 0)));
             QCOMPARE(result.OXLTime + u' ' + result.OXLDate, QLatin1String(c[3]));
+        }
+    }
+
+    // Readings the clocks show twice or skip are placed one way, whatever moment the system was last asked
+    // about (the C library's guess follows it): the repeated hour in summer time, the skipped one as after the
+    // switch.
+    void switchHours_data()
+    {
+        QTest::addColumn<QString>("reading"); // "hh:mm:ss MM/DD/YYYY", local time
+        QTest::addColumn<QString>("utc");
+        const char* rows[][2] = {{"02:30:00 10/25/2026", "00:30:00"}, {"02:00:00 10/25/2026", "00:00:00"},
+                                 {"02:59:59 10/25/2026", "00:59:59"}, {"03:00:00 10/25/2026", "02:00:00"},
+                                 {"01:59:59 10/25/2026", "23:59:59"}, {"02:30:00 03/29/2026", "01:30:00"},
+                                 {"02:00:00 03/29/2026", "01:00:00"}, {"03:00:00 03/29/2026", "01:00:00"},
+                                 {"01:59:59 03/29/2026", "00:59:59"}};
+        for (const auto& row : rows)
+            QTest::newRow(row[0]) << QString::fromLatin1(row[0]) << QString::fromLatin1(row[1]);
+    }
+    void switchHours()
+    {
+        QFETCH(QString, reading);
+        QFETCH(QString, utc);
+        for (const QDateTime& asked :
+             {QDateTime(QDate(2026, 7, 1), QTime(12, 0)), QDateTime(QDate(2026, 12, 1), QTime(12, 0))}) {
+            QVERIFY(asked.toSecsSinceEpoch() > 0);
+            const auto placed = PlaceRealMoment(reading.mid(9), reading.left(8));
+            QVERIFY(placed);
+            QCOMPARE(QDateTime::fromSecsSinceEpoch(*placed, Qt::UTC).toString(u"HH:mm:ss"_qs), utc);
         }
     }
 

@@ -172,6 +172,8 @@ private slots:
         const QString null = u"Invalid use of Null"_qs;
         QTest::newRow("no database file")
             << false << std::vector<jet::Table>{} << QStringList{"Kelvara.mdb", "Could not find"};
+        QTest::newRow("a loop of links") << false << std::vector<jet::Table>{}
+                                         << QStringList{"Kelvara.mdb", "Too many levels of symbolic links"};
         for (const jet::Table& table : Game()) {
             std::vector<jet::Table> without = Game();
             std::erase_if(without, [&](const jet::Table& t) { return t.name == table.name; });
@@ -208,6 +210,8 @@ private slots:
         QFETCH(std::vector<jet::Table>, tables);
         QFETCH(QStringList, mentions);
         GameFolder folder(tables);
+        QVERIFY(QTest::currentDataTag() != QByteArray("a loop of links")
+                || QFile::link(u"Kelvara.mdb"_qs, folder.Database()));
         const QString message = ErrorOf(
             [&] { items ? void(LoadItemTable(folder.Database())) : void(LoadStatTable(folder.Database())); });
         for (const QString& mention : mentions)

@@ -34,12 +34,27 @@ private slots:
         QTest::newRow("dollar") << u"/opt/$HOME/k"_qs << true << u"\"/opt/\\\\$HOME/k\" --hidden"_qs;
         QTest::newRow("backslash") << u"/opt/a\\b/k"_qs << false << u"\"/opt/a\\\\\\\\b/k\""_qs;
         QTest::newRow("back quotes") << u"/opt/`x`/k"_qs << false << u"\"/opt/\\\\`x\\\\`/k\""_qs;
+        QTest::newRow("line end") << u"/opt/a\nb/k"_qs << true << u"\"/opt/a\\nb/k\" --hidden"_qs;
+        // Where the path is no UTF-8, a link to the program in the data folder.
+        QTest::newRow("no UTF-8") << u"/opt/a\xff/k"_qs << false
+                                  << u"{home}/.local/share/tst_autostart/kelvara-utility"_qs;
+        QTest::newRow("control character")
+            << u"/opt/a\x01/k"_qs << false << u"{home}/.local/share/tst_autostart/kelvara-utility"_qs;
     }
     void roundTrip()
     {
         QFETCH(QString, program);
         QFETCH(bool, hidden);
         QFETCH(QString, exec);
+        const bool linked = exec.startsWith(u"{home}"_qs);
+        exec.replace(u"{home}"_qs, mDir.path());
+        // The path as the system's bytes: \xff stands for that byte.
+        const QByteArray exe = QFile::encodeName(program).replace("\xc3\xbf", "\xff");
+        QCOMPARE(AutostartProgram(exe, false), linked ? exec : program);
+        program = AutostartProgram(exe, true);
+        char target[64] = {};
+        QCOMPARE(::readlink(QFile::encodeName(program).constData(), target, sizeof target - 1) > 0, linked);
+        QVERIFY(!linked || exe == target);
         WriteAutostart(program, hidden);
         const QString path = mConfig + u"/autostart/kelvara-utility.desktop"_qs;
         QCOMPARE(AutostartPath(), path);
@@ -74,7 +89,8 @@ private slots:
         QVERIFY(!QFileInfo(path).isSymLink() && ReadAutostart() == AutostartEntry({u"/bin/k"_qs, {HiddenOption}}));
         QCOMPARE(launcher.size(), 16);
         // Switched off in the desktop's settings: no entry the desktop starts.
-        for (const char* off : {"Hidden=true", "X-GNOME-Autostart-enabled=false"}) {
+        for (const char* off :
+             {"Hidden=true", "Hidden=1", "X-GNOME-Autostart-enabled=false", "X-GNOME-Autostart-enabled=0"}) {
             QFile entry(path);
             QVERIFY(entry.open(QIODevice::Append) && entry.write(off) > 0);
             entry.close();
@@ -91,6 +107,7 @@ private slots:
         QTest::newRow("read-only autostart folder") << 1 << u"Permission denied"_qs;
         QTest::newRow("a file in the folder's place") << 2 << u"Not a directory"_qs;
         QTest::newRow("a folder in the file's place") << 3 << QString();
+        QTest::newRow("no program") << 4 << u"the program's own path is not known"_qs;
     }
     void failures()
     {
@@ -104,7 +121,7 @@ private slots:
         if (kind < 2)
             QVERIFY(readOnly.emplace(kind == 0 ? mConfig : autostart).Holds());
         const QString prefix = u"Cannot write \"%1\": "_qs.arg(path);
-        const QString error = ErrorOf([] { WriteAutostart(u"/bin/k"_qs, true); });
+        const QString error = ErrorOf([kind] { WriteAutostart(kind == 4 ? QString() : u"/bin/k"_qs, true); });
         QVERIFY2(error.startsWith(prefix) && error.size() > prefix.size() && error.contains(reason), qPrintable(error));
         QVERIFY(!ReadAutostart());
         RemoveAutostart(); // nothing to remove; a folder in its place stays
