@@ -109,7 +109,7 @@ IniFile::IniFile(const QByteArray& bytes)
     for (qsizetype start = 0; start < bytes.size();) {
         const qsizetype newline = bytes.indexOf('\n', start);
         const qsizetype end = newline < 0 ? bytes.size() : newline;
-        const bool crlf = end > start && bytes[end - 1] == '\r';
+        const bool crlf = newline >= 0 && end > start && bytes[end - 1] == '\r';
         Line line;
         line.Bytes = bytes.mid(start, end - start - (crlf ? 1 : 0));
         line.End = newline < 0 ? QByteArray() : crlf ? QByteArrayLiteral("\r\n") : QByteArrayLiteral("\n");
@@ -134,6 +134,8 @@ IniFile::IniFile(const QByteArray& bytes)
         } else if (equals > 0 && !trimmed.startsWith(QLatin1Char(';'))) {
             line.Key = UnescapedKey(QStringView(text).left(equals).trimmed());
             line.Raw = text.mid(equals + 1);
+            while (line.Raw.endsWith(QLatin1Char('\r')))
+                line.Raw.chop(1); // a line end of more than one CR is none of the value
         }
         line.Group = group;
         mLines.push_back(std::move(line));

@@ -10,6 +10,7 @@
 #include "forms/reminderkeeper.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -67,6 +68,9 @@ private slots:
         Dialogs::SetMessageHook({});
         Dialogs::SetSaveFileHook({});
         SetProgramFolder(QString());
+        const QString ini = mDir.filePath(u"kelvara-utility.ini"_qs);
+        QFile::remove(ini);
+        QDir(ini).removeRecursively();
     }
 
     void shortWait()
@@ -169,22 +173,70 @@ private slots:
         keeper.CloseNotices();
     }
 
-    // The notice at start lists ten unusable entries at most, then how many more.
-    void ignoredListed()
+    // The notice at start lists ten unusable entries at most, then how many more, under a heading that says what it
+    // tells of.
+    void ignoredListed_data()
     {
-        QFile ini(mDir.filePath(u"kelvara-utility.ini"_qs));
+        QTest::addColumn<QByteArray>("file"); // none: a folder in its place
+        QTest::addColumn<QString>("heading");
+        QTest::addColumn<QString>("body");
         QByteArray bad = "[Reminders]\n";
         for (int i = 1; i <= 12; ++i)
             bad += QByteArray::number(i) + "\\day=0\n";
-        QVERIFY(ini.open(QIODevice::WriteOnly) && ini.write(bad) > 0);
+        QTest::newRow("entries") << bad << u"Some reminders were ignored"_qs
+                                 << u"entry 9: day \"0\" is not from 1 to 28\nentry 10: day \"0\" is not from 1 to 28\n"
+                                    "and 2 more\n"_qs;
+        QTest::newRow("size") << QByteArray("[Reminders]\nsize=-1\n1\\day=3\n") << u"Some settings were ignored"_qs
+                              << u"reminders \"-1\" is not from 0 to 2147483647"_qs;
+        QTest::newRow("unread") << QByteArray() << u"The settings could not be read"_qs
+                                << u"could not be used:\nthe file could not be read: it is a folder"_qs;
+    }
+
+    void ignoredListed()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(QString, heading);
+        QFETCH(QString, body);
+        QFile ini(mDir.filePath(u"kelvara-utility.ini"_qs));
+        QVERIFY(file.isEmpty() ? QDir().mkdir(ini.fileName()) : ini.open(QIODevice::WriteOnly) && ini.write(file) > 0);
         ini.close();
         ReminderKeeper keeper;
         keeper.Load();
-        QLabel* body = nullptr;
-        QTRY_VERIFY((body = FindNotice()) != nullptr);
-        QCOMPARE(body->text().count(u'\n'), 12);
-        QVERIFY(body->text().contains(u"entry 10: day \"0\" is not from 1 to 28\nand 2 more\n"_qs));
+        QLabel* text = nullptr;
+        QTRY_VERIFY((text = FindNotice()) != nullptr);
+        QCOMPARE(text->window()->findChild<QLabel*>(u"lblSummary"_qs)->text(), heading);
+        QVERIFY2(text->text().contains(body), qPrintable(text->text()));
         keeper.CloseNotices();
+    }
+
+    // The label box keeps at most 100 UTF-16 units; of what comes in beyond, the end goes by whole characters (an
+    // emoji, a flag, a letter and its accent), wherever the cursor stands.
+    void labelBox_data()
+    {
+        QTest::addColumn<int>("letters");
+        QTest::addColumn<int>("cursor");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("kept"); // how much of it stays
+        QTest::newRow("emoji that fits") << 98 << 98 << u"\U0001F600"_qs << 2;
+        QTest::newRow("emoji at the end") << 99 << 99 << u"\U0001F600"_qs << 0;
+        QTest::newRow("emoji inside") << 99 << 10 << u"\U0001F600"_qs << 0;
+        QTest::newRow("flag") << 97 << 97 << u"\U0001F1E9\U0001F1EA"_qs << 0;
+        QTest::newRow("accent") << 99 << 99 << u"e\u0301"_qs << 0;
+        QTest::newRow("letters first") << 97 << 0 << u"xyz\U0001F600"_qs << 3;
+    }
+
+    void labelBox()
+    {
+        QFETCH(int, letters);
+        QFETCH(int, cursor);
+        QFETCH(QString, typed);
+        QFETCH(int, kept);
+        frmReminders window{ProgramSettings()};
+        auto* box = window.findChild<QLineEdit*>(u"txtLabel"_qs);
+        box->setText(QString(letters, u'a'));
+        box->setCursorPosition(cursor);
+        QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, typed, Qt::NoModifier);
+        QCOMPARE(window.Settings().Reminders.at(0).Label, QString(letters, u'a').insert(cursor, typed.left(kept)));
     }
 
     // The compact clock shows the game time and the wait to the good moon whole, and comes
@@ -192,10 +244,10 @@ private slots:
     void compactClock()
     {
         const bool placed = !QGuiApplication::platformName().startsWith(u"wayland"_qs);
-        // Kept through the settings file like the reminders: a damaged file is kept aside, other groups stay.
+        // Kept through the settings file like the reminders: a file not in UTF-8 is kept aside, other groups stay.
         const QString ini = mDir.filePath(u"kelvara-utility.ini"_qs);
         QFile file(ini);
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("[Broken\n[Tray]\nkeepRunning=true\n") > 0);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("[Broken\xe9\n[Tray]\nkeepRunning=true\n") > 0);
         file.close();
         QPoint place;
         {
@@ -226,7 +278,6 @@ private slots:
         QVERIFY(QFile::remove(ini) && QDir().mkdir(ini));
         frmCompactClock::SaveVisible(false);
         QCOMPARE(mMessages.value(0).section(u'\n', 0, 0), u"The compact clock could not be saved."_qs);
-        QVERIFY(QDir(ini).removeRecursively());
     }
 };
 
