@@ -21,8 +21,8 @@ QList<QByteArray> Lines(const QByteArray& bytes)
     for (QByteArray& line : lines) {
         if (line.endsWith('\r'))
             line.chop(1);
-        QStringDecoder utf8(QStringDecoder::Utf8);
-        (void)utf8(line);
+        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+        const QString text = utf8(line); // decoded when made a text
         if (utf8.hasError())
             line = Cp1252::Decode(line).toUtf8();
     }
@@ -36,7 +36,7 @@ QByteArray Saved(const ProgramSettings& settings)
     } catch (const KelvaraError& error) {
         fuzzkit::Fail("a save that goes through", error.message());
     }
-    QFile file(fuzzkit::Folder() + QLatin1String(SettingsFileName));
+    QFile file(fuzzkit::Folder() + QLatin1Char('/') + QLatin1String(SettingsFileName));
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 

@@ -70,6 +70,8 @@ QString Shown(const Value& value)
 // The bytes of the file at `path`, or why they could not be read; none without a file.
 std::optional<QString> ReadBytes(const QString& path, QByteArray& bytes)
 {
+    if (auto reason = NotRegularFile(path)) // a loop of links exists not, and says so
+        return reason;
     if (!QFileInfo::exists(path))
         return std::nullopt;
     QFile file;
@@ -88,7 +90,7 @@ std::map<int, QMap<QString, QString>> Entries(const IniFile& file)
         const qsizetype slash = key.indexOf(QLatin1Char('/'));
         bool ok = false;
         const int number = key.left(slash).toInt(&ok);
-        if (ok && number >= 1 && QString::number(number) == key.left(slash) && slash + 1 < key.size())
+        if (slash > 0 && ok && number >= 1 && QString::number(number) == key.left(slash) && slash + 1 < key.size())
             entries[number].insert(key.mid(slash + 1), *file.Raw(RemindersGroup, key));
     }
     return entries;
