@@ -1,11 +1,46 @@
 // The settings file reader on any file contents: it never fails, what it uses is in
-// range, and everything it read (the entries it could not use included, which stay as
-// they were) is written and read back unchanged.
+// range; every save goes through, a re-read gives what was saved (the entries it could
+// not use included, which stay as they were), a second save changes nothing, and the
+// lines without a key (comments, groups, lines not understood) all stay, in their order.
 #include "fuzzkit.h"
 
 #include "files/settings.h"
 
+#include "core/kelvaraerror.h"
+
 #include <QDir>
+#include <QStringDecoder>
+
+namespace {
+
+// The file's lines, each without its line end; a line that is not UTF-8 as the
+// Windows-1252 text it is read as.
+QList<QByteArray> Lines(const QByteArray& bytes)
+{
+    QList<QByteArray> lines = bytes.split('\n');
+    for (QByteArray& line : lines) {
+        if (line.endsWith('\r'))
+            line.chop(1);
+        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+        const QString text = utf8(line); // decoded when made a text
+        if (utf8.hasError())
+            line = Cp1252::Decode(line).toUtf8();
+    }
+    return lines;
+}
+
+QByteArray Saved(const ProgramSettings& settings)
+{
+    try {
+        WriteSettings(settings, SettingsGroup::Reminders | SettingsGroup::CompactClock | SettingsGroup::Preferences);
+    } catch (const KelvaraError& error) {
+        fuzzkit::Fail("a save that goes through", error.message());
+    }
+    QFile file(fuzzkit::Folder() + QLatin1Char('/') + QLatin1String(SettingsFileName));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
@@ -20,18 +55,27 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     Check(settings.Reminders.size() <= size_t{MaxReminders}, "at most 100 reminders");
     for (const Reminder& r : settings.Reminders) {
         Check(r.Day >= 1 && r.Day <= 28 && r.Minutes >= 0 && r.Minutes <= MaxReminderMinutes
-                  && r.Label.size() <= MaxReminderLabel
+                  && r.Label.size() <= MaxReminderLabel && r.Label.isValidUtf16()
                   && (!r.Announced || (*r.Announced >= -62'135'596'800 && *r.Announced <= 253'402'300'799)),
               "a reminder in range", r.Label);
     }
     const auto place = settings.CompactClock.Place;
     Check(!place || (qAbs(place->x()) <= 32767 && qAbs(place->y()) <= 32767), "a place on a possible screen");
-    WriteSettings(settings, SettingsGroup::Reminders | SettingsGroup::CompactClock | SettingsGroup::Preferences);
+    const QByteArray saved = Saved(settings);
     const SettingsReading again = ReadSettings();
-    // Only what concerned the whole file (a damaged line, the array's size, a preference
-    // written anew) is gone.
+    // Only what concerned the whole file (the array's size, a preference written anew) is gone.
     Check(again.Settings == settings
               && again.Ignored.filter(QRegularExpression(QStringLiteral("^entr"))) == again.Ignored,
           "the settings read back", again.Ignored.join(QLatin1Char('\n')));
+    Check(Saved(again.Settings) == saved, "a second save that changes nothing");
+    const QList<QByteArray> after = Lines(saved);
+    qsizetype at = 0;
+    for (const QByteArray& line : Lines(QByteArray(reinterpret_cast<const char*>(data), qsizetype(size)))) {
+        if (line.contains('='))
+            continue;
+        while (at < after.size() && after[at] != line)
+            ++at;
+        Check(at++ < after.size(), "a line without a key kept", QString::fromUtf8(line));
+    }
     return 0;
 }

@@ -1,10 +1,12 @@
 #include "app/commandline.h"
+#include "core/atomicsave.h"
 #include "core/kelvaraerror.h"
 #include "core/language.h"
 #include "desktop/clockcheck.h"
 #include "desktop/colourscheme.h"
 #include "desktop/notifier.h"
 #include "desktop/sleepwatcher.h"
+#include "files/oxlfiles.h"
 #include "files/settings.h"
 #include "forms/appearance.h"
 #include "forms/dialogs.h"
@@ -149,6 +151,8 @@ int main(int argc, char* argv[])
     int qtArgc = static_cast<int>(qtArguments.size());
     QApplication app(qtArgc, qtArgv.data());
     QApplication::setApplicationName(QStringLiteral("kelvara-utility"));
+    // Nothing is being saved yet: what saves cut short by a kill left behind goes.
+    RemoveUnfinishedSaves(ProgramFolder(), {SettingsFileName, CalibrationFileName, FolderFileName});
     // The language chosen in Preferences, else the desktop's, before any window or text exists.
     Language::Install(ReadSettings().Settings.Language);
     // The icon's resources live in the windows' library, whose linking would leave them out unasked.

@@ -3,11 +3,13 @@
 #include "regularfile.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QSaveFile>
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
@@ -87,4 +89,17 @@ std::optional<QString> SaveFileAtomically(const QString& path, const QByteArray&
     if (!file.commit())
         return file.errorString();
     return std::nullopt;
+}
+
+void RemoveUnfinishedSaves(const QString& folder, std::initializer_list<const char*> files)
+{
+    // The temporary name a save takes when the system gives it no nameless file.
+    static const QRegularExpression temporary(QStringLiteral("^(.+)\\.[A-Za-z]{6}$"));
+    const QDir dir(folder);
+    for (const QFileInfo& info : dir.entryInfoList(QDir::Files | QDir::Hidden)) {
+        const QRegularExpressionMatch match = temporary.match(info.fileName());
+        const auto named = [&match](const char* file) { return match.captured(1) == QLatin1String(file); };
+        if (match.hasMatch() && std::any_of(files.begin(), files.end(), named) && info.isFile() && !info.isSymLink())
+            QFile::remove(info.filePath());
+    }
 }

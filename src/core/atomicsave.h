@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QString>
 
+#include <initializer_list>
 #include <optional>
 
 // The one way the project replaces a file: the new contents go to a temporary file in
@@ -13,3 +14,9 @@
 // shell redirected); a regular file under /dev (/dev/shm) is a file like any other. A link
 // to a regular file stays a link, and that file is replaced. Returns the reason when it fails.
 std::optional<QString> SaveFileAtomically(const QString& path, const QByteArray& data);
+
+// Removes what saves cut short (the program killed while saving) left in `folder`: the
+// temporary files a save makes beside each of the files named (the name, a dot and six
+// letters, as "kelvara-utility.ini.AbCdEf"), regular files only. Only for a folder in which
+// nothing is being saved.
+void RemoveUnfinishedSaves(const QString& folder, std::initializer_list<const char*> files);

@@ -3,7 +3,9 @@
 #include "kelvaraerror.h"
 
 #include <QCoreApplication>
+#include <QTextBoundaryFinder>
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -96,4 +98,13 @@ int64_t ToInt64Clamped(double value)
     if (rounded < -limit)
         return static_cast<int64_t>(-limit);
     return static_cast<int64_t>(rounded);
+}
+
+qsizetype WholeCharacters(const QString& text, qsizetype units)
+{
+    if (units >= text.size())
+        return text.size();
+    QTextBoundaryFinder characters(QTextBoundaryFinder::Grapheme, text);
+    characters.setPosition(std::max<qsizetype>(units, 0));
+    return characters.isAtBoundary() ? characters.position() : std::max<qsizetype>(characters.toPreviousBoundary(), 0);
 }

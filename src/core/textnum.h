@@ -26,3 +26,8 @@ int32_t ToInt32(double value);
 // Whole-number conversion for values known to be small (pieces of date and time
 // texts): ties to even, no range error.
 int64_t ToInt64Clamped(double value);
+
+// How much of the start of `text`, at most `units` UTF-16 units, ends between two
+// whole characters (grapheme clusters): a cut there never parts the halves of an emoji,
+// a letter from its accent or the two letters of a flag.
+qsizetype WholeCharacters(const QString& text, qsizetype units);

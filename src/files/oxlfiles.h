@@ -50,5 +50,5 @@ void WriteCalibrationFile(const ClockCalibration& calibration);
 inline constexpr char CalibrationFileName[] = "OXLTIMES.DAT";
 inline constexpr char FolderFileName[] = "OXLDIR.DAT";
 // The program's own settings (reminders, window places), an INI file read and
-// written with QSettings.
+// written line by line (src/files/settings).
 inline constexpr char SettingsFileName[] = "kelvara-utility.ini";

@@ -3,30 +3,33 @@
 #include "clock/reminders.h"
 
 #include <QFlags>
+#include <QMap>
 #include <QPoint>
 #include <QStringList>
-#include <QVariantMap>
 
 #include <vector>
 
 // The program's own settings in kelvara-utility.ini (SettingsFileName in the program
-// folder), an INI file read and written with QSettings, and only here. It holds groups:
+// folder), an INI file read and written through IniFile, and only here. It holds groups:
 //   [Reminders]     an array of day, minutes, enabled, label and announced (the last start
 //                   announced, seconds since the epoch)
 //   [Tray]          keepRunning: closing the main window keeps the program in the tray
 //   [Preferences]   colours: desktop, light or dark
 //   [CompactClock]  visible, x, y: whether the compact clock is shown and where
-// Every write replaces only the groups it names; other groups, and keys the program does
-// not know, stay as they were.
+// Every write changes only the lines of the keys of the groups it names; every other line,
+// comments and keys the program does not know among them, stays byte for byte.
 
 // An entry of [Reminders] that could not be used. It is never checked or announced, and
 // it stays in the file with its keys and values as they were read until the player changes
 // or removes it in the Reminders window.
 struct UnusableReminder
 {
-    QVariantMap Values; // the entry's keys and values as read ("day" -> "40")
-    QString Why;        // "day "40" is not from 1 to 28"
-    size_t Place = 0;   // where it stands among all the entries, counted from 0
+    QMap<QString, QString> Values; // the entry's keys and values as the file writes them ("day" -> "\"40\"")
+    QString Why;                   // "day "40" is not from 1 to 28"
+    size_t Place = 0;              // where it stands among all the entries, counted from 0
+
+    // The text a value stands for ("40"); empty without the key.
+    QString Text(const QString& key) const;
 
     bool operator==(const UnusableReminder&) const = default;
 };
@@ -68,7 +71,8 @@ struct ProgramSettings
 
 // At most this many reminders are used; later entries are kept as unusable.
 inline constexpr int MaxReminders = 100;
-// Labels are cut to this many characters.
+// Labels are cut to this many UTF-16 units, or fewer where the cut would part a character
+// (an emoji, a letter and its accent).
 inline constexpr int MaxReminderLabel = 100;
 
 struct SettingsReading
@@ -77,13 +81,17 @@ struct SettingsReading
     // What was not used, one line each for the player ("entry 3: day 40 is not from 1
     // to 28"). Empty when everything was understood.
     QStringList Ignored;
+    // What Ignored tells of: the file could not be read at all, only entries of [Reminders]
+    // that are not used, or other settings as well.
+    enum class Kind { Settings, Reminders, Unread };
+    Kind About = Kind::Settings;
 };
 
 // Reads the settings file. Never fails: what cannot be read or is out of range is
-// left out, entry by entry, and listed in Ignored. A file that is not a regular file is
-// not read at all. An announced start outside the years 1 to 9999 counts as never
-// announced, a compact clock place off any possible screen as never placed, a
-// keepRunning or colours that cannot be used as its default (false, desktop).
+// left out, entry by entry, and listed in Ignored. A file that is not a regular file, or
+// that may not be read, is not read at all. An announced start outside the years 1 to
+// 9999 counts as never announced, a compact clock place off any possible screen as never
+// placed, a keepRunning or colours that cannot be used as its default (false, desktop).
 SettingsReading ReadSettings();
 
 enum class SettingsGroup {
@@ -94,9 +102,9 @@ enum class SettingsGroup {
 Q_DECLARE_FLAGS(SettingsGroups, SettingsGroup)
 Q_DECLARE_OPERATORS_FOR_FLAGS(SettingsGroups)
 
-// Writes the named groups of `settings`, replacing the file in one step; everything else
-// in the file stays. Only a regular file (or a link to one) is replaced. A file that could
-// not be read whole is first kept aside as kelvara-utility.ini.damaged (or .damaged.2, ...
-// beside the copies kept before), and what could be read of it is written anew. Throws
-// KelvaraError naming the file when it cannot be written.
+// Writes the named groups of `settings`, replacing the file in one step; every other line
+// of the file stays as it was. Only a regular file (or a link to one) is replaced. A file
+// with lines that are not UTF-8 (read as Windows-1252, and written as that text in UTF-8)
+// is first kept aside whole as kelvara-utility.ini.damaged (or .damaged.2, ... beside the
+// copies kept before). Throws KelvaraError naming the file when it cannot be read or written.
 void WriteSettings(const ProgramSettings& settings, SettingsGroups groups);

@@ -1,5 +1,6 @@
 #include "frmreminders.h"
 
+#include "core/textnum.h"
 #include "formkit.h"
 
 #include <QBoxLayout>
@@ -13,16 +14,32 @@
 #include <QSpinBox>
 #include <QTextDocument>
 #include <QTreeWidget>
+#include <QValidator>
 
 namespace {
 enum Column { On, Day, Minutes, Label };
 
-// A value of the settings file as its text (a text with commas reads as a list of texts).
-QString ValueText(const QVariant& value)
+// Keeps the label within MaxReminderLabel UTF-16 units: of what is typed or pasted beyond,
+// the end goes by whole characters, never half an emoji or a letter without its accent.
+class LabelLength : public QValidator
 {
-    return value.typeId() == QMetaType::QStringList ? value.toStringList().join(QStringLiteral(", "))
-                                                    : value.toString();
-}
+public:
+    using QValidator::QValidator;
+
+    State validate(QString& input, int& pos) const override
+    {
+        const qsizetype excess = input.size() - MaxReminderLabel;
+        if (excess <= 0)
+            return Acceptable;
+        // The cursor stands after what came in.
+        const qsizetype from = WholeCharacters(input, std::max<qsizetype>(pos - excess, 0));
+        input.remove(from, std::max<qsizetype>(pos - from, 0));
+        pos = static_cast<int>(from);
+        input.truncate(WholeCharacters(input, MaxReminderLabel));
+        pos = std::min(pos, static_cast<int>(input.size()));
+        return Acceptable;
+    }
+};
 
 template <typename Widget>
 Widget* Named(Widget* widget, const char* name)
@@ -64,7 +81,7 @@ frmReminders::frmReminders(const ProgramSettings& settings, QWidget* parent)
     mMinutes = Named(new QSpinBox(this), "txtMinutes");
     mMinutes->setRange(0, MaxReminderMinutes);
     mLabel = Named(new QLineEdit(this), "txtLabel");
-    mLabel->setMaxLength(MaxReminderLabel);
+    mLabel->setValidator(new LabelLength(mLabel));
     auto* editors = new QFormLayout;
     editors->addRow(tr("Game day of the month:"), mDay);
     editors->addRow(tr("Real minutes before it begins:"), mMinutes);
@@ -148,8 +165,7 @@ void frmReminders::ShowRow(int row)
     mLoading = true;
     if (shown.Unusable) {
         // Greyed, without a tick box, with the values as the file holds them and the reason.
-        const QVariantMap& values = shown.Unusable->Values;
-        auto text = [&values](const char* key) { return ValueText(values.value(QLatin1String(key))); };
+        auto text = [&shown](const char* key) { return shown.Unusable->Text(QLatin1String(key)); };
         const QString why = tr("Not used: %1").arg(shown.Unusable->Why);
         // The file's values are the player's text: a tooltip shows it as it is, never as markup.
         const QString tip = Qt::convertFromPlainText(why, Qt::WhiteSpaceNormal);
@@ -191,15 +207,15 @@ void frmReminders::LoadEditors()
     mLoading = true;
     if (current->Unusable) {
         // The file's values where they fit the boxes, else those of a new reminder.
-        const QVariantMap& values = current->Unusable->Values;
-        auto number = [&values](const char* key, int otherwise) {
+        const UnusableReminder& entry = *current->Unusable;
+        auto number = [&entry](const char* key, int otherwise) {
             bool ok = false;
-            const int value = ValueText(values.value(QLatin1String(key))).trimmed().toInt(&ok);
+            const int value = entry.Text(QLatin1String(key)).trimmed().toInt(&ok);
             return ok ? value : otherwise;
         };
         mDay->setValue(number("day", Reminder().Day));
         mMinutes->setValue(number("minutes", Reminder().Minutes));
-        mLabel->setText(ValueText(values.value(QStringLiteral("label"))));
+        mLabel->setText(entry.Text(QStringLiteral("label")));
     } else {
         mDay->setValue(current->Value.Day);
         mMinutes->setValue(current->Value.Minutes);

@@ -6,7 +6,6 @@
 #include "desktop/notifier.h"
 #include "files/oxlfiles.h"
 
-#include <QRegularExpression>
 #include <QTimer>
 
 ReminderKeeper::ReminderKeeper(QObject* parent)
@@ -25,16 +24,19 @@ void ReminderKeeper::Load()
     // Told once the main window shows, in front of it; a long list only begins, so that
     // the window fits on the screen.
     constexpr qsizetype MaxListed = 10;
-    QString text = tr("These entries of %1 could not be used:\n").arg(QLatin1String(SettingsFileName))
+    const bool unread = reading.About == SettingsReading::Kind::Unread;
+    QString text = (unread ? tr("The program uses its default settings, as %1 could not be used:\n")
+                           : tr("These entries of %1 could not be used:\n"))
+                       .arg(QLatin1String(SettingsFileName))
         + reading.Ignored.mid(0, MaxListed).join(QLatin1Char('\n'));
     if (reading.Ignored.size() > MaxListed)
         text += QLatin1Char('\n') + tr("and %n more", nullptr, static_cast<int>(reading.Ignored.size() - MaxListed));
     if (!mSettings.Unusable.empty())
         text += tr("\nThey stay in the file, and greyed in Tools \u2192 Reminders\u2026, until you change or remove "
                    "them there.");
-    // A preference that could not be used is named with its group ("[Preferences] colours ...").
-    const bool preferences = !reading.Ignored.filter(QRegularExpression(QStringLiteral("^\\["))).isEmpty();
-    const QString title = preferences ? tr("Some settings were ignored") : tr("Some reminders were ignored");
+    const QString title = unread                            ? tr("The settings could not be read")
+        : reading.About == SettingsReading::Kind::Reminders ? tr("Some reminders were ignored")
+                                                            : tr("Some settings were ignored");
     QTimer::singleShot(0, this, [this, title, text] { emit Notice(title, text, QString()); });
 }
 

@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QTemporaryDir>
+#include <QTemporaryFile>
 #include <QTest>
 
 #include <sys/stat.h>
@@ -134,6 +135,26 @@ private slots:
             QCOMPARE(Save(writer, path, QByteArray(16 * 1024, 'x')), QString());
             QVERIFY(QFileInfo(path).size() >= 16 * 1024);
         }
+    }
+
+    // What saves cut short by a kill left behind goes: the temporary names the save makes beside the files named,
+    // regular files only; other names, a folder and a link of that shape stay.
+    void unfinishedSaves()
+    {
+        QTemporaryDir dir;
+        QTemporaryFile left(dir.filePath(u"kelvara-utility.ini"_qs)); // the name a save takes without a nameless file
+        left.setAutoRemove(false);
+        QVERIFY(left.open());
+        QStringList kept{u"OXLTIMES.DAT"_qs, u"kelvara-utility.ini.backup1"_qs, u"notes.txt.AbCdEf"_qs};
+        for (const QString& name : kept + QStringList{u"OXLTIMES.DAT.AbCdEf"_qs})
+            QVERIFY(QFile(dir.filePath(name)).open(QIODevice::WriteOnly));
+        kept << u"OXLDIR.DAT.FoLdEr"_qs << u"OXLDIR.DAT.LiNkEd"_qs;
+        QVERIFY(QDir(dir.path()).mkdir(kept[3]) && QFile::link(dir.filePath(kept[0]), dir.filePath(kept[4])));
+        RemoveUnfinishedSaves(dir.path(), {"kelvara-utility.ini", "OXLTIMES.DAT", "OXLDIR.DAT"});
+        QStringList names = QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System);
+        names.sort();
+        kept.sort();
+        QCOMPARE(names, kept);
     }
 };
 

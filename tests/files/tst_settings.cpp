@@ -5,7 +5,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QRect>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
@@ -33,9 +32,16 @@ class TstSettings : public QObject
             + QStringList{"", " ; light", " ; dark"}[int(s.Colours)] + (s.Language.isEmpty() ? "" : " ; " + s.Language);
     }
 
+    // A file of a comment, an entry that is used, one that is not, keys and values the program does not own.
+    static constexpr char Owned[] =
+        "; Kelvara reminders\n[Reminders]\nsize=2\n1\\day=15\n1\\minutes=10\n1\\enabled=true\n"
+        "1\\label=\"Good moon\"\nodd key=a,b,c\n2\\day=40\n2\\label=\"quoted\"\n"
+        "2\\note=@String(z)\n\n[Mine]\nodd key=a,b,c\nq=\"quoted\"\ns=@String(z)\n[Tray]\n"
+        "keepRunning=true\n";
+
 private slots:
     // Each file is read, written back and read again: what is used and what is not (kept as it was) reads back
-    // the same, other groups and keys stay, and a file that could not be read whole is kept beside it.
+    // the same; a file that is not UTF-8 is kept beside it.
     void reading()
     {
         const QByteArray other = "[CompactClock]\nvisible=true\nx=-20\ny=300\nopacity=0.5\n[Window]\nsize=3\n"
@@ -43,6 +49,7 @@ private slots:
         QByteArray thousands = "[Reminders]\nsize=5000\n";
         for (int i = 1; i <= 5000; ++i)
             thousands += QByteArray::number(i) + "\\day=1\n" + QByteArray::number(i) + "\\minutes=2\n";
+        const QString letters(99, u'a');
         const std::tuple<QByteArray, QString, QStringList> cases[] = {
             {other
                  + "[Reminders]\nsize=5\n1\\day=3\n1\\minutes=0\n1\\enabled=false\n1\\label=Dawn\n"
@@ -56,11 +63,11 @@ private slots:
              (QStringList(MaxReminders, u"1/2/on/"_qs) + QStringList(4900, u"x"_qs)).join(u" | "_qs),
              {"entries 101 to 5000: more than 100 reminders"}},
             // Instants of the years 1 to 9999 only; a place on no screen is no place.
-            {"[CompactClock]\nx=40000\ny=5\n[Reminders]\nsize=4\n1\\day=1\n1\\minutes=1\n"
+            {"[CompactClock]\nx=40000\ny=5\n[Reminders]\nsize=-1\n1\\day=1\n1\\minutes=1\n"
              "1\\announced=-9223372036854775808\n2\\day=2\n2\\minutes=2\n2\\announced=253402300800\n3\\day=3\n"
              "3\\minutes=3\n3\\announced=-62135596800\n4\\day=4\n4\\minutes=4\n4\\announced=253402300799\n",
              "1/1/on/ | 2/2/on/ | 3/3/on/@-62135596800 | 4/4/on/@253402300799",
-             {}},
+             {"the number of reminders \"-1\" is not from 0 to 2147483647"}},
             {"[Reminders]\nsize=many\n2\\day=2\n2\\minutes=3\n[Tray]\nkeepRunning=yes\n[Preferences]\ncolours="
              "blue\nlanguage=it\n",
              "2/3/on/",
@@ -68,26 +75,21 @@ private slots:
               "[Preferences] colours \"blue\" is not desktop, light or dark",
               "[Preferences] language \"it\" is not one of en, de, fr, es, pt_BR, ru, pl",
               "the number of reminders \"many\" is not a number"}},
-            {"[Preferences]\ncolours= light \n", "15/10/on/Good moon ; light", {}},
-            // Such a file used to be taken for a failed save (found by fuzz_settings).
-            {other + "[broken\n[Reminders]\nsize=1\n1\\day=3\n1\\minutes=3\n",
-             "3/3/on/ ; shown at -20,300 ; kept in the tray ; dark ; pt_BR",
-             {"the file could not be read whole"}},
-            // Keys QSettings takes for others ("1\\\\day" for "1\\day", "size/" for "size", found by fuzz_settings)
-            // are a file not read whole; a list read as variants (an element "@String(...)") is a list of texts.
-            {"[Reminders]\nsize=2\nsize/=1\n1\\day=40\n2\\day=2\n2\\minutes=@String(@x), y\n",
-             "x | x",
-             {"the file could not be read whole", "entry 1: day \"40\" is not from 1 to 28",
-              "entry 2: minutes \"@x, y\" is not from 0 to 1440"}},
-            {"[Reminders]\n1\\minutes=3\n1\\\\\\\\minutes=4\n",
-             "x",
-             {"the file could not be read whole", "entry 1: day missing is not from 1 to 28"}},
-            // A byte that is no UTF-8 (a label in Windows-1252) was dropped; half a UTF-16 pair made every save fail.
-            {"\xef\xbb\xbf[Tray]\nkeepRunning=true\n", "15/10/on/Good moon ; kept in the tray", {}},
-            {"[Mine]\nk=Caf\xe9\n", "15/10/on/Good moon", {"the file could not be read whole"}},
-            {"[Mine]\nk=\\xd800\n", "15/10/on/Good moon", {"the file could not be read whole"}},
+            {"\xef\xbb\xbf[Preferences]\ncolours= light \n", "15/10/on/Good moon ; light", {}},
+            // A quote left open used to take the rest of the file; a semicolon cut the value.
+            {"[Reminders]\nsize=2\n1\\day=15\n1\\label=\"Good moon\n1\\minutes=10\n2\\day=3\n2\\minutes=5\n"
+             "2\\label=Rise; then fight\n[Tray]\nkeepRunning=true\n",
+             "15/10/on/Good moon | 3/5/on/Rise; then fight ; kept in the tray",
+             {}},
+            // A label cut inside an emoji was never saved again; Windows-1252 is read as such.
+            {"[Reminders]\n1\\day=1\n1\\minutes=1\n1\\label=" + letters.toUtf8()
+                 + "\xf0\x9f\x98\x80\n2\\day=2\n"
+                   "2\\minutes=2\n2\\label=Caf\xe9\n",
+             "1/1/on/" + letters + " | 2/2/on/Caf\u00e9",
+             {}},
             {"<folder>", "15/10/on/Good moon", {"the file could not be read: it is a folder"}},
-            {"<fifo>", "15/10/on/Good moon", {"the file could not be read: it is not a regular file"}}};
+            {"<fifo>", "15/10/on/Good moon", {"the file could not be read: it is not a regular file"}},
+            {"<unreadable>", "15/10/on/Good moon", {"the file could not be read: Permission denied"}}};
         for (const auto& [file, description, ignored] : cases) {
             QTemporaryDir dir;
             SetProgramFolder(dir.path());
@@ -97,6 +99,9 @@ private slots:
                         : file == "<fifo>" ? ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0
                                            : out.open(QIODevice::WriteOnly) && out.write(file) > 0);
             out.close();
+            std::optional<faultkit::ReadOnlyFolder> unreadable;
+            if (file == "<unreadable>" && QFile::setPermissions(path, {}))
+                unreadable.emplace(dir.path());
             const SettingsReading read = ReadSettings();
             QCOMPARE(Describe(read.Settings), description);
             QCOMPARE(read.Ignored, ignored);
@@ -107,46 +112,118 @@ private slots:
             };
             if (file.startsWith('<')) {
                 QCOMPARE(ErrorOf(write).section(u": "_qs, -1), ignored.front().section(u": "_qs, -1));
-                QVERIFY(QFileInfo(path).exists() && !QFileInfo(path).isFile());
+                QVERIFY(QFileInfo(path).exists() && QFileInfo(path).isFile() == (file == "<unreadable>"));
                 continue;
             }
             write();
             const SettingsReading again = ReadSettings();
             QVERIFY(again.Settings == read.Settings);
             QCOMPARE(again.Ignored, read.Ignored.filter(QRegularExpression(u"^entr"_qs)));
-            const QSettings back(path, QSettings::IniFormat);
-            QCOMPARE(back.value(u"Window/size"_qs).toString() + back.value(u"CompactClock/opacity"_qs).toString()
-                         + back.value(u"Preferences/sound"_qs).toString(),
-                     QString(file.contains("[Window]") ? "30.5off" : ""));
-            // A file damaged later is kept beside the first one (it used to take its place).
-            const bool damaged = ignored.contains(u"the file could not be read whole"_qs);
-            if (damaged && out.open(QIODevice::WriteOnly) && out.write("[later\n") && out.flush())
+            // A file that is not UTF-8, and one made so later, is kept beside the first one.
+            const bool damaged = file.contains('\xe9');
+            if (damaged && out.open(QIODevice::WriteOnly) && out.write("[later\xe9\n") && out.flush())
                 write();
             QFile first(path + u".damaged"_qs), later(path + u".damaged.2"_qs);
             QCOMPARE(first.open(QIODevice::ReadOnly) ? first.readAll() : QByteArray(), damaged ? file : QByteArray());
-            QCOMPARE(later.open(QIODevice::ReadOnly) ? later.readAll() : "", damaged ? "[later\n" : "");
+            QCOMPARE(later.open(QIODevice::ReadOnly) ? later.readAll() : "", damaged ? "[later\xe9\n" : "");
         }
         SetProgramFolder(QString());
     }
 
-    // However short the disk cuts a write, the save fails and leaves the file (one not read whole) as it was, or the
-    // file reads back whole ("r=" cut from a rectangle used to pass for it).
+    // A save changes only the lines of the keys it sets: comments, blank lines, keys and values the program does not
+    // own, their order and line ends stay byte for byte, and so do the values of an entry that is not used, wherever
+    // it moves. A group the file lacks comes at its end.
+    void keptByteForByte_data()
+    {
+        QTest::addColumn<QByteArray>("end");
+        QTest::addColumn<bool>("removeFirst");
+        QTest::addColumn<QByteArray>("expected");
+        QTest::newRow("unchanged") << QByteArray("\n") << false
+                                   << QByteArray(Owned)
+                + "\n[Preferences]\ncolours=desktop\nlanguage=\n\n"
+                  "[CompactClock]\nvisible=false\n";
+        QTest::newRow("first removed, CR LF")
+            << QByteArray("\r\n") << true
+            << QByteArray("; Kelvara reminders\n[Reminders]\nsize=1\n1\\day=40\n1\\label=\"quoted\"\n"
+                          "1\\note=@String(z)\nodd key=a,b,c\n\n[Mine]\nodd key=a,b,c\nq=\"quoted\"\ns=@String(z)\n"
+                          "[Tray]\nkeepRunning=true\n");
+    }
+
+    void keptByteForByte()
+    {
+        QFETCH(QByteArray, end);
+        QFETCH(bool, removeFirst);
+        QFETCH(QByteArray, expected);
+        QTemporaryDir dir;
+        SetProgramFolder(dir.path());
+        QFile file(dir.filePath(QLatin1String(SettingsFileName)));
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(QByteArray(Owned).replace("\n", end)) > 0);
+        file.close();
+        ProgramSettings settings = ReadSettings().Settings;
+        if (removeFirst) {
+            settings.Reminders.clear();
+            settings.Unusable.at(0).Place = 0;
+        }
+        WriteSettings(settings, removeFirst ? SettingsGroups(SettingsGroup::Reminders) : SettingsGroups(0x7));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), expected.replace("\n", end));
+        SetProgramFolder(QString());
+    }
+
+    // Labels read as the program wrote them through QSettings before, and are written so that QSettings reads them
+    // the same.
+    void sameAsQSettings()
+    {
+        QTemporaryDir dir;
+        SetProgramFolder(dir.path());
+        const QString path = dir.filePath(QLatin1String(SettingsFileName));
+        const QString texts[] = {u"Caf\u00e9 \u043f\u0440\u0438 \U0001F600"_qs,
+                                 u"a,b;c=d"_qs,
+                                 u"say \"hi\" \\ \t\n"_qs,
+                                 u"@home"_qs,
+                                 u" lead, trail "_qs,
+                                 u"\u0001"
+                                 "7f"_qs,
+                                 QStringLiteral("nu") + QChar(0) + u"l"_qs};
+        for (const QString& text : texts) {
+            QFile::remove(path);
+            {
+                QSettings before(path, QSettings::IniFormat);
+                for (const auto& [key, value] : {std::pair{"day", QVariant(1)}, {"minutes", 1}, {"label", text}})
+                    before.setValue(u"Reminders/1/"_qs + QLatin1String(key), value);
+            }
+            ProgramSettings settings = ReadSettings().Settings;
+            QCOMPARE(settings.Reminders.at(0).Label, text);
+            settings.Reminders[0].Label = text + text;
+            WriteSettings(settings, SettingsGroup::Reminders);
+            QCOMPARE(QSettings(path, QSettings::IniFormat).value(u"Reminders/1/label"_qs).toString(), text + text);
+        }
+        SetProgramFolder(QString());
+    }
+
+    // However short the disk cuts a write, the save fails with the system's reason and leaves the file as it was
+    // (one that is not UTF-8 is kept aside first), or it goes through whole.
     void cutShort()
     {
         QTemporaryDir dir;
         SetProgramFolder(dir.path());
         QFile out(dir.filePath(QLatin1String(SettingsFileName)));
-        const QByteArray file = "[broken\n[zz]\nq=" + QByteArray(200, 'q') + "\nr=@Rect(1 2 3 4)\n";
+        const QByteArray file = "[zz]\nq=Caf\xe9" + QByteArray(200, 'q') + "\n";
         QVERIFY(out.open(QIODevice::WriteOnly) && out.write(file) > 0);
         out.close();
         for (rlim_t limit = 1;; ++limit) {
-            const faultkit::FullDisk full(limit);
-            if (ErrorOf([] { WriteSettings({}, SettingsGroup::Preferences); }) == u"no error"_qs)
+            QString error;
+            {
+                const faultkit::FullDisk full(limit);
+                error = ErrorOf([] { WriteSettings({}, SettingsGroup::Preferences); });
+            }
+            if (error == u"no error"_qs)
                 break;
+            QVERIFY2(error.endsWith(u": File too large"_qs), qPrintable(error));
             QVERIFY(out.open(QIODevice::ReadOnly) && out.readAll() == file);
             out.close();
         }
-        QCOMPARE(QSettings(out.fileName(), QSettings::IniFormat).value(u"zz/r"_qs), QVariant(QRect(1, 2, 3, 4)));
+        QVERIFY(out.open(QIODevice::ReadOnly) && out.readAll().startsWith("[zz]\nq=Caf\xc3\xa9qq"));
         SetProgramFolder(QString());
     }
 };

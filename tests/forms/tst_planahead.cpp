@@ -11,6 +11,7 @@
 #include "running/reminderkeeper.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -59,6 +60,9 @@ private slots:
         Dialogs::SetMessageHook({});
         Dialogs::SetSaveFileHook({});
         SetProgramFolder(QString());
+        const QString ini = mDir.filePath(u"kelvara-utility.ini"_qs);
+        QFile::remove(ini);
+        QDir(ini).removeRecursively();
     }
 
     void shortWait()
@@ -162,15 +166,45 @@ private slots:
         notices.CloseAll();
     }
 
+    // The label box keeps at most 100 UTF-16 units; of what comes in beyond, the end goes by whole characters (an
+    // emoji, a flag, a letter and its accent), wherever the cursor stands.
+    void labelBox_data()
+    {
+        QTest::addColumn<int>("letters");
+        QTest::addColumn<int>("cursor");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("kept"); // how much of it stays
+        QTest::newRow("emoji that fits") << 98 << 98 << u"\U0001F600"_qs << 2;
+        QTest::newRow("emoji at the end") << 99 << 99 << u"\U0001F600"_qs << 0;
+        QTest::newRow("emoji inside") << 99 << 10 << u"\U0001F600"_qs << 0;
+        QTest::newRow("flag") << 97 << 97 << u"\U0001F1E9\U0001F1EA"_qs << 0;
+        QTest::newRow("accent") << 99 << 99 << u"e\u0301"_qs << 0;
+        QTest::newRow("letters first") << 97 << 0 << u"xyz\U0001F600"_qs << 3;
+    }
+
+    void labelBox()
+    {
+        QFETCH(int, letters);
+        QFETCH(int, cursor);
+        QFETCH(QString, typed);
+        QFETCH(int, kept);
+        frmReminders window{ProgramSettings()};
+        auto* box = window.findChild<QLineEdit*>(u"txtLabel"_qs);
+        box->setText(QString(letters, u'a'));
+        box->setCursorPosition(cursor);
+        QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, typed, Qt::NoModifier);
+        QCOMPARE(window.Settings().Reminders.at(0).Label, QString(letters, u'a').insert(cursor, typed.left(kept)));
+    }
+
     // The compact clock shows the game time and the wait to the good moon whole, and comes
     // back where it was dragged; on Wayland, which places the windows, no place is kept.
     void compactClock()
     {
         const bool placed = !QGuiApplication::platformName().startsWith(u"wayland"_qs);
-        // Kept through the settings file like the reminders: a damaged file is kept aside, other groups stay.
+        // Kept through the settings file like the reminders: a file not in UTF-8 is kept aside, other groups stay.
         const QString ini = mDir.filePath(u"kelvara-utility.ini"_qs);
         QFile file(ini);
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("[Broken\n[Tray]\nkeepRunning=true\n") > 0);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("[Broken\xe9\n[Tray]\nkeepRunning=true\n") > 0);
         file.close();
         QPoint place;
         {
@@ -201,7 +235,6 @@ private slots:
         QVERIFY(QFile::remove(ini) && QDir().mkdir(ini));
         frmCompactClock::SaveVisible(false);
         QCOMPARE(mMessages.value(0).section(u'\n', 0, 0), u"The compact clock could not be saved."_qs);
-        QVERIFY(QDir(ini).removeRecursively());
     }
 };
 

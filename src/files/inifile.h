@@ -1,0 +1,68 @@
+#pragma once
+
+#include <QByteArray>
+#include <QHash>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+#include <vector>
+
+// An INI file in the dialect QSettings writes ("[Reminders]", "1\day=15" for the key
+// "1/day" of the group Reminders, values quoted where they hold a comma, a semicolon, an
+// equals sign or blanks at either end, and escaped as "\"", "\\", "\n", "\x1"), read and
+// changed line by line. A change touches only the lines of the keys it sets or removes:
+// every other line (comments, blank lines, lines that are not understood, their order and
+// their line ends) stays byte for byte. A line stands alone: a quote left open ends with
+// it, and a semicolon or a comma inside a value is part of the value.
+class IniFile
+{
+public:
+    explicit IniFile(const QByteArray& bytes = {});
+
+    // The file, in UTF-8: every line as it was read, but those changed. A line that was not
+    // UTF-8 is read as Windows-1252 (as Notepad saved files once), and written as that text.
+    QByteArray Bytes() const;
+    // Whether a line is not UTF-8.
+    bool NotUtf8() const { return mNotUtf8; }
+
+    // The keys of a group, each once, in the order of the file.
+    QStringList Keys(const QString& group) const;
+    // A key's value as the line holds it (all after "="); of a key given twice, the later.
+    std::optional<QString> Raw(const QString& group, const QString& key) const;
+    // The same as the text it stands for: quotes and escapes undone, blanks around it
+    // dropped, "@@" at the start read as "@" and "@String(...)" as what is inside.
+    std::optional<QString> Value(const QString& group, const QString& key) const;
+    static QString Text(QStringView raw);
+
+    // Puts `raw`, as it is, or the text `value`, quoted and escaped, after the key's "=".
+    // A key that has the value already keeps its line as it is; a new key goes after the
+    // last key of its group that shares its part up to the last "/" (the other keys of
+    // "1/day"), else after the group's last key; a new group goes at the end.
+    void SetRaw(const QString& group, const QString& key, const QString& raw);
+    void SetValue(const QString& group, const QString& key, const QString& value);
+    // Removes every line of the key.
+    void Remove(const QString& group, const QString& key);
+
+private:
+    struct Line
+    {
+        QByteArray Bytes; // as read, without the line end
+        QByteArray End;   // "\n", "\r\n", or none after the last line
+        QString Group;    // of the key, or the group a header starts
+        std::optional<QString> Key;
+        QString Raw;
+        bool Header = false;
+        bool Utf8 = true;
+    };
+
+    std::optional<qsizetype> Find(const QString& group, const QString& key) const;
+    void Insert(qsizetype at, Line line);
+
+    std::vector<Line> mLines;
+    QByteArray mEnd = "\n";
+    bool mNotUtf8 = false;
+    // Where each key stands ("group" + '\0' + "key"); worked out again after a line came or went.
+    mutable QHash<QString, qsizetype> mIndex;
+    mutable bool mIndexed = false;
+};
