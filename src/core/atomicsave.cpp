@@ -7,7 +7,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
-#include <QSaveFile>
+#include <QTemporaryFile>
 
 #include <algorithm>
 #include <cerrno>
@@ -59,42 +59,50 @@ std::optional<QString> SaveFileAtomically(const QString& path, const QByteArray&
         return QCoreApplication::translate("Files", "it is a device or stream of the system, not a file");
     if (const auto reason = NotRegularFile(path))
         return reason;
-    QSaveFile file(path);
-    // Unbuffered: a buffered write only fails when the buffer is flushed while
-    // committing, and QSaveFile then overlooks the error and puts the cut-short file
-    // in place.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+    // The file a link leads to is the one replaced, and the link stays.
+    QString target = QFileInfo(path).absoluteFilePath();
+    for (int links = 0; links < 40 && QFileInfo(target).isSymLink(); ++links)
+        target = QFileInfo(target).symLinkTarget();
+    // The new contents under a name of the program's own beside the file, so that what a
+    // save cut short by a kill leaves is known for what it is at the next start.
+    QTemporaryFile file(target + QLatin1String(UnfinishedSaveMark) + QStringLiteral("XXXXXX"));
+    if (!file.open())
         return file.errorString();
+    // The permissions the file had, or those a new file gets.
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    struct stat before = {};
+    const bool existed = ::stat(QFile::encodeName(target).constData(), &before) == 0;
     errno = 0;
     const qint64 written = file.write(data);
-    const int cause = errno;
-    if (written != data.size() || file.error() != QFileDevice::NoError) {
-        // A write cut short (a full disk, a file size limit) leaves no error on the
-        // file: the system's reason tells it.
-        QString reason = file.errorString();
-        if (file.error() == QFileDevice::NoError) {
-            //: Why a file could not be saved, after "Cannot write "<file>": ": %1 and %2 are numbers of bytes.
-            const QString shortWrite = QCoreApplication::translate("Files", "only %1 of %2 bytes were written");
-            reason = cause != 0 ? QString::fromLocal8Bit(std::strerror(cause))
-                                : shortWrite.arg(qMax<qint64>(written, 0)).arg(data.size());
-        }
-        file.cancelWriting();
+    int cause = errno;
+    const bool flushed = file.flush();
+    cause = cause != 0 ? cause : errno;
+    if (written != data.size() || !flushed || file.error() != QFileDevice::NoError) {
+        // A write cut short (a full disk, a file size limit) may leave no error on the
+        // file, or one without a reason: the system's reason tells it.
+        //: Why a file could not be saved, after "Cannot write "<file>": ": %1 and %2 are numbers of bytes.
+        const QString shortWrite = QCoreApplication::translate("Files", "only %1 of %2 bytes were written");
+        const QString reason = cause != 0          ? QString::fromLocal8Bit(std::strerror(cause))
+            : file.error() != QFileDevice::NoError ? file.errorString()
+                                                   : shortWrite.arg(qMax<qint64>(written, 0)).arg(data.size());
         return reason;
     }
+    if (::fchmod(file.handle(), existed ? before.st_mode & 07777 : 0666 & ~mask) != 0 || ::fsync(file.handle()) != 0)
+        return QString::fromLocal8Bit(std::strerror(errno));
     // Asked again: something may have taken the file's place while the data went out.
-    if (const auto reason = NotRegularFile(path)) {
-        file.cancelWriting();
+    if (const auto reason = NotRegularFile(path))
         return reason;
-    }
-    if (!file.commit())
-        return file.errorString();
+    if (::rename(QFile::encodeName(file.fileName()).constData(), QFile::encodeName(target).constData()) != 0)
+        return QString::fromLocal8Bit(std::strerror(errno));
+    file.setAutoRemove(false);
     return std::nullopt;
 }
 
 void RemoveUnfinishedSaves(const QString& folder, std::initializer_list<const char*> files)
 {
-    // The temporary name a save takes when the system gives it no nameless file.
-    static const QRegularExpression temporary(QStringLiteral("^(.+)\\.[A-Za-z]{6}$"));
+    static const QRegularExpression temporary(
+        QStringLiteral("^(.+)%1[A-Za-z0-9]{6}$").arg(QRegularExpression::escape(QLatin1String(UnfinishedSaveMark))));
     const QDir dir(folder);
     for (const QFileInfo& info : dir.entryInfoList(QDir::Files | QDir::Hidden)) {
         const QRegularExpressionMatch match = temporary.match(info.fileName());

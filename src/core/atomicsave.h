@@ -15,8 +15,11 @@
 // to a regular file stays a link, and that file is replaced. Returns the reason when it fails.
 std::optional<QString> SaveFileAtomically(const QString& path, const QByteArray& data);
 
+// What a save names the new contents beside the file until they take its place: the
+// file's name, this and six letters or digits ("kelvara-utility.ini.unfinished-AbC12d").
+inline constexpr char UnfinishedSaveMark[] = ".unfinished-";
+
 // Removes what saves cut short (the program killed while saving) left in `folder`: the
-// temporary files a save makes beside each of the files named (the name, a dot and six
-// letters, as "kelvara-utility.ini.AbCdEf"), regular files only. Only for a folder in which
-// nothing is being saved.
+// temporary files a save makes beside each of the files named, regular files only. Only
+// for a folder in which nothing is being saved.
 void RemoveUnfinishedSaves(const QString& folder, std::initializer_list<const char*> files);

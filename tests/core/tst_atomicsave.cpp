@@ -138,18 +138,20 @@ private slots:
     }
 
     // What saves cut short by a kill left behind goes: the temporary names the save makes beside the files named,
-    // regular files only; other names, a folder and a link of that shape stay.
+    // regular files only; a copy the player made, other names, a folder and a link of that shape stay.
     void unfinishedSaves()
     {
         QTemporaryDir dir;
-        QTemporaryFile left(dir.filePath(u"kelvara-utility.ini"_qs)); // the name a save takes without a nameless file
+        QVERIFY(!SaveFileAtomically(dir.filePath(u"notes.txt"_qs), "x"));
+        QTemporaryFile left(dir.filePath(u"kelvara-utility.ini"_qs) + QLatin1String(UnfinishedSaveMark) + u"XXXXXX"_qs);
         left.setAutoRemove(false);
         QVERIFY(left.open());
-        QStringList kept{u"OXLTIMES.DAT"_qs, u"kelvara-utility.ini.backup1"_qs, u"notes.txt.AbCdEf"_qs};
-        for (const QString& name : kept + QStringList{u"OXLTIMES.DAT.AbCdEf"_qs})
+        QStringList kept{u"OXLTIMES.DAT"_qs, u"kelvara-utility.ini.backup"_qs, u"notes.txt"_qs,
+                         u"notes.txt.unfinished-AbCdEf"_qs};
+        for (const QString& name : kept + QStringList{u"OXLTIMES.DAT.unfinished-AbC12f"_qs})
             QVERIFY(QFile(dir.filePath(name)).open(QIODevice::WriteOnly));
-        kept << u"OXLDIR.DAT.FoLdEr"_qs << u"OXLDIR.DAT.LiNkEd"_qs;
-        QVERIFY(QDir(dir.path()).mkdir(kept[3]) && QFile::link(dir.filePath(kept[0]), dir.filePath(kept[4])));
+        kept << u"OXLDIR.DAT.unfinished-FoLdEr"_qs << u"OXLDIR.DAT.unfinished-LiNkEd"_qs;
+        QVERIFY(QDir(dir.path()).mkdir(kept[4]) && QFile::link(dir.filePath(kept[0]), dir.filePath(kept[5])));
         RemoveUnfinishedSaves(dir.path(), {"kelvara-utility.ini", "OXLTIMES.DAT", "OXLDIR.DAT"});
         QStringList names = QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System);
         names.sort();
