@@ -141,6 +141,11 @@
         <extracomment>Why a file is not saved: its name is one of the system&apos;s devices or streams, such as /dev/stdout.</extracomment>
         <translation>es ist ein Gerät oder Datenstrom des Systems, keine Datei</translation>
     </message>
+    <message>
+        <source>the program&apos;s own path is not known</source>
+        <extracomment>Why the login entry is not written (after &quot;Cannot write &quot;&lt;file&gt;&quot;: &quot;): the program&apos;s own path could not be found.</extracomment>
+        <translation>der eigene Pfad des Programms ist nicht bekannt</translation>
+    </message>
 </context>
 <context>
     <name>Forecast</name>
@@ -381,10 +386,6 @@
         <translation>die Datei konnte nicht gelesen werden: %1</translation>
     </message>
     <message>
-        <source>the file could not be read whole</source>
-        <translation>die Datei konnte nicht vollständig gelesen werden</translation>
-    </message>
-    <message>
         <source>[Tray] keepRunning %1 is neither true nor false</source>
         <translation>[Tray] keepRunning %1 ist weder true noch false</translation>
     </message>
@@ -414,25 +415,19 @@
         <translation>Einträge %1 bis %2: mehr als %3 Erinnerungen</translation>
     </message>
     <message>
-        <source>it could not be read whole, and could not be kept aside: %1</source>
-        <translation>die Datei war nicht vollständig lesbar und konnte nicht gesichert werden: %1</translation>
-    </message>
-    <message>
-        <source>the file could not be replaced</source>
-        <translation type="vanished">die Datei konnte nicht ersetzt werden</translation>
-    </message>
-    <message>
-        <source>Permission denied</source>
-        <translation>Keine Berechtigung</translation>
-    </message>
-    <message>
         <source>[Preferences] language %1 is not one of %2</source>
         <extracomment>%1 is the value in quotes, %2 the list of the language codes the file takes (they stay).</extracomment>
         <translation>[Preferences] language %1 ist keiner der Werte %2</translation>
     </message>
     <message>
-        <source>the file could not be written whole</source>
-        <translation>die Datei konnte nicht vollständig geschrieben werden</translation>
+        <source>the number of reminders %1 is not from 0 to %2</source>
+        <extracomment>%1 is the value of &quot;size&quot; in quotes, %2 the largest number of reminders the file can hold.</extracomment>
+        <translation>die Anzahl der Erinnerungen %1 liegt nicht zwischen 0 und %2</translation>
+    </message>
+    <message>
+        <source>it is not all UTF-8, and could not be kept aside: %1</source>
+        <extracomment>Why the settings file is not saved: it has lines that are not UTF-8, and the copy of it failed.</extracomment>
+        <translation>die Datei ist nicht durchgehend UTF-8 und konnte nicht beiseitegelegt werden: %1</translation>
     </message>
 </context>
 <context>
@@ -489,6 +484,16 @@ Sie bleiben in der Datei und ausgegraut unter Extras → Erinnerungen…, bis si
             <numerusform>und %n weiterer</numerusform>
             <numerusform>und %n weitere</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The program uses its default settings, as %1 could not be used:
+</source>
+        <translation>Das Programm verwendet seine Standardeinstellungen, da %1 nicht verwendet werden konnte:
+</translation>
+    </message>
+    <message>
+        <source>The settings could not be read</source>
+        <translation>Die Einstellungen konnten nicht gelesen werden</translation>
     </message>
 </context>
 <context>

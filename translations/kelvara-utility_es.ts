@@ -141,6 +141,11 @@
         <extracomment>Why a file is not saved: its name is one of the system&apos;s devices or streams, such as /dev/stdout.</extracomment>
         <translation>es un dispositivo o flujo del sistema, no un archivo</translation>
     </message>
+    <message>
+        <source>the program&apos;s own path is not known</source>
+        <extracomment>Why the login entry is not written (after &quot;Cannot write &quot;&lt;file&gt;&quot;: &quot;): the program&apos;s own path could not be found.</extracomment>
+        <translation>no se conoce la ruta del propio programa</translation>
+    </message>
 </context>
 <context>
     <name>Forecast</name>
@@ -381,10 +386,6 @@
         <translation>no se ha podido leer el archivo: %1</translation>
     </message>
     <message>
-        <source>the file could not be read whole</source>
-        <translation>no se ha podido leer el archivo completo</translation>
-    </message>
-    <message>
         <source>[Tray] keepRunning %1 is neither true nor false</source>
         <translation>[Tray] keepRunning %1 no es ni true ni false</translation>
     </message>
@@ -414,25 +415,19 @@
         <translation>entradas %1 a %2: más de %3 recordatorios</translation>
     </message>
     <message>
-        <source>it could not be read whole, and could not be kept aside: %1</source>
-        <translation>no se ha podido leer entero ni guardar una copia aparte: %1</translation>
-    </message>
-    <message>
-        <source>the file could not be replaced</source>
-        <translation type="vanished">no se ha podido sustituir el archivo</translation>
-    </message>
-    <message>
-        <source>Permission denied</source>
-        <translation>Permiso denegado</translation>
-    </message>
-    <message>
         <source>[Preferences] language %1 is not one of %2</source>
         <extracomment>%1 is the value in quotes, %2 the list of the language codes the file takes (they stay).</extracomment>
         <translation>[Preferences] language %1 no es ninguno de estos valores: %2</translation>
     </message>
     <message>
-        <source>the file could not be written whole</source>
-        <translation>no se ha podido escribir el archivo completo</translation>
+        <source>the number of reminders %1 is not from 0 to %2</source>
+        <extracomment>%1 is the value of &quot;size&quot; in quotes, %2 the largest number of reminders the file can hold.</extracomment>
+        <translation>el número de recordatorios %1 no está entre 0 y %2</translation>
+    </message>
+    <message>
+        <source>it is not all UTF-8, and could not be kept aside: %1</source>
+        <extracomment>Why the settings file is not saved: it has lines that are not UTF-8, and the copy of it failed.</extracomment>
+        <translation>no está todo en UTF-8 y no se ha podido guardar una copia aparte: %1</translation>
     </message>
 </context>
 <context>
@@ -489,6 +484,16 @@ Siguen en el archivo y aparecen en gris en Herramientas → Recordatorios… has
             <numerusform>y %n más</numerusform>
             <numerusform>y %n más</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The program uses its default settings, as %1 could not be used:
+</source>
+        <translation>El programa usa sus ajustes predeterminados, porque no se ha podido usar %1:
+</translation>
+    </message>
+    <message>
+        <source>The settings could not be read</source>
+        <translation>No se han podido leer los ajustes</translation>
     </message>
 </context>
 <context>

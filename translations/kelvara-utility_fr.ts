@@ -141,6 +141,11 @@
         <extracomment>Why a file is not saved: its name is one of the system&apos;s devices or streams, such as /dev/stdout.</extracomment>
         <translation>c&apos;est un périphérique ou un flux du système, pas un fichier</translation>
     </message>
+    <message>
+        <source>the program&apos;s own path is not known</source>
+        <extracomment>Why the login entry is not written (after &quot;Cannot write &quot;&lt;file&gt;&quot;: &quot;): the program&apos;s own path could not be found.</extracomment>
+        <translation>le chemin du programme lui-même est inconnu</translation>
+    </message>
 </context>
 <context>
     <name>Forecast</name>
@@ -381,10 +386,6 @@
         <translation>le fichier n&apos;a pas pu être lu : %1</translation>
     </message>
     <message>
-        <source>the file could not be read whole</source>
-        <translation>le fichier n&apos;a pas pu être lu en entier</translation>
-    </message>
-    <message>
         <source>[Tray] keepRunning %1 is neither true nor false</source>
         <translation>[Tray] keepRunning %1 n&apos;est ni true ni false</translation>
     </message>
@@ -414,25 +415,19 @@
         <translation>entrées %1 à %2 : plus de %3 rappels</translation>
     </message>
     <message>
-        <source>it could not be read whole, and could not be kept aside: %1</source>
-        <translation>le fichier n&apos;a pas pu être lu en entier ni mis de côté : %1</translation>
-    </message>
-    <message>
-        <source>the file could not be replaced</source>
-        <translation type="vanished">le fichier n&apos;a pas pu être remplacé</translation>
-    </message>
-    <message>
-        <source>Permission denied</source>
-        <translation>Permission non accordée</translation>
-    </message>
-    <message>
         <source>[Preferences] language %1 is not one of %2</source>
         <extracomment>%1 is the value in quotes, %2 the list of the language codes the file takes (they stay).</extracomment>
         <translation>[Preferences] language %1 n&apos;est pas l&apos;une des valeurs %2</translation>
     </message>
     <message>
-        <source>the file could not be written whole</source>
-        <translation>le fichier n&apos;a pas pu être écrit en entier</translation>
+        <source>the number of reminders %1 is not from 0 to %2</source>
+        <extracomment>%1 is the value of &quot;size&quot; in quotes, %2 the largest number of reminders the file can hold.</extracomment>
+        <translation>le nombre de rappels %1 n&apos;est pas compris entre 0 et %2</translation>
+    </message>
+    <message>
+        <source>it is not all UTF-8, and could not be kept aside: %1</source>
+        <extracomment>Why the settings file is not saved: it has lines that are not UTF-8, and the copy of it failed.</extracomment>
+        <translation>le fichier n&apos;est pas entièrement en UTF-8 et n&apos;a pas pu être mis de côté : %1</translation>
     </message>
 </context>
 <context>
@@ -489,6 +484,16 @@ Elles restent dans le fichier et apparaissent grisées dans Outils → Rappels�
             <numerusform>et %n autre</numerusform>
             <numerusform>et %n autres</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The program uses its default settings, as %1 could not be used:
+</source>
+        <translation>Le programme utilise ses paramètres par défaut, car %1 n&apos;a pas pu être utilisé :
+</translation>
+    </message>
+    <message>
+        <source>The settings could not be read</source>
+        <translation>Les paramètres n&apos;ont pas pu être lus</translation>
     </message>
 </context>
 <context>

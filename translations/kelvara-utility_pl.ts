@@ -141,6 +141,11 @@
         <extracomment>Why a file is not saved: its name is one of the system&apos;s devices or streams, such as /dev/stdout.</extracomment>
         <translation>to urządzenie lub strumień systemu, a nie plik</translation>
     </message>
+    <message>
+        <source>the program&apos;s own path is not known</source>
+        <extracomment>Why the login entry is not written (after &quot;Cannot write &quot;&lt;file&gt;&quot;: &quot;): the program&apos;s own path could not be found.</extracomment>
+        <translation>ścieżka samego programu nie jest znana</translation>
+    </message>
 </context>
 <context>
     <name>Forecast</name>
@@ -386,10 +391,6 @@
         <translation>nie udało się odczytać pliku: %1</translation>
     </message>
     <message>
-        <source>the file could not be read whole</source>
-        <translation>nie udało się odczytać całego pliku</translation>
-    </message>
-    <message>
         <source>[Tray] keepRunning %1 is neither true nor false</source>
         <translation>[Tray] keepRunning %1 nie jest ani true, ani false</translation>
     </message>
@@ -419,25 +420,19 @@
         <translation>wpisy od %1 do %2: więcej niż %3 przypomnień</translation>
     </message>
     <message>
-        <source>it could not be read whole, and could not be kept aside: %1</source>
-        <translation>nie udało się go odczytać w całości ani zapisać jego kopii: %1</translation>
-    </message>
-    <message>
-        <source>the file could not be replaced</source>
-        <translation type="vanished">nie udało się zastąpić pliku</translation>
-    </message>
-    <message>
-        <source>Permission denied</source>
-        <translation>Brak dostępu</translation>
-    </message>
-    <message>
         <source>[Preferences] language %1 is not one of %2</source>
         <extracomment>%1 is the value in quotes, %2 the list of the language codes the file takes (they stay).</extracomment>
         <translation>[Preferences] language %1 nie jest żadną z wartości %2</translation>
     </message>
     <message>
-        <source>the file could not be written whole</source>
-        <translation>nie udało się zapisać całego pliku</translation>
+        <source>the number of reminders %1 is not from 0 to %2</source>
+        <extracomment>%1 is the value of &quot;size&quot; in quotes, %2 the largest number of reminders the file can hold.</extracomment>
+        <translation>liczba przypomnień %1 nie mieści się w zakresie od 0 do %2</translation>
+    </message>
+    <message>
+        <source>it is not all UTF-8, and could not be kept aside: %1</source>
+        <extracomment>Why the settings file is not saved: it has lines that are not UTF-8, and the copy of it failed.</extracomment>
+        <translation>nie jest w całości w UTF-8 i nie udało się zapisać jego kopii: %1</translation>
     </message>
 </context>
 <context>
@@ -495,6 +490,16 @@ Pozostają w pliku i są wyszarzone w oknie Narzędzia → Przypomnienia…, dop
             <numerusform>i jeszcze %n</numerusform>
             <numerusform>i jeszcze %n</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The program uses its default settings, as %1 could not be used:
+</source>
+        <translation>Program używa ustawień domyślnych, ponieważ nie można było użyć %1:
+</translation>
+    </message>
+    <message>
+        <source>The settings could not be read</source>
+        <translation>Nie udało się odczytać ustawień</translation>
     </message>
 </context>
 <context>

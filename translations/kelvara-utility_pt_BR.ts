@@ -141,6 +141,11 @@
         <extracomment>Why a file is not saved: its name is one of the system&apos;s devices or streams, such as /dev/stdout.</extracomment>
         <translation>é um dispositivo ou fluxo do sistema, não um arquivo</translation>
     </message>
+    <message>
+        <source>the program&apos;s own path is not known</source>
+        <extracomment>Why the login entry is not written (after &quot;Cannot write &quot;&lt;file&gt;&quot;: &quot;): the program&apos;s own path could not be found.</extracomment>
+        <translation>o caminho do próprio programa não é conhecido</translation>
+    </message>
 </context>
 <context>
     <name>Forecast</name>
@@ -381,10 +386,6 @@
         <translation>não foi possível ler o arquivo: %1</translation>
     </message>
     <message>
-        <source>the file could not be read whole</source>
-        <translation>não foi possível ler o arquivo inteiro</translation>
-    </message>
-    <message>
         <source>[Tray] keepRunning %1 is neither true nor false</source>
         <translation>[Tray] keepRunning %1 não é true nem false</translation>
     </message>
@@ -414,25 +415,19 @@
         <translation>entradas %1 a %2: mais de %3 lembretes</translation>
     </message>
     <message>
-        <source>it could not be read whole, and could not be kept aside: %1</source>
-        <translation>não foi possível lê-lo inteiro nem guardar uma cópia à parte: %1</translation>
-    </message>
-    <message>
-        <source>the file could not be replaced</source>
-        <translation type="vanished">não foi possível substituir o arquivo</translation>
-    </message>
-    <message>
-        <source>Permission denied</source>
-        <translation>Permissão negada</translation>
-    </message>
-    <message>
         <source>[Preferences] language %1 is not one of %2</source>
         <extracomment>%1 is the value in quotes, %2 the list of the language codes the file takes (they stay).</extracomment>
         <translation>[Preferences] language %1 não é nenhum destes valores: %2</translation>
     </message>
     <message>
-        <source>the file could not be written whole</source>
-        <translation>não foi possível gravar o arquivo por completo</translation>
+        <source>the number of reminders %1 is not from 0 to %2</source>
+        <extracomment>%1 is the value of &quot;size&quot; in quotes, %2 the largest number of reminders the file can hold.</extracomment>
+        <translation>o número de lembretes %1 não está entre 0 e %2</translation>
+    </message>
+    <message>
+        <source>it is not all UTF-8, and could not be kept aside: %1</source>
+        <extracomment>Why the settings file is not saved: it has lines that are not UTF-8, and the copy of it failed.</extracomment>
+        <translation>não está todo em UTF-8 e não foi possível guardar uma cópia à parte: %1</translation>
     </message>
 </context>
 <context>
@@ -489,6 +484,16 @@ Elas continuam no arquivo e aparecem em cinza em Ferramentas → Lembretes… at
             <numerusform>e mais %n</numerusform>
             <numerusform>e mais %n</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The program uses its default settings, as %1 could not be used:
+</source>
+        <translation>O programa usa suas configurações padrão, pois não foi possível usar %1:
+</translation>
+    </message>
+    <message>
+        <source>The settings could not be read</source>
+        <translation>Não foi possível ler as configurações</translation>
     </message>
 </context>
 <context>

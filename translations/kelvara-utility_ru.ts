@@ -141,6 +141,11 @@
         <extracomment>Why a file is not saved: its name is one of the system&apos;s devices or streams, such as /dev/stdout.</extracomment>
         <translation>это устройство или поток системы, а не файл</translation>
     </message>
+    <message>
+        <source>the program&apos;s own path is not known</source>
+        <extracomment>Why the login entry is not written (after &quot;Cannot write &quot;&lt;file&gt;&quot;: &quot;): the program&apos;s own path could not be found.</extracomment>
+        <translation>путь к самой программе неизвестен</translation>
+    </message>
 </context>
 <context>
     <name>Forecast</name>
@@ -386,10 +391,6 @@
         <translation>не удалось прочитать файл: %1</translation>
     </message>
     <message>
-        <source>the file could not be read whole</source>
-        <translation>не удалось прочитать файл целиком</translation>
-    </message>
-    <message>
         <source>[Tray] keepRunning %1 is neither true nor false</source>
         <translation>[Tray] keepRunning %1 — не true и не false</translation>
     </message>
@@ -419,25 +420,19 @@
         <translation>записи с %1 по %2: больше %3 напоминаний</translation>
     </message>
     <message>
-        <source>it could not be read whole, and could not be kept aside: %1</source>
-        <translation>файл прочитан не целиком, а его копию сохранить не удалось: %1</translation>
-    </message>
-    <message>
-        <source>the file could not be replaced</source>
-        <translation type="vanished">не удалось заменить файл</translation>
-    </message>
-    <message>
-        <source>Permission denied</source>
-        <translation>Отказано в доступе</translation>
-    </message>
-    <message>
         <source>[Preferences] language %1 is not one of %2</source>
         <extracomment>%1 is the value in quotes, %2 the list of the language codes the file takes (they stay).</extracomment>
         <translation>[Preferences] language %1 — не одно из значений %2</translation>
     </message>
     <message>
-        <source>the file could not be written whole</source>
-        <translation>не удалось записать файл целиком</translation>
+        <source>the number of reminders %1 is not from 0 to %2</source>
+        <extracomment>%1 is the value of &quot;size&quot; in quotes, %2 the largest number of reminders the file can hold.</extracomment>
+        <translation>число напоминаний %1 не в диапазоне от 0 до %2</translation>
+    </message>
+    <message>
+        <source>it is not all UTF-8, and could not be kept aside: %1</source>
+        <extracomment>Why the settings file is not saved: it has lines that are not UTF-8, and the copy of it failed.</extracomment>
+        <translation>файл не целиком в UTF-8, а его копию сохранить не удалось: %1</translation>
     </message>
 </context>
 <context>
@@ -495,6 +490,16 @@ They stay in the file, and greyed in Tools → Reminders…, until you change or
             <numerusform>и ещё %n</numerusform>
             <numerusform>и ещё %n</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The program uses its default settings, as %1 could not be used:
+</source>
+        <translation>Программа использует настройки по умолчанию, так как %1 не удалось использовать:
+</translation>
+    </message>
+    <message>
+        <source>The settings could not be read</source>
+        <translation>Не удалось прочитать настройки</translation>
     </message>
 </context>
 <context>
