@@ -204,13 +204,42 @@ void FitTexts(QWidget* window, QWidget* container)
         window->resize(window->width() + grow, window->height());
 }
 
-bool AnyWindowShown()
+namespace {
+// Set on a window while it counts as minimised.
+constexpr char Minimised[] = "kelvaraMinimised";
+} // namespace
+
+WindowsOnScreen::WindowsOnScreen(QObject* parent)
+    : QObject(parent)
+{
+    QCoreApplication::instance()->installEventFilter(this);
+}
+
+bool WindowsOnScreen::AnyShown() const
 {
     const QWidgetList windows = QApplication::topLevelWidgets();
     return std::any_of(windows.cbegin(), windows.cend(), [](const QWidget* window) {
         const Qt::WindowType type = window->windowType();
-        return window->isVisible() && !window->isMinimized() && window->windowHandle()
-            && window->windowHandle()->isExposed() && type != Qt::Popup && type != Qt::ToolTip
+        return window->isVisible() && !window->isMinimized() && !window->property(Minimised).toBool()
+            && window->windowHandle() && window->windowHandle()->isExposed() && type != Qt::Popup && type != Qt::ToolTip
             && !window->inherits("QSystemTrayIconSys");
     });
+}
+
+bool WindowsOnScreen::eventFilter(QObject* watched, QEvent* event)
+{
+    const QEvent::Type type = event->type();
+    if ((type != QEvent::WindowStateChange && type != QEvent::WindowActivate && type != QEvent::Show)
+        || !watched->isWidgetType() || !static_cast<QWidget*>(watched)->isWindow())
+        return false;
+    auto* window = static_cast<QWidget*>(watched);
+    // Only the window system brings a window back by itself without activating it; on Wayland
+    // such a change of state is Qt forgetting that the window was minimised.
+    const bool forgets = event->spontaneous() && type != QEvent::WindowActivate
+        && QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+    if (window->isMinimized())
+        window->setProperty(Minimised, true);
+    else if (!forgets)
+        window->setProperty(Minimised, QVariant());
+    return false;
 }
