@@ -16,6 +16,7 @@
 #include "forms/trayicon.h"
 #include "running/gamedatawatcher.h"
 #include "running/globals.h"
+#include "running/onecopy.h"
 
 #include <QApplication>
 #include <QFile>
@@ -160,6 +161,15 @@ int main(int argc, char* argv[])
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/kelvara-utility.png")));
     // The main window is the last to close; the closing sequence decides when to end.
     QApplication::setQuitOnLastWindowClosed(true);
+    // One copy a program folder: a second start brings the running copy's main window
+    // forward and ends. A copy that does not answer is not joined by another one.
+    OneCopy copy(ProgramFolder(), 5000);
+    if (copy.Result() == OneCopy::Claim::Shown)
+        return 0;
+    if (copy.Result() == OneCopy::Claim::NoAnswer) {
+        Dialogs::Message(nullptr, OneCopy::NoAnswerText());
+        return 1;
+    }
 
     frmMain window;
     // The game data follows the game's patches while the program runs; the file is
@@ -182,6 +192,13 @@ int main(int argc, char* argv[])
     // Started hidden, the window waits for the tray: only the icon shows where there is
     // one, the window shows minimised where there is none.
     window.Tray()->ShowWindowAtStart(StartsHidden(arguments));
+    // Asked by a second start, out of the tray or back from minimised, also while the tray is not yet known.
+    QObject::connect(&copy, &OneCopy::ShowAsked, &window, [&window] {
+        ErrorBoundary::Run([&window] {
+            window.Tray()->ShowWindowAtStart(false);
+            window.ShowFromTray();
+        });
+    });
     // The desktop's services once the window shows, so that the buses never hold up the start.
     QTimer::singleShot(0, &window, [&window] {
         const bool sessionBus = SessionBusRunning();

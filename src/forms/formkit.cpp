@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QFontDatabase>
+#include <QFrame>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
@@ -121,10 +122,25 @@ void FitTexts(QWidget* window, QWidget* container)
             controls << widget;
     std::stable_sort(controls.begin(), controls.end(), [](QWidget* a, QWidget* b) { return a->x() < b->x(); });
     const int width = container->width();
+    // A dividing line spans the window, or reaches past it: it takes no part in the margin.
+    auto line = [](const QWidget* control) {
+        const auto* frame = qobject_cast<const QFrame*>(control);
+        return frame && frame->frameShape() == QFrame::HLine;
+    };
     int rightmost = 0;
     for (QWidget* control : controls)
-        rightmost = std::max(rightmost, control->geometry().right() + 1);
+        if (!line(control))
+            rightmost = std::max(rightmost, control->geometry().right() + 1);
     const int margin = std::max(0, width - rightmost);
+    // Centred in the window as it was laid out: a control the moves below only happen to put
+    // in the middle is not.
+    auto centred = [width](const QRect& place) {
+        return std::abs(place.left() - (width - place.right() - 1)) <= TwipsToPixels(60);
+    };
+    QList<QWidget*> centredAtFirst;
+    for (QWidget* control : controls)
+        if (centred(control->geometry()))
+            centredAtFirst << control;
     // The window's left margin stays: where a right-aligned text would grow past it, every
     // control not spanning the window moves right by as much first, so the columns stay aligned.
     auto spanning = [width](const QWidget* control) { return control->width() > width * 3 / 4; };
@@ -158,37 +174,49 @@ void FitTexts(QWidget* window, QWidget* container)
         rect.setRight(rect.left() + needed - 1);
         control->setGeometry(rect);
         // The controls to its right in the same row move on as far as they must, keeping
-        // their gap up to a few pixels.
+        // their gap up to a few pixels; so do the others of their columns (those that share
+        // their left edge) and the controls to the right of those, so that a column stays aligned.
+        auto sameRow = [](const QRect& a, const QRect& b) { return a.top() <= b.bottom() && a.bottom() >= b.top(); };
+        QList<QWidget*> moving;
         int push = 0;
         for (QWidget* other : controls) {
             const QRect place = other->geometry();
-            if (other != control && place.left() > before.right() && place.top() <= rect.bottom()
-                && place.bottom() >= rect.top()) {
+            if (other != control && place.left() > before.right() && sameRow(place, rect)) {
                 const int gap = std::min(place.left() - before.right() - 1, TwipsToPixels(120));
                 push = std::max(push, rect.right() + 1 + gap - place.left());
+                moving << other;
             }
         }
         if (push > 0) {
-            for (QWidget* other : controls) {
-                const QRect place = other->geometry();
-                if (other != control && place.left() > before.right() && place.top() <= rect.bottom()
-                    && place.bottom() >= rect.top())
-                    other->move(place.left() + push, place.top());
+            for (qsizetype i = 0; i < moving.size(); ++i) {
+                const QRect mover = moving[i]->geometry();
+                for (QWidget* other : controls) {
+                    const QRect place = other->geometry();
+                    if (other != control && !line(other) && !moving.contains(other)
+                        && (place.left() == mover.left() || (place.left() > mover.left() && sameRow(place, mover))))
+                        moving << other;
+                }
             }
+            for (QWidget* other : moving)
+                other->move(other->x() + push, other->y());
         }
     }
 
     int right = 0;
     for (QWidget* control : controls)
-        right = std::max(right, control->geometry().right() + 1);
+        if (!line(control))
+            right = std::max(right, control->geometry().right() + 1);
     const int grow = right + margin - width;
     if (grow <= 0)
         return;
     // Controls centred in the window stay centred, and those spanning it span it still.
     for (QWidget* control : controls) {
         const QRect place = control->geometry();
-        const bool centred = std::abs(place.left() - (width - place.right() - 1)) <= TwipsToPixels(60);
-        if (!centred || place.right() + 1 >= right)
+        if (line(control) && place.right() + 1 >= width) {
+            control->resize(place.width() + grow, place.height());
+            continue;
+        }
+        if (!centred(place) || !centredAtFirst.contains(control) || place.right() + 1 >= right)
             continue; // off centre, or it made the window grow
         if (place.width() > width * 3 / 4)
             control->resize(place.width() + grow, place.height());
@@ -204,13 +232,42 @@ void FitTexts(QWidget* window, QWidget* container)
         window->resize(window->width() + grow, window->height());
 }
 
-bool AnyWindowShown()
+namespace {
+// Set on a window while it counts as minimised.
+constexpr char Minimised[] = "kelvaraMinimised";
+} // namespace
+
+WindowsOnScreen::WindowsOnScreen(QObject* parent)
+    : QObject(parent)
+{
+    QCoreApplication::instance()->installEventFilter(this);
+}
+
+bool WindowsOnScreen::AnyShown() const
 {
     const QWidgetList windows = QApplication::topLevelWidgets();
     return std::any_of(windows.cbegin(), windows.cend(), [](const QWidget* window) {
         const Qt::WindowType type = window->windowType();
-        return window->isVisible() && !window->isMinimized() && window->windowHandle()
-            && window->windowHandle()->isExposed() && type != Qt::Popup && type != Qt::ToolTip
+        return window->isVisible() && !window->isMinimized() && !window->property(Minimised).toBool()
+            && window->windowHandle() && window->windowHandle()->isExposed() && type != Qt::Popup && type != Qt::ToolTip
             && !window->inherits("QSystemTrayIconSys");
     });
+}
+
+bool WindowsOnScreen::eventFilter(QObject* watched, QEvent* event)
+{
+    const QEvent::Type type = event->type();
+    if ((type != QEvent::WindowStateChange && type != QEvent::WindowActivate && type != QEvent::Show)
+        || !watched->isWidgetType() || !static_cast<QWidget*>(watched)->isWindow())
+        return false;
+    auto* window = static_cast<QWidget*>(watched);
+    // Only the window system brings a window back by itself without activating it; on Wayland
+    // such a change of state is Qt forgetting that the window was minimised.
+    const bool forgets = event->spontaneous() && type != QEvent::WindowActivate
+        && QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+    if (window->isMinimized())
+        window->setProperty(Minimised, true);
+    else if (!forgets)
+        window->setProperty(Minimised, QVariant());
+    return false;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QFont>
+#include <QObject>
 #include <QRect>
 #include <QString>
 
@@ -39,8 +40,18 @@ int TextRoom(const QWidget* control);
 // client area).
 void FitTexts(QWidget* window, QWidget* container = nullptr);
 
-// A window of the program on the screen: shown, not minimised, and exposed (the window
-// system shows some of it; Wayland tells no program that its window was minimised, but
-// stops asking it to draw). Menus and tooltips come and go with the pointer, and the tray
-// icon's own widget (a tray of X11) is no window.
-bool AnyWindowShown();
+// Whether a window of the program is on the screen: shown, not minimised, and exposed (the
+// window system shows some of it). Menus and tooltips come and go with the pointer, and the
+// tray icon's own widget (a tray of X11) is no window. Wayland tells no program that its
+// window was minimised, or brought back: there Qt forgets at once that a window was
+// minimised, and a window minimised counts as such until it is activated or shown anew.
+class WindowsOnScreen : public QObject
+{
+public:
+    explicit WindowsOnScreen(QObject* parent = nullptr);
+
+    bool AnyShown() const;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+};

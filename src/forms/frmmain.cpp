@@ -163,7 +163,9 @@ frmMain::frmMain(QWidget* parent)
 
     mReminders = new ReminderKeeper(this);
     mNotices = new NoticeWindows(mReminders, this);
-    mTicker = new Ticker([this] { ErrorBoundary::Run([this] { tmrMain_Timer(); }); }, AnyWindowShown, mReminders, this);
+    auto* screen = new WindowsOnScreen(this);
+    mTicker = new Ticker([this] { ErrorBoundary::Run([this] { tmrMain_Timer(); }); },
+                         [screen] { return screen->AnyShown(); }, mReminders, this);
     connect(mReminders, &ReminderKeeper::Activated, this,
             [this](const QString& action) { ErrorBoundary::Run([this, action] { NotificationAction(action); }); });
     mTray = new TrayIcon(this, mReminders);

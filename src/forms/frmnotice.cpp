@@ -5,9 +5,11 @@
 #include "running/gamedatawatcher.h"
 #include "running/reminderkeeper.h"
 
+#include <QApplication>
 #include <QBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QTimer>
 
 frmNotice::frmNotice(const QString& summary, const QString& body, const QString& actionLabel, QWidget* parent)
     : QWidget(parent, Qt::Window)
@@ -76,6 +78,18 @@ void NoticeWindows::CloseAll()
     mNotices.clear();
 }
 
+namespace {
+// Shows the notice once no list or menu is open: showing a window closes them, and the
+// player would lose an open list of found names while typing.
+void ShowBesidePopups(const QPointer<frmNotice>& notice)
+{
+    if (notice && QApplication::activePopupWidget())
+        QTimer::singleShot(200, notice, [notice] { ShowBesidePopups(notice); });
+    else if (notice)
+        notice->show();
+}
+} // namespace
+
 void ShowGameDataNotices(GameDataWatcher* watcher, QWidget* window)
 {
     QObject::connect(watcher, &GameDataWatcher::Reloaded, window,
@@ -84,6 +98,9 @@ void ShowGameDataNotices(GameDataWatcher* watcher, QWidget* window)
                              shown->close();
                          shown = new frmNotice(GameDataWatcher::NoticeTitle(), message, QString(), window);
                          shown->setObjectName(QStringLiteral("frmGameDataNotice"));
-                         shown->show();
+                         // The player may be typing (in Item Stats' find box, say): the notice takes
+                         // no focus, and waits until an open list is closed.
+                         shown->setAttribute(Qt::WA_ShowWithoutActivating);
+                         ShowBesidePopups(shown);
                      });
 }

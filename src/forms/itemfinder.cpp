@@ -6,6 +6,7 @@
 #include <QCompleter>
 #include <QLineEdit>
 #include <QListView>
+#include <QScreen>
 #include <QScrollBar>
 #include <QStringListModel>
 
@@ -60,11 +61,14 @@ void ItemFinder::Typed(const QString& text)
     for (int32_t position : mPositions)
         names << gItemTable.Item(position);
     mModel->setStringList(names);
-    // The list is as wide as its longest name needs, and never narrower than the box.
+    // The list is as wide as its longest name needs, and never narrower than the box, nor
+    // wider than the screen: there a name too long for it ends in an ellipsis.
     QAbstractItemView* list = mCompleter->popup();
     const int needed = list->sizeHintForColumn(0) + 2 * list->frameWidth()
         + (names.size() > mCompleter->maxVisibleItems() ? list->verticalScrollBar()->sizeHint().width() : 0);
-    mCompleter->complete(QRect(0, 0, std::max(mBox->width(), needed), mBox->height() - 1));
+    const int screen = mBox->screen()->availableGeometry().width();
+    list->setTextElideMode(Qt::ElideRight);
+    mCompleter->complete(QRect(0, 0, std::min(std::max(mBox->width(), needed), screen), mBox->height() - 1));
     // No entry is picked until the player moves to one: Enter alone chooses nothing.
     mCompleter->popup()->setCurrentIndex(QModelIndex());
 }

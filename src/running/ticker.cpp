@@ -44,7 +44,7 @@ Ticker::Ticker(std::function<void()> tick, std::function<bool()> windowShown, Re
     connect(mAlarm, &WallClockAlarm::Due, this, &Ticker::Run);
     connect(mAlarm, &WallClockAlarm::ClockChanged, this, &Ticker::Recheck);
     connect(mReminders, &ReminderKeeper::NextCheckChanged, this, &Ticker::QueuePlan);
-    // Every window of the program shown, hidden, minimised or exposed passes here.
+    // Every window of the program shown, hidden, minimised, activated or exposed passes here.
     QCoreApplication::instance()->installEventFilter(this);
 }
 
@@ -93,6 +93,7 @@ bool Ticker::eventFilter(QObject* watched, QEvent* event)
     case QEvent::Show:
     case QEvent::Hide:
     case QEvent::WindowStateChange:
+    case QEvent::WindowActivate:
         // Of a widget: the windows' own among them (the plan waits for the event loop, so
         // that those of a window's controls cost no more).
         if (watched->isWidgetType())

@@ -5,6 +5,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <csignal>
+
 // The real program, as a player runs it: from a folder of its own, with a saved
 // calibration, ticking for a while and closed with Ctrl+Q.
 class TstSmoke : public QObject
@@ -29,7 +31,7 @@ class TstSmoke : public QObject
 
     // Copies the program into a folder of its own, calibrated 100 real seconds ago at
     // game 00:00:00 on 01/01/0001, and starts it.
-    void Start()
+    void Start(bool hidden = false)
     {
         const QString exe = mDir.filePath(QStringLiteral("kelvara-utility"));
         QFile::remove(exe);
@@ -50,7 +52,6 @@ class TstSmoke : public QObject
         mProgram.setWorkingDirectory(QDir::tempPath()); // the program folder is the executable's, not this
         // Started hidden, without a tray (the bare X server has none, and no session bus is named) the window
         // shows minimised.
-        const bool hidden = QByteArray(QTest::currentDataTag()).contains("hidden");
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         for (const char* name : {"DBUS_SESSION_BUS_ADDRESS", "XDG_RUNTIME_DIR"})
             hidden ? environment.remove(QLatin1String(name)) : void();
@@ -154,7 +155,7 @@ private slots:
         QFETCH(QString, title);
         QFETCH(QString, how);
         QFETCH(bool, saveFails);
-        Start();
+        Start(QByteArray(QTest::currentDataTag()).contains("hidden"));
         if (!menuKey.isEmpty()) {
             Run({"windowfocus", "--sync", mWindow, "key", "alt+t", menuKey});
             QVERIFY2(!Run({"search", "--sync", "--name", title}).isEmpty(), "the modal window did not open");
@@ -177,6 +178,30 @@ private slots:
         QVERIFY2(mProgram.waitForFinished(10000), "the program did not end");
         QCOMPARE(mProgram.exitStatus(), QProcess::NormalExit);
         QCOMPARE(mProgram.exitCode(), 1);
+    }
+
+    // One copy a program folder: a second start brings the running copy's window forward and ends with 0, the
+    // command line answers beside it, a copy that cannot answer is not joined, and one killed leaves no claim.
+    void oneCopy()
+    {
+        Start(true);
+        const QString exe = mDir.filePath(QStringLiteral("kelvara-utility"));
+        QProcess second;
+        second.start(exe);
+        QVERIFY2(second.waitForFinished(10000) && second.exitCode() == 0, "a second copy runs");
+        QCOMPARE(Run({"getwindowfocus"}), mWindow);
+        QCOMPARE(QProcess::execute(exe, {QStringLiteral("--version")}), 0);
+        ::kill(pid_t(mProgram.processId()), SIGSTOP);
+        second.start(exe);
+        const QString box = Run({"search", "--sync", "--name", "^Kelvara Utility$"}).section(QLatin1Char('\n'), 0, 0);
+        QVERIFY2(!box.isEmpty(), "the copy that does not answer was not reported");
+        Run({"windowfocus", "--sync", box, "key", "Return"});
+        QVERIFY(second.waitForFinished(10000) && second.exitCode() == 1);
+        mProgram.kill();
+        QVERIFY(mProgram.waitForFinished(10000));
+        Start();
+        Run({"windowfocus", "--sync", mWindow, "key", "ctrl+q"});
+        CheckSaved();
     }
 };
 

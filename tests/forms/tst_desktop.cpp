@@ -6,6 +6,7 @@
 #include "desktop/wallclockalarm.h"
 #include "files/oxlfiles.h"
 #include "forms/frmmain.h"
+#include "forms/trayicon.h"
 #include "running/globals.h"
 #include "running/reminderkeeper.h"
 #include "running/ticker.h"
@@ -149,6 +150,24 @@ private slots:
         QVERIFY(!client.interface()->isServiceRegistered(u"org.freedesktop.timedate1"_qs).value()); // answers in
         QCoreApplication::processEvents();
         QVERIFY(!Warning(*w));
+    }
+
+    // Started hidden without a tray, the main window shows minimised: nothing is on the screen and the 500 ms tick
+    // waits, also on Wayland, which forgets at once that the window was minimised; shown anew, it ticks.
+    void minimisedWaits()
+    {
+        QApplication::closeAllWindows();
+        frmMain w;
+        w.Form_Load();
+        w.Tray()->ShowWindowAtStart(true);
+        w.Tray()->Start(QDBusConnection(u"closed"_qs));
+        auto* ticker = w.findChild<Ticker*>();
+        QTRY_VERIFY(w.isVisible() && ticker->Waiting());
+        QTest::qWait(1000);
+        QVERIFY(ticker->Waiting());
+        w.HideToTray();
+        w.ShowFromTray();
+        QTRY_VERIFY(!ticker->Waiting());
     }
 };
 

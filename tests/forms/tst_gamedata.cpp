@@ -188,16 +188,31 @@ private slots:
         QCOMPARE(stats.Finder()->Listed(), QStringList());
         Keys(edit, u"rd"_qs, {Qt::Key_Up, Qt::Key_Return});
         QCOMPARE(chosen(), (QStringList{"Sword of Dawn", "Strength     20 "}));
-        // New tables while the player types: the text stays, the list and the chosen item's stats are the new ones.
+        // New tables while the player types: the text stays, the list and the chosen item's stats are the new ones;
+        // the notice waits until the list is closed.
         edit->selectAll();
         Keys(edit, u"ri"_qs);
-        GameFolder patched(Game({u"Ring"_qs, u"Brim"_qs, u"Sword of Dawn"_qs, u"Iron Sword"_qs}));
+        const QString wide(250, u'Q'); // wider than the screen
+        GameFolder patched(Game({u"Ring"_qs, u"Brim"_qs, u"Sword of Dawn"_qs, u"Iron Sword"_qs, wide}));
         gItemTable = LoadItemTable(patched.Database());
+        QWidget main;
+        auto* watcher = new GameDataWatcher(patched.Database(), 400, &main);
+        ShowGameDataNotices(watcher, &main);
         emit GameDataEvents::Instance().TablesReplaced();
+        emit watcher->Reloaded(true, GameDataWatcher::LoadedText(4));
+        QTest::qWait(300);
         QCOMPARE(stats.Finder()->Listed(), (QStringList{"Ring", "Brim"}));
         QCOMPARE(chosen(), (QStringList{"ri", "Strength     30 "}));
         Keys(edit, {}, {Qt::Key_Down, Qt::Key_Return});
         QCOMPARE(chosen(), (QStringList{"Ring", "Strength     10 "}));
+        QTRY_VERIFY(main.findChild<QWidget*>(u"frmGameDataNotice"_qs)->isVisible());
+        // A name wider than the screen: the list stays on it, the name cut.
+        stats.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&stats));
+        edit->clear();
+        Keys(edit, u"qq"_qs);
+        const QAbstractItemView* list = stats.findChild<QCompleter*>()->popup();
+        QVERIFY(list->isVisible() && stats.screen()->availableGeometry().contains(list->geometry()));
     }
 
     // The facts of a readable database, of a missing one; the window copies what it shows.

@@ -1,5 +1,6 @@
 // Every window in every language the program speaks: no text is cut, no two controls overlap, every control lies
-// inside its window and off its left edge, and the access keys of a menu stay unique.
+// inside its window and off its edges, the controls of a column stay in line, and the access keys of a menu stay
+// unique.
 #include "clock/forecast.h"
 #include "clock/reminders.h"
 #include "clock/systemclock.h"
@@ -41,6 +42,14 @@ void Fits(const QWidget* window, const QWidget* control, const QString& text, in
         widest = std::max(widest, control->fontMetrics().size(Qt::TextShowMnemonic, line).width());
     if (widest + besides > room)
         Fault(window, control, u"\"%1\" needs %2 px, has %3"_qs.arg(text).arg(widest + besides).arg(room - besides));
+}
+
+// The edge the controls of a column share: a right-aligned label's right edge, any other control's left edge.
+std::pair<bool, int> Edge(const QWidget* control)
+{
+    const auto* label = qobject_cast<const QLabel*>(control);
+    const bool right = label && (label->alignment() & Qt::AlignRight);
+    return {right, right ? control->geometry().right() : control->x()};
 }
 
 void Keys(const QWidget* window, const QWidget* menu, const QList<QAction*>& actions)
@@ -91,14 +100,26 @@ void Check(const QWidget* window, const QWidget* parent)
             }
         }
         const auto* frame = qobject_cast<const QFrame*>(control);
-        if (!(frame && frame->frameShape() == QFrame::HLine) && !parent->rect().contains(control->geometry()))
+        const bool line = frame && frame->frameShape() == QFrame::HLine,
+                   spans = control->width() > parent->width() * 3 / 4;
+        if (!line && !parent->rect().contains(control->geometry()))
             Fault(window, control, u"outside its window"_qs);
-        else if (control->x() < 2 && control->width() < parent->width() * 3 / 4)
+        else if (control->x() < 2 && !spans)
             Fault(window, control, u"on the window's left edge"_qs);
-        for (const QWidget* other : shown)
-            if (const QRect both = control->geometry() & other->geometry();
-                other < control && both.width() > 1 && both.height() > 1)
+        else if (parent->width() - control->geometry().right() - 1 < 4 && !spans
+                 && !qobject_cast<const QDialogButtonBox*>(parent))
+            Fault(window, control, u"on the window's right edge"_qs);
+        for (const QWidget* other : shown) {
+            const QRect both = control->geometry() & other->geometry();
+            const auto [aligned, edge] = Edge(control);
+            const auto [otherAligned, otherEdge] = Edge(other);
+            if (other < control && both.width() > 1 && both.height() > 1)
                 Fault(window, control, u"overlaps "_qs + other->objectName());
+            else if (other < control && !line && aligned == otherAligned && edge != otherEdge
+                     && std::abs(edge - otherEdge) <= 16
+                     && !(other->y() <= control->geometry().bottom() && control->y() <= other->geometry().bottom()))
+                Fault(window, control, u"out of line with "_qs + other->objectName());
+        }
         if (control->metaObject() == &QWidget::staticMetaObject || qobject_cast<const QDialogButtonBox*>(control))
             Check(window, control);
     }
