@@ -360,6 +360,13 @@
     </message>
 </context>
 <context>
+    <name>OneCopy</name>
+    <message>
+        <source>Kelvara Utility is already running from this folder, but it does not answer. Start it again in a moment, or end the copy that is running.</source>
+        <translation>Kelvara Utility läuft bereits aus diesem Ordner, antwortet aber nicht. Starten Sie es gleich noch einmal, oder beenden Sie die laufende Kopie.</translation>
+    </message>
+</context>
+<context>
     <name>ProgramSettings</name>
     <message>
         <source>missing</source>

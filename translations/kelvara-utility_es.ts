@@ -360,6 +360,13 @@
     </message>
 </context>
 <context>
+    <name>OneCopy</name>
+    <message>
+        <source>Kelvara Utility is already running from this folder, but it does not answer. Start it again in a moment, or end the copy that is running.</source>
+        <translation>Kelvara Utility ya se está ejecutando desde esta carpeta, pero no responde. Vuelva a iniciarlo dentro de un momento o cierre la copia que se está ejecutando.</translation>
+    </message>
+</context>
+<context>
     <name>ProgramSettings</name>
     <message>
         <source>missing</source>

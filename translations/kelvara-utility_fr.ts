@@ -360,6 +360,13 @@
     </message>
 </context>
 <context>
+    <name>OneCopy</name>
+    <message>
+        <source>Kelvara Utility is already running from this folder, but it does not answer. Start it again in a moment, or end the copy that is running.</source>
+        <translation>Kelvara Utility est déjà en cours d&apos;exécution depuis ce dossier, mais ne répond pas. Relancez-le dans un instant, ou fermez la copie en cours.</translation>
+    </message>
+</context>
+<context>
     <name>ProgramSettings</name>
     <message>
         <source>missing</source>

@@ -365,6 +365,13 @@
     </message>
 </context>
 <context>
+    <name>OneCopy</name>
+    <message>
+        <source>Kelvara Utility is already running from this folder, but it does not answer. Start it again in a moment, or end the copy that is running.</source>
+        <translation>Kelvara Utility jest już uruchomiona z tego folderu, ale nie odpowiada. Uruchom ją ponownie za chwilę lub zakończ działającą kopię.</translation>
+    </message>
+</context>
+<context>
     <name>ProgramSettings</name>
     <message>
         <source>missing</source>

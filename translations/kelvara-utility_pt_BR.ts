@@ -360,6 +360,13 @@
     </message>
 </context>
 <context>
+    <name>OneCopy</name>
+    <message>
+        <source>Kelvara Utility is already running from this folder, but it does not answer. Start it again in a moment, or end the copy that is running.</source>
+        <translation>O Kelvara Utility já está em execução a partir desta pasta, mas não responde. Inicie-o de novo daqui a pouco ou encerre a cópia em execução.</translation>
+    </message>
+</context>
+<context>
     <name>ProgramSettings</name>
     <message>
         <source>missing</source>

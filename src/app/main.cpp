@@ -152,8 +152,6 @@ int main(int argc, char* argv[])
     int qtArgc = static_cast<int>(qtArguments.size());
     QApplication app(qtArgc, qtArgv.data());
     QApplication::setApplicationName(QStringLiteral("kelvara-utility"));
-    // Nothing is being saved yet: what saves cut short by a kill left behind goes.
-    RemoveUnfinishedSaves(ProgramFolder(), {SettingsFileName, CalibrationFileName, FolderFileName});
     // The language chosen in Preferences, else the desktop's, before any window or text exists.
     Language::Install(ReadSettings().Settings.Language);
     // The icon's resources live in the windows' library, whose linking would leave them out unasked.
@@ -170,6 +168,9 @@ int main(int argc, char* argv[])
         Dialogs::Message(nullptr, OneCopy::NoAnswerText());
         return 1;
     }
+    // The only copy of this folder, and nothing is being saved yet: what saves cut short
+    // by a kill left behind goes.
+    RemoveUnfinishedSaves(ProgramFolder(), {SettingsFileName, CalibrationFileName, FolderFileName});
 
     frmMain window;
     // The game data follows the game's patches while the program runs; the file is

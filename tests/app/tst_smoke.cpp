@@ -186,9 +186,13 @@ private slots:
     {
         Start(true);
         const QString exe = mDir.filePath(QStringLiteral("kelvara-utility"));
+        // A save of the running copy under way stays; a later start of the only copy removes what it left.
+        QFile saving(mDir.filePath(QStringLiteral("kelvara-utility.ini.unfinished-AbC12d")));
+        QVERIFY(saving.open(QIODevice::WriteOnly));
         QProcess second;
         second.start(exe);
         QVERIFY2(second.waitForFinished(10000) && second.exitCode() == 0, "a second copy runs");
+        QVERIFY2(saving.exists(), "a second copy removed a save under way");
         QCOMPARE(Run({"getwindowfocus"}), mWindow);
         QCOMPARE(QProcess::execute(exe, {QStringLiteral("--version")}), 0);
         ::kill(pid_t(mProgram.processId()), SIGSTOP);
@@ -200,6 +204,7 @@ private slots:
         mProgram.kill();
         QVERIFY(mProgram.waitForFinished(10000));
         Start();
+        QVERIFY(!saving.exists());
         Run({"windowfocus", "--sync", mWindow, "key", "ctrl+q"});
         CheckSaved();
     }
