@@ -14,6 +14,7 @@
 #include <climits>
 #include <cstdlib>
 #include <cstring>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -48,6 +49,41 @@ bool SystemStream(const QString& path)
     return false;
 }
 
+// What a save of `path` replaces: the file its links lead to, reached as the system
+// reaches it (a link's ".." after a linked folder leads up from where that folder leads,
+// not up from the link), in the folder the system reaches. The name as it stands when a
+// link cannot be read.
+QByteArray Target(const QString& path)
+{
+    QByteArray name = QFile::encodeName(path);
+    if (!name.startsWith('/')) {
+        char here[PATH_MAX];
+        if (::getcwd(here, sizeof here) != nullptr)
+            name = QByteArray(here) + '/' + name;
+    }
+    int links = 0;
+    for (; links < 40; ++links) {
+        struct stat info = {};
+        char target[PATH_MAX];
+        if (::lstat(name.constData(), &info) != 0 || !S_ISLNK(info.st_mode))
+            break;
+        const ssize_t size = ::readlink(name.constData(), target, sizeof target);
+        if (size <= 0 || size_t(size) == sizeof target)
+            break;
+        const QByteArray next(target, size);
+        name = next.startsWith('/') ? next : name.left(name.lastIndexOf('/') + 1) + next;
+    }
+    // The folder a link led to as the system reaches it, where Qt can name it.
+    const qsizetype slash = name.lastIndexOf('/');
+    char folder[PATH_MAX];
+    if (links > 0 && ::realpath(slash > 0 ? name.left(slash).constData() : "/", folder) != nullptr) {
+        const QByteArray resolved = QByteArray(folder).chopped(QByteArray(folder) == "/" ? 1 : 0) + name.mid(slash);
+        if (QFile::encodeName(QFile::decodeName(resolved)) == resolved)
+            name = resolved;
+    }
+    return name;
+}
+
 } // namespace
 
 std::optional<QString> SaveFileAtomically(const QString& path, const QByteArray& data)
@@ -59,20 +95,23 @@ std::optional<QString> SaveFileAtomically(const QString& path, const QByteArray&
         return QCoreApplication::translate("Files", "it is a device or stream of the system, not a file");
     if (const auto reason = NotRegularFile(path))
         return reason;
-    // The file a link leads to is the one replaced, and the link stays.
-    QString target = QFileInfo(path).absoluteFilePath();
-    for (int links = 0; links < 40 && QFileInfo(target).isSymLink(); ++links)
-        target = QFileInfo(target).symLinkTarget();
+    // The file a link leads to is the one replaced, and the link stays. A file the player
+    // may not write stays as it is.
+    const QByteArray target = Target(path);
+    if (const int writable = ::open(target.constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC); writable >= 0)
+        ::close(writable);
+    else if (errno != ENOENT)
+        return QString::fromLocal8Bit(std::strerror(errno));
     // The new contents under a name of the program's own beside the file, so that what a
     // save cut short by a kill leaves is known for what it is at the next start.
-    QTemporaryFile file(target + QLatin1String(UnfinishedSaveMark) + QStringLiteral("XXXXXX"));
+    QTemporaryFile file(QFile::decodeName(target) + QLatin1String(UnfinishedSaveMark) + QStringLiteral("XXXXXX"));
     if (!file.open())
         return file.errorString();
     // The permissions the file had, or those a new file gets.
     const mode_t mask = ::umask(0);
     ::umask(mask);
     struct stat before = {};
-    const bool existed = ::stat(QFile::encodeName(target).constData(), &before) == 0;
+    const bool existed = ::stat(target.constData(), &before) == 0;
     errno = 0;
     const qint64 written = file.write(data);
     int cause = errno;
@@ -90,10 +129,13 @@ std::optional<QString> SaveFileAtomically(const QString& path, const QByteArray&
     }
     if (::fchmod(file.handle(), existed ? before.st_mode & 07777 : 0666 & ~mask) != 0 || ::fsync(file.handle()) != 0)
         return QString::fromLocal8Bit(std::strerror(errno));
+    // The owner and group it had, as far as the system lets the program give them.
+    if (existed && ::fchown(file.handle(), before.st_uid, before.st_gid) != 0) [[maybe_unused]]
+        const int group = ::fchown(file.handle(), uid_t(-1), before.st_gid);
     // Asked again: something may have taken the file's place while the data went out.
     if (const auto reason = NotRegularFile(path))
         return reason;
-    if (::rename(QFile::encodeName(file.fileName()).constData(), QFile::encodeName(target).constData()) != 0)
+    if (::rename(QFile::encodeName(file.fileName()).constData(), target.constData()) != 0)
         return QString::fromLocal8Bit(std::strerror(errno));
     file.setAutoRemove(false);
     return std::nullopt;
@@ -101,13 +143,14 @@ std::optional<QString> SaveFileAtomically(const QString& path, const QByteArray&
 
 void RemoveUnfinishedSaves(const QString& folder, std::initializer_list<const char*> files)
 {
-    static const QRegularExpression temporary(
-        QStringLiteral("^(.+)%1[A-Za-z0-9]{6}$").arg(QRegularExpression::escape(QLatin1String(UnfinishedSaveMark))));
-    const QDir dir(folder);
-    for (const QFileInfo& info : dir.entryInfoList(QDir::Files | QDir::Hidden)) {
-        const QRegularExpressionMatch match = temporary.match(info.fileName());
-        const auto named = [&match](const char* file) { return match.captured(1) == QLatin1String(file); };
-        if (match.hasMatch() && std::any_of(files.begin(), files.end(), named) && info.isFile() && !info.isSymLink())
-            QFile::remove(info.filePath());
+    for (const char* name : files) {
+        // Beside the file the save replaced, which a link may have put in another folder.
+        const QFileInfo saved(QFile::decodeName(Target(QDir(folder).filePath(QLatin1String(name)))));
+        const QRegularExpression temporary(
+            u'^' + QRegularExpression::escape(saved.fileName() + QLatin1String(UnfinishedSaveMark))
+            + QStringLiteral("[A-Za-z0-9]{6}$"));
+        for (const QFileInfo& info : saved.dir().entryInfoList(QDir::Files | QDir::Hidden))
+            if (temporary.match(info.fileName()).hasMatch() && info.isFile() && !info.isSymLink())
+                QFile::remove(info.filePath());
     }
 }

@@ -66,6 +66,7 @@ private slots:
             };
             row("limit", "File too large");
             row("read-only", "Permission denied");
+            row("read-only file", "Permission denied");
             row("folder", "it is a folder");
             row("fifo", "it is not a regular file");
             row("link to fifo", "it is not a regular file");
@@ -114,8 +115,8 @@ private slots:
         {
             std::unique_ptr<faultkit::ReadOnlyFolder> readOnly;
             std::unique_ptr<faultkit::FullDisk> limit;
-            if (fault == QLatin1String("read-only"))
-                readOnly = std::make_unique<faultkit::ReadOnlyFolder>(dir.path());
+            if (fault.startsWith(u"read-only"))
+                readOnly = std::make_unique<faultkit::ReadOnlyFolder>(fault.endsWith(u"file") ? path : dir.path());
             else if (fault == QLatin1String("limit"))
                 limit = std::make_unique<faultkit::FullDisk>(8 * 1024);
             got = Save(writer, path, QByteArray(16 * 1024, 'x'));
@@ -131,10 +132,24 @@ private slots:
         QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System), names);
 
         // With room again, the same save goes through.
-        if (fault == QLatin1String("limit") || fault == QLatin1String("read-only")) {
+        if (fault == QLatin1String("limit") || fault.startsWith(u"read-only")) {
             QCOMPARE(Save(writer, path, QByteArray(16 * 1024, 'x')), QString());
             QVERIFY(QFileInfo(path).size() >= 16 * 1024);
         }
+    }
+
+    // A link's ".." after a linked folder leads where the system takes it: that file is replaced, the link stays.
+    void linkThroughFolder()
+    {
+        QTemporaryDir dir;
+        const QByteArray out = QFile::encodeName(dir.filePath(u"out"_qs));
+        QVERIFY(QDir(dir.path()).mkpath(u"E/inner"_qs));
+        QVERIFY(::symlink("E/inner", QFile::encodeName(dir.filePath(u"sub"_qs))) == 0);
+        QVERIFY(::symlink("sub/../real", out.constData()) == 0);
+        QCOMPARE(Save(u"library"_qs, dir.filePath(u"out"_qs), "new"), QString());
+        QFile real(dir.filePath(u"E/real"_qs));
+        QVERIFY(real.open(QIODevice::ReadOnly) && real.readAll() == "new");
+        QVERIFY(QFileInfo(dir.filePath(u"out"_qs)).isSymLink() && !QFileInfo::exists(dir.filePath(u"real"_qs)));
     }
 
     // What saves cut short by a kill left behind goes: the temporary names the save makes beside the files named,
@@ -150,13 +165,18 @@ private slots:
                          u"notes.txt.unfinished-AbCdEf"_qs};
         for (const QString& name : kept + QStringList{u"OXLTIMES.DAT.unfinished-AbC12f"_qs})
             QVERIFY(QFile(dir.filePath(name)).open(QIODevice::WriteOnly));
-        kept << u"OXLDIR.DAT.unfinished-FoLdEr"_qs << u"OXLDIR.DAT.unfinished-LiNkEd"_qs;
+        kept << u"OXLDIR.DAT.unfinished-FoLdEr"_qs << u"OXLDIR.DAT.unfinished-LiNkEd"_qs << u"OXLDIR.DAT"_qs;
+        // A file saved through a link: what its save left stands beside the file the link leads to.
+        QVERIFY(QFile::link(u"sub/folder.dat"_qs, dir.filePath(kept[6])) && QDir(dir.path()).mkdir(u"sub"_qs));
+        QVERIFY(QFile(dir.filePath(u"sub/folder.dat.unfinished-AbC12f"_qs)).open(QIODevice::WriteOnly));
+        kept << u"sub"_qs;
         QVERIFY(QDir(dir.path()).mkdir(kept[4]) && QFile::link(dir.filePath(kept[0]), dir.filePath(kept[5])));
         RemoveUnfinishedSaves(dir.path(), {"kelvara-utility.ini", "OXLTIMES.DAT", "OXLDIR.DAT"});
         QStringList names = QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System);
         names.sort();
         kept.sort();
         QCOMPARE(names, kept);
+        QVERIFY(QDir(dir.filePath(u"sub"_qs)).isEmpty());
     }
 };
 
