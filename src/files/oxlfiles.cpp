@@ -217,9 +217,19 @@ ClockCalibration ReadCalibrationFile()
 
 void WriteCalibrationFile(const ClockCalibration& calibration)
 {
+    // A reading taken in the second pass of the hour repeated when summer time ends would be placed
+    // in the first pass, one hour early, when read back. The same calibration is written one hour
+    // back instead, at the first pass of the same reading with the game moment that belongs to it,
+    // so the game clock reads back as it was saved, to the second.
+    ClockCalibration saved = calibration;
+    if (calibration.Instant) {
+        const auto placed = PlaceRealMoment(calibration.RealDate, calibration.RealTime);
+        if (placed && *placed != *calibration.Instant)
+            saved = ComputeGameTime(calibration, QDateTime::fromSecsSinceEpoch(*placed));
+    }
     QByteArray data;
-    for (const auto& [text, width] : {std::pair{&calibration.RealTime, 8}, std::pair{&calibration.RealDate, 10},
-                                      std::pair{&calibration.OXLTime, 8}, std::pair{&calibration.OXLDate, 10}}) {
+    for (const auto& [text, width] : {std::pair{&saved.RealTime, 8}, std::pair{&saved.RealDate, 10},
+                                      std::pair{&saved.OXLTime, 8}, std::pair{&saved.OXLDate, 10}}) {
         data += Cp1252::Encode(text->leftJustified(width, QLatin1Char(' '), true));
         data += "\r\n";
     }

@@ -44,6 +44,8 @@ ClockCalibration PeekCalibrationFile(const QDateTime& now);
 
 // Writes the calibration to OXLTIMES.DAT: four CR LF lines, 44 bytes. The file is
 // replaced in one step, so a failed write leaves the saved calibration as it was.
+// A calibration of a reading taken within this run reads back as the same game clock,
+// even one taken in the second pass of the hour repeated when summer time ends.
 void WriteCalibrationFile(const ClockCalibration& calibration);
 
 // The file names.

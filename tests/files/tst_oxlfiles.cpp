@@ -69,6 +69,14 @@ private slots:
             QCOMPARE((QStringList{back.RealTime, back.RealDate, back.OXLTime, back.OXLDate}),
                      QString::fromLatin1(bytes).replace(QChar(0x80), QChar(0x20ac)).split(u"\r\n"_qs).first(4));
         }
+        // Saved in the hour repeated when summer time ends (01:00 to 02:00 UTC) or just before, the game clock reads
+        // back as it was, to the second.
+        for (const int second : {-1, 0, 1800, 3599}) {
+            const QDateTime at = QDateTime(QDate(2026, 10, 25), QTime(1, 0), Qt::UTC).addSecs(second);
+            const auto saved = ComputeGameTime({"00:00:00", "01/01/2026", "00:00:00", "01/01/0001", {}}, at);
+            WriteCalibrationFile(saved);
+            QCOMPARE(ComputeGameTime(ReadCalibrationFile(at), at), saved);
+        }
     }
 
     // A FIFO (a read would wait for ever) or a device (a read may never end) in a file's place is neither read nor
