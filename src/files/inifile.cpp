@@ -107,15 +107,16 @@ IniFile::IniFile(const QByteArray& bytes)
 {
     QString group;
     for (qsizetype start = 0; start < bytes.size();) {
-        const qsizetype newline = bytes.indexOf('\n', start);
-        const qsizetype end = newline < 0 ? bytes.size() : newline;
-        const bool crlf = newline >= 0 && end > start && bytes[end - 1] == '\r';
+        // A line ends with LF, CR LF or a lone CR (as old Macs wrote).
+        qsizetype end = start;
+        while (end < bytes.size() && bytes[end] != '\n' && bytes[end] != '\r')
+            ++end;
         Line line;
-        line.Bytes = bytes.mid(start, end - start - (crlf ? 1 : 0));
-        line.End = newline < 0 ? QByteArray() : crlf ? QByteArrayLiteral("\r\n") : QByteArrayLiteral("\n");
-        if (mLines.empty() && crlf)
+        line.Bytes = bytes.mid(start, end - start);
+        line.End = bytes.mid(end, bytes.mid(end, 2) == "\r\n" ? 2 : 1);
+        if (mLines.empty() && !line.End.isEmpty())
             mEnd = line.End;
-        start = end + 1;
+        start = end + line.End.size();
 
         QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
         QString text = utf8(line.Bytes);
@@ -134,8 +135,6 @@ IniFile::IniFile(const QByteArray& bytes)
         } else if (equals > 0 && !trimmed.startsWith(QLatin1Char(';'))) {
             line.Key = UnescapedKey(QStringView(text).left(equals).trimmed());
             line.Raw = text.mid(equals + 1);
-            while (line.Raw.endsWith(QLatin1Char('\r')))
-                line.Raw.chop(1); // a line end of more than one CR is none of the value
         }
         line.Group = group;
         mLines.push_back(std::move(line));

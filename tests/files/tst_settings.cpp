@@ -138,10 +138,10 @@ private slots:
         QTest::addColumn<QByteArray>("end");
         QTest::addColumn<bool>("removeFirst");
         QTest::addColumn<QByteArray>("expected");
-        QTest::newRow("unchanged") << QByteArray("\n") << false
-                                   << QByteArray(Owned)
-                + "\n[Preferences]\ncolours=desktop\nlanguage=\n\n"
-                  "[CompactClock]\nvisible=false\n";
+        for (const char* end : {"\n", "\r"})
+            QTest::addRow("unchanged, %s", end[0] == '\r' ? "CR" : "LF")
+                << QByteArray(end) << false
+                << QByteArray(Owned) + "\n[Preferences]\ncolours=desktop\nlanguage=\n\n[CompactClock]\nvisible=false\n";
         QTest::newRow("first removed, CR LF")
             << QByteArray("\r\n") << true
             << QByteArray("; Kelvara reminders\n[Reminders]\nsize=1\n1\\day=40\n1\\label=\"quoted\"\n"
