@@ -129,7 +129,7 @@ IniFile::IniFile(const QByteArray& bytes)
         const QStringView trimmed = QStringView(text).trimmed();
         const qsizetype equals = text.indexOf(QLatin1Char('='));
         if (trimmed.startsWith(QLatin1Char('['))) {
-            const qsizetype close = trimmed.lastIndexOf(QLatin1Char(']'));
+            const qsizetype close = trimmed.indexOf(QLatin1Char(']')); // a name never holds "]"
             group = UnescapedKey(trimmed.mid(1, close < 0 ? -1 : close - 1));
             line.Header = true;
         } else if (equals > 0 && !trimmed.startsWith(QLatin1Char(';'))) {

@@ -75,7 +75,8 @@ private slots:
               "[Preferences] colours \"blue\" is not desktop, light or dark",
               "[Preferences] language \"it\" is not one of en, de, fr, es, pt_BR, ru, pl",
               "the number of reminders \"many\" is not a number"}},
-            {"\xef\xbb\xbf[Preferences]\ncolours= light \n", "15/10/on/Good moon ; light", {}},
+            // A group name ends at the first "]".
+            {"\xef\xbb\xbf[Preferences] ; [mine]\ncolours= light \n", "15/10/on/Good moon ; light", {}},
             // A quote left open used to take the rest of the file; a semicolon cut the value.
             {"[Reminders]\nsize=2\n1\\day=15\n1\\label=\"Good moon\n1\\minutes=10\n2\\day=3\n2\\minutes=5\n"
              "2\\label=Rise; then fight\n[Tray]\nkeepRunning=true\n",
