@@ -117,6 +117,11 @@ IniFile::IniFile(const QByteArray& bytes)
         if (mLines.empty() && !line.End.isEmpty())
             mEnd = line.End;
         start = end + line.End.size();
+        // The byte order mark is known by its bytes, whatever the rest of the line is.
+        if (mLines.empty() && line.Bytes.startsWith("\xef\xbb\xbf")) {
+            mBom = line.Bytes.left(3);
+            line.Bytes.remove(0, 3);
+        }
 
         QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
         QString text = utf8(line.Bytes);
@@ -124,8 +129,6 @@ IniFile::IniFile(const QByteArray& bytes)
         if (!line.Utf8)
             text = Cp1252::Decode(line.Bytes);
         mNotUtf8 = mNotUtf8 || !line.Utf8;
-        if (mLines.empty() && text.startsWith(QChar(0xfeff)))
-            text.remove(0, 1);
         const QStringView trimmed = QStringView(text).trimmed();
         const qsizetype equals = text.indexOf(QLatin1Char('='));
         if (trimmed.startsWith(QLatin1Char('['))) {
@@ -143,7 +146,7 @@ IniFile::IniFile(const QByteArray& bytes)
 
 QByteArray IniFile::Bytes() const
 {
-    QByteArray bytes;
+    QByteArray bytes = mBom;
     for (const Line& line : mLines)
         bytes += (line.Utf8 ? line.Bytes : Cp1252::Decode(line.Bytes).toUtf8()) + line.End;
     return bytes;

@@ -61,6 +61,7 @@ private:
 
     std::vector<Line> mLines;
     QByteArray mEnd = "\n"; // of the first line, for the lines that are added
+    QByteArray mBom;        // the byte order mark the file starts with, if any
     bool mNotUtf8 = false;
     // Where each key stands ("group" + '\0' + "key"); worked out again after a line came or went.
     mutable QHash<QString, qsizetype> mIndex;
