@@ -13,18 +13,17 @@
 
 namespace {
 
-// The file's lines, each without its line end; a line that is not UTF-8 as the
-// Windows-1252 text it is read as.
+// The file's lines, each without its line end (LF, CR LF or a lone CR); a line that is not
+// UTF-8 as the Windows-1252 text it is read as, but for the byte order mark the file starts with.
 QList<QByteArray> Lines(const QByteArray& bytes)
 {
-    QList<QByteArray> lines = bytes.split('\n');
+    QList<QByteArray> lines = QByteArray(bytes).replace("\r\n", "\n").replace('\r', '\n').split('\n');
     for (QByteArray& line : lines) {
-        if (line.endsWith('\r'))
-            line.chop(1);
+        const qsizetype bom = &line == &lines.front() && line.startsWith("\xef\xbb\xbf") ? 3 : 0;
         QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-        const QString text = utf8(line); // decoded when made a text
+        const QString text = utf8(line.mid(bom)); // decoded when made a text
         if (utf8.hasError())
-            line = Cp1252::Decode(line).toUtf8();
+            line = line.left(bom) + Cp1252::Decode(line.mid(bom)).toUtf8();
     }
     return lines;
 }

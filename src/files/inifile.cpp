@@ -107,15 +107,21 @@ IniFile::IniFile(const QByteArray& bytes)
 {
     QString group;
     for (qsizetype start = 0; start < bytes.size();) {
-        const qsizetype newline = bytes.indexOf('\n', start);
-        const qsizetype end = newline < 0 ? bytes.size() : newline;
-        const bool crlf = newline >= 0 && end > start && bytes[end - 1] == '\r';
+        // A line ends with LF, CR LF or a lone CR (as old Macs wrote).
+        qsizetype end = start;
+        while (end < bytes.size() && bytes[end] != '\n' && bytes[end] != '\r')
+            ++end;
         Line line;
-        line.Bytes = bytes.mid(start, end - start - (crlf ? 1 : 0));
-        line.End = newline < 0 ? QByteArray() : crlf ? QByteArrayLiteral("\r\n") : QByteArrayLiteral("\n");
-        if (mLines.empty() && crlf)
+        line.Bytes = bytes.mid(start, end - start);
+        line.End = bytes.mid(end, bytes.mid(end, 2) == "\r\n" ? 2 : 1);
+        if (mLines.empty() && !line.End.isEmpty())
             mEnd = line.End;
-        start = end + 1;
+        start = end + line.End.size();
+        // The byte order mark is known by its bytes, whatever the rest of the line is.
+        if (mLines.empty() && line.Bytes.startsWith("\xef\xbb\xbf")) {
+            mBom = line.Bytes.left(3);
+            line.Bytes.remove(0, 3);
+        }
 
         QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
         QString text = utf8(line.Bytes);
@@ -123,19 +129,15 @@ IniFile::IniFile(const QByteArray& bytes)
         if (!line.Utf8)
             text = Cp1252::Decode(line.Bytes);
         mNotUtf8 = mNotUtf8 || !line.Utf8;
-        if (mLines.empty() && text.startsWith(QChar(0xfeff)))
-            text.remove(0, 1);
         const QStringView trimmed = QStringView(text).trimmed();
         const qsizetype equals = text.indexOf(QLatin1Char('='));
         if (trimmed.startsWith(QLatin1Char('['))) {
-            const qsizetype close = trimmed.lastIndexOf(QLatin1Char(']'));
+            const qsizetype close = trimmed.indexOf(QLatin1Char(']')); // a name never holds "]"
             group = UnescapedKey(trimmed.mid(1, close < 0 ? -1 : close - 1));
             line.Header = true;
         } else if (equals > 0 && !trimmed.startsWith(QLatin1Char(';'))) {
             line.Key = UnescapedKey(QStringView(text).left(equals).trimmed());
             line.Raw = text.mid(equals + 1);
-            while (line.Raw.endsWith(QLatin1Char('\r')))
-                line.Raw.chop(1); // a line end of more than one CR is none of the value
         }
         line.Group = group;
         mLines.push_back(std::move(line));
@@ -144,7 +146,7 @@ IniFile::IniFile(const QByteArray& bytes)
 
 QByteArray IniFile::Bytes() const
 {
-    QByteArray bytes;
+    QByteArray bytes = mBom;
     for (const Line& line : mLines)
         bytes += (line.Utf8 ? line.Bytes : Cp1252::Decode(line.Bytes).toUtf8()) + line.End;
     return bytes;

@@ -48,7 +48,7 @@ private:
     struct Line
     {
         QByteArray Bytes; // as read, without the line end
-        QByteArray End;   // "\n", "\r\n", or none after the last line
+        QByteArray End;   // "\n", "\r\n", "\r", or none after the last line
         QString Group;    // of the key, or the group a header starts
         std::optional<QString> Key;
         QString Raw;
@@ -60,7 +60,8 @@ private:
     void Insert(qsizetype at, Line line);
 
     std::vector<Line> mLines;
-    QByteArray mEnd = "\n";
+    QByteArray mEnd = "\n"; // of the first line, for the lines that are added
+    QByteArray mBom;        // the byte order mark the file starts with, if any
     bool mNotUtf8 = false;
     // Where each key stands ("group" + '\0' + "key"); worked out again after a line came or went.
     mutable QHash<QString, qsizetype> mIndex;

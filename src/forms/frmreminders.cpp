@@ -20,7 +20,8 @@ namespace {
 enum Column { On, Day, Minutes, Label };
 
 // Keeps the label within MaxReminderLabel UTF-16 units: of what is typed or pasted beyond,
-// the end goes by whole characters, never half an emoji or a letter without its accent.
+// the end goes by whole characters of what came in, never half an emoji or a letter without
+// its accent, and never anything the box held before (an accent after its last letter).
 class LabelLength : public QValidator
 {
 public:
@@ -29,16 +30,24 @@ public:
     State validate(QString& input, int& pos) const override
     {
         const qsizetype excess = input.size() - MaxReminderLabel;
-        if (excess <= 0)
-            return Acceptable;
-        // The cursor stands after what came in.
-        const qsizetype from = WholeCharacters(input, std::max<qsizetype>(pos - excess, 0));
-        input.remove(from, std::max<qsizetype>(pos - from, 0));
-        pos = static_cast<int>(from);
-        input.truncate(WholeCharacters(input, MaxReminderLabel));
-        pos = std::min(pos, static_cast<int>(input.size()));
+        if (excess > 0) {
+            // What came in ends at the cursor and starts where the text parts from the one before.
+            const qsizetype unchanged = std::min<qsizetype>(pos, mBefore.size() - (input.size() - pos));
+            qsizetype from = 0;
+            while (from < unchanged && input[from] == mBefore[from])
+                ++from;
+            const qsizetype fits = WholeCharacters(input.mid(from, pos - from), pos - from - excess);
+            input.remove(from + fits, pos - from - fits);
+            pos = static_cast<int>(from + fits);
+            input.truncate(WholeCharacters(input, MaxReminderLabel));
+            pos = std::min(pos, static_cast<int>(input.size()));
+        }
+        mBefore = input;
         return Acceptable;
     }
+
+private:
+    mutable QString mBefore; // what the box holds: every change of its text comes here
 };
 
 template <typename Widget>

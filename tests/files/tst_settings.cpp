@@ -75,7 +75,9 @@ private slots:
               "[Preferences] colours \"blue\" is not desktop, light or dark",
               "[Preferences] language \"it\" is not one of en, de, fr, es, pt_BR, ru, pl",
               "the number of reminders \"many\" is not a number"}},
-            {"\xef\xbb\xbf[Preferences]\ncolours= light \n", "15/10/on/Good moon ; light", {}},
+            // A group name ends at the first "]"; a byte order mark is known before the line is decoded.
+            {"\xef\xbb\xbf[Preferences] ; [mine]\ncolours= light \n", "15/10/on/Good moon ; light", {}},
+            {"\xef\xbb\xbf[Reminders] ; caf\xe9\nsize=1\n1\\day=3\n1\\minutes=10\n", "3/10/on/", {}},
             // A quote left open used to take the rest of the file; a semicolon cut the value.
             {"[Reminders]\nsize=2\n1\\day=15\n1\\label=\"Good moon\n1\\minutes=10\n2\\day=3\n2\\minutes=5\n"
              "2\\label=Rise; then fight\n[Tray]\nkeepRunning=true\n",
@@ -138,10 +140,10 @@ private slots:
         QTest::addColumn<QByteArray>("end");
         QTest::addColumn<bool>("removeFirst");
         QTest::addColumn<QByteArray>("expected");
-        QTest::newRow("unchanged") << QByteArray("\n") << false
-                                   << QByteArray(Owned)
-                + "\n[Preferences]\ncolours=desktop\nlanguage=\n\n"
-                  "[CompactClock]\nvisible=false\n";
+        for (const char* end : {"\n", "\r"})
+            QTest::addRow("unchanged, %s", end[0] == '\r' ? "CR" : "LF")
+                << QByteArray(end) << false
+                << QByteArray(Owned) + "\n[Preferences]\ncolours=desktop\nlanguage=\n\n[CompactClock]\nvisible=false\n";
         QTest::newRow("first removed, CR LF")
             << QByteArray("\r\n") << true
             << QByteArray("; Kelvara reminders\n[Reminders]\nsize=1\n1\\day=40\n1\\label=\"quoted\"\n"

@@ -167,33 +167,34 @@ private slots:
     }
 
     // The label box keeps at most 100 UTF-16 units; of what comes in beyond, the end goes by whole characters (an
-    // emoji, a flag, a letter and its accent), wherever the cursor stands.
+    // emoji, a flag, a letter and its accent), wherever the cursor stands, and what the box held stays.
     void labelBox_data()
     {
-        QTest::addColumn<int>("letters");
+        QTest::addColumn<QString>("text");
         QTest::addColumn<int>("cursor");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<int>("kept"); // how much of it stays
-        QTest::newRow("emoji that fits") << 98 << 98 << u"\U0001F600"_qs << 2;
-        QTest::newRow("emoji at the end") << 99 << 99 << u"\U0001F600"_qs << 0;
-        QTest::newRow("emoji inside") << 99 << 10 << u"\U0001F600"_qs << 0;
-        QTest::newRow("flag") << 97 << 97 << u"\U0001F1E9\U0001F1EA"_qs << 0;
-        QTest::newRow("accent") << 99 << 99 << u"e\u0301"_qs << 0;
-        QTest::newRow("letters first") << 97 << 0 << u"xyz\U0001F600"_qs << 3;
+        QTest::newRow("emoji that fits") << QString(98, u'a') << 98 << u"\U0001F600"_qs << 2;
+        QTest::newRow("emoji at the end") << QString(99, u'a') << 99 << u"\U0001F600"_qs << 0;
+        QTest::newRow("emoji inside") << QString(99, u'a') << 10 << u"\U0001F600"_qs << 0;
+        QTest::newRow("flag") << QString(97, u'a') << 97 << u"\U0001F1E9\U0001F1EA"_qs << 0;
+        QTest::newRow("accent") << QString(99, u'a') << 99 << u"e\u0301"_qs << 0;
+        QTest::newRow("accent on a letter there") << QString(98, u'a') + u"ee"_qs << 100 << u"\u0301"_qs << 0;
+        QTest::newRow("letters first") << QString(97, u'a') << 0 << u"xyz\U0001F600"_qs << 3;
     }
 
     void labelBox()
     {
-        QFETCH(int, letters);
+        QFETCH(QString, text);
         QFETCH(int, cursor);
         QFETCH(QString, typed);
         QFETCH(int, kept);
         frmReminders window{ProgramSettings()};
         auto* box = window.findChild<QLineEdit*>(u"txtLabel"_qs);
-        box->setText(QString(letters, u'a'));
+        box->setText(text);
         box->setCursorPosition(cursor);
         QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, typed, Qt::NoModifier);
-        QCOMPARE(window.Settings().Reminders.at(0).Label, QString(letters, u'a').insert(cursor, typed.left(kept)));
+        QCOMPARE(window.Settings().Reminders.at(0).Label, text.insert(cursor, typed.left(kept)));
     }
 
     // The compact clock shows the game time and the wait to the good moon whole, and comes
