@@ -1,3 +1,4 @@
+#include "common/filebytes.h"
 #include "core/kelvaraerror.h"
 #include "db/moddb.h"
 #include "files/oxlfiles.h"
@@ -21,13 +22,12 @@ class TstDamaged : public QObject
     // Loads both tables from the bytes; true when both loaded, false when an error was reported (mReason).
     bool Load(const QByteArray& bytes)
     {
-        QFile file(mDir.filePath(QStringLiteral("Kelvara.mdb")));
-        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        const QString path = mDir.filePath(QStringLiteral("Kelvara.mdb"));
+        if (!PutFile(path, bytes))
             qFatal("cannot write the test database");
-        file.close();
         try {
-            LoadStatTable(file.fileName());
-            LoadItemTable(file.fileName());
+            LoadStatTable(path);
+            LoadItemTable(path);
             return true;
         } catch (const KelvaraError& e) {
             if (e.message().isEmpty())
@@ -35,12 +35,6 @@ class TstDamaged : public QObject
             mReason = e.message();
             return false;
         }
-    }
-
-    static QByteArray Contents(const QString& path)
-    {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
 
 private slots:
@@ -53,8 +47,8 @@ private slots:
         const QStringList files = dir.entryList({QStringLiteral("*.mdb")}, QDir::Files);
         QVERIFY(files.size() >= 2);
         for (const QString& name : files)
-            QVERIFY2(!Load(Contents(dir.filePath(name))), qPrintable(name));
-        const QByteArray sample = Contents(QStringLiteral(KELVARA_SAMPLE_DB));
+            QVERIFY2(!Load(FileBytes(dir.filePath(name))), qPrintable(name));
+        const QByteArray sample = FileBytes(QStringLiteral(KELVARA_SAMPLE_DB));
         QVERIFY(Load(sample));
         QByteArray cut = sample;
         int maps = 0;
