@@ -1,3 +1,4 @@
+#include "common/errorof.h"
 #include "common/filebytes.h"
 #include "core/kelvaraerror.h"
 #include "db/moddb.h"
@@ -25,16 +26,10 @@ class TstDamaged : public QObject
         const QString path = mDir.filePath(QStringLiteral("Kelvara.mdb"));
         if (!PutFile(path, bytes))
             qFatal("cannot write the test database");
-        try {
-            LoadStatTable(path);
-            LoadItemTable(path);
-            return true;
-        } catch (const KelvaraError& e) {
-            if (e.message().isEmpty())
-                qFatal("an error without a message");
-            mReason = e.message();
-            return false;
-        }
+        mReason = ErrorOf([&] { LoadStatTable(path), LoadItemTable(path); });
+        if (mReason.isEmpty())
+            qFatal("an error without a message");
+        return mReason == u"no error";
     }
 
 private slots:
