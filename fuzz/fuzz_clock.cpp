@@ -20,13 +20,8 @@ ClockCalibration Record(FuzzedDataProvider& input)
 {
     const QString realTime = Text(input, 24), realDate = Text(input, 24), oxlTime = Text(input, 24);
     const QString oxlDate = Text(input, 24);
-    ClockCalibration cal = ClockCalibration::FromTexts(realTime, realDate, oxlTime, oxlDate);
-    if (input.ConsumeBool()) {
-        cal.RealTime = realTime;
-        cal.RealDate = realDate;
-        cal.OXLTime = oxlTime;
-        cal.OXLDate = oxlDate;
-    }
+    ClockCalibration cal = input.ConsumeBool() ? ClockCalibration{realTime, realDate, oxlTime, oxlDate, {}}
+                                               : ClockCalibration::FromTexts(realTime, realDate, oxlTime, oxlDate);
     if (input.ConsumeBool())
         cal.Instant = input.ConsumeIntegral<int64_t>();
     return cal;
@@ -93,16 +88,7 @@ void Numbers(FuzzedDataProvider& input)
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     FuzzedDataProvider input(data, size);
-    switch (input.ConsumeIntegralInRange<int>(0, 2)) {
-    case 0:
-        GameClock(input);
-        break;
-    case 1:
-        Forecast(input);
-        break;
-    default:
-        Numbers(input);
-        break;
-    }
+    const int which = input.ConsumeIntegralInRange<int>(0, 2);
+    which == 0 ? GameClock(input) : which == 1 ? Forecast(input) : Numbers(input);
     return 0;
 }

@@ -70,16 +70,9 @@ void Character(const std::string& data)
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     FuzzedDataProvider input(data, size);
-    switch (input.ConsumeIntegralInRange<int>(0, 2)) {
-    case 0:
-        Calibration(input.ConsumeRemainingBytesAsString());
-        break;
-    case 1:
-        FolderFile(input);
-        break;
-    default:
-        Character(input.ConsumeRemainingBytesAsString());
-        break;
-    }
+    const int which = input.ConsumeIntegralInRange<int>(0, 2);
+    which == 0       ? Calibration(input.ConsumeRemainingBytesAsString())
+        : which == 1 ? FolderFile(input)
+                     : Character(input.ConsumeRemainingBytesAsString());
     return 0;
 }

@@ -1,3 +1,5 @@
+#include "common/filebytes.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -43,11 +45,9 @@ class TstSmoke : public QObject
 
         QDir(DataFile()).removeRecursively(); // left by a row whose save failed
         mStart = QDateTime::fromSecsSinceEpoch(QDateTime::currentSecsSinceEpoch() - 100);
-        QFile file(DataFile());
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(mStart.toString(QStringLiteral("HH:mm:ss\r\nMM/dd/yyyy\r\n")).toLatin1()
-                   + "00:00:00\r\n01/01/0001\r\n");
-        file.close();
+        QVERIFY(PutFile(DataFile(),
+                        mStart.toString(QStringLiteral("HH:mm:ss\r\nMM/dd/yyyy\r\n")).toLatin1()
+                            + "00:00:00\r\n01/01/0001\r\n"));
 
         mProgram.setWorkingDirectory(QDir::tempPath()); // the program folder is the executable's, not this
         // Started hidden, without a tray (the bare X server has none, and no session bus is named) the window
@@ -71,9 +71,7 @@ class TstSmoke : public QObject
         QCOMPARE(mProgram.exitStatus(), QProcess::NormalExit);
         QCOMPARE(mProgram.exitCode(), 0);
 
-        QFile file(DataFile());
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        const QByteArray saved = file.readAll();
+        const QByteArray saved = FileBytes(DataFile());
         QCOMPARE(saved.size(), 44);
         const QList<QByteArray> lines = saved.split('\n');
         auto field = [&](int i) { return QString::fromLatin1(lines[i]).chopped(1); };
@@ -96,10 +94,7 @@ private slots:
         const QString exe = dir.filePath(QStringLiteral("kelvara-utility"));
         QVERIFY(QFile::copy(QStringLiteral(KELVARA_EXE), exe));
         const QByteArray saved = "10:00:00\r\n12/06/2026\r\n01:02:03\r\n04/05/0006\r\n";
-        QFile file(dir.filePath(QStringLiteral("OXLTIMES.DAT")));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(saved);
-        file.close();
+        QVERIFY(PutFile(dir.filePath(QStringLiteral("OXLTIMES.DAT")), saved));
 
         QProcess program;
         program.start(exe, {QStringLiteral("-platform"), QStringLiteral("xcb"), QStringLiteral("--style=fusion")});
@@ -110,8 +105,7 @@ private slots:
         Run({"windowfocus", "--sync", box, "key", "Return"});
         QVERIFY2(program.waitForFinished(10000), "the program did not end");
         QCOMPARE(program.exitCode(), 1);
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(file.readAll(), saved);
+        QCOMPARE(FileBytes(dir.filePath(QStringLiteral("OXLTIMES.DAT"))), saved);
     }
 
     // However the player ends it (Ctrl+Q, kill, Ctrl+C in a terminal, also while a
@@ -123,30 +117,18 @@ private slots:
         QTest::addColumn<QString>("title");   // the modal window it opens
         QTest::addColumn<QString>("how");     // "ctrl+q", "TERM" or "INT"
         QTest::addColumn<bool>("saveFails");
-        QTest::newRow("Ctrl+Q") << ""
-                                << ""
-                                << "ctrl+q" << false;
-        QTest::newRow("Ctrl+Q, started hidden") << ""
-                                                << ""
-                                                << "ctrl+q" << false;
-        QTest::newRow("SIGTERM") << ""
-                                 << ""
-                                 << "TERM" << false;
-        QTest::newRow("SIGTERM, calibration dialog open") << "d"
-                                                          << "^Set Date and Time$"
-                                                          << "TERM" << false;
-        QTest::newRow("SIGTERM, input box open") << "s"
-                                                 << "^Kelvara Utility$"
-                                                 << "TERM" << false;
-        QTest::newRow("SIGTERM, save fails") << ""
-                                             << ""
-                                             << "TERM" << true;
-        QTest::newRow("SIGINT, save fails") << ""
-                                            << ""
-                                            << "INT" << true;
-        QTest::newRow("Ctrl+Q, save fails") << ""
-                                            << ""
-                                            << "ctrl+q" << true;
+        auto row = [](const char* name, const char* menuKey, const char* title, const char* how, bool saveFails) {
+            QTest::newRow(name) << QString::fromLatin1(menuKey) << QString::fromLatin1(title)
+                                << QString::fromLatin1(how) << saveFails;
+        };
+        row("Ctrl+Q", "", "", "ctrl+q", false);
+        row("Ctrl+Q, started hidden", "", "", "ctrl+q", false);
+        row("SIGTERM", "", "", "TERM", false);
+        row("SIGTERM, calibration dialog open", "d", "^Set Date and Time$", "TERM", false);
+        row("SIGTERM, input box open", "s", "^Kelvara Utility$", "TERM", false);
+        row("SIGTERM, save fails", "", "", "TERM", true);
+        row("SIGINT, save fails", "", "", "INT", true);
+        row("Ctrl+Q, save fails", "", "", "ctrl+q", true);
     }
 
     void endsAndSaves()

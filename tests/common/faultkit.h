@@ -49,11 +49,7 @@ public:
     bool Holds() const
     {
         QFile probe(mFolder + QStringLiteral("/probe"));
-        if (probe.open(QIODevice::WriteOnly)) {
-            probe.remove();
-            return false;
-        }
-        return true;
+        return !probe.open(QIODevice::WriteOnly) || (probe.remove(), false);
     }
 
 private:

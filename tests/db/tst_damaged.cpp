@@ -1,3 +1,5 @@
+#include "common/errorof.h"
+#include "common/filebytes.h"
 #include "core/kelvaraerror.h"
 #include "db/moddb.h"
 #include "files/oxlfiles.h"
@@ -21,26 +23,13 @@ class TstDamaged : public QObject
     // Loads both tables from the bytes; true when both loaded, false when an error was reported (mReason).
     bool Load(const QByteArray& bytes)
     {
-        QFile file(mDir.filePath(QStringLiteral("Kelvara.mdb")));
-        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        const QString path = mDir.filePath(QStringLiteral("Kelvara.mdb"));
+        if (!PutFile(path, bytes))
             qFatal("cannot write the test database");
-        file.close();
-        try {
-            LoadStatTable(file.fileName());
-            LoadItemTable(file.fileName());
-            return true;
-        } catch (const KelvaraError& e) {
-            if (e.message().isEmpty())
-                qFatal("an error without a message");
-            mReason = e.message();
-            return false;
-        }
-    }
-
-    static QByteArray Contents(const QString& path)
-    {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        mReason = ErrorOf([&] { LoadStatTable(path), LoadItemTable(path); });
+        if (mReason.isEmpty())
+            qFatal("an error without a message");
+        return mReason == u"no error";
     }
 
 private slots:
@@ -53,8 +42,8 @@ private slots:
         const QStringList files = dir.entryList({QStringLiteral("*.mdb")}, QDir::Files);
         QVERIFY(files.size() >= 2);
         for (const QString& name : files)
-            QVERIFY2(!Load(Contents(dir.filePath(name))), qPrintable(name));
-        const QByteArray sample = Contents(QStringLiteral(KELVARA_SAMPLE_DB));
+            QVERIFY2(!Load(FileBytes(dir.filePath(name))), qPrintable(name));
+        const QByteArray sample = FileBytes(QStringLiteral(KELVARA_SAMPLE_DB));
         QVERIFY(Load(sample));
         QByteArray cut = sample;
         int maps = 0;

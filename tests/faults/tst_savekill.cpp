@@ -1,3 +1,4 @@
+#include "common/filebytes.h"
 #include "files/oxlfiles.h"
 
 #include <QCoreApplication>
@@ -45,9 +46,8 @@ private slots:
     void killedWhileSaving()
     {
         QTemporaryDir dir;
-        QFile file(dir.filePath(QStringLiteral("OXLTIMES.DAT")));
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(SaveBytes(0)) == 44);
-        file.close();
+        const QString file = dir.filePath(QStringLiteral("OXLTIMES.DAT"));
+        QVERIFY(PutFile(file, SaveBytes(0)));
         QRandomGenerator random(20261206);
         int last = 0;
         for (int round = 0; round < 60; ++round) {
@@ -59,9 +59,7 @@ private slots:
             QVERIFY(saver.state() == QProcess::Running);
             ::kill(static_cast<pid_t>(saver.processId()), SIGKILL);
             QVERIFY(saver.waitForFinished(10000) && saver.exitStatus() == QProcess::CrashExit);
-            QVERIFY(file.open(QIODevice::ReadOnly));
-            const QByteArray bytes = file.readAll();
-            file.close();
+            const QByteArray bytes = FileBytes(file);
             // The save it holds is one of those made since the last round, whole.
             const QTime time = QTime::fromString(QString::fromLatin1(bytes.mid(22, 8)), QStringLiteral("HH:mm:ss"));
             const int n = time.msecsSinceStartOfDay() / 1000 + (bytes.mid(32, 2).toInt() - 1) * 86400;

@@ -1,5 +1,6 @@
 #include "common/errorof.h"
 #include "common/faultkit.h"
+#include "common/filebytes.h"
 #include "files/autostart.h"
 
 #include <QtTest>
@@ -58,8 +59,7 @@ private slots:
         WriteAutostart(program, hidden);
         const QString path = mConfig + u"/autostart/kelvara-utility.desktop"_qs;
         QCOMPARE(AutostartPath(), path);
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::ReadOnly) && file.readAll().split('\n').contains("Exec=" + exec.toUtf8()));
+        QVERIFY(FileBytes(path).split('\n').contains("Exec=" + exec.toUtf8()));
         const AutostartEntry entry{program, hidden ? QStringList{HiddenOption} : QStringList()};
         QVERIFY(ReadAutostart() == entry);
         if (QStandardPaths::findExecutable(u"desktop-file-validate"_qs).isEmpty())
@@ -82,8 +82,7 @@ private slots:
         QCOMPARE(AutostartPath(), path);
         // A link in the entry's place (to a menu launcher) is replaced; the launcher stays as it was.
         QFile launcher(mDir.filePath(u"launcher.desktop"_qs));
-        QVERIFY(launcher.open(QIODevice::WriteOnly) && launcher.write("[Desktop Entry]\n") == 16);
-        launcher.close();
+        QVERIFY(PutFile(launcher.fileName(), "[Desktop Entry]\n"));
         QVERIFY(launcher.link(path));
         WriteAutostart(u"/bin/k"_qs, true);
         QVERIFY(!QFileInfo(path).isSymLink() && ReadAutostart() == AutostartEntry({u"/bin/k"_qs, {HiddenOption}}));

@@ -1,4 +1,5 @@
 #include "common/errorof.h"
+#include "common/filebytes.h"
 #include "files/character.h"
 #include "files/oxlfiles.h"
 #include "forms/dialogs.h"
@@ -23,9 +24,7 @@ class TstCharacter : public QObject
     QString Put(const QString& name, const QByteArray& bytes)
     {
         const QString path = mDir.filePath(name);
-        QDir().mkpath(QFileInfo(path).path());
-        QFile file(path);
-        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        if (!QDir().mkpath(QFileInfo(path).path()) || !PutFile(path, bytes))
             qFatal("cannot write %s", qPrintable(path));
         return path;
     }

@@ -1,4 +1,5 @@
 #include "clock/systemclock.h"
+#include "common/filebytes.h"
 #include "common/standins.h"
 #include "desktop/clockcheck.h"
 #include "desktop/notifier.h"
@@ -59,11 +60,8 @@ private slots:
 
         SetProgramFolder(mDir.path());
         QVERIFY(QFile::copy(QStringLiteral(KELVARA_SAMPLE_DB), mDir.filePath(u"Kelvara.mdb"_qs)));
-        QFile calibration(mDir.filePath(u"OXLTIMES.DAT"_qs));
         // Day 15 begins 2 game hours, 400 real seconds, after 12:00:00.
-        QVERIFY(calibration.open(QIODevice::WriteOnly)
-                && calibration.write("12:00:00\r\n12/06/2026\r\n22:00:00\r\n03/14/0005\r\n") == 44);
-        calibration.close();
+        QVERIFY(PutFile(mDir.filePath(u"OXLTIMES.DAT"_qs), "12:00:00\r\n12/06/2026\r\n22:00:00\r\n03/14/0005\r\n"));
         SystemClock::SetSource([this] { return mNow; });
 
         QDBusConnection client = QDBusConnection::connectToBus(address, u"client"_qs);

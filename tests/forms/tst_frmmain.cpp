@@ -1,5 +1,6 @@
 #include "clock/systemclock.h"
 #include "common/faultkit.h"
+#include "common/filebytes.h"
 #include "core/kelvaraerror.h"
 #include "files/oxlfiles.h"
 #include "forms/dialogs.h"
@@ -22,16 +23,10 @@ class TstFrmMain : public QObject
     QString DataFile() const { return mDir->filePath(u"OXLTIMES.DAT"_qs); }
     bool FolderInPlace() const { return QFile::remove(DataFile()) && QDir(mDir->path()).mkdir(u"OXLTIMES.DAT"_qs); }
 
-    QByteArray Saved() const
-    {
-        QFile f(DataFile());
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
-
+    QByteArray Saved() const { return FileBytes(DataFile()); }
     void Put(const char* name, const QByteArray& bytes)
     {
-        QFile file(mDir->filePath(QLatin1String(name)));
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+        QVERIFY(PutFile(mDir->filePath(QLatin1String(name)), bytes));
     }
 
     static QStringList Clock(frmMain& w)

@@ -1,6 +1,7 @@
 // The game data while the program runs: the tables follow the database file, Item Stats finds items as the player
 // types and keeps its item across a reload, and Help > About tells what a bug report needs.
 #include "common/errorof.h"
+#include "common/filebytes.h"
 #include "db/fixtures.h"
 #include "db/moddb.h"
 #include "forms/aboutfacts.h"
@@ -41,14 +42,7 @@ QByteArray Bytes(const std::vector<jet::Table>& tables)
 {
     QTemporaryDir dir;
     jet::WriteDatabase(dir.filePath(u"x.mdb"_qs), tables);
-    QFile file(dir.filePath(u"x.mdb"_qs));
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void Write(const QString& path, const QByteArray& bytes) // in place: the same file, truncated and written anew
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+    return FileBytes(dir.filePath(u"x.mdb"_qs));
 }
 
 // The box's text, its entries, and the three lists (lines joined by "|").
@@ -107,8 +101,8 @@ private slots:
         for (int i = 1; i <= 4; ++i)
             burst.push_back(Bytes(Game({u"Ring"_qs, u"Dagger"_qs, u"Iron Sword"_qs}, 10 * i)));
         for (const QByteArray& bytes : burst) {
-            Write(folder.Database(), bytes);
-            Write(folder.Path() + u"/OXLTIMES.DAT"_qs, "other files change too");
+            QVERIFY(PutFile(folder.Database(), bytes));
+            QVERIFY(PutFile(folder.Path() + u"/OXLTIMES.DAT"_qs, "other files change too"));
             QTest::qWait(20);
         }
         QVERIFY(told.wait(3000));
@@ -118,13 +112,11 @@ private slots:
 
         // A damaged file, one whose stats load but items do not, none for a moment: the tables stay, the player is
         // told why.
-        QFile damaged(QDir::cleanPath(QStringLiteral(KELVARA_TEST_DATA "/../../db/data/fuzz/catalog-nan-type.mdb")));
-        QVERIFY(damaged.open(QIODevice::ReadOnly));
-        for (const QByteArray& bytes : {damaged.readAll(), Bytes({Stats({{Num(1), Txt("Agility")}})}), QByteArray()}) {
-            if (bytes.isEmpty())
-                QVERIFY(QFile::remove(folder.Database()));
-            else
-                Write(folder.Database(), bytes);
+        const QByteArray damaged = FileBytes(
+            QDir::cleanPath(QStringLiteral(KELVARA_TEST_DATA "/../../db/data/fuzz/catalog-nan-type.mdb")));
+        QVERIFY(!damaged.isEmpty());
+        for (const QByteArray& bytes : {damaged, Bytes({Stats({{Num(1), Txt("Agility")}})}), QByteArray()}) {
+            QVERIFY(bytes.isEmpty() ? QFile::remove(folder.Database()) : PutFile(folder.Database(), bytes));
             QVERIFY(told.wait(3000));
             const QString reason = ErrorOf([&] { LoadStatTable(folder.Database()), LoadItemTable(folder.Database()); });
             QCOMPARE(told.takeFirst(), (QVariantList{false, GameDataWatcher::FailedText(reason)}));
@@ -139,7 +131,7 @@ private slots:
                                                            {{"Mace", "Ring", "Axe"}, "Axe|Mace|Ring"}};
         for (const auto& [items, entries] : patches) {
             if (&items == &patches[2].first) {
-                Write(folder.Database(), Bytes(Game(items)));
+                QVERIFY(PutFile(folder.Database(), Bytes(Game(items))));
             } else {
                 jet::WriteDatabase(folder.Path() + u"/patch.tmp"_qs, Game(items));
                 QVERIFY(std::rename(qPrintable(folder.Path() + u"/patch.tmp"_qs), qPrintable(folder.Database())) == 0);

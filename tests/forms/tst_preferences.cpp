@@ -1,4 +1,5 @@
 #include "common/faultkit.h"
+#include "common/filebytes.h"
 #include "common/standins.h"
 #include "files/autostart.h"
 #include "files/oxlfiles.h"
@@ -91,9 +92,8 @@ private slots:
                          QVERIFY(Child<QLabel>(p, "lblAutostartElsewhere")->text().contains(u"/opt/old copy/"_qs));
                      })
                 == hidden);
-        QFile noExec(AutostartPath()); // an entry without an Exec line names no program
-        QVERIFY(noExec.open(QIODevice::WriteOnly) && noExec.write("[Desktop Entry]\nType=Application\n") > 0);
-        noExec.close();
+        // An entry without an Exec line names no program.
+        QVERIFY(PutFile(AutostartPath(), "[Desktop Entry]\nType=Application\n"));
         QVERIFY(Step(w,
                      [](frmPreferences& p) {
                          QCOMPARE(Child<QLabel>(p, "lblAutostartElsewhere")->text().section(u'.', 0, 0),
@@ -124,9 +124,7 @@ private slots:
     // without a tray, only the icon with one; a tray that goes brings the window back.
     void trayComesLate()
     {
-        QFile ini(mDir.filePath(u"kelvara-utility.ini"_qs));
-        QVERIFY(ini.open(QIODevice::WriteOnly) && ini.write("[Tray]\nkeepRunning=true\n") > 0);
-        ini.close();
+        QVERIFY(PutFile(mDir.filePath(u"kelvara-utility.ini"_qs), "[Tray]\nkeepRunning=true\n"));
         frmMain plain, hidden, withTray;
         for (frmMain* w : {&plain, &hidden, &withTray})
             w->Form_Load();

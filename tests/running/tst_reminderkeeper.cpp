@@ -1,3 +1,4 @@
+#include "common/filebytes.h"
 #include "files/oxlfiles.h"
 #include "running/reminderkeeper.h"
 
@@ -42,9 +43,7 @@ private slots:
         const QString name = mDir.filePath(u"kelvara-utility.ini"_qs);
         QFile::remove(name);
         QDir(name).removeRecursively();
-        QFile ini(name);
-        QVERIFY(file.isEmpty() ? QDir().mkdir(name) : ini.open(QIODevice::WriteOnly) && ini.write(file) > 0);
-        ini.close();
+        QVERIFY(file.isEmpty() ? QDir().mkdir(name) : PutFile(name, file));
         ReminderKeeper keeper;
         QSignalSpy notices(&keeper, &ReminderKeeper::Notice);
         keeper.Load();

@@ -1,6 +1,7 @@
 // The Jet writer: its files read back by mdbtools' mdb-export cell by cell (random tables of every type from a fixed
 // seed, long memos on chains of LVAL pages, indirect usage maps); kelvara-mkdb's refusal of bad CSV.
 #include "common/faultkit.h"
+#include "common/filebytes.h"
 #include "jet/csv.h"
 #include "jet/jetwriter.h"
 
@@ -131,10 +132,9 @@ class TestJetWriter : public QObject
 
     QString Write(const QString& name, const QByteArray& content)
     {
-        QFile file(dir_.filePath(name));
-        if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size())
+        if (!PutFile(dir_.filePath(name), content))
             qFatal("cannot write %s", qPrintable(name));
-        return file.fileName();
+        return dir_.filePath(name);
     }
 
     // With `limited`, under a file size limit of 8 KiB, the signal the limit sends left as the system has it.
@@ -242,8 +242,7 @@ private slots:
         QVERIFY(!QFile::exists(args[0]));
         Write(u"out.mdb"_qs, "previous");
         QCOMPARE(Run(args, nullptr, limited), 1);
-        QFile out(args[0]);
-        QVERIFY(out.open(QIODevice::ReadOnly) && out.readAll() == "previous");
+        QCOMPARE(FileBytes(args[0]), QByteArray("previous"));
     }
 };
 
