@@ -184,7 +184,11 @@ public:
     QString None() const { return {}; }
     TrayIconImages IconPixmap() const { return {mItem->mIcon}; }
     TrayIconImages NoImages() const { return {}; }
-    TrayToolTip ToolTip() const { return {{}, {}, mItem->mToolTip, {}}; }
+    // The first line is the title, the rest the text below it.
+    TrayToolTip ToolTip() const
+    {
+        return {{}, {}, mItem->mToolTip.section(u'\n', 0, 0), mItem->mToolTip.section(u'\n', 1)};
+    }
     QDBusObjectPath Menu() const { return QDBusObjectPath(MenuPath); }
 
 public slots:
@@ -272,7 +276,7 @@ private:
         QVariantMap properties;
         if (id == 0) {
             properties.insert(QStringLiteral("children-display"), QStringLiteral("submenu"));
-        } else if (id <= mItem->mMenu.size()) {
+        } else if (id >= 1 && id <= mItem->mMenu.size()) {
             const TrayMenuEntry& entry = mItem->mMenu[id - 1];
             if (entry.separator)
                 properties.insert(QStringLiteral("type"), QStringLiteral("separator"));

@@ -176,6 +176,8 @@ void TrayIcon::MakeItem()
             action->trigger();
     });
     connect(mItem, &StatusNotifierItem::ContextMenuRequested, this, [this](int x, int y) { mMenu->popup({x, y}); });
+    // The labels that change with the window (Show or Hide) are set before a tray first reads them.
+    emit mMenu->aboutToShow();
     mItem->SetMenu(entries());
     UpdateTip();
     QApplication::setQuitOnLastWindowClosed(false);

@@ -145,7 +145,7 @@ private slots:
     void statusNotifierItem()
     {
         StatusNotifierItem item(mClient, {2, 1, {0xff102030u, 0x80ffffffu}});
-        item.SetToolTip(u"Kelvara Time 3:00 PM"_qs);
+        item.SetToolTip(u"Kelvara Utility\nKelvara Time 3:00 PM"_qs);
         item.SetMenu({{u"&Show"_qs}, {{}, true, true}, {u"E&xit_now"_qs, false}});
         QSignalSpy activated(&item, &StatusNotifierItem::Activated), chosen(&item, &StatusNotifierItem::MenuChosen);
         connect(&item, &StatusNotifierItem::MenuAboutToShow, this, [&item] { item.SetMenu({{u"Hide"_qs}}); });
@@ -185,8 +185,9 @@ private slots:
         images >> width >> height >> pixels;
         images.endStructure();
         images.endArray();
-        QCOMPARE((QVariantList{title, width, height, pixels}),
-                 (QVariantList{u"Kelvara Time 3:00 PM"_qs, 2, 1, QByteArray("\xff\x10\x20\x30\x80\xff\xff\xff", 8)}));
+        QCOMPARE((QVariantList{title, text, width, height, pixels}),
+                 (QVariantList{u"Kelvara Utility"_qs, u"Kelvara Time 3:00 PM"_qs, 2, 1,
+                               QByteArray("\xff\x10\x20\x30\x80\xff\xff\xff", 8)}));
         call("/StatusNotifierItem", "org.kde.StatusNotifierItem", "Activate", {10, 20});
         QTRY_COMPARE(activated.size(), 1);
 
@@ -217,6 +218,7 @@ private slots:
             return shown;
         };
         QCOMPARE(entries(), (QStringList{"1 _Show", "2 separator", "3 E_xit__now (greyed)"}));
+        QCOMPARE(menu("GetLayout", {-100000, 0, QStringList()}).size(), 2); // no entry: answered, nothing read
         menu("Event", {3, u"clicked"_qs, QVariant::fromValue(QDBusVariant(0)), 0u});
         menu("Event", {1, u"clicked"_qs, QVariant::fromValue(QDBusVariant(0)), 0u});
         QTRY_COMPARE(chosen, QList<QVariantList>{{0}});
