@@ -23,7 +23,9 @@ DayStart StartFrom(const ClockCalibration& calibration, const QDateTime& now, in
     return NextDayStarts(calibration, now.addSecs(-1), day, 1).front();
 }
 
-ReminderAlert MakeAlert(size_t index, const Reminder& reminder, int64_t start, const QDateTime& now)
+} // namespace
+
+ReminderAlert AlertAt(size_t index, const Reminder& reminder, int64_t start, const QDateTime& now)
 {
     const int64_t wait = start - now.toSecsSinceEpoch();
     const QString moment = LocalMomentText(start, now);
@@ -53,8 +55,6 @@ ReminderAlert MakeAlert(size_t index, const Reminder& reminder, int64_t start, c
     }
     return alert;
 }
-
-} // namespace
 
 QString WaitInWords(int64_t seconds)
 {
@@ -106,11 +106,11 @@ ReminderCheck CheckReminders(const ClockCalibration& calibration, const QDateTim
         const int64_t begun = start - RealSecondsPerGameMonth;
         const int64_t armed = i < armedSince.size() ? armedSince[i] : nowSeconds;
         if (nowSeconds < begun + RealSecondsPerGameDay && armed <= begun && !announced(begun))
-            check.Alerts.push_back(MakeAlert(i, reminder, begun, now));
+            check.Alerts.push_back(AlertAt(i, reminder, begun, now));
         int64_t next = start - lead;
         if (nowSeconds >= next) {
             if (!announced(start))
-                check.Alerts.push_back(MakeAlert(i, reminder, start, now));
+                check.Alerts.push_back(AlertAt(i, reminder, start, now));
             // This start is done with; the next one a game month later.
             next = std::max(start + 1, start + RealSecondsPerGameMonth - lead);
         }
@@ -121,5 +121,5 @@ ReminderCheck CheckReminders(const ClockCalibration& calibration, const QDateTim
 
 ReminderAlert ReminderAlertNow(const ClockCalibration& calibration, const QDateTime& now, const Reminder& reminder)
 {
-    return MakeAlert(0, reminder, StartFrom(calibration, now, reminder.Day).Instant, now);
+    return AlertAt(0, reminder, StartFrom(calibration, now, reminder.Day).Instant, now);
 }

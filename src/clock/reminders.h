@@ -62,6 +62,10 @@ struct ReminderCheck
 ReminderCheck CheckReminders(const ClockCalibration& calibration, const QDateTime& now,
                              const std::vector<Reminder>& reminders, const std::vector<int64_t>& armedSince);
 
+// The notification of reminder `index` for the start of its day at `start`, its wait
+// as seen from `now`.
+ReminderAlert AlertAt(size_t index, const Reminder& reminder, int64_t start, const QDateTime& now);
+
 // The notification of the next start of the reminder's day as seen from `now`, due
 // or not ("Test" in the Reminders window).
 ReminderAlert ReminderAlertNow(const ClockCalibration& calibration, const QDateTime& now, const Reminder& reminder);

@@ -8,6 +8,8 @@
 
 #include <QTimer>
 
+#include <algorithm>
+
 ReminderKeeper::ReminderKeeper(QObject* parent)
     : QObject(parent)
 {
@@ -80,7 +82,19 @@ void ReminderKeeper::SetNotifier(Notifier* notifier)
     emit NextCheckChanged();
     if (!notifier)
         return;
-    connect(notifier, &Notifier::Unavailable, this, &ReminderKeeper::Notice);
+    connect(notifier, &Notifier::Unavailable, this,
+            [this](const QString& summary, const QString& body, const QString& action) {
+                const auto sent = std::find_if(mSent.begin(), mSent.end(), [&](const auto& alert) {
+                    return alert.second.Summary == summary && alert.second.Body == body;
+                });
+                if (sent == mSent.end()) {
+                    emit Notice(summary, body, action);
+                    return;
+                }
+                const auto [reminder, alert] = *sent;
+                mSent.erase(sent);
+                emit Notice(summary, AlertAt(alert.Index, reminder, alert.Start, SystemClock::Now()).Body, action);
+            });
     connect(notifier, &Notifier::Activated, this, &ReminderKeeper::Activated);
 }
 
@@ -152,9 +166,13 @@ QString ReminderKeeper::ActionLabel(const QString& action)
 void ReminderKeeper::Announce(const Reminder& reminder, const ReminderAlert& alert)
 {
     const QString action = QLatin1String(reminder.Day == GoodMoonDay ? GoodMoonAction : MainWindowAction);
-    if (mNotifier)
+    if (mNotifier) {
+        // Of the last few only: a service that never answers lets none pile up.
+        if (mSent.size() >= size_t(MaxReminders))
+            mSent.erase(mSent.begin());
+        mSent.emplace_back(reminder, alert);
         mNotifier->Notify(alert.Summary, alert.Body, action, ActionLabel(action));
-    else
+    } else
         emit Notice(alert.Summary, alert.Body, action);
 }
 

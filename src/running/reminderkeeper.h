@@ -74,6 +74,9 @@ private:
     ProgramSettings mSettings;
     int64_t mNextCheck = std::numeric_limits<int64_t>::min();
     QPointer<Notifier> mNotifier;
+    // What was handed to the notification service and not yet answered for, with its
+    // reminder: shown by the program itself, the wait is written again as it is then.
+    std::vector<std::pair<Reminder, ReminderAlert>> mSent;
     bool mSaveFailureShown = false;
     bool mHeld = false;
     bool mDesktopKnown = false;

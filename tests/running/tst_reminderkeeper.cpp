@@ -1,7 +1,11 @@
+#include "clock/gameclock.h"
+#include "clock/systemclock.h"
 #include "common/filebytes.h"
+#include "desktop/notifier.h"
 #include "files/oxlfiles.h"
 #include "running/reminderkeeper.h"
 
+#include <QDBusConnection>
 #include <QDir>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -50,6 +54,26 @@ private slots:
         QVERIFY(notices.wait(1000));
         QCOMPARE(notices[0][0].toString(), heading);
         QVERIFY2(notices[0][1].toString().contains(body), qPrintable(notices[0][1].toString()));
+    }
+
+    // A notification the desktop did not take is shown by the program with the wait as it is then.
+    void waitTold()
+    {
+        QDir(mDir.filePath(u"kelvara-utility.ini"_qs)).removeRecursively(); // the default reminder: day 15, 10 min
+        QDateTime now(QDate(2026, 6, 15), QTime(14, 30, 0));
+        SystemClock::SetSource([&now] { return now; });
+        const ClockCalibration calibration = ComputeGameTime(
+            ClockCalibration::FromTexts(u"14:30:00"_qs, u"06/15/2026"_qs, u"23:30:00"_qs, u"03/14/0005"_qs), now);
+        ReminderKeeper keeper;
+        keeper.Load();
+        keeper.SetNotifier(new Notifier(QDBusConnection(u"none"_qs), QString(), Notifier::AnswerTimeout, &keeper));
+        QSignalSpy notices(&keeper, &ReminderKeeper::Notice);
+        keeper.Tick(calibration, now.toSecsSinceEpoch());
+        now = now.addSecs(20);
+        QVERIFY(notices.wait(1000));
+        SystemClock::SetSource({});
+        QVERIFY2(notices[0][1].toString().startsWith(u"Day 15 begins in 1 minute 20 seconds"_qs),
+                 qPrintable(notices[0][1].toString()));
     }
 };
 
