@@ -15,6 +15,7 @@
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
+#include <sys/stat.h>
 #include <system_error>
 #include <unistd.h>
 #include <utility>
@@ -169,16 +170,24 @@ QString AutostartProgram(const QByteArray& exe, bool make)
         return {};
     if (!make)
         return link;
-    // The link is renewed in one step: made under another name and renamed into place.
+    // The link is renewed in one step: made under another name and renamed into place. What
+    // stands in its place and is no link (a file of the player's, a folder) stays.
     const QByteArray name = QFile::encodeName(link), made = name + ".new";
+    const auto fail = [&link](int cause) { Fail(CannotWrite, link, QString::fromLocal8Bit(std::strerror(cause))); };
+    struct stat there = {};
+    if (::lstat(name.constData(), &there) == 0 && !S_ISLNK(there.st_mode))
+        fail(EEXIST);
     std::error_code error;
     std::filesystem::create_directories(QFile::encodeName(folder).toStdString(), error);
+    if (error)
+        fail(error.value());
     ::unlink(made.constData());
-    if (error || ::symlink(exe.constData(), made.constData()) != 0)
-        return {};
+    if (::symlink(exe.constData(), made.constData()) != 0)
+        fail(errno);
     if (std::rename(made.constData(), name.constData()) != 0) {
+        const int cause = errno;
         ::unlink(made.constData());
-        return {};
+        fail(cause);
     }
     return link;
 }

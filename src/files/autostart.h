@@ -32,8 +32,9 @@ QString AutostartPath();
 // The running program (whose path is `exe`, the system's bytes) as the entry names it: its
 // path, or, where that is no UTF-8 text or holds other control characters than line ends and
 // tabs (a desktop entry is UTF-8 text), a link to it in the player's data folder
-// (~/.local/share/kelvara-utility/kelvara-utility), made or renewed when `make`. Empty when
-// there is no such name (the link could not be made).
+// (~/.local/share/kelvara-utility/kelvara-utility), made or renewed when `make` (a file or
+// folder in its place stays; throws KelvaraError naming the link when it cannot be made).
+// Empty when the program's own path is not known.
 QString AutostartProgram(const QByteArray& exe, bool make);
 // The same for the program that runs.
 QString AutostartProgram(bool make);

@@ -139,8 +139,9 @@ bool frmPreferences::ApplyAutostart()
 {
     const bool wanted = mStartAtLogin->isChecked();
     const bool hidden = mStartHidden->isChecked();
-    const QString program = AutostartProgram(wanted);
+    QString program;
     try {
+        program = AutostartProgram(wanted);
         if (!wanted && mEntryThere)
             RemoveAutostart();
         else if (wanted && (!mEntry || mEntry->Program != program || mEntry->Options.contains(HiddenOption) != hidden))

@@ -56,6 +56,11 @@ private slots:
         char target[64] = {};
         QCOMPARE(::readlink(QFile::encodeName(program).constData(), target, sizeof target - 1) > 0, linked);
         QVERIFY(!linked || exe == target);
+        if (linked) { // a file of the player's in the link's place stays, and the reason is told
+            QVERIFY(QFile::remove(program) && PutFile(program, "mine"));
+            QVERIFY(ErrorOf([&] { AutostartProgram(exe, true); }).endsWith(u"File exists"_qs));
+            QVERIFY(FileBytes(program) == "mine" && QFile::remove(program) && AutostartProgram(exe, true) == program);
+        }
         WriteAutostart(program, hidden);
         const QString path = mConfig + u"/autostart/kelvara-utility.desktop"_qs;
         QCOMPARE(AutostartPath(), path);
