@@ -160,12 +160,14 @@ int main(int argc, char* argv[])
     // The main window is the last to close; the closing sequence decides when to end.
     QApplication::setQuitOnLastWindowClosed(true);
     // One copy a program folder: a second start brings the running copy's main window
-    // forward and ends. A copy that does not answer is not joined by another one.
+    // forward and ends. A copy that does not answer is not joined by another one; one that
+    // is starting or closing is waited for a while.
     OneCopy copy(ProgramFolder(), 5000);
     if (copy.Result() == OneCopy::Claim::Shown)
         return 0;
-    if (copy.Result() == OneCopy::Claim::NoAnswer) {
-        Dialogs::Message(nullptr, OneCopy::NoAnswerText());
+    if (copy.Result() != OneCopy::Claim::First) {
+        Dialogs::Message(nullptr,
+                         copy.Result() == OneCopy::Claim::Busy ? OneCopy::BusyText() : OneCopy::NoAnswerText());
         return 1;
     }
     // The only copy of this folder, and nothing is being saved yet: what saves cut short
@@ -193,6 +195,8 @@ int main(int argc, char* argv[])
     // Started hidden, the window waits for the tray: only the icon shows where there is
     // one, the window shows minimised where there is none.
     window.Tray()->ShowWindowAtStart(StartsHidden(arguments));
+    // Loaded, the window is there to show until its closing sequence begins.
+    copy.SetShowable([&window] { return !window.Unloaded(); });
     // Asked by a second start, out of the tray or back from minimised, also while the tray is not yet known.
     QObject::connect(&copy, &OneCopy::ShowAsked, &window, [&window] {
         ErrorBoundary::Run([&window] {

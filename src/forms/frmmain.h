@@ -35,6 +35,8 @@ public:
     // The closing sequence: closes the other windows and saves the calibration.
     // Runs once, however the program ends; a failed save throws.
     void Form_Unload();
+    // Whether the closing sequence has begun.
+    bool Unloaded() const { return mUnloaded; }
 
     // The caption: "Kelvara Utility " and the version.
     static QString Caption();
