@@ -365,6 +365,10 @@
         <source>Kelvara Utility is already running from this folder, but it does not answer. Start it again in a moment, or end the copy that is running.</source>
         <translation>Kelvara Utility läuft bereits aus diesem Ordner, antwortet aber nicht. Starten Sie es gleich noch einmal, oder beenden Sie die laufende Kopie.</translation>
     </message>
+    <message>
+        <source>Kelvara Utility is still starting or closing from this folder. Start it again once that is done.</source>
+        <translation>Kelvara Utility wird in diesem Ordner noch gestartet oder beendet. Starten Sie es erneut, sobald das abgeschlossen ist.</translation>
+    </message>
 </context>
 <context>
     <name>ProgramSettings</name>

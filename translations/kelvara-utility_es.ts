@@ -365,6 +365,10 @@
         <source>Kelvara Utility is already running from this folder, but it does not answer. Start it again in a moment, or end the copy that is running.</source>
         <translation>Kelvara Utility ya se está ejecutando desde esta carpeta, pero no responde. Vuelva a iniciarlo dentro de un momento o cierre la copia que se está ejecutando.</translation>
     </message>
+    <message>
+        <source>Kelvara Utility is still starting or closing from this folder. Start it again once that is done.</source>
+        <translation>Kelvara Utility todavía se está iniciando o cerrando desde esta carpeta. Vuelva a iniciarlo cuando haya terminado.</translation>
+    </message>
 </context>
 <context>
     <name>ProgramSettings</name>

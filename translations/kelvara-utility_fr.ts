@@ -365,6 +365,10 @@
         <source>Kelvara Utility is already running from this folder, but it does not answer. Start it again in a moment, or end the copy that is running.</source>
         <translation>Kelvara Utility est déjà en cours d&apos;exécution depuis ce dossier, mais ne répond pas. Relancez-le dans un instant, ou fermez la copie en cours.</translation>
     </message>
+    <message>
+        <source>Kelvara Utility is still starting or closing from this folder. Start it again once that is done.</source>
+        <translation>Kelvara Utility est encore en train de démarrer ou de se fermer depuis ce dossier. Relancez-le une fois que c&apos;est terminé.</translation>
+    </message>
 </context>
 <context>
     <name>ProgramSettings</name>

@@ -370,6 +370,10 @@
         <source>Kelvara Utility is already running from this folder, but it does not answer. Start it again in a moment, or end the copy that is running.</source>
         <translation>Kelvara Utility jest już uruchomiona z tego folderu, ale nie odpowiada. Uruchom ją ponownie za chwilę lub zakończ działającą kopię.</translation>
     </message>
+    <message>
+        <source>Kelvara Utility is still starting or closing from this folder. Start it again once that is done.</source>
+        <translation>Kelvara Utility wciąż uruchamia się lub zamyka z tego folderu. Uruchom go ponownie, gdy to się zakończy.</translation>
+    </message>
 </context>
 <context>
     <name>ProgramSettings</name>

@@ -365,6 +365,10 @@
         <source>Kelvara Utility is already running from this folder, but it does not answer. Start it again in a moment, or end the copy that is running.</source>
         <translation>O Kelvara Utility já está em execução a partir desta pasta, mas não responde. Inicie-o de novo daqui a pouco ou encerre a cópia em execução.</translation>
     </message>
+    <message>
+        <source>Kelvara Utility is still starting or closing from this folder. Start it again once that is done.</source>
+        <translation>O Kelvara Utility ainda está iniciando ou fechando a partir desta pasta. Inicie-o novamente quando isso terminar.</translation>
+    </message>
 </context>
 <context>
     <name>ProgramSettings</name>

@@ -370,6 +370,10 @@
         <source>Kelvara Utility is already running from this folder, but it does not answer. Start it again in a moment, or end the copy that is running.</source>
         <translation>Kelvara Utility уже запущена из этой папки, но не отвечает. Запустите её снова через минуту или завершите запущенную копию.</translation>
     </message>
+    <message>
+        <source>Kelvara Utility is still starting or closing from this folder. Start it again once that is done.</source>
+        <translation>Kelvara Utility ещё запускается или завершается из этой папки. Запустите программу снова, когда это закончится.</translation>
+    </message>
 </context>
 <context>
     <name>ProgramSettings</name>
