@@ -5,11 +5,9 @@
 
 #include <QCoreApplication>
 
-namespace {
-void InstallEnglish()
+static void InstallEnglish()
 {
     Language::Install(QStringLiteral("en"));
 }
-} // namespace
 
 Q_COREAPP_STARTUP_FUNCTION(InstallEnglish)

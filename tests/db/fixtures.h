@@ -26,7 +26,6 @@ inline jet::Table Table(const char* name, std::initializer_list<const char*> col
 }
 
 // clang-format off
-inline jet::Column Col(const char* name, ColumnType type = ColumnType::Long) { return {QLatin1String(name), type}; }
 inline V Num(qint64 n) { return n; }
 inline V Txt(const char* text) { return QString::fromUtf8(text); }
 inline jet::Table Stats(Rows rows) { return Table("tblStat", {"StatID", "Stat:text"}, std::move(rows)); }

@@ -179,14 +179,9 @@ private slots:
         QTemporaryDir dir;
         SetProgramFolder(dir.path());
         const QString path = dir.filePath(QLatin1String(SettingsFileName));
-        const QString texts[] = {u"Caf\u00e9 \u043f\u0440\u0438 \U0001F600"_qs,
-                                 u"a,b;c=d"_qs,
-                                 u"say \"hi\" \\ \t\n"_qs,
-                                 u"@home"_qs,
-                                 u" lead, trail "_qs,
-                                 u"\u0001"
-                                 "7f"_qs,
-                                 QStringLiteral("nu") + QChar(0) + u"l"_qs};
+        const QStringList texts = QStringList{QStringLiteral("nu") + QChar(0) + u"l"_qs}
+            + u"Caf\u00e9 \u043f\u0440\u0438 \U0001F600|a,b;c=d|say \"hi\" \\ \t\n|@home| lead, trail |\u00017f"_qs
+                  .split(u'|');
         for (const QString& text : texts) {
             QFile::remove(path);
             {

@@ -4,6 +4,8 @@
 #include <QTest>
 #include <QThread>
 
+#include <array>
+
 #include <csignal>
 #include <fcntl.h>
 #include <sys/socket.h>
@@ -26,8 +28,7 @@ class TstOneCopy : public QObject
         auto claim = OneCopy::Claim(-1);
         QThread* start = QThread::create([&claim, folder, waitMs] { claim = OneCopy(folder, waitMs).Result(); });
         start->start();
-        if (meanwhile)
-            meanwhile();
+        meanwhile ? meanwhile() : void();
         const bool ended = stopped ? start->wait(waitMs + 2000)
                                    : QTest::qWaitFor([start] { return start->isFinished(); }, waitMs + 2000);
         if (ended)
@@ -35,7 +36,6 @@ class TstOneCopy : public QObject
         return claim;
     }
 
-    // A socket bound or connected to `name` by `use`.
     static int Socket(int (*use)(int, const sockaddr*, socklen_t), const QByteArray& name)
     {
         sockaddr_un address = {AF_UNIX, {}};
@@ -46,11 +46,7 @@ class TstOneCopy : public QObject
     }
     int Connect() const { return Socket(::connect, OneCopy::SocketName(mFolder.path())); }
 
-    static bool Closed(int client)
-    {
-        char byte;
-        return ::recv(client, &byte, 1, 0) == 0;
-    }
+    static bool Closed(int client) { return ::recv(client, std::array<char, 1>().data(), 1, 0) == 0; }
 
 private slots:
     void initTestCase() { qputenv("XDG_RUNTIME_DIR", QFile::encodeName(mRuntime.path())); }
@@ -112,15 +108,13 @@ private slots:
     // Named after the folder, not its name's text: two names that are not UTF-8 are two folders.
     void folderNotText()
     {
-        QByteArray names[] = {QFile::encodeName(mFolder.path()) + "/kx\xff",
-                              QFile::encodeName(mFolder.path()) + "/kx\xfe"};
-        QString folders[2];
-        for (int i = 0; i < 2; ++i) {
-            QVERIFY(::mkdir(names[i].constData(), 0700) == 0);
-            folders[i] = QStringLiteral("/proc/self/fd/%1").arg(::open(names[i].constData(), O_PATH | O_DIRECTORY));
+        QList<QByteArray> names;
+        for (const char* name : {"/kx\xff", "/kx\xfe"}) {
+            const QByteArray path = QFile::encodeName(mFolder.path()) + name;
+            QVERIFY(::mkdir(path.constData(), 0700) == 0);
+            names << OneCopy::SocketName(u"/proc/self/fd/%1"_qs.arg(::open(path.constData(), O_PATH | O_DIRECTORY)));
         }
-        QVERIFY(OneCopy::SocketName(folders[0]) != OneCopy::SocketName(folders[1]));
-        QVERIFY(::rmdir(names[0].constData()) == 0 && ::rmdir(names[1].constData()) == 0);
+        QVERIFY(names[0] != names[1]);
     }
 };
 

@@ -62,13 +62,14 @@ private slots:
         QDir(mDir.filePath(u"kelvara-utility.ini"_qs)).removeRecursively(); // the default reminder: day 15, 10 min
         QDateTime now(QDate(2026, 6, 15), QTime(14, 30, 0));
         SystemClock::SetSource([&now] { return now; });
-        const ClockCalibration calibration = ComputeGameTime(
-            ClockCalibration::FromTexts(u"14:30:00"_qs, u"06/15/2026"_qs, u"23:30:00"_qs, u"03/14/0005"_qs), now);
         ReminderKeeper keeper;
         keeper.Load();
         keeper.SetNotifier(new Notifier(QDBusConnection(u"none"_qs), QString(), Notifier::AnswerTimeout, &keeper));
         QSignalSpy notices(&keeper, &ReminderKeeper::Notice);
-        keeper.Tick(calibration, now.toSecsSinceEpoch());
+        keeper.Tick(
+            ComputeGameTime(
+                ClockCalibration::FromTexts(u"14:30:00"_qs, u"06/15/2026"_qs, u"23:30:00"_qs, u"03/14/0005"_qs), now),
+            now.toSecsSinceEpoch());
         now = now.addSecs(20);
         QVERIFY(notices.wait(1000));
         SystemClock::SetSource({});
