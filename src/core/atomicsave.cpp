@@ -20,6 +20,22 @@
 
 namespace {
 
+// Follows one link: `name` becomes what the link it names leads to, joined to the link's
+// folder when relative. False, and `name` as it was, when it names no link that can be read.
+bool FollowLink(QByteArray& name)
+{
+    struct stat info = {};
+    char target[PATH_MAX];
+    if (::lstat(name.constData(), &info) != 0 || !S_ISLNK(info.st_mode))
+        return false;
+    const ssize_t size = ::readlink(name.constData(), target, sizeof target);
+    if (size <= 0 || size_t(size) == sizeof target)
+        return false;
+    const QByteArray next(target, size);
+    name = next.startsWith('/') ? next : name.left(name.lastIndexOf('/') + 1) + next;
+    return true;
+}
+
 // Whether `path`, or a link on the way to what it names, is a process's descriptor under
 // /proc/PID/fd (/dev/stdout and /dev/fd/1 lead there). Such a name stands for a stream,
 // often one the shell redirected to a file of its own: the save must not follow it and
@@ -36,15 +52,8 @@ bool SystemStream(const QString& path)
         if (::realpath(slash > 0 ? name.left(slash).constData() : "/", folder) != nullptr
             && descriptor.match(QFile::decodeName(QByteArray(folder) + name.mid(slash))).hasMatch())
             return true;
-        struct stat info = {};
-        if (::lstat(name.constData(), &info) != 0 || !S_ISLNK(info.st_mode))
+        if (!FollowLink(name))
             return false;
-        char target[PATH_MAX];
-        const ssize_t size = ::readlink(name.constData(), target, sizeof target);
-        if (size <= 0 || size_t(size) == sizeof target)
-            return false;
-        const QByteArray next(target, size);
-        name = next.startsWith('/') ? next : name.left(slash + 1) + next;
     }
     return false;
 }
@@ -62,17 +71,8 @@ QByteArray Target(const QString& path)
             name = QByteArray(here) + '/' + name;
     }
     int links = 0;
-    for (; links < 40; ++links) {
-        struct stat info = {};
-        char target[PATH_MAX];
-        if (::lstat(name.constData(), &info) != 0 || !S_ISLNK(info.st_mode))
-            break;
-        const ssize_t size = ::readlink(name.constData(), target, sizeof target);
-        if (size <= 0 || size_t(size) == sizeof target)
-            break;
-        const QByteArray next(target, size);
-        name = next.startsWith('/') ? next : name.left(name.lastIndexOf('/') + 1) + next;
-    }
+    while (links < 40 && FollowLink(name))
+        ++links;
     // The folder a link led to as the system reaches it, where Qt can name it.
     const qsizetype slash = name.lastIndexOf('/');
     char folder[PATH_MAX];
