@@ -11,6 +11,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QTimeZone>
 
 #include <cerrno>
 #include <cstring>
@@ -86,7 +87,7 @@ QString IsoLocal(int64_t instant)
 {
     QDateTime local = QDateTime::fromSecsSinceEpoch(instant);
     if (local.offsetFromUtc() % 60 != 0)
-        local = QDateTime::fromSecsSinceEpoch(instant, Qt::UTC);
+        local = QDateTime::fromSecsSinceEpoch(instant, QTimeZone::utc());
     const int offset = local.offsetFromUtc();
     return local.toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss")) + (offset < 0 ? QLatin1Char('-') : QLatin1Char('+'))
         + QStringLiteral("%1:%2")

@@ -5,6 +5,7 @@
 
 #include <QDate>
 #include <QTime>
+#include <QTimeZone>
 
 #include <algorithm>
 
@@ -82,7 +83,8 @@ std::optional<int64_t> PlaceRealMoment(const QString& realDate, const QString& r
 
     const QDate date = QDate(static_cast<int>(year), static_cast<int>(month), 1).addDays(day - 1 + extraDays);
     // The clock reading as if local time were UTC; the instant lies one offset from UTC away.
-    const QDateTime reading(date, QTime::fromMSecsSinceStartOfDay(static_cast<int>(timeOfDay * 1000)), Qt::UTC);
+    const QDateTime reading(date, QTime::fromMSecsSinceStartOfDay(static_cast<int>(timeOfDay * 1000)),
+                            QTimeZone::utc());
     if (!reading.isValid())
         return std::nullopt;
     const int64_t clock = reading.toSecsSinceEpoch();

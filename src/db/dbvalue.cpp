@@ -1,6 +1,7 @@
 #include "dbvalue.h"
 
 #include <QDateTime>
+#include <QTimeZone>
 
 #include <cmath>
 
@@ -24,7 +25,7 @@ QString DbValue::ToText() const
                               const double days = std::floor(date.days);
                               const qint64 seconds = std::llround((date.days - days) * 86400.0);
                               const QDateTime moment(QDate(1899, 12, 30).addDays(static_cast<qint64>(days)),
-                                                     QTime(0, 0), Qt::UTC);
+                                                     QTime(0, 0), QTimeZone::utc());
                               return moment.addSecs(seconds).toString(QStringLiteral("MM/dd/yyyy HH:mm:ss"));
                           },
                           [](bool value) { return value ? QStringLiteral("True") : QStringLiteral("False"); },

@@ -4,6 +4,8 @@
 #include <QRandomGenerator>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 // Runs with TZ=Europe/Berlin; the random moments lie in summer time, away from the daylight-saving switches.
 class TstForecast : public QObject
 {
@@ -22,7 +24,7 @@ private slots:
             {"24:00:00", "12:00:00", "03/14/0005", "40 MINUTES  ", "TOMORROW AT 12:40 AM"}};
         for (const auto& c : cases) {
             const GameDayForecast result = ForecastGameDay(
-                ClockCalibration::FromTexts(QLatin1String(c[0]), u"ab/cd/efgh"_qs, QLatin1String(c[1]),
+                ClockCalibration::FromTexts(QLatin1String(c[0]), u"ab/cd/efgh"_s, QLatin1String(c[1]),
                                             QLatin1String(c[2])),
                 15);
             QCOMPARE(result.WaitText + u'|' + result.MomentText, QLatin1String(c[3]) + u'|' + QLatin1String(c[4]));
@@ -52,7 +54,7 @@ private slots:
             // The wait drops the part second: 17 game seconds left are no wait. The moment is on the 12-hour clock.
             const QDateTime then = now.addSecs((target - start) / GameClockRate);
             const char* days[] = {"TODAY AT ", "TOMORROW AT ", "TWO DAYS FROM NOW AT "};
-            const QString moment = QLatin1String(days[now.date().daysTo(then.date())]) + then.toString(u"h:mm AP"_qs);
+            const QString moment = QLatin1String(days[now.date().daysTo(then.date())]) + then.toString(u"h:mm AP"_s);
             QCOMPARE(ForecastGameDay(record, int16_t(day)),
                      (GameDayForecast{ForecastWaitText(int32_t(now.secsTo(then))), moment}));
         }

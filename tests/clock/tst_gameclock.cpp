@@ -2,8 +2,11 @@
 
 #include <QRandomGenerator>
 #include <QTest>
+#include <QTimeZone>
 
 #include <array>
+
+using namespace Qt::StringLiterals;
 
 // Runs with TZ=Europe/Berlin: daylight saving starts on 03/29/2026 at 02:00 and ends on 10/25/2026 at 03:00.
 class TstGameClock : public QObject
@@ -25,7 +28,7 @@ private slots:
                                                     {"12/06/2026", "00:00:00", "99/99/0001", "00:00:00 06/15/0009"}};
         for (const auto& c : cases) {
             const ClockCalibration result = ComputeGameTime(
-                ClockCalibration::FromTexts(u"12:00:00"_qs, QLatin1String(c[0]), QLatin1String(c[1]),
+                ClockCalibration::FromTexts(u"12:00:00"_s, QLatin1String(c[0]), QLatin1String(c[1]),
                                             QLatin1String(c[2])),
                 QDateTime(QDate(2026, 12, 6), QTime(12, 0)));
             QCOMPARE(result.OXLTime + u' ' + result.OXLDate, QLatin1String(c[3]));
@@ -56,7 +59,7 @@ private slots:
             QVERIFY(asked.toSecsSinceEpoch() > 0);
             const auto placed = PlaceRealMoment(reading.mid(9), reading.left(8));
             QVERIFY(placed);
-            QCOMPARE(QDateTime::fromSecsSinceEpoch(*placed, Qt::UTC).toString(u"HH:mm:ss"_qs), utc);
+            QCOMPARE(QDateTime::fromSecsSinceEpoch(*placed, QTimeZone::utc()).toString(u"HH:mm:ss"_s), utc);
         }
     }
 

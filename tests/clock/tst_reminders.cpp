@@ -2,6 +2,8 @@
 
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 // Runs with TZ=Europe/Berlin. Each row sets the real moment (noon: 12:00:00 on 12/06/2026) and the game clock of
 // that moment. 18 game seconds are one real second: 3 game hours are 10 real minutes, a game day 4,800 real seconds,
 // a game month 134,400.
@@ -51,23 +53,23 @@ private slots:
             {"10/30/2027 13:00:00", "00:00:00", "02/25/0005", 15, 1440, 0, 0,
              "Day 15 begins in 1 day, TOMORROW AT 12:00 PM", 134400}};
         for (const Case& c : cases) {
-            const QDateTime now = QDateTime::fromString(QLatin1String(c.now), u"MM/dd/yyyy HH:mm:ss"_qs);
+            const QDateTime now = QDateTime::fromString(QLatin1String(c.now), u"MM/dd/yyyy HH:mm:ss"_s);
             const auto calibration = ClockCalibration::FromTexts(QLatin1String(c.now + 11), QLatin1String(c.now),
                                                                  QLatin1String(c.time), QLatin1String(c.date));
             const auto announced = c.announced ? std::optional(now.toSecsSinceEpoch() + c.announced) : std::nullopt;
-            const Reminder reminder{c.day, c.minutes, true, u"Dawn %1"_qs, announced};
-            const Reminder off{c.day, c.minutes, false, u"Off"_qs, std::nullopt};
+            const Reminder reminder{c.day, c.minutes, true, u"Dawn %1"_s, announced};
+            const Reminder off{c.day, c.minutes, false, u"Off"_s, std::nullopt};
             const ReminderCheck check = CheckReminders(calibration, now, {off, reminder},
                                                        {0, now.toSecsSinceEpoch() - c.running});
             QCOMPARE(check.NextCheck - now.toSecsSinceEpoch(), c.nextCheck);
             QCOMPARE(check.Alerts.size(), *c.body ? 1u : 0u);
             if (*c.body) // the one switched off is never announced
                 QCOMPARE(check.Alerts.front().Summary + u' ' + check.Alerts.front().Body,
-                         u"Dawn %1: day "_qs + QString::number(c.day) + u' ' + QLatin1String(c.body));
+                         u"Dawn %1: day "_s + QString::number(c.day) + u' ' + QLatin1String(c.body));
         }
         // A start announced at the ends of the number range is no start near today's.
-        const auto calibration = ClockCalibration::FromTexts(u"12:00:00"_qs, u"12/06/2026"_qs, u"21:00:00"_qs,
-                                                             u"03/14/0005"_qs);
+        const auto calibration = ClockCalibration::FromTexts(u"12:00:00"_s, u"12/06/2026"_s, u"21:00:00"_s,
+                                                             u"03/14/0005"_s);
         const QDateTime noonTime(QDate(2026, 12, 6), QTime(12, 0));
         for (const int64_t far : {std::numeric_limits<int64_t>::min(), std::numeric_limits<int64_t>::max()})
             QCOMPARE(CheckReminders(calibration, noonTime, {{15, 10, true, {}, far}}, {0}).Alerts.size(), 1u);

@@ -3,6 +3,8 @@
 
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 // What the player types: the calibration dialog's time and date texts, and the answer to Next Specified Day.
 class TstTextTests : public QObject
 {
@@ -30,12 +32,12 @@ private slots:
             return QStringLiteral("Day %1 of the month will be in \r\n%2\r\n%3")
                 .arg(QString::number(day), QLatin1String(wait), QLatin1String(moment));
         };
-        const ClockCalibration calibration = ClockCalibration::FromTexts(u"14:30:00"_qs, u"06/15/2026"_qs,
-                                                                         u"10:20:30"_qs, u"03/10/0005"_qs);
-        for (const QString& answer : {u""_qs, u"0"_qs, u"abc"_qs, u"-0.5"_qs})
+        const ClockCalibration calibration = ClockCalibration::FromTexts(u"14:30:00"_s, u"06/15/2026"_s, u"10:20:30"_s,
+                                                                         u"03/10/0005"_s);
+        for (const QString& answer : {u""_s, u"0"_s, u"abc"_s, u"-0.5"_s})
             QVERIFY2(!NextDayMessage(answer, calibration), qPrintable(answer));
-        for (const QString& answer : {u"29"_qs, u"-1"_qs, u"28.6"_qs, QString(400, u'9')})
-            QCOMPARE(NextDayMessage(answer, calibration), u"You need to enter a day between 1 and 28."_qs);
+        for (const QString& answer : {u"29"_s, u"-1"_s, u"28.6"_s, QString(400, u'9')})
+            QCOMPARE(NextDayMessage(answer, calibration), u"You need to enter a day between 1 and 28."_s);
         const std::pair<QString, QString> cases[] = {
             {"1", message(1, "1 DAY  45 MINUTES  31 SECONDS", "TOMORROW AT 3:15 PM")},
             {"28", message(28, "23 HOURS  25 MINUTES  31 SECONDS", "TOMORROW AT 1:55 PM")},

@@ -4,6 +4,8 @@
 #include <QtDBus>
 #include <QtTest>
 
+using namespace Qt::StringLiterals;
+
 // Stand-ins for the desktop's services on a private bus (list this header among a test's
 // sources, for moc).
 
@@ -35,9 +37,9 @@ private:
     QDBusVariant Answer(const QString& group, const QString& key, int levels) // 0: no such method
     {
         if (levels == 0)
-            sendErrorReply(QDBusError::UnknownMethod, u"no such method"_qs);
+            sendErrorReply(QDBusError::UnknownMethod, u"no such method"_s);
         else if (group != u"org.freedesktop.appearance" || key != u"color-scheme")
-            sendErrorReply(u"org.freedesktop.portal.Error.NotFound"_qs, u"no such setting"_qs);
+            sendErrorReply(u"org.freedesktop.portal.Error.NotFound"_s, u"no such setting"_s);
         else if (!value.isValid())
             setDelayedReply(true);
         return levels == 2 ? QDBusVariant(QVariant::fromValue(QDBusVariant(value))) : QDBusVariant(value);
@@ -62,7 +64,7 @@ public slots:
     {
         calls << QVariantList{app, replaces, icon, summary, body, actions, hints, timeout};
         if (delay == -2)
-            sendErrorReply(QDBusError::Failed, u"refused"_qs);
+            sendErrorReply(QDBusError::Failed, u"refused"_s);
         else if (delay != 0)
             setDelayedReply(true);
         if (delay > 0)

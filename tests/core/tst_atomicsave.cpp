@@ -10,6 +10,8 @@
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 
+using namespace Qt::StringLiterals;
+
 // Every file the project writes is replaced the same way: a save the system refuses
 // says why, and the file saved before stays whole, with nothing left beside it.
 class TstAtomicSave : public QObject
@@ -142,13 +144,13 @@ private slots:
     void linkThroughFolder()
     {
         QTemporaryDir dir;
-        QVERIFY(QDir(dir.path()).mkpath(u"E/inner"_qs)
-                && ::symlink("E/inner", QFile::encodeName(dir.filePath(u"sub"_qs))) == 0
-                && ::symlink("sub/../real", QFile::encodeName(dir.filePath(u"out"_qs))) == 0);
-        QCOMPARE(Save(u"library"_qs, dir.filePath(u"out"_qs), "new"), QString());
-        QFile real(dir.filePath(u"E/real"_qs));
+        QVERIFY(QDir(dir.path()).mkpath(u"E/inner"_s)
+                && ::symlink("E/inner", QFile::encodeName(dir.filePath(u"sub"_s))) == 0
+                && ::symlink("sub/../real", QFile::encodeName(dir.filePath(u"out"_s))) == 0);
+        QCOMPARE(Save(u"library"_s, dir.filePath(u"out"_s), "new"), QString());
+        QFile real(dir.filePath(u"E/real"_s));
         QVERIFY(real.open(QIODevice::ReadOnly) && real.readAll() == "new");
-        QVERIFY(QFileInfo(dir.filePath(u"out"_qs)).isSymLink() && !QFileInfo::exists(dir.filePath(u"real"_qs)));
+        QVERIFY(QFileInfo(dir.filePath(u"out"_s)).isSymLink() && !QFileInfo::exists(dir.filePath(u"real"_s)));
     }
 
     // What saves cut short by a kill left behind goes: the temporary names the save makes beside the files named,
@@ -156,26 +158,26 @@ private slots:
     void unfinishedSaves()
     {
         QTemporaryDir dir;
-        QVERIFY(!SaveFileAtomically(dir.filePath(u"notes.txt"_qs), "x"));
-        QTemporaryFile left(dir.filePath(u"kelvara-utility.ini"_qs) + QLatin1String(UnfinishedSaveMark) + u"XXXXXX"_qs);
+        QVERIFY(!SaveFileAtomically(dir.filePath(u"notes.txt"_s), "x"));
+        QTemporaryFile left(dir.filePath(u"kelvara-utility.ini"_s) + QLatin1String(UnfinishedSaveMark) + u"XXXXXX"_s);
         left.setAutoRemove(false);
         QVERIFY(left.open());
-        QStringList kept{u"OXLTIMES.DAT"_qs, u"kelvara-utility.ini.backup"_qs, u"notes.txt"_qs,
-                         u"notes.txt.unfinished-AbCdEf"_qs};
-        for (const QString& name : kept + QStringList{u"OXLTIMES.DAT.unfinished-AbC12f"_qs})
+        QStringList kept{u"OXLTIMES.DAT"_s, u"kelvara-utility.ini.backup"_s, u"notes.txt"_s,
+                         u"notes.txt.unfinished-AbCdEf"_s};
+        for (const QString& name : kept + QStringList{u"OXLTIMES.DAT.unfinished-AbC12f"_s})
             QVERIFY(QFile(dir.filePath(name)).open(QIODevice::WriteOnly));
-        kept << u"OXLDIR.DAT.unfinished-FoLdEr"_qs << u"OXLDIR.DAT.unfinished-LiNkEd"_qs << u"OXLDIR.DAT"_qs;
+        kept << u"OXLDIR.DAT.unfinished-FoLdEr"_s << u"OXLDIR.DAT.unfinished-LiNkEd"_s << u"OXLDIR.DAT"_s;
         // A file saved through a link: what its save left stands beside the file the link leads to.
-        QVERIFY(QFile::link(u"sub/folder.dat"_qs, dir.filePath(kept[6])) && QDir(dir.path()).mkdir(u"sub"_qs));
-        QVERIFY(QFile(dir.filePath(u"sub/folder.dat.unfinished-AbC12f"_qs)).open(QIODevice::WriteOnly));
-        kept << u"sub"_qs;
+        QVERIFY(QFile::link(u"sub/folder.dat"_s, dir.filePath(kept[6])) && QDir(dir.path()).mkdir(u"sub"_s));
+        QVERIFY(QFile(dir.filePath(u"sub/folder.dat.unfinished-AbC12f"_s)).open(QIODevice::WriteOnly));
+        kept << u"sub"_s;
         QVERIFY(QDir(dir.path()).mkdir(kept[4]) && QFile::link(dir.filePath(kept[0]), dir.filePath(kept[5])));
         RemoveUnfinishedSaves(dir.path(), {"kelvara-utility.ini", "OXLTIMES.DAT", "OXLDIR.DAT"});
         QStringList names = QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System);
         names.sort();
         kept.sort();
         QCOMPARE(names, kept);
-        QVERIFY(QDir(dir.filePath(u"sub"_qs)).isEmpty());
+        QVERIFY(QDir(dir.filePath(u"sub"_s)).isEmpty());
     }
 };
 

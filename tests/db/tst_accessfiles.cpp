@@ -6,6 +6,8 @@
 #include <QProcess>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 // Files that Microsoft Access itself wrote (every common column type, catalog indexes, Access's own page layout):
 // what the record set reads must be what mdbtools' mdb-json prints, cell by cell.
 class TstAccessFiles : public QObject
@@ -34,9 +36,9 @@ private slots:
         const QString path = QDir(QStringLiteral(KELVARA_TEST_DATA "/access-made")).filePath(file);
         QProcess p;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(u"LC_ALL"_qs, u"C"_qs);
+        env.insert(u"LC_ALL"_s, u"C"_s);
         p.setProcessEnvironment(env);
-        p.start(u"mdb-json"_qs, {u"-T"_qs, u"%m/%d/%Y %H:%M:%S"_qs, path, table});
+        p.start(u"mdb-json"_s, {u"-T"_s, u"%m/%d/%Y %H:%M:%S"_s, path, table});
         QVERIFY(p.waitForFinished(30000) && p.exitCode() == 0);
         QList<QJsonObject> expected;
         for (const QByteArray& line : p.readAllStandardOutput().split('\n')) {
@@ -48,7 +50,7 @@ private slots:
         Connection connection;
         connection.Open(QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=%1;").arg(path));
         RecordSet records;
-        records.Open(u"SELECT * FROM "_qs + table, connection);
+        records.Open(u"SELECT * FROM "_s + table, connection);
         int row = 0;
         for (; !records.AtEnd(); records.MoveNext(), ++row) {
             QVERIFY(row < expected.size());

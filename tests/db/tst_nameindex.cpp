@@ -3,6 +3,8 @@
 
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 class TstNameIndex : public QObject
 {
     Q_OBJECT
@@ -35,8 +37,8 @@ private slots:
         QFETCH(int, limit);
         QFETCH(QList<int>, positions);
         QFETCH(int, total);
-        const NameIndex index({u"Iron Sword"_qs, u"Sword of Dawn"_qs, u"iron sword"_qs, u"Broadsword"_qs,
-                               u"épée Straße İzmir οδος"_qs, u"Ring"_qs});
+        const NameIndex index({u"Iron Sword"_s, u"Sword of Dawn"_s, u"iron sword"_s, u"Broadsword"_s,
+                               u"épée Straße İzmir οδος"_s, u"Ring"_s});
         const NameIndex::Found found = index.Find(text, limit);
         QCOMPARE(QList<int>(found.Positions.begin(), found.Positions.end()), positions);
         QCOMPARE(found.Total, total);

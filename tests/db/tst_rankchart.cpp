@@ -8,6 +8,8 @@
 
 #include <limits>
 
+using namespace Qt::StringLiterals;
+
 using namespace fixtures;
 
 class TstRankChart : public QObject
@@ -19,11 +21,11 @@ private slots:
     // The experience: a whole number in the locale's grouping, a half away from zero; none shows as nothing.
     void chartLineAndExperience()
     {
-        QCOMPARE(RankChartLine(u"Keeper of the Northern Watches"_qs, u"1,000"_qs),
-                 u"Keeper of the Northern Watches1,000\r\n"_qs);
-        QCOMPARE(RankChartLine(u"Keeper of the Northern Watchesx"_qs, u"1,000"_qs),
-                 u"Keeper of the Northern Watchesx 1,000\r\n"_qs);
-        QCOMPARE(RankChartLine(QString(36, u'N'), QString()), QString(36, u'N') + u"\r\n"_qs);
+        QCOMPARE(RankChartLine(u"Keeper of the Northern Watches"_s, u"1,000"_s),
+                 u"Keeper of the Northern Watches1,000\r\n"_s);
+        QCOMPARE(RankChartLine(u"Keeper of the Northern Watchesx"_s, u"1,000"_s),
+                 u"Keeper of the Northern Watchesx 1,000\r\n"_s);
+        QCOMPARE(RankChartLine(QString(36, u'N'), QString()), QString(36, u'N') + u"\r\n"_s);
         const std::pair<double, const char*> cases[] = {{1234.4, "1,234"},
                                                         {2.5, "3"},
                                                         {-2.5, "-3"},
@@ -39,16 +41,16 @@ private slots:
     void statLines()
     {
         const std::tuple<const char*, int32_t, QString> cases[] = {
-            {"Strength", 20, u"Strength     20 "_qs},
-            {"Strength", 0, u"Strength      0 "_qs},
-            {"Agility", -4, u"Agility      -4 "_qs},
-            {"Lightning Resistance", std::numeric_limits<int32_t>::max(), u"Ligh 2147483647t"_qs},
-            {"Dexterity", std::numeric_limits<int32_t>::min(), u"Dext-2147483648 "_qs}};
+            {"Strength", 20, u"Strength     20 "_s},
+            {"Strength", 0, u"Strength      0 "_s},
+            {"Agility", -4, u"Agility      -4 "_s},
+            {"Lightning Resistance", std::numeric_limits<int32_t>::max(), u"Ligh 2147483647t"_s},
+            {"Dexterity", std::numeric_limits<int32_t>::min(), u"Dext-2147483648 "_s}};
         for (const auto& [name, value, line] : cases)
             QCOMPARE(StatLine(QLatin1String(name), value), line);
         clsStat stats;
-        stats.AddStat(1, u"Strength"_qs);
-        QCOMPARE(StatLine(stats, 1, 7) + StatLine(stats, 99, 5), u"Strength      7 "_qs + QString(14, u' ') + u"5 "_qs);
+        stats.AddStat(1, u"Strength"_s);
+        QCOMPARE(StatLine(stats, 1, 7) + StatLine(stats, 99, 5), u"Strength      7 "_s + QString(14, u' ') + u"5 "_s);
     }
 
     // From a database: rows in RankID order, the locale's grouping, a Null name and a word for a number shown.
@@ -62,8 +64,8 @@ private slots:
         Connection connection;
         connection.Open(GameDatabaseConnectionText(folder.Database()));
         QCOMPARE(RankChartText(connection, QLocale(QLocale::German, QLocale::Germany)),
-                 QString(34, u' ') + u"0\r\nSir"_qs + QString(23, u' ') + u"1.234.567\r\nKnight"_qs + QString(24, u' ')
-                     + u"8.900\r\nPage"_qs + QString(31, u' ') + u"\r\n"_qs);
+                 QString(34, u' ') + u"0\r\nSir"_s + QString(23, u' ') + u"1.234.567\r\nKnight"_s + QString(24, u' ')
+                     + u"8.900\r\nPage"_s + QString(31, u' ') + u"\r\n"_s);
     }
 };
 

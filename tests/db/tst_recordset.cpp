@@ -9,6 +9,8 @@
 
 #include <cstdio>
 
+using namespace Qt::StringLiterals;
+
 using namespace fixtures;
 
 Q_DECLARE_METATYPE(std::vector<jet::Table>)
@@ -123,17 +125,17 @@ private slots:
         GameFolder folder({Table("tblMany", {"ID", "Group", "Label:text"}, many)});
         Connection connection;
         connection.Open(GameDatabaseConnectionText(folder.Database()));
-        const QStringList all = Query(connection, u"SELECT * FROM tblMany"_qs);
+        const QStringList all = Query(connection, u"SELECT * FROM tblMany"_s);
         QCOMPARE(all.size(), 700);
         RecordSet outer;
-        outer.Open(u"SELECT * FROM tblMany ORDER BY Label"_qs, connection);
+        outer.Open(u"SELECT * FROM tblMany ORDER BY Label"_s, connection);
         for (int group = 0; group < 7; ++group, outer.MoveNext()) {
             const QStringList expected = all.filter(QRegularExpression(QStringLiteral("^\\d+\\|%1\\|").arg(group)));
             const char* table[] = {"tblMany", "TBLMANY", "[tblmany]", "tblmany", "TblMany", "[TBLMANY]", "tBlMaNy"};
             QCOMPARE(Query(connection, QStringLiteral("SELECT * FROM %1 WHERE Group=%2").arg(table[group]).arg(group)),
                      expected);
             const QString id = outer.Field(0).ToText();
-            QCOMPARE(Query(connection, u"SELECT * FROM tblMany WHERE ID="_qs + id),
+            QCOMPARE(Query(connection, u"SELECT * FROM tblMany WHERE ID="_s + id),
                      QStringList{id + u'|' + outer.Field(1).ToText() + u'|' + outer.Field(2).ToText()});
         }
     }
@@ -144,7 +146,7 @@ private slots:
     void loaders()
     {
         GameFolder folder(Game());
-        const QString next = folder.Path() + u"/next.mdb"_qs;
+        const QString next = folder.Path() + u"/next.mdb"_s;
         jet::WriteDatabase(next,
                            Game({Stats({{1LL, Txt("Wisdom")}}), Items({{10LL, Null, Txt("Club")}}),
                                  MinStats({{10LL, 1LL, 77LL}}), Mods({{10LL, 2LL, 1LL, 77LL}})}));
@@ -155,12 +157,12 @@ private slots:
         for (int32_t i = 1; i <= items.NumItems(); ++i)
             names << items.Item(i);
         QCOMPARE(names, (QStringList{"Apple", "Bow", "Iron Sword"}));
-        QCOMPARE(items.FindItemID(u"Iron Sword"_qs), std::optional<int32_t>(10));
-        QCOMPARE(items.FindItemID(u"Sword"_qs), std::nullopt);
+        QCOMPARE(items.FindItemID(u"Iron Sword"_s), std::optional<int32_t>(10));
+        QCOMPARE(items.FindItemID(u"Sword"_s), std::nullopt);
         QCOMPARE(items.NumMinStats(10), 2);
         QCOMPARE(items.Mods(10, 1).Value(1), -2);
         QCOMPARE(tables.stats.StatID(1), 2);
-        QCOMPARE(LoadStatTable(folder.Database()).Stat(1), u"Wisdom"_qs); // the new file is in place
+        QCOMPARE(LoadStatTable(folder.Database()).Stat(1), u"Wisdom"_s); // the new file is in place
     }
 
     // Every failure stops the load with an error naming the file or table and the cause.
@@ -169,7 +171,7 @@ private slots:
         QTest::addColumn<bool>("items"); // the item loader, else the stat loader
         QTest::addColumn<std::vector<jet::Table>>("tables");
         QTest::addColumn<QStringList>("mentions");
-        const QString null = u"Invalid use of Null"_qs;
+        const QString null = u"Invalid use of Null"_s;
         QTest::newRow("no database file")
             << false << std::vector<jet::Table>{} << QStringList{"Kelvara.mdb", "Could not find"};
         QTest::newRow("a loop of links") << false << std::vector<jet::Table>{}
@@ -178,7 +180,7 @@ private slots:
             std::vector<jet::Table> without = Game();
             std::erase_if(without, [&](const jet::Table& t) { return t.name == table.name; });
             QTest::addRow("no %s", qPrintable(table.name))
-                << (table.name != u"tblStat") << without << QStringList{table.name, u"not found"_qs};
+                << (table.name != u"tblStat") << without << QStringList{table.name, u"not found"_s};
         }
         QTest::newRow("Null stat ID") << false << Game({Stats({{1LL, Txt("a")}, {Null, Txt("b")}})})
                                       << QStringList{null, "tblStat", "row 2", "column 0"};
@@ -211,7 +213,7 @@ private slots:
         QFETCH(QStringList, mentions);
         GameFolder folder(tables);
         QVERIFY(QTest::currentDataTag() != QByteArray("a loop of links")
-                || QFile::link(u"Kelvara.mdb"_qs, folder.Database()));
+                || QFile::link(u"Kelvara.mdb"_s, folder.Database()));
         const QString message = ErrorOf(
             [&] { items ? void(LoadItemTable(folder.Database())) : void(LoadStatTable(folder.Database())); });
         for (const QString& mention : mentions)

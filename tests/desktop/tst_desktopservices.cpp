@@ -8,6 +8,8 @@
 #include <QtDBus>
 #include <QtTest>
 
+using namespace Qt::StringLiterals;
+
 using Scheme = ColourScheme::Scheme;
 
 class TstDesktopServices : public QObject
@@ -20,21 +22,21 @@ class TstDesktopServices : public QObject
     Portal mPortal;
     TrayHostWatcher mTray;
     Notifications mNotifications;
-    const QString PortalName = u"org.freedesktop.portal.Desktop"_qs;
-    const QString TrayName = u"org.kde.StatusNotifierWatcher"_qs;
-    const QString NotificationsName = u"org.freedesktop.Notifications"_qs;
+    const QString PortalName = u"org.freedesktop.portal.Desktop"_s;
+    const QString TrayName = u"org.kde.StatusNotifierWatcher"_s;
+    const QString NotificationsName = u"org.freedesktop.Notifications"_s;
 
 private slots:
     void initTestCase()
     {
         const QString address = StartPrivateBus(mDaemon);
         QVERIFY(!address.isEmpty());
-        mServices = QDBusConnection::connectToBus(address, u"services"_qs);
-        mClient = QDBusConnection::connectToBus(address, u"client"_qs);
-        QVERIFY(mServices.registerObject(u"/org/freedesktop/portal/desktop"_qs, &mPortal,
+        mServices = QDBusConnection::connectToBus(address, u"services"_s);
+        mClient = QDBusConnection::connectToBus(address, u"client"_s);
+        QVERIFY(mServices.registerObject(u"/org/freedesktop/portal/desktop"_s, &mPortal,
                                          QDBusConnection::ExportAllContents));
-        QVERIFY(mServices.registerObject(u"/StatusNotifierWatcher"_qs, &mTray, QDBusConnection::ExportAllContents));
-        QVERIFY(mServices.registerObject(u"/org/freedesktop/Notifications"_qs, &mNotifications,
+        QVERIFY(mServices.registerObject(u"/StatusNotifierWatcher"_s, &mTray, QDBusConnection::ExportAllContents));
+        QVERIFY(mServices.registerObject(u"/org/freedesktop/Notifications"_s, &mNotifications,
                                          QDBusConnection::ExportAllContents));
     }
     void cleanup()
@@ -53,7 +55,7 @@ private slots:
         QTest::newRow("Read only, nested") << 3 << QVariant(2u) << Scheme::Light;
         QTest::newRow("Read only, plain") << 4 << QVariant(1u) << Scheme::Dark;
         QTest::newRow("out of range") << 2 << QVariant(3u) << Scheme::NoPreference;
-        QTest::newRow("a text") << 2 << QVariant(u"2"_qs) << Scheme::NoPreference;
+        QTest::newRow("a text") << 2 << QVariant(u"2"_s) << Scheme::NoPreference;
         QTest::newRow("no answer") << 2 << QVariant() << Scheme::NoPreference;
         QTest::newRow("no portal") << 1 << QVariant(1u) << Scheme::NoPreference;
         QTest::newRow("no bus") << 0 << QVariant(1u) << Scheme::NoPreference;
@@ -66,18 +68,18 @@ private slots:
         mPortal.kind = portal;
         mPortal.value = value;
         QVERIFY(portal < 2 || mServices.registerService(PortalName));
-        ColourScheme colours(portal > 0 ? mClient : QDBusConnection(u"none"_qs), 500);
+        ColourScheme colours(portal > 0 ? mClient : QDBusConnection(u"none"_s), 500);
         QList<Scheme> seen;
         connect(&colours, &ColourScheme::Changed, this, [&seen](Scheme s) { seen << s; });
         colours.Start();
         QTRY_COMPARE(seen, QList<Scheme>{scheme});
         if (portal < 2 || !value.isValid())
             return;
-        const QString group = u"org.freedesktop.appearance"_qs, key = u"color-scheme"_qs;
-        emit mPortal.SettingChanged(group, u"contrast"_qs, QDBusVariant(0u)); // another setting
-        emit mPortal.SettingChanged(group, key, QDBusVariant(uint(scheme)));  // no change
+        const QString group = u"org.freedesktop.appearance"_s, key = u"color-scheme"_s;
+        emit mPortal.SettingChanged(group, u"contrast"_s, QDBusVariant(0u)); // another setting
+        emit mPortal.SettingChanged(group, key, QDBusVariant(uint(scheme))); // no change
         emit mPortal.SettingChanged(group, key, QDBusVariant(scheme == Scheme::Light ? 1u : 2u));
-        emit mPortal.SettingChanged(group, key, QDBusVariant(u"dark"_qs));
+        emit mPortal.SettingChanged(group, key, QDBusVariant(u"dark"_s));
         const Scheme other = scheme == Scheme::Light ? Scheme::Dark : Scheme::Light;
         QTRY_COMPARE(seen, (QList<Scheme>{scheme, other, Scheme::NoPreference}));
     }
@@ -104,16 +106,16 @@ private slots:
         mNotifications.delay = delay;
         mNotifications.answeredLate = 0;
         QVERIFY(delay == -3 || mServices.registerService(NotificationsName));
-        Notifier notifier(mClient, u"icon"_qs, timeout ? timeout : Notifier::AnswerTimeout);
+        Notifier notifier(mClient, u"icon"_s, timeout ? timeout : Notifier::AnswerTimeout);
         QSignalSpy unavailable(&notifier, &Notifier::Unavailable), activated(&notifier, &Notifier::Activated);
-        notifier.Notify(u"Good moon: day 15"_qs, u"Day 15 begins"_qs, u"moon"_qs, u"Open"_qs);
+        notifier.Notify(u"Good moon: day 15"_s, u"Day 15 begins"_s, u"moon"_s, u"Open"_s);
         QTest::qWait(std::max(delay, timeout) + 300);
         QTRY_COMPARE(mNotifications.answeredLate, int(delay > 0)); // slow under valgrind
         const auto id = uint(mNotifications.calls.size() + (delay == -3));
         QCOMPARE(unavailable.size(), int(shown));
-        emit mNotifications.ActionInvoked(id, u"default"_qs);
+        emit mNotifications.ActionInvoked(id, u"default"_s);
         emit mNotifications.NotificationClosed(id, 2);
-        emit mNotifications.ActionInvoked(id, u"moon"_qs);
+        emit mNotifications.ActionInvoked(id, u"moon"_s);
         QTest::qWait(100);
         QCOMPARE(activated.size(), int(delay >= 0));
     }
@@ -145,10 +147,10 @@ private slots:
     void statusNotifierItem()
     {
         StatusNotifierItem item(mClient, {2, 1, {0xff102030u, 0x80ffffffu}});
-        item.SetToolTip(u"Kelvara Utility\nKelvara Time 3:00 PM"_qs);
-        item.SetMenu({{u"&Show"_qs}, {{}, true, true}, {u"E&xit_now"_qs, false}});
+        item.SetToolTip(u"Kelvara Utility\nKelvara Time 3:00 PM"_s);
+        item.SetMenu({{u"&Show"_s}, {{}, true, true}, {u"E&xit_now"_s, false}});
         QSignalSpy activated(&item, &StatusNotifierItem::Activated), chosen(&item, &StatusNotifierItem::MenuChosen);
-        connect(&item, &StatusNotifierItem::MenuAboutToShow, this, [&item] { item.SetMenu({{u"Hide"_qs}}); });
+        connect(&item, &StatusNotifierItem::MenuAboutToShow, this, [&item] { item.SetMenu({{u"Hide"_s}}); });
         QVERIFY(mServices.registerService(TrayName));
         QTRY_COMPARE(mTray.items.size(), 1);
         const auto call = [&](const char* path, const char* interface, const char* method, const QVariantList& in) {
@@ -161,7 +163,7 @@ private slots:
         };
         const auto get = [&](const char* name) {
             return call("/StatusNotifierItem", "org.freedesktop.DBus.Properties", "Get",
-                        {u"org.kde.StatusNotifierItem"_qs, QLatin1String(name)})
+                        {u"org.kde.StatusNotifierItem"_s, QLatin1String(name)})
                 .value(0)
                 .value<QDBusVariant>()
                 .variant();
@@ -186,7 +188,7 @@ private slots:
         images.endStructure();
         images.endArray();
         QCOMPARE((QVariantList{title, text, width, height, pixels}),
-                 (QVariantList{u"Kelvara Utility"_qs, u"Kelvara Time 3:00 PM"_qs, 2, 1,
+                 (QVariantList{u"Kelvara Utility"_s, u"Kelvara Time 3:00 PM"_s, 2, 1,
                                QByteArray("\xff\x10\x20\x30\x80\xff\xff\xff", 8)}));
         call("/StatusNotifierItem", "org.kde.StatusNotifierItem", "Activate", {10, 20});
         QTRY_COMPARE(activated.size(), 1);
@@ -210,8 +212,8 @@ private slots:
                 entry >> id >> properties;
                 entry.endStructure();
                 shown << QString::number(id) + u' '
-                        + properties.value(u"label"_qs, properties.value(u"type"_qs)).toString()
-                        + (properties.value(u"enabled"_qs, true).toBool() ? u""_qs : u" (greyed)"_qs);
+                        + properties.value(u"label"_s, properties.value(u"type"_s)).toString()
+                        + (properties.value(u"enabled"_s, true).toBool() ? u""_s : u" (greyed)"_s);
             }
             layout.endArray();
             layout.endStructure();
@@ -219,8 +221,8 @@ private slots:
         };
         QCOMPARE(entries(), (QStringList{"1 _Show", "2 separator", "3 E_xit__now (greyed)"}));
         QCOMPARE(menu("GetLayout", {-100000, 0, QStringList()}).size(), 2); // no entry: answered, nothing read
-        menu("Event", {3, u"clicked"_qs, QVariant::fromValue(QDBusVariant(0)), 0u});
-        menu("Event", {1, u"clicked"_qs, QVariant::fromValue(QDBusVariant(0)), 0u});
+        menu("Event", {3, u"clicked"_s, QVariant::fromValue(QDBusVariant(0)), 0u});
+        menu("Event", {1, u"clicked"_s, QVariant::fromValue(QDBusVariant(0)), 0u});
         QTRY_COMPARE(chosen, QList<QVariantList>{{0}});
         QCOMPARE(menu("AboutToShow", {0}).value(0), QVariant(true)); // the program changed the menu
         QCOMPARE(entries(), QStringList{"1 Hide"});

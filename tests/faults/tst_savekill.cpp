@@ -10,6 +10,8 @@
 
 #include <csignal>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 // The file of save number n: its game time and month count the saves.
@@ -27,7 +29,7 @@ int SaveForever(const QString& folder, int first)
     SetProgramFolder(folder);
     for (int n = first;; ++n) {
         const QList<QByteArray> lines = SaveBytes(n).split('\r');
-        WriteCalibrationFile(ClockCalibration::FromTexts(QString::fromLatin1(lines[0]), u"12/06/2026"_qs,
+        WriteCalibrationFile(ClockCalibration::FromTexts(QString::fromLatin1(lines[0]), u"12/06/2026"_s,
                                                          QString::fromLatin1(lines[2].mid(1)),
                                                          QString::fromLatin1(lines[3].mid(1))));
     }

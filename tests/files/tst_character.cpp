@@ -15,6 +15,8 @@
 
 #include <sys/stat.h>
 
+using namespace Qt::StringLiterals;
+
 class TstCharacter : public QObject
 {
     Q_OBJECT
@@ -39,7 +41,7 @@ private slots:
         for (int i = 0; i < b.size(); ++i)
             b[i] = char(0x21 + i * 7 % 0x5e);
         b.replace(0, 4, QByteArray::fromHex("39300080")).replace(216, 10, "Zo\xeb, \x80\x8a\x9f\x99\x81");
-        const QString path = Put(u"hero.oxl"_qs, b + QByteArray(64, '\xee'));
+        const QString path = Put(u"hero.oxl"_s, b + QByteArray(64, '\xee'));
         QVERIFY(QFile::setPermissions(path, QFile::ReadOwner));
         const CharacterRecord r = ReadCharacterFile(path);
         auto text = [&](int at, int size) { return QString::fromLatin1(b.mid(at, size)); };
@@ -51,7 +53,7 @@ private slots:
             QCOMPARE(r.Data3[k], b.mid(376 + 4 * k, 4));
         for (int k = 0; k < 12; ++k)
             QCOMPARE(r.Entries[k], (CharacterEntry{text(392 + 12 * k, 8), b.mid(400 + 12 * k, 4)}));
-        const CharacterRecord shortOne = ReadCharacterFile(Put(u"short.oxl"_qs, b.left(534)));
+        const CharacterRecord shortOne = ReadCharacterFile(Put(u"short.oxl"_s, b.left(534)));
         QCOMPARE(shortOne, CharacterRecord::FromBytes(b.left(534) + QByteArray(2, 0)));
         QCOMPARE(shortOne.Entries[11].EntryValue, b.mid(532, 2) + QByteArray(2, 0));
     }
@@ -59,13 +61,13 @@ private slots:
     // Every file that cannot be read is an error that names the path and the cause; nothing is created.
     void unreadable()
     {
-        const QString folder = mDir.filePath(u"folder"_qs), pipe = mDir.filePath(u"pipe"_qs),
-                      missing = mDir.filePath(u"missing"_qs);
+        const QString folder = mDir.filePath(u"folder"_s), pipe = mDir.filePath(u"pipe"_s),
+                      missing = mDir.filePath(u"missing"_s);
         QVERIFY(QDir().mkdir(folder) && ::mkfifo(QFile::encodeName(pipe).constData(), 0600) == 0);
         const std::pair<QString, const char*> cases[] = {{missing, "there is no such file"},
                                                          {folder, "it is a folder"},
                                                          {pipe, "it is not a regular file"},
-                                                         {u"/proc/self/mem"_qs, "Input/output error"}};
+                                                         {u"/proc/self/mem"_s, "Input/output error"}};
         for (const auto& [path, cause] : cases)
             QCOMPARE(ErrorOf([&] { ReadCharacterFile(path); }),
                      QStringLiteral("Cannot read the character file \"%1\": %2").arg(path, cause));
@@ -76,22 +78,22 @@ private slots:
     // and after a restart; the labels show the character. Cancel changes nothing.
     void openAndCancel()
     {
-        const QString program = mDir.filePath(u"program/"_qs), chars = mDir.filePath(u"chars, old/"_qs);
-        QVERIFY(QDir().mkpath(program) && QFile::copy(QStringLiteral(KELVARA_SAMPLE_DB), program + u"Kelvara.mdb"_qs));
+        const QString program = mDir.filePath(u"program/"_s), chars = mDir.filePath(u"chars, old/"_s);
+        QVERIFY(QDir().mkpath(program) && QFile::copy(QStringLiteral(KELVARA_SAMPLE_DB), program + u"Kelvara.mdb"_s));
         SetProgramFolder(program);
         QStringList shownFolders, messages;
         QString answer; // what the player picks; empty: cancel
         // A dialog with any other filter picks a file that is not there.
         Dialogs::SetOpenFileHook([&](const QString& folder, const QString& filter) {
             shownFolders << folder;
-            return filter == u"Kelvara Character Files (*.oxl)"_qs ? answer : u"wrong filter"_qs;
+            return filter == u"Kelvara Character Files (*.oxl)"_s ? answer : u"wrong filter"_s;
         });
         Dialogs::SetMessageHook([&](const QString& text) { messages << text; });
         auto window = std::make_unique<frmMain>();
         window->Form_Load();
         auto open = [&](const QString& file) {
             answer = file;
-            window->findChild<QAction*>(u"mnuOpenCharacterFile"_qs)->trigger();
+            window->findChild<QAction*>(u"mnuOpenCharacterFile"_s)->trigger();
         };
         auto labels = [&] {
             QStringList texts;
@@ -102,7 +104,7 @@ private slots:
         // A short record: the rest reads as zero bytes.
         const QByteArray record = QByteArray(4, '\xff').leftJustified(12, '\0')
             + QByteArray("Mage\x07\r\nX").leftJustified(204, '\0') + "Line one\r\nLine\ttwo";
-        open(Put(u"chars, old/mage.oxl"_qs, record));
+        open(Put(u"chars, old/mage.oxl"_s, record));
         const QStringList shown{"-1", "Mage   X", "Line one\nLine two"};
         QCOMPARE(labels(), shown);
         const CharacterRecord character = gCharacter;
@@ -114,7 +116,7 @@ private slots:
         window = std::make_unique<frmMain>();
         window->Form_Load();
         QCOMPARE(labels(), (QStringList{"", "", ""}));
-        open(Put(u"chars, old/empty.oxl"_qs, QByteArray()));
+        open(Put(u"chars, old/empty.oxl"_s, QByteArray()));
         QCOMPARE(shownFolders, (QStringList{program, chars, chars}));
         QCOMPARE(labels(), (QStringList{"0", "", ""}));
         QCOMPARE(messages, QStringList());

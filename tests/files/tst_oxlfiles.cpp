@@ -5,9 +5,13 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimeZone>
 
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
+#include <unistd.h>
+
+using namespace Qt::StringLiterals;
 
 class TstOxlFiles : public QObject
 {
@@ -41,13 +45,13 @@ private slots:
                                                         {"/a,b, c/x.oxl", "\"/a,b, c/\"\r\n"},
                                                         {"/a\rb/x.oxl", "\"/a\rb/\"\r\n"}};
         for (const auto& [path, written] : cases) {
-            Put(u"OXLDIR.DAT"_qs, old);
+            Put(u"OXLDIR.DAT"_s, old);
             SaveCharacterFolder(path);
-            QCOMPARE(Get(u"OXLDIR.DAT"_qs), written);
-            QCOMPARE(ReadCharacterFolder(), written == old ? u"/old/"_qs : path.left(path.lastIndexOf(u'/') + 1));
+            QCOMPARE(Get(u"OXLDIR.DAT"_s), written);
+            QCOMPARE(ReadCharacterFolder(), written == old ? u"/old/"_s : path.left(path.lastIndexOf(u'/') + 1));
         }
-        Put(u"OXLDIR.DAT"_qs, "/My Games, old/Characters/\r\n/b/\r\n");
-        QCOMPARE(ReadCharacterFolder(), u"/My Games"_qs);
+        Put(u"OXLDIR.DAT"_s, "/My Games, old/Characters/\r\n/b/\r\n");
+        QCOMPARE(ReadCharacterFolder(), u"/My Games"_s);
     }
 
     // Always 44 bytes, replacing the old file whole, with no temporary file left beside it; it reads back, each
@@ -61,18 +65,18 @@ private slots:
             {{QString::fromUtf8("12:€:Ā"), "07/04/2026", "09:41:27", "03/17/0012"},
              "12:\x80:?  \r\n07/04/2026\r\n09:41:27\r\n03/17/0012\r\n"}};
         for (const auto& [fields, bytes] : cases) {
-            Put(u"OXLTIMES.DAT"_qs, "an older, longer calibration file that is replaced whole\r\n");
+            Put(u"OXLTIMES.DAT"_s, "an older, longer calibration file that is replaced whole\r\n");
             WriteCalibrationFile(ClockCalibration{fields[0], fields[1], fields[2], fields[3], {}});
-            QCOMPARE(Get(u"OXLTIMES.DAT"_qs), bytes);
+            QCOMPARE(Get(u"OXLTIMES.DAT"_s), bytes);
             QCOMPARE(QDir(mDir.path()).entryList(QDir::Files), (QStringList{"OXLDIR.DAT", "OXLTIMES.DAT"}));
             const ClockCalibration back = ReadCalibrationFile(QDateTime::currentDateTime());
             QCOMPARE((QStringList{back.RealTime, back.RealDate, back.OXLTime, back.OXLDate}),
-                     QString::fromLatin1(bytes).replace(QChar(0x80), QChar(0x20ac)).split(u"\r\n"_qs).first(4));
+                     QString::fromLatin1(bytes).replace(QChar(0x80), QChar(0x20ac)).split(u"\r\n"_s).first(4));
         }
         // Saved in the hour repeated when summer time ends (01:00 to 02:00 UTC) or just before, the game clock reads
         // back as it was, to the second.
         for (const int second : {-1, 0, 1800, 3599}) {
-            const QDateTime at = QDateTime(QDate(2026, 10, 25), QTime(1, 0), Qt::UTC).addSecs(second);
+            const QDateTime at = QDateTime(QDate(2026, 10, 25), QTime(1, 0), QTimeZone::utc()).addSecs(second);
             const auto saved = ComputeGameTime({"00:00:00", "01/01/2026", "00:00:00", "01/01/0001", {}}, at);
             WriteCalibrationFile(saved);
             QCOMPARE(ComputeGameTime(ReadCalibrationFile(at), at), saved);
@@ -86,7 +90,7 @@ private slots:
         const std::function<void()> calls[] = {[] { ReadCalibrationFile(QDateTime()); },
                                                [] { PeekCalibrationFile(QDateTime()); }, [] { ReadCharacterFolder(); },
                                                [] { WriteCalibrationFile({}); },
-                                               [] { SaveCharacterFolder(u"/a/b.oxl"_qs); }};
+                                               [] { SaveCharacterFolder(u"/a/b.oxl"_s); }};
         for (const mode_t kind : {S_IFIFO, S_IFCHR}) {
             for (const char* name : {"OXLTIMES.DAT", "OXLDIR.DAT"}) {
                 const QByteArray path = QFile::encodeName(mDir.filePath(QLatin1String(name)));
@@ -95,12 +99,12 @@ private slots:
                     QSKIP("making a device node needs root");
             }
             for (const auto& call : calls)
-                QVERIFY2(ErrorOf(call).endsWith(u": it is not a regular file"_qs), qPrintable(ErrorOf(call)));
+                QVERIFY2(ErrorOf(call).endsWith(u": it is not a regular file"_s), qPrintable(ErrorOf(call)));
             for (const char* name : {"OXLTIMES.DAT", "OXLDIR.DAT"})
                 QVERIFY(QFileInfo(mDir.filePath(QLatin1String(name))).exists()
                         && !QFileInfo(mDir.filePath(QLatin1String(name))).isFile());
         }
-        QVERIFY(QFile::remove(mDir.filePath(u"OXLDIR.DAT"_qs)) && QFile::remove(mDir.filePath(u"OXLTIMES.DAT"_qs)));
+        QVERIFY(QFile::remove(mDir.filePath(u"OXLDIR.DAT"_s)) && QFile::remove(mDir.filePath(u"OXLTIMES.DAT"_s)));
     }
 };
 

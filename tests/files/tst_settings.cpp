@@ -11,6 +11,8 @@
 
 #include <sys/stat.h>
 
+using namespace Qt::StringLiterals;
+
 class TstSettings : public QObject
 {
     Q_OBJECT
@@ -24,11 +26,11 @@ class TstSettings : public QObject
             parts << QStringLiteral("%1/%2/%3/%4").arg(r.Day).arg(r.Minutes).arg(r.Enabled ? "on" : "off", r.Label)
                     + (r.Announced ? QStringLiteral("@%1").arg(*r.Announced) : QString());
         for (const UnusableReminder& u : s.Unusable)
-            parts.insert(qMin<qsizetype>(qsizetype(u.Place), parts.size()), u"x"_qs);
+            parts.insert(qMin<qsizetype>(qsizetype(u.Place), parts.size()), u"x"_s);
         const CompactClockSettings& c = s.CompactClock;
-        return parts.join(u" | "_qs) + (c.Visible ? u" ; shown"_qs : QString())
+        return parts.join(u" | "_s) + (c.Visible ? u" ; shown"_s : QString())
             + (c.Place ? QStringLiteral(" at %1,%2").arg(c.Place->x()).arg(c.Place->y()) : QString())
-            + (s.KeepInTray ? u" ; kept in the tray"_qs : QString())
+            + (s.KeepInTray ? u" ; kept in the tray"_s : QString())
             + QStringList{"", " ; light", " ; dark"}[int(s.Colours)] + (s.Language.isEmpty() ? "" : " ; " + s.Language);
     }
 
@@ -60,7 +62,7 @@ private slots:
              {"entry 2: day \"40\" is not from 1 to 28", "entry 3: minutes \"%2\" is not from 0 to 1440",
               "entry 4: minutes \"1441\" is not from 0 to 1440"}},
             {thousands,
-             (QStringList(MaxReminders, u"1/2/on/"_qs) + QStringList(4900, u"x"_qs)).join(u" | "_qs),
+             (QStringList(MaxReminders, u"1/2/on/"_s) + QStringList(4900, u"x"_s)).join(u" | "_s),
              {"entries 101 to 5000: more than 100 reminders"}},
             // Instants of the years 1 to 9999 only; a place on no screen is no place.
             {"[CompactClock]\nx=40000\ny=5\n[Reminders]\nsize=-1\n1\\day=1\n1\\minutes=1\n"
@@ -113,19 +115,19 @@ private slots:
                               SettingsGroup::Reminders | SettingsGroup::CompactClock | SettingsGroup::Preferences);
             };
             if (file.startsWith('<')) {
-                QCOMPARE(ErrorOf(write).section(u": "_qs, -1), ignored.front().section(u": "_qs, -1));
+                QCOMPARE(ErrorOf(write).section(u": "_s, -1), ignored.front().section(u": "_s, -1));
                 QVERIFY(QFileInfo(path).exists() && QFileInfo(path).isFile() == (file == "<unreadable>"));
                 continue;
             }
             write();
             const SettingsReading again = ReadSettings();
             QVERIFY(again.Settings == read.Settings);
-            QCOMPARE(again.Ignored, read.Ignored.filter(QRegularExpression(u"^entr"_qs)));
+            QCOMPARE(again.Ignored, read.Ignored.filter(QRegularExpression(u"^entr"_s)));
             // A file that is not UTF-8, and one made so later, is kept beside the first one.
             const bool damaged = file.contains('\xe9');
             if (damaged && out.open(QIODevice::WriteOnly) && out.write("[later\xe9\n") && out.flush())
                 write();
-            QFile first(path + u".damaged"_qs), later(path + u".damaged.2"_qs);
+            QFile first(path + u".damaged"_s), later(path + u".damaged.2"_s);
             QCOMPARE(first.open(QIODevice::ReadOnly) ? first.readAll() : QByteArray(), damaged ? file : QByteArray());
             QCOMPARE(later.open(QIODevice::ReadOnly) ? later.readAll() : "", damaged ? "[later\xe9\n" : "");
         }
@@ -179,21 +181,21 @@ private slots:
         QTemporaryDir dir;
         SetProgramFolder(dir.path());
         const QString path = dir.filePath(QLatin1String(SettingsFileName));
-        const QStringList texts = QStringList{QStringLiteral("nu") + QChar(0) + u"l"_qs}
-            + u"Caf\u00e9 \u043f\u0440\u0438 \U0001F600|a,b;c=d|say \"hi\" \\ \t\n|@home| lead, trail |\u00017f"_qs
+        const QStringList texts = QStringList{QStringLiteral("nu") + QChar(0) + u"l"_s}
+            + u"Caf\u00e9 \u043f\u0440\u0438 \U0001F600|a,b;c=d|say \"hi\" \\ \t\n|@home| lead, trail |\u00017f"_s
                   .split(u'|');
         for (const QString& text : texts) {
             QFile::remove(path);
             {
                 QSettings before(path, QSettings::IniFormat);
                 for (const auto& [key, value] : {std::pair{"day", QVariant(1)}, {"minutes", 1}, {"label", text}})
-                    before.setValue(u"Reminders/1/"_qs + QLatin1String(key), value);
+                    before.setValue(u"Reminders/1/"_s + QLatin1String(key), value);
             }
             ProgramSettings settings = ReadSettings().Settings;
             QCOMPARE(settings.Reminders.at(0).Label, text);
             settings.Reminders[0].Label = text + text;
             WriteSettings(settings, SettingsGroup::Reminders);
-            QCOMPARE(QSettings(path, QSettings::IniFormat).value(u"Reminders/1/label"_qs).toString(), text + text);
+            QCOMPARE(QSettings(path, QSettings::IniFormat).value(u"Reminders/1/label"_s).toString(), text + text);
         }
         SetProgramFolder(QString());
     }
@@ -214,9 +216,9 @@ private slots:
                 const faultkit::FullDisk full(limit);
                 error = ErrorOf([] { WriteSettings({}, SettingsGroup::Preferences); });
             }
-            if (error == u"no error"_qs)
+            if (error == u"no error"_s)
                 break;
-            QVERIFY2(error.endsWith(u": File too large"_qs), qPrintable(error));
+            QVERIFY2(error.endsWith(u": File too large"_s), qPrintable(error));
             QVERIFY(out.open(QIODevice::ReadOnly) && out.readAll() == file);
             out.close();
         }

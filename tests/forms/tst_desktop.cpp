@@ -16,6 +16,8 @@
 #include <QtTest>
 #include <QtWidgets>
 
+using namespace Qt::StringLiterals;
+
 // The clock service on a private bus.
 class TimeDate : public QObject
 {
@@ -43,42 +45,42 @@ class TstDesktop : public QObject
         return nullptr;
     }
 
-    static QLabel* Warning(frmMain& w) { return w.findChild<QLabel*>(u"lblClockWarning"_qs); }
+    static QLabel* Warning(frmMain& w) { return w.findChild<QLabel*>(u"lblClockWarning"_s); }
 
 private slots:
     void notificationsAndClockWarning()
     {
         const QString address = StartPrivateBus(mDaemon);
         QVERIFY(!address.isEmpty());
-        QDBusConnection services = QDBusConnection::connectToBus(address, u"services"_qs);
-        QVERIFY(services.registerObject(u"/org/freedesktop/Notifications"_qs, &mNotifications,
+        QDBusConnection services = QDBusConnection::connectToBus(address, u"services"_s);
+        QVERIFY(services.registerObject(u"/org/freedesktop/Notifications"_s, &mNotifications,
                                         QDBusConnection::ExportAllSlots | QDBusConnection::ExportAllSignals));
-        QVERIFY(services.registerObject(u"/org/freedesktop/timedate1"_qs, &mTimeDate,
-                                        QDBusConnection::ExportAllProperties));
-        QVERIFY(services.registerService(u"org.freedesktop.Notifications"_qs));
-        QVERIFY(services.registerService(u"org.freedesktop.timedate1"_qs));
+        QVERIFY(
+            services.registerObject(u"/org/freedesktop/timedate1"_s, &mTimeDate, QDBusConnection::ExportAllProperties));
+        QVERIFY(services.registerService(u"org.freedesktop.Notifications"_s));
+        QVERIFY(services.registerService(u"org.freedesktop.timedate1"_s));
 
         SetProgramFolder(mDir.path());
-        QVERIFY(QFile::copy(QStringLiteral(KELVARA_SAMPLE_DB), mDir.filePath(u"Kelvara.mdb"_qs)));
+        QVERIFY(QFile::copy(QStringLiteral(KELVARA_SAMPLE_DB), mDir.filePath(u"Kelvara.mdb"_s)));
         // Day 15 begins 2 game hours, 400 real seconds, after 12:00:00.
-        QVERIFY(PutFile(mDir.filePath(u"OXLTIMES.DAT"_qs), "12:00:00\r\n12/06/2026\r\n22:00:00\r\n03/14/0005\r\n"));
+        QVERIFY(PutFile(mDir.filePath(u"OXLTIMES.DAT"_s), "12:00:00\r\n12/06/2026\r\n22:00:00\r\n03/14/0005\r\n"));
         SystemClock::SetSource([this] { return mNow; });
 
-        QDBusConnection client = QDBusConnection::connectToBus(address, u"client"_qs);
+        QDBusConnection client = QDBusConnection::connectToBus(address, u"client"_s);
         auto w = std::make_unique<frmMain>();
         w->Form_Load();
         // As at a real start: the services come once the window shows, after the first tick was queued; the
         // reminder due at that tick still goes to the desktop.
         QTimer::singleShot(0, w.get(),
-                           [&] { w->UseDesktop(new Notifier(client, u"kelvara-utility"_qs), new ClockCheck(client)); });
+                           [&] { w->UseDesktop(new Notifier(client, u"kelvara-utility"_s), new ClockCheck(client)); });
         QTRY_COMPARE(mNotifications.calls.size(), 1);
         QVERIFY(!Shown("frmNotice"));
         const QVariantList call = mNotifications.calls[0];
-        QCOMPARE(call[3], u"Good moon: day 15"_qs);
-        QCOMPARE(call[4], u"Day 15 begins in 6 minutes 40 seconds, TODAY AT 12:06 PM"_qs);
+        QCOMPARE(call[3], u"Good moon: day 15"_s);
+        QCOMPARE(call[4], u"Day 15 begins in 6 minutes 40 seconds, TODAY AT 12:06 PM"_s);
         QVERIFY(call[5].toStringList().contains(QLatin1String(ReminderKeeper::GoodMoonAction)));
-        QCOMPARE(call[6].toMap().value(u"sound-name"_qs), u"alarm-clock-elapsed"_qs);
-        emit mNotifications.ActionInvoked(1, u"default"_qs);
+        QCOMPARE(call[6].toMap().value(u"sound-name"_s), u"alarm-clock-elapsed"_s);
+        emit mNotifications.ActionInvoked(1, u"default"_s);
         QTRY_VERIFY(Shown("frmNextGoodMoon"));
         w->showMinimized(); // the other action brings a minimised main window back
         emit w->Reminders()->Activated(QLatin1String(ReminderKeeper::MainWindowAction));
@@ -88,47 +90,47 @@ private slots:
         w->Form_Load();
         w->UseDesktop(new Notifier(client, QString()), nullptr, new SleepWatcher(client));
         w->tmrMain_Timer();
-        w->Reminders()->Test(gCalibration, SystemClock::Now(), {3, 0, true, u"Probe"_qs, {}});
+        w->Reminders()->Test(gCalibration, SystemClock::Now(), {3, 0, true, u"Probe"_s, {}});
         QTRY_COMPARE(mNotifications.calls.size(), 2);
-        QCOMPARE(mNotifications.calls[1][3], u"Probe: day 3"_qs);
+        QCOMPARE(mNotifications.calls[1][3], u"Probe: day 3"_s);
         w->Reminders()->Hold(true); // the Reminders window open across the next start: it comes when it closes
         mNow = mNow.addSecs(134400 + 420);
         w->tmrMain_Timer();
         w->Reminders()->Hold(false);
         w->tmrMain_Timer();
         QTRY_COMPARE(mNotifications.calls.size(), 3);
-        QCOMPARE(mNotifications.calls[2][4], u"Day 15 began 20 seconds ago, TODAY AT 1:26 AM"_qs);
+        QCOMPARE(mNotifications.calls[2][4], u"Day 15 began 20 seconds ago, TODAY AT 1:26 AM"_s);
 
         // Nothing shown: no 500 ms tick. The next reminder comes at its moment, 10 minutes before day 15
         // begins, from the alarm; on waking from sleep and when the clock was set, at once.
         Ticker* ticker = w->findChild<Ticker*>();
         auto* alarm = ticker->findChild<WallClockAlarm*>();
-        QVERIFY(ticker->Waiting() && !ticker->findChild<QTimer*>(u"tmrMain"_qs)->isActive());
+        QVERIFY(ticker->Waiting() && !ticker->findChild<QTimer*>(u"tmrMain"_s)->isActive());
         QDateTime due = mNow.addSecs(RealSecondsPerGameMonth - 20 - 600);
         const qint64 offset = due.toSecsSinceEpoch() - 2 - QDateTime::currentSecsSinceEpoch(); // 2 s before it
         SystemClock::SetSource([offset] { return QDateTime::currentDateTime().addSecs(offset); });
         emit alarm->ClockChanged();
         QTRY_COMPARE(ticker->NextWake(), due.toSecsSinceEpoch());
         QTRY_COMPARE_WITH_TIMEOUT(mNotifications.calls.size(), 4, 5000);
-        QCOMPARE(mNotifications.calls[3][4], u"Day 15 begins in 10 minutes, TODAY AT 2:46 PM"_qs);
+        QCOMPARE(mNotifications.calls[3][4], u"Day 15 begins in 10 minutes, TODAY AT 2:46 PM"_s);
         for (int wake = 0; wake < 2; ++wake) { // asleep, or the clock set, across the next one
             due = due.addSecs(RealSecondsPerGameMonth);
             mNow = due.addSecs(5);
             SystemClock::SetSource([this] { return mNow; });
             if (wake == 0)
-                services.send(QDBusMessage::createSignal(u"/org/freedesktop/login1"_qs,
-                                                         u"org.freedesktop.login1.Manager"_qs, u"PrepareForSleep"_qs)
+                services.send(QDBusMessage::createSignal(u"/org/freedesktop/login1"_s,
+                                                         u"org.freedesktop.login1.Manager"_s, u"PrepareForSleep"_s)
                               << false);
             else
                 emit alarm->ClockChanged();
             QTRY_COMPARE(mNotifications.calls.size(), 5 + wake);
-            QVERIFY(mNotifications.calls.last()[4].toString().startsWith(u"Day 15 begins in 9 minutes 55 seconds"_qs));
+            QVERIFY(mNotifications.calls.last()[4].toString().startsWith(u"Day 15 begins in 9 minutes 55 seconds"_s));
         }
         // With a tray icon, a tick at each game hour: the tooltip stays true until then.
-        QCOMPARE(w->Reminders()->NextReminderText(mNow), u"Next reminder at 6:36 AM, 12/14/2026"_qs);
-        QCOMPARE(Ticker::TrayTip(ClockCalibration::FromTexts({}, {}, u"00:59:59"_qs, u"03/14/0005"_qs), u"-"_qs),
-                 u"Kelvara Utility\nKelvara Time 12:00 AM to 12:59 AM, 03/14/0005\n-"_qs);
-        gCalibration.OXLTime = u"05:30:05"_qs; // 1795 game seconds, 99.7 real ones, before the hour
+        QCOMPARE(w->Reminders()->NextReminderText(mNow), u"Next reminder at 6:36 AM, 12/14/2026"_s);
+        QCOMPARE(Ticker::TrayTip(ClockCalibration::FromTexts({}, {}, u"00:59:59"_s, u"03/14/0005"_s), u"-"_s),
+                 u"Kelvara Utility\nKelvara Time 12:00 AM to 12:59 AM, 03/14/0005\n-"_s);
+        gCalibration.OXLTime = u"05:30:05"_s; // 1795 game seconds, 99.7 real ones, before the hour
         ticker->SetTrayTip(true);
         QTRY_VERIFY(ticker->NextWake() < mNow.toSecsSinceEpoch() + 200);
         const auto tip = [](int64_t at) {
@@ -136,16 +138,16 @@ private slots:
         };
         QCOMPARE(tip(ticker->NextWake() - 1), tip(*gCalibration.Instant));
         QVERIFY(tip(ticker->NextWake()) != tip(*gCalibration.Instant));
-        QVERIFY(services.unregisterService(u"org.freedesktop.Notifications"_qs)); // without the services
-        QVERIFY(services.unregisterService(u"org.freedesktop.timedate1"_qs));
+        QVERIFY(services.unregisterService(u"org.freedesktop.Notifications"_s)); // without the services
+        QVERIFY(services.unregisterService(u"org.freedesktop.timedate1"_s));
         w->UseDesktop(new Notifier(client, QString()), new ClockCheck(client));
-        w->Reminders()->Test(gCalibration, SystemClock::Now(), {3, 0, true, u"Probe"_qs, {}});
+        w->Reminders()->Test(gCalibration, SystemClock::Now(), {3, 0, true, u"Probe"_s, {}});
         QTRY_VERIFY(Shown("frmNotice"));
         Shown("frmNotice")->close();
-        w->UseDesktop(new Notifier(QDBusConnection(u"closed"_qs), QString()), nullptr); // no bus at all
-        w->Reminders()->Test(gCalibration, SystemClock::Now(), {3, 0, true, u"Probe"_qs, {}});
+        w->UseDesktop(new Notifier(QDBusConnection(u"closed"_s), QString()), nullptr); // no bus at all
+        w->Reminders()->Test(gCalibration, SystemClock::Now(), {3, 0, true, u"Probe"_s, {}});
         QTRY_VERIFY(Shown("frmNotice"));
-        QVERIFY(!client.interface()->isServiceRegistered(u"org.freedesktop.timedate1"_qs).value()); // answers in
+        QVERIFY(!client.interface()->isServiceRegistered(u"org.freedesktop.timedate1"_s).value()); // answers in
         QCoreApplication::processEvents();
         QVERIFY(!Warning(*w));
     }
@@ -158,7 +160,7 @@ private slots:
         frmMain w;
         w.Form_Load();
         w.Tray()->ShowWindowAtStart(true);
-        w.Tray()->Start(QDBusConnection(u"closed"_qs));
+        w.Tray()->Start(QDBusConnection(u"closed"_s));
         auto* ticker = w.findChild<Ticker*>();
         QTRY_VERIFY(w.isVisible() && ticker->Waiting());
         QTest::qWait(1000);

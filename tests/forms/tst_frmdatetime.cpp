@@ -5,6 +5,8 @@
 #include <QtTest>
 #include <QtWidgets>
 
+using namespace Qt::StringLiterals;
+
 class TstFrmDateTime : public QObject
 {
     Q_OBJECT
@@ -31,7 +33,7 @@ private slots:
         QFETCH(QStringList, typed);
         QFETCH(QString, expected);
         const QByteArray how = QTest::currentDataTag();
-        gCalibration = ClockCalibration::FromTexts(u"10:00:00"_qs, u"12/06/2026"_qs, u"01:02:03"_qs, u"04/05/0006"_qs);
+        gCalibration = ClockCalibration::FromTexts(u"10:00:00"_s, u"12/06/2026"_s, u"01:02:03"_s, u"04/05/0006"_s);
         const ClockCalibration before = gCalibration;
         QStringList messages;
         Dialogs::SetMessageHook([&](const QString& text) { messages << text; });
@@ -45,15 +47,15 @@ private slots:
             held << box->text();
         }
         if (how == "cancel")
-            QTest::mouseClick(dialog.findChild<QPushButton*>(u"cmdCancel"_qs), Qt::LeftButton);
+            QTest::mouseClick(dialog.findChild<QPushButton*>(u"cmdCancel"_s), Qt::LeftButton);
         else if (how == "close box")
             dialog.close();
         else if (how == "Escape, Enter")
             QTest::keyClick(&dialog, Qt::Key_Escape), QTest::keyClick(box, Qt::Key_Return);
         else
-            QTest::mouseClick(dialog.findChild<QPushButton*>(u"cmdSetDateandTime"_qs), Qt::LeftButton);
+            QTest::mouseClick(dialog.findChild<QPushButton*>(u"cmdSetDateandTime"_s), Qt::LeftButton);
         const bool accepted = expected.contains(u'|');
-        const QString message = u"The %1 is not in the correct format.  Please fix it and try again."_qs.arg(expected);
+        const QString message = u"The %1 is not in the correct format.  Please fix it and try again."_s.arg(expected);
         QCOMPARE(messages, accepted || expected.isEmpty() ? QStringList() : QStringList{message});
         QCOMPARE(dialog.isVisible(), !accepted && how != "cancel" && how != "close box");
         const ClockCalibration& c = gCalibration;

@@ -11,6 +11,8 @@
 #include <QtTest>
 #include <QtWidgets>
 
+using namespace Qt::StringLiterals;
+
 class TstFrmMain : public QObject
 {
     Q_OBJECT
@@ -20,8 +22,8 @@ class TstFrmMain : public QObject
     QStringList mMessages;
     const QByteArray mSaved = "00:29:59\r\n12/06/2026\r\n12:05:41\r\n03/17/0012\r\n";
 
-    QString DataFile() const { return mDir->filePath(u"OXLTIMES.DAT"_qs); }
-    bool FolderInPlace() const { return QFile::remove(DataFile()) && QDir(mDir->path()).mkdir(u"OXLTIMES.DAT"_qs); }
+    QString DataFile() const { return mDir->filePath(u"OXLTIMES.DAT"_s); }
+    bool FolderInPlace() const { return QFile::remove(DataFile()) && QDir(mDir->path()).mkdir(u"OXLTIMES.DAT"_s); }
 
     QByteArray Saved() const { return FileBytes(DataFile()); }
     void Put(const char* name, const QByteArray& bytes)
@@ -42,7 +44,7 @@ private slots:
     {
         mDir = std::make_unique<QTemporaryDir>();
         SetProgramFolder(mDir->path());
-        QVERIFY(QFile::copy(QStringLiteral(KELVARA_SAMPLE_DB), mDir->filePath(u"Kelvara.mdb"_qs)));
+        QVERIFY(QFile::copy(QStringLiteral(KELVARA_SAMPLE_DB), mDir->filePath(u"Kelvara.mdb"_s)));
         Put("OXLTIMES.DAT", mSaved);
         mNow = QDateTime(QDate(2026, 12, 6), QTime(0, 29, 59));
         SystemClock::SetSource([this] { return mNow; });
@@ -60,17 +62,17 @@ private slots:
         for (QAction* top : w.menuBar()->actions()) {
             menu << top->text();
             for (QAction* entry : top->menu()->actions())
-                menu << (entry->isSeparator() ? u"-"_qs : u"  "_qs + entry->text());
+                menu << (entry->isSeparator() ? u"-"_s : u"  "_s + entry->text());
         }
         QCOMPARE(menu,
                  (QStringList{"&File", "  &Open Character File", "-", "  E&xit", "&Tools", "  &Next Good Moon",
                               "  Next &Specified Day", "  Set &Date/Time", "  Item Stats", "  Rank Experience Chart",
                               "  &Upcoming Days\u2026", "  &Compact Clock", "  &Reminders\u2026",
                               "  &Preferences\u2026", "&Help", "  &About Kelvara Utility"}));
-        QCOMPARE(w.findChild<QAction*>(u"mnuExit"_qs)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q));
+        QCOMPARE(w.findChild<QAction*>(u"mnuExit"_s)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q));
 
         w.Form_Load();
-        QCOMPARE(gCharacterFolder, u"/games/chars/"_qs);
+        QCOMPARE(gCharacterFolder, u"/games/chars/"_s);
         QCOMPARE(Clock(w), QStringList(4, QString()));
         w.show();
         mNow = mNow.addSecs(1);
@@ -90,13 +92,13 @@ private slots:
             const char* names[] = {"txtRealTime", "txtRealDate", "txtOXLTime", "txtOXLDate"};
             for (int i = 0; i < 4; ++i)
                 dialog->findChild<QLineEdit*>(QLatin1String(names[i]))->setText(texts[i]);
-            dialog->findChild<QPushButton*>(u"cmdSetDateandTime"_qs)->click();
+            dialog->findChild<QPushButton*>(u"cmdSetDateandTime"_s)->click();
         });
-        w.findChild<QAction*>(u"mnuSetDateTime"_qs)->trigger();
+        w.findChild<QAction*>(u"mnuSetDateTime"_s)->trigger();
         w.tmrMain_Timer(); // 59 real seconds after the typed moment
-        QCOMPARE(gCalibration.OXLTime, u"10:17:42"_qs);
+        QCOMPARE(gCalibration.OXLTime, u"10:17:42"_s);
 
-        QTimer* timer = w.findChild<QTimer*>(u"tmrMain"_qs); // no 500 ms tick while nothing is on the screen
+        QTimer* timer = w.findChild<QTimer*>(u"tmrMain"_s); // no 500 ms tick while nothing is on the screen
         w.showMinimized();
         QTRY_VERIFY(!timer->isActive());
         mNow = mNow.addSecs(200);
@@ -140,10 +142,10 @@ private slots:
         auto full = fault == "file size limit" ? std::make_unique<faultkit::FullDisk>(20) : nullptr; // 20 of 44 bytes
         QVERIFY(!fault.endsWith("folder in place") || FolderInPlace());
         if (error) {
-            ErrorBoundary::Run([] { throw KelvaraError(u"Subscript out of range"_qs); });
-            ErrorBoundary::Run([] { throw KelvaraError(u"later"_qs); });
+            ErrorBoundary::Run([] { throw KelvaraError(u"Subscript out of range"_s); });
+            ErrorBoundary::Run([] { throw KelvaraError(u"later"_s); });
             QCOMPARE(closes, 1);
-            QCOMPARE(mMessages.takeFirst(), u"Subscript out of range"_qs);
+            QCOMPARE(mMessages.takeFirst(), u"Subscript out of range"_s);
         } else if (minimised) {
             w.Form_Unload(); // as on SIGTERM
         } else {
@@ -160,8 +162,8 @@ private slots:
             return;
         }
         QCOMPARE(mMessages.size(), 1);
-        QVERIFY(mMessages[0].startsWith(u"The calibration could not be saved."_qs)
-                && mMessages[0].contains(u"OXLTIMES.DAT"_qs) && mMessages[0].contains(cause));
+        QVERIFY(mMessages[0].startsWith(u"The calibration could not be saved."_s)
+                && mMessages[0].contains(u"OXLTIMES.DAT"_s) && mMessages[0].contains(cause));
         QCOMPARE(Saved(), fault.endsWith("folder in place") ? QByteArray() : mSaved);
         QCOMPARE(QDir(mDir->path()).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot),
                  (QStringList{"Kelvara.mdb", "OXLDIR.DAT", "OXLTIMES.DAT"}));

@@ -17,6 +17,8 @@
 
 #include <cstdio>
 
+using namespace Qt::StringLiterals;
+
 using namespace fixtures;
 
 namespace {
@@ -41,22 +43,22 @@ std::vector<jet::Table> Game(const QStringList& items, int strength = 10)
 QByteArray Bytes(const std::vector<jet::Table>& tables)
 {
     QTemporaryDir dir;
-    jet::WriteDatabase(dir.filePath(u"x.mdb"_qs), tables);
-    return FileBytes(dir.filePath(u"x.mdb"_qs));
+    jet::WriteDatabase(dir.filePath(u"x.mdb"_s), tables);
+    return FileBytes(dir.filePath(u"x.mdb"_s));
 }
 
 // The box's text, its entries, and the three lists (lines joined by "|").
 QStringList Shown(QWidget* window)
 {
-    auto* box = window->findChild<QComboBox*>(u"cboItem"_qs);
+    auto* box = window->findChild<QComboBox*>(u"cboItem"_s);
     QStringList shown{box->currentText(), {}};
     for (int row = 0; row < box->count(); ++row)
-        shown[1] += (row ? u"|"_qs : QString()) + box->itemText(row);
+        shown[1] += (row ? u"|"_s : QString()) + box->itemText(row);
     for (const char* name : {"lstMinReq", "lstMod0", "lstMod1"}) {
         auto* list = window->findChild<QListWidget*>(QLatin1String(name));
         shown << QString();
         for (int row = 0; row < list->count(); ++row)
-            shown.last() += (row ? u"|"_qs : QString()) + list->item(row)->text();
+            shown.last() += (row ? u"|"_s : QString()) + list->item(row)->text();
     }
     return shown;
 }
@@ -84,7 +86,7 @@ private slots:
     // each, the player told once; the open Item Stats window keeps its item while it exists.
     void followsTheGame()
     {
-        GameFolder folder(Game({u"Iron Sword"_qs, u"Ring"_qs, u"Amulet"_qs}));
+        GameFolder folder(Game({u"Iron Sword"_s, u"Ring"_s, u"Amulet"_s}));
         gStatTable = LoadStatTable(folder.Database());
         gItemTable = LoadItemTable(folder.Database());
         QWidget main;
@@ -92,22 +94,22 @@ private slots:
         ShowGameDataNotices(watcher, &main);
         QSignalSpy told(watcher, &GameDataWatcher::Reloaded);
         frmStats stats;
-        auto* box = stats.findChild<QComboBox*>(u"cboItem"_qs);
+        auto* box = stats.findChild<QComboBox*>(u"cboItem"_s);
         box->setCurrentIndex(1);
         emit box->activated(1);
         QCOMPARE(Shown(&stats), (QStringList{"Iron Sword", "Amulet|Iron Sword|Ring", "Strength     10 ", "", ""}));
 
         std::vector<QByteArray> burst;
         for (int i = 1; i <= 4; ++i)
-            burst.push_back(Bytes(Game({u"Ring"_qs, u"Dagger"_qs, u"Iron Sword"_qs}, 10 * i)));
+            burst.push_back(Bytes(Game({u"Ring"_s, u"Dagger"_s, u"Iron Sword"_s}, 10 * i)));
         for (const QByteArray& bytes : burst) {
             QVERIFY(PutFile(folder.Database(), bytes));
-            QVERIFY(PutFile(folder.Path() + u"/OXLTIMES.DAT"_qs, "other files change too"));
+            QVERIFY(PutFile(folder.Path() + u"/OXLTIMES.DAT"_s, "other files change too"));
             QTest::qWait(20);
         }
         QVERIFY(told.wait(3000));
         QVERIFY(!told.wait(1000));
-        QCOMPARE(told.takeFirst(), (QVariantList{true, u"The game database changed: 3 items loaded."_qs}));
+        QCOMPARE(told.takeFirst(), (QVariantList{true, u"The game database changed: 3 items loaded."_s}));
         QCOMPARE(Shown(&stats), (QStringList{"Iron Sword", "Dagger|Iron Sword|Ring", "Strength    120 ", "", ""}));
 
         // A damaged file, one whose stats load but items do not, none for a moment: the tables stay, the player is
@@ -120,7 +122,7 @@ private slots:
             QVERIFY(told.wait(3000));
             const QString reason = ErrorOf([&] { LoadStatTable(folder.Database()), LoadItemTable(folder.Database()); });
             QCOMPARE(told.takeFirst(), (QVariantList{false, GameDataWatcher::FailedText(reason)}));
-            QCOMPARE(gStatTable.Stat(1) + QString::number(gItemTable.NumItems()), u"Strength3"_qs);
+            QCOMPARE(gStatTable.Stat(1) + QString::number(gItemTable.NumItems()), u"Strength3"_s);
             QCOMPARE(Shown(&stats), (QStringList{"Iron Sword", "Dagger|Iron Sword|Ring", "Strength    120 ", "", ""}));
         }
         // Renamed into the folder where the file is missing, then over it while another program holds it open, then
@@ -133,58 +135,58 @@ private slots:
             if (&items == &patches[2].first) {
                 QVERIFY(PutFile(folder.Database(), Bytes(Game(items))));
             } else {
-                jet::WriteDatabase(folder.Path() + u"/patch.tmp"_qs, Game(items));
-                QVERIFY(std::rename(qPrintable(folder.Path() + u"/patch.tmp"_qs), qPrintable(folder.Database())) == 0);
+                jet::WriteDatabase(folder.Path() + u"/patch.tmp"_s, Game(items));
+                QVERIFY(std::rename(qPrintable(folder.Path() + u"/patch.tmp"_s), qPrintable(folder.Database())) == 0);
             }
             QVERIFY(held.isOpen() || held.open(QIODevice::ReadOnly));
             QVERIFY(told.wait(3000));
             QCOMPARE(told.takeFirst().value(0), true);
             QCOMPARE(Shown(&stats), (QStringList{"", entries, "", "", ""}));
         }
-        QList<QWidget*> notices = main.findChildren<QWidget*>(u"frmGameDataNotice"_qs);
+        QList<QWidget*> notices = main.findChildren<QWidget*>(u"frmGameDataNotice"_s);
         notices.removeIf([](QWidget* w) { return !w->isVisible(); });
         QCOMPARE(notices.size(), 1);
-        QCOMPARE(notices[0]->findChild<QLabel*>(u"lblBody"_qs)->text(), GameDataWatcher::LoadedText(3));
-        QCOMPARE(GameDataWatcher::LoadedText(20412), u"The game database changed: 20,412 items loaded."_qs);
+        QCOMPARE(notices[0]->findChild<QLabel*>(u"lblBody"_s)->text(), GameDataWatcher::LoadedText(3));
+        QCOMPARE(GameDataWatcher::LoadedText(20412), u"The game database changed: 20,412 items loaded."_s);
     }
 
     // The list of found names follows each key; Up, Down and Enter choose; Enter alone, also on a whole name, and
     // Escape choose nothing.
     void findAsYouType()
     {
-        GameFolder folder(Game({u"Iron Sword"_qs, u"Sword of Dawn"_qs, u"Ring"_qs, u"Broadsword"_qs}));
+        GameFolder folder(Game({u"Iron Sword"_s, u"Sword of Dawn"_s, u"Ring"_s, u"Broadsword"_s}));
         gStatTable = LoadStatTable(folder.Database());
         gItemTable = LoadItemTable(folder.Database());
         frmStats stats;
         stats.show();
         QVERIFY(QTest::qWaitForWindowActive(&stats));
-        QLineEdit* edit = stats.findChild<QComboBox*>(u"cboItem"_qs)->lineEdit();
+        QLineEdit* edit = stats.findChild<QComboBox*>(u"cboItem"_s)->lineEdit();
         auto chosen = [&] { return QStringList{Shown(&stats)[0], Shown(&stats)[2]}; }; // the text and lstMinReq
-        Keys(edit, u"sw"_qs);
+        Keys(edit, u"sw"_s);
         QCOMPARE(stats.Finder()->Listed(), (QStringList{"Sword of Dawn", "Broadsword", "Iron Sword"}));
-        Keys(edit, u"o"_qs, {Qt::Key_Return});
+        Keys(edit, u"o"_s, {Qt::Key_Return});
         QCOMPARE(stats.Finder()->Listed(), QStringList());
         QCOMPARE(chosen(), (QStringList{"swo", ""}));
         edit->clear();
-        Keys(edit, u"sword"_qs, {Qt::Key_Down, Qt::Key_Down, Qt::Key_Return});
+        Keys(edit, u"sword"_s, {Qt::Key_Down, Qt::Key_Down, Qt::Key_Return});
         QCOMPARE(chosen(), (QStringList{"Broadsword", "Strength     40 "}));
         edit->clear();
-        Keys(edit, u"Ring"_qs);
+        Keys(edit, u"Ring"_s);
         QCOMPARE(stats.Finder()->Listed(), QStringList{"Ring"});
         Keys(edit, {}, {Qt::Key_Return});
         QCOMPARE(chosen(), (QStringList{"Ring", "Strength     40 "}));
         edit->clear();
-        Keys(edit, u"o"_qs);
+        Keys(edit, u"o"_s);
         QCOMPARE(stats.Finder()->Listed().size(), 3);
         Keys(edit, {}, {Qt::Key_Escape});
         QCOMPARE(stats.Finder()->Listed(), QStringList());
-        Keys(edit, u"rd"_qs, {Qt::Key_Up, Qt::Key_Return});
+        Keys(edit, u"rd"_s, {Qt::Key_Up, Qt::Key_Return});
         QCOMPARE(chosen(), (QStringList{"Sword of Dawn", "Strength     20 "}));
         // New tables while the player types: the text stays, the list and the chosen item's stats are the new ones;
         // the notice waits until the list is closed.
         edit->selectAll();
-        Keys(edit, u"ri"_qs);
-        GameFolder patched(Game({u"Ring"_qs, u"Brim"_qs, u"Sword of Dawn"_qs, u"Iron Sword"_qs}));
+        Keys(edit, u"ri"_s);
+        GameFolder patched(Game({u"Ring"_s, u"Brim"_s, u"Sword of Dawn"_s, u"Iron Sword"_s}));
         gItemTable = LoadItemTable(patched.Database());
         QWidget main;
         auto* watcher = new GameDataWatcher(patched.Database(), 400, &main);
@@ -196,41 +198,41 @@ private slots:
         QCOMPARE(chosen(), (QStringList{"ri", "Strength     30 "}));
         Keys(edit, {}, {Qt::Key_Down, Qt::Key_Return});
         QCOMPARE(chosen(), (QStringList{"Ring", "Strength     10 "}));
-        QTRY_VERIFY(main.findChild<QWidget*>(u"frmGameDataNotice"_qs)->isVisible());
+        QTRY_VERIFY(main.findChild<QWidget*>(u"frmGameDataNotice"_s)->isVisible());
     }
 
     // The facts of a readable database, of a missing one; the window copies what it shows.
     void about()
     {
-        GameFolder folder(Game({u"Iron Sword"_qs, u"Ring"_qs, u"Amulet"_qs}));
-        const AboutFacts facts = GatherAboutFacts(folder.Path(), folder.Database(), u"settings.ini"_qs);
+        GameFolder folder(Game({u"Iron Sword"_s, u"Ring"_s, u"Amulet"_s}));
+        const AboutFacts facts = GatherAboutFacts(folder.Path(), folder.Database(), u"settings.ini"_s);
         QCOMPARE((QList<AboutFacts::Count>{facts.Stats, facts.Items, facts.Ranks}),
                  (QList<AboutFacts::Count>{qint64(1), qint64(3), qint64(2)}));
         QCOMPARE(facts.DatabaseSize, QFileInfo(folder.Database()).size());
-        const QString missing = folder.Path() + u"/none.mdb"_qs;
-        const AboutFacts none = GatherAboutFacts(folder.Path(), missing, u"settings.ini"_qs);
+        const QString missing = folder.Path() + u"/none.mdb"_s;
+        const AboutFacts none = GatherAboutFacts(folder.Path(), missing, u"settings.ini"_s);
         QVERIFY(!none.DatabaseSize && std::get<QString>(none.Ranks).contains(missing));
         const QString text = AboutText(AboutLines(facts, QLocale()));
-        QVERIFY(text.contains(u"\nRanks: 2\n"_qs) && text.contains(u"\nGame database: "_qs + folder.Database()));
+        QVERIFY(text.contains(u"\nRanks: 2\n"_s) && text.contains(u"\nGame database: "_s + folder.Database()));
         const QVersionNumber version(KELVARA_VERSION_MAJOR, KELVARA_VERSION_MINOR, KELVARA_VERSION_PATCH);
-        QVERIFY(text.startsWith(u"Version: %1\nQt: %2\n"_qs.arg(version.toString(), QLatin1String(qVersion()))));
-        QVERIFY(text.contains(QRegularExpression(u"\nlibical: \\d+\\.\\d+\\.\\d+\nmdbtools: \\d+\\.\\d+\\.\\d+\n"_qs)));
-        QVERIFY(text.contains(
-            QRegularExpression(u"\nModified: \\d{4}-\\d\\d-\\d\\dT\\d\\d:\\d\\d:\\d\\d\\+0[12]:00\n"_qs)));
+        QVERIFY(text.startsWith(u"Version: %1\nQt: %2\n"_s.arg(version.toString(), QLatin1String(qVersion()))));
+        QVERIFY(text.contains(QRegularExpression(u"\nlibical: \\d+\\.\\d+\\.\\d+\nmdbtools: \\d+\\.\\d+\\.\\d+\n"_s)));
+        QVERIFY(
+            text.contains(QRegularExpression(u"\nModified: \\d{4}-\\d\\d-\\d\\dT\\d\\d:\\d\\d:\\d\\d\\+0[12]:00\n"_s)));
 
         frmMain main;
         QString copied;
         QTimer::singleShot(0, this, [&] {
             QWidget* dialog = QApplication::activeModalWidget();
             QVERIFY(dialog);
-            QTest::mouseClick(dialog->findChild<QPushButton*>(u"cmdCopy"_qs), Qt::LeftButton);
+            QTest::mouseClick(dialog->findChild<QPushButton*>(u"cmdCopy"_s), Qt::LeftButton);
             copied = QGuiApplication::clipboard()->text();
             dialog->close();
         });
-        main.findChild<QAction*>(u"mnuAbout"_qs)->trigger();
+        main.findChild<QAction*>(u"mnuAbout"_s)->trigger();
         QCOMPARE(copied,
                  AboutText(AboutLines(
-                     GatherAboutFacts(ProgramFolder(), GameDatabasePath(), ProgramFolder() + u"kelvara-utility.ini"_qs),
+                     GatherAboutFacts(ProgramFolder(), GameDatabasePath(), ProgramFolder() + u"kelvara-utility.ini"_s),
                      QLocale())));
     }
 };

@@ -25,13 +25,15 @@
 #include <QtTest>
 #include <QtWidgets>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 QStringList gFaults;
 
 void Fault(const QWidget* window, const QObject* control, const QString& what)
 {
-    gFaults << u"%1/%2: %3"_qs.arg(window->objectName(), control->objectName(), what);
+    gFaults << u"%1/%2: %3"_s.arg(window->objectName(), control->objectName(), what);
 }
 
 // A text, a control's width, and what it needs besides the text: does the text fit?
@@ -41,7 +43,7 @@ void Fits(const QWidget* window, const QWidget* control, const QString& text, in
     for (const QString& line : QString(text).remove(u'\r').split(u'\n'))
         widest = std::max(widest, control->fontMetrics().size(Qt::TextShowMnemonic, line).width());
     if (widest + besides > room)
-        Fault(window, control, u"\"%1\" needs %2 px, has %3"_qs.arg(text).arg(widest + besides).arg(room - besides));
+        Fault(window, control, u"\"%1\" needs %2 px, has %3"_s.arg(text).arg(widest + besides).arg(room - besides));
 }
 
 // The edge the controls of a column share: a right-aligned label's right edge, any other control's left edge.
@@ -59,7 +61,7 @@ void Keys(const QWidget* window, const QWidget* menu, const QList<QAction*>& act
         if (const qsizetype at = action->text().indexOf(u'&'); at >= 0)
             keys << action->text().mid(at + 1, 1).toLower();
     if (keys.removeDuplicates() > 0)
-        Fault(window, menu, u"an access key twice"_qs);
+        Fault(window, menu, u"an access key twice"_s);
 }
 
 // Checks the controls of `parent` and, within plain containers, theirs.
@@ -74,7 +76,7 @@ void Check(const QWidget* window, const QWidget* parent)
         if (const auto* label = qobject_cast<const QLabel*>(control)) {
             if (label->wordWrap()
                 && label->heightForWidth(label->contentsRect().width()) > label->contentsRect().height())
-                Fault(window, label, u"\"%1\" wraps past the label's height"_qs.arg(label->text()));
+                Fault(window, label, u"\"%1\" wraps past the label's height"_s.arg(label->text()));
             else if (!label->wordWrap())
                 Fits(window, label, label->text(), label->contentsRect().width());
         } else if (const auto* button = qobject_cast<const QAbstractButton*>(control)) {
@@ -95,7 +97,7 @@ void Check(const QWidget* window, const QWidget* parent)
             Keys(window, bar, bar->actions());
             for (QAction* action : bar->actions()) {
                 if (!bar->rect().contains(bar->actionGeometry(action)))
-                    Fault(window, bar, action->text() + u" outside the menu bar"_qs);
+                    Fault(window, bar, action->text() + u" outside the menu bar"_s);
                 Keys(window, action->menu(), action->menu()->actions());
             }
         }
@@ -103,29 +105,29 @@ void Check(const QWidget* window, const QWidget* parent)
         const bool line = frame && frame->frameShape() == QFrame::HLine,
                    spans = control->width() > parent->width() * 3 / 4;
         if (!line && !parent->rect().contains(control->geometry()))
-            Fault(window, control, u"outside its window"_qs);
+            Fault(window, control, u"outside its window"_s);
         else if (control->x() < 2 && !spans)
-            Fault(window, control, u"on the window's left edge"_qs);
+            Fault(window, control, u"on the window's left edge"_s);
         else if (parent->width() - control->geometry().right() - 1 < 4 && !spans
                  && !qobject_cast<const QDialogButtonBox*>(parent))
-            Fault(window, control, u"on the window's right edge"_qs);
+            Fault(window, control, u"on the window's right edge"_s);
         for (const QWidget* other : shown) {
             const QRect both = control->geometry() & other->geometry();
             const auto [aligned, edge] = Edge(control);
             const auto [otherAligned, otherEdge] = Edge(other);
             if (other < control && both.width() > 1 && both.height() > 1)
-                Fault(window, control, u"overlaps "_qs + other->objectName());
+                Fault(window, control, u"overlaps "_s + other->objectName());
             else if (other < control && !line && aligned == otherAligned && edge != otherEdge
                      && std::abs(edge - otherEdge) <= 16
                      && !(other->y() <= control->geometry().bottom() && control->y() <= other->geometry().bottom()))
-                Fault(window, control, u"out of line with "_qs + other->objectName());
+                Fault(window, control, u"out of line with "_s + other->objectName());
         }
         if (control->metaObject() == &QWidget::staticMetaObject || qobject_cast<const QDialogButtonBox*>(control))
             Check(window, control);
     }
     if (window == parent && !(window->windowFlags() & Qt::FramelessWindowHint)
         && window->fontMetrics().horizontalAdvance(window->windowTitle()) > window->width() - 60)
-        Fault(window, window, u"the title is wider than the window"_qs);
+        Fault(window, window, u"the title is wider than the window"_s);
 }
 
 void CheckWindow(QWidget* window)
@@ -161,20 +163,20 @@ private slots:
         gItemTable = LoadItemTable(GameDatabasePath());
         // The longest wait of a game month and a day that begins the day after tomorrow.
         SystemClock::SetSource([] { return QDateTime(QDate(2026, 6, 15), QTime(23, 50, 10)); });
-        gCalibration = ClockCalibration::FromTexts(u"23:50:10"_qs, u"06/15/2026"_qs, u"00:00:00"_qs, u"03/15/0005"_qs);
+        gCalibration = ClockCalibration::FromTexts(u"23:50:10"_s, u"06/15/2026"_s, u"00:00:00"_s, u"03/15/0005"_s);
     }
 
-    void cleanupTestCase() { Language::Install(u"en"_qs); }
+    void cleanupTestCase() { Language::Install(u"en"_s); }
 
     // The desktop's languages in Qt's order: the first one the program speaks, English for C or none.
     void desktopLanguage()
     {
         const std::pair<QStringList, QString> cases[] = {
-            {{u"de-AT"_qs, u"de"_qs}, u"de"_qs}, {{u"pt-PT"_qs}, u"pt_BR"_qs},    {{u"ja"_qs, u"pl-PL"_qs}, u"pl"_qs},
-            {{u"en-GB"_qs, u"fr"_qs}, u"en"_qs}, {{u"C"_qs, u"ru"_qs}, u"en"_qs}, {{u"ja"_qs}, u"en"_qs}};
+            {{u"de-AT"_s, u"de"_s}, u"de"_s}, {{u"pt-PT"_s}, u"pt_BR"_s},   {{u"ja"_s, u"pl-PL"_s}, u"pl"_s},
+            {{u"en-GB"_s, u"fr"_s}, u"en"_s}, {{u"C"_s, u"ru"_s}, u"en"_s}, {{u"ja"_s}, u"en"_s}};
         for (const auto& [desktop, language] : cases)
             QCOMPARE(Language::Resolve(QString(), desktop), language);
-        QCOMPARE(Language::Resolve(u"es"_qs, {u"de"_qs}) + Language::Resolve(u"it"_qs, {u"de"_qs}), u"esen"_qs);
+        QCOMPARE(Language::Resolve(u"es"_s, {u"de"_s}) + Language::Resolve(u"it"_s, {u"de"_s}), u"esen"_s);
     }
 
     // A wait's units take the plural form of the number (Russian and Polish have three), and the words before a
@@ -206,13 +208,13 @@ private slots:
         QFETCH(QString, hour);
         QFETCH(QString, text);
         QCOMPARE(Language::Install(language), language);
-        QCOMPARE(WaitInWords(minutes * 60) + u", "_qs + DayAtText(0, hour + u":19 PM"_qs), text);
+        QCOMPARE(WaitInWords(minutes * 60) + u", "_s + DayAtText(0, hour + u":19 PM"_s), text);
     }
 
     void windows_data()
     {
         QTest::addColumn<QString>("language");
-        for (const QString& language : QStringList{u"en"_qs} + Language::Shipped())
+        for (const QString& language : QStringList{u"en"_s} + Language::Shipped())
             QTest::newRow(qPrintable(language)) << language;
     }
 
@@ -227,27 +229,27 @@ private slots:
         moon.tmrNextGoodMoon_Timer();
         CheckWindow(&moon);
         // The window speaks the language: its button is English in English only.
-        QCOMPARE(moon.findChild<QPushButton*>(u"cmdClose"_qs)->text() == u"Close"_qs, language == u"en"_qs);
+        QCOMPARE(moon.findChild<QPushButton*>(u"cmdClose"_s)->text() == u"Close"_s, language == u"en"_s);
         frmStats stats;
-        stats.findChild<QComboBox*>(u"cboItem"_qs)->setCurrentIndex(3); // an item chosen
+        stats.findChild<QComboBox*>(u"cboItem"_s)->setCurrentIndex(3); // an item chosen
         stats.cboItem_Click();
         CheckWindow(&stats);
         QVERIFY(QTest::qWaitForWindowActive(&stats));
-        QLineEdit* edit = stats.findChild<QComboBox*>(u"cboItem"_qs)->lineEdit();
+        QLineEdit* edit = stats.findChild<QComboBox*>(u"cboItem"_s)->lineEdit();
         edit->selectAll();
-        QTest::keyClicks(edit, u"ro"_qs); // the finder's list
+        QTest::keyClicks(edit, u"ro"_s); // the finder's list
         QAbstractItemView* found = stats.findChild<QCompleter*>()->popup();
         QVERIFY(found->isVisible() && found->model()->rowCount() > 1);
         for (int row = 0; row < found->model()->rowCount(); ++row)
             Fits(&stats, found, found->model()->index(row, 0).data().toString(), found->viewport()->width(),
                  2 * found->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 2);
         found->hide();
-        auto* notice = new frmNotice(u"Game data"_qs, GameDataWatcher::FailedText(u"Cannot read the file"_qs), {});
-        notice->setObjectName(u"frmNotice"_qs);
+        auto* notice = new frmNotice(u"Game data"_s, GameDataWatcher::FailedText(u"Cannot read the file"_s), {});
+        notice->setObjectName(u"frmNotice"_s);
         auto* compact = new frmCompactClock;
         compact->Update();
         ProgramSettings settings;
-        settings.Unusable.push_back({{{u"day"_qs, u"40"_qs}}, u"day \"40\" is not from 1 to 28"_qs, 1});
+        settings.Unusable.push_back({{{u"day"_s, u"40"_s}}, u"day \"40\" is not from 1 to 28"_s, 1});
         const QList<QWidget*> windows{new frmDateTime,
                                       new frmUpcomingDays,
                                       new frmAbout,
@@ -265,14 +267,14 @@ private slots:
                 menu->popup({0, 0});
                 for (QAction* action : menu->actions())
                     Fits(menu, menu, action->text(), menu->actionGeometry(action).width());
-                QCOMPARE(menu->actions().at(1)->text() == u"Next Good Moon"_qs, language == u"en"_qs);
+                QCOMPARE(menu->actions().at(1)->text() == u"Next Good Moon"_s, language == u"en"_s);
                 menu->close();
             }
         CheckModal(); // the rank chart
-        main.findChild<QAction*>(u"mnuRankExperienceChart"_qs)->trigger();
-        Dialogs::SetInputHook([](const QString&, const QString&) { return u"15"_qs; });
+        main.findChild<QAction*>(u"mnuRankExperienceChart"_s)->trigger();
+        Dialogs::SetInputHook([](const QString&, const QString&) { return u"15"_s; });
         CheckModal(); // Next Specified Day's answer
-        main.findChild<QAction*>(u"mnuNextDay"_qs)->trigger();
+        main.findChild<QAction*>(u"mnuNextDay"_s)->trigger();
         QVERIFY2(gFaults.isEmpty(), qPrintable(gFaults.join(u'\n')));
     }
 };

@@ -23,6 +23,8 @@
 #include <QTest>
 #include <QTreeWidget>
 
+using namespace Qt::StringLiterals;
+
 // The windows that look ahead, with a pinned clock: the game clock stands at 10:20:30 on
 // 03/10/0005 at 14:30:00 on Monday 06/15/2026, so day 15 begins 6 h 5 min 32 s later
 // (394,770 game seconds, the part second rounded up) and again every 37 h 20 min.
@@ -49,7 +51,7 @@ private slots:
         mNow = QDateTime(QDate(2026, 6, 15), QTime(14, 30, 0));
         SystemClock::SetSource([this] { return mNow; });
         gCalibration = ComputeGameTime(
-            ClockCalibration::FromTexts(u"14:30:00"_qs, u"06/15/2026"_qs, u"10:20:30"_qs, u"03/10/0005"_qs), mNow);
+            ClockCalibration::FromTexts(u"14:30:00"_s, u"06/15/2026"_s, u"10:20:30"_s, u"03/10/0005"_s), mNow);
         mMessages.clear();
         Dialogs::SetMessageHook([this](const QString& text) { mMessages << text; });
     }
@@ -60,7 +62,7 @@ private slots:
         Dialogs::SetMessageHook({});
         Dialogs::SetSaveFileHook({});
         SetProgramFolder(QString());
-        const QString ini = mDir.filePath(u"kelvara-utility.ini"_qs);
+        const QString ini = mDir.filePath(u"kelvara-utility.ini"_s);
         QFile::remove(ini);
         QDir(ini).removeRecursively();
     }
@@ -102,8 +104,8 @@ private slots:
         QCOMPARE(text.count("BEGIN:VEVENT"), 3);
         QVERIFY(text.contains("SUMMARY:Kelvara: good moon (day 15)") && text.contains("UID:kelvara-0005-03-15@"));
         // Years of other than four digits: modulo 10000.
-        QCOMPARE(CalendarUid(u"04/15/12345"_qs) + CalendarUid(u"04/15/-1"_qs),
-                 u"kelvara-2345-04-15@kelvara-utilitykelvara-9999-04-15@kelvara-utility"_qs);
+        QCOMPARE(CalendarUid(u"04/15/12345"_s) + CalendarUid(u"04/15/-1"_s),
+                 u"kelvara-2345-04-15@kelvara-utilitykelvara-9999-04-15@kelvara-utility"_s);
         QCOMPARE(mMessages.size(), 1);
         QVERIFY(mMessages[0].startsWith(QStringLiteral("The calendar could not be saved.")));
 
@@ -119,7 +121,7 @@ private slots:
     // stays with its reminder, wherever its row went, unless the player changed its day.
     void remindersKept()
     {
-        QFile ini(mDir.filePath(u"kelvara-utility.ini"_qs));
+        QFile ini(mDir.filePath(u"kelvara-utility.ini"_s));
         QVERIFY(ini.open(QIODevice::WriteOnly)
                 && ini.write("[Reminders]\nsize=5\n1\\day=3\n1\\minutes=0\n2\\day=<b>4</b>\n3\\day=15\n3\\minutes=20\n"
                              "3\\label=A\n4\\day=15\n4\\minutes=10\n4\\label=B\n5\\day=0\n5\\label=Odd\n")
@@ -130,33 +132,33 @@ private slots:
         keeper.Load();
         keeper.SetNotifier(nullptr); // no desktop service: notices of its own
         frmReminders window(keeper.Settings());
-        auto* list = window.findChild<QTreeWidget*>(u"lstReminders"_qs);
-        QCOMPARE(list->topLevelItem(4)->text(3), u"Odd (Not used: day \"0\" is not from 1 to 28)"_qs);
+        auto* list = window.findChild<QTreeWidget*>(u"lstReminders"_s);
+        QCOMPARE(list->topLevelItem(4)->text(3), u"Odd (Not used: day \"0\" is not from 1 to 28)"_s);
         list->setCurrentItem(list->topLevelItem(1));
-        QVERIFY(!window.findChild<QPushButton*>(u"cmdTest"_qs)->isEnabled()
+        QVERIFY(!window.findChild<QPushButton*>(u"cmdTest"_s)->isEnabled()
                 && !(list->currentItem()->flags() & Qt::ItemIsUserCheckable));
-        QVERIFY(list->currentItem()->toolTip(1).contains(u"day \"&lt;b&gt;4&lt;/b&gt;\""_qs)); // not as markup
-        const qint64 start = mNow.toSecsSinceEpoch() + 21932;                                  // day 15
+        QVERIFY(list->currentItem()->toolTip(1).contains(u"day \"&lt;b&gt;4&lt;/b&gt;\""_s)); // not as markup
+        const qint64 start = mNow.toSecsSinceEpoch() + 21932;                                 // day 15
         keeper.Tick(gCalibration, start - 300);
         for (int row : {1, 0}) { // the unusable day, then day 3
             list->setCurrentItem(list->topLevelItem(row));
-            window.findChild<QPushButton*>(u"cmdRemove"_qs)->click();
+            window.findChild<QPushButton*>(u"cmdRemove"_s)->click();
         }
         for (const auto& [row, day] : {std::pair{0, 16}, std::pair{2, 15}}) {
             list->setCurrentItem(list->topLevelItem(row));
-            window.findChild<QSpinBox*>(u"txtDay"_qs)->setValue(day);
+            window.findChild<QSpinBox*>(u"txtDay"_s)->setValue(day);
         }
-        QTest::keyClicks(window.findChild<QLineEdit*>(u"txtLabel"_qs), u"!"_qs);
+        QTest::keyClicks(window.findChild<QLineEdit*>(u"txtLabel"_s), u"!"_s);
         std::vector<Reminder> tried;
         connect(&window, &frmReminders::TestRequested, this, [&](const Reminder& r) { tried.push_back(r); });
-        window.findChild<QPushButton*>(u"cmdTest"_qs)->click();
-        window.findChild<QPushButton*>(u"cmdAdd"_qs)->click();
+        window.findChild<QPushButton*>(u"cmdTest"_s)->click();
+        window.findChild<QPushButton*>(u"cmdAdd"_s)->click();
         list->clearSelection(); // nothing selected: nothing to remove
-        window.findChild<QPushButton*>(u"cmdRemove"_qs)->click();
+        window.findChild<QPushButton*>(u"cmdRemove"_s)->click();
         QCOMPARE(list->topLevelItemCount(), 4);
         QVERIFY(keeper.Apply(window.Settings()).isEmpty());
         const std::vector<Reminder> kept{
-            {16, 20, true, u"A"_qs, {}}, {15, 10, true, u"B"_qs, start}, {15, 10, true, u"Odd!"_qs, {}}, Reminder()};
+            {16, 20, true, u"A"_s, {}}, {15, 10, true, u"B"_s, start}, {15, 10, true, u"Odd!"_s, {}}, Reminder()};
         QVERIFY(keeper.Settings().Reminders == kept && ReadSettings().Settings.Reminders == kept);
         QVERIFY(tried == std::vector{kept[2]} && ReadSettings().Settings.Unusable.empty());
         // Added or switched on after their day began: not told as begun, though the program ran before.
@@ -174,13 +176,13 @@ private slots:
         QTest::addColumn<int>("cursor");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<int>("kept"); // how much of it stays
-        QTest::newRow("emoji that fits") << QString(98, u'a') << 98 << u"\U0001F600"_qs << 2;
-        QTest::newRow("emoji at the end") << QString(99, u'a') << 99 << u"\U0001F600"_qs << 0;
-        QTest::newRow("emoji inside") << QString(99, u'a') << 10 << u"\U0001F600"_qs << 0;
-        QTest::newRow("flag") << QString(97, u'a') << 97 << u"\U0001F1E9\U0001F1EA"_qs << 0;
-        QTest::newRow("accent") << QString(99, u'a') << 99 << u"e\u0301"_qs << 0;
-        QTest::newRow("accent on a letter there") << QString(98, u'a') + u"ee"_qs << 100 << u"\u0301"_qs << 0;
-        QTest::newRow("letters first") << QString(97, u'a') << 0 << u"xyz\U0001F600"_qs << 3;
+        QTest::newRow("emoji that fits") << QString(98, u'a') << 98 << u"\U0001F600"_s << 2;
+        QTest::newRow("emoji at the end") << QString(99, u'a') << 99 << u"\U0001F600"_s << 0;
+        QTest::newRow("emoji inside") << QString(99, u'a') << 10 << u"\U0001F600"_s << 0;
+        QTest::newRow("flag") << QString(97, u'a') << 97 << u"\U0001F1E9\U0001F1EA"_s << 0;
+        QTest::newRow("accent") << QString(99, u'a') << 99 << u"e\u0301"_s << 0;
+        QTest::newRow("accent on a letter there") << QString(98, u'a') + u"ee"_s << 100 << u"\u0301"_s << 0;
+        QTest::newRow("letters first") << QString(97, u'a') << 0 << u"xyz\U0001F600"_s << 3;
     }
 
     void labelBox()
@@ -190,7 +192,7 @@ private slots:
         QFETCH(QString, typed);
         QFETCH(int, kept);
         frmReminders window{ProgramSettings()};
-        auto* box = window.findChild<QLineEdit*>(u"txtLabel"_qs);
+        auto* box = window.findChild<QLineEdit*>(u"txtLabel"_s);
         box->setText(text);
         box->setCursorPosition(cursor);
         QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, typed, Qt::NoModifier);
@@ -201,9 +203,9 @@ private slots:
     // back where it was dragged; on Wayland, which places the windows, no place is kept.
     void compactClock()
     {
-        const bool placed = !QGuiApplication::platformName().startsWith(u"wayland"_qs);
+        const bool placed = !QGuiApplication::platformName().startsWith(u"wayland"_s);
         // Kept through the settings file like the reminders: a file not in UTF-8 is kept aside, other groups stay.
-        const QString ini = mDir.filePath(u"kelvara-utility.ini"_qs);
+        const QString ini = mDir.filePath(u"kelvara-utility.ini"_s);
         QFile file(ini);
         QVERIFY(file.open(QIODevice::WriteOnly) && file.write("[Broken\xe9\n[Tray]\nkeepRunning=true\n") > 0);
         file.close();
@@ -231,11 +233,11 @@ private slots:
         frmCompactClock again;
         again.ShowAtSavedPlace();
         QCOMPARE(again.pos() == place, placed);
-        QVERIFY(QFile::exists(ini + u".damaged"_qs) && ReadSettings().Settings.KeepInTray);
+        QVERIFY(QFile::exists(ini + u".damaged"_s) && ReadSettings().Settings.KeepInTray);
         // A save that fails is reported.
         QVERIFY(QFile::remove(ini) && QDir().mkdir(ini));
         frmCompactClock::SaveVisible(false);
-        QCOMPARE(mMessages.value(0).section(u'\n', 0, 0), u"The compact clock could not be saved."_qs);
+        QCOMPARE(mMessages.value(0).section(u'\n', 0, 0), u"The compact clock could not be saved."_s);
     }
 };
 

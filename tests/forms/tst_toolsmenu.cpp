@@ -12,6 +12,8 @@
 #include <QtTest>
 #include <QtWidgets>
 
+using namespace Qt::StringLiterals;
+
 using namespace fixtures;
 
 namespace {
@@ -28,14 +30,14 @@ QStringList Shown(QWidget* window,
         else if (auto* list = window->findChild<QListWidget*>(QLatin1String(name))) {
             texts << QString();
             for (int row = 0; row < list->count(); ++row)
-                texts.last() += (row ? u"|"_qs : QString()) + list->item(row)->text();
+                texts.last() += (row ? u"|"_s : QString()) + list->item(row)->text();
         }
     return texts;
 }
 
 void Choose(QWidget* window, const QString& entry)
 {
-    auto* box = window->findChild<QComboBox*>(u"cboItem"_qs);
+    auto* box = window->findChild<QComboBox*>(u"cboItem"_s);
     const int row = box->findText(entry, Qt::MatchExactly | Qt::MatchCaseSensitive);
     QVERIFY2(row >= 0, qPrintable(entry)); // every item is in the box
     box->setCurrentIndex(row);
@@ -66,7 +68,7 @@ private slots:
         SystemClock::SetSource([this] { return mNow; });
         Dialogs::SetMessageHook([this](const QString& text) { mMessages << text; });
         mNow = QDateTime(QDate(2026, 6, 15), QTime(14, 30, 0));
-        gCalibration = ClockCalibration::FromTexts(u"14:30:00"_qs, u"06/15/2026"_qs, u"10:20:30"_qs, u"03/10/0005"_qs);
+        gCalibration = ClockCalibration::FromTexts(u"14:30:00"_s, u"06/15/2026"_s, u"10:20:30"_s, u"03/10/0005"_s);
         mFolder = std::make_unique<GameFolder>(std::vector<jet::Table>{
             Stats({{Num(1), Txt("Strength")}, {Num(2), Txt("Dexterity")}}), Materials({{Num(1), Txt("Iron")}}),
             Items({{Num(10), Num(1), Txt("Sword")}, {Num(11), Null, Txt("Ring")}, {Num(-1), Null, Txt("Amulet")}}),
@@ -89,16 +91,16 @@ private slots:
             QVERIFY(first && first->isVisible() && !first->parentWidget());
             const QStringList fresh = Shown(first);
             if (qobject_cast<frmStats*>(first)) { // the chosen item's minimum stats, mod 0 and mod 1
-                Choose(first, u"Iron Sword"_qs);
+                Choose(first, u"Iron Sword"_s);
                 QCOMPARE(Shown(first), (QStringList{"Strength     20 ", "Strength      2 ", "Dexterity    -4 "}));
-                Choose(first, u"Ring"_qs);
+                Choose(first, u"Ring"_s);
                 QCOMPARE(Shown(first), fresh);
-                Choose(first, u"Amulet"_qs);
+                Choose(first, u"Amulet"_s);
                 QCOMPARE(Shown(first), (QStringList{"Dexterity     5 ", "", "Strength      3 "}));
-                first->findChild<QComboBox*>(u"cboItem"_qs)->setEditText(u"Amulet "_qs); // names no item
+                first->findChild<QComboBox*>(u"cboItem"_s)->setEditText(u"Amulet "_s); // names no item
                 static_cast<frmStats*>(first.data())->cboItem_Click();
                 QCOMPARE(Shown(first), fresh);
-                Choose(first, u"Amulet"_qs);
+                Choose(first, u"Amulet"_s);
             }
             QTRY_VERIFY_WITH_TIMEOUT(Shown(first) != fresh, 3000); // the good moon window's own timer
             const QStringList shown = Shown(first);
@@ -133,20 +135,20 @@ private slots:
                 main.tmrMain_Timer();
                 return QLatin1String(answer);
             });
-            main.findChild<QAction*>(u"mnuNextDay"_qs)->trigger();
+            main.findChild<QAction*>(u"mnuNextDay"_s)->trigger();
         }
-        const QString prompt = u"Enter day (1-28)|Kelvara Utility"_qs;
+        const QString prompt = u"Enter day (1-28)|Kelvara Utility"_s;
         QCOMPARE(mMessages,
-                 (QStringList{prompt, u"You need to enter a day between 1 and 28."_qs, prompt, prompt,
+                 (QStringList{prompt, u"You need to enter a day between 1 and 28."_s, prompt, prompt,
                               u"Day 15 of the month will be in \r\n2 HOURS  5 MINUTES  21 SECONDS\r\n"
-                              u"TODAY AT 8:35 PM"_qs}));
+                              u"TODAY AT 8:35 PM"_s}));
 
         mMessages.clear();
-        QAction* entry = main.findChild<QAction*>(u"mnuRankExperienceChart"_qs);
+        QAction* entry = main.findChild<QAction*>(u"mnuRankExperienceChart"_s);
         entry->trigger();
         QCOMPARE(mMessages.size(), 1);
-        QVERIFY(mMessages[0].startsWith(u"The rank experience chart could not be read."_qs)
-                && mMessages[0].contains(u"tblRank"_qs));
+        QVERIFY(mMessages[0].startsWith(u"The rank experience chart could not be read."_s)
+                && mMessages[0].contains(u"tblRank"_s));
         QVERIFY(QFile::remove(mFolder->Database())
                 && QFile::copy(QStringLiteral(KELVARA_SAMPLE_DB), mFolder->Database()));
         QString shown;
@@ -154,7 +156,7 @@ private slots:
             QWidget* dialog = QApplication::activeModalWidget();
             QVERIFY(dialog);
             shown = Shown(dialog, {"lblMessage"}).value(0);
-            QTest::mouseClick(dialog->findChild<QPushButton*>(u"cmdOK"_qs), Qt::LeftButton);
+            QTest::mouseClick(dialog->findChild<QPushButton*>(u"cmdOK"_s), Qt::LeftButton);
         });
         entry->trigger();
         QCOMPARE(shown, RankChartText(*OpenGameDatabase(mFolder->Database()), QLocale::system()));

@@ -14,6 +14,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+using namespace Qt::StringLiterals;
+
 // The claim of a program folder, with later starts on a thread of their own beside the running copy.
 class TstOneCopy : public QObject
 {
@@ -111,7 +113,7 @@ private slots:
         for (const char* name : {"/kx\xff", "/kx\xfe"}) {
             const QByteArray path = QFile::encodeName(mFolder.path()) + name;
             QVERIFY(::mkdir(path.constData(), 0700) == 0);
-            names << OneCopy::SocketName(u"/proc/self/fd/%1"_qs.arg(::open(path.constData(), O_PATH | O_DIRECTORY)));
+            names << OneCopy::SocketName(u"/proc/self/fd/%1"_s.arg(::open(path.constData(), O_PATH | O_DIRECTORY)));
         }
         QVERIFY(names[0] != names[1]);
     }

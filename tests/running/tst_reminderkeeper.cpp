@@ -11,6 +11,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 // The reminders kept while the program runs, without a window: what they tell the player.
 class TstReminderKeeper : public QObject
 {
@@ -31,20 +33,20 @@ private slots:
         QByteArray bad = "[Reminders]\n";
         for (int i = 1; i <= 12; ++i)
             bad += QByteArray::number(i) + "\\day=0\n";
-        QTest::newRow("entries") << bad << u"Some reminders were ignored"_qs
+        QTest::newRow("entries") << bad << u"Some reminders were ignored"_s
                                  << u"entry 9: day \"0\" is not from 1 to 28\nentry 10: day \"0\" is not from 1 to 28\n"
-                                    "and 2 more\n"_qs;
-        QTest::newRow("size") << QByteArray("[Reminders]\nsize=-1\n1\\day=3\n") << u"Some settings were ignored"_qs
-                              << u"reminders \"-1\" is not from 0 to 2147483647"_qs;
-        QTest::newRow("unread") << QByteArray() << u"The settings could not be read"_qs
-                                << u"could not be used:\nthe file could not be read: it is a folder"_qs;
+                                    "and 2 more\n"_s;
+        QTest::newRow("size") << QByteArray("[Reminders]\nsize=-1\n1\\day=3\n") << u"Some settings were ignored"_s
+                              << u"reminders \"-1\" is not from 0 to 2147483647"_s;
+        QTest::newRow("unread") << QByteArray() << u"The settings could not be read"_s
+                                << u"could not be used:\nthe file could not be read: it is a folder"_s;
     }
     void ignoredListed()
     {
         QFETCH(QByteArray, file);
         QFETCH(QString, heading);
         QFETCH(QString, body);
-        const QString name = mDir.filePath(u"kelvara-utility.ini"_qs);
+        const QString name = mDir.filePath(u"kelvara-utility.ini"_s);
         QFile::remove(name);
         QDir(name).removeRecursively();
         QVERIFY(file.isEmpty() ? QDir().mkdir(name) : PutFile(name, file));
@@ -59,21 +61,21 @@ private slots:
     // A notification the desktop did not take is shown by the program with the wait as it is then.
     void waitTold()
     {
-        QDir(mDir.filePath(u"kelvara-utility.ini"_qs)).removeRecursively(); // the default reminder: day 15, 10 min
+        QDir(mDir.filePath(u"kelvara-utility.ini"_s)).removeRecursively(); // the default reminder: day 15, 10 min
         QDateTime now(QDate(2026, 6, 15), QTime(14, 30, 0));
         SystemClock::SetSource([&now] { return now; });
         ReminderKeeper keeper;
         keeper.Load();
-        keeper.SetNotifier(new Notifier(QDBusConnection(u"none"_qs), QString(), Notifier::AnswerTimeout, &keeper));
+        keeper.SetNotifier(new Notifier(QDBusConnection(u"none"_s), QString(), Notifier::AnswerTimeout, &keeper));
         QSignalSpy notices(&keeper, &ReminderKeeper::Notice);
         keeper.Tick(
-            ComputeGameTime(
-                ClockCalibration::FromTexts(u"14:30:00"_qs, u"06/15/2026"_qs, u"23:30:00"_qs, u"03/14/0005"_qs), now),
+            ComputeGameTime(ClockCalibration::FromTexts(u"14:30:00"_s, u"06/15/2026"_s, u"23:30:00"_s, u"03/14/0005"_s),
+                            now),
             now.toSecsSinceEpoch());
         now = now.addSecs(20);
         QVERIFY(notices.wait(1000));
         SystemClock::SetSource({});
-        QVERIFY2(notices[0][1].toString().startsWith(u"Day 15 begins in 1 minute 20 seconds"_qs),
+        QVERIFY2(notices[0][1].toString().startsWith(u"Day 15 begins in 1 minute 20 seconds"_s),
                  qPrintable(notices[0][1].toString()));
     }
 };

@@ -14,6 +14,8 @@
 #include <array>
 #include <cmath>
 
+using namespace Qt::StringLiterals;
+
 using jet::ColumnType;
 using jet::Value;
 
@@ -26,7 +28,7 @@ namespace {
 // have at most 16 significant digits, as mdb-export prints.
 Value RandomValue(QRandomGenerator& random, ColumnType type)
 {
-    static const QString alphabet = u"abcXYZ 019,;\"'\n€äöüß中文\u0100Ωж"_qs;
+    static const QString alphabet = u"abcXYZ 019,;\"'\n€äöüß中文\u0100Ωж"_s;
     auto text = [&](int length) {
         QString t;
         for (int n = random.bounded(length + 1); n > 0; --n)
@@ -47,9 +49,9 @@ Value RandomValue(QRandomGenerator& random, ColumnType type)
         return edge ? qint64(high ? 2147483647 : -2147483647 - 1) : qint64(random.generate()) - 2147483648LL;
     case ColumnType::Currency:
         if (edge)
-            return high ? u"922337203685477.5807"_qs : u"-922337203685477.5808"_qs;
+            return high ? u"922337203685477.5807"_s : u"-922337203685477.5808"_s;
         return high ? Value(random.bounded(-4000000, 4000000) / 4.0)
-                    : Value(QString::number(random.bounded(-999999, 999999)) + u".0001"_qs);
+                    : Value(QString::number(random.bounded(-999999, 999999)) + u".0001"_s);
     case ColumnType::Double:
         if (edge)
             return std::array{5e-324, 1e308, -2.5e-300, 0.0}[random.bounded(4)];
@@ -85,13 +87,13 @@ jet::Table RandomTable(QRandomGenerator& random, const QString& name, int column
 QString Expected(ColumnType type, const Value& value)
 {
     if (std::holds_alternative<std::monostate>(value) || value == Value(QString()))
-        return u"<null>"_qs;
+        return u"<null>"_s;
     const double number = std::holds_alternative<qint64>(value) ? double(std::get<qint64>(value))
         : std::holds_alternative<double>(value)                 ? std::get<double>(value)
                                                                 : 0;
     switch (type) {
     case ColumnType::Boolean:
-        return std::get<bool>(value) ? u"1"_qs : u"0"_qs;
+        return std::get<bool>(value) ? u"1"_s : u"0"_s;
     case ColumnType::Text:
     case ColumnType::Memo:
         return u'"' + std::get<QString>(value);
@@ -104,7 +106,7 @@ QString Expected(ColumnType type, const Value& value)
                                   : std::llround(number * 10000);
         const quint64 magnitude = units < 0 ? 0 - quint64(units) : quint64(units);
         return QStringLiteral("%1%2.%3")
-            .arg(units < 0 ? u"-"_qs : QString())
+            .arg(units < 0 ? u"-"_s : QString())
             .arg(magnitude / 10000)
             .arg(magnitude % 10000, 4, 10, QChar(u'0'));
     }
@@ -116,7 +118,7 @@ QString Expected(ColumnType type, const Value& value)
 QString Read(const jet::csv::Cell& cell, ColumnType type)
 {
     if (cell.quoted || cell.text.isEmpty())
-        return cell.quoted ? u'"' + cell.text : u"<null>"_qs;
+        return cell.quoted ? u'"' + cell.text : u"<null>"_s;
     bool number = false;
     const double d = cell.text.toDouble(&number);
     return type == ColumnType::Double && number ? QString::number(d, 'g', 17) : cell.text;
@@ -158,28 +160,28 @@ private slots:
         QTest::addColumn<bool>("indirect");
         QRandomGenerator random(20261207);
         QTest::newRow("every type, an empty table")
-            << std::vector{RandomTable(random, u"tblEmpty"_qs, 2, 0), RandomTable(random, u"tblEveryType"_qs, 8, 400)}
+            << std::vector{RandomTable(random, u"tblEmpty"_s, 2, 0), RandomTable(random, u"tblEveryType"_s, 8, 400)}
             << false;
         QTest::newRow("LVAL chains, indirect usage maps")
-            << std::vector{RandomTable(random, u"tblDiary"_qs, 6, 1500)} << true;
+            << std::vector{RandomTable(random, u"tblDiary"_s, 6, 1500)} << true;
         QTest::newRow("a definition over several pages")
-            << std::vector{RandomTable(random, u"tblWide"_qs, 200, 0)} << false;
+            << std::vector{RandomTable(random, u"tblWide"_s, 200, 0)} << false;
     }
 
     void mdbtoolsReadsTheSource()
     {
         QFETCH(std::vector<jet::Table>, tables);
         QFETCH(bool, indirect);
-        const QString path = dir_.filePath(u"t.mdb"_qs);
+        const QString path = dir_.filePath(u"t.mdb"_s);
         jet::WriteDatabase(path, tables, {indirect});
         for (const jet::Table& t : tables) {
             QProcess process;
             QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-            env.insert(u"LC_ALL"_qs, u"C.UTF-8"_qs);
+            env.insert(u"LC_ALL"_s, u"C.UTF-8"_s);
             process.setProcessEnvironment(env);
-            process.start(u"mdb-export"_qs, {path, t.name});
+            process.start(u"mdb-export"_s, {path, t.name});
             QVERIFY(process.waitForFinished(120000) && process.exitCode() == 0);
-            const auto records = jet::csv::Parse(QString::fromUtf8(process.readAllStandardOutput()), u"export"_qs);
+            const auto records = jet::csv::Parse(QString::fromUtf8(process.readAllStandardOutput()), u"export"_s);
             QCOMPARE(records.size(), t.rows.size() + 1);
             QStringList header, names;
             for (qsizetype c = 0; c < t.columns.size(); ++c)
@@ -199,11 +201,11 @@ private slots:
     // Names the file cannot hold are refused before anything is written.
     void badTables()
     {
-        const jet::Column a{u"A"_qs, ColumnType::Long};
-        for (const jet::Table& table : {jet::Table{u"tblA"_qs, {{QString(), ColumnType::Long}}, {}},
-                                        jet::Table{u"tblA"_qs, {{QString(65, u'x'), ColumnType::Long}}, {}},
-                                        jet::Table{u"tblA"_qs, {a, {u"a"_qs, ColumnType::Text}}, {}},
-                                        jet::Table{u"tbl\tA"_qs, {a}, {}}, jet::Table{u"MSysA"_qs, {a}, {}}})
+        const jet::Column a{u"A"_s, ColumnType::Long};
+        for (const jet::Table& table : {jet::Table{u"tblA"_s, {{QString(), ColumnType::Long}}, {}},
+                                        jet::Table{u"tblA"_s, {{QString(65, u'x'), ColumnType::Long}}, {}},
+                                        jet::Table{u"tblA"_s, {a, {u"a"_s, ColumnType::Text}}, {}},
+                                        jet::Table{u"tbl\tA"_s, {a}, {}}, jet::Table{u"MSysA"_s, {a}, {}}})
             QVERIFY_THROWS_EXCEPTION(jet::Error, jet::BuildDatabase({table}));
     }
 
@@ -231,16 +233,16 @@ private slots:
     {
         QFETCH(QByteArray, bad);
         QFETCH(QString, message);
-        const QStringList args{dir_.filePath(u"out.mdb"_qs),
-                               u"tblA="_qs + Write(u"good.csv"_qs, "Id:long,B:long\n1,2\n\n\r\n"),
-                               u"tblB="_qs + Write(u"bad.csv"_qs, bad)};
+        const QStringList args{dir_.filePath(u"out.mdb"_s),
+                               u"tblA="_s + Write(u"good.csv"_s, "Id:long,B:long\n1,2\n\n\r\n"),
+                               u"tblB="_s + Write(u"bad.csv"_s, bad)};
         QFile::remove(args[0]);
         const bool limited = QByteArray(QTest::currentDataTag()) == "a file size limit";
         QString errors;
         QCOMPARE(Run(args, &errors, limited), 1);
         QVERIFY2(errors.contains(message), qPrintable(errors));
         QVERIFY(!QFile::exists(args[0]));
-        Write(u"out.mdb"_qs, "previous");
+        Write(u"out.mdb"_s, "previous");
         QCOMPARE(Run(args, nullptr, limited), 1);
         QCOMPARE(FileBytes(args[0]), QByteArray("previous"));
     }
