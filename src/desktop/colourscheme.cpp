@@ -35,8 +35,8 @@ void ColourScheme::Start()
 {
     if (!mBus.isConnected()) {
         // A call on a closed connection would never answer.
-        QMetaObject::invokeMethod(
-            this, [this] { Take(Scheme::NoPreference); }, Qt::QueuedConnection);
+        const auto noAnswer = [this] { Take(Scheme::NoPreference); };
+        QMetaObject::invokeMethod(this, noAnswer, Qt::QueuedConnection);
         return;
     }
     // The slot's argument types are looked up by name, which Qt knows only once the type

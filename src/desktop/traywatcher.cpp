@@ -29,8 +29,8 @@ void TrayWatcher::Start()
 {
     if (!mBus.isConnected()) {
         // A call on a closed connection would never answer.
-        QMetaObject::invokeMethod(
-            this, [this] { Take(false); }, Qt::QueuedConnection);
+        const auto noTray = [this] { Take(false); };
+        QMetaObject::invokeMethod(this, noTray, Qt::QueuedConnection);
         return;
     }
     // Watching first, asking second: a service that comes in between is still seen.

@@ -11,6 +11,8 @@
 
 #include <QtWidgets>
 
+using namespace Qt::StringLiterals;
+
 // The Preferences window, starting at login, the tray and the colours, with the desktop's tray and portal
 // played on a private bus (the session bus of Qt's own tray code too).
 class TstPreferences : public QObject
@@ -44,7 +46,7 @@ class TstPreferences : public QObject
 
     void SetScheme(uint scheme)
     {
-        emit mPortal.SettingChanged(u"org.freedesktop.appearance"_qs, u"color-scheme"_qs, QDBusVariant(scheme));
+        emit mPortal.SettingChanged(u"org.freedesktop.appearance"_s, u"color-scheme"_s, QDBusVariant(scheme));
         QTest::qWait(100);
     }
 
@@ -54,16 +56,16 @@ private slots:
         const QString address = StartPrivateBus(mDaemon);
         QVERIFY(!address.isEmpty());
         qputenv("DBUS_SESSION_BUS_ADDRESS", address.toUtf8());
-        mServices = QDBusConnection::connectToBus(address, u"services"_qs);
-        mClient = QDBusConnection::connectToBus(address, u"client"_qs);
-        QVERIFY(mServices.registerObject(u"/StatusNotifierWatcher"_qs, &mTray, QDBusConnection::ExportAllContents));
-        QVERIFY(mServices.registerObject(u"/org/freedesktop/portal/desktop"_qs, &mPortal,
+        mServices = QDBusConnection::connectToBus(address, u"services"_s);
+        mClient = QDBusConnection::connectToBus(address, u"client"_s);
+        QVERIFY(mServices.registerObject(u"/StatusNotifierWatcher"_s, &mTray, QDBusConnection::ExportAllContents));
+        QVERIFY(mServices.registerObject(u"/org/freedesktop/portal/desktop"_s, &mPortal,
                                          QDBusConnection::ExportAllContents));
-        qputenv("XDG_CONFIG_HOME", QFile::encodeName(mDir.filePath(u"config"_qs)));
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(mDir.filePath(u"config"_s)));
         SetProgramFolder(mDir.path());
-        QVERIFY(QFile::copy(QStringLiteral(KELVARA_SAMPLE_DB), mDir.filePath(u"Kelvara.mdb"_qs)));
+        QVERIFY(QFile::copy(QStringLiteral(KELVARA_SAMPLE_DB), mDir.filePath(u"Kelvara.mdb"_s)));
         Dialogs::SetMessageHook([this](const QString& text) { mMessages << text; });
-        QApplication::setStyle(u"Windows"_qs); // the style the program starts with
+        QApplication::setStyle(u"Windows"_s); // the style the program starts with
     }
 
     // The tick writes the entry for the running program, hidden unless the player says otherwise; an entry of
@@ -82,14 +84,13 @@ private slots:
                      })
                 == hidden);
         QVERIFY(Step(w, [](frmPreferences& p) { Child(p, "chkStartHidden")->click(); }) == shown);
-        QVERIFY(Step(
-                    w, [](frmPreferences& p) { Child(p, "chkStartAtLogin")->click(); }, false)
-                == shown);
-        WriteAutostart(u"/opt/old copy/kelvara-utility"_qs, true);
+        const auto clickStartAtLogin = [](frmPreferences& p) { Child(p, "chkStartAtLogin")->click(); };
+        QVERIFY(Step(w, clickStartAtLogin, false) == shown);
+        WriteAutostart(u"/opt/old copy/kelvara-utility"_s, true);
         QVERIFY(Step(w,
                      [](frmPreferences& p) {
                          QVERIFY(Child(p, "chkStartHidden")->isChecked());
-                         QVERIFY(Child<QLabel>(p, "lblAutostartElsewhere")->text().contains(u"/opt/old copy/"_qs));
+                         QVERIFY(Child<QLabel>(p, "lblAutostartElsewhere")->text().contains(u"/opt/old copy/"_s));
                      })
                 == hidden);
         // An entry without an Exec line names no program.
@@ -97,7 +98,7 @@ private slots:
         QVERIFY(Step(w,
                      [](frmPreferences& p) {
                          QCOMPARE(Child<QLabel>(p, "lblAutostartElsewhere")->text().section(u'.', 0, 0),
-                                  u"Kelvara Utility's login entry names no program to start"_qs);
+                                  u"Kelvara Utility's login entry names no program to start"_s);
                          Child(p, "chkStartHidden")->click();
                      })
                 == hidden);
@@ -107,13 +108,13 @@ private slots:
         }));
         for (const bool there : {false, true}) { // the boxes go back to the entry as it is
             if (there)
-                WriteAutostart(u"/opt/old copy/kelvara-utility"_qs, true);
+                WriteAutostart(u"/opt/old copy/kelvara-utility"_s, true);
             faultkit::ReadOnlyFolder readOnly(QFileInfo(AutostartPath()).path());
             QVERIFY(readOnly.Holds());
             frmPreferences p(w.Tray(), w.Colours(), &w);
             Child(p, there ? "chkStartHidden" : "chkStartAtLogin")->click();
             p.accept();
-            QCOMPARE(mMessages.takeLast().section(u'\n', 0, 0), u"Starting at login could not be changed."_qs);
+            QCOMPARE(mMessages.takeLast().section(u'\n', 0, 0), u"Starting at login could not be changed."_s);
             QVERIFY(Child(p, "chkStartAtLogin")->isChecked() == there && Child(p, "chkStartHidden")->isChecked());
             QVERIFY(p.result() != QDialog::Accepted && ReadAutostart().has_value() == there);
         }
@@ -124,7 +125,7 @@ private slots:
     // without a tray, only the icon with one; a tray that goes brings the window back.
     void trayComesLate()
     {
-        QVERIFY(PutFile(mDir.filePath(u"kelvara-utility.ini"_qs), "[Tray]\nkeepRunning=true\n"));
+        QVERIFY(PutFile(mDir.filePath(u"kelvara-utility.ini"_s), "[Tray]\nkeepRunning=true\n"));
         frmMain plain, hidden, withTray;
         for (frmMain* w : {&plain, &hidden, &withTray})
             w->Form_Load();
@@ -135,11 +136,11 @@ private slots:
         QTRY_VERIFY(hidden.isMinimized() && hidden.isVisible() && plain.Tray()->IsKnown());
         frmPreferences p(hidden.Tray(), hidden.Colours(), &hidden);
         QVERIFY(Child(p, "chkKeepInTray")->isChecked() && !Child(p, "chkKeepInTray")->isEnabled());
-        QCOMPARE(Child<QLabel>(p, "lblNoTray")->text(), u"This desktop shows no tray icons"_qs);
+        QCOMPARE(Child<QLabel>(p, "lblNoTray")->text(), u"This desktop shows no tray icons"_s);
         QVERIFY(!Child<QLabel>(p, "lblNoTray")->isHidden() && plain.close());
 
         mTray.host = true;
-        QVERIFY(mServices.registerService(u"org.kde.StatusNotifierWatcher"_qs));
+        QVERIFY(mServices.registerService(u"org.kde.StatusNotifierWatcher"_s));
         QTRY_VERIFY(Child(p, "chkKeepInTray")->isEnabled() && Child<QLabel>(p, "lblNoTray")->isHidden());
         QVERIFY(Child<QSystemTrayIcon>(hidden, "trayIcon")->isVisible());
         QVERIFY(!hidden.close() && !hidden.isVisible());
@@ -147,7 +148,7 @@ private slots:
         withTray.Tray()->Start(mClient);
         QTRY_VERIFY(withTray.Tray()->IsShown());
         QVERIFY(!withTray.isVisible());
-        QVERIFY(mServices.unregisterService(u"org.kde.StatusNotifierWatcher"_qs));
+        QVERIFY(mServices.unregisterService(u"org.kde.StatusNotifierWatcher"_s));
         QTRY_VERIFY(withTray.isVisible() && hidden.isVisible() && !Child<QSystemTrayIcon>(hidden, "trayIcon"));
     }
 
@@ -156,7 +157,7 @@ private slots:
     void colours()
     {
         mPortal.value = 1u;
-        QVERIFY(mServices.registerService(u"org.freedesktop.portal.Desktop"_qs));
+        QVERIFY(mServices.registerService(u"org.freedesktop.portal.Desktop"_s));
         frmMain w;
         w.Form_Load();
         w.Colours()->Follow(new ColourScheme(mClient));
@@ -168,25 +169,25 @@ private slots:
         QVERIFY(!Dark());
         // The portal says the opposite of the choice: light and dark stand, the desktop's follows it. The language
         // chosen is saved, and shown when the window opens again.
-        const std::tuple<const char*, uint, bool, QString> choices[] = {{"optColoursDark", 2, true, u"ru"_qs},
-                                                                        {"optColoursLight", 1, false, u"pt_BR"_qs},
+        const std::tuple<const char*, uint, bool, QString> choices[] = {{"optColoursDark", 2, true, u"ru"_s},
+                                                                        {"optColoursLight", 1, false, u"pt_BR"_s},
                                                                         {"optColoursDesktop", 1, true, QString()}};
         QString shown, saved;
         for (const auto& [choice, scheme, dark, language] : choices) {
             QTimer::singleShot(0, this, [choice = choice, language = language, &shown] {
                 auto* p = qobject_cast<QDialog*>(QApplication::activeModalWidget());
                 p->findChild<QRadioButton*>(QLatin1String(choice))->click();
-                auto* languages = p->findChild<QComboBox*>(u"cboLanguage"_qs);
+                auto* languages = p->findChild<QComboBox*>(u"cboLanguage"_s);
                 shown = languages->currentData().toString();
                 languages->setCurrentIndex(languages->findData(language));
                 p->accept();
             });
-            w.findChild<QAction*>(u"mnuPreferences"_qs)->trigger();
+            w.findChild<QAction*>(u"mnuPreferences"_s)->trigger();
             QCOMPARE(shown, saved);
             QCOMPARE(saved = ReadSettings().Settings.Language, language);
             SetScheme(scheme);
             QCOMPARE(Dark(), dark);
-            QCOMPARE(QApplication::style()->name(), dark ? u"fusion"_qs : u"windows"_qs);
+            QCOMPARE(QApplication::style()->name(), dark ? u"fusion"_s : u"windows"_s);
         }
         QCOMPARE(ReadSettings().Settings.Colours, ColourChoice::Desktop);
     }
