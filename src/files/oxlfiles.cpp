@@ -54,7 +54,7 @@ QString ExeFolder()
 QString ResolveProgramFolder()
 {
     const QString exeFolder = ExeFolder();
-    return ChooseProgramFolder(exeFolder, QFileInfo(exeFolder).isWritable(),
+    return ChooseProgramFolder(exeFolder, KeepsFilesBeside(exeFolder),
                                QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
 }
 
@@ -125,6 +125,12 @@ void ReplaceFile(const QString& path, const QByteArray& data)
 
 } // namespace
 
+bool KeepsFilesBeside(const QString& exeFolder)
+{
+    return QFileInfo(exeFolder).isWritable()
+        && (::geteuid() != 0 || !QFileInfo::exists(WithSlash(exeFolder) + QLatin1String(InstalledDatabase)));
+}
+
 QString ChooseProgramFolder(const QString& exeFolder, bool exeFolderWritable, const QString& dataFolder)
 {
     if (exeFolderWritable)
@@ -134,7 +140,7 @@ QString ChooseProgramFolder(const QString& exeFolder, bool exeFolderWritable, co
     QDir().mkpath(folder);
     const QString database = folder + QStringLiteral("Kelvara.mdb");
     if (!QFileInfo::exists(database)) {
-        const QString installed = WithSlash(exeFolder) + QStringLiteral("../share/kelvara-utility/Kelvara.mdb");
+        const QString installed = WithSlash(exeFolder) + QLatin1String(InstalledDatabase);
         if (QFileInfo::exists(installed) && !NotRegularFile(installed))
             QFile::copy(installed, database);
     }
@@ -154,7 +160,7 @@ QString LocateProgramFolder()
     if (!FolderOverride().isEmpty())
         return FolderOverride();
     const QString exeFolder = ExeFolder();
-    if (QFileInfo(exeFolder).isWritable())
+    if (KeepsFilesBeside(exeFolder))
         return WithSlash(exeFolder);
     return WithSlash(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
 }

@@ -18,6 +18,12 @@ QString ProgramFolder();
 // copy of the installed game database when it has none.
 QString ChooseProgramFolder(const QString& exeFolder, bool exeFolderWritable, const QString& dataFolder);
 
+// Whether the files live beside the executable: where the player may write, except for an
+// installed copy (its sample database in ../share/kelvara-utility) run by root, whose files go
+// to root's data folder rather than into /usr/bin.
+bool KeepsFilesBeside(const QString& exeFolder);
+constexpr char InstalledDatabase[] = "../share/kelvara-utility/Kelvara.mdb";
+
 // The folder ProgramFolder() names, found without creating the data folder or copying
 // the game database into it (the command line writes nothing).
 QString LocateProgramFolder();

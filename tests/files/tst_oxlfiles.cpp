@@ -34,6 +34,18 @@ class TstOxlFiles : public QObject
 private slots:
     void initTestCase() { SetProgramFolder(mDir.path()); }
 
+    // Files beside a build's executable; beside an installed one only for a player, never in /usr/bin for root.
+    void filesBeside()
+    {
+        const QString bin = mDir.filePath(u"usr/bin"_s);
+        QVERIFY(QDir().mkpath(bin) && KeepsFilesBeside(bin));
+        QVERIFY(QDir().mkpath(mDir.filePath(u"usr/share/kelvara-utility"_s)));
+        Put(u"usr/share/kelvara-utility/Kelvara.mdb"_s, "db");
+        QCOMPARE(KeepsFilesBeside(bin), ::geteuid() != 0);
+        QVERIFY(QFile::setPermissions(bin, QFile::ReadOwner | QFile::ExeOwner));
+        QCOMPARE(KeepsFilesBeside(bin), false);
+    }
+
     // The folder of the chosen file is written quoted where it must be, and reads back as it was; a path
     // without a separator leaves the old file alone. Only the first item of the first line is read.
     void folderFile()
