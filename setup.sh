@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
-# Set-up for Kelvara Utility on Debian 12.
-#   bash setup.sh run    install what is missing, build, write the sample database, start the program
-#   bash setup.sh test   install what is missing, build, run every test (also under the sanitizers and,
-#                        for the core libraries, valgrind), then fuzz every input reader for 30 s
+# Set-up for Kelvara Utility on Debian 12 (bookworm) and Debian 13 (trixie).
+#   bash setup.sh run      install what is missing, build, write the sample database, start the program
+#   bash setup.sh test     install what is missing, build, run every test (also under the sanitizers and,
+#                          for the core libraries, valgrind), then fuzz every input reader for 30 s
+#   bash setup.sh check    the first part of test: the format check, the -Werror build and every test once
+#   bash setup.sh package  install what is missing, build, and make the Debian package in build/
 set -euo pipefail
 cd "$(dirname "$0")"
 mode=${1:-run}
@@ -17,14 +19,23 @@ install_missing() {
                   qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
                   qt6-wayland mdbtools mdbtools-dev libglib2.0-dev tzdata
                   libical-dev python3-icalendar dpkg-dev file
-                  xvfb xauth xdotool imagemagick desktop-file-utils fonts-dejavu-core fonts-liberation2)
-    # The notification tests start a private session bus of their own; the Wayland test a headless weston;
+                  xvfb xauth xdotool imagemagick desktop-file-utils fonts-dejavu-core fonts-liberation2
+                  libxcb-cursor0)
+    # The notification tests start a private session bus of their own; the Wayland test a headless weston and
+    # the accessibility bus (at-spi2-core), over which it finds the windows as a screen reader does;
     # the format check lists the files of the clone with git.
-    if [ "$mode" = test ]; then wanted+=(dbus-daemon weston git); fi
+    case $mode in test | check) wanted+=(dbus-daemon at-spi2-core weston git) ;; esac
     # The test run also fuzzes (clang with libFuzzer) and runs the core tests under valgrind.
-    if [ "$mode" = test ]; then wanted+=(clang libclang-rt-14-dev valgrind); fi
+    if [ "$mode" = test ]; then wanted+=(clang valgrind); fi
+    install_packages "${wanted[@]}"
+    # The fuzzers and the leak check need the runtime of the clang the release installed (14 on Debian 12,
+    # 19 on Debian 13).
+    if [ "$mode" = test ]; then install_packages "libclang-rt-$(clang -dumpversion | cut -d. -f1)-dev"; fi
+}
+
+install_packages() {
     local missing=() p
-    for p in "${wanted[@]}"; do
+    for p in "$@"; do
         dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing+=("$p")
     done
     if [ ${#missing[@]} -gt 0 ]; then
@@ -46,11 +57,17 @@ case "$mode" in
         build build
         exec ./build/kelvara-utility
         ;;
-    test)
+    package)
+        build build
+        (cd build && cpack -G DEB | sed -n "s/^CPack: - package: \(.*\) generated\.$/\1/p")
+        ;;
+    test | check)
         # One code style: unformatted code fails the run.
         git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format --dry-run --Werror
-        build build -DKELVARA_WERROR=ON -DKELVARA_VALGRIND=ON
+        if [ "$mode" = test ]; then memcheck=ON; else memcheck=OFF; fi
+        build build -DKELVARA_WERROR=ON -DKELVARA_VALGRIND=$memcheck
         (cd build && ctest --output-on-failure -j "$jobs" -LE valgrind)
+        [ "$mode" = test ] || exit 0
         # The core libraries' tests once more under valgrind's memcheck.
         (cd build && ctest --output-on-failure -j "$jobs" -L valgrind)
         build build-asan -DKELVARA_WERROR=ON -DKELVARA_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug
@@ -60,5 +77,5 @@ case "$mode" in
         bash fuzz/run 30
         ;;
     *)
-        echo "usage: bash setup.sh run|test" >&2; exit 2 ;;
+        echo "usage: bash setup.sh run|test|check|package" >&2; exit 2 ;;
 esac

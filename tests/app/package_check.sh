@@ -2,8 +2,9 @@
 # Builds the Debian package into a scratch folder and checks its files, its desktop entry
 # and its dependencies.
 set -euo pipefail
-build=$1 version=$2
-command -v dpkg-deb >/dev/null && command -v dpkg-shlibdeps >/dev/null || { echo "no dpkg-deb: skipped"; exit 77; }
+#   package_check.sh BUILD-FOLDER VERSION QT-VERSION
+build=$1 version=$2 qt=$3
+command -v dpkg-deb >/dev/null && command -v dpkg-shlibdeps >/dev/null || { echo "dpkg-deb or dpkg-shlibdeps is missing"; exit 1; }
 out=$(mktemp -d)
 trap 'rm -rf "$out"' EXIT
 (cd "$build" && cpack -G DEB -B "$out" >"$out/cpack.log") || { cat "$out/cpack.log"; exit 1; }
@@ -17,7 +18,11 @@ desktop-file-validate "$out/root/usr/share/applications/kelvara-utility.desktop"
 grep -qx 'Exec=kelvara-utility' "$out/root/usr/share/applications/kelvara-utility.desktop"
 cmp "$build/Kelvara.mdb" "$out/root/usr/share/kelvara-utility/Kelvara.mdb"
 depends=$(dpkg-deb -f "$deb" Depends)
-for lib in libc6 libqt6core6 libqt6widgets6 libical3 libmdb3 qt6-wayland; do
-    grep -q "\b$lib\b" <<<"$depends" || { echo "Depends lacks $lib: $depends"; exit 1; }; done
+# Debian 13 names the libraries built for 64-bit time ...t64.
+wanted=(libc6 'libqt6core6(t64)?' 'libqt6widgets6(t64)?' 'libical3(t64)?' 'libmdb3(t64)?' qt6-wayland)
+# Qt 6.5 and later load their X11 platform only with the XCB cursor library.
+dpkg --compare-versions "$qt" lt 6.5 || wanted+=(libxcb-cursor0)
+for lib in "${wanted[@]}"; do
+    grep -qE "(^|, )$lib( |,|$)" <<<"$depends" || { echo "Depends lacks $lib: $depends"; exit 1; }; done
 dpkg-deb -f "$deb" Recommends | grep -qw qt6-translations-l10n || { echo "Recommends lacks qt6-translations-l10n"; exit 1; }
 echo "package: $(basename "$deb"), Depends: $depends"

@@ -1,0 +1,38 @@
+#!/usr/bin/env bash
+# The Debian package installed as a player installs it: into ROOT, a fresh root of the release the
+# package was built on (tools/debroot make), with apt-get, which brings the dependencies the package
+# names and nothing else. The installed program, run by a player's account there, answers --version
+# and --now and opens its main window on an X server of the test's own outside the root (reached
+# through its abstract socket): a dependency the package lacks fails one of the three. As root.
+#   install_check.sh ROOT DEB
+set -euo pipefail
+root=$1 deb=$2
+debroot=$(cd "$(dirname "$0")/../../tools" && pwd)/debroot
+for tool in Xvfb xdotool; do command -v $tool >/dev/null || { echo "$tool is missing"; exit 1; }; done
+cp "$deb" "$root/root/"
+name=$(basename "$deb")
+version=$(dpkg-deb -f "$deb" Version)
+"$debroot" run "$root" bash -euc "apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends /root/$name >/dev/null
+    useradd --create-home player"
+player() { "$debroot" run "$root" setpriv --reuid=player --regid=player --init-groups env HOME=/home/player "$@"; }
+
+answer=$(player kelvara-utility --version)
+[ "$answer" = "kelvara-utility $version" ] || { echo "--version answered: $answer"; exit 1; }
+answer=$(player kelvara-utility --now)
+grep -qxE '[0-9]{2}:[0-9]{2}:[0-9]{2} [0-9]{2}/[0-9]{2}/[0-9]{4}' <<<"$answer" || { echo "--now answered: $answer"; exit 1; }
+
+display=:$((90 + RANDOM % 400))
+Xvfb "$display" -nolisten tcp -screen 0 1280x800x24 &
+xvfb=$!
+trap 'kill $xvfb ${program:-} 2>/dev/null || true' EXIT
+export DISPLAY=$display
+for _ in $(seq 50); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done
+player kelvara-utility >"$root/root/program.log" 2>&1 &
+program=$!
+for _ in $(seq 100); do xdotool search --onlyvisible --name '^Kelvara Utility ' >/dev/null && break; sleep 0.2; done
+xdotool search --onlyvisible --name '^Kelvara Utility ' >/dev/null || {
+    echo "the installed program opened no main window"; cat "$root/root/program.log"; exit 1; }
+kill $program
+wait $program || true
+echo "installed $name on $(. "$root/etc/os-release" && echo "$PRETTY_NAME"): --version, --now and the window answered"
