@@ -72,8 +72,9 @@ QByteArray PrivateFolder()
 enum class Asked { Shown, Busy, Gone, NoAnswer };
 
 // Asks the copy that holds `address` to show its window, waiting until `deadline` for its
-// answer. Gone: nobody of this user listens there, or the copy accepts nobody now (it has
-// not begun to listen yet, or is stopped with its queue full): it is asked again.
+// answer. Gone: nobody of this user listens there, the copy accepts nobody now (it has not
+// begun to listen yet, or is stopped with its queue full), or it closed the connection
+// without an answer (it ended while asked): it is asked again.
 Asked AskToShow(const Address& address, const QDeadlineTimer& deadline)
 {
     // Not blocking: a local socket connects at once, or fails at once when the queue is full.
@@ -89,8 +90,12 @@ Asked AskToShow(const Address& address, const QDeadlineTimer& deadline)
         while (!answer.contains('\n') && ::poll(&wait, 1, int(deadline.remainingTime())) > 0) {
             char buffer[16];
             const ssize_t got = ::recv(socket, buffer, sizeof buffer, 0);
-            if (got <= 0)
+            if (got < 0 && errno == EINTR)
+                continue;
+            if (got <= 0) {
+                asked = Asked::Gone;
                 break;
+            }
             answer.append(buffer, got);
         }
         if (answer == ShownAnswer)

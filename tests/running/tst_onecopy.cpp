@@ -8,6 +8,8 @@
 
 #include <csignal>
 #include <fcntl.h>
+#include <poll.h>
+#include <sys/file.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
@@ -103,6 +105,25 @@ private slots:
         const OneCopy::Claim claim = Start(mFolder.path(), 1000);
         ::kill(squatter, SIGKILL);
         ::waitpid(squatter, nullptr, 0);
+        QCOMPARE(claim, OneCopy::Claim::First);
+    }
+
+    // A copy that ends after taking a start's question, without an answer, is gone: the start runs.
+    void endsWhileAsked()
+    {
+        const QByteArray name = OneCopy::SocketName(mFolder.path());
+        const int lock = ::open((name + ".lock").constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+        QVERIFY(::flock(lock, LOCK_EX) == 0);
+        ::unlink(name.constData()); // a socket file left by an earlier case
+        const int listener = Socket(::bind, name);
+        QVERIFY(::listen(listener, 4) == 0);
+        const OneCopy::Claim claim = Start(mFolder.path(), 5000, false, [listener, lock] {
+            pollfd wait = {listener, POLLIN, 0};
+            const int asked = ::poll(&wait, 1, 5000) == 1 ? ::accept(listener, nullptr, nullptr) : -1;
+            [[maybe_unused]] const ssize_t got = ::recv(asked, std::array<char, 16>().data(), 16, 0);
+            for (int fd : {asked, listener, lock})
+                ::close(fd);
+        });
         QCOMPARE(claim, OneCopy::Claim::First);
     }
 
