@@ -65,7 +65,7 @@ void Numbers(FuzzedDataProvider& input)
 {
     const int first = input.ConsumeIntegralInRange<int>(-4, 40);
     const int count = input.ConsumeIntegralInRange<int>(-4, 40);
-    const QString text = RestText(input);
+    const QString text = Text(input, input.remaining_bytes());
     const double value = NumberValue(text);
     const double piece = PieceValue(text, first, count);
     Check(!std::isnan(value) && !std::isnan(piece), "a number is never NaN", text);

@@ -10,7 +10,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     using namespace fuzzkit;
-    PutFile(GameDatabaseFileName, data, size);
+    PutFile(GameDatabaseFileName, QByteArrayView(data, qsizetype(size)));
     const QString database = Folder() + QLatin1Char('/') + QLatin1String(GameDatabaseFileName);
     try {
         const clsStat stats = LoadStatTable(database);

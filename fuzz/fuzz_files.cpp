@@ -34,7 +34,7 @@ void FolderFile(FuzzedDataProvider& input)
     PutFile(FolderFileName, input.ConsumeRandomLengthString(512));
     Check(!ReadCharacterFolder().isEmpty(), "a folder is always given");
     // Any folder text a file dialog could hand over, as it is written to the file.
-    QString chosen = Cp1252::Decode(Cp1252::Encode(RestText(input)));
+    QString chosen = Cp1252::Decode(Cp1252::Encode(Text(input, input.remaining_bytes())));
     if (!chosen.startsWith(QLatin1Char('/')))
         chosen.prepend(QLatin1Char('/'));
     SaveCharacterFolder(chosen + QStringLiteral("/hero.oxl"));

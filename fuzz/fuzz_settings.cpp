@@ -48,7 +48,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     QDir folder(Folder());
     for (const QString& name : folder.entryList({QStringLiteral("*.damaged*")}, QDir::Files))
         folder.remove(name);
-    PutFile(SettingsFileName, data, size);
+    PutFile(SettingsFileName, QByteArrayView(data, qsizetype(size)));
     const SettingsReading read = ReadSettings();
     const ProgramSettings& settings = read.Settings;
     Check(settings.Reminders.size() <= size_t{MaxReminders}, "at most 100 reminders");

@@ -47,12 +47,6 @@ inline QString Text(FuzzedDataProvider& input, size_t maxBytes)
     return QString::fromStdU16String(units);
 }
 
-// The rest of the input as a text.
-inline QString RestText(FuzzedDataProvider& input)
-{
-    return Text(input, input.remaining_bytes());
-}
-
 // A program folder that lives as long as the fuzzing run.
 inline const QString& Folder()
 {
@@ -67,17 +61,12 @@ inline const QString& Folder()
 }
 
 // Puts bytes into a file of the program folder.
-inline void PutFile(const char* name, const uint8_t* data, size_t size)
+inline void PutFile(const char* name, QByteArrayView bytes)
 {
     QFile file(Folder() + QLatin1Char('/') + QLatin1String(name));
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)
-        || file.write(reinterpret_cast<const char*>(data), static_cast<qint64>(size)) != static_cast<qint64>(size))
+        || file.write(bytes.data(), bytes.size()) != bytes.size())
         Fail("cannot write the input file", file.errorString());
-}
-
-inline void PutFile(const char* name, const std::string& bytes)
-{
-    PutFile(name, reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size());
 }
 
 // A moment of the system clock in a range a computer can show: years 1970 to 2200.

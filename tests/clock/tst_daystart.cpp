@@ -1,9 +1,7 @@
 #include "clock/daystart.h"
 #include "common/gamemodel.h"
 
-#include <QRandomGenerator>
-#include <QTest>
-#include <QTimeZone>
+#include <QtTest>
 
 // Runs with TZ=Europe/Berlin: the random moments cross both daylight-saving switches.
 class TstDayStart : public QObject

@@ -1,8 +1,7 @@
 #include "clock/forecast.h"
 #include "common/gamemodel.h"
 
-#include <QRandomGenerator>
-#include <QTest>
+#include <QtTest>
 
 using namespace Qt::StringLiterals;
 

@@ -1,8 +1,6 @@
 #include "common/gamemodel.h"
 
-#include <QRandomGenerator>
-#include <QTest>
-#include <QTimeZone>
+#include <QtTest>
 
 #include <array>
 

@@ -1,8 +1,7 @@
 #include "core/kelvaraerror.h"
 #include "core/textnum.h"
 
-#include <QLocale>
-#include <QTest>
+#include <QtTest>
 
 #include <limits>
 

@@ -1,9 +1,7 @@
 #pragma once
 
-#include "files/oxlfiles.h"
+#include "common/testfolder.h"
 #include "jet/jetwriter.h"
-
-#include <QTemporaryDir>
 
 // Small game databases for tests, written by our own Jet writer into a folder that stands in for the program folder.
 namespace fixtures {
@@ -35,22 +33,17 @@ inline jet::Table MinStats(Rows rows) { return Table("tblItemMinStatJunction", {
 inline jet::Table Mods(Rows rows) { return Table("tblItemModStatJunction", {"ItemID", "StatID", "ModNum", "Modification"}, std::move(rows)); }
 // clang-format on
 
-// A program folder holding Kelvara.mdb made of the given tables; the program folder points there while it lives.
-class GameFolder
+// A program folder holding Kelvara.mdb made of the given tables.
+class GameFolder : public TestFolder
 {
 public:
     explicit GameFolder(const std::vector<jet::Table>& tables)
     {
         if (!tables.empty())
             jet::WriteDatabase(Database(), tables);
-        SetProgramFolder(mDir.path());
     }
-    ~GameFolder() { SetProgramFolder(QString()); }
-    QString Database() const { return mDir.filePath(QStringLiteral("Kelvara.mdb")); }
-    QString Path() const { return mDir.path(); }
-
-private:
-    QTemporaryDir mDir;
+    QString Database() const { return filePath(QStringLiteral("Kelvara.mdb")); }
+    QString Path() const { return path(); }
 };
 
 } // namespace fixtures

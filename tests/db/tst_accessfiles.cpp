@@ -1,10 +1,6 @@
 #include "db/jetdb.h"
 
-#include <QDir>
-#include <QJsonDocument>
-#include <QJsonObject>
-#include <QProcess>
-#include <QTest>
+#include <QtTest>
 
 using namespace Qt::StringLiterals;
 
@@ -35,16 +31,12 @@ private slots:
         QFETCH(int, rows);
         const QString path = QDir(QStringLiteral(KELVARA_TEST_DATA "/access-made")).filePath(file);
         QProcess p;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(u"LC_ALL"_s, u"C"_s);
-        p.setProcessEnvironment(env);
-        p.start(u"mdb-json"_s, {u"-T"_s, u"%m/%d/%Y %H:%M:%S"_s, path, table});
+        p.start(u"env"_s, {u"LC_ALL=C"_s, u"mdb-json"_s, u"-T"_s, u"%m/%d/%Y %H:%M:%S"_s, path, table});
         QVERIFY(p.waitForFinished(30000) && p.exitCode() == 0);
         QList<QJsonObject> expected;
-        for (const QByteArray& line : p.readAllStandardOutput().split('\n')) {
+        for (const QByteArray& line : p.readAllStandardOutput().split('\n'))
             if (!line.trimmed().isEmpty())
                 expected << QJsonDocument::fromJson(line).object();
-        }
         QCOMPARE(expected.size(), rows);
 
         Connection connection;

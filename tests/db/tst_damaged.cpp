@@ -1,14 +1,9 @@
 #include "common/errorof.h"
 #include "common/filebytes.h"
-#include "core/kelvaraerror.h"
+#include "common/testfolder.h"
 #include "db/moddb.h"
-#include "files/oxlfiles.h"
 
-#include <QDir>
-#include <QRandomGenerator>
-#include <QTemporaryDir>
-#include <QTest>
-#include <QtEndian>
+#include <QtTest>
 
 // A damaged game database is reported as an error like any other: loading it never crashes, hangs or hands out a
 // table.
@@ -16,7 +11,7 @@ class TstDamaged : public QObject
 {
     Q_OBJECT
 
-    QTemporaryDir mDir;
+    TestFolder mDir;
 
     QString mReason;
 
@@ -37,7 +32,6 @@ private slots:
     // to nothing; truncations (inside the first three pages never taken for a database); random damage.
     void damaged()
     {
-        SetProgramFolder(mDir.path());
         const QDir dir(QStringLiteral(KELVARA_TEST_DATA "/fuzz"));
         const QStringList files = dir.entryList({QStringLiteral("*.mdb")}, QDir::Files);
         QVERIFY(files.size() >= 2);
@@ -69,7 +63,6 @@ private slots:
             failed += Load(bytes) ? 0 : 1;
         }
         QVERIFY2(failed > 0, "no damaged file was refused");
-        SetProgramFolder(QString());
     }
 };
 

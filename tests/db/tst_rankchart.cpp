@@ -26,11 +26,8 @@ private slots:
         QCOMPARE(RankChartLine(u"Keeper of the Northern Watchesx"_s, u"1,000"_s),
                  u"Keeper of the Northern Watchesx 1,000\r\n"_s);
         QCOMPARE(RankChartLine(QString(36, u'N'), QString()), QString(36, u'N') + u"\r\n"_s);
-        const std::pair<double, const char*> cases[] = {{1234.4, "1,234"},
-                                                        {2.5, "3"},
-                                                        {-2.5, "-3"},
-                                                        {1e12, "1,000,000,000,000"},
-                                                        {std::numeric_limits<double>::quiet_NaN(), ""}};
+        const std::pair<double, const char*> cases[] = {
+            {1234.4, "1,234"}, {2.5, "3"}, {-2.5, "-3"}, {1e12, "1,000,000,000,000"}, {qQNaN(), ""}};
         for (const auto& [value, text] : cases)
             QCOMPARE(ExperienceText(DbValue::Double(value), QLocale(QLocale::English, QLocale::UnitedStates)),
                      QLatin1String(text));

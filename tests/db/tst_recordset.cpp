@@ -3,9 +3,7 @@
 #include "db/moddb.h"
 #include "fixtures.h"
 
-#include <QRandomGenerator>
-#include <QRegularExpression>
-#include <QTest>
+#include <QtTest>
 
 #include <cstdio>
 
@@ -42,12 +40,10 @@ struct Entry
 
 void ExchangeSort(std::vector<Entry>& entries, bool byID)
 {
-    for (size_t bound = entries.size(); bound-- > 1;) {
-        for (size_t i = 0; i < bound; ++i) {
+    for (size_t bound = entries.size(); bound-- > 1;)
+        for (size_t i = 0; i < bound; ++i)
             if (byID ? entries[i].id > entries[i + 1].id : entries[i].name.toUpper() > entries[i + 1].name.toUpper())
                 std::swap(entries[i], entries[i + 1]);
-        }
-    }
 }
 
 // A database every loader succeeds on, its tables replaced by those `with` names. MaterialID 0.6 is material
@@ -59,10 +55,9 @@ std::vector<jet::Table> Game(std::initializer_list<jet::Table> with = {})
         Table("tblItem", {"ItemID", "MaterialID:double", "Item:text"},
               {{10LL, 0.6, Txt("Sword")}, {11LL, Null, Txt("Apple")}, {12LL, 2.5, Txt("Bow")}}),
         MinStats({{10LL, 1LL, 30LL}, {10LL, 1LL, 30LL}}), Mods({{10LL, 2LL, 1LL, -2LL}})};
-    for (jet::Table& t : tables) {
+    for (jet::Table& t : tables)
         for (const jet::Table& table : with)
             t = t.name == table.name ? table : t;
-    }
     return tables;
 }
 
@@ -171,39 +166,34 @@ private slots:
         QTest::addColumn<bool>("items"); // the item loader, else the stat loader
         QTest::addColumn<std::vector<jet::Table>>("tables");
         QTest::addColumn<QStringList>("mentions");
-        const QString null = u"Invalid use of Null"_s;
-        QTest::newRow("no database file")
-            << false << std::vector<jet::Table>{} << QStringList{"Kelvara.mdb", "Could not find"};
-        QTest::newRow("a loop of links") << false << std::vector<jet::Table>{}
-                                         << QStringList{"Kelvara.mdb", "Too many levels of symbolic links"};
+        auto row = [](const char* name, bool items, const std::vector<jet::Table>& tables,
+                      const QStringList& mentions) { QTest::newRow(name) << items << tables << mentions; };
+        row("no database file", false, {}, {"Kelvara.mdb", "Could not find"});
+        row("a loop of links", false, {}, {"Kelvara.mdb", "Too many levels of symbolic links"});
         for (const jet::Table& table : Game()) {
             std::vector<jet::Table> without = Game();
             std::erase_if(without, [&](const jet::Table& t) { return t.name == table.name; });
             QTest::addRow("no %s", qPrintable(table.name))
                 << (table.name != u"tblStat") << without << QStringList{table.name, u"not found"_s};
         }
-        QTest::newRow("Null stat ID") << false << Game({Stats({{1LL, Txt("a")}, {Null, Txt("b")}})})
-                                      << QStringList{null, "tblStat", "row 2", "column 0"};
-        QTest::newRow("missing material row")
-            << true << Game({Items({{10LL, 7LL, Txt("Sword")}})})
-            << QStringList{"tblMaterial", "MaterialID 7", "tblItem", "row 1", "column 1"};
-        QTest::newRow("MaterialID too large")
-            << true << Game({Table("tblItem", {"ItemID", "MaterialID:double", "Item:text"}, {{10LL, 1e20, Txt("x")}})})
-            << QStringList{"Overflow", "tblItem", "row 1", "column 1"};
-        QTest::newRow("MaterialID a text")
-            << true << Game({Table("tblItem", {"ItemID", "MaterialID:text", "Item:text"}, {{10LL, Txt("1x"), Null}})})
-            << QStringList{"Type mismatch", "tblItem", "row 1", "column 1"};
-        QTest::newRow("stat ID the text nan")
-            << false << Game({Table("tblStat", {"StatID:text", "Stat:text"}, {{Txt("nan"), Txt("x")}})})
-            << QStringList{"Type mismatch", "tblStat", "row 1", "column 0"};
-        QTest::newRow("overflow") << false
-                                  << Game({Table("tblStat", {"StatID:double", "Stat:text"},
-                                                 {{2147483648.0, Txt("big")}})})
-                                  << QStringList{"Overflow", "tblStat", "row 1", "column 0"};
-        QTest::newRow("text where a number is needed")
-            << true
-            << Game({Table("tblItem", {"ItemID:text", "MaterialID", "Item:text"}, {{Txt("ten"), Null, Txt("x")}})})
-            << QStringList{"Type mismatch", "tblItem", "column 0"};
+        row("Null stat ID", false, Game({Stats({{1LL, Txt("a")}, {Null, Txt("b")}})}),
+            {"Invalid use of Null", "tblStat", "row 2", "column 0"});
+        row("missing material row", true, Game({Items({{10LL, 7LL, Txt("Sword")}})}),
+            {"tblMaterial", "MaterialID 7", "tblItem", "row 1", "column 1"});
+        row("MaterialID too large", true,
+            Game({Table("tblItem", {"ItemID", "MaterialID:double", "Item:text"}, {{10LL, 1e20, Txt("x")}})}),
+            {"Overflow", "tblItem", "row 1", "column 1"});
+        row("MaterialID a text", true,
+            Game({Table("tblItem", {"ItemID", "MaterialID:text", "Item:text"}, {{10LL, Txt("1x"), Null}})}),
+            {"Type mismatch", "tblItem", "row 1", "column 1"});
+        row("stat ID the text nan", false,
+            Game({Table("tblStat", {"StatID:text", "Stat:text"}, {{Txt("nan"), Txt("x")}})}),
+            {"Type mismatch", "tblStat", "row 1", "column 0"});
+        row("overflow", false, Game({Table("tblStat", {"StatID:double", "Stat:text"}, {{2147483648.0, Txt("big")}})}),
+            {"Overflow", "tblStat", "row 1", "column 0"});
+        row("text where a number is needed", true,
+            Game({Table("tblItem", {"ItemID:text", "MaterialID", "Item:text"}, {{Txt("ten"), Null, Txt("x")}})}),
+            {"Type mismatch", "tblItem", "column 0"});
     }
 
     void loadFailures()

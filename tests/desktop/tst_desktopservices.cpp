@@ -41,9 +41,8 @@ private slots:
     }
     void cleanup()
     {
-        mServices.unregisterService(PortalName);
-        mServices.unregisterService(NotificationsName);
-        mServices.unregisterService(TrayName);
+        for (const QString& name : {PortalName, NotificationsName, TrayName})
+            mServices.unregisterService(name);
     }
 
     void colourScheme_data()
@@ -162,11 +161,9 @@ private slots:
             return pending.reply().arguments();
         };
         const auto get = [&](const char* name) {
-            return call("/StatusNotifierItem", "org.freedesktop.DBus.Properties", "Get",
-                        {u"org.kde.StatusNotifierItem"_s, QLatin1String(name)})
-                .value(0)
-                .value<QDBusVariant>()
-                .variant();
+            const QVariantList reply = call("/StatusNotifierItem", "org.freedesktop.DBus.Properties", "Get",
+                                            {u"org.kde.StatusNotifierItem"_s, QLatin1String(name)});
+            return reply.value(0).value<QDBusVariant>().variant();
         };
         QCOMPARE((QStringList{get("Id").toString(), get("Title").toString(), get("Status").toString(),
                               get("Category").toString(), get("Menu").value<QDBusObjectPath>().path()}),
@@ -200,13 +197,12 @@ private slots:
             const QDBusArgument layout = menu("GetLayout", {0, -1, QStringList()}).value(1).value<QDBusArgument>();
             int id = 0;
             QVariantMap properties;
+            QList<QDBusVariant> children;
             QStringList shown;
             layout.beginStructure();
-            layout >> id >> properties;
-            layout.beginArray();
-            while (!layout.atEnd()) {
-                QDBusVariant child;
-                layout >> child;
+            layout >> id >> properties >> children;
+            layout.endStructure();
+            for (const QDBusVariant& child : children) {
                 const QDBusArgument entry = child.variant().value<QDBusArgument>();
                 entry.beginStructure();
                 entry >> id >> properties;
@@ -215,8 +211,6 @@ private slots:
                         + properties.value(u"label"_s, properties.value(u"type"_s)).toString()
                         + (properties.value(u"enabled"_s, true).toBool() ? u""_s : u" (greyed)"_s);
             }
-            layout.endArray();
-            layout.endStructure();
             return shown;
         };
         QCOMPARE(entries(), (QStringList{"1 _Show", "2 separator", "3 E_xit__now (greyed)"}));

@@ -10,9 +10,8 @@ private slots:
     void firesOnceAtItsInstant()
     {
         WallClockAlarm past, epoch, replaced, disarmed;
-        QSignalSpy pastDue(&past, &WallClockAlarm::Due);
-        QSignalSpy epochDue(&epoch, &WallClockAlarm::Due);
-        QSignalSpy disarmedDue(&disarmed, &WallClockAlarm::Due);
+        QSignalSpy pastDue(&past, &WallClockAlarm::Due), epochDue(&epoch, &WallClockAlarm::Due),
+            disarmedDue(&disarmed, &WallClockAlarm::Due);
         qint64 firedAt = 0;
         connect(&replaced, &WallClockAlarm::Due, this, [&firedAt] { firedAt = QDateTime::currentMSecsSinceEpoch(); });
         const qint64 now = QDateTime::currentSecsSinceEpoch();

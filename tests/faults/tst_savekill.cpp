@@ -1,12 +1,7 @@
 #include "common/filebytes.h"
 #include "files/oxlfiles.h"
 
-#include <QCoreApplication>
-#include <QFile>
-#include <QProcess>
-#include <QRandomGenerator>
-#include <QTemporaryDir>
-#include <QTest>
+#include <QtTest>
 
 #include <csignal>
 
@@ -28,10 +23,8 @@ int SaveForever(const QString& folder, int first)
 {
     SetProgramFolder(folder);
     for (int n = first;; ++n) {
-        const QList<QByteArray> lines = SaveBytes(n).split('\r');
-        WriteCalibrationFile(ClockCalibration::FromTexts(QString::fromLatin1(lines[0]), u"12/06/2026"_s,
-                                                         QString::fromLatin1(lines[2].mid(1)),
-                                                         QString::fromLatin1(lines[3].mid(1))));
+        const QStringList lines = QString::fromLatin1(SaveBytes(n)).split(u"\r\n"_s);
+        WriteCalibrationFile(ClockCalibration::FromTexts(lines[0], lines[1], lines[2], lines[3]));
     }
 }
 

@@ -95,9 +95,7 @@ private slots:
         // Switched off in the desktop's settings: no entry the desktop starts.
         for (const char* off :
              {"Hidden=true", "Hidden=1", "X-GNOME-Autostart-enabled=false", "X-GNOME-Autostart-enabled=0"}) {
-            QFile entry(path);
-            QVERIFY(entry.open(QIODevice::Append) && entry.write(off) > 0);
-            entry.close();
+            QVERIFY(PutFile(path, FileBytes(path) + off));
             QVERIFY(!ReadAutostart());
             WriteAutostart(u"/bin/k"_s, false);
         }

@@ -6,12 +6,8 @@
 #include "forms/frmmain.h"
 #include "running/globals.h"
 
-#include <QAction>
-#include <QDir>
-#include <QFile>
-#include <QLabel>
-#include <QTemporaryDir>
-#include <QTest>
+#include <QtTest>
+#include <QtWidgets>
 
 #include <sys/stat.h>
 

@@ -1,13 +1,10 @@
 #include "common/errorof.h"
 #include "common/faultkit.h"
-#include "files/oxlfiles.h"
+#include "common/filebytes.h"
+#include "common/testfolder.h"
 #include "files/settings.h"
 
-#include <QDir>
-#include <QFile>
-#include <QSettings>
-#include <QTemporaryDir>
-#include <QTest>
+#include <QtTest>
 
 #include <sys/stat.h>
 
@@ -95,14 +92,11 @@ private slots:
             {"<fifo>", "15/10/on/Good moon", {"the file could not be read: it is not a regular file"}},
             {"<unreadable>", "15/10/on/Good moon", {"the file could not be read: Permission denied"}}};
         for (const auto& [file, description, ignored] : cases) {
-            QTemporaryDir dir;
-            SetProgramFolder(dir.path());
+            const TestFolder dir;
             const QString path = dir.filePath(QLatin1String(SettingsFileName));
-            QFile out(path);
             QVERIFY(file == "<folder>"     ? QDir().mkdir(path)
                         : file == "<fifo>" ? ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0
-                                           : out.open(QIODevice::WriteOnly) && out.write(file) > 0);
-            out.close();
+                                           : PutFile(path, file));
             std::optional<faultkit::ReadOnlyFolder> unreadable;
             if (file == "<unreadable>" && QFile::setPermissions(path, {}))
                 unreadable.emplace(dir.path());
@@ -125,13 +119,11 @@ private slots:
             QCOMPARE(again.Ignored, read.Ignored.filter(QRegularExpression(u"^entr"_s)));
             // A file that is not UTF-8, and one made so later, is kept beside the first one.
             const bool damaged = file.contains('\xe9');
-            if (damaged && out.open(QIODevice::WriteOnly) && out.write("[later\xe9\n") && out.flush())
+            if (damaged && PutFile(path, "[later\xe9\n"))
                 write();
-            QFile first(path + u".damaged"_s), later(path + u".damaged.2"_s);
-            QCOMPARE(first.open(QIODevice::ReadOnly) ? first.readAll() : QByteArray(), damaged ? file : QByteArray());
-            QCOMPARE(later.open(QIODevice::ReadOnly) ? later.readAll() : "", damaged ? "[later\xe9\n" : "");
+            QCOMPARE(FileBytes(path + u".damaged"_s), damaged ? file : QByteArray());
+            QCOMPARE(FileBytes(path + u".damaged.2"_s), damaged ? "[later\xe9\n" : "");
         }
-        SetProgramFolder(QString());
     }
 
     // A save changes only the lines of the keys it sets: comments, blank lines, keys and values the program does not
@@ -158,28 +150,23 @@ private slots:
         QFETCH(QByteArray, end);
         QFETCH(bool, removeFirst);
         QFETCH(QByteArray, expected);
-        QTemporaryDir dir;
-        SetProgramFolder(dir.path());
-        QFile file(dir.filePath(QLatin1String(SettingsFileName)));
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(QByteArray(Owned).replace("\n", end)) > 0);
-        file.close();
+        const TestFolder dir;
+        const QString path = dir.filePath(QLatin1String(SettingsFileName));
+        QVERIFY(PutFile(path, QByteArray(Owned).replace("\n", end)));
         ProgramSettings settings = ReadSettings().Settings;
         if (removeFirst) {
             settings.Reminders.clear();
             settings.Unusable.at(0).Place = 0;
         }
         WriteSettings(settings, removeFirst ? SettingsGroups(SettingsGroup::Reminders) : SettingsGroups(0x7));
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(file.readAll(), expected.replace("\n", end));
-        SetProgramFolder(QString());
+        QCOMPARE(FileBytes(path), expected.replace("\n", end));
     }
 
     // Labels read as the program wrote them through QSettings before, and are written so that QSettings reads them
     // the same.
     void sameAsQSettings()
     {
-        QTemporaryDir dir;
-        SetProgramFolder(dir.path());
+        const TestFolder dir;
         const QString path = dir.filePath(QLatin1String(SettingsFileName));
         const QStringList texts = QStringList{QStringLiteral("nu") + QChar(0) + u"l"_s}
             + u"Caf\u00e9 \u043f\u0440\u0438 \U0001F600|a,b;c=d|say \"hi\" \\ \t\n|@home| lead, trail |\u00017f"_s
@@ -197,19 +184,16 @@ private slots:
             WriteSettings(settings, SettingsGroup::Reminders);
             QCOMPARE(QSettings(path, QSettings::IniFormat).value(u"Reminders/1/label"_s).toString(), text + text);
         }
-        SetProgramFolder(QString());
     }
 
     // However short the disk cuts a write, the save fails with the system's reason and leaves the file as it was
     // (one that is not UTF-8 is kept aside first), or it goes through whole.
     void cutShort()
     {
-        QTemporaryDir dir;
-        SetProgramFolder(dir.path());
-        QFile out(dir.filePath(QLatin1String(SettingsFileName)));
+        const TestFolder dir;
+        const QString path = dir.filePath(QLatin1String(SettingsFileName));
         const QByteArray file = "[zz]\nq=Caf\xe9" + QByteArray(200, 'q') + "\n";
-        QVERIFY(out.open(QIODevice::WriteOnly) && out.write(file) > 0);
-        out.close();
+        QVERIFY(PutFile(path, file));
         for (rlim_t limit = 1;; ++limit) {
             QString error;
             {
@@ -219,11 +203,9 @@ private slots:
             if (error == u"no error"_s)
                 break;
             QVERIFY2(error.endsWith(u": File too large"_s), qPrintable(error));
-            QVERIFY(out.open(QIODevice::ReadOnly) && out.readAll() == file);
-            out.close();
+            QCOMPARE(FileBytes(path), file);
         }
-        QVERIFY(out.open(QIODevice::ReadOnly) && out.readAll().startsWith("[zz]\nq=Caf\xc3\xa9qq"));
-        SetProgramFolder(QString());
+        QVERIFY(FileBytes(path).startsWith("[zz]\nq=Caf\xc3\xa9qq"));
     }
 };
 

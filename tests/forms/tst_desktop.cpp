@@ -1,11 +1,11 @@
 #include "clock/systemclock.h"
 #include "common/filebytes.h"
 #include "common/standins.h"
+#include "common/testfolder.h"
 #include "desktop/clockcheck.h"
 #include "desktop/notifier.h"
 #include "desktop/sleepwatcher.h"
 #include "desktop/wallclockalarm.h"
-#include "files/oxlfiles.h"
 #include "forms/frmmain.h"
 #include "forms/trayicon.h"
 #include "running/globals.h"
@@ -32,7 +32,7 @@ class TstDesktop : public QObject
     Q_OBJECT
 
     QProcess mDaemon;
-    QTemporaryDir mDir;
+    TestFolder mDir;
     Notifications mNotifications;
     TimeDate mTimeDate;
     QDateTime mNow{QDate(2026, 12, 6), QTime(12, 0)};
@@ -60,7 +60,6 @@ private slots:
         QVERIFY(services.registerService(u"org.freedesktop.Notifications"_s));
         QVERIFY(services.registerService(u"org.freedesktop.timedate1"_s));
 
-        SetProgramFolder(mDir.path());
         QVERIFY(QFile::copy(QStringLiteral(KELVARA_SAMPLE_DB), mDir.filePath(u"Kelvara.mdb"_s)));
         // Day 15 begins 2 game hours, 400 real seconds, after 12:00:00.
         QVERIFY(PutFile(mDir.filePath(u"OXLTIMES.DAT"_s), "12:00:00\r\n12/06/2026\r\n22:00:00\r\n03/14/0005\r\n"));

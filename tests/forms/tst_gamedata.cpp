@@ -40,13 +40,6 @@ std::vector<jet::Table> Game(const QStringList& items, int strength = 10)
                   {{Num(1), Txt("Squire"), Num(0)}, {Num(2), Txt("Knight"), Num(900)}})};
 }
 
-QByteArray Bytes(const std::vector<jet::Table>& tables)
-{
-    QTemporaryDir dir;
-    jet::WriteDatabase(dir.filePath(u"x.mdb"_s), tables);
-    return FileBytes(dir.filePath(u"x.mdb"_s));
-}
-
 // The box's text, its entries, and the three lists (lines joined by "|").
 QStringList Shown(QWidget* window)
 {
@@ -101,7 +94,7 @@ private slots:
 
         std::vector<QByteArray> burst;
         for (int i = 1; i <= 4; ++i)
-            burst.push_back(Bytes(Game({u"Ring"_s, u"Dagger"_s, u"Iron Sword"_s}, 10 * i)));
+            burst.push_back(jet::BuildDatabase(Game({u"Ring"_s, u"Dagger"_s, u"Iron Sword"_s}, 10 * i)));
         for (const QByteArray& bytes : burst) {
             QVERIFY(PutFile(folder.Database(), bytes));
             QVERIFY(PutFile(folder.Path() + u"/OXLTIMES.DAT"_s, "other files change too"));
@@ -117,7 +110,8 @@ private slots:
         const QByteArray damaged = FileBytes(
             QDir::cleanPath(QStringLiteral(KELVARA_TEST_DATA "/../../db/data/fuzz/catalog-nan-type.mdb")));
         QVERIFY(!damaged.isEmpty());
-        for (const QByteArray& bytes : {damaged, Bytes({Stats({{Num(1), Txt("Agility")}})}), QByteArray()}) {
+        for (const QByteArray& bytes :
+             {damaged, jet::BuildDatabase({Stats({{Num(1), Txt("Agility")}})}), QByteArray()}) {
             QVERIFY(bytes.isEmpty() ? QFile::remove(folder.Database()) : PutFile(folder.Database(), bytes));
             QVERIFY(told.wait(3000));
             const QString reason = ErrorOf([&] { LoadStatTable(folder.Database()), LoadItemTable(folder.Database()); });
@@ -133,7 +127,7 @@ private slots:
                                                            {{"Mace", "Ring", "Axe"}, "Axe|Mace|Ring"}};
         for (const auto& [items, entries] : patches) {
             if (&items == &patches[2].first) {
-                QVERIFY(PutFile(folder.Database(), Bytes(Game(items))));
+                QVERIFY(PutFile(folder.Database(), jet::BuildDatabase(Game(items))));
             } else {
                 jet::WriteDatabase(folder.Path() + u"/patch.tmp"_s, Game(items));
                 QVERIFY(std::rename(qPrintable(folder.Path() + u"/patch.tmp"_s), qPrintable(folder.Database())) == 0);

@@ -4,9 +4,9 @@
 #include "clock/forecast.h"
 #include "clock/reminders.h"
 #include "clock/systemclock.h"
+#include "common/testfolder.h"
 #include "core/language.h"
 #include "db/moddb.h"
-#include "files/oxlfiles.h"
 #include "forms/dialogs.h"
 #include "forms/frmabout.h"
 #include "forms/frmcompactclock.h"
@@ -152,12 +152,11 @@ class TstLanguages : public QObject
 {
     Q_OBJECT
 
-    QTemporaryDir mDir;
+    TestFolder mDir;
 
 private slots:
     void initTestCase()
     {
-        SetProgramFolder(mDir.path());
         QVERIFY(QFile::copy(QStringLiteral(KELVARA_SAMPLE_DB), GameDatabasePath()));
         gStatTable = LoadStatTable(GameDatabasePath());
         gItemTable = LoadItemTable(GameDatabasePath());

@@ -1,7 +1,8 @@
 #include "clock/daystart.h"
 #include "clock/systemclock.h"
+#include "common/filebytes.h"
+#include "common/testfolder.h"
 #include "files/calendarexport.h"
-#include "files/oxlfiles.h"
 #include "forms/dialogs.h"
 #include "forms/frmcompactclock.h"
 #include "forms/frmnotice.h"
@@ -10,18 +11,8 @@
 #include "running/globals.h"
 #include "running/reminderkeeper.h"
 
-#include <QApplication>
-#include <QDir>
-#include <QGuiApplication>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPointer>
-#include <QPushButton>
-#include <QSpinBox>
-#include <QTableWidget>
-#include <QTemporaryDir>
-#include <QTest>
-#include <QTreeWidget>
+#include <QtTest>
+#include <QtWidgets>
 
 using namespace Qt::StringLiterals;
 
@@ -32,7 +23,7 @@ class TstPlanAhead : public QObject
 {
     Q_OBJECT
 
-    QTemporaryDir mDir;
+    TestFolder mDir;
     QDateTime mNow;
     QStringList mMessages;
 
@@ -47,7 +38,6 @@ class TstPlanAhead : public QObject
 private slots:
     void init()
     {
-        SetProgramFolder(mDir.path());
         mNow = QDateTime(QDate(2026, 6, 15), QTime(14, 30, 0));
         SystemClock::SetSource([this] { return mNow; });
         gCalibration = ComputeGameTime(
@@ -61,7 +51,6 @@ private slots:
         SystemClock::SetSource({});
         Dialogs::SetMessageHook({});
         Dialogs::SetSaveFileHook({});
-        SetProgramFolder(QString());
         const QString ini = mDir.filePath(u"kelvara-utility.ini"_s);
         QFile::remove(ini);
         QDir(ini).removeRecursively();
@@ -98,9 +87,7 @@ private slots:
             Dialogs::SetSaveFileHook([path](const QString&, const QString&) { return path; });
             window->findChild<QPushButton*>(QStringLiteral("cmdExport"))->click();
         }
-        QFile ics(file);
-        QVERIFY(ics.open(QIODevice::ReadOnly));
-        const QByteArray text = ics.readAll();
+        const QByteArray text = FileBytes(file);
         QCOMPARE(text.count("BEGIN:VEVENT"), 3);
         QVERIFY(text.contains("SUMMARY:Kelvara: good moon (day 15)") && text.contains("UID:kelvara-0005-03-15@"));
         // Years of other than four digits: modulo 10000.
@@ -121,12 +108,9 @@ private slots:
     // stays with its reminder, wherever its row went, unless the player changed its day.
     void remindersKept()
     {
-        QFile ini(mDir.filePath(u"kelvara-utility.ini"_s));
-        QVERIFY(ini.open(QIODevice::WriteOnly)
-                && ini.write("[Reminders]\nsize=5\n1\\day=3\n1\\minutes=0\n2\\day=<b>4</b>\n3\\day=15\n3\\minutes=20\n"
-                             "3\\label=A\n4\\day=15\n4\\minutes=10\n4\\label=B\n5\\day=0\n5\\label=Odd\n")
-                    > 0);
-        ini.close();
+        QVERIFY(PutFile(mDir.filePath(u"kelvara-utility.ini"_s),
+                        "[Reminders]\nsize=5\n1\\day=3\n1\\minutes=0\n2\\day=<b>4</b>\n3\\day=15\n3\\minutes=20\n"
+                        "3\\label=A\n4\\day=15\n4\\minutes=10\n4\\label=B\n5\\day=0\n5\\label=Odd\n"));
         ReminderKeeper keeper;
         NoticeWindows notices(&keeper);
         keeper.Load();
@@ -206,9 +190,7 @@ private slots:
         const bool placed = !QGuiApplication::platformName().startsWith(u"wayland"_s);
         // Kept through the settings file like the reminders: a file not in UTF-8 is kept aside, other groups stay.
         const QString ini = mDir.filePath(u"kelvara-utility.ini"_s);
-        QFile file(ini);
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("[Broken\xe9\n[Tray]\nkeepRunning=true\n") > 0);
-        file.close();
+        QVERIFY(PutFile(ini, "[Broken\xe9\n[Tray]\nkeepRunning=true\n"));
         QPoint place;
         {
             frmCompactClock clock;

@@ -1,8 +1,8 @@
 #include "common/faultkit.h"
 #include "common/filebytes.h"
 #include "common/standins.h"
+#include "common/testfolder.h"
 #include "files/autostart.h"
-#include "files/oxlfiles.h"
 #include "forms/appearance.h"
 #include "forms/dialogs.h"
 #include "forms/frmmain.h"
@@ -20,7 +20,7 @@ class TstPreferences : public QObject
     Q_OBJECT
 
     QProcess mDaemon;
-    QTemporaryDir mDir;
+    TestFolder mDir;
     QDBusConnection mServices{QString()};
     QDBusConnection mClient{QString()};
     Portal mPortal;
@@ -62,7 +62,6 @@ private slots:
         QVERIFY(mServices.registerObject(u"/org/freedesktop/portal/desktop"_s, &mPortal,
                                          QDBusConnection::ExportAllContents));
         qputenv("XDG_CONFIG_HOME", QFile::encodeName(mDir.filePath(u"config"_s)));
-        SetProgramFolder(mDir.path());
         QVERIFY(QFile::copy(QStringLiteral(KELVARA_SAMPLE_DB), mDir.filePath(u"Kelvara.mdb"_s)));
         Dialogs::SetMessageHook([this](const QString& text) { mMessages << text; });
         QApplication::setStyle(u"Windows"_s); // the style the program starts with

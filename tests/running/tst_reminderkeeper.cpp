@@ -1,15 +1,12 @@
 #include "clock/gameclock.h"
 #include "clock/systemclock.h"
 #include "common/filebytes.h"
+#include "common/testfolder.h"
 #include "desktop/notifier.h"
-#include "files/oxlfiles.h"
 #include "running/reminderkeeper.h"
 
 #include <QDBusConnection>
-#include <QDir>
-#include <QSignalSpy>
-#include <QTemporaryDir>
-#include <QTest>
+#include <QtTest>
 
 using namespace Qt::StringLiterals;
 
@@ -18,11 +15,9 @@ class TstReminderKeeper : public QObject
 {
     Q_OBJECT
 
-    QTemporaryDir mDir;
+    TestFolder mDir;
 
 private slots:
-    void initTestCase() { SetProgramFolder(mDir.path()); }
-
     // The notice at start lists ten unusable entries at most, then how many more, under a heading that says what it
     // tells of.
     void ignoredListed_data()
