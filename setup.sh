@@ -51,6 +51,7 @@ build() { # build DIR [cmake options...]
     cmake --build "$dir" -j "$jobs"
 }
 
+case "$mode" in run | test | check | package) ;; *) echo "usage: bash setup.sh run|test|check|package" >&2; exit 2 ;; esac
 install_missing
 case "$mode" in
     run)
@@ -76,6 +77,4 @@ case "$mode" in
         # Every fuzz target for 30 seconds from its seeds (clang, libFuzzer, ASan, UBSan).
         bash fuzz/run 30
         ;;
-    *)
-        echo "usage: bash setup.sh run|test|check|package" >&2; exit 2 ;;
 esac
