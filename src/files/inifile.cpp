@@ -147,8 +147,15 @@ IniFile::IniFile(const QByteArray& bytes)
 QByteArray IniFile::Bytes() const
 {
     QByteArray bytes = mBom;
-    for (const Line& line : mLines)
-        bytes += (line.Utf8 ? line.Bytes : Cp1252::Decode(line.Bytes).toUtf8()) + line.End;
+    for (size_t i = 0; i < mLines.size(); ++i) {
+        const Line& line = mLines[i];
+        bytes += line.Utf8 ? line.Bytes : Cp1252::Decode(line.Bytes).toUtf8();
+        // A lone CR before an empty line that ends with LF would read back as one CR LF, and the
+        // empty line would be gone: a line put in or taken out between them ends with CR LF instead.
+        const bool joins = line.End == "\r" && i + 1 < mLines.size() && mLines[i + 1].Bytes.isEmpty()
+            && mLines[i + 1].End.startsWith('\n');
+        bytes += joins ? QByteArray("\r\n") : line.End;
+    }
     return bytes;
 }
 
