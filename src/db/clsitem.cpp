@@ -34,9 +34,29 @@ int32_t PairTable::Value(int32_t k) const
     return mPairs[static_cast<size_t>(k - 1)].value;
 }
 
-void clsItem::AddItem(int32_t ItemID, const QString& Item)
+void clsItem::AddItem(int32_t ItemID, const QString& Item, const QString& Material)
 {
     mItems.Add(ItemID, Item);
+    if (Material.isEmpty())
+        mMaterials.remove(ItemID);
+    else
+        mMaterials.insert(ItemID, Material);
+}
+
+QString clsItem::Material(int32_t ItemID) const
+{
+    return mMaterials.value(ItemID);
+}
+
+std::vector<clsItem::StatRow> clsItem::StatRows() const
+{
+    std::vector<StatRow> rows;
+    rows.reserve(mMinStatRows.size() + mModRows.size());
+    for (const MinStatRow& row : mMinStatRows)
+        rows.push_back({row.itemID, row.statID, -1, row.minStat});
+    for (const ModRow& row : mModRows)
+        rows.push_back({row.itemID, row.statID, row.modNum, row.modification});
+    return rows;
 }
 
 void clsItem::AddMinStat(int32_t ItemID, int32_t StatID, int32_t MinStat)

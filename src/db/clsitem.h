@@ -2,6 +2,7 @@
 
 #include "namedlist.h"
 
+#include <QHash>
 #include <QString>
 
 #include <cstdint>
@@ -34,7 +35,8 @@ private:
 class clsItem
 {
 public:
-    void AddItem(int32_t ItemID, const QString& Item);
+    // `Material` is the name of the item's material, as the name starts with it (empty without one).
+    void AddItem(int32_t ItemID, const QString& Item, const QString& Material = {});
     void AddMinStat(int32_t ItemID, int32_t StatID, int32_t MinStat);
     void AddMod(int32_t ItemID, int32_t StatID, int32_t ModNUm, int32_t Modification);
 
@@ -51,6 +53,16 @@ public:
     // The ID of the item with that name (the later one of two equal names, letter case
     // ignored); none when no item has the name. Any 32-bit ID is an item's.
     std::optional<int32_t> FindItemID(const QString& Item) const;
+    // The material of the item added last with that ID; empty when it had none.
+    QString Material(int32_t ItemID) const;
+
+    // Every requirement and mod row, in the order they were added, for one pass over all
+    // items; a requirement has the ModNum -1.
+    struct StatRow
+    {
+        int32_t ItemID, StatID, ModNum, Value;
+    };
+    std::vector<StatRow> StatRows() const;
     int32_t FindItemIndex(const QString& Item) const;
     void Sort(bool byID);
 
@@ -65,6 +77,7 @@ private:
     };
 
     NamedList mItems;
+    QHash<int32_t, QString> mMaterials;
     std::vector<MinStatRow> mMinStatRows;
     std::vector<ModRow> mModRows;
 };

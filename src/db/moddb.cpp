@@ -80,6 +80,7 @@ clsItem LoadItemTable(Connection& connection)
     itemRecords.Open(QStringLiteral("SELECT * FROM tblItem"), connection);
     while (!itemRecords.AtEnd()) {
         QString prefix;
+        QString materialName;
         if (!itemRecords.Field(1).IsNull()) {
             // The material is read like every other ID: a fraction goes to the nearest whole number.
             const int32_t material = FieldInt32(itemRecords, 1);
@@ -89,7 +90,8 @@ clsItem LoadItemTable(Connection& connection)
                 FieldError(
                     QCoreApplication::translate("Error", "No row in tblMaterial has MaterialID %1").arg(material),
                     itemRecords, 1);
-            prefix = FieldText(rows, 1) + QLatin1Char(' ');
+            materialName = FieldText(rows, 1);
+            prefix = materialName + QLatin1Char(' ');
             if (prefix == QLatin1String(" "))
                 prefix.clear();
             rows.Close();
@@ -112,7 +114,7 @@ clsItem LoadItemTable(Connection& connection)
         }
         rows.Close();
 
-        items.AddItem(itemID, prefix + FieldText(itemRecords, 2));
+        items.AddItem(itemID, prefix + FieldText(itemRecords, 2), materialName);
         itemRecords.MoveNext();
     }
     itemRecords.Close();

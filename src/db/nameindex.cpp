@@ -4,21 +4,16 @@
 
 #include <algorithm>
 
-namespace {
-// A name or a typed text as they are compared: letters with their accents composed one
-// way, so that an accent typed apart finds the letter written with it; then folded in
-// full, so that "STRASSE" finds "Straße"; the Turkish capital İ is taken as i, as I is.
-QString Folded(const QString& text)
+QString FoldedName(const QString& text)
 {
     return text.normalized(QString::NormalizationForm_C).toUpper().toCaseFolded().replace(QChar(0x0130), u'i');
 }
-} // namespace
 
 NameIndex::NameIndex(const std::vector<QString>& names)
 {
     mFolded.reserve(names.size());
     for (const QString& name : names)
-        mFolded.push_back(Folded(name));
+        mFolded.push_back(FoldedName(name));
 }
 
 NameIndex NameIndex::ForItems(const clsItem& items)
@@ -32,7 +27,7 @@ NameIndex NameIndex::ForItems(const clsItem& items)
 
 NameIndex::Found NameIndex::Find(const QString& text, int32_t limit) const
 {
-    const QString key = Folded(text);
+    const QString key = FoldedName(text);
     const size_t room = static_cast<size_t>(std::max(limit, 0));
     Found found;
     std::vector<int32_t> inside; // the names that contain the text past their beginning

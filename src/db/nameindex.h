@@ -7,6 +7,11 @@
 
 class clsItem;
 
+// A name or a typed text as they are compared: letters with their accents composed one
+// way, so that an accent typed apart finds the letter written with it; then folded in
+// full, so that "STRASSE" finds "Straße"; the Turkish capital İ is taken as i, as I is.
+QString FoldedName(const QString& text);
+
 // Finds the names that contain a typed text anywhere, letter case ignored (Unicode case
 // folding in full, so "ÉPÉE" finds "épée" and "STRASSE" finds "Straße"). Built once per
 // list of names; each search walks the folded names once.
