@@ -5,8 +5,10 @@
 #include <QFlags>
 #include <QMap>
 #include <QPoint>
+#include <QSize>
 #include <QStringList>
 
+#include <map>
 #include <vector>
 
 // The program's own settings in kelvara-utility.ini (SettingsFileName in the program
@@ -16,6 +18,8 @@
 //   [Tray]          keepRunning: closing the main window keeps the program in the tray
 //   [Preferences]   colours: desktop, light or dark
 //   [CompactClock]  visible, x, y: whether the compact clock is shown and where
+//   [FindItems]     width, height, columns: the Find Items window's size and its stat columns
+//   [MyStats]       the player's stats for "only items I can use": one set, and one per character
 // Every write changes only the lines of the keys of the groups it names; every other line,
 // comments and keys the program does not know among them, stays byte for byte.
 
@@ -43,6 +47,20 @@ struct CompactClockSettings
     bool operator==(const CompactClockSettings&) const = default;
 };
 
+// The Find Items window as the player left it.
+struct FindItemsSettings
+{
+    // Its size; none when it was never resized.
+    std::optional<QSize> Size;
+    // The stats shown as columns (requirement, mod 0 and mod 1 each), by stat ID, in order.
+    std::vector<int32_t> StatColumns;
+
+    bool operator==(const FindItemsSettings&) const = default;
+};
+
+// The player's value of each stat, by stat ID; a stat not given counts as 0.
+using StatValues = std::map<int32_t, qint64>;
+
 // The program's colours: the desktop's light or dark preference, or one of them always.
 enum class ColourChoice { Desktop, Light, Dark };
 
@@ -65,6 +83,11 @@ struct ProgramSettings
     QString Language;
     // [CompactClock]
     CompactClockSettings CompactClock;
+    // [FindItems]
+    FindItemsSettings FindItems;
+    // [MyStats]: the set for no character, and a set per character number.
+    StatValues MyStats;
+    std::map<int32_t, StatValues> CharacterStats;
 
     bool operator==(const ProgramSettings&) const = default;
 };
@@ -97,7 +120,9 @@ SettingsReading ReadSettings();
 enum class SettingsGroup {
     Reminders = 0x1,    // [Reminders]
     CompactClock = 0x2, // [CompactClock]
-    Preferences = 0x4   // [Tray] and [Preferences]
+    Preferences = 0x4,  // [Tray] and [Preferences]
+    FindItems = 0x8,    // [FindItems]
+    MyStats = 0x10      // [MyStats]
 };
 Q_DECLARE_FLAGS(SettingsGroups, SettingsGroup)
 Q_DECLARE_OPERATORS_FOR_FLAGS(SettingsGroups)
