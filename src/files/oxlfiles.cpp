@@ -19,6 +19,8 @@
 #include <unistd.h>
 
 namespace {
+// The sample database of an installed copy, from the executable's folder.
+constexpr char InstalledDatabase[] = "../share/kelvara-utility/Kelvara.mdb";
 
 QString& FolderOverride()
 {

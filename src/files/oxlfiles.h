@@ -22,7 +22,6 @@ QString ChooseProgramFolder(const QString& exeFolder, bool exeFolderWritable, co
 // installed copy (its sample database in ../share/kelvara-utility) run by root, whose files go
 // to root's data folder rather than into /usr/bin.
 bool KeepsFilesBeside(const QString& exeFolder);
-constexpr char InstalledDatabase[] = "../share/kelvara-utility/Kelvara.mdb";
 
 // The folder ProgramFolder() names, found without creating the data folder or copying
 // the game database into it (the command line writes nothing).
