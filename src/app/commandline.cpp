@@ -3,14 +3,18 @@
 #include "clock/daystart.h"
 #include "clock/systemclock.h"
 #include "core/kelvaraerror.h"
+#include "db/itemcatalogue.h"
+#include "db/moddb.h"
 #include "files/calendarexport.h"
 #include "files/oxlfiles.h"
+#include "files/tabletext.h"
 
 #include <QCommandLineParser>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QSet>
 #include <QTimeZone>
 
 #include <cerrno>
@@ -36,12 +40,17 @@ const QStringList QtWindowOptionsWithValue{QStringLiteral("platform"),      QStr
                                            QStringLiteral("visual")};
 
 // The arguments (the program first) without Qt's window options and their values, nor the
-// program's own window options (`windowOptions`, without value).
+// program's own window options (`windowOptions`, without value). Qt's `-name` (of X11) is
+// the command line's `--name` when given with two dashes.
 QStringList WithoutWindowOptions(const QStringList& arguments, const QStringList& windowOptions)
 {
     QStringList kept = arguments.mid(0, 1);
     for (qsizetype i = 1; i < arguments.size(); ++i) {
         QString name = arguments[i];
+        if (name == QLatin1String("--name") || name.startsWith(QLatin1String("--name="))) {
+            kept << arguments[i];
+            continue;
+        }
         if (name.startsWith(QLatin1String("--")))
             name.remove(0, 1);
         if (!name.startsWith(QLatin1Char('-'))) {
@@ -100,6 +109,67 @@ QByteArray Json(const QJsonValue& value)
     return (value.isArray() ? QJsonDocument(value.toArray()) : QJsonDocument(value.toObject()))
                .toJson(QJsonDocument::Compact)
         + '\n';
+}
+
+// The items the matcher keeps, as CSV: a header, then a row for each value of an item (its
+// requirements, then mod 0, then mod 1, each in order of stat ID), or one row with the last three
+// cells empty for an item without values.
+QByteArray ItemsCsv(const ItemCatalogue& catalogue, const ItemMatcher& matcher)
+{
+    const QString kinds[] = {QStringLiteral("requires"), QStringLiteral("mod 0"), QStringLiteral("mod 1")};
+    QString text = CsvText({{QStringLiteral("ItemID"), QStringLiteral("Item"), QStringLiteral("Material"),
+                             QStringLiteral("Kind"), QStringLiteral("Stat"), QStringLiteral("Value")}});
+    QList<QStringList> rows;
+    for (const CatalogueItem& item : catalogue.Items()) {
+        if (!matcher.Matches(item))
+            continue;
+        const QStringList head{QString::number(item.ID), item.Name, item.Material};
+        rows.clear();
+        for (const StatKind kind : StatKinds) {
+            for (const StatValue& value : item.Of(kind))
+                rows << head
+                        + QStringList{kinds[static_cast<int>(kind)], catalogue.StatName(value.StatID),
+                                      QString::number(value.Value)};
+        }
+        if (rows.isEmpty())
+            rows << head + QStringList{QString(), QString(), QString()};
+        text += CsvText(rows);
+    }
+    return text.toUtf8();
+}
+
+// The items the matcher keeps, as a JSON array of objects. The keys of the values are the stat
+// names; of stats that share a name the first in the stat table keeps it, and each later one has its
+// ID appended ("Luck (7)"), so that no value is lost.
+QByteArray ItemsJson(const ItemCatalogue& catalogue, const ItemMatcher& matcher)
+{
+    QHash<int32_t, QString> keys;
+    QSet<QString> taken;
+    for (const int32_t id : catalogue.StatIDs()) {
+        QString key = catalogue.StatName(id);
+        while (taken.contains(key))
+            key += QStringLiteral(" (%1)").arg(id);
+        taken.insert(key);
+        keys.insert(id, key);
+    }
+    const auto values = [&](const CatalogueItem& item, StatKind kind) {
+        QJsonObject object;
+        for (const StatValue& value : item.Of(kind))
+            object.insert(keys.value(value.StatID), value.Value);
+        return object;
+    };
+    QJsonArray array;
+    for (const CatalogueItem& item : catalogue.Items()) {
+        if (matcher.Matches(item)) {
+            array.append(QJsonObject{
+                {QStringLiteral("id"), item.ID},
+                {QStringLiteral("name"), item.Name},
+                {QStringLiteral("material"), item.Material},
+                {QStringLiteral("requires"), values(item, StatKind::Requires)},
+                {QStringLiteral("mods"), QJsonArray{values(item, StatKind::Mod0), values(item, StatKind::Mod1)}}});
+        }
+    }
+    return Json(array);
 }
 
 } // namespace
@@ -210,7 +280,14 @@ CommandLine::Answer CommandLine::Run(const QStringList& arguments, const QDateTi
     const QCommandLineOption remind(QStringLiteral("remind"),
                                     QStringLiteral("With --ics: a reminder MINUTES (0-10080) before each start."),
                                     QStringLiteral("MINUTES"));
-    parser.addOptions({nowOption, next, count, json, ics, remind});
+    const QCommandLineOption items(QStringLiteral("items"),
+                                   QStringLiteral("Print every item of the game database with its requirements and "
+                                                  "mods, one value a line, as CSV."));
+    const QCommandLineOption name(QStringLiteral("name"),
+                                  QStringLiteral("With --items: only the items whose names contain TEXT, letter case "
+                                                 "and accents aside, as the item window finds them."),
+                                  QStringLiteral("TEXT"));
+    parser.addOptions({nowOption, next, count, json, ics, remind, items, name});
 
     Answer answer;
     try {
@@ -228,8 +305,10 @@ CommandLine::Answer CommandLine::Run(const QStringList& arguments, const QDateTi
         }
         if (!parser.positionalArguments().isEmpty())
             throw BadArgument{QStringLiteral("Unexpected argument \"%1\".").arg(parser.positionalArguments().first())};
-        if (parser.isSet(nowOption) == parser.isSet(next))
-            throw BadArgument{QStringLiteral("Give either --now or --next DAY.")};
+        if (int(parser.isSet(nowOption)) + int(parser.isSet(next)) + int(parser.isSet(items)) != 1)
+            throw BadArgument{QStringLiteral("Give either --now, --next DAY or --items.")};
+        if (parser.isSet(name) && !parser.isSet(items))
+            throw BadArgument{QStringLiteral("--name goes with --items.")};
         if (!parser.isSet(next) && (parser.isSet(count) || parser.isSet(ics)))
             throw BadArgument{QStringLiteral("--count and --ics go with --next DAY.")};
         if (parser.isSet(remind) && !parser.isSet(ics))
@@ -242,6 +321,16 @@ CommandLine::Answer CommandLine::Run(const QStringList& arguments, const QDateTi
         if (parser.isSet(remind))
             lead = Whole(parser.value(remind), 0, 10080, "MINUTES");
 
+        if (parser.isSet(items)) {
+            // The game database as the window reads it; one that cannot be read ends the run with status 1.
+            const GameTables tables = LoadGameTables(LocateGameDatabase());
+            const ItemCatalogue catalogue(tables.items, tables.stats);
+            ItemFilter filter;
+            filter.Name = parser.value(name);
+            answer.Out = parser.isSet(json) ? ItemsJson(catalogue, ItemMatcher(filter))
+                                            : ItemsCsv(catalogue, ItemMatcher(filter));
+            return answer;
+        }
         const ClockCalibration calibration = PeekCalibrationFile(now);
         if (parser.isSet(nowOption)) {
             const ClockCalibration current = ComputeGameTime(calibration, now);
@@ -287,7 +376,7 @@ CommandLine::Answer CommandLine::Run(const QStringList& arguments, const QDateTi
                    + (bad.Hint ? QStringLiteral("\nTry --help.\n") : QStringLiteral("\n")))
                       .toUtf8()};
     } catch (const KelvaraError& error) {
-        // The calibration could not be read: as at the program's start, the error ends it.
+        // The calibration or the game database could not be read: as at the program's start, the error ends it.
         answer = {1,
                   {},
                   (QCoreApplication::applicationName() + QStringLiteral(": ") + error.message() + QLatin1Char('\n'))
