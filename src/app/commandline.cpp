@@ -117,59 +117,80 @@ QByteArray Json(const QJsonValue& value)
 QByteArray ItemsCsv(const ItemCatalogue& catalogue, const ItemMatcher& matcher)
 {
     const QString kinds[] = {QStringLiteral("requires"), QStringLiteral("mod 0"), QStringLiteral("mod 1")};
-    QString text = CsvText({{QStringLiteral("ItemID"), QStringLiteral("Item"), QStringLiteral("Material"),
-                             QStringLiteral("Kind"), QStringLiteral("Stat"), QStringLiteral("Value")}});
-    QList<QStringList> rows;
+    QList<QStringList> rows{{QStringLiteral("ItemID"), QStringLiteral("Item"), QStringLiteral("Material"),
+                             QStringLiteral("Kind"), QStringLiteral("Stat"), QStringLiteral("Value")}};
     for (const CatalogueItem& item : catalogue.Items()) {
         if (!matcher.Matches(item))
             continue;
-        const QStringList head{QString::number(item.ID), item.Name, item.Material};
-        rows.clear();
+        const QString id = QString::number(item.ID);
+        const qsizetype first = rows.size();
         for (const StatKind kind : StatKinds) {
-            for (const StatValue& value : item.Of(kind))
-                rows << head
-                        + QStringList{kinds[static_cast<int>(kind)], catalogue.StatName(value.StatID),
-                                      QString::number(value.Value)};
+            for (const StatValue& value : item.Of(kind)) {
+                rows.append({id, item.Name, item.Material, kinds[static_cast<int>(kind)],
+                             catalogue.StatName(value.StatID), QString::number(value.Value)});
+            }
         }
-        if (rows.isEmpty())
-            rows << head + QStringList{QString(), QString(), QString()};
-        text += CsvText(rows);
+        if (rows.size() == first)
+            rows.append({id, item.Name, item.Material, QString(), QString(), QString()});
     }
-    return text.toUtf8();
+    return CsvText(rows).toUtf8();
 }
 
-// The items the matcher keeps, as a JSON array of objects. The keys of the values are the stat
-// names; of stats that share a name the first in the stat table keeps it, and each later one has its
-// ID appended ("Luck (7)"), so that no value is lost.
+// A text as a JSON string: quotes, backslashes and control characters escaped, the rest UTF-8.
+void AppendJsonString(QByteArray& out, const QString& text)
+{
+    out += '"';
+    for (const char c : text.toUtf8()) {
+        if (c == '"' || c == '\\')
+            out.append('\\').append(c);
+        else if (uchar(c) < 0x20)
+            out.append("\\u00").append(QByteArray::number(uchar(c), 16).rightJustified(2, '0'));
+        else
+            out += c;
+    }
+    out += '"';
+}
+
+// The items the matcher keeps, as a JSON array of objects, written as it goes (20,000 items
+// are a few MB). The keys of the values are the stat names; of stats that share a name the
+// first in the stat table keeps it, and each later one has its ID appended ("Luck (7)"), so
+// that no value is lost.
 QByteArray ItemsJson(const ItemCatalogue& catalogue, const ItemMatcher& matcher)
 {
-    QHash<int32_t, QString> keys;
+    QHash<int32_t, QByteArray> keys;
     QSet<QString> taken;
     for (const int32_t id : catalogue.StatIDs()) {
         QString key = catalogue.StatName(id);
         while (taken.contains(key))
             key += QStringLiteral(" (%1)").arg(id);
         taken.insert(key);
-        keys.insert(id, key);
+        AppendJsonString(keys[id], key);
     }
-    const auto values = [&](const CatalogueItem& item, StatKind kind) {
-        QJsonObject object;
-        for (const StatValue& value : item.Of(kind))
-            object.insert(keys.value(value.StatID), value.Value);
-        return object;
-    };
-    QJsonArray array;
-    for (const CatalogueItem& item : catalogue.Items()) {
-        if (matcher.Matches(item)) {
-            array.append(QJsonObject{
-                {QStringLiteral("id"), item.ID},
-                {QStringLiteral("name"), item.Name},
-                {QStringLiteral("material"), item.Material},
-                {QStringLiteral("requires"), values(item, StatKind::Requires)},
-                {QStringLiteral("mods"), QJsonArray{values(item, StatKind::Mod0), values(item, StatKind::Mod1)}}});
+    const auto values = [&](QByteArray& out, const CatalogueItem& item, StatKind kind) {
+        char separator = '{';
+        for (const StatValue& value : item.Of(kind)) {
+            out.append(separator).append(keys.value(value.StatID)).append(':').append(QByteArray::number(value.Value));
+            separator = ',';
         }
+        out += separator == '{' ? "{}" : "}";
+    };
+    QByteArray out = "[";
+    for (const CatalogueItem& item : catalogue.Items()) {
+        if (!matcher.Matches(item))
+            continue;
+        out.append(out.size() > 1 ? ",{\"id\":" : "{\"id\":").append(QByteArray::number(item.ID)).append(",\"name\":");
+        AppendJsonString(out, item.Name);
+        out += ",\"material\":";
+        AppendJsonString(out, item.Material);
+        out += ",\"requires\":";
+        values(out, item, StatKind::Requires);
+        out += ",\"mods\":[";
+        values(out, item, StatKind::Mod0);
+        out += ',';
+        values(out, item, StatKind::Mod1);
+        out += "]}";
     }
-    return Json(array);
+    return out + "]\n";
 }
 
 } // namespace
