@@ -306,7 +306,7 @@ CommandLine::Answer CommandLine::Run(const QStringList& arguments, const QDateTi
                                                   "mods, one value a line, as CSV."));
     const QCommandLineOption name(QStringLiteral("name"),
                                   QStringLiteral("With --items: only the items whose names contain TEXT, letter case "
-                                                 "and accents aside, as the item window finds them."),
+                                                 "aside, as the item window finds them."),
                                   QStringLiteral("TEXT"));
     parser.addOptions({nowOption, next, count, json, ics, remind, items, name});
 
