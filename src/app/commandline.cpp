@@ -3,14 +3,18 @@
 #include "clock/daystart.h"
 #include "clock/systemclock.h"
 #include "core/kelvaraerror.h"
+#include "db/itemcatalogue.h"
+#include "db/moddb.h"
 #include "files/calendarexport.h"
 #include "files/oxlfiles.h"
+#include "files/tabletext.h"
 
 #include <QCommandLineParser>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QSet>
 #include <QTimeZone>
 
 #include <cerrno>
@@ -36,12 +40,17 @@ const QStringList QtWindowOptionsWithValue{QStringLiteral("platform"),      QStr
                                            QStringLiteral("visual")};
 
 // The arguments (the program first) without Qt's window options and their values, nor the
-// program's own window options (`windowOptions`, without value).
+// program's own window options (`windowOptions`, without value). Qt's `-name` (of X11) is
+// the command line's `--name` when given with two dashes.
 QStringList WithoutWindowOptions(const QStringList& arguments, const QStringList& windowOptions)
 {
     QStringList kept = arguments.mid(0, 1);
     for (qsizetype i = 1; i < arguments.size(); ++i) {
         QString name = arguments[i];
+        if (name == QLatin1String("--name") || name.startsWith(QLatin1String("--name="))) {
+            kept << arguments[i];
+            continue;
+        }
         if (name.startsWith(QLatin1String("--")))
             name.remove(0, 1);
         if (!name.startsWith(QLatin1Char('-'))) {
@@ -100,6 +109,88 @@ QByteArray Json(const QJsonValue& value)
     return (value.isArray() ? QJsonDocument(value.toArray()) : QJsonDocument(value.toObject()))
                .toJson(QJsonDocument::Compact)
         + '\n';
+}
+
+// The items the matcher keeps, as CSV: a header, then a row for each value of an item (its
+// requirements, then mod 0, then mod 1, each in order of stat ID), or one row with the last three
+// cells empty for an item without values.
+QByteArray ItemsCsv(const ItemCatalogue& catalogue, const ItemMatcher& matcher)
+{
+    const QString kinds[] = {QStringLiteral("requires"), QStringLiteral("mod 0"), QStringLiteral("mod 1")};
+    QList<QStringList> rows{{QStringLiteral("ItemID"), QStringLiteral("Item"), QStringLiteral("Material"),
+                             QStringLiteral("Kind"), QStringLiteral("Stat"), QStringLiteral("Value")}};
+    for (const CatalogueItem& item : catalogue.Items()) {
+        if (!matcher.Matches(item))
+            continue;
+        const QString id = QString::number(item.ID);
+        const qsizetype first = rows.size();
+        for (const StatKind kind : StatKinds) {
+            for (const StatValue& value : item.Of(kind)) {
+                rows.append({id, item.Name, item.Material, kinds[static_cast<int>(kind)],
+                             catalogue.StatName(value.StatID), QString::number(value.Value)});
+            }
+        }
+        if (rows.size() == first)
+            rows.append({id, item.Name, item.Material, QString(), QString(), QString()});
+    }
+    return CsvText(rows).toUtf8();
+}
+
+// A text as a JSON string: quotes, backslashes and control characters escaped, the rest UTF-8.
+void AppendJsonString(QByteArray& out, const QString& text)
+{
+    out += '"';
+    for (const char c : text.toUtf8()) {
+        if (c == '"' || c == '\\')
+            out.append('\\').append(c);
+        else if (uchar(c) < 0x20)
+            out.append("\\u00").append(QByteArray::number(uchar(c), 16).rightJustified(2, '0'));
+        else
+            out += c;
+    }
+    out += '"';
+}
+
+// The items the matcher keeps, as a JSON array of objects, written as it goes (20,000 items
+// are a few MB). The keys of the values are the stat names; of stats that share a name the
+// first in the stat table keeps it, and each later one has its ID appended ("Luck (7)"), so
+// that no value is lost.
+QByteArray ItemsJson(const ItemCatalogue& catalogue, const ItemMatcher& matcher)
+{
+    QHash<int32_t, QByteArray> keys;
+    QSet<QString> taken;
+    for (const int32_t id : catalogue.StatIDs()) {
+        QString key = catalogue.StatName(id);
+        while (taken.contains(key))
+            key += QStringLiteral(" (%1)").arg(id);
+        taken.insert(key);
+        AppendJsonString(keys[id], key);
+    }
+    const auto values = [&](QByteArray& out, const CatalogueItem& item, StatKind kind) {
+        char separator = '{';
+        for (const StatValue& value : item.Of(kind)) {
+            out.append(separator).append(keys.value(value.StatID)).append(':').append(QByteArray::number(value.Value));
+            separator = ',';
+        }
+        out += separator == '{' ? "{}" : "}";
+    };
+    QByteArray out = "[";
+    for (const CatalogueItem& item : catalogue.Items()) {
+        if (!matcher.Matches(item))
+            continue;
+        out.append(out.size() > 1 ? ",{\"id\":" : "{\"id\":").append(QByteArray::number(item.ID)).append(",\"name\":");
+        AppendJsonString(out, item.Name);
+        out += ",\"material\":";
+        AppendJsonString(out, item.Material);
+        out += ",\"requires\":";
+        values(out, item, StatKind::Requires);
+        out += ",\"mods\":[";
+        values(out, item, StatKind::Mod0);
+        out += ',';
+        values(out, item, StatKind::Mod1);
+        out += "]}";
+    }
+    return out + "]\n";
 }
 
 } // namespace
@@ -210,7 +301,14 @@ CommandLine::Answer CommandLine::Run(const QStringList& arguments, const QDateTi
     const QCommandLineOption remind(QStringLiteral("remind"),
                                     QStringLiteral("With --ics: a reminder MINUTES (0-10080) before each start."),
                                     QStringLiteral("MINUTES"));
-    parser.addOptions({nowOption, next, count, json, ics, remind});
+    const QCommandLineOption items(QStringLiteral("items"),
+                                   QStringLiteral("Print every item of the game database with its requirements and "
+                                                  "mods, one value a line, as CSV."));
+    const QCommandLineOption name(QStringLiteral("name"),
+                                  QStringLiteral("With --items: only the items whose names contain TEXT, letter case "
+                                                 "aside, as the item window finds them."),
+                                  QStringLiteral("TEXT"));
+    parser.addOptions({nowOption, next, count, json, ics, remind, items, name});
 
     Answer answer;
     try {
@@ -228,8 +326,10 @@ CommandLine::Answer CommandLine::Run(const QStringList& arguments, const QDateTi
         }
         if (!parser.positionalArguments().isEmpty())
             throw BadArgument{QStringLiteral("Unexpected argument \"%1\".").arg(parser.positionalArguments().first())};
-        if (parser.isSet(nowOption) == parser.isSet(next))
-            throw BadArgument{QStringLiteral("Give either --now or --next DAY.")};
+        if (int(parser.isSet(nowOption)) + int(parser.isSet(next)) + int(parser.isSet(items)) != 1)
+            throw BadArgument{QStringLiteral("Give either --now, --next DAY or --items.")};
+        if (parser.isSet(name) && !parser.isSet(items))
+            throw BadArgument{QStringLiteral("--name goes with --items.")};
         if (!parser.isSet(next) && (parser.isSet(count) || parser.isSet(ics)))
             throw BadArgument{QStringLiteral("--count and --ics go with --next DAY.")};
         if (parser.isSet(remind) && !parser.isSet(ics))
@@ -242,6 +342,16 @@ CommandLine::Answer CommandLine::Run(const QStringList& arguments, const QDateTi
         if (parser.isSet(remind))
             lead = Whole(parser.value(remind), 0, 10080, "MINUTES");
 
+        if (parser.isSet(items)) {
+            // The game database as the window reads it; one that cannot be read ends the run with status 1.
+            const GameTables tables = LoadGameTables(LocateGameDatabase());
+            const ItemCatalogue catalogue(tables.items, tables.stats);
+            ItemFilter filter;
+            filter.Name = parser.value(name);
+            answer.Out = parser.isSet(json) ? ItemsJson(catalogue, ItemMatcher(filter))
+                                            : ItemsCsv(catalogue, ItemMatcher(filter));
+            return answer;
+        }
         const ClockCalibration calibration = PeekCalibrationFile(now);
         if (parser.isSet(nowOption)) {
             const ClockCalibration current = ComputeGameTime(calibration, now);
@@ -287,7 +397,7 @@ CommandLine::Answer CommandLine::Run(const QStringList& arguments, const QDateTi
                    + (bad.Hint ? QStringLiteral("\nTry --help.\n") : QStringLiteral("\n")))
                       .toUtf8()};
     } catch (const KelvaraError& error) {
-        // The calibration could not be read: as at the program's start, the error ends it.
+        // The calibration or the game database could not be read: as at the program's start, the error ends it.
         answer = {1,
                   {},
                   (QCoreApplication::applicationName() + QStringLiteral(": ") + error.message() + QLatin1Char('\n'))

@@ -11,7 +11,8 @@
 // iCalendar file.
 //   --now                     the game time and date: "HH:MM:SS MM/DD/YYYY"
 //   --next DAY [--count N]    the next N starts of game day DAY, one a line
-//   --json                    either answer as JSON
+//   --items [--name TEXT]     the items of the game database with their values, as CSV
+//   --json                    any of these answers as JSON
 //   --ics FILE [--remind M]   with --next: the starts as an iCalendar file (- for
 //                             standard output)
 namespace CommandLine {
@@ -27,7 +28,8 @@ bool Wanted(const QStringList& arguments, const QStringList& windowOptions = {})
 QStringList QtArguments(const QStringList& arguments);
 
 // What a run of the command line prints and the exit status: 0 done, 1 the calibration
-// could not be read (as at the program's start), 2 a bad argument or an unwritable file.
+// or the game database could not be read (as at the program's start), 2 a bad argument or an
+// unwritable file.
 struct Answer
 {
     int Status = 0;
@@ -49,9 +51,9 @@ Answer NotText(const QByteArray& argument);
 // the epoch); the window never reads it.
 QDateTime Now();
 
-// Runs the command line at the moment `now`, reading the calibration from the program
-// folder (QCoreApplication must exist). The window options (`windowOptions` and Qt's) are
-// passed over wherever they stand.
+// Runs the command line at the moment `now`, reading the calibration (or the game database)
+// from the program folder (QCoreApplication must exist). The window options (`windowOptions`
+// and Qt's) are passed over wherever they stand.
 Answer Run(const QStringList& arguments, const QDateTime& now, const QStringList& windowOptions = {});
 
 } // namespace CommandLine

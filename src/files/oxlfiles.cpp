@@ -167,6 +167,13 @@ QString LocateProgramFolder()
     return WithSlash(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
 }
 
+QString LocateGameDatabase()
+{
+    const QString database = LocateProgramFolder() + QStringLiteral("Kelvara.mdb");
+    const QString installed = WithSlash(ExeFolder()) + QLatin1String(InstalledDatabase);
+    return FolderOverride().isEmpty() && IsMissing(database) && QFileInfo::exists(installed) ? installed : database;
+}
+
 void SetProgramFolder(const QString& folder)
 {
     FolderOverride() = folder.isEmpty() ? QString() : WithSlash(folder);

@@ -27,6 +27,11 @@ bool KeepsFilesBeside(const QString& exeFolder);
 // the game database into it (the command line writes nothing).
 QString LocateProgramFolder();
 
+// The game database the command line reads: Kelvara.mdb in LocateProgramFolder(); where that
+// folder has none yet (an installed copy whose window has not yet copied it into the data
+// folder), the installed one.
+QString LocateGameDatabase();
+
 // Points the program folder somewhere else (tests); an empty text goes back to the
 // folder worked out from the executable.
 void SetProgramFolder(const QString& folder);

@@ -1,6 +1,8 @@
 #include "common/faultkit.h"
+#include "db/fixtures.h"
 
 #include <QDir>
+#include <QJsonDocument>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -8,7 +10,10 @@
 #include <filesystem>
 
 // The built program's command line, run without a display from a program folder of its
-// own, at the moment CTest pins (KELVARA_TEST_NOW): 12:00:00 on 12/08/2026 in Berlin.
+// own, at the moment CTest pins (KELVARA_TEST_NOW): 12:00:00 on 12/08/2026 in Berlin. Its game database: stats 1
+// Strength, 2 and 3 both Agility; items 10 Iron Sword (requires Strength 20 and 30, mod 0 Strength 5 and 3, mod 1
+// Agility 4 and the other Agility 6), 11 Oak "Staff", long<LF>name (no values), 12 épée (requires stat 99 the stat
+// table lacks, 5; mod 1 Strength 9).
 class TstCommandLine : public QObject
 {
     Q_OBJECT
@@ -23,7 +28,7 @@ private slots:
         // "sh" runs the name as a bash script in the program folder, the program as $0.
         QTest::addColumn<QByteArray>("calibration"); // "none": no file; "folder": a folder in its place
         QTest::addColumn<int>("status");
-        QTest::addColumn<QByteArray>("out"); // ends in "...": the start of the output
+        QTest::addColumn<QByteArray>("out"); // ends in "...": the start of the output; JSON read back
         QTest::addColumn<QByteArray>("err"); // a part of the message
         // An hour ago the game clock stood at 00:00:00 on 03/14/0004: now it is 18 game hours later.
         auto row = [](const char* args, int status, const char* out, const char* err = "",
@@ -89,9 +94,33 @@ private slots:
             row(args, 2, "", "N must be a whole number from 1 to 1000");
         row("--next 3 --frobnicate", 2, "", "Unknown option 'frobnicate'");
         row("--next 3 --ics {dir}/missing/a.ics", 2, "", "Cannot write");
-        row("--now --next 3", 2, "", "either --now or --next");
         row("--next 3 --remind 5", 2, "", "--remind goes with --ics");
         row("--now 15", 2, "", "Unexpected argument");
+        // The items in the item table's order (by name): requirements, mod 0, mod 1, each by stat ID.
+        const char* csv = "ItemID,Item,Material,Kind,Stat,Value\r\n10,Iron Sword,Iron,requires,Strength,30\r\n"
+                          "10,Iron Sword,Iron,mod 0,Strength,8\r\n10,Iron Sword,Iron,mod 1,Agility,4\r\n"
+                          "10,Iron Sword,Iron,mod 1,Agility,6\r\n11,\"Oak \"\"Staff\"\", long\nname\",,,,\r\n";
+        row("--items", 0,
+            (csv
+             + QByteArray(
+                 "12,\xc3\xa9p\xc3\xa9\x65,,requires,99,5\r\n12,\xc3\xa9p\xc3\xa9\x65,,mod 1,Strength,9\r\n")));
+        row("--items --json", 0,
+            "[{\"id\":10,\"name\":\"Iron Sword\",\"material\":\"Iron\",\"requires\":{\"Strength\":30},"
+            "\"mods\":[{\"Strength\":8},{\"Agility\":4,\"Agility (3)\":6}]},{\"id\":11,\"name\":\"Oak \\\"Staff\\\", "
+            "long\\nname\",\"material\":\"\",\"requires\":{},\"mods\":[{},{}]},{\"id\":12,\"name\":"
+            "\"\xc3\xa9p\xc3\xa9\x65\","
+            "\"material\":\"\",\"requires\":{\"99\":5},\"mods\":[{},{\"Strength\":9}]}]");
+        // Letter case folded, accents composed (typed apart here); Qt's -name is a window option.
+        row("-name w --items --name=E\xcc\x81PE\xcc\x81", 0,
+            "ItemID,Item,Material,Kind,Stat,Value\r\n12,\xc3\xa9p\xc3\xa9\x65,,requires,99,5\r\n12,"
+            "\xc3\xa9p\xc3\xa9\x65,,mod 1,Strength,9\r\n");
+        row("--items #>/dev/full", 1, "", "No space left on device");
+        row("mv Kelvara.mdb k && \"$0\" --items; s=$?; mv k Kelvara.mdb; exit $s #sh", 1, "", "Kelvara.mdb");
+        for (const char* args : {"--items --now", "--next 3 --items", "--name=x"})
+            row(args, 2, "", "Give either --now, --next DAY or --items.");
+        row("--next 3 --name x", 2, "", "--name goes with --items");
+        row("--items --count 2", 2, "", "--count and --ics go with --next DAY");
+        row("--items --remind 5", 2, "", "--remind goes with --ics");
     }
 
     void answers()
@@ -101,7 +130,7 @@ private slots:
         QFETCH(QByteArray, out);
         QFETCH(QByteArray, err);
         QVERIFY(QDir(mDir.path()).removeRecursively() && QDir().mkpath(mDir.path()));
-        const QString tag = QString::fromLatin1(QTest::currentDataTag()), note = tag.section(QStringLiteral(" #"), 1);
+        const QString tag = QString::fromUtf8(QTest::currentDataTag()), note = tag.section(QStringLiteral(" #"), 1);
         const QString exe = mDir.filePath(QStringLiteral("kelvara-utility"));
         QVERIFY(QFile::copy(QStringLiteral(KELVARA_EXE), exe));
         QFile file(mDir.filePath(QStringLiteral("OXLTIMES.DAT")));
@@ -109,6 +138,20 @@ private slots:
             QVERIFY(calibration == "folder" ? QDir(mDir.path()).mkdir(file.fileName())
                                             : file.open(QIODevice::WriteOnly) && file.write(calibration) > 0);
         file.close();
+        using namespace fixtures;
+        jet::WriteDatabase(
+            mDir.filePath(QStringLiteral("Kelvara.mdb")),
+            {Stats({{Num(1), Txt("Strength")}, {Num(2), Txt("Agility")}, {Num(3), Txt("Agility")}}),
+             Materials({{Num(1), Txt("Iron")}}),
+             Items({{Num(10), Num(1), Txt("Sword")},
+                    {Num(11), Null, Txt("Oak \"Staff\", long\nname")},
+                    {Num(12), Null, Txt("\xc3\xa9p\xc3\xa9\x65")}}),
+             MinStats({{Num(10), Num(1), Num(20)}, {Num(10), Num(1), Num(30)}, {Num(12), Num(99), Num(5)}}),
+             Mods({{Num(10), Num(1), Num(0), Num(5)},
+                   {Num(10), Num(1), Num(0), Num(3)},
+                   {Num(10), Num(2), Num(1), Num(4)},
+                   {Num(10), Num(3), Num(1), Num(6)},
+                   {Num(12), Num(1), Num(1), Num(9)}})});
         QVERIFY(note != QStringLiteral("loop")
                 || QFile::link(QStringLiteral("loop"), mDir.filePath(QStringLiteral("loop"))));
         // The program folder's files with their sizes: what a run must leave as it was.
@@ -139,7 +182,10 @@ private slots:
         QCOMPARE(program.exitStatus(), QProcess::NormalExit);
         QCOMPARE(program.exitCode(), status);
         const QByteArray printed = program.readAllStandardOutput(), message = program.readAllStandardError();
-        QVERIFY2(out.endsWith("...") ? printed.startsWith(out.chopped(3)) : printed == out, printed.constData());
+        if (const QJsonDocument json = QJsonDocument::fromJson(out); !json.isNull())
+            QCOMPARE(QJsonDocument::fromJson(printed), json);
+        else
+            QVERIFY2(out.endsWith("...") ? printed.startsWith(out.chopped(3)) : printed == out, printed.constData());
         QVERIFY2(message.contains(err) && message.isEmpty() == err.isEmpty(), message.constData());
         // Nothing is written but the calendar file asked for.
         QStringList after = files();
