@@ -277,13 +277,9 @@ QString ItemBrowser::CountText() const
 
 QString ItemBrowser::CountText(int shown, int total)
 {
-    const QLocale locale = Language::CurrentLocale();
-    // %n is written without grouping; the digits of the total (%1 stands for no digits yet)
-    // are then written as the language groups them.
-    //: How many items the filters let through (%1) of how many there are (%n).
-    return tr("%1 of %n item(s)", nullptr, total)
-        .replace(QString::number(total), locale.toString(total))
-        .arg(locale.toString(shown));
+    //: How many items the filters let through (%1) of how many there are (%Ln), both grouped as the regional settings
+    //: group digits.
+    return tr("%1 of %Ln item(s)", nullptr, total).arg(QLocale().toString(shown));
 }
 
 std::vector<int32_t> ItemBrowser::SelectedRows() const

@@ -100,7 +100,7 @@ public:
     void RemoveStatColumn(int32_t statID);
     void SetStatColumns(const std::vector<int32_t>& statIDs);
 
-    // "37 of 20,000 items", the numbers grouped as the program's language groups them.
+    // "37 of 20,000 items", the numbers grouped as the regional settings group digits.
     QString CountText() const;
     static QString CountText(int shown, int total);
     // The catalogue rows selected, in the order shown.
