@@ -147,9 +147,15 @@ const std::vector<int32_t>& ItemProxyModel::Ranks(int column) const
         std::stable_sort(order.begin(), order.end(), [&](int32_t a, int32_t b) {
             return keys[static_cast<size_t>(a)].compare(keys[static_cast<size_t>(b)]) < 0;
         });
+        // Equal texts share a rank, so that they keep the table's order both ways.
         ranks.resize(order.size());
-        for (size_t place = 0; place < order.size(); ++place)
-            ranks[static_cast<size_t>(order[place])] = static_cast<int32_t>(place);
+        int32_t rank = 0;
+        for (size_t place = 0; place < order.size(); ++place) {
+            if (place > 0
+                && keys[static_cast<size_t>(order[place - 1])].compare(keys[static_cast<size_t>(order[place])]) != 0)
+                ++rank;
+            ranks[static_cast<size_t>(order[place])] = rank;
+        }
     }
     return ranks;
 }
