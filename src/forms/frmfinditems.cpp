@@ -15,6 +15,7 @@
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QGridLayout>
 #include <QGuiApplication>
@@ -26,6 +27,7 @@
 #include <QPushButton>
 #include <QShortcut>
 #include <QSpinBox>
+#include <QStyle>
 #include <QTableView>
 
 namespace {
@@ -62,6 +64,16 @@ Control* Named(Control* control, const QString& name)
     return control;
 }
 
+// A drop-down as wide as its longest entry and its arrow.
+void FitCombo(QComboBox* combo)
+{
+    int widest = 0;
+    for (int row = 0; row < combo->count(); ++row)
+        widest = std::max(widest, combo->fontMetrics().horizontalAdvance(combo->itemText(row)));
+    combo->setMinimumWidth(widest + 2 * combo->style()->pixelMetric(QStyle::PM_ComboBoxFrameWidth)
+                           + combo->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 24);
+}
+
 } // namespace
 
 frmFindItems::frmFindItems(bool characterOpen, QWidget* parent)
@@ -83,6 +95,7 @@ frmFindItems::frmFindItems(bool characterOpen, QWidget* parent)
     nameLabel->setBuddy(mName);
     auto* materialLabel = Named(new QLabel(tr("&Material:"), this), QStringLiteral("lblMaterial"));
     mMaterial = Named(new QComboBox(this), QStringLiteral("cboMaterial"));
+    mMaterial->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     materialLabel->setBuddy(mMaterial);
     mOnlyUsable = Named(new QCheckBox(tr("Only items I can &use"), this), QStringLiteral("chkOnlyUsable"));
     mMyStatsButton = Named(new QPushButton(tr("My &Stats\u2026"), this), QStringLiteral("cmdMyStats"));
@@ -124,8 +137,13 @@ frmFindItems::frmFindItems(bool characterOpen, QWidget* parent)
     auto* copy = Named(new QPushButton(tr("&Copy"), this), QStringLiteral("cmdCopy"));
     auto* save = Named(new QPushButton(tr("Sa&ve as CSV\u2026"), this), QStringLiteral("cmdSaveCsv"));
     auto* close = Named(new QPushButton(tr("Close"), this), QStringLiteral("cmdClose"));
-    for (QPushButton* button : {addColumn, mRemoveColumn, mCompare, copy, save, close})
-        buttons->addWidget(button);
+    // The buttons in a row of their own, apart from the columns of the filters above.
+    auto* box = Named(new QDialogButtonBox(this), QStringLiteral("fraButtons"));
+    box->setContentsMargins(4, 0, 0, 0);
+    for (QPushButton* button : {addColumn, mRemoveColumn, mCompare, copy, save})
+        box->addButton(button, QDialogButtonBox::ActionRole);
+    box->addButton(close, QDialogButtonBox::RejectRole);
+    buttons->addWidget(box);
 
     // Tab goes through the filters, the table and the buttons, in the order shown.
     PlaceConditions();
@@ -234,6 +252,7 @@ void frmFindItems::ShowFilter()
     mMaterial->addItems(mBrowser->Catalogue().Materials());
     mMaterial->setCurrentIndex(
         filter.Material ? std::max(0, mMaterial->findText(*filter.Material, Qt::MatchFixedString)) : 0);
+    FitCombo(mMaterial);
     while (mConditions.size() > filter.Conditions.size())
         RemoveCondition(mConditions.back().Remove);
     for (size_t at = 0; at < filter.Conditions.size(); ++at) {
@@ -245,6 +264,7 @@ void frmFindItems::ShowFilter()
         for (const int32_t id : mBrowser->Catalogue().StatIDs())
             row.Stat->addItem(mBrowser->Catalogue().StatName(id), id);
         row.Stat->setCurrentIndex(row.Stat->findData(filter.Conditions[at].StatID));
+        FitCombo(row.Stat);
         row.Where->setCurrentIndex(static_cast<int>(filter.Conditions[at].Where));
         row.Least->setValue(static_cast<int>(filter.Conditions[at].Least));
     }
@@ -267,9 +287,13 @@ void frmFindItems::AddCondition()
         row.Stat->addItem(mBrowser->Catalogue().StatName(id), id);
     row.Where = Named(new QComboBox(this), QStringLiteral("cboWhere") + number);
     row.Where->setAccessibleName(tr("Where"));
+    row.Stat->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    row.Where->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     // In the order of ItemFilter::In.
     row.Where->addItems({tr("in mod 0"), tr("in mod 1"), tr("in mod 0 or mod 1")});
     row.Where->setCurrentIndex(static_cast<int>(ItemFilter::In::Either));
+    FitCombo(row.Stat);
+    FitCombo(row.Where);
     //: Takes one "gives at least" condition away.
     row.Remove = Named(new QPushButton(tr("Remove"), this), QStringLiteral("cmdRemoveCondition") + number);
     row.Remove->setAccessibleName(tr("Remove condition %1").arg(mConditions.size() + 1));
