@@ -14,6 +14,7 @@
 #include "frmabout.h"
 #include "frmcompactclock.h"
 #include "frmdatetime.h"
+#include "frmfinditems.h"
 #include "frmmsgbox.h"
 #include "frmnextgoodmoon.h"
 #include "frmnotice.h"
@@ -130,6 +131,9 @@ frmMain::frmMain(QWidget* parent)
     QAction* nextDay = AddEntry(tools, "mnuNextDay", tr("Next &Specified Day"));
     QAction* setDateTime = AddEntry(tools, "mnuSetDateTime", tr("Set &Date/Time"));
     QAction* itemStats = AddEntry(tools, "mnuItemStats", tr("Item Stats"));
+    QAction* findItems = AddEntry(tools, "mnuFindItems", tr("&Find Items\u2026"));
+    findItems->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
+    findItems->setShortcutContext(Qt::ApplicationShortcut);
     QAction* rankChart = AddEntry(tools, "mnuRankExperienceChart", tr("Rank Experience Chart"));
     QAction* upcomingDays = AddEntry(tools, "mnuUpcomingDays", tr("&Upcoming Days\u2026"));
     mCompactClockEntry = AddEntry(tools, "mnuCompactClock", tr("&Compact Clock"));
@@ -151,6 +155,7 @@ frmMain::frmMain(QWidget* parent)
     wire(nextDay, &frmMain::mnuNextDay_Click);
     wire(setDateTime, &frmMain::mnuSetDateTime_Click);
     wire(itemStats, &frmMain::mnuItemStats_Click);
+    wire(findItems, &frmMain::mnuFindItems_Click);
     wire(rankChart, &frmMain::mnuRankExperienceChart_Click);
     wire(upcomingDays, &frmMain::mnuUpcomingDays_Click);
     connect(mCompactClockEntry, &QAction::triggered, this,
@@ -193,6 +198,7 @@ frmMain::~frmMain()
     // A window without an owner that was closed but not yet deleted goes with the main window.
     delete mNextGoodMoon;
     delete mStats;
+    delete mFindItems;
     delete mUpcomingDays;
     delete mCompactClock;
 }
@@ -237,6 +243,8 @@ void frmMain::Form_Unload()
         mNextGoodMoon->close();
     if (mStats)
         mStats->close();
+    if (mFindItems)
+        mFindItems->close();
     if (mUpcomingDays)
         mUpcomingDays->close();
     // Closed, not hidden by the player: it comes back at the next start.
@@ -317,6 +325,8 @@ void frmMain::mnuOpenCharacterFile_Click()
     findChild<QLabel*>(QStringLiteral("lblCharacterNumber"))->setText(QString::number(gCharacter.CharacterNumber));
     findChild<QLabel*>(QStringLiteral("lblName"))->setText(TextForDisplay(gCharacter.Name));
     findChild<QLabel*>(QStringLiteral("lblDescription"))->setText(TextForDisplay(gCharacter.Description, true));
+    if (mFindItems)
+        mFindItems->CharacterOpened();
 
     // The character is shown; a folder file that cannot be written only costs the
     // remembered folder, which then stays as it was.
@@ -357,6 +367,24 @@ void frmMain::mnuNextDay_Click()
 void frmMain::mnuItemStats_Click()
 {
     ShowSingle(mStats);
+}
+
+void frmMain::mnuFindItems_Click()
+{
+    if (!mFindItems || !mFindItems->isVisible()) {
+        // A character file is open once its number is shown.
+        mFindItems = new frmFindItems(!findChild<QLabel*>(QStringLiteral("lblCharacterNumber"))->text().isEmpty());
+        // A row chosen there shows in Item Stats as if its name were chosen there.
+        connect(mFindItems, &frmFindItems::ItemChosen, this, [this](int32_t position) {
+            ErrorBoundary::Run([this, position] {
+                ShowSingle(mStats);
+                mStats->ChooseItem(position);
+            });
+        });
+    }
+    mFindItems->show();
+    mFindItems->raise();
+    mFindItems->activateWindow();
 }
 
 void frmMain::mnuRankExperienceChart_Click()

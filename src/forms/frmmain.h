@@ -12,6 +12,7 @@ class SleepWatcher;
 class Ticker;
 class TrayIcon;
 class frmCompactClock;
+class frmFindItems;
 class ReminderKeeper;
 class frmNextGoodMoon;
 class frmStats;
@@ -73,6 +74,7 @@ public slots:
     void mnuNextGoodMoon_Click();
     void mnuNextDay_Click();
     void mnuItemStats_Click();
+    void mnuFindItems_Click();
     void mnuRankExperienceChart_Click();
     void cmdServerStats_Click();
     void mnuUpcomingDays_Click();
@@ -101,6 +103,8 @@ private:
     QPointer<frmNextGoodMoon> mNextGoodMoon;
     // The item stats window while it is open; it has no owner either.
     QPointer<frmStats> mStats;
+    // The Find Items window while it is open; it has no owner either.
+    QPointer<frmFindItems> mFindItems;
     // The upcoming days window while it is open; it has no owner either.
     QPointer<frmUpcomingDays> mUpcomingDays;
     // The compact clock, made when first shown; the main window's tick updates it.

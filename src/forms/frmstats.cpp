@@ -102,10 +102,8 @@ frmStats::frmStats(QWidget* parent)
     });
     // An entry chosen from the list of found names is chosen as from the drop-down.
     mFinder = new ItemFinder(edit);
-    connect(mFinder, &ItemFinder::Chosen, this, [this](int32_t position) {
-        mItem->setCurrentIndex(position - 1);
-        ErrorBoundary::Run([this] { cboItem_Click(); });
-    });
+    connect(mFinder, &ItemFinder::Chosen, this,
+            [this](int32_t position) { ErrorBoundary::Run([this, position] { ChooseItem(position); }); });
     connect(&GameDataEvents::Instance(), &GameDataEvents::TablesReplaced, this,
             [this] { ErrorBoundary::Run([this] { TablesReplaced(); }); });
 
@@ -145,6 +143,12 @@ void frmStats::cboItem_Click()
     const PairTable mod1 = gItemTable.Mods(itemID, 1);
     FillList(mMod0, mod0, gItemTable.NumMods(itemID, 0));
     FillList(mMod1, mod1, gItemTable.NumMods(itemID, 1));
+}
+
+void frmStats::ChooseItem(int32_t position)
+{
+    mItem->setCurrentIndex(position - 1);
+    cboItem_Click();
 }
 
 void frmStats::TablesReplaced()

@@ -30,6 +30,9 @@ public slots:
 
     ItemFinder* Finder() const { return mFinder; }
 
+    // Shows the item at that position of the item table (from 1), as choosing its name does.
+    void ChooseItem(int32_t position);
+
 private:
     void TablesReplaced();
 

@@ -11,6 +11,7 @@
 #include "forms/frmabout.h"
 #include "forms/frmcompactclock.h"
 #include "forms/frmdatetime.h"
+#include "forms/frmfinditems.h"
 #include "forms/frmmain.h"
 #include "forms/frmnextgoodmoon.h"
 #include "forms/frmnotice.h"
@@ -245,6 +246,9 @@ private slots:
         found->hide();
         auto* notice = new frmNotice(u"Game data"_s, GameDataWatcher::FailedText(u"Cannot read the file"_s), {});
         notice->setObjectName(u"frmNotice"_s);
+        auto* find = new frmFindItems(false);
+        find->AddStatColumn(gStatTable.StatID(1));
+        find->AddCondition();
         auto* compact = new frmCompactClock;
         compact->Update();
         ProgramSettings settings;
@@ -255,7 +259,8 @@ private slots:
                                       notice,
                                       compact,
                                       new frmReminders(settings),
-                                      new frmPreferences(main.Tray(), main.Colours())};
+                                      new frmPreferences(main.Tray(), main.Colours()),
+                                      find};
         for (QWidget* window : windows) {
             CheckWindow(window);
             delete window;
