@@ -78,7 +78,10 @@ frmMyStats::frmMyStats(const ItemCatalogue& catalogue, const StatValues& values,
     mTable->horizontalHeader()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
     mTable->setSelectionMode(QAbstractItemView::SingleSelection);
     mTable->setSelectionBehavior(QAbstractItemView::SelectItems);
-    mTable->setEditTriggers(QAbstractItemView::AllEditTriggers);
+    // The arrows go from stat to stat; typing or F2 edits a value.
+    mTable->setEditTriggers(QAbstractItemView::AnyKeyPressed | QAbstractItemView::EditKeyPressed
+                            | QAbstractItemView::DoubleClicked | QAbstractItemView::SelectedClicked);
+    mTable->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 8);
     mTable->setTabKeyNavigation(false); // Tab goes on to the buttons; the arrows move in the table
     mTable->setItemDelegateForColumn(1, new ValueDelegate(mTable));
     for (size_t row = 0; row < mStatIDs.size(); ++row) {
