@@ -11,6 +11,9 @@
 #include <QDir>
 #include <QStringDecoder>
 
+#include <algorithm>
+#include <set>
+
 namespace {
 
 // The file's lines, each without its line end (LF, CR LF or a lone CR); a line that is not
@@ -31,7 +34,9 @@ QList<QByteArray> Lines(const QByteArray& bytes)
 QByteArray Saved(const ProgramSettings& settings)
 {
     try {
-        WriteSettings(settings, SettingsGroup::Reminders | SettingsGroup::CompactClock | SettingsGroup::Preferences);
+        WriteSettings(settings,
+                      SettingsGroup::Reminders | SettingsGroup::CompactClock | SettingsGroup::Preferences
+                          | SettingsGroup::FindItems | SettingsGroup::MyStats);
     } catch (const KelvaraError& error) {
         fuzzkit::Fail("a save that goes through", error.message());
     }
@@ -60,6 +65,19 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     }
     const auto place = settings.CompactClock.Place;
     Check(!place || (qAbs(place->x()) <= 32767 && qAbs(place->y()) <= 32767), "a place on a possible screen");
+    const auto window = settings.FindItems.Size;
+    Check(
+        !window
+            || (window->width() >= 1 && window->width() <= 32767 && window->height() >= 1 && window->height() <= 32767),
+        "a window size a screen can show");
+    const std::vector<int32_t>& columns = settings.FindItems.StatColumns;
+    Check(std::set<int32_t>(columns.begin(), columns.end()).size() == columns.size(), "each stat column once");
+    const auto given = [](const StatValues& values) {
+        return std::none_of(values.begin(), values.end(), [](const auto& stat) { return stat.second == 0; });
+    };
+    Check(given(settings.MyStats), "only stats given and not 0");
+    for (const auto& [character, values] : settings.CharacterStats)
+        Check(!values.empty() && given(values), "only stats given and not 0", QString::number(character));
     const QByteArray saved = Saved(settings);
     const SettingsReading again = ReadSettings();
     // Only what concerned the whole file (the array's size, a preference written anew) is gone.

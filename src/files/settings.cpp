@@ -12,6 +12,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSet>
 
 #include <algorithm>
 #include <map>
@@ -25,6 +26,8 @@ constexpr qlonglong LastInstant = 253'402'300'799;
 constexpr qlonglong ScreenLimit = 32'767;
 
 const QString RemindersGroup = QStringLiteral("Reminders");
+const QString FindItemsGroup = QStringLiteral("FindItems");
+const QString MyStatsGroup = QStringLiteral("MyStats");
 
 using Value = std::optional<QString>;
 
@@ -186,6 +189,99 @@ void WriteReminders(IniFile& file, const ProgramSettings& settings)
     file.SetValue(RemindersGroup, QStringLiteral("size"), QString::number(count));
 }
 
+// A 32-bit whole number as the program writes it ("12", "-3"), none for anything else.
+std::optional<int32_t> Number32(QStringView text)
+{
+    bool ok = false;
+    const int number = text.toInt(&ok);
+    return ok && text == QString::number(number) ? std::optional(int32_t{number}) : std::nullopt;
+}
+
+// The keys of [MyStats]: "default/<stat ID>" for no character, "character<number>/<stat ID>"
+// for a character. A key of any other shape is not the program's, and stays as it is.
+struct StatKey
+{
+    std::optional<int32_t> Character;
+    int32_t Stat = 0;
+};
+
+std::optional<StatKey> ReadStatKey(const QString& key)
+{
+    const qsizetype slash = key.indexOf(QLatin1Char('/'));
+    const auto stat = Number32(QStringView(key).mid(slash + 1));
+    if (slash < 0 || !stat)
+        return std::nullopt;
+    const QStringView whose = QStringView(key).left(slash);
+    if (whose == QLatin1String("default"))
+        return StatKey{std::nullopt, *stat};
+    const auto character = whose.startsWith(QLatin1String("character")) ? Number32(whose.mid(9)) : std::nullopt;
+    return character ? std::optional(StatKey{character, *stat}) : std::nullopt;
+}
+
+QString StatKeyName(std::optional<int32_t> character, int32_t stat)
+{
+    return (character ? QStringLiteral("character%1/").arg(*character) : QStringLiteral("default/"))
+        + QString::number(stat);
+}
+
+void ReadFindItems(const IniFile& file, FindItemsSettings& window)
+{
+    const auto width = InRange(file.Value(FindItemsGroup, QStringLiteral("width")), 1, ScreenLimit);
+    const auto height = InRange(file.Value(FindItemsGroup, QStringLiteral("height")), 1, ScreenLimit);
+    if (width && height)
+        window.Size = QSize(static_cast<int>(*width), static_cast<int>(*height));
+    const QString columns = file.Value(FindItemsGroup, QStringLiteral("columns")).value_or(QString());
+    for (const QString& column : columns.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
+        const auto stat = InRange(column, std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max());
+        if (stat && std::find(window.StatColumns.begin(), window.StatColumns.end(), *stat) == window.StatColumns.end())
+            window.StatColumns.push_back(static_cast<int32_t>(*stat));
+    }
+}
+
+// The player's stats; a value that is not a 64-bit whole number is left out and said. A stat of
+// 0 is the same as none.
+void ReadMyStats(const IniFile& file, ProgramSettings& settings, QStringList& ignored)
+{
+    for (const QString& key : file.Keys(MyStatsGroup)) {
+        const auto stat = ReadStatKey(key);
+        if (!stat)
+            continue;
+        const Value value = file.Value(MyStatsGroup, key);
+        const auto number = WholeNumber(value);
+        if (!number) {
+            //: A stat of the player's the settings file holds that is not used: %1 is its key in the file
+            //: ("character3\12", it stays), %2 its value in quotes.
+            ignored << QCoreApplication::translate("ProgramSettings", "[MyStats] %1 %2 is not a whole number")
+                           .arg(QString(key).replace(QLatin1Char('/'), QLatin1Char('\\')), Shown(value));
+        } else if (*number != 0) {
+            (stat->Character ? settings.CharacterStats[*stat->Character] : settings.MyStats)[stat->Stat] = *number;
+        }
+    }
+}
+
+// The stats given and not 0, each under its key; the keys of the program's shape that are
+// no longer there go.
+void WriteMyStats(IniFile& file, const ProgramSettings& settings)
+{
+    QSet<QString> keys;
+    const auto write = [&](std::optional<int32_t> character, const StatValues& values) {
+        for (const auto& [stat, value] : values) {
+            if (value != 0) {
+                const QString key = StatKeyName(character, stat);
+                keys.insert(key);
+                file.SetValue(MyStatsGroup, key, QString::number(value));
+            }
+        }
+    };
+    write(std::nullopt, settings.MyStats);
+    for (const auto& [character, values] : settings.CharacterStats)
+        write(character, values);
+    for (const QString& key : file.Keys(MyStatsGroup)) {
+        if (ReadStatKey(key) && !keys.contains(key))
+            file.Remove(MyStatsGroup, key);
+    }
+}
+
 } // namespace
 
 QString UnusableReminder::Text(const QString& key) const
@@ -243,6 +339,8 @@ SettingsReading ReadSettings()
     const auto y = InRange(value("CompactClock", "y"), -ScreenLimit, ScreenLimit);
     if (x && y)
         settings.CompactClock.Place = QPoint(static_cast<int>(*x), static_cast<int>(*y));
+    ReadFindItems(file, settings.FindItems);
+    ReadMyStats(file, settings, reading.Ignored);
 
     const Value size = value("Reminders", "size");
     const auto entries = Entries(file);
@@ -341,6 +439,21 @@ void WriteSettings(const ProgramSettings& settings, SettingsGroups groups)
                   : file.Remove(QStringLiteral("CompactClock"), QLatin1String(key));
         }
     }
+    if (groups.testFlag(SettingsGroup::FindItems)) {
+        const FindItemsSettings& window = settings.FindItems;
+        for (const auto& [key, value] :
+             {std::pair{"width", window.Size ? std::optional(window.Size->width()) : std::nullopt},
+              std::pair{"height", window.Size ? std::optional(window.Size->height()) : std::nullopt}}) {
+            value ? set("FindItems", key, QString::number(*value)) : file.Remove(FindItemsGroup, QLatin1String(key));
+        }
+        QStringList columns;
+        for (const int32_t stat : window.StatColumns)
+            columns << QString::number(stat);
+        columns.isEmpty() ? file.Remove(FindItemsGroup, QStringLiteral("columns"))
+                          : set("FindItems", "columns", columns.join(QLatin1Char(',')));
+    }
+    if (groups.testFlag(SettingsGroup::MyStats))
+        WriteMyStats(file, settings);
     if (const auto reason = SaveFileAtomically(path, file.Bytes()))
         fail(*reason);
 }

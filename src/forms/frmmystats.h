@@ -25,4 +25,5 @@ public:
 private:
     QTableWidget* mTable;
     std::vector<int32_t> mStatIDs;
+    StatValues mKept; // of stats the catalogue does not hold
 };

@@ -162,6 +162,77 @@ private slots:
         QCOMPARE(FileBytes(path), expected.replace("\n", end));
     }
 
+    // The Find Items window's size and columns and the player's stats: what can be used is read, a stat that is not
+    // a 64-bit whole number is said; a save of the two groups with one stat cleared and one given writes only their
+    // keys of the program's shape, removes those no longer there and keeps every other line as it was.
+    void findItemsAndStats_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QString>("read");
+        QTest::addColumn<QStringList>("ignored");
+        QTest::addColumn<QByteArray>("written");
+        QTest::newRow("good") << QByteArray(
+            "; mine\n[FindItems]\nwidth=32767\nheight=1\ncolumns=12, 5,x,7,12,2147483648,"
+            "-2147483648\nzoom=2\n[MyStats]\n; by hand\ndefault\\12=40\ndefault\\5=-3\n"
+            "character-2147483648\\1=9223372036854775807\ncharacter3\\012=1\nnote=hi\n"
+            "character3\\7=0\n")
+                              << u"32767x1 ; 12,5,7,-2147483648 ; default 5=-3 12=40 ; character-2147483648 "
+                                 "1=9223372036854775807"_s
+                              << QStringList()
+                              << QByteArray(
+                                     "; mine\n[FindItems]\nwidth=32767\nheight=1\ncolumns=\"12,5,7,-2147483648\"\n"
+                                     "zoom=2\n[MyStats]\n; by hand\ndefault\\5=-3\ncharacter-2147483648\\1="
+                                     "9223372036854775807\ncharacter3\\012=1\nnote=hi\ncharacter-7\\3=99\n");
+        QTest::newRow("bad") << QByteArray("[FindItems]\nwidth=0\nheight=600\n[MyStats]\ndefault\\12=abc\n"
+                                           "character3\\4=9223372036854775808\ncharacter3\\5= 7 \n")
+                             << u"none ;  ; character3 5=7"_s
+                             << QStringList{"[MyStats] default\\12 \"abc\" is not a whole number",
+                                            "[MyStats] character3\\4 \"9223372036854775808\" is not a whole number"}
+                             << QByteArray("[FindItems]\n[MyStats]\ncharacter3\\5= 7 \ncharacter-7\\3=99\n");
+        QTest::newRow("none") << QByteArray() << u"none ; "_s << QStringList()
+                              << QByteArray("[MyStats]\ncharacter-7\\3=99\n");
+    }
+
+    void findItemsAndStats()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(QString, read);
+        QFETCH(QStringList, ignored);
+        QFETCH(QByteArray, written);
+        const auto describe = [](const ProgramSettings& s) {
+            const auto stats = [](const StatValues& values) {
+                QString text;
+                for (const auto& [stat, value] : values)
+                    text += QStringLiteral(" %1=%2").arg(stat).arg(value);
+                return text;
+            };
+            const auto size = s.FindItems.Size;
+            QStringList parts{size ? QStringLiteral("%1x%2").arg(size->width()).arg(size->height()) : u"none"_s, {}};
+            for (const int32_t stat : s.FindItems.StatColumns)
+                parts[1] += (parts[1].isEmpty() ? "" : ",") + QString::number(stat);
+            if (!s.MyStats.empty())
+                parts << u"default"_s + stats(s.MyStats);
+            for (const auto& [character, values] : s.CharacterStats)
+                parts << QStringLiteral("character%1").arg(character) + stats(values);
+            return parts.join(u" ; "_s);
+        };
+        const TestFolder dir;
+        const QString path = dir.filePath(QLatin1String(SettingsFileName));
+        QVERIFY(PutFile(path, file));
+        const SettingsReading reading = ReadSettings();
+        QCOMPARE(describe(reading.Settings), read);
+        QCOMPARE(reading.Ignored, ignored);
+        ProgramSettings changed = reading.Settings;
+        changed.MyStats[12] = 0;
+        changed.CharacterStats[-7][3] = 99;
+        WriteSettings(changed, SettingsGroup::FindItems | SettingsGroup::MyStats);
+        QCOMPARE(FileBytes(path), written);
+        const SettingsReading again = ReadSettings();
+        changed.MyStats.erase(12);
+        QVERIFY(again.Settings == changed);
+        QVERIFY(again.Ignored.isEmpty());
+    }
+
     // Labels read as the program wrote them through QSettings before, and are written so that QSettings reads them
     // the same.
     void sameAsQSettings()

@@ -6,13 +6,16 @@
 #include "clock/systemclock.h"
 #include "common/testfolder.h"
 #include "core/language.h"
+#include "db/itemcatalogue.h"
 #include "db/moddb.h"
 #include "forms/dialogs.h"
 #include "forms/frmabout.h"
 #include "forms/frmcompactclock.h"
+#include "forms/frmcompare.h"
 #include "forms/frmdatetime.h"
 #include "forms/frmfinditems.h"
 #include "forms/frmmain.h"
+#include "forms/frmmystats.h"
 #include "forms/frmnextgoodmoon.h"
 #include "forms/frmnotice.h"
 #include "forms/frmpreferences.h"
@@ -251,6 +254,7 @@ private slots:
         find->AddCondition();
         auto* compact = new frmCompactClock;
         compact->Update();
+        const ItemCatalogue catalogue(gItemTable, gStatTable);
         ProgramSettings settings;
         settings.Unusable.push_back({{{u"day"_s, u"40"_s}}, u"day \"40\" is not from 1 to 28"_s, 1});
         const QList<QWidget*> windows{new frmDateTime,
@@ -260,7 +264,10 @@ private slots:
                                       compact,
                                       new frmReminders(settings),
                                       new frmPreferences(main.Tray(), main.Colours()),
-                                      find};
+                                      find,
+
+                                      new frmMyStats(catalogue, {{catalogue.StatIDs().front(), -40}}, u"Mira"_s),
+                                      new frmCompare(catalogue, {0, 1, 2, 3})};
         for (QWidget* window : windows) {
             CheckWindow(window);
             delete window;
