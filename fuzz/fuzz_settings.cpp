@@ -65,11 +65,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     }
     const auto place = settings.CompactClock.Place;
     Check(!place || (qAbs(place->x()) <= 32767 && qAbs(place->y()) <= 32767), "a place on a possible screen");
-    const auto window = settings.FindItems.Size;
-    Check(
-        !window
-            || (window->width() >= 1 && window->width() <= 32767 && window->height() >= 1 && window->height() <= 32767),
-        "a window size a screen can show");
+    const QSize window = settings.FindItems.Size.value_or(QSize(1, 1));
+    Check(qMin(window.width(), window.height()) >= 1 && qMax(window.width(), window.height()) <= 32767, "a size");
     const std::vector<int32_t>& columns = settings.FindItems.StatColumns;
     Check(std::set<int32_t>(columns.begin(), columns.end()).size() == columns.size(), "each stat column once");
     const auto given = [](const StatValues& values) {

@@ -28,7 +28,25 @@ class TstSettings : public QObject
         return parts.join(u" | "_s) + (c.Visible ? u" ; shown"_s : QString())
             + (c.Place ? QStringLiteral(" at %1,%2").arg(c.Place->x()).arg(c.Place->y()) : QString())
             + (s.KeepInTray ? u" ; kept in the tray"_s : QString())
-            + QStringList{"", " ; light", " ; dark"}[int(s.Colours)] + (s.Language.isEmpty() ? "" : " ; " + s.Language);
+            + QStringList{"", " ; light", " ; dark"}[int(s.Colours)] + (s.Language.isEmpty() ? "" : " ; " + s.Language)
+            + Items(s);
+    }
+
+    // The Find Items window's size and " #stat" per column, then " ; whose\\stat=value" per stat of the player's.
+    static QString Items(const ProgramSettings& s)
+    {
+        const auto size = s.FindItems.Size;
+        QString text = size ? QStringLiteral(" ; %1x%2").arg(size->width()).arg(size->height()) : QString();
+        for (const int32_t stat : s.FindItems.StatColumns)
+            text += u" #"_s + QString::number(stat);
+        const auto add = [&text](const QString& whose, const StatValues& values) {
+            for (const auto& [stat, value] : values)
+                text += QStringLiteral(" ; %1\\%2=%3").arg(whose).arg(stat).arg(value);
+        };
+        add(u"default"_s, s.MyStats);
+        for (const auto& [character, values] : s.CharacterStats)
+            add(u"character"_s + QString::number(character), values);
+        return text;
     }
 
     // A file of a comment, an entry that is used, one that is not, keys and values the program does not own.
@@ -36,7 +54,7 @@ class TstSettings : public QObject
         "; Kelvara reminders\n[Reminders]\nsize=2\n1\\day=15\n1\\minutes=10\n1\\enabled=true\n"
         "1\\label=\"Good moon\"\nodd key=a,b,c\n2\\day=40\n2\\label=\"quoted\"\n"
         "2\\note=@String(z)\n\n[Mine]\nodd key=a,b,c\nq=\"quoted\"\ns=@String(z)\n[Tray]\n"
-        "keepRunning=true\n";
+        "keepRunning=true\n[MyStats]\n; mine\ndefault\\12=40\ncharacter3\\012=1\n";
 
 private slots:
     // Each file is read, written back and read again: what is used and what is not (kept as it was) reads back
@@ -53,11 +71,13 @@ private slots:
             {other
                  + "[Reminders]\nsize=5\n1\\day=3\n1\\minutes=0\n1\\enabled=false\n1\\label=Dawn\n"
                    "1\\announced=1765000000\n2\\day=40\n2\\minutes=5\n3\\day=4\n3\\minutes=%2\n3\\note=mine\n4\\day=5\n"
-                   "4\\minutes=1441\n5\\day=28\n5\\minutes=1440\n5\\label=Late, 100%\n",
+                   "4\\minutes=1441\n5\\day=28\n5\\minutes=1440\n5\\label=Late, 100%\n[FindItems]\nwidth=32767\n"
+                   "height=1\ncolumns=12, 5,x,7,12,2147483648,-2147483648\n[MyStats]\ndefault\\12=40\ndefault\\5=0\n"
+                   "character-2147483648\\1=9223372036854775807\ncharacter3\\012=1\ncharacter3\\4=abc\n",
              "3/0/off/Dawn@1765000000 | x | x | x | 28/1440/on/Late, 100% ; shown at -20,300 ; kept in the tray ; dark "
-             "; pt_BR",
-             {"entry 2: day \"40\" is not from 1 to 28", "entry 3: minutes \"%2\" is not from 0 to 1440",
-              "entry 4: minutes \"1441\" is not from 0 to 1440"}},
+             "; pt_BR ; 32767x1 #12 #5 #7 #-2147483648 ; default\\12=40 ; character-2147483648\\1=9223372036854775807",
+             {"[MyStats] character3\\4 \"abc\" is not a whole number", "entry 2: day \"40\" is not from 1 to 28",
+              "entry 3: minutes \"%2\" is not from 0 to 1440", "entry 4: minutes \"1441\" is not from 0 to 1440"}},
             {thousands,
              (QStringList(MaxReminders, u"1/2/on/"_s) + QStringList(4900, u"x"_s)).join(u" | "_s),
              {"entries 101 to 5000: more than 100 reminders"}},
@@ -68,11 +88,12 @@ private slots:
              "1/1/on/ | 2/2/on/ | 3/3/on/@-62135596800 | 4/4/on/@253402300799",
              {"the number of reminders \"-1\" is not from 0 to 2147483647"}},
             {"[Reminders]\nsize=many\n2\\day=2\n2\\minutes=3\n[Tray]\nkeepRunning=yes\n[Preferences]\ncolours="
-             "blue\nlanguage=it\n",
+             "blue\nlanguage=it\n[FindItems]\nwidth=0\nheight=5\n[MyStats]\ndefault\\1=9223372036854775808\n",
              "2/3/on/",
              {"[Tray] keepRunning \"yes\" is neither true nor false",
               "[Preferences] colours \"blue\" is not desktop, light or dark",
               "[Preferences] language \"it\" is not one of en, de, fr, es, pt_BR, ru, pl",
+              "[MyStats] default\\1 \"9223372036854775808\" is not a whole number",
               "the number of reminders \"many\" is not a number"}},
             // A group name ends at the first "]"; a byte order mark is known before the line is decoded.
             {"\xef\xbb\xbf[Preferences] ; [mine]\ncolours= light \n", "15/10/on/Good moon ; light", {}},
@@ -105,8 +126,7 @@ private slots:
             QCOMPARE(read.Ignored, ignored);
 
             const auto write = [&] {
-                WriteSettings(read.Settings,
-                              SettingsGroup::Reminders | SettingsGroup::CompactClock | SettingsGroup::Preferences);
+                WriteSettings(read.Settings, SettingsGroups(0x1f)); // all of them
             };
             if (file.startsWith('<')) {
                 QCOMPARE(ErrorOf(write).section(u": "_s, -1), ignored.front().section(u": "_s, -1));
@@ -142,7 +162,7 @@ private slots:
             << QByteArray("\r\n") << true
             << QByteArray("; Kelvara reminders\n[Reminders]\nsize=1\n1\\day=40\n1\\label=\"quoted\"\n"
                           "1\\note=@String(z)\nodd key=a,b,c\n\n[Mine]\nodd key=a,b,c\nq=\"quoted\"\ns=@String(z)\n"
-                          "[Tray]\nkeepRunning=true\n");
+                          "[Tray]\nkeepRunning=true\n[MyStats]\n; mine\ncharacter3\\012=1\ncharacter-7\\3=99\n");
     }
 
     void keptByteForByte()
@@ -157,80 +177,11 @@ private slots:
         if (removeFirst) {
             settings.Reminders.clear();
             settings.Unusable.at(0).Place = 0;
+            settings.MyStats[12] = 0; // cleared, and one given
+            settings.CharacterStats[-7][3] = 99;
         }
-        WriteSettings(settings, removeFirst ? SettingsGroups(SettingsGroup::Reminders) : SettingsGroups(0x7));
+        WriteSettings(settings, removeFirst ? SettingsGroup::Reminders | SettingsGroup::MyStats : SettingsGroups(0x1f));
         QCOMPARE(FileBytes(path), expected.replace("\n", end));
-    }
-
-    // The Find Items window's size and columns and the player's stats: what can be used is read, a stat that is not
-    // a 64-bit whole number is said; a save of the two groups with one stat cleared and one given writes only their
-    // keys of the program's shape, removes those no longer there and keeps every other line as it was.
-    void findItemsAndStats_data()
-    {
-        QTest::addColumn<QByteArray>("file");
-        QTest::addColumn<QString>("read");
-        QTest::addColumn<QStringList>("ignored");
-        QTest::addColumn<QByteArray>("written");
-        QTest::newRow("good") << QByteArray(
-            "; mine\n[FindItems]\nwidth=32767\nheight=1\ncolumns=12, 5,x,7,12,2147483648,"
-            "-2147483648\nzoom=2\n[MyStats]\n; by hand\ndefault\\12=40\ndefault\\5=-3\n"
-            "character-2147483648\\1=9223372036854775807\ncharacter3\\012=1\nnote=hi\n"
-            "character3\\7=0\n")
-                              << u"32767x1 ; 12,5,7,-2147483648 ; default 5=-3 12=40 ; character-2147483648 "
-                                 "1=9223372036854775807"_s
-                              << QStringList()
-                              << QByteArray(
-                                     "; mine\n[FindItems]\nwidth=32767\nheight=1\ncolumns=\"12,5,7,-2147483648\"\n"
-                                     "zoom=2\n[MyStats]\n; by hand\ndefault\\5=-3\ncharacter-2147483648\\1="
-                                     "9223372036854775807\ncharacter3\\012=1\nnote=hi\ncharacter-7\\3=99\n");
-        QTest::newRow("bad") << QByteArray("[FindItems]\nwidth=0\nheight=600\n[MyStats]\ndefault\\12=abc\n"
-                                           "character3\\4=9223372036854775808\ncharacter3\\5= 7 \n")
-                             << u"none ;  ; character3 5=7"_s
-                             << QStringList{"[MyStats] default\\12 \"abc\" is not a whole number",
-                                            "[MyStats] character3\\4 \"9223372036854775808\" is not a whole number"}
-                             << QByteArray("[FindItems]\n[MyStats]\ncharacter3\\5= 7 \ncharacter-7\\3=99\n");
-        QTest::newRow("none") << QByteArray() << u"none ; "_s << QStringList()
-                              << QByteArray("[MyStats]\ncharacter-7\\3=99\n");
-    }
-
-    void findItemsAndStats()
-    {
-        QFETCH(QByteArray, file);
-        QFETCH(QString, read);
-        QFETCH(QStringList, ignored);
-        QFETCH(QByteArray, written);
-        const auto describe = [](const ProgramSettings& s) {
-            const auto stats = [](const StatValues& values) {
-                QString text;
-                for (const auto& [stat, value] : values)
-                    text += QStringLiteral(" %1=%2").arg(stat).arg(value);
-                return text;
-            };
-            const auto size = s.FindItems.Size;
-            QStringList parts{size ? QStringLiteral("%1x%2").arg(size->width()).arg(size->height()) : u"none"_s, {}};
-            for (const int32_t stat : s.FindItems.StatColumns)
-                parts[1] += (parts[1].isEmpty() ? "" : ",") + QString::number(stat);
-            if (!s.MyStats.empty())
-                parts << u"default"_s + stats(s.MyStats);
-            for (const auto& [character, values] : s.CharacterStats)
-                parts << QStringLiteral("character%1").arg(character) + stats(values);
-            return parts.join(u" ; "_s);
-        };
-        const TestFolder dir;
-        const QString path = dir.filePath(QLatin1String(SettingsFileName));
-        QVERIFY(PutFile(path, file));
-        const SettingsReading reading = ReadSettings();
-        QCOMPARE(describe(reading.Settings), read);
-        QCOMPARE(reading.Ignored, ignored);
-        ProgramSettings changed = reading.Settings;
-        changed.MyStats[12] = 0;
-        changed.CharacterStats[-7][3] = 99;
-        WriteSettings(changed, SettingsGroup::FindItems | SettingsGroup::MyStats);
-        QCOMPARE(FileBytes(path), written);
-        const SettingsReading again = ReadSettings();
-        changed.MyStats.erase(12);
-        QVERIFY(again.Settings == changed);
-        QVERIFY(again.Ignored.isEmpty());
     }
 
     // Labels read as the program wrote them through QSettings before, and are written so that QSettings reads them
