@@ -66,9 +66,9 @@ private slots:
         }
         QCOMPARE(menu,
                  (QStringList{"&File", "  &Open Character File", "-", "  E&xit", "&Tools", "  &Next Good Moon",
-                              "  Next &Specified Day", "  Set &Date/Time", "  Item Stats", "  Rank Experience Chart",
-                              "  &Upcoming Days\u2026", "  &Compact Clock", "  &Reminders\u2026",
-                              "  &Preferences\u2026", "&Help", "  &About Kelvara Utility"}));
+                              "  Next &Specified Day", "  Set &Date/Time", "  Item Stats", "  &Find Items\u2026",
+                              "  Rank Experience Chart", "  &Upcoming Days\u2026", "  &Compact Clock",
+                              "  &Reminders\u2026", "  &Preferences\u2026", "&Help", "  &About Kelvara Utility"}));
 
         w.Form_Load();
         QCOMPARE(gCharacterFolder, u"/games/chars/"_s);

@@ -265,7 +265,6 @@ private slots:
                                       new frmReminders(settings),
                                       new frmPreferences(main.Tray(), main.Colours()),
                                       find,
-
                                       new frmMyStats(catalogue, {{catalogue.StatIDs().front(), -40}}, u"Mira"_s),
                                       new frmCompare(catalogue, {0, 1, 2, 3})};
         for (QWidget* window : windows) {
