@@ -1,6 +1,7 @@
 #include "formkit.h"
 
 #include <QAbstractButton>
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QCheckBox>
 #include <QFontDatabase>
@@ -9,7 +10,9 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QScreen>
+#include <QShortcut>
 #include <QStyle>
 #include <QWindow>
 
@@ -71,6 +74,54 @@ QPushButton* MakeButton(QWidget* parent, const char* name, const QString& captio
     button->setDefault(false);
     button->setGeometry(rect);
     return button;
+}
+
+void TieCaption(QLabel* caption, QWidget* control)
+{
+    caption->setBuddy(control);
+    // Lists, tables and labels take no name from a buddy: they get the caption's text itself.
+    QString name = caption->text();
+    name.remove(QRegularExpression(QStringLiteral("&(?!&)")));
+    control->setAccessibleName(name);
+}
+
+void ShowValue(QLabel* label, const QString& text)
+{
+    if (label->text() == text)
+        return;
+    label->setText(text);
+    label->setAccessibleDescription(text);
+}
+
+namespace {
+// Set on a window made of a plain widget: the role it reports.
+constexpr char WindowRole[] = "kelvaraAccessibleRole";
+
+QAccessibleInterface* WindowInterface(const QString& className, QObject* object)
+{
+    // Asked for the object's own class first; the window is then fully made.
+    const QVariant role = object->property(WindowRole);
+    if (!role.isValid() || className != QLatin1String(object->metaObject()->className()))
+        return nullptr;
+    return new QAccessibleWidget(static_cast<QWidget*>(object), static_cast<QAccessible::Role>(role.toInt()));
+}
+} // namespace
+
+void ReportAsWindow(QWidget* window, bool dialog)
+{
+    static const bool installed = [] {
+        QAccessible::installFactory(WindowInterface);
+        return true;
+    }();
+    Q_UNUSED(installed);
+    window->setProperty(WindowRole, int(dialog ? QAccessible::Dialog : QAccessible::Window));
+}
+
+void CloseOnEscape(QWidget* window)
+{
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), window);
+    escape->setObjectName(QStringLiteral("escClose"));
+    QObject::connect(escape, &QShortcut::activated, window, &QWidget::close);
 }
 
 int TextRoom(const QWidget* control)
