@@ -7,12 +7,12 @@
 #include <QFontDatabase>
 #include <QFrame>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QScreen>
-#include <QShortcut>
 #include <QStyle>
 #include <QWindow>
 
@@ -117,11 +117,29 @@ void ReportAsWindow(QWidget* window, bool dialog)
     window->setProperty(WindowRole, int(dialog ? QAccessible::Dialog : QAccessible::Window));
 }
 
+namespace {
+// Closes the window it watches on an Escape that no control of the window took for itself (an open
+// list takes it to close itself, as Item Stats' list of found names does).
+class EscapeCloses : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() != QEvent::KeyPress || static_cast<QKeyEvent*>(event)->key() != Qt::Key_Escape
+            || static_cast<QKeyEvent*>(event)->modifiers() != Qt::NoModifier)
+            return false;
+        static_cast<QWidget*>(watched)->close();
+        return true;
+    }
+};
+} // namespace
+
 void CloseOnEscape(QWidget* window)
 {
-    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), window);
-    escape->setObjectName(QStringLiteral("escClose"));
-    QObject::connect(escape, &QShortcut::activated, window, &QWidget::close);
+    window->installEventFilter(new EscapeCloses(window));
 }
 
 int TextRoom(const QWidget* control)

@@ -31,15 +31,12 @@ private slots:
         gCalibration = ClockCalibration::FromTexts(u"14:30:00"_s, u"06/15/2026"_s, u"10:20:30"_s, u"03/10/0005"_s);
         QTest::addColumn<Maker>("make");
         QTest::newRow("main") << Maker([](frmMain& main) { return &main; });
-        QTest::newRow("set date and time") << Maker([](frmMain&) { return new frmDateTime; });
         QTest::newRow("next good moon") << Maker([](frmMain& main) {
             auto* tick = new QTimer(&main); // the countdown follows the main window's clock
             connect(tick, &QTimer::timeout, &main, &frmMain::tmrMain_Timer);
             tick->start(500);
             return new frmNextGoodMoon;
         });
-        QTest::newRow("item stats") << Maker([](frmMain&) { return new frmStats; });
-        QTest::newRow("upcoming days") << Maker([](frmMain&) { return new frmUpcomingDays; });
         QTest::newRow("rank chart") << Maker([](frmMain&) {
             auto* box = new frmMsgBox;
             box->lblMessage()->setText(u"Rank 1    0\nRank 2  100"_s);
@@ -52,14 +49,13 @@ private slots:
         });
         QTest::newRow("preferences") << Maker(
             [](frmMain& main) { return new frmPreferences(main.Tray(), main.Colours()); });
-        QTest::newRow("about") << Maker([](frmMain&) { return new frmAbout; });
-        QTest::newRow("compact clock") << Maker([](frmMain&) {
-            auto* clock = new frmCompactClock;
-            clock->Update();
-            return clock;
-        });
         QTest::newRow("notice") << Maker(
             [](frmMain&) { return new frmNotice(u"Day 15"_s, u"Good moon"_s, u"Show"_s); });
+        QTest::newRow("set date and time") << Maker([](frmMain&) { return new frmDateTime; });
+        QTest::newRow("item stats") << Maker([](frmMain&) { return new frmStats; });
+        QTest::newRow("upcoming days") << Maker([](frmMain&) { return new frmUpcomingDays; });
+        QTest::newRow("about") << Maker([](frmMain&) { return new frmAbout; });
+        QTest::newRow("compact clock") << Maker([](frmMain&) { return new frmCompactClock; });
     }
 
     void windows()
