@@ -1,14 +1,17 @@
 #include "formkit.h"
 
 #include <QAbstractButton>
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QCheckBox>
 #include <QFontDatabase>
 #include <QFrame>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QStyle>
 #include <QWindow>
@@ -71,6 +74,72 @@ QPushButton* MakeButton(QWidget* parent, const char* name, const QString& captio
     button->setDefault(false);
     button->setGeometry(rect);
     return button;
+}
+
+void TieCaption(QLabel* caption, QWidget* control)
+{
+    caption->setBuddy(control);
+    // Lists, tables and labels take no name from a buddy: they get the caption's text itself.
+    QString name = caption->text();
+    name.remove(QRegularExpression(QStringLiteral("&(?!&)")));
+    control->setAccessibleName(name);
+}
+
+void ShowValue(QLabel* label, const QString& text)
+{
+    if (label->text() == text)
+        return;
+    label->setText(text);
+    label->setAccessibleDescription(text);
+}
+
+namespace {
+// Set on a window made of a plain widget: the role it reports.
+constexpr char WindowRole[] = "kelvaraAccessibleRole";
+
+QAccessibleInterface* WindowInterface(const QString& className, QObject* object)
+{
+    // Asked for the object's own class first; the window is then fully made.
+    const QVariant role = object->property(WindowRole);
+    if (!role.isValid() || className != QLatin1String(object->metaObject()->className()))
+        return nullptr;
+    return new QAccessibleWidget(static_cast<QWidget*>(object), static_cast<QAccessible::Role>(role.toInt()));
+}
+} // namespace
+
+void ReportAsWindow(QWidget* window, bool dialog)
+{
+    static const bool installed = [] {
+        QAccessible::installFactory(WindowInterface);
+        return true;
+    }();
+    Q_UNUSED(installed);
+    window->setProperty(WindowRole, int(dialog ? QAccessible::Dialog : QAccessible::Window));
+}
+
+namespace {
+// Closes the window it watches on an Escape that no control of the window took for itself (an open
+// list takes it to close itself, as Item Stats' list of found names does).
+class EscapeCloses : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() != QEvent::KeyPress || static_cast<QKeyEvent*>(event)->key() != Qt::Key_Escape
+            || static_cast<QKeyEvent*>(event)->modifiers() != Qt::NoModifier)
+            return false;
+        static_cast<QWidget*>(watched)->close();
+        return true;
+    }
+};
+} // namespace
+
+void CloseOnEscape(QWidget* window)
+{
+    window->installEventFilter(new EscapeCloses(window));
 }
 
 int TextRoom(const QWidget* control)

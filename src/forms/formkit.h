@@ -25,6 +25,20 @@ QLabel* MakeLabel(QWidget* parent, const char* name, const QString& caption, Qt:
 // A button that answers neither Enter nor Escape by itself.
 QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption, QRect rect);
 
+// Ties a caption to the control it names: a screen reader announces the control by the caption.
+// A label that shows a value (a clock, a wait) keeps the caption as its name for good and tells its
+// value as its description (see ShowValue), so that a value changing every second is no new name
+// to announce.
+void TieCaption(QLabel* caption, QWidget* control);
+// Shows a value in a label whose name is a caption (TieCaption, or an accessible name of its own).
+void ShowValue(QLabel* label, const QString& text);
+
+// A window made of a plain widget reports itself to screen readers as a window (a frame), or
+// as a dialog, as the main window and the dialogs do, rather than as a pane with no role.
+void ReportAsWindow(QWidget* window, bool dialog = false);
+// Escape closes the window, as its Close button does.
+void CloseOnEscape(QWidget* window);
+
 // The width a label, button or check box needs to show its text whole at its present
 // height (a word-wrapped label: in the lines its height holds); 0 for other controls and
 // empty texts.

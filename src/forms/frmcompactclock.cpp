@@ -38,12 +38,6 @@ bool PlatformPlacesWindows()
     return !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
 }
 
-void SetIfChanged(QLabel* label, const QString& text)
-{
-    if (label->text() != text)
-        label->setText(text);
-}
-
 } // namespace
 
 frmCompactClock::frmCompactClock(QWidget* parent)
@@ -51,6 +45,7 @@ frmCompactClock::frmCompactClock(QWidget* parent)
 {
     setObjectName(QStringLiteral("frmCompactClock"));
     setWindowTitle(tr("Kelvara Compact Clock"));
+    ReportAsWindow(this);
     setToolTip(tr("Drag to move. Tools \u2192 Compact Clock hides it."));
     setCursor(Qt::SizeAllCursor);
     setAutoFillBackground(true);
@@ -65,6 +60,9 @@ frmCompactClock::frmCompactClock(QWidget* parent)
     mGoodMoon = new QLabel(this);
     mGoodMoon->setObjectName(QStringLiteral("lblGoodMoonWait"));
     mGoodMoon->setFont(SansFont(9));
+    // Named as in the main window and the countdown; the changing texts are their descriptions.
+    mGameTime->setAccessibleName(QCoreApplication::translate("frmMain", "Kelvara Time"));
+    mGoodMoon->setAccessibleName(QCoreApplication::translate("frmNextGoodMoon", "Next Good Moon"));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(8, 4, 8, 4);
     layout->setSpacing(0);
@@ -116,13 +114,13 @@ void frmCompactClock::ShowAtSavedPlace()
 
 void frmCompactClock::Update()
 {
-    SetIfChanged(mGameTime, FormatTime12Hour(gCalibration.OXLTime) + QStringLiteral("   ") + gCalibration.OXLDate);
+    ShowValue(mGameTime, FormatTime12Hour(gCalibration.OXLTime) + QStringLiteral("   ") + gCalibration.OXLDate);
     // The moment of the latest tick; before the first one, the calibration's own.
     const QDateTime now = gCalibration.Instant ? QDateTime::fromSecsSinceEpoch(*gCalibration.Instant)
                                                : SystemClock::Now();
     const DayStart next = NextDayStarts(gCalibration, now, GoodMoonDay, 1).front();
     // To the minute: the window then changes no more often than the main window's game clock.
-    SetIfChanged(mGoodMoon, GoodMoonText(next.Instant - now.toSecsSinceEpoch()));
+    ShowValue(mGoodMoon, GoodMoonText(next.Instant - now.toSecsSinceEpoch()));
 }
 
 void frmCompactClock::mousePressEvent(QMouseEvent* event)

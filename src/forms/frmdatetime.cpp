@@ -12,9 +12,11 @@
 #include <QPushButton>
 
 namespace {
-QLineEdit* AddTextBox(QWidget* parent, const char* name, int maxLength, QRect rect)
+// A text box, named by the caption before it.
+QLineEdit* AddTextBox(QLabel* caption, const char* name, int maxLength, QRect rect)
 {
-    auto* box = new QLineEdit(parent);
+    auto* box = new QLineEdit(caption->parentWidget());
+    TieCaption(caption, box);
     box->setObjectName(QLatin1String(name));
     box->setMaxLength(maxLength);
     box->setGeometry(rect);
@@ -36,14 +38,18 @@ frmDateTime::frmDateTime(QWidget* parent)
                             Qt::AlignLeft, TwipsRect(600, 240, 3615, 495));
     intro->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     intro->setWordWrap(true);
-    MakeLabel(this, "Label1", tr("Real Time (HH:MM:SS)"), Qt::AlignRight, TwipsRect(720, 1080, 1815, 255));
-    mRealTime = AddTextBox(this, "txtRealTime", 8, TwipsRect(2760, 1080, 1455, 285));
-    MakeLabel(this, "Label3", tr("Real Date (MM/DD/YYYY)"), Qt::AlignRight, TwipsRect(360, 1440, 2175, 255));
-    mRealDate = AddTextBox(this, "txtRealDate", 10, TwipsRect(2760, 1440, 1455, 285));
-    MakeLabel(this, "Label4", tr("Kelvara Time (HH:MM:SS)"), Qt::AlignRight, TwipsRect(480, 1800, 2055, 255));
-    mOXLTime = AddTextBox(this, "txtOXLTime", 8, TwipsRect(2760, 1800, 1455, 285));
-    MakeLabel(this, "Label5", tr("Kelvara Date (MM/DD/YYYY)"), Qt::AlignRight, TwipsRect(120, 2160, 2415, 255));
-    mOXLDate = AddTextBox(this, "txtOXLDate", 10, TwipsRect(2760, 2160, 1455, 285));
+    mRealTime = AddTextBox(
+        MakeLabel(this, "Label1", tr("Real Time (HH:MM:SS)"), Qt::AlignRight, TwipsRect(720, 1080, 1815, 255)),
+        "txtRealTime", 8, TwipsRect(2760, 1080, 1455, 285));
+    mRealDate = AddTextBox(
+        MakeLabel(this, "Label3", tr("Real Date (MM/DD/YYYY)"), Qt::AlignRight, TwipsRect(360, 1440, 2175, 255)),
+        "txtRealDate", 10, TwipsRect(2760, 1440, 1455, 285));
+    mOXLTime = AddTextBox(
+        MakeLabel(this, "Label4", tr("Kelvara Time (HH:MM:SS)"), Qt::AlignRight, TwipsRect(480, 1800, 2055, 255)),
+        "txtOXLTime", 8, TwipsRect(2760, 1800, 1455, 285));
+    mOXLDate = AddTextBox(
+        MakeLabel(this, "Label5", tr("Kelvara Date (MM/DD/YYYY)"), Qt::AlignRight, TwipsRect(120, 2160, 2415, 255)),
+        "txtOXLDate", 10, TwipsRect(2760, 2160, 1455, 285));
     auto* set = MakeButton(this, "cmdSetDateandTime", tr("Set Date and Times"), TwipsRect(120, 2760, 1935, 375));
     auto* cancel = MakeButton(this, "cmdCancel", tr("Cancel"), TwipsRect(2280, 2760, 1935, 375));
 
@@ -99,8 +105,8 @@ void frmDateTime::cmdCancel_Click()
 
 void frmDateTime::keyPressEvent(QKeyEvent* event)
 {
-    // Neither button answers Enter or Escape; the keys do nothing here.
-    if (event->key() == Qt::Key_Escape || event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+    // Neither button answers Enter, which does nothing here; Escape cancels, as Cancel does.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
         event->accept();
         return;
     }

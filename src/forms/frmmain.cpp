@@ -86,24 +86,29 @@ frmMain::frmMain(QWidget* parent)
     client->setObjectName(QStringLiteral("client"));
     setCentralWidget(client);
 
-    MakeLabel(client, "Label4", tr("Real Time"), Qt::AlignRight, TwipsRect(120, 120, 735, 255));
+    QLabel* caption = MakeLabel(client, "Label4", tr("Real Time"), Qt::AlignRight, TwipsRect(120, 120, 735, 255));
     mRealTime = MakeLabel(client, "lblRealTime", QString(), Qt::AlignLeft, TwipsRect(960, 120, 1095, 255));
-    MakeLabel(client, "Label5", tr("Real Date"), Qt::AlignRight, TwipsRect(120, 480, 735, 255));
+    TieCaption(caption, mRealTime);
+    caption = MakeLabel(client, "Label5", tr("Real Date"), Qt::AlignRight, TwipsRect(120, 480, 735, 255));
     mRealDate = MakeLabel(client, "lblRealDate", QString(), Qt::AlignLeft, TwipsRect(960, 480, 1095, 255));
-    MakeLabel(client, "Label6", tr("Kelvara Time"), Qt::AlignRight, TwipsRect(2280, 120, 1215, 255));
+    TieCaption(caption, mRealDate);
+    caption = MakeLabel(client, "Label6", tr("Kelvara Time"), Qt::AlignRight, TwipsRect(2280, 120, 1215, 255));
     mKelvaraTime = MakeLabel(client, "lblKelvaraTime", QString(), Qt::AlignLeft, TwipsRect(3600, 120, 975, 255));
-    MakeLabel(client, "Label7", tr("Kelvara Date"), Qt::AlignRight, TwipsRect(2280, 480, 1215, 255));
+    TieCaption(caption, mKelvaraTime);
+    caption = MakeLabel(client, "Label7", tr("Kelvara Date"), Qt::AlignRight, TwipsRect(2280, 480, 1215, 255));
     mKelvaraDate = MakeLabel(client, "lblKelvaraDate", QString(), Qt::AlignLeft, TwipsRect(3600, 480, 975, 255));
+    TieCaption(caption, mKelvaraDate);
 
     AddLine(client, "Line1", QRect(0, 0, TwipsToPixels(4740), 2));
     AddLine(client, "Line2", QRect(0, TwipsToPixels(840) - 1, TwipsToPixels(5160), 2));
 
-    MakeLabel(client, "Label1", tr("Character Number"), Qt::AlignRight, TwipsRect(120, 1080, 1335, 255));
-    AddBox(client, "lblCharacterNumber", TwipsRect(1560, 1080, 975, 255));
-    MakeLabel(client, "Label2", tr("Name"), Qt::AlignRight, TwipsRect(120, 1440, 1335, 255));
-    AddBox(client, "lblName", TwipsRect(1560, 1440, 1815, 255));
-    MakeLabel(client, "Label3", tr("Description"), Qt::AlignRight, TwipsRect(120, 1800, 1335, 255));
+    caption = MakeLabel(client, "Label1", tr("Character Number"), Qt::AlignRight, TwipsRect(120, 1080, 1335, 255));
+    TieCaption(caption, AddBox(client, "lblCharacterNumber", TwipsRect(1560, 1080, 975, 255)));
+    caption = MakeLabel(client, "Label2", tr("Name"), Qt::AlignRight, TwipsRect(120, 1440, 1335, 255));
+    TieCaption(caption, AddBox(client, "lblName", TwipsRect(1560, 1440, 1815, 255)));
+    caption = MakeLabel(client, "Label3", tr("Description"), Qt::AlignRight, TwipsRect(120, 1800, 1335, 255));
     QLabel* description = AddBox(client, "lblDescription", TwipsRect(1560, 1800, 3015, 1095));
+    TieCaption(caption, description);
     description->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     description->setWordWrap(true);
 
@@ -288,10 +293,10 @@ void frmMain::tmrMain_Timer()
 
 void frmMain::ShowClocks()
 {
-    mRealTime->setText(FormatTime12Hour(gCalibration.RealTime));
-    mRealDate->setText(gCalibration.RealDate);
-    mKelvaraTime->setText(FormatTime12Hour(gCalibration.OXLTime));
-    mKelvaraDate->setText(gCalibration.OXLDate);
+    ShowValue(mRealTime, FormatTime12Hour(gCalibration.RealTime));
+    ShowValue(mRealDate, gCalibration.RealDate);
+    ShowValue(mKelvaraTime, FormatTime12Hour(gCalibration.OXLTime));
+    ShowValue(mKelvaraDate, gCalibration.OXLDate);
 }
 
 void frmMain::mnuExit_Click()
@@ -322,9 +327,9 @@ void frmMain::mnuOpenCharacterFile_Click()
         Dialogs::Message(this, error.message());
         return;
     }
-    findChild<QLabel*>(QStringLiteral("lblCharacterNumber"))->setText(QString::number(gCharacter.CharacterNumber));
-    findChild<QLabel*>(QStringLiteral("lblName"))->setText(TextForDisplay(gCharacter.Name));
-    findChild<QLabel*>(QStringLiteral("lblDescription"))->setText(TextForDisplay(gCharacter.Description, true));
+    ShowValue(findChild<QLabel*>(QStringLiteral("lblCharacterNumber")), QString::number(gCharacter.CharacterNumber));
+    ShowValue(findChild<QLabel*>(QStringLiteral("lblName")), TextForDisplay(gCharacter.Name));
+    ShowValue(findChild<QLabel*>(QStringLiteral("lblDescription")), TextForDisplay(gCharacter.Description, true));
     if (mFindItems)
         mFindItems->CharacterOpened();
 

@@ -68,10 +68,16 @@ frmNextGoodMoon::frmNextGoodMoon(QWidget* parent)
     setWindowTitle(tr("Next Good Moon"));
     setAttribute(Qt::WA_DeleteOnClose);
     setFont(SansFont());
+    ReportAsWindow(this);
+    CloseOnEscape(this);
 
-    AddCentredLabel(this, "Label1", tr("Next Good Moon in"), 18, TwipsRect(1200, 120, 3735, 495));
+    QLabel* caption = AddCentredLabel(this, "Label1", tr("Next Good Moon in"), 18, TwipsRect(1200, 120, 3735, 495));
     mNextGoodMoon = AddCentredLabel(this, "lblNextGoodMoon", QString(), 12, TwipsRect(120, 720, 6015, 495));
     mNextGoodMoonDay = AddCentredLabel(this, "lblNextGoodMoonDay", QString(), 12, TwipsRect(120, 1320, 6015, 495));
+    // The countdown keeps its name; the wait and the moment, new each second, are its description.
+    TieCaption(caption, mNextGoodMoon);
+    //: What a screen reader names the line with the real day and clock time the good moon begins.
+    mNextGoodMoonDay->setAccessibleName(tr("Good moon begins"));
     QPushButton* close = MakeButton(this, "cmdClose", tr("Close"), TwipsRect(2400, 1920, 1455, 375));
     close->setFocus();
 
@@ -96,8 +102,8 @@ frmNextGoodMoon::frmNextGoodMoon(QWidget* parent)
 void frmNextGoodMoon::tmrNextGoodMoon_Timer()
 {
     const GameDayForecast forecast = ForecastGameDay(gCalibration, GoodMoonDay);
-    mNextGoodMoon->setText(forecast.WaitText);
-    mNextGoodMoonDay->setText(forecast.MomentText);
+    ShowValue(mNextGoodMoon, forecast.WaitText);
+    ShowValue(mNextGoodMoonDay, forecast.MomentText);
 }
 
 void frmNextGoodMoon::cmdClose_Click()

@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
 
@@ -18,6 +19,8 @@ frmNotice::frmNotice(const QString& summary, const QString& body, const QString&
     setWindowTitle(Dialogs::Title());
     setAttribute(Qt::WA_DeleteOnClose);
     setFont(SansFont(10));
+    ReportAsWindow(this, true);
+    CloseOnEscape(this);
 
     auto* layout = new QVBoxLayout(this);
     auto* heading = new QLabel(summary, this);
@@ -48,10 +51,21 @@ frmNotice::frmNotice(const QString& summary, const QString& body, const QString&
     auto* closeButton = new QPushButton(tr("Close"), this);
     closeButton->setObjectName(QStringLiteral("cmdClose"));
     closeButton->setDefault(true);
+    // Shown, the notice takes the focus, so that a screen reader reads it.
+    closeButton->setFocus();
     connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
     buttons->addWidget(closeButton);
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void frmNotice::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (!testAttribute(Qt::WA_ShowWithoutActivating)) {
+        raise();
+        activateWindow();
+    }
 }
 
 NoticeWindows::NoticeWindows(ReminderKeeper* reminders, QObject* parent)
@@ -98,9 +112,10 @@ void ShowGameDataNotices(GameDataWatcher* watcher, QWidget* window)
                              shown->close();
                          shown = new frmNotice(GameDataWatcher::NoticeTitle(), message, QString(), window);
                          shown->setObjectName(QStringLiteral("frmGameDataNotice"));
-                         // The player may be typing (in Item Stats' find box, say): the notice takes
+                         // The player may be typing (in Item Stats' find box, say): the notice then takes
                          // no focus, and waits until an open list is closed.
-                         shown->setAttribute(Qt::WA_ShowWithoutActivating);
+                         shown->setAttribute(Qt::WA_ShowWithoutActivating,
+                                             qobject_cast<QLineEdit*>(QApplication::focusWidget()) != nullptr);
                          ShowBesidePopups(shown);
                      });
 }

@@ -20,6 +20,10 @@ public:
 
 signals:
     void ActionChosen();
+
+protected:
+    // Unless shown without activating, the notice comes to the front with the focus.
+    void showEvent(QShowEvent* event) override;
 };
 
 // The reminders' notices, each in a window of its own from now on; the player choosing a

@@ -80,6 +80,7 @@ frmReminders::frmReminders(const ProgramSettings& settings, QWidget* parent)
     setFont(SansFont(10));
 
     mList = Named(new QTreeWidget(this), "lstReminders");
+    mList->setAccessibleName(windowTitle());
     mList->setHeaderLabels({tr("On"), tr("Day"), tr("Minutes before"), tr("Label")});
     mList->setRootIsDecorated(false);
     mList->setMinimumWidth(TwipsToPixels(6600));
@@ -101,6 +102,10 @@ frmReminders::frmReminders(const ProgramSettings& settings, QWidget* parent)
     mTest = Named(new QPushButton(tr("Test"), this), "cmdTest");
     for (QPushButton* button : {add, mRemove, mTest})
         button->setAutoDefault(false);
+    // Tab goes from the list to the buttons beside it, then to the boxes below.
+    setTabOrder(mList, add);
+    setTabOrder(add, mRemove);
+    setTabOrder(mRemove, mTest);
     auto* side = new QVBoxLayout;
     side->addWidget(add);
     side->addWidget(mRemove);

@@ -64,6 +64,8 @@ frmStats::frmStats(QWidget* parent)
     setWindowTitle(tr("Item Stats"));
     setAttribute(Qt::WA_DeleteOnClose);
     setFont(SansFont());
+    ReportAsWindow(this);
+    CloseOnEscape(this);
 
     // A box the player can also type into. Typing alone chooses nothing: a typed
     // text is never added to the list, and Enter or leaving the box, which the box
@@ -77,16 +79,24 @@ frmStats::frmStats(QWidget* parent)
     connect(edit, &QLineEdit::editingFinished, this, [this] { mSettlingTypedText = false; });
     mItem->setInsertPolicy(QComboBox::NoInsert);
     mItem->setGeometry(TwipsRect(1560, 120, 2535, 315));
+    // The box has no caption: a screen reader names it, and its text part, "Item".
+    //: What a screen reader names the box in which the player chooses or types an item.
+    mItem->setAccessibleName(tr("Item"));
+    edit->setAccessibleName(mItem->accessibleName());
 
     // A heading a little wider than its box takes the free room on its right rather than being cut.
-    MakeLabel(this, "Label1", tr("Minimum Requirements"), Qt::AlignLeft, TwipsRect(120, 600, 1695, 255));
-    MakeLabel(this, "Label2", //: The heading of the list of an item's mods of set 0 (the game's term).
-              tr("Mod 0"), Qt::AlignHCenter, TwipsRect(2160, 600, 1215, 255));
-    MakeLabel(this, "Label3", //: The heading of the list of an item's mods of set 1 (the game's term).
-              tr("Mod 1"), Qt::AlignHCenter, TwipsRect(3960, 600, 1215, 255));
+    QLabel* captions[] = {
+        MakeLabel(this, "Label1", tr("Minimum Requirements"), Qt::AlignLeft, TwipsRect(120, 600, 1695, 255)),
+        MakeLabel(this, "Label2", //: The heading of the list of an item's mods of set 0 (the game's term).
+                  tr("Mod 0"), Qt::AlignHCenter, TwipsRect(2160, 600, 1215, 255)),
+        MakeLabel(this, "Label3", //: The heading of the list of an item's mods of set 1 (the game's term).
+                  tr("Mod 1"), Qt::AlignHCenter, TwipsRect(3960, 600, 1215, 255))};
     mMinReq = AddList(this, "lstMinReq", TwipsRect(120, 840, 1695, 2160));
     mMod0 = AddList(this, "lstMod0", TwipsRect(1920, 840, 1695, 2160));
     mMod1 = AddList(this, "lstMod1", TwipsRect(3720, 840, 1695, 2160));
+    TieCaption(captions[0], mMinReq);
+    TieCaption(captions[1], mMod0);
+    TieCaption(captions[2], mMod1);
 
     setTabOrder(mItem, mMinReq);
     setTabOrder(mMinReq, mMod0);

@@ -41,6 +41,8 @@ frmUpcomingDays::frmUpcomingDays(QWidget* parent)
     setWindowTitle(tr("Upcoming Days"));
     setAttribute(Qt::WA_DeleteOnClose);
     setFont(SansFont());
+    ReportAsWindow(this);
+    CloseOnEscape(this);
 
     mDay = AddSpin(this, "spnDay", 1, 28, 15);
     mCount = AddSpin(this, "spnCount", 1, 1000, 10);
@@ -65,6 +67,9 @@ frmUpcomingDays::frmUpcomingDays(QWidget* parent)
 
     mTable = new QTableWidget(0, 5, this);
     mTable->setObjectName(QStringLiteral("tblUpcomingDays"));
+    mTable->setAccessibleName(windowTitle());
+    // Tab goes on to the buttons; the arrow keys move within the table.
+    mTable->setTabKeyNavigation(false);
     mTable->setHorizontalHeaderLabels(
         {tr("Weekday"), tr("Real Date"), tr("Real Time"), tr("Wait"), tr("Kelvara Date")});
     mTable->verticalHeader()->hide();

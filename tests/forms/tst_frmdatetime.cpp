@@ -25,7 +25,7 @@ private slots:
         const QStringList overlong{"16:45:0099", "07/04/202699", "09:41:2799", "03/17/001299"}; // past the widths
         QTest::newRow("cancel") << overlong << "";
         QTest::newRow("close box") << overlong << "";
-        QTest::newRow("Escape, Enter") << overlong << "";
+        QTest::newRow("Enter") << overlong << ""; // Escape: tst_accessibility
     }
 
     void dialog()
@@ -50,8 +50,8 @@ private slots:
             QTest::mouseClick(dialog.findChild<QPushButton*>(u"cmdCancel"_s), Qt::LeftButton);
         else if (how == "close box")
             dialog.close();
-        else if (how == "Escape, Enter")
-            QTest::keyClick(&dialog, Qt::Key_Escape), QTest::keyClick(box, Qt::Key_Return);
+        else if (how == "Enter")
+            QTest::keyClick(box, Qt::Key_Return);
         else
             QTest::mouseClick(dialog.findChild<QPushButton*>(u"cmdSetDateandTime"_s), Qt::LeftButton);
         const bool accepted = expected.contains(u'|');

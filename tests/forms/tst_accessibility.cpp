@@ -1,0 +1,74 @@
+#include "common/accessibility.h"
+#include "common/testfolder.h"
+#include "forms/frmabout.h"
+#include "forms/frmcompactclock.h"
+#include "forms/frmdatetime.h"
+#include "forms/frmmain.h"
+#include "forms/frmmsgbox.h"
+#include "forms/frmnextgoodmoon.h"
+#include "forms/frmnotice.h"
+#include "forms/frmpreferences.h"
+#include "forms/frmreminders.h"
+#include "forms/frmstats.h"
+#include "forms/frmupcomingdays.h"
+#include "running/globals.h"
+
+using namespace Qt::StringLiterals;
+
+using Maker = std::function<QWidget*(frmMain&)>;
+Q_DECLARE_METATYPE(Maker)
+
+// Every window, walked as a screen reader and a keyboard-only player use it (common/accessibility.h).
+class TstAccessibility : public QObject
+{
+    Q_OBJECT
+
+    TestFolder mDir;
+
+private slots:
+    void windows_data()
+    {
+        gCalibration = ClockCalibration::FromTexts(u"14:30:00"_s, u"06/15/2026"_s, u"10:20:30"_s, u"03/10/0005"_s);
+        QTest::addColumn<Maker>("make");
+        QTest::newRow("main") << Maker([](frmMain& main) { return &main; });
+        QTest::newRow("next good moon") << Maker([](frmMain& main) {
+            auto* tick = new QTimer(&main); // the countdown follows the main window's clock
+            connect(tick, &QTimer::timeout, &main, &frmMain::tmrMain_Timer);
+            tick->start(500);
+            return new frmNextGoodMoon;
+        });
+        QTest::newRow("rank chart") << Maker([](frmMain&) {
+            auto* box = new frmMsgBox;
+            box->lblMessage()->setText(u"Rank 1    0\nRank 2  100"_s);
+            return box;
+        });
+        QTest::newRow("reminders") << Maker([](frmMain&) {
+            ProgramSettings settings;
+            settings.Reminders = {{15, 10, true, u"Moon"_s, {}}, {3, 0, false, {}, {}}};
+            return new frmReminders(settings);
+        });
+        QTest::newRow("preferences") << Maker(
+            [](frmMain& main) { return new frmPreferences(main.Tray(), main.Colours()); });
+        QTest::newRow("notice") << Maker(
+            [](frmMain&) { return new frmNotice(u"Day 15"_s, u"Good moon"_s, u"Show"_s); });
+        QTest::newRow("set date and time") << Maker([](frmMain&) { return new frmDateTime; });
+        QTest::newRow("item stats") << Maker([](frmMain&) { return new frmStats; });
+        QTest::newRow("upcoming days") << Maker([](frmMain&) { return new frmUpcomingDays; });
+        QTest::newRow("about") << Maker([](frmMain&) { return new frmAbout; });
+        QTest::newRow("compact clock") << Maker([](frmMain&) { return new frmCompactClock; });
+    }
+
+    void windows()
+    {
+        QFETCH(Maker, make);
+        frmMain main;
+        QPointer<QWidget> window = make(main);
+        const QStringList faults = AccessibilityFaults(window);
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u"; "_s)));
+        if (window != &main)
+            delete window;
+    }
+};
+
+QTEST_MAIN(TstAccessibility)
+#include "tst_accessibility.moc"
