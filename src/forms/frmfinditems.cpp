@@ -4,6 +4,7 @@
 #include "core/kelvaraerror.h"
 #include "dialogs.h"
 #include "files/tabletext.h"
+#include "formkit.h"
 #include "frmcompare.h"
 #include "frmmystats.h"
 #include "guard.h"
@@ -19,6 +20,7 @@
 #include <QDir>
 #include <QGridLayout>
 #include <QGuiApplication>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
@@ -84,6 +86,7 @@ frmFindItems::frmFindItems(bool characterOpen, QWidget* parent)
     setObjectName(QStringLiteral("frmFindItems"));
     setWindowTitle(tr("Find Items"));
     setAttribute(Qt::WA_DeleteOnClose);
+    ReportAsWindow(this);
     mBrowser->SetCatalogue(std::make_shared<ItemCatalogue>(gItemTable, gStatTable));
 
     auto* layout = new QVBoxLayout(this);
@@ -290,8 +293,23 @@ void frmFindItems::AddCondition()
     row.Stat->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     row.Where->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     // In the order of ItemFilter::In.
-    row.Where->addItems({tr("in mod 0"), tr("in mod 1"), tr("in mod 0 or mod 1")});
+    row.Where->addItems({tr("mod 0"), tr("mod 1"), tr("mod 0 or mod 1")});
     row.Where->setCurrentIndex(static_cast<int>(ItemFilter::In::Either));
+    // Each drop-down with a caption tied to it, which screen readers announce with it.
+    const auto cell = [this](const QString& caption, QComboBox* box) {
+        auto* holder = new QWidget(this);
+        auto* line = new QHBoxLayout(holder);
+        line->setContentsMargins(0, 0, 0, 0);
+        auto* label = new QLabel(caption, holder);
+        label->setBuddy(box);
+        line->addWidget(label);
+        line->addWidget(box, 1);
+        return holder;
+    };
+    //: Between the number and the stat of a condition: "Gives at least 5 of Strength in mod 0".
+    row.StatCell = cell(tr("of"), row.Stat);
+    //: Before mod 0, mod 1 or both in a condition: "Gives at least 5 of Strength in mod 0".
+    row.WhereCell = cell(tr("in"), row.Where);
     FitCombo(row.Stat);
     FitCombo(row.Where);
     //: Takes one "gives at least" condition away.
@@ -309,9 +327,8 @@ void frmFindItems::AddCondition()
     });
     mConditions.push_back(row);
     PlaceConditions();
-    for (QWidget* control :
-         {static_cast<QWidget*>(row.Label), static_cast<QWidget*>(row.Least), static_cast<QWidget*>(row.Stat),
-          static_cast<QWidget*>(row.Where), static_cast<QWidget*>(row.Remove)})
+    for (QWidget* control : {static_cast<QWidget*>(row.Label), static_cast<QWidget*>(row.Least), row.StatCell,
+                             row.WhereCell, static_cast<QWidget*>(row.Remove)})
         control->show();
     row.Least->setFocus();
     ApplyFilter();
@@ -324,9 +341,8 @@ void frmFindItems::RemoveCondition(QPushButton* remove)
     if (found == mConditions.end())
         return;
     const bool focused = found->Remove->hasFocus();
-    for (QWidget* control :
-         {static_cast<QWidget*>(found->Label), static_cast<QWidget*>(found->Least), static_cast<QWidget*>(found->Stat),
-          static_cast<QWidget*>(found->Where), static_cast<QWidget*>(found->Remove)})
+    for (QWidget* control : {static_cast<QWidget*>(found->Label), static_cast<QWidget*>(found->Least), found->StatCell,
+                             found->WhereCell, static_cast<QWidget*>(found->Remove)})
         control->deleteLater();
     mConditions.erase(found);
     PlaceConditions();
@@ -354,8 +370,8 @@ void frmFindItems::PlaceConditions()
     for (const ConditionRow& row : mConditions) {
         mGrid->addWidget(row.Label, line, 0);
         mGrid->addWidget(row.Least, line, 1);
-        mGrid->addWidget(row.Stat, line, 2);
-        mGrid->addWidget(row.Where, line, 3);
+        mGrid->addWidget(row.StatCell, line, 2);
+        mGrid->addWidget(row.WhereCell, line, 3);
         mGrid->addWidget(row.Remove, line, 4, Qt::AlignLeft);
         for (QWidget* next : {static_cast<QWidget*>(row.Least), static_cast<QWidget*>(row.Stat),
                               static_cast<QWidget*>(row.Where), static_cast<QWidget*>(row.Remove)}) {

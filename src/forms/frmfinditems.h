@@ -58,6 +58,9 @@ private:
         QSpinBox* Least;
         QComboBox* Stat;
         QComboBox* Where;
+        // The two boxes above, each with its caption before it.
+        QWidget* StatCell;
+        QWidget* WhereCell;
         QPushButton* Remove;
     };
     void ApplyFilter();

@@ -1,10 +1,15 @@
 #include "common/accessibility.h"
 #include "common/testfolder.h"
+#include "db/itemcatalogue.h"
+#include "db/moddb.h"
 #include "forms/frmabout.h"
 #include "forms/frmcompactclock.h"
+#include "forms/frmcompare.h"
 #include "forms/frmdatetime.h"
+#include "forms/frmfinditems.h"
 #include "forms/frmmain.h"
 #include "forms/frmmsgbox.h"
+#include "forms/frmmystats.h"
 #include "forms/frmnextgoodmoon.h"
 #include "forms/frmnotice.h"
 #include "forms/frmpreferences.h"
@@ -30,6 +35,9 @@ private slots:
     {
         gCalibration = ClockCalibration::FromTexts(u"14:30:00"_s, u"06/15/2026"_s, u"10:20:30"_s, u"03/10/0005"_s);
         QTest::addColumn<Maker>("make");
+        const GameTables tables = LoadGameTables(QStringLiteral(KELVARA_SAMPLE_DB));
+        gStatTable = tables.stats;
+        gItemTable = tables.items;
         QTest::newRow("main") << Maker([](frmMain& main) { return &main; });
         QTest::newRow("next good moon") << Maker([](frmMain& main) {
             auto* tick = new QTimer(&main); // the countdown follows the main window's clock
@@ -56,6 +64,17 @@ private slots:
         QTest::newRow("upcoming days") << Maker([](frmMain&) { return new frmUpcomingDays; });
         QTest::newRow("about") << Maker([](frmMain&) { return new frmAbout; });
         QTest::newRow("compact clock") << Maker([](frmMain&) { return new frmCompactClock; });
+        QTest::newRow("find items") << Maker([](frmMain&) {
+            auto* find = new frmFindItems(false);
+            find->AddStatColumn(gStatTable.StatID(1));
+            find->AddCondition();
+            return find;
+        });
+        QTest::newRow("my stats") << Maker(
+            [](frmMain&) { return new frmMyStats(ItemCatalogue(gItemTable, gStatTable), {}, u"Mira"_s); });
+        QTest::newRow("compare") << Maker([](frmMain&) {
+            return new frmCompare(ItemCatalogue(gItemTable, gStatTable), {0, 1, 2});
+        });
     }
 
     void windows()
