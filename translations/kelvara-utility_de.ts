@@ -343,6 +343,43 @@
     </message>
 </context>
 <context>
+    <name>ItemBrowser</name>
+    <message numerus="yes">
+        <source>%1 of %Ln item(s)</source>
+        <extracomment>How many items the filters let through (%1) of how many there are (%Ln), both grouped as the regional settings group digits.</extracomment>
+        <translation>
+            <numerusform>%1 von %Ln Gegenstand</numerusform>
+            <numerusform>%1 von %Ln Gegenständen</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ItemTableModel</name>
+    <message>
+        <source>Item</source>
+        <translation>Gegenstand</translation>
+    </message>
+    <message>
+        <source>Material</source>
+        <translation>Material</translation>
+    </message>
+    <message>
+        <source>%1 (req.)</source>
+        <extracomment>A column of what an item requires of a stat (%1, &quot;Strength&quot;) to be used.</extracomment>
+        <translation>%1 (erf.)</translation>
+    </message>
+    <message>
+        <source>%1 (mod 0)</source>
+        <extracomment>A column of what an item&apos;s mod 0 (the game&apos;s term) changes a stat (%1) by.</extracomment>
+        <translation>%1 (Mod 0)</translation>
+    </message>
+    <message>
+        <source>%1 (mod 1)</source>
+        <extracomment>A column of what an item&apos;s mod 1 (the game&apos;s term) changes a stat (%1) by.</extracomment>
+        <translation>%1 (Mod 1)</translation>
+    </message>
+</context>
+<context>
     <name>NextDay</name>
     <message>
         <source>You need to enter a day between 1 and 28.</source>
@@ -439,6 +476,12 @@
         <source>it is not all UTF-8, and could not be kept aside: %1</source>
         <extracomment>Why the settings file is not saved: it has lines that are not UTF-8, and the copy of it failed.</extracomment>
         <translation>die Datei ist nicht durchgehend UTF-8 und konnte nicht beiseitegelegt werden: %1</translation>
+    </message>
+    <message>
+        <source>[MyStats] %1 %2 is not a whole number</source>
+        <extracomment>A stat of the player&apos;s the settings file holds that is not used: %1 is its key in the file (&quot;character3
+&quot;, it stays), %2 its value in quotes.</extracomment>
+        <translation>[MyStats] %1 %2 ist keine ganze Zahl</translation>
     </message>
 </context>
 <context>
@@ -666,6 +709,42 @@ Die Systemuhr ist nicht synchronisiert.</translation>
     </message>
 </context>
 <context>
+    <name>frmCompare</name>
+    <message>
+        <source>Compare Items</source>
+        <translation>Gegenstände vergleichen</translation>
+    </message>
+    <message>
+        <source>Requires</source>
+        <translation>Benötigt</translation>
+    </message>
+    <message>
+        <source>Mod 0</source>
+        <translation>Mod 0</translation>
+    </message>
+    <message>
+        <source>Mod 1</source>
+        <translation>Mod 1</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>How a screen reader names a column of the comparison: %1 is the item&apos;s name, %2 one of Requires, Mod 0, Mod 1.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>best</source>
+        <translation>bester</translation>
+    </message>
+    <message>
+        <source>Items compared</source>
+        <translation>Verglichene Gegenstände</translation>
+    </message>
+    <message>
+        <source>None of these items requires or changes a stat.</source>
+        <translation>Keiner dieser Gegenstände benötigt oder ändert einen Wert.</translation>
+    </message>
+</context>
+<context>
     <name>frmDateTime</name>
     <message>
         <source>Set Date and Time</source>
@@ -715,6 +794,144 @@ Die Systemuhr ist nicht synchronisiert.</translation>
     <message>
         <source>The Kelvara date is not in the correct format.  Please fix it and try again.</source>
         <translation>Das Kelvara-Datum hat nicht das richtige Format.  Bitte korrigieren und erneut versuchen.</translation>
+    </message>
+</context>
+<context>
+    <name>frmFindItems</name>
+    <message>
+        <source>Find Items</source>
+        <translation>Gegenstände suchen</translation>
+    </message>
+    <message>
+        <source>&amp;Name contains:</source>
+        <translation>&amp;Name enthält:</translation>
+    </message>
+    <message>
+        <source>&amp;Material:</source>
+        <translation>&amp;Material:</translation>
+    </message>
+    <message>
+        <source>Only items I can &amp;use</source>
+        <translation>Nur Gegenstände, die ich &amp;benutzen kann</translation>
+    </message>
+    <message>
+        <source>My &amp;Stats…</source>
+        <translation>Meine &amp;Werte…</translation>
+    </message>
+    <message>
+        <source>&amp;Add condition</source>
+        <translation>Bedingung &amp;hinzufügen</translation>
+    </message>
+    <message>
+        <source>Show only the items that give at least a number of a stat</source>
+        <translation>Nur Gegenstände zeigen, die mindestens so viel eines Werts geben</translation>
+    </message>
+    <message>
+        <source>Items</source>
+        <translation>Gegenstände</translation>
+    </message>
+    <message>
+        <source>Add stat c&amp;olumn…</source>
+        <translation>Wert-&amp;Spalte hinzufügen…</translation>
+    </message>
+    <message>
+        <source>&amp;Remove column</source>
+        <translation>Spalte &amp;entfernen</translation>
+    </message>
+    <message>
+        <source>Com&amp;pare</source>
+        <translation>&amp;Vergleichen</translation>
+    </message>
+    <message>
+        <source>Select two to four items to compare them</source>
+        <translation>Zwei bis vier Gegenstände zum Vergleichen auswählen</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopieren</translation>
+    </message>
+    <message>
+        <source>Sa&amp;ve as CSV…</source>
+        <translation>Als CSV &amp;speichern…</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>(all)</source>
+        <extracomment>The material filter&apos;s entry that lets every material through.</extracomment>
+        <translation>(alle)</translation>
+    </message>
+    <message>
+        <source>Gives at least</source>
+        <extracomment>Before a number box: the item gives at least that many of a stat (chosen after it).</extracomment>
+        <translation>Gibt mindestens</translation>
+    </message>
+    <message>
+        <source>Stat</source>
+        <translation>Wert</translation>
+    </message>
+    <message>
+        <source>Where</source>
+        <translation>Wo</translation>
+    </message>
+    <message>
+        <source>mod 0</source>
+        <translation>Mod 0</translation>
+    </message>
+    <message>
+        <source>mod 1</source>
+        <translation>Mod 1</translation>
+    </message>
+    <message>
+        <source>mod 0 or mod 1</source>
+        <translation>Mod 0 oder Mod 1</translation>
+    </message>
+    <message>
+        <source>of</source>
+        <extracomment>Between the number and the stat of a condition: &quot;Gives at least 5 of Strength in mod 0&quot;.</extracomment>
+        <translation>bei</translation>
+    </message>
+    <message>
+        <source>in</source>
+        <extracomment>Before mod 0, mod 1 or both in a condition: &quot;Gives at least 5 of Strength in mod 0&quot;.</extracomment>
+        <translation>in</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <extracomment>Takes one &quot;gives at least&quot; condition away.</extracomment>
+        <translation>Entfernen</translation>
+    </message>
+    <message>
+        <source>Remove condition %1</source>
+        <translation>Bedingung %1 entfernen</translation>
+    </message>
+    <message>
+        <source>no character</source>
+        <extracomment>Whose stats My Stats shows while no character file is open.</extracomment>
+        <translation>kein Charakter</translation>
+    </message>
+    <message>
+        <source>Your stats could not be saved.
+%1</source>
+        <translation>Deine Werte konnten nicht gespeichert werden.
+%1</translation>
+    </message>
+    <message>
+        <source>items</source>
+        <extracomment>The file name Save as CSV proposes.</extracomment>
+        <translation>gegenstaende</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV-Dateien (*.csv)</translation>
+    </message>
+    <message>
+        <source>The size and the columns of Find Items could not be saved.
+%1</source>
+        <translation>Größe und Spalten von „Gegenstände suchen“ konnten nicht gespeichert werden.
+%1</translation>
     </message>
 </context>
 <context>
@@ -841,12 +1058,40 @@ Die Systemuhr ist nicht synchronisiert.</translation>
         <source>The system clock is not synchronised. Each real minute it is off puts the game clock 18 game minutes off.</source>
         <translation>Die Systemuhr ist nicht synchronisiert. Jede Minute, die sie falsch geht, verstellt die Spieluhr um 18 Spielminuten.</translation>
     </message>
+    <message>
+        <source>&amp;Find Items…</source>
+        <translation>&amp;Gegenstände suchen…</translation>
+    </message>
 </context>
 <context>
     <name>frmMsgBox</name>
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>frmMyStats</name>
+    <message>
+        <source>My Stats – %1</source>
+        <extracomment>The title of the window of the player&apos;s stats; %1 is a character&apos;s name, or the words for no character.</extracomment>
+        <translation>Meine Werte – %1</translation>
+    </message>
+    <message>
+        <source>&amp;Find a stat:</source>
+        <translation>Wert &amp;suchen:</translation>
+    </message>
+    <message>
+        <source>My stats</source>
+        <translation>Meine Werte</translation>
+    </message>
+    <message>
+        <source>Stat</source>
+        <translation>Wert</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Zahl</translation>
     </message>
 </context>
 <context>
@@ -862,6 +1107,11 @@ Die Systemuhr ist nicht synchronisiert.</translation>
     <message>
         <source>Close</source>
         <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Good moon begins</source>
+        <extracomment>What a screen reader names the line with the real day and clock time the good moon begins.</extracomment>
+        <translation>Guter Mond beginnt</translation>
     </message>
 </context>
 <context>
@@ -1004,6 +1254,11 @@ Die Systemuhr ist nicht synchronisiert.</translation>
         <source>Mod 1</source>
         <extracomment>The heading of the list of an item&apos;s mods of set 1 (the game&apos;s term).</extracomment>
         <translation>Mod 1</translation>
+    </message>
+    <message>
+        <source>Item</source>
+        <extracomment>What a screen reader names the box in which the player chooses or types an item.</extracomment>
+        <translation>Gegenstand</translation>
     </message>
 </context>
 <context>

@@ -47,6 +47,17 @@
     </message>
 </context>
 <context>
+    <name>ItemBrowser</name>
+    <message numerus="yes">
+        <source>%1 of %Ln item(s)</source>
+        <extracomment>How many items the filters let through (%1) of how many there are (%Ln), both grouped as the regional settings group digits.</extracomment>
+        <translation>
+            <numerusform>%1 of %Ln item</numerusform>
+            <numerusform>%1 of %Ln items</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>ReminderKeeper</name>
     <message numerus="yes">
         <source>and %n more</source>

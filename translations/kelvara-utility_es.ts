@@ -343,6 +343,43 @@
     </message>
 </context>
 <context>
+    <name>ItemBrowser</name>
+    <message numerus="yes">
+        <source>%1 of %Ln item(s)</source>
+        <extracomment>How many items the filters let through (%1) of how many there are (%Ln), both grouped as the regional settings group digits.</extracomment>
+        <translation>
+            <numerusform>%1 de %Ln objeto</numerusform>
+            <numerusform>%1 de %Ln objetos</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ItemTableModel</name>
+    <message>
+        <source>Item</source>
+        <translation>Objeto</translation>
+    </message>
+    <message>
+        <source>Material</source>
+        <translation>Material</translation>
+    </message>
+    <message>
+        <source>%1 (req.)</source>
+        <extracomment>A column of what an item requires of a stat (%1, &quot;Strength&quot;) to be used.</extracomment>
+        <translation>%1 (req.)</translation>
+    </message>
+    <message>
+        <source>%1 (mod 0)</source>
+        <extracomment>A column of what an item&apos;s mod 0 (the game&apos;s term) changes a stat (%1) by.</extracomment>
+        <translation>%1 (mod 0)</translation>
+    </message>
+    <message>
+        <source>%1 (mod 1)</source>
+        <extracomment>A column of what an item&apos;s mod 1 (the game&apos;s term) changes a stat (%1) by.</extracomment>
+        <translation>%1 (mod 1)</translation>
+    </message>
+</context>
+<context>
     <name>NextDay</name>
     <message>
         <source>You need to enter a day between 1 and 28.</source>
@@ -439,6 +476,12 @@
         <source>it is not all UTF-8, and could not be kept aside: %1</source>
         <extracomment>Why the settings file is not saved: it has lines that are not UTF-8, and the copy of it failed.</extracomment>
         <translation>no está todo en UTF-8 y no se ha podido guardar una copia aparte: %1</translation>
+    </message>
+    <message>
+        <source>[MyStats] %1 %2 is not a whole number</source>
+        <extracomment>A stat of the player&apos;s the settings file holds that is not used: %1 is its key in the file (&quot;character3
+&quot;, it stays), %2 its value in quotes.</extracomment>
+        <translation>[MyStats] %1 %2 no es un número entero</translation>
     </message>
 </context>
 <context>
@@ -666,6 +709,42 @@ El reloj del sistema no está sincronizado.</translation>
     </message>
 </context>
 <context>
+    <name>frmCompare</name>
+    <message>
+        <source>Compare Items</source>
+        <translation>Comparar objetos</translation>
+    </message>
+    <message>
+        <source>Requires</source>
+        <translation>Requiere</translation>
+    </message>
+    <message>
+        <source>Mod 0</source>
+        <translation>Mod 0</translation>
+    </message>
+    <message>
+        <source>Mod 1</source>
+        <translation>Mod 1</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>How a screen reader names a column of the comparison: %1 is the item&apos;s name, %2 one of Requires, Mod 0, Mod 1.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>best</source>
+        <translation>mejor</translation>
+    </message>
+    <message>
+        <source>Items compared</source>
+        <translation>Objetos comparados</translation>
+    </message>
+    <message>
+        <source>None of these items requires or changes a stat.</source>
+        <translation>Ninguno de estos objetos requiere ni cambia una estadística.</translation>
+    </message>
+</context>
+<context>
     <name>frmDateTime</name>
     <message>
         <source>Set Date and Time</source>
@@ -715,6 +794,144 @@ El reloj del sistema no está sincronizado.</translation>
     <message>
         <source>The Kelvara date is not in the correct format.  Please fix it and try again.</source>
         <translation>La fecha de Kelvara no tiene el formato correcto.  Corrígela y vuelve a intentarlo.</translation>
+    </message>
+</context>
+<context>
+    <name>frmFindItems</name>
+    <message>
+        <source>Find Items</source>
+        <translation>Buscar objetos</translation>
+    </message>
+    <message>
+        <source>&amp;Name contains:</source>
+        <translation>&amp;Nombre contiene:</translation>
+    </message>
+    <message>
+        <source>&amp;Material:</source>
+        <translation>&amp;Material:</translation>
+    </message>
+    <message>
+        <source>Only items I can &amp;use</source>
+        <translation>Solo objetos que puedo &amp;usar</translation>
+    </message>
+    <message>
+        <source>My &amp;Stats…</source>
+        <translation>Mis &amp;estadísticas…</translation>
+    </message>
+    <message>
+        <source>&amp;Add condition</source>
+        <translation>&amp;Añadir condición</translation>
+    </message>
+    <message>
+        <source>Show only the items that give at least a number of a stat</source>
+        <translation>Mostrar solo los objetos que dan al menos un número de una estadística</translation>
+    </message>
+    <message>
+        <source>Items</source>
+        <translation>Objetos</translation>
+    </message>
+    <message>
+        <source>Add stat c&amp;olumn…</source>
+        <translation>Añadir c&amp;olumna de estadística…</translation>
+    </message>
+    <message>
+        <source>&amp;Remove column</source>
+        <translation>&amp;Quitar columna</translation>
+    </message>
+    <message>
+        <source>Com&amp;pare</source>
+        <translation>Com&amp;parar</translation>
+    </message>
+    <message>
+        <source>Select two to four items to compare them</source>
+        <translation>Seleccione de dos a cuatro objetos para compararlos</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copiar</translation>
+    </message>
+    <message>
+        <source>Sa&amp;ve as CSV…</source>
+        <translation>Guardar como CS&amp;V…</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>(all)</source>
+        <extracomment>The material filter&apos;s entry that lets every material through.</extracomment>
+        <translation>(todos)</translation>
+    </message>
+    <message>
+        <source>Gives at least</source>
+        <extracomment>Before a number box: the item gives at least that many of a stat (chosen after it).</extracomment>
+        <translation>Da al menos</translation>
+    </message>
+    <message>
+        <source>Stat</source>
+        <translation>Estadística</translation>
+    </message>
+    <message>
+        <source>Where</source>
+        <translation>Dónde</translation>
+    </message>
+    <message>
+        <source>mod 0</source>
+        <translation>mod 0</translation>
+    </message>
+    <message>
+        <source>mod 1</source>
+        <translation>mod 1</translation>
+    </message>
+    <message>
+        <source>mod 0 or mod 1</source>
+        <translation>mod 0 o mod 1</translation>
+    </message>
+    <message>
+        <source>of</source>
+        <extracomment>Between the number and the stat of a condition: &quot;Gives at least 5 of Strength in mod 0&quot;.</extracomment>
+        <translation>de</translation>
+    </message>
+    <message>
+        <source>in</source>
+        <extracomment>Before mod 0, mod 1 or both in a condition: &quot;Gives at least 5 of Strength in mod 0&quot;.</extracomment>
+        <translation>en</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <extracomment>Takes one &quot;gives at least&quot; condition away.</extracomment>
+        <translation>Quitar</translation>
+    </message>
+    <message>
+        <source>Remove condition %1</source>
+        <translation>Quitar condición %1</translation>
+    </message>
+    <message>
+        <source>no character</source>
+        <extracomment>Whose stats My Stats shows while no character file is open.</extracomment>
+        <translation>ningún personaje</translation>
+    </message>
+    <message>
+        <source>Your stats could not be saved.
+%1</source>
+        <translation>No se pudieron guardar tus estadísticas.
+%1</translation>
+    </message>
+    <message>
+        <source>items</source>
+        <extracomment>The file name Save as CSV proposes.</extracomment>
+        <translation>objetos</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>Archivos CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>The size and the columns of Find Items could not be saved.
+%1</source>
+        <translation>No se pudieron guardar el tamaño y las columnas de Buscar objetos.
+%1</translation>
     </message>
 </context>
 <context>
@@ -841,12 +1058,40 @@ El reloj del sistema no está sincronizado.</translation>
         <source>The system clock is not synchronised. Each real minute it is off puts the game clock 18 game minutes off.</source>
         <translation>El reloj del sistema no está sincronizado. Cada minuto real de desfase desvía el reloj del juego 18 minutos de juego.</translation>
     </message>
+    <message>
+        <source>&amp;Find Items…</source>
+        <translation>&amp;Buscar objetos…</translation>
+    </message>
 </context>
 <context>
     <name>frmMsgBox</name>
     <message>
         <source>OK</source>
         <translation>Aceptar</translation>
+    </message>
+</context>
+<context>
+    <name>frmMyStats</name>
+    <message>
+        <source>My Stats – %1</source>
+        <extracomment>The title of the window of the player&apos;s stats; %1 is a character&apos;s name, or the words for no character.</extracomment>
+        <translation>Mis estadísticas – %1</translation>
+    </message>
+    <message>
+        <source>&amp;Find a stat:</source>
+        <translation>&amp;Buscar estadística:</translation>
+    </message>
+    <message>
+        <source>My stats</source>
+        <translation>Mis estadísticas</translation>
+    </message>
+    <message>
+        <source>Stat</source>
+        <translation>Estadística</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Valor</translation>
     </message>
 </context>
 <context>
@@ -862,6 +1107,11 @@ El reloj del sistema no está sincronizado.</translation>
     <message>
         <source>Close</source>
         <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Good moon begins</source>
+        <extracomment>What a screen reader names the line with the real day and clock time the good moon begins.</extracomment>
+        <translation>La luna buena empieza</translation>
     </message>
 </context>
 <context>
@@ -1004,6 +1254,11 @@ El reloj del sistema no está sincronizado.</translation>
         <source>Mod 1</source>
         <extracomment>The heading of the list of an item&apos;s mods of set 1 (the game&apos;s term).</extracomment>
         <translation>Mod 1</translation>
+    </message>
+    <message>
+        <source>Item</source>
+        <extracomment>What a screen reader names the box in which the player chooses or types an item.</extracomment>
+        <translation>Objeto</translation>
     </message>
 </context>
 <context>

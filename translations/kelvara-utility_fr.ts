@@ -343,6 +343,43 @@
     </message>
 </context>
 <context>
+    <name>ItemBrowser</name>
+    <message numerus="yes">
+        <source>%1 of %Ln item(s)</source>
+        <extracomment>How many items the filters let through (%1) of how many there are (%Ln), both grouped as the regional settings group digits.</extracomment>
+        <translation>
+            <numerusform>%1 sur %Ln objet</numerusform>
+            <numerusform>%1 sur %Ln objets</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ItemTableModel</name>
+    <message>
+        <source>Item</source>
+        <translation>Objet</translation>
+    </message>
+    <message>
+        <source>Material</source>
+        <translation>Matériau</translation>
+    </message>
+    <message>
+        <source>%1 (req.)</source>
+        <extracomment>A column of what an item requires of a stat (%1, &quot;Strength&quot;) to be used.</extracomment>
+        <translation>%1 (requis)</translation>
+    </message>
+    <message>
+        <source>%1 (mod 0)</source>
+        <extracomment>A column of what an item&apos;s mod 0 (the game&apos;s term) changes a stat (%1) by.</extracomment>
+        <translation>%1 (mod 0)</translation>
+    </message>
+    <message>
+        <source>%1 (mod 1)</source>
+        <extracomment>A column of what an item&apos;s mod 1 (the game&apos;s term) changes a stat (%1) by.</extracomment>
+        <translation>%1 (mod 1)</translation>
+    </message>
+</context>
+<context>
     <name>NextDay</name>
     <message>
         <source>You need to enter a day between 1 and 28.</source>
@@ -439,6 +476,12 @@
         <source>it is not all UTF-8, and could not be kept aside: %1</source>
         <extracomment>Why the settings file is not saved: it has lines that are not UTF-8, and the copy of it failed.</extracomment>
         <translation>le fichier n&apos;est pas entièrement en UTF-8 et n&apos;a pas pu être mis de côté : %1</translation>
+    </message>
+    <message>
+        <source>[MyStats] %1 %2 is not a whole number</source>
+        <extracomment>A stat of the player&apos;s the settings file holds that is not used: %1 is its key in the file (&quot;character3
+&quot;, it stays), %2 its value in quotes.</extracomment>
+        <translation>[MyStats] %1 %2 n&apos;est pas un nombre entier</translation>
     </message>
 </context>
 <context>
@@ -666,6 +709,42 @@ L&apos;horloge système n&apos;est pas synchronisée.</translation>
     </message>
 </context>
 <context>
+    <name>frmCompare</name>
+    <message>
+        <source>Compare Items</source>
+        <translation>Comparer des objets</translation>
+    </message>
+    <message>
+        <source>Requires</source>
+        <translation>Requis</translation>
+    </message>
+    <message>
+        <source>Mod 0</source>
+        <translation>Mod 0</translation>
+    </message>
+    <message>
+        <source>Mod 1</source>
+        <translation>Mod 1</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>How a screen reader names a column of the comparison: %1 is the item&apos;s name, %2 one of Requires, Mod 0, Mod 1.</extracomment>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <source>best</source>
+        <translation>meilleur</translation>
+    </message>
+    <message>
+        <source>Items compared</source>
+        <translation>Objets comparés</translation>
+    </message>
+    <message>
+        <source>None of these items requires or changes a stat.</source>
+        <translation>Aucun de ces objets ne requiert ni ne modifie une statistique.</translation>
+    </message>
+</context>
+<context>
     <name>frmDateTime</name>
     <message>
         <source>Set Date and Time</source>
@@ -715,6 +794,144 @@ L&apos;horloge système n&apos;est pas synchronisée.</translation>
     <message>
         <source>The Kelvara date is not in the correct format.  Please fix it and try again.</source>
         <translation>La date de Kelvara n&apos;est pas au bon format.  Corrigez-la et réessayez.</translation>
+    </message>
+</context>
+<context>
+    <name>frmFindItems</name>
+    <message>
+        <source>Find Items</source>
+        <translation>Trouver des objets</translation>
+    </message>
+    <message>
+        <source>&amp;Name contains:</source>
+        <translation>&amp;Nom contient :</translation>
+    </message>
+    <message>
+        <source>&amp;Material:</source>
+        <translation>&amp;Matériau :</translation>
+    </message>
+    <message>
+        <source>Only items I can &amp;use</source>
+        <translation>Seulement les objets &amp;utilisables</translation>
+    </message>
+    <message>
+        <source>My &amp;Stats…</source>
+        <translation>Mes &amp;stats…</translation>
+    </message>
+    <message>
+        <source>&amp;Add condition</source>
+        <translation>&amp;Ajouter une condition</translation>
+    </message>
+    <message>
+        <source>Show only the items that give at least a number of a stat</source>
+        <translation>Afficher seulement les objets qui donnent au moins un nombre d&apos;une stat</translation>
+    </message>
+    <message>
+        <source>Items</source>
+        <translation>Objets</translation>
+    </message>
+    <message>
+        <source>Add stat c&amp;olumn…</source>
+        <translation>Ajouter une c&amp;olonne de stat…</translation>
+    </message>
+    <message>
+        <source>&amp;Remove column</source>
+        <translation>&amp;Retirer la colonne</translation>
+    </message>
+    <message>
+        <source>Com&amp;pare</source>
+        <translation>Com&amp;parer</translation>
+    </message>
+    <message>
+        <source>Select two to four items to compare them</source>
+        <translation>Sélectionnez deux à quatre objets pour les comparer</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copier</translation>
+    </message>
+    <message>
+        <source>Sa&amp;ve as CSV…</source>
+        <translation>Enregistrer en CS&amp;V…</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>(all)</source>
+        <extracomment>The material filter&apos;s entry that lets every material through.</extracomment>
+        <translation>(tous)</translation>
+    </message>
+    <message>
+        <source>Gives at least</source>
+        <extracomment>Before a number box: the item gives at least that many of a stat (chosen after it).</extracomment>
+        <translation>Donne au moins</translation>
+    </message>
+    <message>
+        <source>Stat</source>
+        <translation>Stat</translation>
+    </message>
+    <message>
+        <source>Where</source>
+        <translation>Où</translation>
+    </message>
+    <message>
+        <source>mod 0</source>
+        <translation>mod 0</translation>
+    </message>
+    <message>
+        <source>mod 1</source>
+        <translation>mod 1</translation>
+    </message>
+    <message>
+        <source>mod 0 or mod 1</source>
+        <translation>mod 0 ou mod 1</translation>
+    </message>
+    <message>
+        <source>of</source>
+        <extracomment>Between the number and the stat of a condition: &quot;Gives at least 5 of Strength in mod 0&quot;.</extracomment>
+        <translation>de</translation>
+    </message>
+    <message>
+        <source>in</source>
+        <extracomment>Before mod 0, mod 1 or both in a condition: &quot;Gives at least 5 of Strength in mod 0&quot;.</extracomment>
+        <translation>dans</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <extracomment>Takes one &quot;gives at least&quot; condition away.</extracomment>
+        <translation>Retirer</translation>
+    </message>
+    <message>
+        <source>Remove condition %1</source>
+        <translation>Retirer la condition %1</translation>
+    </message>
+    <message>
+        <source>no character</source>
+        <extracomment>Whose stats My Stats shows while no character file is open.</extracomment>
+        <translation>aucun personnage</translation>
+    </message>
+    <message>
+        <source>Your stats could not be saved.
+%1</source>
+        <translation>Vos stats n&apos;ont pas pu être enregistrées.
+%1</translation>
+    </message>
+    <message>
+        <source>items</source>
+        <extracomment>The file name Save as CSV proposes.</extracomment>
+        <translation>objets</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>Fichiers CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>The size and the columns of Find Items could not be saved.
+%1</source>
+        <translation>La taille et les colonnes de « Trouver des objets » n&apos;ont pas pu être enregistrées.
+%1</translation>
     </message>
 </context>
 <context>
@@ -841,12 +1058,40 @@ L&apos;horloge système n&apos;est pas synchronisée.</translation>
         <source>The system clock is not synchronised. Each real minute it is off puts the game clock 18 game minutes off.</source>
         <translation>L&apos;horloge système n&apos;est pas synchronisée. Chaque minute réelle d&apos;écart décale l&apos;horloge du jeu de 18 minutes de jeu.</translation>
     </message>
+    <message>
+        <source>&amp;Find Items…</source>
+        <translation>&amp;Trouver des objets…</translation>
+    </message>
 </context>
 <context>
     <name>frmMsgBox</name>
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>frmMyStats</name>
+    <message>
+        <source>My Stats – %1</source>
+        <extracomment>The title of the window of the player&apos;s stats; %1 is a character&apos;s name, or the words for no character.</extracomment>
+        <translation>Mes statistiques – %1</translation>
+    </message>
+    <message>
+        <source>&amp;Find a stat:</source>
+        <translation>&amp;Chercher une statistique :</translation>
+    </message>
+    <message>
+        <source>My stats</source>
+        <translation>Mes statistiques</translation>
+    </message>
+    <message>
+        <source>Stat</source>
+        <translation>Stat</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Valeur</translation>
     </message>
 </context>
 <context>
@@ -862,6 +1107,11 @@ L&apos;horloge système n&apos;est pas synchronisée.</translation>
     <message>
         <source>Close</source>
         <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Good moon begins</source>
+        <extracomment>What a screen reader names the line with the real day and clock time the good moon begins.</extracomment>
+        <translation>Début de la bonne lune</translation>
     </message>
 </context>
 <context>
@@ -1004,6 +1254,11 @@ L&apos;horloge système n&apos;est pas synchronisée.</translation>
         <source>Mod 1</source>
         <extracomment>The heading of the list of an item&apos;s mods of set 1 (the game&apos;s term).</extracomment>
         <translation>Mod 1</translation>
+    </message>
+    <message>
+        <source>Item</source>
+        <extracomment>What a screen reader names the box in which the player chooses or types an item.</extracomment>
+        <translation>Objet</translation>
     </message>
 </context>
 <context>

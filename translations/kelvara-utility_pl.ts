@@ -348,6 +348,44 @@
     </message>
 </context>
 <context>
+    <name>ItemBrowser</name>
+    <message numerus="yes">
+        <source>%1 of %Ln item(s)</source>
+        <extracomment>How many items the filters let through (%1) of how many there are (%Ln), both grouped as the regional settings group digits.</extracomment>
+        <translation>
+            <numerusform>%1 z %Ln przedmiotu</numerusform>
+            <numerusform>%1 z %Ln przedmiotów</numerusform>
+            <numerusform>%1 z %Ln przedmiotów</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ItemTableModel</name>
+    <message>
+        <source>Item</source>
+        <translation>Przedmiot</translation>
+    </message>
+    <message>
+        <source>Material</source>
+        <translation>Materiał</translation>
+    </message>
+    <message>
+        <source>%1 (req.)</source>
+        <extracomment>A column of what an item requires of a stat (%1, &quot;Strength&quot;) to be used.</extracomment>
+        <translation>%1 (wym.)</translation>
+    </message>
+    <message>
+        <source>%1 (mod 0)</source>
+        <extracomment>A column of what an item&apos;s mod 0 (the game&apos;s term) changes a stat (%1) by.</extracomment>
+        <translation>%1 (mod 0)</translation>
+    </message>
+    <message>
+        <source>%1 (mod 1)</source>
+        <extracomment>A column of what an item&apos;s mod 1 (the game&apos;s term) changes a stat (%1) by.</extracomment>
+        <translation>%1 (mod 1)</translation>
+    </message>
+</context>
+<context>
     <name>NextDay</name>
     <message>
         <source>You need to enter a day between 1 and 28.</source>
@@ -444,6 +482,12 @@
         <source>it is not all UTF-8, and could not be kept aside: %1</source>
         <extracomment>Why the settings file is not saved: it has lines that are not UTF-8, and the copy of it failed.</extracomment>
         <translation>nie jest w całości w UTF-8 i nie udało się zapisać jego kopii: %1</translation>
+    </message>
+    <message>
+        <source>[MyStats] %1 %2 is not a whole number</source>
+        <extracomment>A stat of the player&apos;s the settings file holds that is not used: %1 is its key in the file (&quot;character3
+&quot;, it stays), %2 its value in quotes.</extracomment>
+        <translation>[MyStats] %1 %2 nie jest liczbą całkowitą</translation>
     </message>
 </context>
 <context>
@@ -676,6 +720,42 @@ Zegar systemowy nie jest zsynchronizowany.</translation>
     </message>
 </context>
 <context>
+    <name>frmCompare</name>
+    <message>
+        <source>Compare Items</source>
+        <translation>Porównaj przedmioty</translation>
+    </message>
+    <message>
+        <source>Requires</source>
+        <translation>Wymaga</translation>
+    </message>
+    <message>
+        <source>Mod 0</source>
+        <translation>Mod 0</translation>
+    </message>
+    <message>
+        <source>Mod 1</source>
+        <translation>Mod 1</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>How a screen reader names a column of the comparison: %1 is the item&apos;s name, %2 one of Requires, Mod 0, Mod 1.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>best</source>
+        <translation>najlepszy</translation>
+    </message>
+    <message>
+        <source>Items compared</source>
+        <translation>Porównywane przedmioty</translation>
+    </message>
+    <message>
+        <source>None of these items requires or changes a stat.</source>
+        <translation>Żaden z tych przedmiotów nie wymaga ani nie zmienia statystyki.</translation>
+    </message>
+</context>
+<context>
     <name>frmDateTime</name>
     <message>
         <source>Set Date and Time</source>
@@ -725,6 +805,144 @@ Zegar systemowy nie jest zsynchronizowany.</translation>
     <message>
         <source>The Kelvara date is not in the correct format.  Please fix it and try again.</source>
         <translation>Data Kelvary ma nieprawidłowy format.  Popraw ją i spróbuj ponownie.</translation>
+    </message>
+</context>
+<context>
+    <name>frmFindItems</name>
+    <message>
+        <source>Find Items</source>
+        <translation>Szukaj przedmiotów</translation>
+    </message>
+    <message>
+        <source>&amp;Name contains:</source>
+        <translation>&amp;Nazwa zawiera:</translation>
+    </message>
+    <message>
+        <source>&amp;Material:</source>
+        <translation>&amp;Materiał:</translation>
+    </message>
+    <message>
+        <source>Only items I can &amp;use</source>
+        <translation>Tylko przedmioty, których mogę &amp;użyć</translation>
+    </message>
+    <message>
+        <source>My &amp;Stats…</source>
+        <translation>Moje &amp;statystyki…</translation>
+    </message>
+    <message>
+        <source>&amp;Add condition</source>
+        <translation>Dod&amp;aj warunek</translation>
+    </message>
+    <message>
+        <source>Show only the items that give at least a number of a stat</source>
+        <translation>Pokaż tylko przedmioty dające co najmniej podaną wartość statystyki</translation>
+    </message>
+    <message>
+        <source>Items</source>
+        <translation>Przedmioty</translation>
+    </message>
+    <message>
+        <source>Add stat c&amp;olumn…</source>
+        <translation>Dodaj k&amp;olumnę statystyki…</translation>
+    </message>
+    <message>
+        <source>&amp;Remove column</source>
+        <translation>Usuń &amp;kolumnę</translation>
+    </message>
+    <message>
+        <source>Com&amp;pare</source>
+        <translation>Po&amp;równaj</translation>
+    </message>
+    <message>
+        <source>Select two to four items to compare them</source>
+        <translation>Zaznacz od dwóch do czterech przedmiotów, aby je porównać</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>Ko&amp;piuj</translation>
+    </message>
+    <message>
+        <source>Sa&amp;ve as CSV…</source>
+        <translation>Zapisz jako CS&amp;V…</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Zamknij</translation>
+    </message>
+    <message>
+        <source>(all)</source>
+        <extracomment>The material filter&apos;s entry that lets every material through.</extracomment>
+        <translation>(wszystkie)</translation>
+    </message>
+    <message>
+        <source>Gives at least</source>
+        <extracomment>Before a number box: the item gives at least that many of a stat (chosen after it).</extracomment>
+        <translation>Daje co najmniej</translation>
+    </message>
+    <message>
+        <source>Stat</source>
+        <translation>Statystyka</translation>
+    </message>
+    <message>
+        <source>Where</source>
+        <translation>Gdzie</translation>
+    </message>
+    <message>
+        <source>mod 0</source>
+        <translation>mod 0</translation>
+    </message>
+    <message>
+        <source>mod 1</source>
+        <translation>mod 1</translation>
+    </message>
+    <message>
+        <source>mod 0 or mod 1</source>
+        <translation>mod 0 lub mod 1</translation>
+    </message>
+    <message>
+        <source>of</source>
+        <extracomment>Between the number and the stat of a condition: &quot;Gives at least 5 of Strength in mod 0&quot;.</extracomment>
+        <translation>dla</translation>
+    </message>
+    <message>
+        <source>in</source>
+        <extracomment>Before mod 0, mod 1 or both in a condition: &quot;Gives at least 5 of Strength in mod 0&quot;.</extracomment>
+        <translation>w</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <extracomment>Takes one &quot;gives at least&quot; condition away.</extracomment>
+        <translation>Usuń</translation>
+    </message>
+    <message>
+        <source>Remove condition %1</source>
+        <translation>Usuń warunek %1</translation>
+    </message>
+    <message>
+        <source>no character</source>
+        <extracomment>Whose stats My Stats shows while no character file is open.</extracomment>
+        <translation>brak postaci</translation>
+    </message>
+    <message>
+        <source>Your stats could not be saved.
+%1</source>
+        <translation>Nie udało się zapisać twoich statystyk.
+%1</translation>
+    </message>
+    <message>
+        <source>items</source>
+        <extracomment>The file name Save as CSV proposes.</extracomment>
+        <translation>przedmioty</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>Pliki CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>The size and the columns of Find Items could not be saved.
+%1</source>
+        <translation>Nie udało się zapisać rozmiaru i kolumn okna Szukaj przedmiotów.
+%1</translation>
     </message>
 </context>
 <context>
@@ -851,12 +1069,40 @@ Zegar systemowy nie jest zsynchronizowany.</translation>
         <source>The system clock is not synchronised. Each real minute it is off puts the game clock 18 game minutes off.</source>
         <translation>Zegar systemowy nie jest zsynchronizowany. Każda minuta jego odchyłki przesuwa zegar gry o 18 minut gry.</translation>
     </message>
+    <message>
+        <source>&amp;Find Items…</source>
+        <translation>&amp;Szukaj przedmiotów…</translation>
+    </message>
 </context>
 <context>
     <name>frmMsgBox</name>
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>frmMyStats</name>
+    <message>
+        <source>My Stats – %1</source>
+        <extracomment>The title of the window of the player&apos;s stats; %1 is a character&apos;s name, or the words for no character.</extracomment>
+        <translation>Moje statystyki – %1</translation>
+    </message>
+    <message>
+        <source>&amp;Find a stat:</source>
+        <translation>&amp;Znajdź statystykę:</translation>
+    </message>
+    <message>
+        <source>My stats</source>
+        <translation>Moje statystyki</translation>
+    </message>
+    <message>
+        <source>Stat</source>
+        <translation>Statystyka</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Wartość</translation>
     </message>
 </context>
 <context>
@@ -872,6 +1118,11 @@ Zegar systemowy nie jest zsynchronizowany.</translation>
     <message>
         <source>Close</source>
         <translation>Zamknij</translation>
+    </message>
+    <message>
+        <source>Good moon begins</source>
+        <extracomment>What a screen reader names the line with the real day and clock time the good moon begins.</extracomment>
+        <translation>Dobry księżyc zaczyna się</translation>
     </message>
 </context>
 <context>
@@ -1014,6 +1265,11 @@ Zegar systemowy nie jest zsynchronizowany.</translation>
         <source>Mod 1</source>
         <extracomment>The heading of the list of an item&apos;s mods of set 1 (the game&apos;s term).</extracomment>
         <translation>Mod 1</translation>
+    </message>
+    <message>
+        <source>Item</source>
+        <extracomment>What a screen reader names the box in which the player chooses or types an item.</extracomment>
+        <translation>Przedmiot</translation>
     </message>
 </context>
 <context>

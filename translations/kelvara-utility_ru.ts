@@ -348,6 +348,44 @@
     </message>
 </context>
 <context>
+    <name>ItemBrowser</name>
+    <message numerus="yes">
+        <source>%1 of %Ln item(s)</source>
+        <extracomment>How many items the filters let through (%1) of how many there are (%Ln), both grouped as the regional settings group digits.</extracomment>
+        <translation>
+            <numerusform>%1 из %Ln предмета</numerusform>
+            <numerusform>%1 из %Ln предметов</numerusform>
+            <numerusform>%1 из %Ln предметов</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ItemTableModel</name>
+    <message>
+        <source>Item</source>
+        <translation>Предмет</translation>
+    </message>
+    <message>
+        <source>Material</source>
+        <translation>Материал</translation>
+    </message>
+    <message>
+        <source>%1 (req.)</source>
+        <extracomment>A column of what an item requires of a stat (%1, &quot;Strength&quot;) to be used.</extracomment>
+        <translation>%1 (треб.)</translation>
+    </message>
+    <message>
+        <source>%1 (mod 0)</source>
+        <extracomment>A column of what an item&apos;s mod 0 (the game&apos;s term) changes a stat (%1) by.</extracomment>
+        <translation>%1 (мод 0)</translation>
+    </message>
+    <message>
+        <source>%1 (mod 1)</source>
+        <extracomment>A column of what an item&apos;s mod 1 (the game&apos;s term) changes a stat (%1) by.</extracomment>
+        <translation>%1 (мод 1)</translation>
+    </message>
+</context>
+<context>
     <name>NextDay</name>
     <message>
         <source>You need to enter a day between 1 and 28.</source>
@@ -444,6 +482,12 @@
         <source>it is not all UTF-8, and could not be kept aside: %1</source>
         <extracomment>Why the settings file is not saved: it has lines that are not UTF-8, and the copy of it failed.</extracomment>
         <translation>файл не целиком в UTF-8, а его копию сохранить не удалось: %1</translation>
+    </message>
+    <message>
+        <source>[MyStats] %1 %2 is not a whole number</source>
+        <extracomment>A stat of the player&apos;s the settings file holds that is not used: %1 is its key in the file (&quot;character3
+&quot;, it stays), %2 its value in quotes.</extracomment>
+        <translation>[MyStats] %1 %2 — не целое число</translation>
     </message>
 </context>
 <context>
@@ -676,6 +720,42 @@ The system clock is not synchronised.</source>
     </message>
 </context>
 <context>
+    <name>frmCompare</name>
+    <message>
+        <source>Compare Items</source>
+        <translation>Сравнение предметов</translation>
+    </message>
+    <message>
+        <source>Requires</source>
+        <translation>Требует</translation>
+    </message>
+    <message>
+        <source>Mod 0</source>
+        <translation>Мод 0</translation>
+    </message>
+    <message>
+        <source>Mod 1</source>
+        <translation>Мод 1</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>How a screen reader names a column of the comparison: %1 is the item&apos;s name, %2 one of Requires, Mod 0, Mod 1.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>best</source>
+        <translation>лучший</translation>
+    </message>
+    <message>
+        <source>Items compared</source>
+        <translation>Сравниваемые предметы</translation>
+    </message>
+    <message>
+        <source>None of these items requires or changes a stat.</source>
+        <translation>Ни один из этих предметов не требует и не меняет характеристик.</translation>
+    </message>
+</context>
+<context>
     <name>frmDateTime</name>
     <message>
         <source>Set Date and Time</source>
@@ -725,6 +805,144 @@ The system clock is not synchronised.</source>
     <message>
         <source>The Kelvara date is not in the correct format.  Please fix it and try again.</source>
         <translation>Дата Kelvara указана в неверном формате.  Исправьте её и попробуйте снова.</translation>
+    </message>
+</context>
+<context>
+    <name>frmFindItems</name>
+    <message>
+        <source>Find Items</source>
+        <translation>Поиск предметов</translation>
+    </message>
+    <message>
+        <source>&amp;Name contains:</source>
+        <translation>&amp;Название содержит:</translation>
+    </message>
+    <message>
+        <source>&amp;Material:</source>
+        <translation>&amp;Материал:</translation>
+    </message>
+    <message>
+        <source>Only items I can &amp;use</source>
+        <translation>Только &amp;доступные мне предметы</translation>
+    </message>
+    <message>
+        <source>My &amp;Stats…</source>
+        <translation>Мои &amp;характеристики…</translation>
+    </message>
+    <message>
+        <source>&amp;Add condition</source>
+        <translation>Добавить &amp;условие</translation>
+    </message>
+    <message>
+        <source>Show only the items that give at least a number of a stat</source>
+        <translation>Показывать только предметы, дающие не меньше заданного значения характеристики</translation>
+    </message>
+    <message>
+        <source>Items</source>
+        <translation>Предметы</translation>
+    </message>
+    <message>
+        <source>Add stat c&amp;olumn…</source>
+        <translation>Добавить с&amp;толбец…</translation>
+    </message>
+    <message>
+        <source>&amp;Remove column</source>
+        <translation>Убрать с&amp;толбец</translation>
+    </message>
+    <message>
+        <source>Com&amp;pare</source>
+        <translation>С&amp;равнить</translation>
+    </message>
+    <message>
+        <source>Select two to four items to compare them</source>
+        <translation>Выберите от двух до четырёх предметов для сравнения</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Копировать</translation>
+    </message>
+    <message>
+        <source>Sa&amp;ve as CSV…</source>
+        <translation>Сохранить как CS&amp;V…</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрыть</translation>
+    </message>
+    <message>
+        <source>(all)</source>
+        <extracomment>The material filter&apos;s entry that lets every material through.</extracomment>
+        <translation>(все)</translation>
+    </message>
+    <message>
+        <source>Gives at least</source>
+        <extracomment>Before a number box: the item gives at least that many of a stat (chosen after it).</extracomment>
+        <translation>Даёт не меньше</translation>
+    </message>
+    <message>
+        <source>Stat</source>
+        <translation>Характеристика</translation>
+    </message>
+    <message>
+        <source>Where</source>
+        <translation>Где</translation>
+    </message>
+    <message>
+        <source>mod 0</source>
+        <translation>мод 0</translation>
+    </message>
+    <message>
+        <source>mod 1</source>
+        <translation>мод 1</translation>
+    </message>
+    <message>
+        <source>mod 0 or mod 1</source>
+        <translation>мод 0 или мод 1</translation>
+    </message>
+    <message>
+        <source>of</source>
+        <extracomment>Between the number and the stat of a condition: &quot;Gives at least 5 of Strength in mod 0&quot;.</extracomment>
+        <translation>по</translation>
+    </message>
+    <message>
+        <source>in</source>
+        <extracomment>Before mod 0, mod 1 or both in a condition: &quot;Gives at least 5 of Strength in mod 0&quot;.</extracomment>
+        <translation>в</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <extracomment>Takes one &quot;gives at least&quot; condition away.</extracomment>
+        <translation>Убрать</translation>
+    </message>
+    <message>
+        <source>Remove condition %1</source>
+        <translation>Убрать условие %1</translation>
+    </message>
+    <message>
+        <source>no character</source>
+        <extracomment>Whose stats My Stats shows while no character file is open.</extracomment>
+        <translation>без персонажа</translation>
+    </message>
+    <message>
+        <source>Your stats could not be saved.
+%1</source>
+        <translation>Не удалось сохранить ваши характеристики.
+%1</translation>
+    </message>
+    <message>
+        <source>items</source>
+        <extracomment>The file name Save as CSV proposes.</extracomment>
+        <translation>predmety</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>Файлы CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>The size and the columns of Find Items could not be saved.
+%1</source>
+        <translation>Не удалось сохранить размер и столбцы окна «Поиск предметов».
+%1</translation>
     </message>
 </context>
 <context>
@@ -851,12 +1069,40 @@ The system clock is not synchronised.</source>
         <source>The system clock is not synchronised. Each real minute it is off puts the game clock 18 game minutes off.</source>
         <translation>Системные часы не синхронизированы. Каждая минута их отклонения сбивает игровые часы на 18 игровых минут.</translation>
     </message>
+    <message>
+        <source>&amp;Find Items…</source>
+        <translation>&amp;Поиск предметов…</translation>
+    </message>
 </context>
 <context>
     <name>frmMsgBox</name>
     <message>
         <source>OK</source>
         <translation>ОК</translation>
+    </message>
+</context>
+<context>
+    <name>frmMyStats</name>
+    <message>
+        <source>My Stats – %1</source>
+        <extracomment>The title of the window of the player&apos;s stats; %1 is a character&apos;s name, or the words for no character.</extracomment>
+        <translation>Мои характеристики – %1</translation>
+    </message>
+    <message>
+        <source>&amp;Find a stat:</source>
+        <translation>&amp;Найти характеристику:</translation>
+    </message>
+    <message>
+        <source>My stats</source>
+        <translation>Мои характеристики</translation>
+    </message>
+    <message>
+        <source>Stat</source>
+        <translation>Характеристика</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Значение</translation>
     </message>
 </context>
 <context>
@@ -872,6 +1118,11 @@ The system clock is not synchronised.</source>
     <message>
         <source>Close</source>
         <translation>Закрыть</translation>
+    </message>
+    <message>
+        <source>Good moon begins</source>
+        <extracomment>What a screen reader names the line with the real day and clock time the good moon begins.</extracomment>
+        <translation>Начало доброй луны</translation>
     </message>
 </context>
 <context>
@@ -1014,6 +1265,11 @@ The system clock is not synchronised.</source>
         <source>Mod 1</source>
         <extracomment>The heading of the list of an item&apos;s mods of set 1 (the game&apos;s term).</extracomment>
         <translation>Мод 1</translation>
+    </message>
+    <message>
+        <source>Item</source>
+        <extracomment>What a screen reader names the box in which the player chooses or types an item.</extracomment>
+        <translation>Предмет</translation>
     </message>
 </context>
 <context>

@@ -20,7 +20,6 @@
 #include <QDir>
 #include <QGridLayout>
 #include <QGuiApplication>
-#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
@@ -126,11 +125,9 @@ frmFindItems::frmFindItems(bool characterOpen, QWidget* parent)
     header->setContextMenuPolicy(Qt::CustomContextMenu);
     layout->addWidget(mTable, 1);
 
-    auto* buttons = new QHBoxLayout;
-    layout->addLayout(buttons);
+    // The count under the table, the buttons in a row of their own below it, across the window.
     mCount = Named(new QLabel(this), QStringLiteral("lblCount"));
-    buttons->addWidget(mCount);
-    buttons->addStretch();
+    layout->addWidget(mCount);
     auto* addColumn = Named(new QPushButton(tr("Add stat c&olumn\u2026"), this), QStringLiteral("cmdAddColumn"));
     auto* columnMenu = Named(new QMenu(addColumn), QStringLiteral("mnuAddColumn"));
     addColumn->setMenu(columnMenu);
@@ -140,13 +137,11 @@ frmFindItems::frmFindItems(bool characterOpen, QWidget* parent)
     auto* copy = Named(new QPushButton(tr("&Copy"), this), QStringLiteral("cmdCopy"));
     auto* save = Named(new QPushButton(tr("Sa&ve as CSV\u2026"), this), QStringLiteral("cmdSaveCsv"));
     auto* close = Named(new QPushButton(tr("Close"), this), QStringLiteral("cmdClose"));
-    // The buttons in a row of their own, apart from the columns of the filters above.
     auto* box = Named(new QDialogButtonBox(this), QStringLiteral("fraButtons"));
-    box->setContentsMargins(4, 0, 0, 0);
     for (QPushButton* button : {addColumn, mRemoveColumn, mCompare, copy, save})
         box->addButton(button, QDialogButtonBox::ActionRole);
     box->addButton(close, QDialogButtonBox::RejectRole);
-    buttons->addWidget(box);
+    layout->addWidget(box);
 
     // Tab goes through the filters, the table and the buttons, in the order shown.
     PlaceConditions();
@@ -296,20 +291,12 @@ void frmFindItems::AddCondition()
     row.Where->addItems({tr("mod 0"), tr("mod 1"), tr("mod 0 or mod 1")});
     row.Where->setCurrentIndex(static_cast<int>(ItemFilter::In::Either));
     // Each drop-down with a caption tied to it, which screen readers announce with it.
-    const auto cell = [this](const QString& caption, QComboBox* box) {
-        auto* holder = new QWidget(this);
-        auto* line = new QHBoxLayout(holder);
-        line->setContentsMargins(0, 0, 0, 0);
-        auto* label = new QLabel(caption, holder);
-        label->setBuddy(box);
-        line->addWidget(label);
-        line->addWidget(box, 1);
-        return holder;
-    };
     //: Between the number and the stat of a condition: "Gives at least 5 of Strength in mod 0".
-    row.StatCell = cell(tr("of"), row.Stat);
+    row.Of = Named(new QLabel(tr("of"), this), QStringLiteral("lblOf") + number);
+    row.Of->setBuddy(row.Stat);
     //: Before mod 0, mod 1 or both in a condition: "Gives at least 5 of Strength in mod 0".
-    row.WhereCell = cell(tr("in"), row.Where);
+    row.In = Named(new QLabel(tr("in"), this), QStringLiteral("lblIn") + number);
+    row.In->setBuddy(row.Where);
     FitCombo(row.Stat);
     FitCombo(row.Where);
     //: Takes one "gives at least" condition away.
@@ -327,8 +314,10 @@ void frmFindItems::AddCondition()
     });
     mConditions.push_back(row);
     PlaceConditions();
-    for (QWidget* control : {static_cast<QWidget*>(row.Label), static_cast<QWidget*>(row.Least), row.StatCell,
-                             row.WhereCell, static_cast<QWidget*>(row.Remove)})
+    for (QWidget* control :
+         {static_cast<QWidget*>(row.Label), static_cast<QWidget*>(row.Least), static_cast<QWidget*>(row.Of),
+          static_cast<QWidget*>(row.Stat), static_cast<QWidget*>(row.In), static_cast<QWidget*>(row.Where),
+          static_cast<QWidget*>(row.Remove)})
         control->show();
     row.Least->setFocus();
     ApplyFilter();
@@ -341,8 +330,10 @@ void frmFindItems::RemoveCondition(QPushButton* remove)
     if (found == mConditions.end())
         return;
     const bool focused = found->Remove->hasFocus();
-    for (QWidget* control : {static_cast<QWidget*>(found->Label), static_cast<QWidget*>(found->Least), found->StatCell,
-                             found->WhereCell, static_cast<QWidget*>(found->Remove)})
+    for (QWidget* control :
+         {static_cast<QWidget*>(found->Label), static_cast<QWidget*>(found->Least), static_cast<QWidget*>(found->Of),
+          static_cast<QWidget*>(found->Stat), static_cast<QWidget*>(found->In), static_cast<QWidget*>(found->Where),
+          static_cast<QWidget*>(found->Remove)})
         control->deleteLater();
     mConditions.erase(found);
     PlaceConditions();
@@ -357,9 +348,9 @@ void frmFindItems::PlaceConditions()
     while (QLayoutItem* item = mGrid->takeAt(0))
         delete item;
     mGrid->addWidget(findChild<QLabel*>(QStringLiteral("lblName")), 0, 0);
-    mGrid->addWidget(mName, 0, 1, 1, 2);
-    mGrid->addWidget(findChild<QLabel*>(QStringLiteral("lblMaterial")), 0, 3);
-    mGrid->addWidget(mMaterial, 0, 4);
+    mGrid->addWidget(mName, 0, 1, 1, 3);
+    mGrid->addWidget(findChild<QLabel*>(QStringLiteral("lblMaterial")), 0, 4);
+    mGrid->addWidget(mMaterial, 0, 5);
     mGrid->addWidget(mOnlyUsable, 1, 0, 1, 2);
     mGrid->addWidget(mMyStatsButton, 1, 2, Qt::AlignLeft);
     int line = 2;
@@ -370,9 +361,11 @@ void frmFindItems::PlaceConditions()
     for (const ConditionRow& row : mConditions) {
         mGrid->addWidget(row.Label, line, 0);
         mGrid->addWidget(row.Least, line, 1);
-        mGrid->addWidget(row.StatCell, line, 2);
-        mGrid->addWidget(row.WhereCell, line, 3);
-        mGrid->addWidget(row.Remove, line, 4, Qt::AlignLeft);
+        mGrid->addWidget(row.Of, line, 2);
+        mGrid->addWidget(row.Stat, line, 3);
+        mGrid->addWidget(row.In, line, 4);
+        mGrid->addWidget(row.Where, line, 5);
+        mGrid->addWidget(row.Remove, line, 6, Qt::AlignLeft);
         for (QWidget* next : {static_cast<QWidget*>(row.Least), static_cast<QWidget*>(row.Stat),
                               static_cast<QWidget*>(row.Where), static_cast<QWidget*>(row.Remove)}) {
             setTabOrder(previous, next);
@@ -383,7 +376,7 @@ void frmFindItems::PlaceConditions()
     mGrid->addWidget(mAddCondition, line, 0, Qt::AlignLeft);
     setTabOrder(previous, mAddCondition);
     setTabOrder(mAddCondition, mTable);
-    mGrid->setColumnStretch(2, 1);
+    mGrid->setColumnStretch(3, 1);
 }
 
 void frmFindItems::AddStatColumn(int32_t statID)

@@ -58,9 +58,9 @@ private:
         QSpinBox* Least;
         QComboBox* Stat;
         QComboBox* Where;
-        // The two boxes above, each with its caption before it.
-        QWidget* StatCell;
-        QWidget* WhereCell;
+        // The captions of the two boxes above, before each.
+        QLabel* Of;
+        QLabel* In;
         QPushButton* Remove;
     };
     void ApplyFilter();
