@@ -392,7 +392,7 @@ void frmFindItems::RemoveStatColumn(int32_t statID)
 }
 
 // Each column as wide as its heading and the sort mark need; the names wider. The widths
-// come from the headings only: measuring 20,000 rows would slow every change.
+// come from the headings and the materials only: measuring 20,000 rows would slow every change.
 void frmFindItems::SizeColumns()
 {
     QHeaderView* header = mTable->horizontalHeader();
@@ -400,9 +400,13 @@ void frmFindItems::SizeColumns()
     const int besides = 3 * style->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header)
         + style->pixelMetric(QStyle::PM_HeaderMarkSize, nullptr, header) + 4;
     const QFontMetrics metrics = header->fontMetrics();
+    // The materials are few: the column fits the longest.
+    int material = metrics.averageCharWidth() * 8;
+    for (const QString& name : mBrowser->Catalogue().Materials())
+        material = std::max(material, mTable->fontMetrics().horizontalAdvance(name) + besides);
     for (int column = 0; column < mBrowser->Shown()->columnCount(); ++column) {
         const int least = column == ItemTableModel::NameColumn ? metrics.averageCharWidth() * 30
-            : column == ItemTableModel::MaterialColumn         ? metrics.averageCharWidth() * 12
+            : column == ItemTableModel::MaterialColumn         ? std::min(material, metrics.averageCharWidth() * 30)
                                                                : metrics.horizontalAdvance(QStringLiteral("-000000"));
         header->resizeSection(
             column,
