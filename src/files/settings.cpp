@@ -12,10 +12,10 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSet>
 
 #include <algorithm>
 #include <map>
+#include <set>
 
 namespace {
 
@@ -259,27 +259,37 @@ void ReadMyStats(const IniFile& file, ProgramSettings& settings, QStringList& ig
     }
 }
 
-// The stats given and not 0, each under its key; the keys of the program's shape that are
-// no longer there go.
+// Each set of stats as the file holds it now against the set to write: a stat whose value
+// changed is set, a stat no longer given (or 0) goes. A set that is the same stays byte for
+// byte, and so does a key whose value cannot be read, unless a value for its stat is written.
 void WriteMyStats(IniFile& file, const ProgramSettings& settings)
 {
-    QSet<QString> keys;
-    const auto write = [&](std::optional<int32_t> character, const StatValues& values) {
+    ProgramSettings before;
+    QStringList unread;
+    ReadMyStats(file, before, unread);
+    const auto write = [&file](std::optional<int32_t> character, const StatValues& values, const StatValues& was) {
         for (const auto& [stat, value] : values) {
-            if (value != 0) {
-                const QString key = StatKeyName(character, stat);
-                keys.insert(key);
-                file.SetValue(MyStatsGroup, key, QString::number(value));
-            }
+            const auto old = was.find(stat);
+            if (value != 0 && (old == was.end() || old->second != value))
+                file.SetValue(MyStatsGroup, StatKeyName(character, stat), QString::number(value));
+        }
+        for (const auto& [stat, value] : was) {
+            if (const auto now = values.find(stat); now == values.end() || now->second == 0)
+                file.Remove(MyStatsGroup, StatKeyName(character, stat));
         }
     };
-    write(std::nullopt, settings.MyStats);
+    write(std::nullopt, settings.MyStats, before.MyStats);
+    std::set<int32_t> characters;
     for (const auto& [character, values] : settings.CharacterStats)
-        write(character, values);
-    for (const QString& key : file.Keys(MyStatsGroup)) {
-        if (ReadStatKey(key) && !keys.contains(key))
-            file.Remove(MyStatsGroup, key);
-    }
+        characters.insert(character);
+    for (const auto& [character, values] : before.CharacterStats)
+        characters.insert(character);
+    const auto of = [](const std::map<int32_t, StatValues>& sets, int32_t character) {
+        const auto found = sets.find(character);
+        return found == sets.end() ? StatValues() : found->second;
+    };
+    for (const int32_t character : characters)
+        write(character, of(settings.CharacterStats, character), of(before.CharacterStats, character));
 }
 
 } // namespace
