@@ -852,7 +852,7 @@ Die Systemuhr ist nicht synchronisiert.</translation>
     </message>
     <message>
         <source>Sa&amp;ve as CSV…</source>
-        <translation>Als CSV &amp;speichern…</translation>
+        <translation>Als &amp;CSV speichern…</translation>
     </message>
     <message>
         <source>Close</source>

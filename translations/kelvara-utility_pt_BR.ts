@@ -820,7 +820,7 @@ O relógio do sistema não está sincronizado.</translation>
     </message>
     <message>
         <source>&amp;Add condition</source>
-        <translation>Adicionar &amp;condição</translation>
+        <translation>Adicionar con&amp;dição</translation>
     </message>
     <message>
         <source>Show only the items that give at least a number of a stat</source>

@@ -847,7 +847,7 @@ The system clock is not synchronised.</source>
     </message>
     <message>
         <source>&amp;Remove column</source>
-        <translation>Убрать с&amp;толбец</translation>
+        <translation>Убрать сто&amp;лбец</translation>
     </message>
     <message>
         <source>Com&amp;pare</source>

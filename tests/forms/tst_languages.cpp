@@ -138,6 +138,17 @@ void CheckWindow(QWidget* window)
 {
     window->show();
     Check(window, window);
+    // The access keys of a window's buttons and captions, each once.
+    QStringList keys;
+    for (const QWidget* control : window->findChildren<QWidget*>()) {
+        const auto* button = qobject_cast<const QAbstractButton*>(control);
+        const auto* label = qobject_cast<const QLabel*>(control);
+        const QString text = button ? button->text() : label && label->buddy() ? label->text() : QString();
+        if (const qsizetype at = text.indexOf(QRegularExpression(u"&[^&]"_s)); at >= 0 && control->isVisibleTo(window))
+            keys << text.mid(at + 1, 1).toLower();
+    }
+    if (keys.removeDuplicates() > 0)
+        Fault(window, window, u"an access key twice"_s);
 }
 
 // Checks the next modal window that opens, and closes it.
