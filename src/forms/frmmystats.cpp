@@ -1,6 +1,7 @@
 #include "frmmystats.h"
 
 #include "db/itemcatalogue.h"
+#include "db/nameindex.h"
 #include "formkit.h"
 
 #include <QBoxLayout>
@@ -102,9 +103,20 @@ frmMyStats::frmMyStats(const ItemCatalogue& catalogue, const StatValues& values,
         if (value != 0 && std::find(mStatIDs.begin(), mStatIDs.end(), stat) == mStatIDs.end())
             mKept[stat] = value;
 
+    // The stats whose names hold the text, matched as find-as-you-type matches names. Typing goes
+    // to the stat under the cursor, which is therefore always one shown: the first, when the one
+    // before is hidden now.
     connect(filter, &QLineEdit::textChanged, this, [this](const QString& text) {
-        for (int row = 0; row < mTable->rowCount(); ++row)
-            mTable->setRowHidden(row, !mTable->item(row, 0)->text().contains(text.trimmed(), Qt::CaseInsensitive));
+        const QString folded = FoldedName(text.trimmed());
+        int first = -1;
+        for (int row = 0; row < mTable->rowCount(); ++row) {
+            const bool hidden = !FoldedName(mTable->item(row, 0)->text()).contains(folded);
+            mTable->setRowHidden(row, hidden);
+            if (!hidden && first < 0)
+                first = row;
+        }
+        if (mTable->currentRow() < 0 || mTable->isRowHidden(mTable->currentRow()))
+            mTable->setCurrentCell(first, first < 0 ? -1 : 1);
     });
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);

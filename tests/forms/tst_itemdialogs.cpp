@@ -43,8 +43,9 @@ class TstItemDialogs : public QObject
     Q_OBJECT
 
 private slots:
-    // A filter shows the stats whose names hold it; values typed ("stat=text", the box emptied first) are kept by
-    // Enter or OK, blank and 0 left out, a stat the database lacks kept as it was; Escape and Cancel keep none.
+    // A filter shows the stats whose names hold it (the stat under the cursor one of them); values typed ("stat=text",
+    // the box emptied first) are kept by Enter or OK, blank and 0 left out, a stat the database lacks kept as it was;
+    // Escape and Cancel keep none.
     void myStats()
     {
         const ItemCatalogue catalogue = Sample();
@@ -75,6 +76,8 @@ private slots:
             QTest::keyClicks(find, filter);
             for (int row = 0; row < table->rowCount(); ++row)
                 QCOMPARE(table->isRowHidden(row), !shown.split(u' ').contains(table->item(row, 0)->text()));
+            // What is typed goes to a stat shown.
+            QVERIFY(table->currentRow() < 0 ? shown.isEmpty() : !table->isRowHidden(table->currentRow()));
             for (const QString& edit : typed) {
                 table->setCurrentCell(table->findItems(edit.section(u'=', 0, 0), Qt::MatchExactly).at(0)->row(), 1);
                 table->setFocus();
