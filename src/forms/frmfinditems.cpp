@@ -26,10 +26,13 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QScreen>
 #include <QShortcut>
 #include <QSpinBox>
 #include <QStyle>
 #include <QTableView>
+
+#include <set>
 
 namespace {
 
@@ -194,18 +197,21 @@ frmFindItems::frmFindItems(bool characterOpen, QWidget* parent)
     // The stat columns and the size the player left.
     const FindItemsSettings kept = ReadSettings().Settings.FindItems;
     std::vector<int32_t> columns;
-    const std::vector<int32_t>& stats = mBrowser->Catalogue().StatIDs();
+    const std::set<int32_t> stats(mBrowser->Catalogue().StatIDs().begin(), mBrowser->Catalogue().StatIDs().end());
     std::copy_if(kept.StatColumns.begin(), kept.StatColumns.end(), std::back_inserter(columns),
-                 [&](int32_t id) { return std::find(stats.begin(), stats.end(), id) != stats.end(); });
+                 [&](int32_t id) { return stats.contains(id); });
     mBrowser->SetStatColumns(columns);
     ReadMyStats();
     ShowFilter();
     SizeColumns();
     SelectionChanged();
     mCount->setText(mBrowser->CountText());
+    // A size kept from a larger screen (or written by hand) is cut to the room this one has.
     const QSize least = layout->totalMinimumSize();
-    resize(kept.Size ? kept.Size->expandedTo(least)
-                     : QSize(fontMetrics().averageCharWidth() * 110, fontMetrics().height() * 32).expandedTo(least));
+    const QSize room = screen()->availableGeometry().size();
+    resize((kept.Size ? *kept.Size : QSize(fontMetrics().averageCharWidth() * 110, fontMetrics().height() * 32))
+               .boundedTo(room)
+               .expandedTo(least));
     mName->setFocus();
 }
 

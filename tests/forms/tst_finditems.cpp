@@ -1,4 +1,7 @@
 // The Find Items window: one at most, Enter shows the item in Item Stats, Copy and Save as CSV.
+#include "common/filebytes.h"
+#include "common/testfolder.h"
+#include "files/settings.h"
 #include "forms/dialogs.h"
 #include "forms/frmfinditems.h"
 #include "forms/frmmain.h"
@@ -29,10 +32,13 @@ class TstFindItems : public QObject
     Q_OBJECT
 
     QStringList mMessages;
+    TestFolder mDir;
 
 private slots:
     void initTestCase()
     {
+        // A size kept from a larger screen.
+        QVERIFY(PutFile(mDir.filePath(QLatin1String(SettingsFileName)), "[FindItems]\nwidth=32767\nheight=32767\n"));
         Dialogs::SetMessageHook([this](const QString& text) { mMessages << text; });
         gStatTable.AddStat(1, u"Strength"_s);
         gItemTable.AddItem(10, u"Iron Sword"_s, u"Iron"_s);
@@ -41,8 +47,9 @@ private slots:
         gItemTable.AddMod(10, 1, 0, 2);
     }
 
-    // Ctrl+F opens one window; Enter on a row shows that item in Item Stats; Copy puts the rows shown on the
-    // clipboard; Save as CSV writes them, and a FIFO in the file's place is refused and left as it is.
+    // Ctrl+F opens one window, no larger than the screen; Enter on a row shows that item in Item Stats; Copy puts the
+    // rows shown on the clipboard; Save as CSV writes them, and a FIFO in the file's place is refused and left as it
+    // is.
     void window()
     {
         frmMain main;
@@ -53,6 +60,8 @@ private slots:
             QCOMPARE(Windows<frmFindItems>().size(), 1);
         }
         frmFindItems* find = Windows<frmFindItems>().first();
+        QVERIFY(find->screen()->availableGeometry().size().expandedTo(find->size())
+                == find->screen()->availableGeometry().size());
         find->AddStatColumn(1);
         auto* table = find->findChild<QTableView*>(u"tblItems"_s);
         table->setFocus();
