@@ -49,6 +49,8 @@ QStringList WithoutWindowOptions(const QStringList& arguments, const QStringList
         QString name = arguments[i];
         if (name == QLatin1String("--name") || name.startsWith(QLatin1String("--name="))) {
             kept << arguments[i];
+            if (name == QLatin1String("--name") && i + 1 < arguments.size())
+                kept << arguments[++i]; // its text, even one that looks like an option
             continue;
         }
         if (name.startsWith(QLatin1String("--")))
@@ -154,14 +156,17 @@ void AppendJsonString(QByteArray& out, const QString& text)
 // The items the matcher keeps, as a JSON array of objects, written as it goes (20,000 items
 // are a few MB). The keys of the values are the stat names; of stats that share a name the
 // first in the stat table keeps it, and each later one has its ID appended ("Luck (7)"), so
-// that no value is lost.
+// that no value is lost; a name made so never takes the name of another stat.
 QByteArray ItemsJson(const ItemCatalogue& catalogue, const ItemMatcher& matcher)
 {
+    QHash<QString, int32_t> owners; // each name's first stat
+    for (const int32_t id : catalogue.StatIDs())
+        owners.insert(catalogue.StatName(id), owners.value(catalogue.StatName(id), id));
     QHash<int32_t, QByteArray> keys;
     QSet<QString> taken;
     for (const int32_t id : catalogue.StatIDs()) {
         QString key = catalogue.StatName(id);
-        while (taken.contains(key))
+        while (owners.value(key, id) != id || taken.contains(key))
             key += QStringLiteral(" (%1)").arg(id);
         taken.insert(key);
         AppendJsonString(keys[id], key);
@@ -303,7 +308,7 @@ CommandLine::Answer CommandLine::Run(const QStringList& arguments, const QDateTi
                                     QStringLiteral("MINUTES"));
     const QCommandLineOption items(QStringLiteral("items"),
                                    QStringLiteral("Print every item of the game database with its requirements and "
-                                                  "mods, one value a line, as CSV."));
+                                                  "mods as CSV, one row per value."));
     const QCommandLineOption name(QStringLiteral("name"),
                                   QStringLiteral("With --items: only the items whose names contain TEXT, letter case "
                                                  "aside, as the item window finds them."),

@@ -11,9 +11,9 @@
 
 // The built program's command line, run without a display from a program folder of its
 // own, at the moment CTest pins (KELVARA_TEST_NOW): 12:00:00 on 12/08/2026 in Berlin. Its game database: stats 1
-// Strength, 2 and 3 both Agility; items 10 Iron Sword (requires Strength 20 and 30, mod 0 Strength 5 and 3, mod 1
-// Agility 4 and the other Agility 6), 11 Oak "Staff", long<LF>name (no values), 12 épée (requires stat 99 the stat
-// table lacks, 5; mod 1 Strength 9).
+// Strength, 2 and 3 both Agility, 4 Agility (3); items 10 Iron Sword (requires Strength 20 and 30, mod 0 Strength 5 and
+// 3, mod 1 Agility 4 and the other Agility 6), 11 Oak "Staff", long<LF>name (no values), 12 épée (requires stat 99 the
+// stat table lacks, 5; mod 0 Agility (3) 1; mod 1 Strength 9).
 class TstCommandLine : public QObject
 {
     Q_OBJECT
@@ -102,18 +102,20 @@ private slots:
                           "10,Iron Sword,Iron,mod 1,Agility,6\r\n11,\"Oak \"\"Staff\"\", long\nname\",,,,\r\n";
         row("--items", 0,
             (csv
-             + QByteArray(
-                 "12,\xc3\xa9p\xc3\xa9\x65,,requires,99,5\r\n12,\xc3\xa9p\xc3\xa9\x65,,mod 1,Strength,9\r\n")));
+             + QByteArray("12,\xc3\xa9p\xc3\xa9\x65,,requires,99,5\r\n12,\xc3\xa9p\xc3\xa9\x65,,mod 0,Agility (3),1\r\n"
+                          "12,\xc3\xa9p\xc3\xa9\x65,,mod 1,Strength,9\r\n")));
         row("--items --json", 0,
             "[{\"id\":10,\"name\":\"Iron Sword\",\"material\":\"Iron\",\"requires\":{\"Strength\":30},"
-            "\"mods\":[{\"Strength\":8},{\"Agility\":4,\"Agility (3)\":6}]},{\"id\":11,\"name\":\"Oak \\\"Staff\\\", "
+            "\"mods\":[{\"Strength\":8},{\"Agility\":4,\"Agility (3) (3)\":6}]},{\"id\":11,\"name\":\"Oak "
+            "\\\"Staff\\\", "
             "long\\nname\",\"material\":\"\",\"requires\":{},\"mods\":[{},{}]},{\"id\":12,\"name\":"
             "\"\xc3\xa9p\xc3\xa9\x65\","
-            "\"material\":\"\",\"requires\":{\"99\":5},\"mods\":[{},{\"Strength\":9}]}]");
+            "\"material\":\"\",\"requires\":{\"99\":5},\"mods\":[{\"Agility (3)\":1},{\"Strength\":9}]}]");
         // Letter case folded, accents composed (typed apart here); Qt's -name is a window option.
         row("-name w --items --name=E\xcc\x81PE\xcc\x81", 0,
             "ItemID,Item,Material,Kind,Stat,Value\r\n12,\xc3\xa9p\xc3\xa9\x65,,requires,99,5\r\n12,"
-            "\xc3\xa9p\xc3\xa9\x65,,mod 1,Strength,9\r\n");
+            "\xc3\xa9p\xc3\xa9\x65,,mod 0,Agility (3),1\r\n12,\xc3\xa9p\xc3\xa9\x65,,mod 1,Strength,9\r\n");
+        row("--items --name -reverse", 0, "ItemID,Item,Material,Kind,Stat,Value\r\n"); // a text, not Qt's option
         row("--items #>/dev/full", 1, "", "No space left on device");
         row("mv Kelvara.mdb k && \"$0\" --items; s=$?; mv k Kelvara.mdb; exit $s #sh", 1, "", "Kelvara.mdb");
         for (const char* args : {"--items --now", "--next 3 --items", "--name=x"})
@@ -141,7 +143,10 @@ private slots:
         using namespace fixtures;
         jet::WriteDatabase(
             mDir.filePath(QStringLiteral("Kelvara.mdb")),
-            {Stats({{Num(1), Txt("Strength")}, {Num(2), Txt("Agility")}, {Num(3), Txt("Agility")}}),
+            {Stats({{Num(1), Txt("Strength")},
+                    {Num(2), Txt("Agility")},
+                    {Num(3), Txt("Agility")},
+                    {Num(4), Txt("Agility (3)")}}),
              Materials({{Num(1), Txt("Iron")}}),
              Items({{Num(10), Num(1), Txt("Sword")},
                     {Num(11), Null, Txt("Oak \"Staff\", long\nname")},
@@ -151,7 +156,8 @@ private slots:
                    {Num(10), Num(1), Num(0), Num(3)},
                    {Num(10), Num(2), Num(1), Num(4)},
                    {Num(10), Num(3), Num(1), Num(6)},
-                   {Num(12), Num(1), Num(1), Num(9)}})});
+                   {Num(12), Num(1), Num(1), Num(9)},
+                   {Num(12), Num(4), Num(0), Num(1)}})});
         QVERIFY(note != QStringLiteral("loop")
                 || QFile::link(QStringLiteral("loop"), mDir.filePath(QStringLiteral("loop"))));
         // The program folder's files with their sizes: what a run must leave as it was.
