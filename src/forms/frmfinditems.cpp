@@ -434,7 +434,7 @@ void frmFindItems::SelectionChanged()
 
 void frmFindItems::cmdMyStats_Click()
 {
-    const QString whose = mCharacterOpen ? gCharacter.Name.section(QChar(u'\0'), 0, 0).trimmed()
+    const QString whose = mCharacterOpen ? TextForDisplay(gCharacter.Name).trimmed()
                                          //: Whose stats My Stats shows while no character file is open.
                                          : tr("no character");
     frmMyStats dialog(mBrowser->Catalogue(), mMyStats, whose, this);
