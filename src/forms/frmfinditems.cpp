@@ -459,11 +459,9 @@ void frmFindItems::cmdCompare_Click()
     const std::vector<int32_t> rows = mBrowser->SelectedRows();
     if (rows.size() < 2 || rows.size() > 4)
         return;
-    const std::shared_ptr<const ItemCatalogue> catalogue = mBrowser->Items()->Catalogue();
-    auto* compare = new frmCompare(*catalogue, rows, this);
+    // It takes what it shows from the catalogue at once: a reload later changes nothing there.
+    auto* compare = new frmCompare(mBrowser->Catalogue(), rows, this);
     compare->setAttribute(Qt::WA_DeleteOnClose);
-    // The catalogue it shows stays while it is open, even when a reload replaces it here.
-    connect(compare, &QObject::destroyed, this, [catalogue] {});
     compare->show();
 }
 
