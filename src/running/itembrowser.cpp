@@ -160,6 +160,12 @@ const std::vector<int32_t>& ItemProxyModel::Ranks(int column) const
     return ranks;
 }
 
+void ItemProxyModel::sort(int column, Qt::SortOrder order)
+{
+    mOrder = order;
+    QSortFilterProxyModel::sort(column, order);
+}
+
 bool ItemProxyModel::lessThan(const QModelIndex& left, const QModelIndex& right) const
 {
     const int column = left.column();
@@ -182,9 +188,9 @@ bool ItemProxyModel::lessThan(const QModelIndex& left, const QModelIndex& right)
     // An empty cell comes last whichever way the column is sorted: the descending order
     // asks whether the right is less than the left.
     if (!a && b)
-        return sortOrder() == Qt::DescendingOrder;
+        return mOrder == Qt::DescendingOrder;
     if (a && !b)
-        return sortOrder() == Qt::AscendingOrder;
+        return mOrder == Qt::AscendingOrder;
     return false;
 }
 

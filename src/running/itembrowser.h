@@ -57,6 +57,8 @@ public:
 
     void SetFilter(const ItemFilter& filter);
     const ItemFilter& Filter() const { return mFilter; }
+    // Keeps the order asked for, which lessThan needs while the rows are sorted.
+    void sort(int column, Qt::SortOrder order = Qt::AscendingOrder) override;
 
 protected:
     bool filterAcceptsRow(int sourceRow, const QModelIndex& sourceParent) const override;
@@ -68,6 +70,7 @@ private:
 
     ItemTableModel* mItems;
     ItemFilter mFilter;
+    Qt::SortOrder mOrder = Qt::AscendingOrder;
     // Worked out when first needed, for the catalogue named beside them.
     mutable std::vector<char> mAccepted;
     mutable const ItemCatalogue* mAcceptedFor = nullptr;
