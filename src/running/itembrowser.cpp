@@ -183,15 +183,18 @@ bool ItemProxyModel::lessThan(const QModelIndex& left, const QModelIndex& right)
         a = rank(left.row());
         b = rank(right.row());
     }
+    // Equal cells keep the table's order whichever way the column is sorted, however Qt
+    // walks the rows for the descending order (Qt 6.8 reverses an ascending sort).
+    const bool tableOrder = mOrder == Qt::AscendingOrder ? left.row() < right.row() : left.row() > right.row();
     if (a && b)
-        return *a < *b;
+        return *a != *b ? *a < *b : tableOrder;
     // An empty cell comes last whichever way the column is sorted: the descending order
     // asks whether the right is less than the left.
     if (!a && b)
         return mOrder == Qt::DescendingOrder;
     if (a && !b)
         return mOrder == Qt::AscendingOrder;
-    return false;
+    return tableOrder;
 }
 
 ItemBrowser::ItemBrowser(QObject* parent)
