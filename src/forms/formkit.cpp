@@ -99,9 +99,9 @@ constexpr char WindowRole[] = "kelvaraAccessibleRole";
 
 QAccessibleInterface* WindowInterface(const QString& className, QObject* object)
 {
-    Q_UNUSED(className);
-    const QVariant role = object ? object->property(WindowRole) : QVariant();
-    if (!role.isValid() || !object->isWidgetType())
+    // Asked for the object's own class first; the window is then fully made.
+    const QVariant role = object->property(WindowRole);
+    if (!role.isValid() || className != QLatin1String(object->metaObject()->className()))
         return nullptr;
     return new QAccessibleWidget(static_cast<QWidget*>(object), static_cast<QAccessible::Role>(role.toInt()));
 }
@@ -114,12 +114,7 @@ void ReportAsWindow(QWidget* window, bool dialog)
         return true;
     }();
     Q_UNUSED(installed);
-    const QAccessible::Role role = dialog ? QAccessible::Dialog : QAccessible::Window;
-    window->setProperty(WindowRole, int(role));
-    // An interface made before, while a screen reader was on (a title set first), is made anew.
-    if (QAccessible::isActive())
-        if (QAccessibleInterface* made = QAccessible::queryAccessibleInterface(window); made && made->role() != role)
-            QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
+    window->setProperty(WindowRole, int(dialog ? QAccessible::Dialog : QAccessible::Window));
 }
 
 namespace {
