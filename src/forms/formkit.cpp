@@ -114,7 +114,11 @@ void ReportAsWindow(QWidget* window, bool dialog)
         return true;
     }();
     Q_UNUSED(installed);
-    window->setProperty(WindowRole, int(dialog ? QAccessible::Dialog : QAccessible::Window));
+    const QAccessible::Role role = dialog ? QAccessible::Dialog : QAccessible::Window;
+    window->setProperty(WindowRole, int(role));
+    // Setting the title may already have made the window's interface, with the role of a plain widget.
+    if (QAccessibleInterface* made = QAccessible::queryAccessibleInterface(window); made && made->role() != role)
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
 }
 
 namespace {
