@@ -160,8 +160,8 @@ private slots:
         QCOMPARE(mProgram.exitCode(), 1);
     }
 
-    // One copy a program folder: a second start brings the running copy's window forward and ends with 0, the
-    // command line answers beside it, and one killed leaves no claim.
+    // One copy a program folder: a second start brings the running copy's window forward and ends with 0, one
+    // that meets a copy not answering ends with 1, and one killed leaves no claim.
     void oneCopy()
     {
         Start(true);
@@ -174,6 +174,14 @@ private slots:
         QVERIFY2(second.waitForFinished(10000) && second.exitCode() == 0, "a second copy runs");
         QVERIFY2(saving.exists(), "a second copy removed a save under way");
         QCOMPARE(Run({"getwindowfocus"}), mWindow);
+        // A running copy that does not answer: the start says so and ends with 1.
+        QProcess::execute(QStringLiteral("kill"), {QStringLiteral("-STOP"), QString::number(mProgram.processId())});
+        second.start(exe);
+        const QString box = Run({"search", "--sync", "--name", "^Kelvara Utility$"}).section(QLatin1Char('\n'), 0, 0);
+        QVERIFY2(!box.isEmpty(), "the start did not say that the running copy does not answer");
+        Run({"windowfocus", "--sync", box, "key", "Return"});
+        QVERIFY2(second.waitForFinished(10000), "the start did not end");
+        QCOMPARE(second.exitCode(), 1);
         mProgram.kill();
         QVERIFY(mProgram.waitForFinished(10000));
         Start();
