@@ -210,17 +210,11 @@ QDateTime CommandLine::Now()
 
 bool CommandLine::Wanted(const QStringList& arguments, const QStringList& windowOptions)
 {
+    // What is left once the window options are taken out; "---hidden" is no window option but a mistyped one.
     const QStringList options = WithoutWindowOptions(arguments, windowOptions);
-    for (qsizetype i = 1; i < options.size(); ++i) {
-        QString name = options[i];
-        if (!name.startsWith(QLatin1Char('-')) || name == QLatin1String("-"))
-            continue;
-        while (name.startsWith(QLatin1Char('-')))
-            name.remove(0, 1);
-        if (!windowOptions.contains(name.section(QLatin1Char('='), 0, 0)))
-            return true;
-    }
-    return false;
+    return std::any_of(options.begin() + 1, options.end(), [](const QString& option) {
+        return option.startsWith(QLatin1Char('-')) && option != QLatin1String("-");
+    });
 }
 
 QStringList CommandLine::QtArguments(const QStringList& arguments)
