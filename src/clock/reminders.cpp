@@ -111,8 +111,9 @@ ReminderCheck CheckReminders(const ClockCalibration& calibration, const QDateTim
         if (nowSeconds >= next) {
             if (!announced(start))
                 check.Alerts.push_back(AlertAt(i, reminder, start, now));
-            // This start is done with; the next one a game month later.
-            next = std::max(start + 1, start + RealSecondsPerGameMonth - lead);
+            // This start is done with; the next one a game month later, still ahead of this one.
+            static_assert(RealSecondsPerGameMonth > int64_t{MaxReminderMinutes} * SecondsPerMinute);
+            next = start + RealSecondsPerGameMonth - lead;
         }
         check.NextCheck = std::min(check.NextCheck, next);
     }
