@@ -53,6 +53,7 @@ private slots:
         const QByteArray old("/old/\r\n");
         const std::pair<QString, QByteArray> cases[] = {{"/games/chars/hero.oxl", "/games/chars/\r\n"},
                                                         {"hero.oxl", old},
+                                                        {"/x.oxl", "/\r\n"}, // the root folder
                                                         {QString::fromUtf8("/Größe/x.oxl"), "/Gr\xf6\xdf\x65/\r\n"},
                                                         {"/a,b, c/x.oxl", "\"/a,b, c/\"\r\n"},
                                                         {"/a\rb/x.oxl", "\"/a\rb/\"\r\n"}};
