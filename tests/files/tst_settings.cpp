@@ -2,6 +2,7 @@
 #include "common/faultkit.h"
 #include "common/filebytes.h"
 #include "common/testfolder.h"
+#include "files/inifile.h"
 #include "files/settings.h"
 
 #include <QtTest>
@@ -184,6 +185,19 @@ private slots:
         }
         WriteSettings(settings, removeFirst ? SettingsGroup::Reminders | SettingsGroup::MyStats : SettingsGroups(0x1f));
         QCOMPARE(FileBytes(path), expected.replace("\n", end));
+    }
+
+    // A line that ends with a lone CR keeps the empty line after it when the lines between go, at either end of the
+    // file too (a CR and an LF written together would read back as one line end).
+    void loneCarriageReturns()
+    {
+        const std::pair<QByteArray, QByteArray> cases[] = {{"[G]\rk=1\r\n\n[H]\n", "[G]\r\n\n[H]\n"},
+                                                           {"[H]\n[G]\rk=1\n", "[H]\n[G]\r"}};
+        for (const auto& [before, after] : cases) {
+            IniFile ini(before);
+            ini.Remove(u"G"_s, u"k"_s);
+            QCOMPARE(ini.Bytes(), after);
+        }
     }
 
     // Labels read as the program wrote them through QSettings before, and are written so that QSettings reads them
