@@ -114,6 +114,13 @@ private slots:
             QCOMPARE(Shown(Windows().first()), fresh);
             Windows().first()->close();
         }
+        // The tray menu's entry opens Next Good Moon too.
+        const QList<QMenu*> menus = main.findChildren<QMenu*>();
+        for (QWidget* top : QApplication::topLevelWidgets())
+            if (auto* menu = qobject_cast<QMenu*>(top); menu && !menus.contains(menu))
+                menu->actions().at(1)->trigger();
+        QCOMPARE(Windows().size(), 1);
+        QVERIFY(Windows().first()->inherits("frmNextGoodMoon"));
     }
 
     // Next Good Moon and Next Specified Day follow the main window's tick; the rank chart or its failure.
