@@ -121,6 +121,7 @@ private slots:
                 menu->actions().at(1)->trigger();
         QCOMPARE(Windows().size(), 1);
         QVERIFY(Windows().first()->inherits("frmNextGoodMoon"));
+        Windows().first()->close();
     }
 
     // Next Good Moon and Next Specified Day follow the main window's tick; the rank chart or its failure.
