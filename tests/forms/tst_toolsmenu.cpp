@@ -124,6 +124,20 @@ private slots:
         Windows().first()->close();
     }
 
+    // Reminders is modal to the main window only: a notice its Test shows can be closed.
+    void remindersModalToMainWindow()
+    {
+        frmMain main;
+        Qt::WindowModality modality = Qt::NonModal;
+        QTimer::singleShot(0, [&modality] {
+            QWidget* reminders = QApplication::activeModalWidget();
+            modality = reminders->windowModality();
+            reminders->close();
+        });
+        main.findChild<QAction*>(u"mnuReminders"_s)->trigger();
+        QCOMPARE(modality, Qt::WindowModal);
+    }
+
     // Next Good Moon and Next Specified Day follow the main window's tick; the rank chart or its failure.
     void mainWindowCommands()
     {
