@@ -167,6 +167,7 @@ private slots:
         QTest::newRow("accent") << QString(99, u'a') << 99 << u"e\u0301"_s << 0;
         QTest::newRow("accent on a letter there") << QString(98, u'a') + u"ee"_s << 100 << u"\u0301"_s << 0;
         QTest::newRow("letters first") << QString(97, u'a') << 0 << u"xyz\U0001F600"_s << 3;
+        QTest::newRow("full, at the start") << QString(100, u'a') << 0 << u"x"_s << 0;
     }
 
     void labelBox()
