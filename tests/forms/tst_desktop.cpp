@@ -166,7 +166,7 @@ private slots:
         QVERIFY(ticker->Waiting());
         w.HideToTray();
         w.ShowFromTray();
-        QTRY_VERIFY(!ticker->Waiting());
+        QTRY_VERIFY(!ticker->Waiting() && ticker->findChild<QTimer*>(u"tmrMain"_s)->isActive());
     }
 };
 
