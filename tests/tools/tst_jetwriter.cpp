@@ -179,6 +179,15 @@ private slots:
                 QCOMPARE(got, expected);
             }
         }
+        // Each data page tells its free space: the gap between its row offsets and its lowest row.
+        const QByteArray file = FileBytes(path);
+        for (qsizetype at = 0; at + 4096 <= file.size(); at += 4096) {
+            const auto* page = reinterpret_cast<const uchar*>(file.constData() + at);
+            const int rows = qFromLittleEndian<quint16>(page + 12);
+            if (page[0] == 0x01 && rows > 0)
+                QCOMPARE(qFromLittleEndian<quint16>(page + 2),
+                         (qFromLittleEndian<quint16>(page + 12 + 2 * rows) & 0x1fff) - 14 - 2 * rows);
+        }
     }
 
     // Names the file cannot hold are refused before anything is written.
