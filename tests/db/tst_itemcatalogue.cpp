@@ -10,7 +10,8 @@ using namespace Qt::StringLiterals;
 namespace {
 // Stats 1 Strength, 2 Agility; items: 10 Iron Sword (requires Strength 30, twice: 20 and 30;
 // mod 0 Strength +5 and +3, mod 1 Agility +4), 11 Oak Staff (no values), 12 Iron Ring (requires
-// stat 99 the stat table lacks, 5; mod 1 Strength +9), 13 Épée (mod 2, not shown).
+// stat 99 the stat table lacks, 5; mod 1 Strength +9), 13 Épée (mod 2 of stat 98 and mod -2 of stat 97, not
+// shown: neither stat is listed).
 ItemCatalogue Sample()
 {
     clsStat stats;
@@ -28,7 +29,8 @@ ItemCatalogue Sample()
     items.AddMod(10, 2, 1, 4);
     items.AddMinStat(12, 99, 5);
     items.AddMod(12, 1, 1, 9);
-    items.AddMod(13, 1, 2, 7);
+    items.AddMod(13, 98, 2, 7);
+    items.AddMod(13, 97, -2, 7);
     items.AddMod(77, 1, 0, 1); // an item that is not in the item table
     return ItemCatalogue(items, stats);
 }
