@@ -119,6 +119,25 @@ private slots:
         QCOMPARE(activated.size(), int(delay >= 0));
     }
 
+    // Kept running for days, the program keeps the ids to act on of 64 notifications at most: the 65th forgets them.
+    void notifierForgets()
+    {
+        mNotifications.delay = 0;
+        QVERIFY(mServices.registerService(NotificationsName));
+        Notifier notifier(mClient, u"icon"_s, Notifier::AnswerTimeout);
+        QSignalSpy activated(&notifier, &Notifier::Activated);
+        const auto first = uint(mNotifications.calls.size() + 1);
+        for (int n = 0; n <= 64; ++n)
+            notifier.Notify(u"Good moon"_s, u"Day 15 begins"_s, u"moon"_s, u"Open"_s);
+        QTRY_COMPARE(uint(mNotifications.calls.size()), first + 64);
+        QTest::qWait(300); // the answers
+        for (const uint id : {first, first + 63, first + 64})
+            emit mNotifications.ActionInvoked(id, u"default"_s);
+        QTRY_COMPARE(activated.size(), 1);
+        QTest::qWait(100);
+        QCOMPARE(activated.size(), 1);
+    }
+
     void trayWatcher()
     {
         TrayWatcher tray(mClient);
