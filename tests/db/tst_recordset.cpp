@@ -133,6 +133,11 @@ private slots:
             QCOMPARE(Query(connection, u"SELECT * FROM tblMany WHERE ID="_s + id),
                      QStringList{id + u'|' + outer.Field(1).ToText() + u'|' + outer.Field(2).ToText()});
         }
+        // An open that fails leaves the connection closed: the database before is not read under the new name.
+        const QString none = GameDatabaseConnectionText(folder.Path() + u"/none.mdb"_s);
+        QVERIFY(ErrorOf([&] { connection.Open(none); }).startsWith(u"Could not find"_s));
+        QCOMPARE(ErrorOf([&] { Query(connection, u"SELECT * FROM tblMany"_s); }),
+                 u"The connection to the database is not open."_s);
     }
 
     // Material names in front, an empty one gives no prefix; a fraction MaterialID rounds; duplicate junction
