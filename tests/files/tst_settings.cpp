@@ -200,6 +200,28 @@ private slots:
         }
     }
 
+    // Keys and values as a player may type them: the escapes QSettings reads (hexadecimal digits in either case,
+    // octal ones), "%XX" and "%UXXXX" in keys; blanks around a value are dropped, those inside quotes kept.
+    void handTyped_data()
+    {
+        QTest::addColumn<QByteArray>("line");
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("value");
+        QTest::newRow("hexadecimal") << QByteArray("k=\\x4A\\x4a\\x") << u"k"_s << u"JJ\\x"_s;
+        QTest::newRow("octal") << QByteArray("k=\\101\\7\\0\\8") << u"k"_s << u"A\a"_s + QChar(0) + u"\\8"_s;
+        QTest::newRow("blanks") << QByteArray("k= \" a \"  b  ") << u"k"_s << u" a   b"_s;
+        QTest::newRow("escaped key") << QByteArray("%41B%U00E9%c3=1") << u"AB\u00e9\u00c3"_s << u"1"_s;
+    }
+    void handTyped()
+    {
+        QFETCH(QByteArray, line);
+        QFETCH(QString, key);
+        QFETCH(QString, value);
+        const IniFile ini("[G]\n" + line + "\n");
+        QCOMPARE(ini.Keys(u"G"_s), QStringList{key});
+        QCOMPARE(ini.Value(u"G"_s, key), std::optional(value));
+    }
+
     // Labels read as the program wrote them through QSettings before, and are written so that QSettings reads them
     // the same.
     void sameAsQSettings()
