@@ -52,6 +52,16 @@ QList<QWidget*> Windows()
     return windows;
 }
 
+// The tray icon's menu: the one menu that is not the main window's.
+QMenu* TrayMenu(const frmMain& main)
+{
+    const QList<QMenu*> own = main.findChildren<QMenu*>();
+    for (QWidget* top : QApplication::topLevelWidgets())
+        if (auto* menu = qobject_cast<QMenu*>(top); menu && !own.contains(menu))
+            return menu;
+    return nullptr;
+}
+
 } // namespace
 
 class TstToolsMenu : public QObject
@@ -115,27 +125,28 @@ private slots:
             Windows().first()->close();
         }
         // The tray menu's entry opens Next Good Moon too.
-        const QList<QMenu*> menus = main.findChildren<QMenu*>();
-        for (QWidget* top : QApplication::topLevelWidgets())
-            if (auto* menu = qobject_cast<QMenu*>(top); menu && !menus.contains(menu))
-                menu->actions().at(1)->trigger();
+        TrayMenu(main)->actions().at(1)->trigger();
         QCOMPARE(Windows().size(), 1);
         QVERIFY(Windows().first()->inherits("frmNextGoodMoon"));
         Windows().first()->close();
     }
 
-    // Reminders is modal to the main window only: a notice its Test shows can be closed.
+    // Reminders, from the Tools menu or the tray's, is modal to the main window only: a notice its Test shows can be
+    // closed.
     void remindersModalToMainWindow()
     {
         frmMain main;
-        Qt::WindowModality modality = Qt::NonModal;
-        QTimer::singleShot(0, [&modality] {
-            QWidget* reminders = QApplication::activeModalWidget();
-            modality = reminders->windowModality();
-            reminders->close();
-        });
-        main.findChild<QAction*>(u"mnuReminders"_s)->trigger();
-        QCOMPARE(modality, Qt::WindowModal);
+        for (QAction* entry : {main.findChild<QAction*>(u"mnuReminders"_s), TrayMenu(main)->actions().at(2)}) {
+            QString shown;
+            QTimer::singleShot(0, &main, [&shown] {
+                if (QWidget* reminders = QApplication::activeModalWidget()) {
+                    shown = reminders->objectName() + u' ' + QString::number(reminders->windowModality());
+                    reminders->close();
+                }
+            });
+            entry->trigger();
+            QCOMPARE(shown, u"frmReminders %1"_s.arg(Qt::WindowModal));
+        }
     }
 
     // Next Good Moon and Next Specified Day follow the main window's tick; the rank chart or its failure.
