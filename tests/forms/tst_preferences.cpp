@@ -189,6 +189,15 @@ private slots:
             QCOMPARE(QApplication::style()->name(), dark ? u"fusion"_s : u"windows"_s);
         }
         QCOMPARE(ReadSettings().Settings.Colours, ColourChoice::Desktop);
+        // The choice saved holds from the next start on.
+        w.Colours()->SetChoice(ColourChoice::Light);
+        QVERIFY(!Dark());
+        ProgramSettings settings = ReadSettings().Settings;
+        settings.Colours = ColourChoice::Dark;
+        WriteSettings(settings, SettingsGroup::Preferences);
+        frmMain next;
+        next.Form_Load();
+        QVERIFY(Dark());
     }
 };
 
