@@ -118,9 +118,12 @@ private slots:
         frmReminders window(keeper.Settings());
         auto* list = window.findChild<QTreeWidget*>(u"lstReminders"_s);
         QCOMPARE(list->topLevelItem(4)->text(3), u"Odd (Not used: day \"0\" is not from 1 to 28)"_s);
+        std::vector<Reminder> tried;
+        connect(&window, &frmReminders::TestRequested, this, [&](const Reminder& r) { tried.push_back(r); });
         list->setCurrentItem(list->topLevelItem(1));
         QVERIFY(!window.findChild<QPushButton*>(u"cmdTest"_s)->isEnabled()
                 && !(list->currentItem()->flags() & Qt::ItemIsUserCheckable));
+        QVERIFY(QMetaObject::invokeMethod(&window, "cmdTest_Click")); // the command too tries no such entry
         QVERIFY(list->currentItem()->toolTip(1).contains(u"day \"&lt;b&gt;4&lt;/b&gt;\""_s)); // not as markup
         const qint64 start = mNow.toSecsSinceEpoch() + 21932;                                 // day 15
         keeper.Tick(gCalibration, start - 300);
@@ -133,8 +136,6 @@ private slots:
             window.findChild<QSpinBox*>(u"txtDay"_s)->setValue(day);
         }
         QTest::keyClicks(window.findChild<QLineEdit*>(u"txtLabel"_s), u"!"_s);
-        std::vector<Reminder> tried;
-        connect(&window, &frmReminders::TestRequested, this, [&](const Reminder& r) { tried.push_back(r); });
         window.findChild<QPushButton*>(u"cmdTest"_s)->click();
         window.findChild<QPushButton*>(u"cmdAdd"_s)->click();
         list->clearSelection(); // nothing selected: nothing to remove
