@@ -112,6 +112,19 @@ QString Expected(ColumnType type, const Value& value)
     }
 }
 
+// A row of nine text columns: 26 bytes around the values (column count, offsets, null mask), seven texts of 255
+// two-byte characters, and two compressed ones of 2 + 255 and 2 + `last` bytes: 4060 bytes, the most a data page
+// takes, with `last` 205.
+jet::Table LargestRow(int last)
+{
+    jet::Table t{u"tblLargestRow"_s, {}, {{}}};
+    for (int c = 0; c < 9; ++c) {
+        t.columns.append({QStringLiteral("T%1").arg(c + 1), ColumnType::Text});
+        t.rows[0].push_back(c < 7 ? QString(255, QChar(0x100)) : QString(c == 7 ? 255 : last, u'a'));
+    }
+    return t;
+}
+
 // The database header with bytes 0x18-0x97 freed of the RC4 layer Jet's fixed key puts on them.
 QByteArray PlainHeader(QByteArray head)
 {
@@ -175,6 +188,7 @@ private slots:
             << std::vector{RandomTable(random, u"tblDiary"_s, 6, 1500)} << true;
         QTest::newRow("a definition over several pages")
             << std::vector{RandomTable(random, u"tblWide"_s, 200, 0)} << false;
+        QTest::newRow("the largest row") << std::vector{LargestRow(205)} << false;
     }
 
     void mdbtoolsReadsTheSource()
@@ -216,14 +230,16 @@ private slots:
         QCOMPARE(qFromLittleEndian<quint16>(plain + 0x6E), 0x0409);
     }
 
-    // Names the file cannot hold are refused before anything is written.
+    // Names the file cannot hold, and a row a byte larger than a data page takes, are refused before anything is
+    // written.
     void badTables()
     {
         const jet::Column a{u"A"_s, ColumnType::Long};
-        for (const jet::Table& table : {jet::Table{u"tblA"_s, {{QString(), ColumnType::Long}}, {}},
-                                        jet::Table{u"tblA"_s, {{QString(65, u'x'), ColumnType::Long}}, {}},
-                                        jet::Table{u"tblA"_s, {a, {u"a"_s, ColumnType::Text}}, {}},
-                                        jet::Table{u"tbl\tA"_s, {a}, {}}, jet::Table{u"MSysA"_s, {a}, {}}})
+        for (const jet::Table& table :
+             {jet::Table{u"tblA"_s, {{QString(), ColumnType::Long}}, {}},
+              jet::Table{u"tblA"_s, {{QString(65, u'x'), ColumnType::Long}}, {}},
+              jet::Table{u"tblA"_s, {a, {u"a"_s, ColumnType::Text}}, {}}, jet::Table{u"tbl\tA"_s, {a}, {}},
+              jet::Table{u"MSysA"_s, {a}, {}}, LargestRow(206)})
             QVERIFY_THROWS_EXCEPTION(jet::Error, jet::BuildDatabase({table}));
     }
 
