@@ -112,9 +112,8 @@ QString Expected(ColumnType type, const Value& value)
     }
 }
 
-// A row of nine text columns: 26 bytes around the values (column count, offsets, null mask), seven texts of 255
-// two-byte characters, and two compressed ones of 2 + 255 and 2 + `last` bytes: 4060 bytes, the most a data page
-// takes, with `last` 205.
+// Nine text columns: 26 bytes around the values, 7 × 255 two-byte characters, compressed texts of 2 + 255 and
+// 2 + `last` bytes; with `last` 205 the row's 4060 bytes are the most a data page takes.
 jet::Table LargestRow(int last)
 {
     jet::Table t{u"tblLargestRow"_s, {}, {{}}};
