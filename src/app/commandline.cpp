@@ -63,8 +63,8 @@ QStringList WithoutWindowOptions(const QStringList& arguments, const QStringList
         name = name.mid(1).section(QLatin1Char('='), 0, 0);
         if (QtWindowOptionsWithValue.contains(name))
             i += joined ? 0 : 1;
-        else if (!QtWindowFlags.contains(name) && !windowOptions.contains(name))
-            kept << arguments[i];
+        else if (joined || (!QtWindowFlags.contains(name) && !windowOptions.contains(name)))
+            kept << arguments[i]; // a flag given a value ("--hidden=1") is not the flag
     }
     return kept;
 }
@@ -311,8 +311,21 @@ CommandLine::Answer CommandLine::Run(const QStringList& arguments, const QDateTi
 
     Answer answer;
     try {
-        if (!parser.parse(WithoutWindowOptions(arguments, windowOptions)))
+        const QStringList kept = WithoutWindowOptions(arguments, windowOptions);
+        if (!parser.parse(kept)) {
+            // A mistyped window option ("---hidden", "--hidden=1", "-reverse=x") is named as typed: the parser
+            // would name another one ("-hidden", "hidden", "r").
+            const QString unknown = parser.unknownOptionNames().value(0);
+            for (const QString& argument : kept.mid(1)) {
+                const QString bare = argument.mid(argument.startsWith(QLatin1String("--")) ? 2 : 1);
+                const QString named = bare.section(QLatin1Char('='), 0, 0);
+                if (argument.startsWith(QLatin1Char('-')) && !unknown.isEmpty()
+                    && ((named == unknown && (bare.startsWith(QLatin1Char('-')) || bare.contains(QLatin1Char('='))))
+                        || windowOptions.contains(named) || QtWindowFlags.contains(named)))
+                    throw BadArgument{QStringLiteral("Unknown option '%1'.").arg(argument)};
+            }
             throw BadArgument{parser.errorText()};
+        }
         if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all"))) {
             answer.Out = parser.helpText().toUtf8();
             return answer;

@@ -59,7 +59,10 @@ private slots:
         // The program's own window option, anywhere, as -hidden too.
         row("--now --hidden", 0, "18:00:00 03/14/0004\n");
         row("-hidden --now", 0, "18:00:00 03/14/0004\n");
-        row("---hidden", 2, "", "Unknown option '-hidden'"); // mistyped: told, no window
+        // Mistyped or given a value: no window option, told as typed.
+        row("---hidden", 2, "", "Unknown option '---hidden'.");
+        row("--now --hidden=1", 2, "", "Unknown option '--hidden=1'.");
+        row("-reverse=1", 2, "", "Unknown option '-reverse=1'.");
         // A game date off the calendar carries: day 99 of month 99 of 9999 is day 15 of month 6 of 10007 (0000).
         row("--next 15 #off the calendar", 0, "2026-12-10T00:20:00+01:00\t07/15/0000\n", "",
             "11:00:00\r\n12/08/2026\r\n00:00:00\r\n99/99/9999\r\n");
