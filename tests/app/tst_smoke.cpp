@@ -58,6 +58,10 @@ class TstSmoke : public QObject
         QVERIFY(mProgram.waitForStarted());
         mWindow = Run({"search", "--sync", "--name", "^Kelvara Utility"}).section(QLatin1Char('\n'), 0, 0);
         QVERIFY2(!mWindow.isEmpty(), "the main window did not appear");
+        QProcess hints; // as the window system is asked to show it: minimised when started hidden
+        hints.start(QStringLiteral("xprop"), {QStringLiteral("-id"), mWindow, QStringLiteral("WM_HINTS")});
+        QVERIFY(hints.waitForFinished() && hints.exitCode() == 0);
+        QCOMPARE(hints.readAllStandardOutput().contains("Iconic"), hidden);
         QTest::qWait(1600); // a few ticks
     }
 
