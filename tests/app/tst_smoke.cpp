@@ -112,7 +112,8 @@ private slots:
 
     // However the player ends it (Ctrl+Q, kill, Ctrl+C in a terminal, also while a
     // modal window is open), the program saves the clock; a save that fails is
-    // reported and ends the program with a non-zero status.
+    // reported and ends the program with a non-zero status. It speaks the language
+    // the settings name from the start.
     void endsAndSaves_data()
     {
         QTest::addColumn<QString>("menuKey"); // Tools menu entry to open first, or empty
@@ -126,6 +127,7 @@ private slots:
         row("Ctrl+Q", "", "", "ctrl+q", false);
         row("Ctrl+Q, started hidden", "", "", "ctrl+q", false);
         row("SIGTERM", "", "", "TERM", false);
+        row("SIGTERM, in German", "", "", "TERM", false);
         row("SIGTERM, calibration dialog open", "d", "^Set Date and Time$", "TERM", false);
         row("SIGTERM, input box open", "s", "^Kelvara Utility$", "TERM", false);
         row("SIGTERM, save fails", "", "", "TERM", true);
@@ -139,7 +141,11 @@ private slots:
         QFETCH(QString, title);
         QFETCH(QString, how);
         QFETCH(bool, saveFails);
+        const bool german = QByteArray(QTest::currentDataTag()).contains("German"); // as the settings say
+        QVERIFY(PutFile(mDir.filePath(QStringLiteral("kelvara-utility.ini")),
+                        german ? "[Preferences]\nlanguage=de\n[CompactClock]\nvisible=true\n" : ""));
         Start(QByteArray(QTest::currentDataTag()).contains("hidden"));
+        QCOMPARE(Run({"search", "--name", "^Kelvara-Kompaktuhr$"}).isEmpty(), !german);
         if (!menuKey.isEmpty()) {
             Run({"windowfocus", "--sync", mWindow, "key", "alt+t", menuKey});
             QVERIFY2(!Run({"search", "--sync", "--name", title}).isEmpty(), "the modal window did not open");
