@@ -46,12 +46,9 @@ private slots:
         row("--next=1 --json", 0,
             "[{\"gameDate\":\"04/01/0004\",\"start\":\"2026-12-09T07:00:00+01:00\",\"waitSeconds\":68400}]\n");
         // The calibration's real moment is local time: elsewhere the same local times, with that place's offset.
-        row("--now --json #TZ=Europe/London", 0,
-            "{\"gameDate\":\"03/14/0004\",\"gameTime\":\"00:00:00\",\"realTime\":\"2026-12-08T11:00:00+00:00\"}\n");
         row("--next 15 #TZ=Europe/London", 0, "2026-12-08T12:20:00+00:00\t03/15/0004\n");
         row("--next 15 #TZ=America/St_Johns", 0, "2026-12-08T12:20:00-03:30\t03/15/0004\n");
         // Qt's own window options, with their values, anywhere.
-        row("-platform offscreen --now", 0, "18:00:00 03/14/0004\n");
         row("--next=15 -style=fusion --qwindowtitle T -reverse -display :9 --session=s", 0,
             "2026-12-08T12:20:00+01:00\t03/15/0004\n");
         row("--now --json #TZ=XXX-0:30:30", 0, // an offset of seconds: the time in UTC, exact

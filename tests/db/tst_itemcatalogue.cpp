@@ -8,10 +8,9 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-// Stats 1 Strength, 2 Agility; items: 10 Iron Sword (requires Strength 30, twice: 20 and 30;
-// mod 0 Strength +5 and +3, mod 1 Agility +4), 11 Oak Staff (no values), 12 Iron Ring (requires
-// stat 99 the stat table lacks, 5; mod 1 Strength +9), 13 Épée (mod 2 of stat 98 and mod -2 of stat 97, not
-// shown: neither stat is listed).
+// Stats 1 Strength, 2 Agility; items: 10 Iron Sword (requires Strength 30, twice: 20 and 30; mod 0 Strength +5 and
+// +3, mod 1 Agility +4), 11 Oak Staff (no values), 12 Iron Ring (requires stat 99 the stat table lacks, 5; mod 1
+// Strength +9), 13 Épée (mod 2 of stat 98 and mod -2 of stat 97, not shown: neither stat is listed).
 ItemCatalogue Sample()
 {
     clsStat stats;

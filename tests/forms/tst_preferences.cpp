@@ -191,10 +191,7 @@ private slots:
         QCOMPARE(ReadSettings().Settings.Colours, ColourChoice::Desktop);
         // The choice saved holds from the next start on.
         w.Colours()->SetChoice(ColourChoice::Light);
-        QVERIFY(!Dark());
-        ProgramSettings settings = ReadSettings().Settings;
-        settings.Colours = ColourChoice::Dark;
-        WriteSettings(settings, SettingsGroup::Preferences);
+        QVERIFY(!Dark() && PutFile(mDir.filePath(u"kelvara-utility.ini"_s), "[Preferences]\ncolours=dark\n"));
         frmMain next;
         next.Form_Load();
         QVERIFY(Dark());

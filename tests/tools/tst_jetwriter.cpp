@@ -129,11 +129,8 @@ QByteArray PlainHeader(QByteArray head)
 {
     std::array<quint8, 256> s{};
     std::iota(s.begin(), s.end(), quint8(0));
-    const quint8 key[] = {0xC7, 0xDA, 0x39, 0x6B};
-    for (int i = 0, j = 0; i < 256; ++i) {
-        j = (j + s[i] + key[i % 4]) % 256;
-        std::swap(s[i], s[j]);
-    }
+    for (int i = 0, j = 0; i < 256; ++i) // the key schedule
+        std::swap(s[i], s[j = (j + s[i] + std::array{0xC7, 0xDA, 0x39, 0x6B}[i % 4]) % 256]);
     for (int n = 0, i = 0, j = 0; n < 128; ++n) {
         i = (i + 1) % 256;
         j = (j + s[i]) % 256;
