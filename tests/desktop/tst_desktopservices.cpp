@@ -212,9 +212,8 @@ private slots:
         const auto menu = [&](const char* method, const QVariantList& in) {
             return call("/MenuBar", "com.canonical.dbusmenu", method, in);
         };
-        const auto entries = [&] {
-            const QDBusArgument layout = menu("GetLayout", {0, -1, QStringList()}).value(1).value<QDBusArgument>();
-            int id = 0;
+        const auto entries = [&](int id = 0, int depth = -1) { // the root's by default; `id` read anew below
+            const QDBusArgument layout = menu("GetLayout", {id, depth, QStringList()}).value(1).value<QDBusArgument>();
             QVariantMap properties;
             QList<QDBusVariant> children;
             QStringList shown;
@@ -233,6 +232,7 @@ private slots:
             return shown;
         };
         QCOMPARE(entries(), (QStringList{"1 _Show", "2 separator", "3 E_xit__now (greyed)"}));
+        QVERIFY(entries(1).isEmpty() && entries(0, 0).isEmpty()); // an entry has none; the root alone is asked for
         QCOMPARE(menu("GetLayout", {-100000, 0, QStringList()}).size(), 2); // no entry: answered, nothing read
         menu("Event", {3, u"clicked"_s, QVariant::fromValue(QDBusVariant(0)), 0u});
         menu("Event", {1, u"clicked"_s, QVariant::fromValue(QDBusVariant(0)), 0u});
