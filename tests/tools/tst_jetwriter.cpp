@@ -255,6 +255,7 @@ private slots:
             "bad.csv:3: column 2 (B): missing; 1 cell, the header has 2");
         row("a cell too many", "A:long\n1,2\n", "bad.csv:2: column 2: past the last column; 2 cells, the header has 1");
         row("a file size limit", "Id:long\n1\n", "File too large"); // the database needs more than 8 KiB
+        row("a byte past 255", "A:byte\n255\n256\n", "column 1 (A): 256 is out of range for byte (0 .. 255)");
         row("an amount without digits", "A:currency\n1.5\n-\n",
             "bad.csv:3: column 1 (A): \"-\" is not an amount with at most four decimals");
     }
