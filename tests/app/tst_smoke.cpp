@@ -110,10 +110,9 @@ private slots:
         QCOMPARE(FileBytes(dir.filePath(QStringLiteral("OXLTIMES.DAT"))), saved);
     }
 
-    // However the player ends it (Ctrl+Q, kill, Ctrl+C in a terminal, also while a
-    // modal window is open), the program saves the clock; a save that fails is
-    // reported and ends the program with a non-zero status. It speaks the language
-    // the settings name from the start.
+    // However the player ends it (Ctrl+Q, kill, Ctrl+C in a terminal, also while a modal window is open), the
+    // program saves the clock; a save that fails is reported and ends the program with a non-zero status. It
+    // speaks the language the settings name from the start.
     void endsAndSaves_data()
     {
         QTest::addColumn<QString>("menuKey"); // Tools menu entry to open first, or empty

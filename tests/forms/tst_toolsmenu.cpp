@@ -131,8 +131,7 @@ private slots:
         Windows().first()->close();
     }
 
-    // Reminders, from the Tools menu or the tray's, is modal to the main window only: a notice its Test shows can be
-    // closed.
+    // Reminders, from the Tools menu or the tray's, is modal to the main window only: its Test's notice can be closed.
     void remindersModalToMainWindow()
     {
         frmMain main;

@@ -226,8 +226,7 @@ private slots:
         QCOMPARE(qFromLittleEndian<quint16>(plain + 0x6E), 0x0409);
     }
 
-    // Names the file cannot hold, and a row a byte larger than a data page takes, are refused before anything is
-    // written.
+    // Names the file cannot hold and a row a byte too large for a data page are refused before anything is written.
     void badTables()
     {
         const jet::Column a{u"A"_s, ColumnType::Long};
