@@ -63,7 +63,7 @@ private slots:
             QCOMPARE(Get(u"OXLDIR.DAT"_s), written);
             QCOMPARE(ReadCharacterFolder(), written == old ? u"/old/"_s : path.left(path.lastIndexOf(u'/') + 1));
         }
-        Put(u"OXLDIR.DAT"_s, "/My Games, old/Characters/\r\n/b/\r\n");
+        Put(u"OXLDIR.DAT"_s, "  /My Games , old/Characters/\r\n/b/\r\n"); // blanks around the first item go
         QCOMPARE(ReadCharacterFolder(), u"/My Games"_s);
     }
 
