@@ -94,6 +94,8 @@ private slots:
             WriteCalibrationFile(saved);
             QCOMPARE(ComputeGameTime(ReadCalibrationFile(at), at), saved);
         }
+        Put(u"OXLTIMES.DAT"_s, "12:30:00\r\n1"); // 11 bytes are a calibration; fewer are none
+        QCOMPARE(ReadCalibrationFile(QDateTime(QDate(2026, 1, 1), QTime(9, 0))).RealTime, u"12:30:00"_s);
     }
 
     // A FIFO (a read would wait for ever) or a device (a read may never end) in a file's place is neither read nor
