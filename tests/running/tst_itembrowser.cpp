@@ -42,11 +42,11 @@ std::shared_ptr<const ItemCatalogue> Sample(bool renamed = false)
     return std::make_shared<ItemCatalogue>(items, stats);
 }
 
-QStringList Names(ItemBrowser& browser)
+QStringList Names(ItemBrowser& browser) // as the table shows them
 {
     QStringList names;
-    for (const QStringList& row : browser.TextRows().mid(1))
-        names << row.first();
+    for (int row = 0; row < browser.Shown()->rowCount(); ++row)
+        names << browser.Shown()->index(row, 0).data().toString();
     return names;
 }
 } // namespace
