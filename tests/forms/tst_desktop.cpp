@@ -84,7 +84,7 @@ private slots:
         w->showMinimized(); // the other action brings a minimised main window back
         emit w->Reminders()->Activated(QLatin1String(ReminderKeeper::MainWindowAction));
         QVERIFY(w->isVisible() && !w->isMinimized());
-        QTRY_VERIFY(Warning(*w) && !Warning(*w)->isHidden());
+        QTRY_VERIFY(Warning(*w) && Warning(*w)->isVisible());
         w = std::make_unique<frmMain>(); // a restart: the announced start is not repeated
         w->Form_Load();
         w->UseDesktop(new Notifier(client, QString()), nullptr, new SleepWatcher(client));
