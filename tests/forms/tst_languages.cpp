@@ -1,7 +1,6 @@
 // Every window in every language the program speaks: no text is cut, no two controls overlap, every control lies
 // inside its window and off its edges, the controls of a column stay in line, and the access keys of a menu stay
 // unique.
-#include "clock/daystart.h"
 #include "clock/forecast.h"
 #include "clock/reminders.h"
 #include "clock/systemclock.h"
@@ -264,10 +263,8 @@ private slots:
         auto* find = new frmFindItems(false);
         find->AddStatColumn(gStatTable.StatID(1));
         find->AddCondition();
-        auto* compact = new frmCompactClock; // with its longest texts: a wait of 1 d 23 h 59 min
-        compact->findChild<QLabel*>(u"lblGameTime"_s)->setText(u"12:59 PM   12/28/0000"_s);
-        compact->findChild<QLabel*>(u"lblGoodMoonWait"_s)
-            ->setText(frmCompactClock::tr("Good moon in %1").arg(ShortWaitText(172740, false)));
+        auto* compact = new frmCompactClock;
+        compact->Update();
         const ItemCatalogue catalogue(gItemTable, gStatTable);
         ProgramSettings settings;
         settings.Unusable.push_back({{{u"day"_s, u"40"_s}}, u"day \"40\" is not from 1 to 28"_s, 1});

@@ -118,6 +118,7 @@ private slots:
         frmReminders window(keeper.Settings());
         auto* list = window.findChild<QTreeWidget*>(u"lstReminders"_s);
         QCOMPARE(list->topLevelItem(4)->text(3), u"Odd (Not used: day \"0\" is not from 1 to 28)"_s);
+        QVERIFY(list->topLevelItem(4)->foreground(3) == window.palette().brush(QPalette::Disabled, QPalette::Text));
         std::vector<Reminder> tried;
         connect(&window, &frmReminders::TestRequested, this, [&](const Reminder& r) { tried.push_back(r); });
         list->setCurrentItem(list->topLevelItem(1));
@@ -127,8 +128,9 @@ private slots:
         QVERIFY(list->currentItem()->toolTip(1).contains(u"day \"&lt;b&gt;4&lt;/b&gt;\""_s)); // not as markup
         const qint64 start = mNow.toSecsSinceEpoch() + 21932;                                 // day 15
         keeper.Tick(gCalibration, start - 300);
-        for (int row : {1, 0}) { // the unusable day, then day 3
+        for (int row : {1, 0}) { // the unusable day, then day 3 with no warning
             list->setCurrentItem(list->topLevelItem(row));
+            QVERIFY(row || window.findChild<QSpinBox*>(u"txtMinutes"_s)->value() == 0);
             window.findChild<QPushButton*>(u"cmdRemove"_s)->click();
         }
         for (const auto& [row, day] : {std::pair{0, 16}, std::pair{2, 15}}) {
@@ -141,6 +143,7 @@ private slots:
         list->clearSelection(); // nothing selected: nothing to remove
         window.findChild<QPushButton*>(u"cmdRemove"_s)->click();
         QCOMPARE(list->topLevelItemCount(), 4);
+        QCOMPARE(list->topLevelItem(3)->text(1) + list->topLevelItem(3)->text(2), u"1510"_s); // the one added
         QVERIFY(keeper.Apply(window.Settings()).isEmpty());
         const std::vector<Reminder> kept{
             {16, 20, true, u"A"_s, {}}, {15, 10, true, u"B"_s, start}, {15, 10, true, u"Odd!"_s, {}}, Reminder()};
