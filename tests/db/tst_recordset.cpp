@@ -135,8 +135,7 @@ private slots:
         }
         // An open that fails leaves the connection closed: the database before is not read under the new name.
         ErrorOf([&] { connection.Open(GameDatabaseConnectionText(folder.Path() + u"/none.mdb"_s)); });
-        QCOMPARE(ErrorOf([&] { Query(connection, u"SELECT * FROM Az_09"_s); }),
-                 u"The connection to the database is not open."_s);
+        QVERIFY(ErrorOf([&] { Query(connection, u"SELECT * FROM Az_09"_s); }).contains(u"is not open"_s));
     }
 
     // Material names in front, an empty one gives no prefix; a fraction MaterialID rounds; duplicate junction
