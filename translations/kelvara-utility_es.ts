@@ -146,6 +146,21 @@
         <extracomment>Why the login entry is not written (after &quot;Cannot write &quot;&lt;file&gt;&quot;: &quot;): the program&apos;s own path could not be found.</extracomment>
         <translation>no se conoce la ruta del propio programa</translation>
     </message>
+    <message>
+        <source>its access control list cannot be kept: %1</source>
+        <extracomment>Why a file is not saved: the saved copy would lose who else may read or write it. %1 is the system&apos;s reason.</extracomment>
+        <translation>no se puede conservar su lista de control de acceso: %1</translation>
+    </message>
+    <message>
+        <source>its extended attribute &quot;%1&quot; cannot be kept: %2</source>
+        <extracomment>Why a file is not saved. %1 is an extended attribute&apos;s name (&quot;user.origin&quot;), %2 the system&apos;s reason.</extracomment>
+        <translation>no se puede conservar su atributo extendido «%1»: %2</translation>
+    </message>
+    <message>
+        <source>its owner and group cannot be kept: %1</source>
+        <extracomment>Why a file is not saved: it belongs to another user or group, which a saved copy would not. %1 is the system&apos;s reason.</extracomment>
+        <translation>no se pueden conservar su propietario y su grupo: %1</translation>
+    </message>
 </context>
 <context>
     <name>Forecast</name>

@@ -146,6 +146,21 @@
         <extracomment>Why the login entry is not written (after &quot;Cannot write &quot;&lt;file&gt;&quot;: &quot;): the program&apos;s own path could not be found.</extracomment>
         <translation>le chemin du programme lui-même est inconnu</translation>
     </message>
+    <message>
+        <source>its access control list cannot be kept: %1</source>
+        <extracomment>Why a file is not saved: the saved copy would lose who else may read or write it. %1 is the system&apos;s reason.</extracomment>
+        <translation>sa liste de contrôle d&apos;accès ne peut pas être conservée : %1</translation>
+    </message>
+    <message>
+        <source>its extended attribute &quot;%1&quot; cannot be kept: %2</source>
+        <extracomment>Why a file is not saved. %1 is an extended attribute&apos;s name (&quot;user.origin&quot;), %2 the system&apos;s reason.</extracomment>
+        <translation>son attribut étendu « %1 » ne peut pas être conservé : %2</translation>
+    </message>
+    <message>
+        <source>its owner and group cannot be kept: %1</source>
+        <extracomment>Why a file is not saved: it belongs to another user or group, which a saved copy would not. %1 is the system&apos;s reason.</extracomment>
+        <translation>son propriétaire et son groupe ne peuvent pas être conservés : %1</translation>
+    </message>
 </context>
 <context>
     <name>Forecast</name>

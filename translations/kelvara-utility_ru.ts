@@ -146,6 +146,21 @@
         <extracomment>Why the login entry is not written (after &quot;Cannot write &quot;&lt;file&gt;&quot;: &quot;): the program&apos;s own path could not be found.</extracomment>
         <translation>путь к самой программе неизвестен</translation>
     </message>
+    <message>
+        <source>its access control list cannot be kept: %1</source>
+        <extracomment>Why a file is not saved: the saved copy would lose who else may read or write it. %1 is the system&apos;s reason.</extracomment>
+        <translation>невозможно сохранить его список управления доступом: %1</translation>
+    </message>
+    <message>
+        <source>its extended attribute &quot;%1&quot; cannot be kept: %2</source>
+        <extracomment>Why a file is not saved. %1 is an extended attribute&apos;s name (&quot;user.origin&quot;), %2 the system&apos;s reason.</extracomment>
+        <translation>невозможно сохранить его расширенный атрибут «%1»: %2</translation>
+    </message>
+    <message>
+        <source>its owner and group cannot be kept: %1</source>
+        <extracomment>Why a file is not saved: it belongs to another user or group, which a saved copy would not. %1 is the system&apos;s reason.</extracomment>
+        <translation>невозможно сохранить его владельца и группу: %1</translation>
+    </message>
 </context>
 <context>
     <name>Forecast</name>

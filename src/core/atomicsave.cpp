@@ -1,5 +1,6 @@
 #include "atomicsave.h"
 
+#include "atomicsave_platform.h"
 #include "regularfile.h"
 
 #include <QCoreApplication>
@@ -107,11 +108,6 @@ std::optional<QString> SaveFileAtomically(const QString& path, const QByteArray&
     QTemporaryFile file(QFile::decodeName(target) + QLatin1String(UnfinishedSaveMark) + QStringLiteral("XXXXXX"));
     if (!file.open())
         return file.errorString();
-    // The permissions the file had, or those a new file gets.
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    struct stat before = {};
-    const bool existed = ::stat(target.constData(), &before) == 0;
     errno = 0;
     const qint64 written = file.write(data);
     int cause = errno;
@@ -127,11 +123,12 @@ std::optional<QString> SaveFileAtomically(const QString& path, const QByteArray&
                                                    : shortWrite.arg(qMax<qint64>(written, 0)).arg(data.size());
         return reason;
     }
-    if (::fchmod(file.handle(), existed ? before.st_mode & 07777 : 0666 & ~mask) != 0 || ::fsync(file.handle()) != 0)
+    // What protects the file (owner, permissions, access control list, extended attributes)
+    // goes with it, or the file stays as it was. A hard link to the file keeps the old contents.
+    if (const auto reason = KeepProtection(QFile::decodeName(target), file))
+        return reason;
+    if (::fsync(file.handle()) != 0)
         return QString::fromLocal8Bit(std::strerror(errno));
-    // The owner and group it had, as far as the system lets the program give them.
-    if (existed && ::fchown(file.handle(), before.st_uid, before.st_gid) != 0) [[maybe_unused]]
-        const int group = ::fchown(file.handle(), uid_t(-1), before.st_gid);
     // Asked again: something may have taken the file's place while the data went out.
     if (const auto reason = NotRegularFile(path))
         return reason;

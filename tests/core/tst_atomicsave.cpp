@@ -1,5 +1,6 @@
 #include "common/faultkit.h"
 #include "common/filebytes.h"
+#include "common/testfolder.h"
 #include "core/atomicsave.h"
 #include "jet/jetwriter.h"
 
@@ -7,6 +8,7 @@
 
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
+#include <sys/xattr.h>
 
 using namespace Qt::StringLiterals;
 
@@ -54,7 +56,91 @@ class TstAtomicSave : public QObject
                                      : QStringLiteral("device %1").arg(info.st_rdev);
     }
 
+    // An access control list as the system keeps it: tag, permissions and user of each entry (the owner 1, a user
+    // 2, the group 4, the mask 0x10, others 0x20).
+    static QByteArray Acl(std::initializer_list<std::array<quint32, 3>> entries)
+    {
+        QByteArray acl("\2\0\0\0", 4);
+        for (const auto& [tag, permissions, user] : entries) {
+            acl += QByteArray(8, '\0');
+            qToLittleEndian<quint16>(tag, acl.data() + acl.size() - 8);
+            qToLittleEndian<quint16>(permissions, acl.data() + acl.size() - 6);
+            qToLittleEndian<quint32>(user, acl.data() + acl.size() - 4);
+        }
+        return acl;
+    }
+
+    // What protects a file: mode, owner, group and every extended attribute with its value.
+    static QString Protection(const QString& path)
+    {
+        const QByteArray name = QFile::encodeName(path);
+        struct stat info = {};
+        char names[4096] = {};
+        if (::stat(name.constData(), &info) != 0)
+            return u"missing"_s;
+        QStringList text{QString::asprintf("%o %u:%u", info.st_mode, info.st_uid, info.st_gid)};
+        for (const QByteArray& key : QByteArray(names, ::listxattr(name.constData(), names, sizeof names)).split(0)) {
+            char value[4096];
+            const ssize_t size = ::getxattr(name.constData(), key.constData(), value, sizeof value);
+            text << QString::fromLatin1(key + '=' + QByteArray(value, qMax<ssize_t>(size, 0)).toHex());
+        }
+        text.sort();
+        return text.join(u' ');
+    }
+
 private slots:
+    // A save keeps what protects the file, through the command line's calendar export and the clock's save: a list
+    // naming a user with a mask narrower or wider than the group's entry, a user.* attribute, the mode bits; a
+    // folder's default list gives the new file nothing that the old one lacked.
+    void keepsProtection_data()
+    {
+        QTest::addColumn<QString>("saver");
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<QByteArray>("acl");
+        QTest::addColumn<QByteArray>("folderAcl");
+        QTest::addColumn<QByteArray>("attribute");
+        const quint32 nobody = 65534, none = ~0u;
+        const QByteArray named = Acl({{1, 6, none}, {2, 6, nobody}, {4, 4, none}, {0x10, 4, none}, {0x20, 0, none}});
+        const QByteArray wide = Acl({{1, 6, none}, {2, 6, nobody}, {4, 4, none}, {0x10, 6, none}, {0x20, 0, none}});
+        for (const char* saver : {"--ics", "OXLTIMES.DAT"}) {
+            QTest::addRow("%s, user and mask 0640", saver) << saver << 0640 << named << QByteArray() << QByteArray();
+            QTest::addRow("%s, mask wider than group", saver) << saver << 0640 << wide << QByteArray() << QByteArray();
+            QTest::addRow("%s, attribute 0600", saver)
+                << saver << 0600 << QByteArray() << QByteArray() << QByteArray("kept");
+            QTest::addRow("%s, folder's list", saver) << saver << 0640 << QByteArray() << wide << QByteArray();
+        }
+    }
+
+    void keepsProtection()
+    {
+        QFETCH(QString, saver);
+        QFETCH(int, mode);
+        QFETCH(QByteArray, acl);
+        QFETCH(QByteArray, folderAcl);
+        QFETCH(QByteArray, attribute);
+        TestFolder dir;
+        const QString path = dir.filePath(saver == u"--ics"_s ? u"f.ics"_s : saver);
+        const QByteArray name = QFile::encodeName(path);
+        QVERIFY(PutFile(path, "saved before") && ::chmod(name.constData(), mode_t(mode)) == 0);
+        const auto set = [](const QByteArray& file, const char* key, const QByteArray& value) {
+            return value.isEmpty() || ::setxattr(file.constData(), key, value.constData(), value.size(), 0) == 0;
+        };
+        if (!set(QFile::encodeName(dir.path()), "system.posix_acl_default", folderAcl)
+            || !set(name, "system.posix_acl_access", acl) || !set(name, "user.kelvara", attribute))
+            QSKIP("this file system keeps no access control lists or user attributes");
+        const QString before = Protection(path);
+        if (saver == u"--ics"_s) {
+            QProcess program;
+            program.setProcessEnvironment(QProcessEnvironment());
+            program.start(QStringLiteral(KELVARA_EXE), {u"--next"_s, u"15"_s, u"--ics"_s, path});
+            QVERIFY(program.waitForFinished(10000) && program.exitCode() == 0);
+        } else {
+            WriteCalibrationFile({});
+        }
+        QVERIFY(FileBytes(path) != "saved before");
+        QCOMPARE(Protection(path), before);
+    }
+
     void refusedSave_data()
     {
         QTest::addColumn<QString>("writer");

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+
+class QFileDevice;
+
+// What the atomic save asks of the system it runs on; one file per platform.
+
+// Gives `replacement`, the new contents not yet in the file's place, everything that
+// protects the file at `original`: its owner and group, its permissions exactly, its
+// access control list and its other extended attributes (those the system lets the
+// program set; a label only the system may give is left as the system gives it). A new
+// file gets the permissions any new file gets. The reason when something that protects
+// the file cannot be kept: the save is then refused rather than made with wider access.
+std::optional<QString> KeepProtection(const QString& original, QFileDevice& replacement);

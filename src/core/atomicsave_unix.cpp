@@ -1,0 +1,133 @@
+#include "atomicsave_platform.h"
+
+#include <QCoreApplication>
+#include <QFile>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <functional>
+#include <sys/stat.h>
+#include <sys/xattr.h>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+QString SystemReason(int error)
+{
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+
+// The attribute that holds a file's access control list (and the other system.* ones,
+// such as an NFS file's list) is refused as "its access control list"; the others by name.
+QString AttributeReason(const QByteArray& name, int error)
+{
+    if (name.startsWith("system."))
+        //: Why a file is not saved: the saved copy would lose who else may read or write it. %1 is the system's reason.
+        return QCoreApplication::translate("Files", "its access control list cannot be kept: %1")
+            .arg(SystemReason(error));
+    //: Why a file is not saved. %1 is an extended attribute's name ("user.origin"), %2 the system's reason.
+    return QCoreApplication::translate("Files", "its extended attribute \"%1\" cannot be kept: %2")
+        .arg(QString::fromUtf8(name), SystemReason(error));
+}
+
+// Labels that only the system gives (an SELinux context, a trusted.* attribute without the
+// right to set it): a new file has the ones the system gives it there.
+bool SystemLabel(const QByteArray& name, int error)
+{
+    return (name.startsWith("security.") || name.startsWith("trusted."))
+        && (error == EPERM || error == EACCES || error == ENOTSUP);
+}
+
+// Asks for something of unknown size until it fits: `ask(buffer, size)` as listxattr and
+// getxattr answer. Nothing, and the system's `error`, on failure; a file system without
+// extended attributes has none.
+std::optional<QByteArray> Sized(const std::function<ssize_t(char*, size_t)>& ask, int& error)
+{
+    for (int tries = 0; tries < 8; ++tries) {
+        ssize_t size = ask(nullptr, 0);
+        QByteArray buffer(std::max<ssize_t>(size, 0), '\0');
+        if (size > 0)
+            size = ask(buffer.data(), buffer.size());
+        error = size < 0 ? errno : 0;
+        if (size >= 0)
+            return buffer.left(size);
+        if (error == ENOTSUP)
+            return QByteArray();
+        if (error != ERANGE) // ERANGE: grown meanwhile, asked again
+            return std::nullopt;
+    }
+    return std::nullopt;
+}
+
+std::vector<QByteArray> Names(const QByteArray& list)
+{
+    std::vector<QByteArray> names;
+    for (const QByteArray& name : list.split('\0'))
+        if (!name.isEmpty())
+            names.push_back(name);
+    return names;
+}
+
+// Gives the file open as `to` exactly the extended attributes of `from`, the access control list among them.
+std::optional<QString> CopyAttributes(const QByteArray& from, int to)
+{
+    int error = 0;
+    const auto listed = Sized([&](char* buffer, size_t size) { return ::listxattr(from.constData(), buffer, size); },
+                              error);
+    if (!listed)
+        return AttributeReason("system.posix_acl_access", error);
+    const auto had = Sized([&](char* buffer, size_t size) { return ::flistxattr(to, buffer, size); }, error);
+    if (!had)
+        return AttributeReason("system.posix_acl_access", error);
+    const std::vector<QByteArray> names = Names(*listed);
+    // What the new file got from its folder alone (a default access control list) goes.
+    for (const QByteArray& name : Names(*had))
+        if (std::find(names.begin(), names.end(), name) == names.end() && ::fremovexattr(to, name.constData()) != 0
+            && errno != ENODATA && !SystemLabel(name, errno))
+            return AttributeReason(name, errno);
+    for (const QByteArray& name : names) {
+        const auto value = Sized(
+            [&](char* buffer, size_t size) { return ::getxattr(from.constData(), name.constData(), buffer, size); },
+            error);
+        if (!value && error == ENODATA)
+            continue; // removed meanwhile
+        if (!value)
+            return AttributeReason(name, error);
+        if (::fsetxattr(to, name.constData(), value->constData(), value->size(), 0) != 0 && !SystemLabel(name, errno))
+            return AttributeReason(name, errno);
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+std::optional<QString> KeepProtection(const QString& original, QFileDevice& replacement)
+{
+    const QByteArray from = QFile::encodeName(original);
+    const int to = replacement.handle();
+    struct stat before = {};
+    struct stat now = {};
+    if (::stat(from.constData(), &before) != 0) {
+        if (errno != ENOENT)
+            return SystemReason(errno);
+        // A new file: the permissions a new file gets here.
+        const mode_t mask = ::umask(0);
+        ::umask(mask);
+        return ::fchmod(to, 0666 & ~mask) == 0 ? std::nullopt : std::optional(SystemReason(errno));
+    }
+    // Owner and group first: giving them clears the set-ID bits, which the mode below gives back.
+    if (::fstat(to, &now) != 0)
+        return SystemReason(errno);
+    if ((now.st_uid != before.st_uid || now.st_gid != before.st_gid) && ::fchown(to, before.st_uid, before.st_gid) != 0)
+        //: Why a file is not saved: it belongs to another user or group, which a saved copy would not. %1 is the
+        //: system's reason.
+        return QCoreApplication::translate("Files", "its owner and group cannot be kept: %1").arg(SystemReason(errno));
+    if (const auto reason = CopyAttributes(from, to))
+        return reason;
+    // The mode bits last and exactly; with an access control list they are its owner, mask and other entries.
+    if (::fchmod(to, before.st_mode & 07777) != 0)
+        return SystemReason(errno);
+    return std::nullopt;
+}
