@@ -72,21 +72,27 @@ QString DataSource(const QString& connectionText)
     return match.captured(1).trimmed();
 }
 
+[[noreturn]] void CutShort(const QString& path)
+{
+    //: Why a game database cannot be read (after "The database ... is damaged:").
+    Damaged(path, QCoreApplication::translate("GameDatabase", "it is cut short"));
+}
+
 // What readers of the file rely on before mdbtools sees it: a Jet 4.0 header
 // page and the catalog's definition on page 2.
 void CheckHeader(QFile& file, const QString& path)
 {
     const QByteArray head = file.read(3 * PageSize);
-    const bool jet4 = head.size() == 3 * PageSize && head[0] == 0
-        && head.mid(4, 16) == QByteArray("Standard Jet DB\0", 16) && head[0x14] == 1 && head[2 * PageSize] == 2;
+    const bool jet4 = head.size() > 0x14 && head[0] == 0 && head.mid(4, 16) == QByteArray("Standard Jet DB\0", 16)
+        && head[0x14] == 1 && (head.size() < 3 * PageSize || head[2 * PageSize] == 2);
     if (!jet4)
         throw KelvaraError(
             QCoreApplication::translate("GameDatabase", "\"%1\" is not a Jet 4.0 database.").arg(Native(path)));
-    // A Jet file is whole pages; one that is not was cut short (a copy still being
-    // written), and mdbtools would end its tables silently at the missing pages.
-    if (file.size() % PageSize != 0)
-        //: Why a game database cannot be read (after "The database ... is damaged:").
-        Damaged(path, QCoreApplication::translate("GameDatabase", "it is cut short"));
+    // A Jet file is whole pages, the catalog's among them; one that is not was cut short
+    // (a copy still being written), and mdbtools would end its tables silently at the
+    // missing pages.
+    if (head.size() < 3 * PageSize || file.size() % PageSize != 0)
+        CutShort(path);
 }
 
 int64_t ReadInt(const unsigned char* p, int size)
@@ -125,6 +131,10 @@ struct Connection::Impl
 {
     HandlePtr mdb;
     QString path;
+    // The pages the file holds. One that a page of it names beyond them was cut off (a
+    // patch still being written): mdbtools would say so on the terminal and read on
+    // without it, so every page is asked for here before mdbtools reads it.
+    unsigned long pages = 0;
     // Tables by the name they were asked for; another spelling finds the same table.
     QHash<QString, std::shared_ptr<const TableData>> tables;
     // Per table and column: the rows that hold a whole number, grouped by that
@@ -151,6 +161,101 @@ struct Connection::Impl
                 return &table;
         }
         return nullptr;
+    }
+
+    void NeedPage(unsigned long page) const
+    {
+        if (page >= pages)
+            CutShort(path);
+    }
+
+    // A page of the file, as mdbtools reads it, in its second page buffer (the one its
+    // own lookups of rows use, so the page of the current row stays in place).
+    const unsigned char* Page(unsigned long page)
+    {
+        NeedPage(page);
+        if (mdb_read_alt_pg(mdb.get(), page) != PageSize)
+            CutShort(path); // shorter than when it was opened
+        return mdb->alt_pg_buf;
+    }
+
+    // Every page mdbtools reads for the definition of the table on `page`: the pages of
+    // the definition (each names the next at byte 4) and those of its two page maps.
+    void CheckDefinition(unsigned long page, const QString& name)
+    {
+        const unsigned char* first = Page(page);
+        if (first[0] != 0x02)
+            Damaged(
+                path,
+                QCoreApplication::translate("GameDatabase", "the definition of table \"%1\" cannot be read").arg(name));
+        const quint32 usageMap = qFromLittleEndian<quint32>(first + 55);
+        const quint32 freeMap = qFromLittleEndian<quint32>(first + 59);
+        NeedPage(usageMap >> 8);
+        NeedPage(freeMap >> 8);
+        for (unsigned long next = qFromLittleEndian<quint32>(first + 4), steps = 0; next != 0 && steps < pages; ++steps)
+            next = qFromLittleEndian<quint32>(Page(next) + 4);
+    }
+
+    // The data pages the usage map of a table lists: a map of type 0 is a first page and a
+    // bitmap; one of type 1 lists pages that hold bitmaps of 4092 bytes.
+    void CheckUsageMap(const MdbTableDef& table, const QString& name)
+    {
+        const unsigned char* map = table.usage_map;
+        const auto bitsFrom = [&](const unsigned char* bits, size_t bytes, unsigned long first) {
+            for (size_t byte = bytes; byte-- > 0;)
+                if (bits[byte] != 0) {
+                    int bit = 7;
+                    while ((bits[byte] & (1 << bit)) == 0)
+                        --bit;
+                    NeedPage(first + byte * 8 + bit);
+                    return;
+                }
+        };
+        if (map[0] == 0)
+            return bitsFrom(map + 5, table.map_sz - 5, qFromLittleEndian<quint32>(map + 1));
+        if (map[0] != 1)
+            Damaged(
+                path,
+                QCoreApplication::translate("GameDatabase", "the definition of table \"%1\" cannot be read").arg(name));
+        for (size_t index = 0; index < (table.map_sz - 1) / 4; ++index)
+            if (const quint32 bitmap = qFromLittleEndian<quint32>(map + 1 + index * 4); bitmap != 0)
+                bitsFrom(Page(bitmap) + 4, PageSize - 4, index * (PageSize - 4) * 8);
+    }
+
+    // The pages of a Memo value stored outside its row: one, or a chain of them, each row
+    // of the chain naming the next in its first four bytes; mdbtools would give an
+    // empty or shorter text for a page that is missing.
+    void CheckMemo(const unsigned char* value, int size, const QString& name)
+    {
+        const quint32 length = qFromLittleEndian<quint32>(value);
+        if (size < 12 || (length & 0x80000000) != 0)
+            return; // none, or kept in the row
+        const bool onePage = (length & 0x40000000) != 0;
+        if (!onePage && (length & 0xff000000) != 0)
+            Damaged(path,
+                    QCoreApplication::translate("GameDatabase", "a row of table \"%1\" cannot be read").arg(name));
+        quint32 link = qFromLittleEndian<quint32>(value + 4);
+        quint32 read = 0;
+        bool ended = false;
+        for (unsigned long steps = 0; !ended && steps <= pages; ++steps) {
+            NeedPage(link >> 8);
+            void* page = nullptr;
+            int start = 0;
+            size_t bytes = 0;
+            if (mdb_find_pg_row(mdb.get(), static_cast<int>(link), &page, &start, &bytes) != 0)
+                CutShort(path); // shorter than when it was opened
+            start &= OffsetMask;
+            // Where mdbtools stops: a page of its own, a row too short or too long, the chain's end.
+            ended = onePage || bytes < 4 || start + bytes > PageSize || read + bytes - 4 > length;
+            if (!ended) {
+                read += static_cast<quint32>(bytes) - 4;
+                link = qFromLittleEndian<quint32>(static_cast<const unsigned char*>(page) + start);
+                ended = link == 0;
+            }
+        }
+        if (!ended || (!onePage && read < length))
+            Damaged(path,
+                    QCoreApplication::translate("GameDatabase", "a value of table \"%1\" is cut short").arg(name));
     }
 
     // The catalog MSysObjects (definition on page 2) is read like any other table,
@@ -267,6 +372,8 @@ struct Connection::Impl
         case MDB_REPID: {
             if (field.siz == 0)
                 return data.AppendText(QString());
+            if (column->col_type == MDB_MEMO)
+                CheckMemo(p, field.siz, tableName);
             const GText text(mdb_col_to_string(mdb.get(), mdb->pg_buf, field.start, column->col_type, field.siz));
             return data.AppendText(text ? QString::fromUtf8(text.get()) : QString());
         }
@@ -292,12 +399,14 @@ struct Connection::Impl
         entry.object_type = MDB_TABLE;
         entry.table_pg = page;
         qstrncpy(entry.object_name, name.toUtf8().constData(), sizeof entry.object_name);
+        CheckDefinition(page, name);
         const TablePtr table(mdb_read_table(&entry));
         // Guards against damaged definitions that mdbtools itself would trip over.
         if (!table || !table->usage_map || table->map_sz < 5 || table->num_cols == 0 || table->num_cols > 256)
             Damaged(
                 path,
                 QCoreApplication::translate("GameDatabase", "the definition of table \"%1\" cannot be read").arg(name));
+        CheckUsageMap(*table, name);
         if (!mdb_read_columns(table.get()) || !table->columns || table->columns->len != table->num_cols)
             Damaged(
                 path,
@@ -348,6 +457,7 @@ void Connection::Open(const QString& connectionText)
 
     auto impl = std::make_unique<Impl>();
     impl->path = path;
+    impl->pages = static_cast<unsigned long>(file.size() / PageSize);
     // mdbtools opens the file by name: the name of the descriptor checked above where
     // the system has one, so that nothing put in the file's place meanwhile is read.
     const QString opened = QStringLiteral("/proc/self/fd/%1").arg(file.handle());
