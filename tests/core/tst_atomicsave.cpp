@@ -12,61 +12,48 @@
 
 using namespace Qt::StringLiterals;
 
-// Every file the project writes is replaced the same way: a save the system refuses
-// says why, and the file saved before stays whole, with nothing left beside it.
+// Every file the project writes is replaced the same way: a save the system refuses says why, and the file saved
+// before stays whole, with nothing left beside it; a save keeps what protects the file.
 class TstAtomicSave : public QObject
 {
     Q_OBJECT
 
-    // A table whose database takes more than 8 KiB.
-    static std::vector<jet::Table> BigTables()
+    // Saves 16 KiB, or a database through the Jet writer (which saves the same way); the reason it fails, or empty.
+    static QString Save(const QString& path, bool jet = false)
     {
-        jet::Table table{QStringLiteral("tblBig"), {{QStringLiteral("Text"), jet::ColumnType::Memo}}, {}};
-        for (int i = 0; i < 8; ++i)
-            table.rows.push_back({QString(1000, QLatin1Char('a' + i))});
-        return {table};
-    }
-
-    // Saves through one of the two writers; the reason it fails, or empty.
-    static QString Save(const QString& writer, const QString& path, const QByteArray& data)
-    {
-        if (writer == QLatin1String("library"))
-            return SaveFileAtomically(path, data).value_or(QString());
         try {
-            jet::WriteDatabase(path, BigTables());
+            if (jet)
+                jet::WriteDatabase(path, {});
+            return jet ? QString() : SaveFileAtomically(path, QByteArray(16 * 1024, 'x')).value_or(QString());
         } catch (const jet::Error& error) {
             return QString::fromUtf8(error.what());
         }
-        return {};
     }
 
-    // What stands at a path: its kind, and a regular file's bytes.
+    // What stands at a path: its kind, and a regular file's size.
     static QString Kind(const QString& path)
     {
         struct stat info = {};
         if (::lstat(QFile::encodeName(path).constData(), &info) != 0)
-            return QStringLiteral("missing");
-        QFile file(path);
+            return u"missing"_s;
         const QString target = QFileInfo(path).symLinkTarget();
-        return S_ISLNK(info.st_mode)
-            ? QStringLiteral("link to ") + (target == path ? QStringLiteral("itself") : Kind(target))
-            : S_ISREG(info.st_mode)  ? QString::number(file.open(QIODevice::ReadOnly) ? file.readAll().size() : -1)
-            : S_ISFIFO(info.st_mode) ? QStringLiteral("fifo")
-            : S_ISDIR(info.st_mode)  ? QStringLiteral("folder")
-                                     : QStringLiteral("device %1").arg(info.st_rdev);
+        return S_ISLNK(info.st_mode) ? u"link to "_s + (target == path ? u"itself"_s : Kind(target))
+            : S_ISREG(info.st_mode)  ? QString::number(info.st_size)
+            : S_ISFIFO(info.st_mode) ? u"fifo"_s
+            : S_ISDIR(info.st_mode)  ? u"folder"_s
+                                     : u"device %1"_s.arg(info.st_rdev);
     }
 
-    // An access control list as the system keeps it: tag, permissions and user of each entry (the owner 1, a user
-    // 2, the group 4, the mask 0x10, others 0x20).
-    static QByteArray Acl(std::initializer_list<std::array<quint32, 3>> entries)
+    // An access control list as the system keeps it: the owner rw, the user nobody rw, the group r, the mask, others
+    // nothing.
+    static QByteArray Acl(quint32 mask)
     {
         QByteArray acl("\2\0\0\0", 4);
-        for (const auto& [tag, permissions, user] : entries) {
-            acl += QByteArray(8, '\0');
-            qToLittleEndian<quint16>(tag, acl.data() + acl.size() - 8);
-            qToLittleEndian<quint16>(permissions, acl.data() + acl.size() - 6);
-            qToLittleEndian<quint32>(user, acl.data() + acl.size() - 4);
-        }
+        QDataStream out(&acl, QIODevice::Append);
+        out.setByteOrder(QDataStream::LittleEndian);
+        for (const auto& [tag, permissions, user] :
+             {std::array<quint32, 3>{1, 6, ~0u}, {2, 6, 65534}, {4, 4, ~0u}, {0x10, mask, ~0u}, {0x20, 0, ~0u}})
+            out << quint16(tag) << quint16(permissions) << user;
         return acl;
     }
 
@@ -76,9 +63,9 @@ class TstAtomicSave : public QObject
         const QByteArray name = QFile::encodeName(path);
         struct stat info = {};
         char names[4096] = {};
-        if (::stat(name.constData(), &info) != 0)
-            return u"missing"_s;
-        QStringList text{QString::asprintf("%o %u:%u", info.st_mode, info.st_uid, info.st_gid)};
+        QStringList text{::stat(name.constData(), &info) == 0
+                             ? u"%1 %2:%3"_s.arg(info.st_mode, 0, 8).arg(info.st_uid).arg(info.st_gid)
+                             : u"missing"_s};
         for (const QByteArray& key : QByteArray(names, ::listxattr(name.constData(), names, sizeof names)).split(0)) {
             char value[4096];
             const ssize_t size = ::getxattr(name.constData(), key.constData(), value, sizeof value);
@@ -89,135 +76,110 @@ class TstAtomicSave : public QObject
     }
 
 private slots:
-    // A save keeps what protects the file, through the command line's calendar export and the clock's save: a list
-    // naming a user with a mask narrower or wider than the group's entry, a user.* attribute, the mode bits; a
-    // folder's default list gives the new file nothing that the old one lacked.
+    // Through the command line's calendar export and the clock's save: a list naming a user with a mask narrower
+    // or wider than the group's entry, a user.* attribute, the mode bits; a folder's default list gives the new file
+    // nothing that the old one lacked.
     void keepsProtection_data()
     {
         QTest::addColumn<QString>("saver");
+        QTest::addColumn<QByteArrayList>("attributes"); // the file's list, the folder's default list, user.kelvara
         QTest::addColumn<int>("mode");
-        QTest::addColumn<QByteArray>("acl");
-        QTest::addColumn<QByteArray>("folderAcl");
-        QTest::addColumn<QByteArray>("attribute");
-        const quint32 nobody = 65534, none = ~0u;
-        const QByteArray named = Acl({{1, 6, none}, {2, 6, nobody}, {4, 4, none}, {0x10, 4, none}, {0x20, 0, none}});
-        const QByteArray wide = Acl({{1, 6, none}, {2, 6, nobody}, {4, 4, none}, {0x10, 6, none}, {0x20, 0, none}});
         for (const char* saver : {"--ics", "OXLTIMES.DAT"}) {
-            QTest::addRow("%s, user and mask 0640", saver) << saver << 0640 << named << QByteArray() << QByteArray();
-            QTest::addRow("%s, mask wider than group", saver) << saver << 0640 << wide << QByteArray() << QByteArray();
-            QTest::addRow("%s, attribute 0600", saver)
-                << saver << 0600 << QByteArray() << QByteArray() << QByteArray("kept");
-            QTest::addRow("%s, folder's list", saver) << saver << 0640 << QByteArray() << wide << QByteArray();
+            QTest::addRow("%s, user and mask", saver) << saver << QByteArrayList{Acl(4), {}, {}} << 0640;
+            QTest::addRow("%s, mask wider than group", saver) << saver << QByteArrayList{Acl(6), {}, {}} << 0640;
+            QTest::addRow("%s, attribute", saver) << saver << QByteArrayList{{}, {}, "kept"} << 0600;
+            QTest::addRow("%s, folder's list", saver) << saver << QByteArrayList{{}, Acl(6), {}} << 0640;
         }
     }
 
     void keepsProtection()
     {
         QFETCH(QString, saver);
+        QFETCH(QByteArrayList, attributes);
         QFETCH(int, mode);
-        QFETCH(QByteArray, acl);
-        QFETCH(QByteArray, folderAcl);
-        QFETCH(QByteArray, attribute);
         TestFolder dir;
         const QString path = dir.filePath(saver == u"--ics"_s ? u"f.ics"_s : saver);
-        const QByteArray name = QFile::encodeName(path);
-        QVERIFY(PutFile(path, "saved before") && ::chmod(name.constData(), mode_t(mode)) == 0);
-        const auto set = [](const QByteArray& file, const char* key, const QByteArray& value) {
-            return value.isEmpty() || ::setxattr(file.constData(), key, value.constData(), value.size(), 0) == 0;
-        };
-        if (!set(QFile::encodeName(dir.path()), "system.posix_acl_default", folderAcl)
-            || !set(name, "system.posix_acl_access", acl) || !set(name, "user.kelvara", attribute))
-            QSKIP("this file system keeps no access control lists or user attributes");
+        const QByteArray file = QFile::encodeName(path), names[] = {file, QFile::encodeName(dir.path()), file};
+        const char* keys[] = {"system.posix_acl_access", "system.posix_acl_default", "user.kelvara"};
+        QVERIFY(PutFile(path, "saved before") && ::chmod(file.constData(), mode_t(mode)) == 0);
+        for (int i = 0; i < 3; ++i)
+            if (!attributes[i].isEmpty()
+                && ::setxattr(names[i].constData(), keys[i], attributes[i].constData(), attributes[i].size(), 0) != 0)
+                QSKIP("this file system keeps no access control lists or user attributes");
         const QString before = Protection(path);
-        if (saver == u"--ics"_s) {
-            QProcess program;
-            program.setProcessEnvironment(QProcessEnvironment());
+        QProcess program;
+        if (saver == u"--ics"_s)
             program.start(QStringLiteral(KELVARA_EXE), {u"--next"_s, u"15"_s, u"--ics"_s, path});
-            QVERIFY(program.waitForFinished(10000) && program.exitCode() == 0);
-        } else {
+        else
             WriteCalibrationFile({});
-        }
+        QVERIFY(saver != u"--ics"_s || (program.waitForFinished(10000) && program.exitCode() == 0));
         QVERIFY(FileBytes(path) != "saved before");
         QCOMPARE(Protection(path), before);
     }
 
+    // Both writers; a loop of links; a descriptor of the process, as /dev/stdout names one, open on a file.
     void refusedSave_data()
     {
-        QTest::addColumn<QString>("writer");
         QTest::addColumn<QString>("fault");
         QTest::addColumn<QString>("reason"); // "-": the save goes through
-        for (const char* writer : {"library", "jet"}) {
-            auto row = [writer](const char* fault, const char* reason) {
-                QTest::addRow("%s, %s", writer, fault) << writer << fault << reason;
-            };
-            row("limit", "File too large");
-            row("read-only", "Permission denied");
-            row("read-only file", "Permission denied");
-            row("folder", "it is a folder");
-            row("fifo", "it is not a regular file");
-            row("link to fifo", "it is not a regular file");
-            row("device", "it is not a regular file");
-            row("link to file", "-");
-            // A loop of links; a descriptor of the process, as /dev/stdout names one, open on a file.
-            row("link loop", "Too many levels of symbolic links");
-            row("descriptor", "a device or stream of the system");
-        }
+        const char* rows[][2] = {{"limit", "File too large"},
+                                 {"read-only", "Permission denied"},
+                                 {"jet writer, read-only", "Permission denied"},
+                                 {"read-only file", "Permission denied"},
+                                 {"folder", "it is a folder"},
+                                 {"fifo", "it is not a regular file"},
+                                 {"link to fifo", "it is not a regular file"},
+                                 {"device", "it is not a regular file"},
+                                 {"link to file", "-"},
+                                 {"link loop", "Too many levels of symbolic links"},
+                                 {"descriptor", "a device or stream of the system"}};
+        for (const auto& [tag, reason] : rows) // the fault: the tag without the writer
+            QTest::newRow(tag) << QString::fromLatin1(tag).remove(u"jet writer, "_s) << QString::fromLatin1(reason);
     }
 
     void refusedSave()
     {
-        QFETCH(QString, writer);
         QFETCH(QString, fault);
         QFETCH(QString, reason);
+        const bool jet = QByteArray(QTest::currentDataTag()).startsWith("jet");
         QTemporaryDir dir;
-        QString path = dir.filePath(QStringLiteral("out.mdb"));
-        const QString other = dir.filePath(QStringLiteral("other"));
-        const QString made = fault.startsWith(u"link") || fault == QLatin1String("descriptor") ? other : path;
-        const QByteArray encoded = QFile::encodeName(made);
-        if (fault == QLatin1String("folder")) {
+        QString path = dir.filePath(u"out.mdb"_s);
+        const QString other = dir.filePath(u"other"_s);
+        const QByteArray made = QFile::encodeName(fault.startsWith(u"link") || fault == u"descriptor"_s ? other : path);
+        if (fault == u"folder"_s)
             QVERIFY(QDir().mkdir(path));
-        } else if (fault.endsWith(u"fifo")) {
-            QVERIFY(::mkfifo(encoded.constData(), 0600) == 0);
-        } else if (fault == QLatin1String("device")) {
-            // A node like the system's null device, in the test's own folder.
-            if (::mknod(encoded.constData(), S_IFCHR | 0600, makedev(1, 3)) != 0)
-                QSKIP("making a device node needs root");
-        } else {
-            QVERIFY(PutFile(made, "saved before"));
-        }
+        else if (fault.endsWith(u"fifo"))
+            QVERIFY(::mkfifo(made.constData(), 0600) == 0);
+        else if (fault != u"device"_s)
+            QVERIFY(PutFile(QFile::decodeName(made), "saved before"));
+        else if (::mknod(made.constData(), S_IFCHR | 0600, makedev(1, 3)) != 0) // as the system's null device
+            QSKIP("making a device node needs root");
         if (fault.startsWith(u"link"))
-            QVERIFY(QFile::link(fault == QLatin1String("link loop") ? path : other, path));
+            QVERIFY(QFile::link(fault == u"link loop"_s ? path : other, path));
         QFile held(other);
-        if (fault == QLatin1String("descriptor")) {
-            QVERIFY(held.open(QIODevice::ReadOnly));
-            path = QStringLiteral("/proc/self/fd/%1").arg(held.handle());
-        }
+        if (fault == u"descriptor"_s && held.open(QIODevice::ReadOnly))
+            path = u"/proc/self/fd/%1"_s.arg(held.handle());
         const QString before = Kind(path);
-        QStringList names = QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System);
-
+        const QStringList names = QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System);
         QString got;
         {
             auto readOnly = fault.startsWith(u"read-only")
                 ? std::make_unique<faultkit::ReadOnlyFolder>(fault.endsWith(u"file") ? path : dir.path())
                 : nullptr;
-            auto limit = fault == QLatin1String("limit") ? std::make_unique<faultkit::FullDisk>(8 * 1024) : nullptr;
-            got = Save(writer, path, QByteArray(16 * 1024, 'x'));
+            auto limit = fault == u"limit"_s ? std::make_unique<faultkit::FullDisk>(8 * 1024) : nullptr;
+            got = Save(path, jet);
         }
-        if (reason == QLatin1String("-")) {
-            // The link stays a link; the file it points to is replaced.
+        if (reason == u"-"_s) { // the link stays a link; the file it points to is replaced
             QCOMPARE(got, QString());
             QVERIFY(Kind(path).startsWith(u"link to ") && Kind(other).toLongLong() >= 16 * 1024);
         } else {
-            QVERIFY2(!got.contains(QStringLiteral("Unknown error")) && got.contains(reason), qPrintable(got));
+            QVERIFY2(!got.contains(u"Unknown error"_s) && got.contains(reason), qPrintable(got));
             QCOMPARE(Kind(path), before);
         }
         QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System), names);
-
         // With room again, the same save goes through.
-        if (fault == QLatin1String("limit") || fault.startsWith(u"read-only")) {
-            QCOMPARE(Save(writer, path, QByteArray(16 * 1024, 'x')), QString());
-            QVERIFY(QFileInfo(path).size() >= 16 * 1024);
-        }
+        QVERIFY(!(fault == u"limit"_s || fault.startsWith(u"read-only"))
+                || (Save(path, jet).isEmpty() && Kind(path).toLongLong() > 4096));
     }
 
     // A link's ".." after a linked folder leads where the system takes it: that file is replaced, the link stays.
@@ -227,8 +189,8 @@ private slots:
         QVERIFY(QDir(dir.path()).mkpath(u"E/inner"_s)
                 && ::symlink("E/inner", QFile::encodeName(dir.filePath(u"sub"_s))) == 0
                 && ::symlink("sub/../real", QFile::encodeName(dir.filePath(u"out"_s))) == 0);
-        QCOMPARE(Save(u"library"_s, dir.filePath(u"out"_s), "new"), QString());
-        QCOMPARE(FileBytes(dir.filePath(u"E/real"_s)), "new");
+        QCOMPARE(Save(dir.filePath(u"out"_s)), QString());
+        QCOMPARE(FileBytes(dir.filePath(u"E/real"_s)).size(), 16 * 1024);
         QVERIFY(QFileInfo(dir.filePath(u"out"_s)).isSymLink() && !QFileInfo::exists(dir.filePath(u"real"_s)));
     }
 

@@ -19,27 +19,21 @@ private slots:
         std::setlocale(LC_ALL, "de_DE.UTF-8");
     }
 
-    // The number at the start of a text, or of the piece at positions first..first+count-1.
+    // The number at the start of a text (inner blanks ignored; a second point, a comma, an exponent or letters end
+    // it; a lone or doubled sign is 0), or of the piece at positions first..first+count-1 (partly past the end too).
     void numberValue_data()
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<int>("first"); // 0: the whole text
         QTest::addColumn<int>("count");
         QTest::addColumn<double>("expected");
-        QTest::newRow("plain") << "15" << 0 << 0 << 15.0;
-        QTest::newRow("trailing text") << "15 days" << 0 << 0 << 15.0;
-        QTest::newRow("inner blanks ignored") << "1 5" << 0 << 0 << 15.0;
-        QTest::newRow("second point ends") << "1.2.3" << 0 << 0 << 1.2;
-        QTest::newRow("sign after blanks") << "  -3x" << 0 << 0 << -3.0;
-        QTest::newRow("letters") << "abc" << 0 << 0 << 0.0;
-        QTest::newRow("empty") << "" << 0 << 0 << 0.0;
-        QTest::newRow("lone sign") << "-" << 0 << 0 << 0.0;
-        QTest::newRow("double sign") << "--5" << 0 << 0 << 0.0;
-        QTest::newRow("comma ends") << "1,5" << 0 << 0 << 1.0;
-        QTest::newRow("exponent not taken") << "1e5" << 0 << 0 << 1.0;
-        QTest::newRow("year") << "12/25/2026" << 7 << 4 << 2026.0;
-        QTest::newRow("piece past the end") << "12:30" << 7 << 2 << 0.0;
-        QTest::newRow("piece partly past the end") << "12:30:5" << 7 << 2 << 5.0;
+        const std::tuple<const char*, int, int, double> rows[] = {
+            {"15", 0, 0, 15},    {"15 days", 0, 0, 15}, {"1 5", 0, 0, 15}, {"1.2.3", 0, 0, 1.2},
+            {"  -3x", 0, 0, -3}, {"abc", 0, 0, 0},      {"", 0, 0, 0},     {"-", 0, 0, 0},
+            {"--5", 0, 0, 0},    {"1,5", 0, 0, 1},      {"1e5", 0, 0, 1},  {"12/25/2026", 7, 4, 2026},
+            {"12:30", 7, 2, 0},  {"12:30:5", 7, 2, 5}};
+        for (const auto& [text, first, count, expected] : rows)
+            QTest::addRow("\"%s\" from %d", text, first) << QString::fromLatin1(text) << first << count << expected;
     }
 
     void numberValue()
