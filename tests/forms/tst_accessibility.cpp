@@ -24,16 +24,6 @@ using namespace Qt::StringLiterals;
 using Maker = std::function<QWidget*(frmMain&)>;
 Q_DECLARE_METATYPE(Maker)
 
-QWidget* MyStats(frmMain&)
-{
-    return new frmMyStats(ItemCatalogue(gItemTable, gStatTable), {}, u"Mira"_s);
-}
-
-QWidget* Compare(frmMain&)
-{
-    return new frmCompare(ItemCatalogue(gItemTable, gStatTable), {0, 1, 2});
-}
-
 // Every window, walked as a screen reader and a keyboard-only player use it (common/accessibility.h).
 class TstAccessibility : public QObject
 {
@@ -89,8 +79,9 @@ private slots:
             find->AddCondition();
             return find;
         });
-        QTest::newRow("my stats") << Maker(&MyStats);
-        QTest::newRow("compare") << Maker(&Compare);
+        const ItemCatalogue catalogue(gItemTable, gStatTable);
+        QTest::newRow("my stats") << Maker([=](frmMain&) { return new frmMyStats(catalogue, {}, u"Mira"_s); });
+        QTest::newRow("compare") << Maker([=](frmMain&) { return new frmCompare(catalogue, {0, 1, 2}); });
     }
 
     void windows()
