@@ -1,14 +1,12 @@
 // bench_items
 // The Find Items window on the 20,000-item database (bigdb.h), on Qt's offscreen platform:
 // the window opened and drawn, a key typed into the name filter to the new rows drawn (the
-// slowest of a typing sequence, best of three passes), a stat column sorted both ways by a
-// click on its header, and the peak memory of the process with the window open. The database
-// is written by this program, which then measures in a process of its own (so that writing
-// it does not count towards the memory). References from the same run: a QTableView over a
-// QStandardItemModel of the names, QStringList::filter of the names, std::stable_sort of
-// the column's numbers, and the peak memory before the window opened. Every answer is
-// checked (the rows shown against the filter's count, the sorted column's order); a wrong
-// one fails the benchmark.
+// slowest of a typing sequence, best of three passes, and the first key the window takes), a stat column sorted both
+// ways by a click on its header, and the peak memory of the process with the window open. The database is written by
+// this program, which then measures in a process of its own (so that writing it does not count towards the memory).
+// References from the same run: a QTableView over a QStandardItemModel of the names, QStringList::filter of the names,
+// std::stable_sort of the column's numbers, and the peak memory before the window opened. Every answer is checked (the
+// rows shown against the filter's count, the sorted column's order); a wrong one fails the benchmark.
 #include "benchkit.h"
 #include "bigdb.h"
 #include "db/moddb.h"
@@ -62,7 +60,7 @@ int Measure(const QString& database)
         names << item.Name;
     QLineEdit* edit = window.findChild<QLineEdit*>(QStringLiteral("txtName"));
     edit->setFocus();
-    double slowestKey = 0, slowestFilter = 0;
+    double slowestKey = 0, slowestFilter = 0, firstKey = -1;
     for (const QString& word : {QStringLiteral("item 1"), QStringLiteral("m 42"), QStringLiteral("99")}) {
         std::vector<double> keys(static_cast<size_t>(word.size()), 1e9), filters(keys);
         for (int pass = 0; pass < 3; ++pass) {
@@ -73,6 +71,8 @@ int Measure(const QString& database)
                 QApplication::sendEvent(edit, &press);
                 QCoreApplication::processEvents(); // the rows drawn
                 keys[size_t(n - 1)] = std::min(keys[size_t(n - 1)], Milliseconds(timer));
+                if (firstKey < 0)
+                    firstKey = Milliseconds(timer);
                 timer.start();
                 const qsizetype expected = names.filter(word.left(n), Qt::CaseInsensitive).size();
                 filters[size_t(n - 1)] = std::min(filters[size_t(n - 1)], Milliseconds(timer));
@@ -83,7 +83,7 @@ int Measure(const QString& database)
                                     .arg(expected));
             }
         }
-        slowestKey = std::max(slowestKey, *std::max_element(keys.begin(), keys.end()));
+        slowestKey = std::max({slowestKey, firstKey, *std::max_element(keys.begin(), keys.end())});
         slowestFilter = std::max(slowestFilter, *std::max_element(filters.begin(), filters.end()));
     }
     edit->clear();

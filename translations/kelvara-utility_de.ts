@@ -369,6 +369,25 @@
     </message>
 </context>
 <context>
+    <name>ItemFinder</name>
+    <message>
+        <source>Items found</source>
+        <extracomment>What a screen reader names the list of the items whose names hold the typed text.</extracomment>
+        <translation>Gefundene Gegenstände</translation>
+    </message>
+</context>
+<context>
+    <name>ItemProxyModel</name>
+    <message>
+        <source>sorted ascending</source>
+        <translation>aufsteigend sortiert</translation>
+    </message>
+    <message>
+        <source>sorted descending</source>
+        <translation>absteigend sortiert</translation>
+    </message>
+</context>
+<context>
     <name>ItemTableModel</name>
     <message>
         <source>Item</source>
@@ -947,6 +966,19 @@ Die Systemuhr ist nicht synchronisiert.</translation>
 %1</source>
         <translation>Größe und Spalten von „Gegenstände suchen“ konnten nicht gespeichert werden.
 %1</translation>
+    </message>
+    <message>
+        <source>Sort &amp;by:</source>
+        <translation>So&amp;rtieren nach:</translation>
+    </message>
+    <message>
+        <source>&amp;Descending</source>
+        <translation>&amp;Absteigend</translation>
+    </message>
+    <message>
+        <source>(database order)</source>
+        <extracomment>The entry of &quot;Sort by&quot; that shows the items in the order of the game database.</extracomment>
+        <translation>(Reihenfolge der Datenbank)</translation>
     </message>
 </context>
 <context>

@@ -369,6 +369,25 @@
     </message>
 </context>
 <context>
+    <name>ItemFinder</name>
+    <message>
+        <source>Items found</source>
+        <extracomment>What a screen reader names the list of the items whose names hold the typed text.</extracomment>
+        <translation>Objetos encontrados</translation>
+    </message>
+</context>
+<context>
+    <name>ItemProxyModel</name>
+    <message>
+        <source>sorted ascending</source>
+        <translation>orden ascendente</translation>
+    </message>
+    <message>
+        <source>sorted descending</source>
+        <translation>orden descendente</translation>
+    </message>
+</context>
+<context>
     <name>ItemTableModel</name>
     <message>
         <source>Item</source>
@@ -947,6 +966,19 @@ El reloj del sistema no está sincronizado.</translation>
 %1</source>
         <translation>No se pudieron guardar el tamaño y las columnas de Buscar objetos.
 %1</translation>
+    </message>
+    <message>
+        <source>Sort &amp;by:</source>
+        <translation>Ordena&amp;r por:</translation>
+    </message>
+    <message>
+        <source>&amp;Descending</source>
+        <translation>&amp;Descendente</translation>
+    </message>
+    <message>
+        <source>(database order)</source>
+        <extracomment>The entry of &quot;Sort by&quot; that shows the items in the order of the game database.</extracomment>
+        <translation>(orden de la base de datos)</translation>
     </message>
 </context>
 <context>

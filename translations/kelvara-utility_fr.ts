@@ -369,6 +369,25 @@
     </message>
 </context>
 <context>
+    <name>ItemFinder</name>
+    <message>
+        <source>Items found</source>
+        <extracomment>What a screen reader names the list of the items whose names hold the typed text.</extracomment>
+        <translation>Objets trouvés</translation>
+    </message>
+</context>
+<context>
+    <name>ItemProxyModel</name>
+    <message>
+        <source>sorted ascending</source>
+        <translation>tri croissant</translation>
+    </message>
+    <message>
+        <source>sorted descending</source>
+        <translation>tri décroissant</translation>
+    </message>
+</context>
+<context>
     <name>ItemTableModel</name>
     <message>
         <source>Item</source>
@@ -947,6 +966,19 @@ L&apos;horloge système n&apos;est pas synchronisée.</translation>
 %1</source>
         <translation>La taille et les colonnes de « Trouver des objets » n&apos;ont pas pu être enregistrées.
 %1</translation>
+    </message>
+    <message>
+        <source>Sort &amp;by:</source>
+        <translation>&amp;Trier par :</translation>
+    </message>
+    <message>
+        <source>&amp;Descending</source>
+        <translation>&amp;Décroissant</translation>
+    </message>
+    <message>
+        <source>(database order)</source>
+        <extracomment>The entry of &quot;Sort by&quot; that shows the items in the order of the game database.</extracomment>
+        <translation>(ordre de la base de données)</translation>
     </message>
 </context>
 <context>

@@ -375,6 +375,25 @@
     </message>
 </context>
 <context>
+    <name>ItemFinder</name>
+    <message>
+        <source>Items found</source>
+        <extracomment>What a screen reader names the list of the items whose names hold the typed text.</extracomment>
+        <translation>Znalezione przedmioty</translation>
+    </message>
+</context>
+<context>
+    <name>ItemProxyModel</name>
+    <message>
+        <source>sorted ascending</source>
+        <translation>rosnąco</translation>
+    </message>
+    <message>
+        <source>sorted descending</source>
+        <translation>malejąco</translation>
+    </message>
+</context>
+<context>
     <name>ItemTableModel</name>
     <message>
         <source>Item</source>
@@ -958,6 +977,19 @@ Zegar systemowy nie jest zsynchronizowany.</translation>
 %1</source>
         <translation>Nie udało się zapisać rozmiaru i kolumn okna Szukaj przedmiotów.
 %1</translation>
+    </message>
+    <message>
+        <source>Sort &amp;by:</source>
+        <translation>Sor&amp;tuj według:</translation>
+    </message>
+    <message>
+        <source>&amp;Descending</source>
+        <translation>Male&amp;jąco</translation>
+    </message>
+    <message>
+        <source>(database order)</source>
+        <extracomment>The entry of &quot;Sort by&quot; that shows the items in the order of the game database.</extracomment>
+        <translation>(kolejność bazy danych)</translation>
     </message>
 </context>
 <context>

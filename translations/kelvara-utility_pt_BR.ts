@@ -369,6 +369,25 @@
     </message>
 </context>
 <context>
+    <name>ItemFinder</name>
+    <message>
+        <source>Items found</source>
+        <extracomment>What a screen reader names the list of the items whose names hold the typed text.</extracomment>
+        <translation>Itens encontrados</translation>
+    </message>
+</context>
+<context>
+    <name>ItemProxyModel</name>
+    <message>
+        <source>sorted ascending</source>
+        <translation>ordem crescente</translation>
+    </message>
+    <message>
+        <source>sorted descending</source>
+        <translation>ordem decrescente</translation>
+    </message>
+</context>
+<context>
     <name>ItemTableModel</name>
     <message>
         <source>Item</source>
@@ -947,6 +966,19 @@ O relógio do sistema não está sincronizado.</translation>
 %1</source>
         <translation>Não foi possível salvar o tamanho e as colunas de Buscar itens.
 %1</translation>
+    </message>
+    <message>
+        <source>Sort &amp;by:</source>
+        <translation>Ord&amp;enar por:</translation>
+    </message>
+    <message>
+        <source>&amp;Descending</source>
+        <translation>Decre&amp;scente</translation>
+    </message>
+    <message>
+        <source>(database order)</source>
+        <extracomment>The entry of &quot;Sort by&quot; that shows the items in the order of the game database.</extracomment>
+        <translation>(ordem do banco de dados)</translation>
     </message>
 </context>
 <context>

@@ -375,6 +375,25 @@
     </message>
 </context>
 <context>
+    <name>ItemFinder</name>
+    <message>
+        <source>Items found</source>
+        <extracomment>What a screen reader names the list of the items whose names hold the typed text.</extracomment>
+        <translation>Найденные предметы</translation>
+    </message>
+</context>
+<context>
+    <name>ItemProxyModel</name>
+    <message>
+        <source>sorted ascending</source>
+        <translation>по возрастанию</translation>
+    </message>
+    <message>
+        <source>sorted descending</source>
+        <translation>по убыванию</translation>
+    </message>
+</context>
+<context>
     <name>ItemTableModel</name>
     <message>
         <source>Item</source>
@@ -958,6 +977,19 @@ The system clock is not synchronised.</source>
 %1</source>
         <translation>Не удалось сохранить размер и столбцы окна «Поиск предметов».
 %1</translation>
+    </message>
+    <message>
+        <source>Sort &amp;by:</source>
+        <translation>&amp;Сортировать по:</translation>
+    </message>
+    <message>
+        <source>&amp;Descending</source>
+        <translation>По у&amp;быванию</translation>
+    </message>
+    <message>
+        <source>(database order)</source>
+        <extracomment>The entry of &quot;Sort by&quot; that shows the items in the order of the game database.</extracomment>
+        <translation>(порядок базы данных)</translation>
     </message>
 </context>
 <context>

@@ -21,9 +21,8 @@ ItemCatalogue::ItemCatalogue(const clsItem& items, const clsStat& stats)
 {
     const int32_t count = items.NumItems();
     mItems.reserve(static_cast<size_t>(count));
-    QHash<int32_t, std::vector<size_t>> byID; // an ID may stand for several items
-    std::set<QString> materials;
-    QHash<QString, QString> materialKeys; // upper-cased -> the first spelling
+    QHash<int32_t, std::vector<size_t>> byID;        // an ID may stand for several items
+    std::set<std::pair<QString, QString>> materials; // upper-cased, as spelt
     for (int32_t position = 1; position <= count; ++position) {
         CatalogueItem item;
         item.Position = position;
@@ -31,18 +30,13 @@ ItemCatalogue::ItemCatalogue(const clsItem& items, const clsStat& stats)
         item.Name = items.Item(position);
         item.Material = items.Material(item.ID);
         item.Folded = FoldedName(item.Name);
-        if (!item.Material.isEmpty()) {
-            const QString key = item.Material.toUpper();
-            if (!materialKeys.contains(key)) {
-                materialKeys.insert(key, item.Material);
-                materials.insert(key);
-            }
-        }
+        if (!item.Material.isEmpty())
+            materials.emplace(item.Material.toUpper(), item.Material);
         byID[item.ID].push_back(mItems.size());
         mItems.push_back(std::move(item));
     }
-    for (const QString& key : materials)
-        mMaterials << materialKeys.value(key);
+    for (const auto& material : materials)
+        mMaterials << material.second;
 
     std::set<int32_t> used;
     for (const clsItem::StatRow& row : items.StatRows()) {
@@ -92,7 +86,7 @@ bool ItemMatcher::Matches(const CatalogueItem& item) const
 {
     if (!mFolded.isEmpty() && !item.Folded.contains(mFolded))
         return false;
-    if (mFilter.Material && item.Material.compare(*mFilter.Material, Qt::CaseInsensitive) != 0)
+    if (mFilter.Material && item.Material != *mFilter.Material)
         return false;
     if (mFilter.MyStats) {
         for (const StatValue& need : item.Of(StatKind::Requires)) {

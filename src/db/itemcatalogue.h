@@ -60,7 +60,8 @@ public:
     // The stats of the stat table in its order (by name), then the IDs items use that
     // it does not hold, by number.
     const std::vector<int32_t>& StatIDs() const { return mStatIDs; }
-    // The materials of the items, each once, in order of the upper-cased name.
+    // The materials of the items, each spelling once (the database holds "Iron" and "iron" as two),
+    // in order of the upper-cased name.
     const QStringList& Materials() const { return mMaterials; }
 
 private:
@@ -75,7 +76,7 @@ struct ItemFilter
 {
     // Contained in the name, matched as find-as-you-type does; the empty text matches all.
     QString Name;
-    // The material, matched whole (letter case ignored); none matches every material.
+    // The material, matched whole and as spelt; none matches every material.
     std::optional<QString> Material;
     // Only the items the player can use: each requirement at most the player's value of
     // that stat (a stat not given counts as 0).

@@ -3,6 +3,7 @@
 #include "core/atomicsave.h"
 #include "core/kelvaraerror.h"
 #include "dialogs.h"
+#include "dropdownaccess.h"
 #include "files/tabletext.h"
 #include "formkit.h"
 #include "frmcompare.h"
@@ -89,6 +90,7 @@ frmFindItems::frmFindItems(bool characterOpen, QWidget* parent)
     setWindowTitle(tr("Find Items"));
     setAttribute(Qt::WA_DeleteOnClose);
     ReportAsWindow(this);
+    NameDropDowns();
     mBrowser->SetCatalogue(std::make_shared<ItemCatalogue>(gItemTable, gStatTable));
 
     auto* layout = new QVBoxLayout(this);
@@ -106,6 +108,12 @@ frmFindItems::frmFindItems(bool characterOpen, QWidget* parent)
     mMyStatsButton = Named(new QPushButton(tr("My &Stats\u2026"), this), QStringLiteral("cmdMyStats"));
     mAddCondition = Named(new QPushButton(tr("&Add condition"), this), QStringLiteral("cmdAddCondition"));
     mAddCondition->setToolTip(tr("Show only the items that give at least a number of a stat"));
+    // The order of the table by keyboard, as a click on a heading gives it.
+    auto* sortLabel = Named(new QLabel(tr("Sort &by:"), this), QStringLiteral("lblSortBy"));
+    mSortBy = Named(new QComboBox(this), QStringLiteral("cboSortBy"));
+    mSortBy->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    sortLabel->setBuddy(mSortBy);
+    mDescending = Named(new QCheckBox(tr("&Descending"), this), QStringLiteral("chkDescending"));
 
     mTable = new ItemView([this] { cmdCopy_Click(); }, this);
     mTable->setObjectName(QStringLiteral("tblItems"));
@@ -117,6 +125,8 @@ frmFindItems::frmFindItems(bool characterOpen, QWidget* parent)
     mTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
     mTable->setTabKeyNavigation(false);
     mTable->setWordWrap(false);
+    // The corner button (select all) sits on the hidden row headings: it is never seen.
+    mTable->setCornerButtonEnabled(false);
     mTable->verticalHeader()->hide();
     mTable->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     mTable->verticalHeader()->setDefaultSectionSize(mTable->fontMetrics().height() + 6);
@@ -158,6 +168,9 @@ frmFindItems::frmFindItems(bool characterOpen, QWidget* parent)
     connect(mMyStatsButton, &QPushButton::clicked, this, run(&frmFindItems::cmdMyStats_Click));
     connect(mAddCondition, &QPushButton::clicked, this, run(&frmFindItems::AddCondition));
     connect(mCompare, &QPushButton::clicked, this, run(&frmFindItems::cmdCompare_Click));
+    connect(mSortBy, &QComboBox::activated, this, run(&frmFindItems::SortChosen));
+    connect(mDescending, &QCheckBox::toggled, this, run(&frmFindItems::SortChosen));
+    connect(header, &QHeaderView::sortIndicatorChanged, this, run(&frmFindItems::ShowOrder));
     connect(copy, &QPushButton::clicked, this, run(&frmFindItems::cmdCopy_Click));
     connect(save, &QPushButton::clicked, this, run(&frmFindItems::cmdSaveCsv_Click));
     connect(close, &QPushButton::clicked, this, &QWidget::close);
@@ -255,7 +268,8 @@ void frmFindItems::ShowFilter()
     mMaterial->addItem(tr("(all)"));
     mMaterial->addItems(mBrowser->Catalogue().Materials());
     mMaterial->setCurrentIndex(
-        filter.Material ? std::max(0, mMaterial->findText(*filter.Material, Qt::MatchFixedString)) : 0);
+        filter.Material ? std::max(0, mMaterial->findText(*filter.Material, Qt::MatchExactly | Qt::MatchCaseSensitive))
+                        : 0);
     FitCombo(mMaterial);
     while (mConditions.size() > filter.Conditions.size())
         RemoveCondition(mConditions.back().Remove);
@@ -380,8 +394,13 @@ void frmFindItems::PlaceConditions()
         ++line;
     }
     mGrid->addWidget(mAddCondition, line, 0, Qt::AlignLeft);
+    mGrid->addWidget(findChild<QLabel*>(QStringLiteral("lblSortBy")), line, 4);
+    mGrid->addWidget(mSortBy, line, 5);
+    mGrid->addWidget(mDescending, line, 6);
     setTabOrder(previous, mAddCondition);
-    setTabOrder(mAddCondition, mTable);
+    setTabOrder(mAddCondition, mSortBy);
+    setTabOrder(mSortBy, mDescending);
+    setTabOrder(mDescending, mTable);
     mGrid->setColumnStretch(3, 1);
 }
 
@@ -423,6 +442,30 @@ void frmFindItems::SizeColumns()
     // The sort mark shows the order that stayed.
     const QSignalBlocker block(header);
     header->setSortIndicator(mBrowser->Shown()->sortColumn(), mBrowser->Shown()->sortOrder());
+    ShowOrder();
+}
+
+// "Sort by" offers the columns shown and names the one the table is sorted by.
+void frmFindItems::ShowOrder()
+{
+    const QSignalBlocker blockSort(mSortBy), blockDescending(mDescending);
+    mSortBy->clear();
+    //: The entry of "Sort by" that shows the items in the order of the game database.
+    mSortBy->addItem(tr("(database order)"));
+    for (int column = 0; column < mBrowser->Shown()->columnCount(); ++column)
+        mSortBy->addItem(mBrowser->Shown()->headerData(column, Qt::Horizontal).toString());
+    const int sorted = mBrowser->Shown()->sortColumn();
+    mSortBy->setCurrentIndex(sorted + 1);
+    FitCombo(mSortBy);
+    mDescending->setChecked(sorted >= 0 && mBrowser->Shown()->sortOrder() == Qt::DescendingOrder);
+    mDescending->setEnabled(sorted >= 0);
+}
+
+void frmFindItems::SortChosen()
+{
+    const int column = mSortBy->currentIndex() - 1;
+    mTable->horizontalHeader()->setSortIndicator(
+        column, column >= 0 && mDescending->isChecked() ? Qt::DescendingOrder : Qt::AscendingOrder);
 }
 
 void frmFindItems::SelectionChanged()
@@ -463,6 +506,9 @@ void frmFindItems::cmdCompare_Click()
     auto* compare = new frmCompare(mBrowser->Catalogue(), rows, this);
     compare->setAttribute(Qt::WA_DeleteOnClose);
     compare->show();
+    // It takes the focus, so that Escape closes it and not this window.
+    compare->raise();
+    compare->activateWindow();
 }
 
 void frmFindItems::cmdCopy_Click()

@@ -19,10 +19,10 @@ class QTableView;
 // "Find Items": every item of the game database in a table, with the columns of the stats
 // the player adds (requirement, mod 0, mod 1), sorted by any column and filtered as the
 // player types: by name, material, what the player's character can use and what an item
-// gives at least. Enter or a double click shows the item in Item Stats; the rows shown go
-// to the clipboard or into a CSV file. Not modal, resizable; its size and stat columns are
-// kept in the settings file when it closes. When the game database is reloaded it shows
-// the new items and keeps its filters, order and selection where the items still exist.
+// gives at least. "Sort by" and "Descending" sort it as a click on a heading does. Enter or a double click shows the
+// item in Item Stats; the rows shown go to the clipboard or into a CSV file. Not modal, resizable; its size and stat
+// columns are kept in the settings file when it closes. When the game database is reloaded it shows the new items and
+// keeps its filters, order and selection where the items still exist.
 class frmFindItems : public QWidget
 {
     Q_OBJECT
@@ -71,6 +71,8 @@ private:
     void SizeColumns();
     void TablesReplaced();
     void SelectionChanged();
+    void ShowOrder();
+    void SortChosen();
 
     bool mCharacterOpen;
     StatValues mMyStats;
@@ -82,6 +84,8 @@ private:
     QCheckBox* mOnlyUsable;
     QPushButton* mMyStatsButton;
     QPushButton* mAddCondition;
+    QComboBox* mSortBy;
+    QCheckBox* mDescending;
     std::vector<ConditionRow> mConditions;
     int mConditionNames = 0;
     QTableView* mTable;

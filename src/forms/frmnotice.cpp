@@ -5,10 +5,13 @@
 #include "running/gamedatawatcher.h"
 #include "running/reminderkeeper.h"
 
+#include <QAbstractSpinBox>
 #include <QApplication>
 #include <QBoxLayout>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTimer>
 
@@ -93,6 +96,15 @@ void NoticeWindows::CloseAll()
 }
 
 namespace {
+// Whether the player types into the control: a text box, a number box or a drop-down that takes text.
+bool TakesTyping(const QWidget* control)
+{
+    if (const auto* box = qobject_cast<const QComboBox*>(control))
+        return box->isEditable();
+    return qobject_cast<const QLineEdit*>(control) || qobject_cast<const QAbstractSpinBox*>(control)
+        || qobject_cast<const QTextEdit*>(control) || qobject_cast<const QPlainTextEdit*>(control);
+}
+
 // Shows the notice once no list or menu is open: showing a window closes them, and the
 // player would lose an open list of found names while typing.
 void ShowBesidePopups(const QPointer<frmNotice>& notice)
@@ -114,8 +126,7 @@ void ShowGameDataNotices(GameDataWatcher* watcher, QWidget* window)
                          shown->setObjectName(QStringLiteral("frmGameDataNotice"));
                          // The player may be typing (in Item Stats' find box, say): the notice then takes
                          // no focus, and waits until an open list is closed.
-                         shown->setAttribute(Qt::WA_ShowWithoutActivating,
-                                             qobject_cast<QLineEdit*>(QApplication::focusWidget()) != nullptr);
+                         shown->setAttribute(Qt::WA_ShowWithoutActivating, TakesTyping(QApplication::focusWidget()));
                          ShowBesidePopups(shown);
                      });
 }

@@ -4,6 +4,7 @@
 #include "core/kelvaraerror.h"
 #include "core/language.h"
 #include "dialogs.h"
+#include "dropdownaccess.h"
 #include "formkit.h"
 #include "trayicon.h"
 
@@ -96,7 +97,9 @@ frmPreferences::frmPreferences(TrayIcon* tray, Appearance* appearance, QWidget* 
     // Each language named in its own words; the choice takes effect at the next start.
     auto* language = Named(new QGroupBox(tr("Language"), this), "grpLanguage");
     auto* languageColumn = new QVBoxLayout(language);
+    NameDropDowns();
     mLanguage = Named(new QComboBox(language), "cboLanguage");
+    mLanguage->setAccessibleName(language->title());
     mLanguage->addItem(tr("Follow the desktop"), QString());
     for (const QString& code : QStringList{QStringLiteral("en")} + Language::Shipped())
         mLanguage->addItem(Language::OwnName(code), code);

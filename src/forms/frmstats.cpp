@@ -1,6 +1,7 @@
 #include "frmstats.h"
 
 #include "db/statline.h"
+#include "dropdownaccess.h"
 #include "formkit.h"
 #include "guard.h"
 #include "itemfinder.h"
@@ -65,6 +66,7 @@ frmStats::frmStats(QWidget* parent)
     setAttribute(Qt::WA_DeleteOnClose);
     setFont(SansFont());
     ReportAsWindow(this);
+    NameDropDowns();
     CloseOnEscape(this);
 
     // A box the player can also type into. Typing alone chooses nothing: a typed

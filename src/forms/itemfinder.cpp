@@ -25,6 +25,9 @@ ItemFinder::ItemFinder(QLineEdit* box)
     // One line a name: the list lays out its rows without measuring each one.
     if (auto* list = qobject_cast<QListView*>(mCompleter->popup()))
         list->setUniformItemSizes(true);
+    // Screen readers reach the list under the box's own (see NameDropDowns).
+    //: What a screen reader names the list of the items whose names hold the typed text.
+    mCompleter->popup()->setAccessibleName(tr("Items found"));
     connect(box, &QLineEdit::textEdited, this, &ItemFinder::Typed);
     connect(mCompleter, qOverload<const QModelIndex&>(&QCompleter::activated), this, [this](const QModelIndex& index) {
         if (index.isValid() && size_t(index.row()) < mPositions.size())

@@ -108,7 +108,9 @@ void ItemProxyModel::SetFilter(const ItemFilter& filter)
 {
     mFilter = filter;
     mAcceptedFor = nullptr;
-    invalidateRowsFilter();
+    // One new layout, rather than a removal and an insertion for each run of rows that goes or comes: each
+    // of those costs the table, its headings and the selection a walk over every row.
+    invalidate();
 }
 
 bool ItemProxyModel::filterAcceptsRow(int sourceRow, const QModelIndex&) const
@@ -158,6 +160,15 @@ const std::vector<int32_t>& ItemProxyModel::Ranks(int column) const
         }
     }
     return ranks;
+}
+
+QVariant ItemProxyModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    // A screen reader hears which way the heading sorts.
+    if (role == Qt::AccessibleDescriptionRole && orientation == Qt::Horizontal && section >= 0
+        && section == sortColumn())
+        return sortOrder() == Qt::AscendingOrder ? tr("sorted ascending") : tr("sorted descending");
+    return QSortFilterProxyModel::headerData(section, orientation, role);
 }
 
 void ItemProxyModel::sort(int column, Qt::SortOrder order)
@@ -225,7 +236,7 @@ void ItemBrowser::SetCatalogue(std::shared_ptr<const ItemCatalogue> catalogue)
     std::copy_if(mItems.StatColumns().begin(), mItems.StatColumns().end(), std::back_inserter(columns), exists);
     ItemFilter filter = mProxy.Filter();
     std::erase_if(filter.Conditions, [&](const ItemFilter::AtLeast& condition) { return !exists(condition.StatID); });
-    if (filter.Material && !catalogue->Materials().contains(*filter.Material, Qt::CaseInsensitive))
+    if (filter.Material && !catalogue->Materials().contains(*filter.Material))
         filter.Material.reset();
 
     mItems.SetCatalogue(std::move(catalogue));

@@ -57,6 +57,8 @@ public:
 
     void SetFilter(const ItemFilter& filter);
     const ItemFilter& Filter() const { return mFilter; }
+    // The sorted column's heading tells screen readers its order (its description).
+    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
     // Keeps the order asked for, which lessThan needs while the rows are sorted.
     void sort(int column, Qt::SortOrder order = Qt::AscendingOrder) override;
 

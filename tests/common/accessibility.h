@@ -6,7 +6,7 @@
 // What keeps a player with a screen reader, or with the keyboard alone, from using a window: one line a fault. The
 // window reports the role of a window or a dialog; each control that takes the focus, and each table, list, text
 // box, spin box, drop-down box, label and column header, has a name, and one that is not merely its value (a
-// drop-down box named by its shown text, as on Linux, has a caption tied to it); no name changes as the window's
+// drop-down box named by its shown text tells nothing of what it chooses); no name changes as the window's
 // own timer ticks; Tab from the first control visits every control that takes the focus and comes back to it; and
 // Escape closes a window that has a Close or Cancel button. It shows the window, and closes it last.
 inline QStringList AccessibilityFaults(QWidget* window)
@@ -31,11 +31,9 @@ inline QStringList AccessibilityFaults(QWidget* window)
             if (child->state().invisible || (!child->object() && child->role() != QAccessible::ColumnHeader))
                 continue; // a table's cells are read with their headers
             const QString name = child->text(QAccessible::Name), value = child->text(QAccessible::Value);
-            // A table's or a list's value is its name; a box with a caption tied to it is named by the caption.
+            // A table's or a list's value is its name.
             if ((child->state().focusable || named.contains(child->role()))
-                && (name.isEmpty()
-                    || (name == value && named.indexOf(child->role()) > 2
-                        && child->relations(QAccessible::Label).isEmpty())))
+                && (name.isEmpty() || (name == value && named.indexOf(child->role()) > 2)))
                 faults << what(child->object()) + u": named \""_s + name + u'"';
             names.insert(child->object(), name);
             walk(child);

@@ -16,22 +16,13 @@
 #include "forms/frmreminders.h"
 #include "forms/frmstats.h"
 #include "forms/frmupcomingdays.h"
+#include "forms/itemfinder.h"
 #include "running/globals.h"
 
 using namespace Qt::StringLiterals;
 
 using Maker = std::function<QWidget*(frmMain&)>;
 Q_DECLARE_METATYPE(Maker)
-
-QWidget* MyStats(frmMain&)
-{
-    return new frmMyStats(ItemCatalogue(gItemTable, gStatTable), {}, u"Mira"_s);
-}
-
-QWidget* Compare(frmMain&)
-{
-    return new frmCompare(ItemCatalogue(gItemTable, gStatTable), {0, 1, 2});
-}
 
 // Every window, walked as a screen reader and a keyboard-only player use it (common/accessibility.h).
 class TstAccessibility : public QObject
@@ -41,13 +32,17 @@ class TstAccessibility : public QObject
     TestFolder mDir;
 
 private slots:
-    void windows_data()
+    void initTestCase()
     {
         gCalibration = ClockCalibration::FromTexts(u"14:30:00"_s, u"06/15/2026"_s, u"10:20:30"_s, u"03/10/0005"_s);
-        QTest::addColumn<Maker>("make");
         const GameTables tables = LoadGameTables(QStringLiteral(KELVARA_SAMPLE_DB));
         gStatTable = tables.stats;
         gItemTable = tables.items;
+    }
+
+    void windows_data()
+    {
+        QTest::addColumn<Maker>("make");
         QTest::newRow("main") << Maker([](frmMain& main) { return &main; });
         QTest::newRow("next good moon") << Maker([](frmMain& main) {
             auto* tick = new QTimer(&main); // the countdown follows the main window's clock
@@ -70,7 +65,11 @@ private slots:
         QTest::newRow("notice") << Maker(
             [](frmMain&) { return new frmNotice(u"Day 15"_s, u"Good moon"_s, u"Show"_s); });
         QTest::newRow("set date and time") << Maker([](frmMain&) { return new frmDateTime; });
-        QTest::newRow("item stats") << Maker([](frmMain&) { return new frmStats; });
+        QTest::newRow("item stats") << Maker([](frmMain&) {
+            auto* stats = new frmStats;
+            stats->ChooseItem(1);
+            return stats;
+        });
         QTest::newRow("upcoming days") << Maker([](frmMain&) { return new frmUpcomingDays; });
         QTest::newRow("about") << Maker([](frmMain&) { return new frmAbout; });
         QTest::newRow("compact clock") << Maker([](frmMain&) { return new frmCompactClock; });
@@ -80,8 +79,9 @@ private slots:
             find->AddCondition();
             return find;
         });
-        QTest::newRow("my stats") << Maker(&MyStats);
-        QTest::newRow("compare") << Maker(&Compare);
+        const ItemCatalogue catalogue(gItemTable, gStatTable);
+        QTest::newRow("my stats") << Maker([=](frmMain&) { return new frmMyStats(catalogue, {}, u"Mira"_s); });
+        QTest::newRow("compare") << Maker([=](frmMain&) { return new frmCompare(catalogue, {0, 1, 2}); });
     }
 
     void windows()
@@ -93,6 +93,20 @@ private slots:
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u"; "_s)));
         if (window != &main)
             delete window;
+    }
+
+    // Item Stats' list of found names is reached from its box, and names each item found.
+    void foundNames()
+    {
+        frmStats stats;
+        stats.show();
+        QVERIFY(QTest::qWaitForWindowActive(&stats));
+        QTest::keyClicks(stats.findChild<QComboBox*>()->lineEdit(), gItemTable.Item(1).left(3));
+        QAccessibleInterface* box = QAccessible::queryAccessibleInterface(stats.findChild<QComboBox*>());
+        QAccessibleInterface* list = box->child(box->childCount() - 1);
+        QCOMPARE(list->text(QAccessible::Name), u"Items found"_s);
+        QCOMPARE(list->child(0)->text(QAccessible::Name), stats.Finder()->Listed().value(0));
+        QVERIFY(!list->state().invisible);
     }
 };
 

@@ -1,8 +1,10 @@
-// The Find Items window: one at most, Enter shows the item in Item Stats, Copy and Save as CSV.
+// The Find Items window: one at most, Enter shows the item in Item Stats, sorting by keyboard, Compare, Copy and Save
+// as CSV.
 #include "common/filebytes.h"
 #include "common/testfolder.h"
 #include "files/settings.h"
 #include "forms/dialogs.h"
+#include "forms/frmcompare.h"
 #include "forms/frmfinditems.h"
 #include "forms/frmmain.h"
 #include "forms/frmstats.h"
@@ -94,6 +96,37 @@ private slots:
         QCOMPARE(mMessages.size(), 1);
         QVERIFY2(mMessages[0].startsWith(u"Cannot write \""_s + fifo), qPrintable(mMessages[0]));
         QVERIFY(QFileInfo(fifo).exists() && !QFileInfo(fifo).isFile());
+    }
+
+    // "Sort by" and "Descending" sort as the headings do and follow a click on one; Compare takes the focus, and
+    // Escape there closes it alone.
+    void sortAndCompare()
+    {
+        frmFindItems find(false);
+        find.show();
+        find.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&find));
+        auto* table = find.findChild<QTableView*>(u"tblItems"_s);
+        auto* sortBy = find.findChild<QComboBox*>(u"cboSortBy"_s);
+        auto* descending = find.findChild<QCheckBox*>(u"chkDescending"_s);
+        const auto shown = [&] {
+            return u"%1 %2 %3"_s.arg(sortBy->currentText(), descending->isChecked() ? u"down"_s : u"up"_s,
+                                     table->model()->index(0, 0).data().toString());
+        };
+        QCOMPARE(shown(), u"(database order) up Iron Sword"_s);
+        QTest::keyClick(sortBy, Qt::Key_Down);
+        QTest::keyClick(descending, Qt::Key_Space);
+        QCOMPARE(shown(), u"Item down Ring, \"old\""_s);
+        QHeaderView* header = table->horizontalHeader();
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, {header->sectionViewportPosition(1) + 4, 4});
+        QCOMPARE(shown(), u"Material up Iron Sword"_s);
+
+        table->selectAll();
+        find.findChild<QPushButton*>(u"cmdCompare"_s)->click();
+        QTRY_VERIFY(qobject_cast<frmCompare*>(QApplication::activeWindow()));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QTRY_VERIFY(Windows<frmCompare>().isEmpty());
+        QVERIFY(find.isVisible());
     }
 };
 

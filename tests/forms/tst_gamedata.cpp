@@ -193,6 +193,7 @@ private slots:
         Keys(edit, {}, {Qt::Key_Down, Qt::Key_Return});
         QCOMPARE(chosen(), (QStringList{"Ring", "Strength     10 "}));
         QTRY_VERIFY(main.findChild<QWidget*>(u"frmGameDataNotice"_s)->isVisible());
+        QVERIFY(main.findChild<QWidget*>(u"frmGameDataNotice"_s)->testAttribute(Qt::WA_ShowWithoutActivating));
     }
 
     // The facts of a readable database, of a missing one; the window copies what it shows.

@@ -23,17 +23,12 @@ ItemCatalogue Sample()
     for (const auto& [id, name] : {std::pair{10, "Axe"}, {11, "Bow"}, {12, "Cap"}, {13, "Rag"}})
         items.AddItem(id, QString::fromLatin1(name));
     // Item, stat, mod number (-1: a requirement), value.
-    for (const auto& [item, stat, mod, value] : {std::array{10, 1, -1, 30},
-                                                 {10, 1, 0, 5},
-                                                 {10, 2, 1, 2},
-                                                 {11, 1, -1, 20},
-                                                 {11, 2, -1, 25},
-                                                 {11, 1, 0, 5},
-                                                 {11, 2, 0, 4},
-                                                 {12, 3, -1, 10},
-                                                 {12, 1, 0, 3},
-                                                 {12, 2, 1, 2}})
-        mod < 0 ? items.AddMinStat(item, stat, value) : items.AddMod(item, stat, mod, value);
+    for (const QString& row : u"10 1 -1 30,10 1 0 5,10 2 1 2,11 1 -1 20,11 2 -1 25,11 1 0 5,11 2 0 4,12 3 -1 10,"
+                              u"12 1 0 3,12 2 1 2"_s.split(u',')) {
+        const QStringList n = row.split(u' ');
+        n[2].toInt() < 0 ? items.AddMinStat(n[0].toInt(), n[1].toInt(), n[3].toInt())
+                         : items.AddMod(n[0].toInt(), n[1].toInt(), n[2].toInt(), n[3].toInt());
+    }
     return ItemCatalogue(items, stats);
 }
 } // namespace

@@ -8,10 +8,10 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-// Stat 1 Strength, 2 Agility. Iron Sword requires Strength 30 and gives 5 in mod 0, oak Staff
-// nothing, Ämulet (no material) requires 5 and gives -2, Zircon Ring gives 9 in mod 1 and
-// Agility 3 in mod 0, apple gives 12; Iron Sword and apple give Agility 0 and 1 in mod 1. `renamed`: apple is "apple
-// pie", Agility and Ämulet are gone, and Iron Axe (mod 0: 7) is new.
+// Stat 1 Strength, 2 Agility. Iron Sword requires Strength 30 and gives 5 in mod 0, oak Staff (of "oak", apple's is
+// "Oak") nothing, Ämulet (no material) requires 5 and gives -2, Zircon Ring gives 9 in mod 1 and Agility 3 in mod 0,
+// apple gives 12; Iron Sword and apple give Agility 0 and 1 in mod 1. `renamed`: apple is "apple pie", Agility and
+// Ämulet are gone, and Iron Axe (mod 0: 7) is new.
 std::shared_ptr<const ItemCatalogue> Sample(bool renamed = false)
 {
     clsStat stats;
@@ -20,7 +20,7 @@ std::shared_ptr<const ItemCatalogue> Sample(bool renamed = false)
         stats.AddStat(2, u"Agility"_s);
     clsItem items;
     items.AddItem(10, u"Iron Sword"_s, u"Iron"_s);
-    items.AddItem(11, u"oak Staff"_s, u"Oak"_s);
+    items.AddItem(11, u"oak Staff"_s, u"oak"_s);
     if (!renamed)
         items.AddItem(12, u"Ämulet"_s);
     items.AddItem(13, u"Zircon Ring"_s, u"Iron"_s);
@@ -58,7 +58,8 @@ class TstItemBrowser : public QObject
 private slots:
     void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
 
-    // Names in the language's order, numbers as numbers, empty cells last both ways, rows through the filter.
+    // Names in the language's order, numbers as numbers, empty cells last both ways, rows through the filter; the
+    // sorted heading tells its order.
     void order_data()
     {
         QTest::addColumn<QString>("name");
@@ -89,23 +90,31 @@ private slots:
         QCOMPARE(browser.TextRows().value(1).size(), 5); // name, material, requirement, mod 0, mod 1
         QVERIFY(browser.CountText().startsWith(QString::number(shown.count(u'|') + 1) + u" of 5 item"_s));
         QVERIFY(ItemBrowser::CountText(37, 20000).startsWith(u"37 of 20,000 item"_s));
+        for (int heading = 0; heading < 5; ++heading)
+            QCOMPARE(browser.Shown()->headerData(heading, Qt::Horizontal, Qt::AccessibleDescriptionRole).toString(),
+                     heading != column ? u""_s
+                         : order       ? u"sorted descending"_s
+                                       : u"sorted ascending"_s);
     }
 
-    // A reload keeps the order, the material and the selected items that are still there; columns and conditions of
-    // a stat that is gone go.
+    // Materials are told apart by letter case, as the database does. A reload keeps the order, the material and the
+    // selected items that are still there; columns and conditions of a stat that is gone go.
     void reload()
     {
         ItemBrowser browser;
         browser.SetCatalogue(Sample());
+        QCOMPARE(browser.Catalogue().Materials(), (QStringList{u"Iron"_s, u"Oak"_s, u"oak"_s}));
+        browser.SetFilter({QString(), u"oak"_s, {}, {}});
+        QCOMPARE(Names(browser), QStringList{u"oak Staff"_s});
         browser.SetStatColumns({2, 1});
         browser.Shown()->sort(6, Qt::DescendingOrder); // Strength mod 0
-        browser.SetFilter({QString(), u"iron"_s, {}, {{2, ItemFilter::In::Either, 0}}});
+        browser.SetFilter({QString(), u"Iron"_s, {}, {{2, ItemFilter::In::Either, 0}}});
         QCOMPARE(Names(browser), (QStringList{u"Iron Sword"_s, u"Zircon Ring"_s}));
         browser.Selection()->select(QItemSelection(browser.Shown()->index(0, 0), browser.Shown()->index(1, 0)),
                                     QItemSelectionModel::Select | QItemSelectionModel::Rows);
         browser.SetCatalogue(Sample(true));
         QCOMPARE(browser.Items()->StatColumns(), std::vector<int32_t>{1});
-        QCOMPARE(browser.Shown()->Filter(), (ItemFilter{QString(), u"iron"_s, {}, {}}));
+        QCOMPARE(browser.Shown()->Filter(), (ItemFilter{QString(), u"Iron"_s, {}, {}}));
         QCOMPARE(browser.Shown()->sortColumn(), 3);
         QCOMPARE(Names(browser).join(u'|'), u"Iron Axe|Iron Sword|Zircon Ring"_s);
         QCOMPARE(browser.SelectedRows(), (std::vector<int32_t>{2, 4})); // Iron Sword and Zircon Ring
