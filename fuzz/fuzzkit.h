@@ -20,17 +20,13 @@
 
 namespace fuzzkit {
 
-// Stops the run with a message: libFuzzer keeps the input that got here.
-[[noreturn]] inline void Fail(const char* what, const QString& detail = QString())
-{
-    std::fprintf(stderr, "broken promise: %s %s\n", what, qPrintable(detail));
-    std::abort();
-}
-
+// Unless `ok`, stops the run with a message: libFuzzer keeps the input that got here.
 inline void Check(bool ok, const char* what, const QString& detail = QString())
 {
-    if (!ok)
-        Fail(what, detail);
+    if (!ok) {
+        std::fprintf(stderr, "broken promise: %s %s\n", what, qPrintable(detail));
+        std::abort();
+    }
 }
 
 // A text of up to `maxBytes` bytes of input: read as Windows-1252 (what the files
@@ -52,8 +48,7 @@ inline const QString& Folder()
 {
     static QTemporaryDir dir;
     static const QString path = [] {
-        if (!dir.isValid())
-            Fail("no temporary folder");
+        Check(dir.isValid(), "a temporary folder");
         SetProgramFolder(dir.path());
         return dir.path();
     }();
@@ -64,9 +59,9 @@ inline const QString& Folder()
 inline void PutFile(const char* name, QByteArrayView bytes)
 {
     QFile file(Folder() + QLatin1Char('/') + QLatin1String(name));
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)
-        || file.write(bytes.data(), bytes.size()) != bytes.size())
-        Fail("cannot write the input file", file.errorString());
+    Check(file.open(QIODevice::WriteOnly | QIODevice::Truncate)
+              && file.write(bytes.data(), bytes.size()) == bytes.size(),
+          "the input file written", file.errorString());
 }
 
 // A moment of the system clock in a range a computer can show: years 1970 to 2200.
@@ -75,17 +70,11 @@ inline QDateTime Moment(FuzzedDataProvider& input)
     return QDateTime::fromSecsSinceEpoch(input.ConsumeIntegralInRange<int64_t>(0, 7'258'118'400LL));
 }
 
-// "hh:mm:ss" or "MM/DD/YYYY" made of digits and the two separators.
-inline bool IsTimeShape(const QString& t)
+// "hh:mm:ss" and "MM/DD/YYYY", made of digits and the two separators.
+inline bool IsClockShape(const QString& time, const QString& date)
 {
-    static const QRegularExpression shape(QStringLiteral("^[0-9]{2}:[0-9]{2}:[0-9]{2}$"));
-    return shape.match(t).hasMatch();
-}
-
-inline bool IsDateShape(const QString& d)
-{
-    static const QRegularExpression shape(QStringLiteral("^[0-9]{2}/[0-9]{2}/[0-9]{4}$"));
-    return shape.match(d).hasMatch();
+    static const QRegularExpression shape(QStringLiteral("^[0-9]{2}:[0-9]{2}:[0-9]{2} [0-9]{2}/[0-9]{2}/[0-9]{4}$"));
+    return shape.match(time + QLatin1Char(' ') + date).hasMatch();
 }
 
 } // namespace fuzzkit
