@@ -1,11 +1,8 @@
 #include "common/errorof.h"
+#include "common/filebytes.h"
 #include "files/oxlfiles.h"
 
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
-#include <QTest>
-#include <QTimeZone>
+#include <QtTest>
 
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
@@ -19,17 +16,7 @@ class TstOxlFiles : public QObject
 
     QTemporaryDir mDir;
 
-    void Put(const QString& name, const QByteArray& bytes)
-    {
-        QFile file(mDir.filePath(name));
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
-    }
-
-    QByteArray Get(const QString& name) const
-    {
-        QFile file(mDir.filePath(name));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-    }
+    QString File(const char* name) const { return mDir.filePath(QLatin1String(name)); }
 
 private slots:
     void initTestCase() { SetProgramFolder(mDir.path()); }
@@ -40,7 +27,7 @@ private slots:
         const QString bin = mDir.filePath(u"usr/bin"_s);
         QVERIFY(QDir().mkpath(bin) && KeepsFilesBeside(bin));
         QVERIFY(QDir().mkpath(mDir.filePath(u"usr/share/kelvara-utility"_s)));
-        Put(u"usr/share/kelvara-utility/Kelvara.mdb"_s, "db");
+        QVERIFY(PutFile(File("usr/share/kelvara-utility/Kelvara.mdb"), "db"));
         QCOMPARE(KeepsFilesBeside(bin), ::geteuid() != 0);
         QVERIFY(QFile::setPermissions(bin, QFile::ReadOwner | QFile::ExeOwner));
         QCOMPARE(KeepsFilesBeside(bin), false);
@@ -58,12 +45,12 @@ private slots:
                                                         {"/a,b, c/x.oxl", "\"/a,b, c/\"\r\n"},
                                                         {"/a\rb/x.oxl", "\"/a\rb/\"\r\n"}};
         for (const auto& [path, written] : cases) {
-            Put(u"OXLDIR.DAT"_s, old);
+            QVERIFY(PutFile(File("OXLDIR.DAT"), old));
             SaveCharacterFolder(path);
-            QCOMPARE(Get(u"OXLDIR.DAT"_s), written);
+            QCOMPARE(FileBytes(File("OXLDIR.DAT")), written);
             QCOMPARE(ReadCharacterFolder(), written == old ? u"/old/"_s : path.left(path.lastIndexOf(u'/') + 1));
         }
-        Put(u"OXLDIR.DAT"_s, "  /My Games , old/Characters/\r\n/b/\r\n"); // blanks around the first item go
+        QVERIFY(PutFile(File("OXLDIR.DAT"), "  /My Games , old/Characters/\r\n/b/\r\n")); // blanks around the first go
         QCOMPARE(ReadCharacterFolder(), u"/My Games"_s);
     }
 
@@ -78,9 +65,9 @@ private slots:
             {{QString::fromUtf8("12:€:Ā"), "07/04/2026", "09:41:27", "03/17/0012"},
              "12:\x80:?  \r\n07/04/2026\r\n09:41:27\r\n03/17/0012\r\n"}};
         for (const auto& [fields, bytes] : cases) {
-            Put(u"OXLTIMES.DAT"_s, "an older, longer calibration file that is replaced whole\r\n");
+            QVERIFY(PutFile(File("OXLTIMES.DAT"), "an older, longer calibration file that is replaced whole\r\n"));
             WriteCalibrationFile(ClockCalibration{fields[0], fields[1], fields[2], fields[3], {}});
-            QCOMPARE(Get(u"OXLTIMES.DAT"_s), bytes);
+            QCOMPARE(FileBytes(File("OXLTIMES.DAT")), bytes);
             QCOMPARE(QDir(mDir.path()).entryList(QDir::Files), (QStringList{"OXLDIR.DAT", "OXLTIMES.DAT"}));
             const ClockCalibration back = ReadCalibrationFile(QDateTime::currentDateTime());
             QCOMPARE((QStringList{back.RealTime, back.RealDate, back.OXLTime, back.OXLDate}),
@@ -94,7 +81,7 @@ private slots:
             WriteCalibrationFile(saved);
             QCOMPARE(ComputeGameTime(ReadCalibrationFile(at), at), saved);
         }
-        Put(u"OXLTIMES.DAT"_s, "12:30:00\r\n1"); // 11 bytes are a calibration; fewer are none
+        QVERIFY(PutFile(File("OXLTIMES.DAT"), "12:30:00\r\n1")); // 11 bytes are a calibration; fewer are none
         QCOMPARE(ReadCalibrationFile(QDateTime(QDate(2026, 1, 1), QTime(9, 0))).RealTime, u"12:30:00"_s);
     }
 
@@ -108,7 +95,7 @@ private slots:
                                                [] { SaveCharacterFolder(u"/a/b.oxl"_s); }};
         for (const mode_t kind : {S_IFIFO, S_IFCHR}) {
             for (const char* name : {"OXLTIMES.DAT", "OXLDIR.DAT"}) {
-                const QByteArray path = QFile::encodeName(mDir.filePath(QLatin1String(name)));
+                const QByteArray path = QFile::encodeName(File(name));
                 // A node like the system's zero device, in the test's own folder (only root may make one).
                 if ((::unlink(path.constData()), ::mknod(path.constData(), kind | 0600, makedev(1, 5))) != 0)
                     QSKIP("making a device node needs root");
@@ -116,10 +103,9 @@ private slots:
             for (const auto& call : calls)
                 QVERIFY2(ErrorOf(call).endsWith(u": it is not a regular file"_s), qPrintable(ErrorOf(call)));
             for (const char* name : {"OXLTIMES.DAT", "OXLDIR.DAT"})
-                QVERIFY(QFileInfo(mDir.filePath(QLatin1String(name))).exists()
-                        && !QFileInfo(mDir.filePath(QLatin1String(name))).isFile());
+                QVERIFY(QFileInfo::exists(File(name)) && !QFileInfo(File(name)).isFile());
         }
-        QVERIFY(QFile::remove(mDir.filePath(u"OXLDIR.DAT"_s)) && QFile::remove(mDir.filePath(u"OXLTIMES.DAT"_s)));
+        QVERIFY(QFile::remove(File("OXLDIR.DAT")) && QFile::remove(File("OXLTIMES.DAT")));
     }
 };
 
