@@ -32,17 +32,14 @@ QStringList Query(Connection& connection, const QString& sql)
 
 // The exchange sort the tables must match: bubble passes over the whole table, swapping only on a strictly
 // greater key.
-struct Entry
-{
-    int32_t id;
-    QString name;
-};
+using Entry = std::pair<int32_t, QString>;
 
 void ExchangeSort(std::vector<Entry>& entries, bool byID)
 {
     for (size_t bound = entries.size(); bound-- > 1;)
         for (size_t i = 0; i < bound; ++i)
-            if (byID ? entries[i].id > entries[i + 1].id : entries[i].name.toUpper() > entries[i + 1].name.toUpper())
+            if (byID ? entries[i].first > entries[i + 1].first
+                     : entries[i].second.toUpper() > entries[i + 1].second.toUpper())
                 std::swap(entries[i], entries[i + 1]);
 }
 
@@ -87,8 +84,8 @@ private slots:
                     ExchangeSort(reference, byID);
                 } else {
                     const Entry entry{static_cast<int32_t>(random.bounded(-5, 20)), pool[random.bounded(pool.size())]};
-                    stats.AddStat(entry.id, entry.name);
-                    items.AddItem(entry.id, entry.name);
+                    stats.AddStat(entry.first, entry.second);
+                    items.AddItem(entry.first, entry.second);
                     reference.push_back(entry);
                     ExchangeSort(reference, false);
                 }
@@ -96,14 +93,12 @@ private slots:
                 QCOMPARE(items.NumItems(), static_cast<int32_t>(reference.size()));
                 const QString name = pool[random.bounded(pool.size())];
                 const auto last = std::find_if(reference.rbegin(), reference.rend(),
-                                               [&](const Entry& e) { return e.name.toUpper() == name.toUpper(); });
-                QCOMPARE(stats.FindStatID(name), last == reference.rend() ? -1 : last->id);
-                QCOMPARE(items.FindItemID(name), last == reference.rend() ? std::nullopt : std::optional(last->id));
+                                               [&](const Entry& e) { return e.second.toUpper() == name.toUpper(); });
+                QCOMPARE(stats.FindStatID(name), last == reference.rend() ? -1 : last->first);
+                QCOMPARE(items.FindItemID(name), last == reference.rend() ? std::nullopt : std::optional(last->first));
                 for (int32_t i = 1; i <= stats.NumStats(); ++i) {
-                    QCOMPARE(stats.StatID(i), reference[size_t(i - 1)].id);
-                    QCOMPARE(stats.Stat(i), reference[size_t(i - 1)].name);
-                    QCOMPARE(items.ItemID(i), reference[size_t(i - 1)].id);
-                    QCOMPARE(items.Item(i), reference[size_t(i - 1)].name);
+                    QCOMPARE(Entry(stats.StatID(i), stats.Stat(i)), reference[size_t(i - 1)]);
+                    QCOMPARE(Entry(items.ItemID(i), items.Item(i)), reference[size_t(i - 1)]);
                 }
             }
         }
@@ -183,9 +178,6 @@ private slots:
             {"Invalid use of Null", "tblStat", "row 2", "column 0"});
         row("missing material row", true, Game({Items({{10LL, 7LL, Txt("Sword")}})}),
             {"tblMaterial", "MaterialID 7", "tblItem", "row 1", "column 1"});
-        row("MaterialID too large", true,
-            Game({Table("tblItem", {"ItemID", "MaterialID:double", "Item:text"}, {{10LL, 1e20, Txt("x")}})}),
-            {"Overflow", "tblItem", "row 1", "column 1"});
         row("MaterialID a text", true,
             Game({Table("tblItem", {"ItemID", "MaterialID:text", "Item:text"}, {{10LL, Txt("1x"), Null}})}),
             {"Type mismatch", "tblItem", "row 1", "column 1"});
@@ -194,9 +186,6 @@ private slots:
             {"Type mismatch", "tblStat", "row 1", "column 0"});
         row("overflow", false, Game({Table("tblStat", {"StatID:double", "Stat:text"}, {{2147483648.0, Txt("big")}})}),
             {"Overflow", "tblStat", "row 1", "column 0"});
-        row("text where a number is needed", true,
-            Game({Table("tblItem", {"ItemID:text", "MaterialID", "Item:text"}, {{Txt("ten"), Null, Txt("x")}})}),
-            {"Type mismatch", "tblItem", "column 0"});
     }
 
     void loadFailures()
