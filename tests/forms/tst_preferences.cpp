@@ -34,14 +34,14 @@ class TstPreferences : public QObject
     }
     static bool Dark() { return QApplication::palette().color(QPalette::Window).lightness() < 128; }
 
-    // Opens the window, does what the player does there, confirms with OK (or Cancel); gives the autostart entry.
-    static std::optional<AutostartEntry> Step(frmMain& w, const std::function<void(frmPreferences&)>& change,
-                                              bool ok = true)
+    // Opens the window, does what the player does there, confirms with OK (or Cancel): is the entry then `expected`?
+    static bool Step(frmMain& w, const std::optional<AutostartEntry>& expected,
+                     const std::function<void(frmPreferences&)>& change, bool ok = true)
     {
         frmPreferences window(w.Tray(), w.Colours(), &w);
         change(window);
         ok ? window.accept() : window.reject();
-        return ReadAutostart();
+        return ReadAutostart() == expected;
     }
 
     void SetScheme(uint scheme)
@@ -75,33 +75,27 @@ private slots:
         w.Form_Load();
         const AutostartEntry hidden{QCoreApplication::applicationFilePath(), {HiddenOption}};
         const AutostartEntry shown{hidden.Program, {}};
-        QVERIFY(Step(w,
-                     [](frmPreferences& p) {
-                         QVERIFY(!Child(p, "chkStartAtLogin")->isChecked() && !Child(p, "chkStartHidden")->isEnabled());
-                         Child(p, "chkStartAtLogin")->click();
-                         QVERIFY(Child(p, "chkStartHidden")->isEnabled() && Child(p, "chkStartHidden")->isChecked());
-                     })
-                == hidden);
-        QVERIFY(Step(w, [](frmPreferences& p) { Child(p, "chkStartHidden")->click(); }) == shown);
-        const auto clickStartAtLogin = [](frmPreferences& p) { Child(p, "chkStartAtLogin")->click(); };
-        QVERIFY(Step(w, clickStartAtLogin, false) == shown);
+        QVERIFY(Step(w, hidden, [](frmPreferences& p) {
+            QVERIFY(!Child(p, "chkStartAtLogin")->isChecked() && !Child(p, "chkStartHidden")->isEnabled());
+            Child(p, "chkStartAtLogin")->click();
+            QVERIFY(Child(p, "chkStartHidden")->isEnabled() && Child(p, "chkStartHidden")->isChecked());
+        }));
+        QVERIFY(Step(w, shown, [](frmPreferences& p) { Child(p, "chkStartHidden")->click(); }));
+        QVERIFY(Step(
+            w, shown, [](frmPreferences& p) { Child(p, "chkStartAtLogin")->click(); }, false));
         WriteAutostart(u"/opt/old copy/kelvara-utility"_s, true);
-        QVERIFY(Step(w,
-                     [](frmPreferences& p) {
-                         QVERIFY(Child(p, "chkStartHidden")->isChecked());
-                         QVERIFY(Child<QLabel>(p, "lblAutostartElsewhere")->text().contains(u"/opt/old copy/"_s));
-                     })
-                == hidden);
+        QVERIFY(Step(w, hidden, [](frmPreferences& p) {
+            QVERIFY(Child(p, "chkStartHidden")->isChecked());
+            QVERIFY(Child<QLabel>(p, "lblAutostartElsewhere")->text().contains(u"/opt/old copy/"_s));
+        }));
         // An entry without an Exec line names no program.
         QVERIFY(PutFile(AutostartPath(), "[Desktop Entry]\nType=Application\n"));
-        QVERIFY(Step(w,
-                     [](frmPreferences& p) {
-                         QCOMPARE(Child<QLabel>(p, "lblAutostartElsewhere")->text().section(u'.', 0, 0),
-                                  u"Kelvara Utility's login entry names no program to start"_s);
-                         Child(p, "chkStartHidden")->click();
-                     })
-                == hidden);
-        QVERIFY(!Step(w, [](frmPreferences& p) {
+        QVERIFY(Step(w, hidden, [](frmPreferences& p) {
+            QCOMPARE(Child<QLabel>(p, "lblAutostartElsewhere")->text().section(u'.', 0, 0),
+                     u"Kelvara Utility's login entry names no program to start"_s);
+            Child(p, "chkStartHidden")->click();
+        }));
+        QVERIFY(Step(w, std::nullopt, [](frmPreferences& p) {
             QVERIFY(Child<QLabel>(p, "lblAutostartElsewhere")->isHidden());
             Child(p, "chkStartAtLogin")->click();
         }));
