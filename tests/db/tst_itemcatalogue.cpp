@@ -1,7 +1,10 @@
-// The items as the item browser and the export see them, and the browser's filters.
+// The items as the item browser and the export see them: the browser's filters, names found as the player types,
+// rows as CSV and as tab-separated text.
 #include "db/clsitem.h"
 #include "db/clsstat.h"
 #include "db/itemcatalogue.h"
+#include "db/nameindex.h"
+#include "files/tabletext.h"
 
 #include <QTest>
 
@@ -104,6 +107,64 @@ private slots:
             if (matcher.Matches(item))
                 found << item.ID;
         QCOMPARE(found, ids);
+    }
+
+    // Names that begin with the text first, then those containing it, each in list order; letter case folded;
+    // at most `limit` positions, with the count of all.
+    void find_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("limit");
+        QTest::addColumn<QList<int>>("positions");
+        QTest::addColumn<int>("total");
+        QTest::newRow("begins, then contains") << "sword" << 200 << QList<int>{2, 1, 3, 4} << 4;
+        QTest::newRow("whole name, both cases") << "IRON SWORD" << 200 << QList<int>{1, 3} << 2;
+        QTest::newRow("folded accents") << "ÉPÉE" << 200 << QList<int>{5} << 1;
+        QTest::newRow("accents typed apart") << "E\u0301pe\u0301e" << 200 << QList<int>{5} << 1;
+        QTest::newRow("sharp s as ss") << "STRASSE" << 200 << QList<int>{5} << 1;
+        QTest::newRow("dotted capital I") << "izmir" << 200 << QList<int>{5} << 1;
+        QTest::newRow("final sigma") << "ΟΔΟΣ" << 200 << QList<int>{5} << 1;
+        QTest::newRow("none") << "axe" << 200 << QList<int>{} << 0;
+        QTest::newRow("cap keeps the best") << "r" << 2 << QList<int>{6, 1} << 6;
+        QTest::newRow("cap inside the first group") << "i" << 1 << QList<int>{1} << 4;
+        QTest::newRow("empty text") << "" << 3 << QList<int>{1, 2, 3} << 6;
+    }
+
+    void find()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, limit);
+        QFETCH(QList<int>, positions);
+        QFETCH(int, total);
+        const NameIndex index({u"Iron Sword"_s, u"Sword of Dawn"_s, u"iron sword"_s, u"Broadsword"_s,
+                               u"épée Straße İzmir οδος"_s, u"Ring"_s});
+        const NameIndex::Found found = index.Find(text, limit);
+        QCOMPARE(QList<int>(found.Positions.begin(), found.Positions.end()), positions);
+        QCOMPARE(found.Total, total);
+    }
+
+    void text_data()
+    {
+        QTest::addColumn<QStringList>("row");
+        QTest::addColumn<QString>("csv");
+        QTest::addColumn<QString>("tabs");
+        QTest::newRow("plain") << QStringList{u"Iron Sword"_s, u"-5"_s, u""_s} << u"Iron Sword,-5,\r\n"_s
+                               << u"Iron Sword\t-5\t\n"_s;
+        QTest::newRow("comma") << QStringList{u"Sword, old"_s} << u"\"Sword, old\"\r\n"_s << u"Sword, old\n"_s;
+        QTest::newRow("quotes") << QStringList{u"The \"Blade\""_s, u"x"_s} << u"\"The \"\"Blade\"\"\",x\r\n"_s
+                                << u"The \"Blade\"\tx\n"_s;
+        QTest::newRow("line ends") << QStringList{u"a\r\nb\nc\rd"_s} << u"\"a\r\nb\nc\rd\"\r\n"_s << u"a b c d\n"_s;
+        QTest::newRow("tab and markup") << QStringList{u"<b>a\tb</b>"_s} << u"<b>a\tb</b>\r\n"_s << u"<b>a b</b>\n"_s;
+        QTest::newRow("no cells") << QStringList{} << u"\r\n"_s << u"\n"_s;
+    }
+
+    void text()
+    {
+        QFETCH(QStringList, row);
+        QFETCH(QString, csv);
+        QFETCH(QString, tabs);
+        QCOMPARE(CsvText({row, row}), csv + csv); // each row ends its line
+        QCOMPARE(TabText({row, row}), tabs + tabs);
     }
 };
 

@@ -1,11 +1,15 @@
-// The stat and item tables, the record set's WHERE index, and the loaders that fill the tables from Kelvara.mdb.
+// The stat and item tables, the record set's WHERE index and its reading of files Access wrote, the loaders that
+// fill the tables from Kelvara.mdb, and the rank experience chart.
 #include "common/errorof.h"
 #include "db/moddb.h"
+#include "db/rankchart.h"
+#include "db/statline.h"
 #include "fixtures.h"
 
 #include <QtTest>
 
 #include <cstdio>
+#include <limits>
 
 using namespace Qt::StringLiterals;
 
@@ -200,6 +204,113 @@ private slots:
             [&] { items ? void(LoadItemTable(folder.Database())) : void(LoadStatTable(folder.Database())); });
         for (const QString& mention : mentions)
             QVERIFY2(message.contains(mention), qPrintable(message));
+    }
+
+    // Files that Microsoft Access itself wrote (every common column type, catalog indexes, Access's own page layout):
+    // what the record set reads must be what mdbtools' mdb-json prints, cell by cell.
+    void accessFiles_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("table");
+        QTest::addColumn<int>("rows");
+        QTest::newRow("2000 types, Table1") << u"access2000-types.mdb"_s << u"Table1"_s << 2;
+        QTest::newRow("2000 types, Table2") << u"access2000-types.mdb"_s << u"Table2"_s << 0;
+        QTest::newRow("2000 numeric") << u"access2000-numeric.mdb"_s << u"test"_s << 1;
+        QTest::newRow("2003 numeric") << u"access2003-numeric.mdb"_s << u"test"_s << 1;
+    }
+
+    void accessFiles()
+    {
+        QFETCH(QString, file);
+        QFETCH(QString, table);
+        QFETCH(int, rows);
+        const QString path = QDir(QStringLiteral(KELVARA_TEST_DATA "/access-made")).filePath(file);
+        QProcess p;
+        p.start(u"env"_s, {u"LC_ALL=C"_s, u"mdb-json"_s, u"-T"_s, u"%m/%d/%Y %H:%M:%S"_s, path, table});
+        QVERIFY(p.waitForFinished(30000) && p.exitCode() == 0);
+        QList<QJsonObject> expected;
+        for (const QByteArray& line : p.readAllStandardOutput().split('\n'))
+            if (!line.trimmed().isEmpty())
+                expected << QJsonDocument::fromJson(line).object();
+        QCOMPARE(expected.size(), rows);
+
+        Connection connection;
+        connection.Open(QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=%1;").arg(path));
+        RecordSet records;
+        records.Open(u"SELECT * FROM "_s + table, connection);
+        int row = 0;
+        for (; !records.AtEnd(); records.MoveNext(), ++row) {
+            QVERIFY(row < expected.size());
+            QJsonObject want = expected[row];
+            for (int position = 0; position < records.FieldCount(); ++position) {
+                const QString name = records.FieldName(position);
+                const DbValue got = records.Field(position);
+                const QString where = QStringLiteral("%1 row %2 column %3").arg(table).arg(row).arg(name);
+                double number = 0;
+                if (!want.contains(name)) { // the exporter leaves Null out
+                    QVERIFY2(got.IsNull(), qPrintable(where));
+                } else if (want[name].isString()) {
+                    QCOMPARE(got.ToText(), want[name].toString());
+                } else {
+                    QVERIFY2(got.ToNumber(&number), qPrintable(where));
+                    if (got.kind() == DbValue::Kind::Boolean)
+                        QVERIFY2((number != 0) == (want[name].toDouble() != 0), qPrintable(where));
+                    else
+                        QCOMPARE(number, want[name].toDouble());
+                }
+                want.remove(name);
+            }
+            QVERIFY2(want.isEmpty(), qPrintable(want.keys().join(u','))); // no column left unread
+        }
+        QCOMPARE(row, rows);
+    }
+
+    // Exactly 35 characters; one over keeps one blank between name and number, none when one is empty.
+    // The experience: a whole number in the locale's grouping, a half away from zero; none shows as nothing.
+    void chartLineAndExperience()
+    {
+        QCOMPARE(RankChartLine(u"Keeper of the Northern Watches"_s, u"1,000"_s),
+                 u"Keeper of the Northern Watches1,000\r\n"_s);
+        QCOMPARE(RankChartLine(u"Keeper of the Northern Watchesx"_s, u"1,000"_s),
+                 u"Keeper of the Northern Watchesx 1,000\r\n"_s);
+        QCOMPARE(RankChartLine(QString(36, u'N'), QString()), QString(36, u'N') + u"\r\n"_s);
+        const std::pair<double, const char*> cases[] = {
+            {1234.4, "1,234"}, {2.5, "3"}, {-2.5, "-3"}, {1e12, "1,000,000,000,000"}, {qQNaN(), ""}};
+        for (const auto& [value, text] : cases)
+            QCOMPARE(ExperienceText(DbValue::Double(value), QLocale(QLocale::English, QLocale::UnitedStates)),
+                     QLatin1String(text));
+    }
+
+    // An item stats line: the name from column 1 (cut at 16), the value with its sign ending in column 15
+    // over the name, column 16 kept; a stat the table lacks gives the value alone.
+    void statLines()
+    {
+        const std::tuple<const char*, int32_t, QString> cases[] = {
+            {"Strength", 20, u"Strength     20 "_s},
+            {"Strength", 0, u"Strength      0 "_s},
+            {"Agility", -4, u"Agility      -4 "_s},
+            {"Lightning Resistance", std::numeric_limits<int32_t>::max(), u"Ligh 2147483647t"_s},
+            {"Dexterity", std::numeric_limits<int32_t>::min(), u"Dext-2147483648 "_s}};
+        for (const auto& [name, value, line] : cases)
+            QCOMPARE(StatLine(QLatin1String(name), value), line);
+        clsStat stats;
+        stats.AddStat(1, u"Strength"_s);
+        QCOMPARE(StatLine(stats, 1, 7) + StatLine(stats, 99, 5), u"Strength      7 "_s + QString(14, u' ') + u"5 "_s);
+    }
+
+    // From a database: rows in RankID order, the locale's grouping, a Null name and a word for a number shown.
+    void chart()
+    {
+        GameFolder folder({Table("tblRank", {"RankID", "Rank:text", "Experience:text"},
+                                 {{Num(3), Txt("Knight"), Txt("8900")},
+                                  {Num(1), Null, Txt("0")},
+                                  {Num(2), Txt("Sir"), Txt("1234567")},
+                                  {Num(4), Txt("Page"), Txt("many")}})});
+        Connection connection;
+        connection.Open(GameDatabaseConnectionText(folder.Database()));
+        QCOMPARE(RankChartText(connection, QLocale(QLocale::German, QLocale::Germany)),
+                 QString(34, u' ') + u"0\r\nSir"_s + QString(23, u' ') + u"1.234.567\r\nKnight"_s + QString(24, u' ')
+                     + u"8.900\r\nPage"_s + QString(31, u' ') + u"\r\n"_s);
     }
 };
 
