@@ -5,6 +5,7 @@
 #include "common/gamemodel.h"
 #include "core/kelvaraerror.h"
 #include "core/textnum.h"
+#include "desktop/wallclockalarm.h"
 
 #include <QtTest>
 
@@ -13,10 +14,10 @@
 
 using namespace Qt::StringLiterals;
 
-// The game clock, when a game day comes, and what the player types: the calibration dialog's texts, the answer to
-// Next Specified Day, the number reading with its whole-number conversions. Runs with TZ=Europe/Berlin: daylight
-// saving starts on 03/29/2026 at 02:00 and ends on 10/25/2026 at 03:00. The forecast's random moments lie in summer
-// time, away from the switches; those of the day starts cross both.
+// The game clock, the alarm at an instant of the wall clock, when a game day comes, and what the player types: the
+// calibration dialog's texts, the answer to Next Specified Day, the number reading with its whole-number conversions.
+// Runs with TZ=Europe/Berlin: daylight saving starts on 03/29/2026 at 02:00 and ends on 10/25/2026 at 03:00. The
+// forecast's random moments lie in summer time, away from the switches; those of the day starts cross both.
 class TstGameClock : public QObject
 {
     Q_OBJECT
@@ -294,6 +295,24 @@ private slots:
         };
         QCOMPARE(convert([&] { return qint64(ToInt16(value)); }), qint64(to16));
         QCOMPARE(convert([&] { return qint64(ToInt32(value)); }), to32);
+    }
+
+    void firesOnceAtItsInstant()
+    {
+        WallClockAlarm past, epoch, replaced, disarmed;
+        QSignalSpy pastDue(&past, &WallClockAlarm::Due), epochDue(&epoch, &WallClockAlarm::Due),
+            disarmedDue(&disarmed, &WallClockAlarm::Due);
+        qint64 firedAt = 0;
+        connect(&replaced, &WallClockAlarm::Due, this, [&firedAt] { firedAt = QDateTime::currentMSecsSinceEpoch(); });
+        const qint64 now = QDateTime::currentSecsSinceEpoch();
+        QVERIFY(past.Arm(now - 3600) && epoch.Arm(0) && replaced.Arm(now - 1) && disarmed.Arm(now + 1));
+        QVERIFY(replaced.Arm(now + 2));
+        disarmed.Disarm();
+        QTRY_COMPARE_WITH_TIMEOUT(pastDue.count() + epochDue.count(), 2, 1000); // at once
+        QVERIFY(!past.IsArmed() && replaced.IsArmed() && !disarmed.IsArmed());
+        QTRY_VERIFY_WITH_TIMEOUT(firedAt != 0, 5000);
+        QVERIFY2(firedAt >= (now + 2) * 1000, "fired before its instant");
+        QCOMPARE((QList<qsizetype>{pastDue.count(), disarmedDue.count()}), (QList<qsizetype>{1, 0})); // once; never
     }
 };
 
