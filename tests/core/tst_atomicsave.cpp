@@ -101,29 +101,24 @@ class TstAtomicSave : public QObject
     }
 
 private slots:
-    // Through the command line's calendar export and the clock's save: a list naming a user with a mask narrower
-    // or wider than the group's entry, a user.* attribute, the mode bits; a folder's default list gives the new file
-    // nothing that the old one lacked.
+    // A list naming a user with a mask narrower or wider than the group's entry, a user.* attribute, the mode bits;
+    // a folder's default list gives the new file nothing that the old one lacked.
     void keepsProtection_data()
     {
-        QTest::addColumn<QString>("saver");
         QTest::addColumn<QByteArrayList>("attributes"); // the file's list, the folder's default list, user.kelvara
         QTest::addColumn<int>("mode");
-        for (const char* saver : {"--ics", "OXLTIMES.DAT"}) {
-            QTest::addRow("%s, user and mask", saver) << saver << QByteArrayList{Acl(4), {}, {}} << 0640;
-            QTest::addRow("%s, mask wider than group", saver) << saver << QByteArrayList{Acl(6), {}, {}} << 0640;
-            QTest::addRow("%s, attribute", saver) << saver << QByteArrayList{{}, {}, "kept"} << 0600;
-            QTest::addRow("%s, folder's list", saver) << saver << QByteArrayList{{}, Acl(6), {}} << 0640;
-        }
+        QTest::newRow("user and mask") << QByteArrayList{Acl(4), {}, {}} << 0640;
+        QTest::newRow("mask wider than group") << QByteArrayList{Acl(6), {}, {}} << 0640;
+        QTest::newRow("attribute") << QByteArrayList{{}, {}, "kept"} << 0600;
+        QTest::newRow("folder's list") << QByteArrayList{{}, Acl(6), {}} << 0640;
     }
 
     void keepsProtection()
     {
-        QFETCH(QString, saver);
         QFETCH(QByteArrayList, attributes);
         QFETCH(int, mode);
         TestFolder dir;
-        const QString path = dir.filePath(saver == u"--ics"_s ? u"f.ics"_s : saver);
+        const QString path = dir.filePath(u"OXLTIMES.DAT"_s);
         const QByteArray file = QFile::encodeName(path), names[] = {file, QFile::encodeName(dir.path()), file};
         const char* keys[] = {"system.posix_acl_access", "system.posix_acl_default", "user.kelvara"};
         QVERIFY(PutFile(path, "saved before") && ::chmod(file.constData(), mode_t(mode)) == 0);
@@ -132,12 +127,7 @@ private slots:
                 && ::setxattr(names[i].constData(), keys[i], attributes[i].constData(), attributes[i].size(), 0) != 0)
                 QSKIP("this file system keeps no access control lists or user attributes");
         const QString before = Protection(path);
-        QProcess program;
-        if (saver == u"--ics"_s)
-            program.start(QStringLiteral(KELVARA_EXE), {u"--next"_s, u"15"_s, u"--ics"_s, path});
-        else
-            WriteCalibrationFile({});
-        QVERIFY(saver != u"--ics"_s || (program.waitForFinished(10000) && program.exitCode() == 0));
+        WriteCalibrationFile({});
         QVERIFY(FileBytes(path) != "saved before");
         QCOMPARE(Protection(path), before);
     }
