@@ -22,16 +22,20 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QIcon>
+#include <QScopeGuard>
 #include <QSocketNotifier>
+#include <QThread>
 #include <QTimer>
 #include <QUrl>
 
 #include <algorithm>
 #include <cerrno>
 #include <csignal>
+#include <cstdio>
 #include <fcntl.h>
 #include <sys/socket.h>
 #include <unistd.h>
+#include <utility>
 
 #ifdef KELVARA_BENCH_PROBE
 // Only in the benchmarks' copy of the program (bench/probe.cpp): ends it at the first
@@ -160,19 +164,22 @@ int main(int argc, char* argv[])
     // The main window is the last to close; the closing sequence decides when to end.
     QApplication::setQuitOnLastWindowClosed(true);
     // One copy a program folder: a second start brings the running copy's main window
-    // forward and ends. A copy that does not answer is not joined by another one; one that
-    // is starting or closing is waited for a while.
+    // forward and ends. A copy that does not answer, or another user's, is not joined by
+    // another one; one that is starting or closing is waited for a while. Where the folder
+    // cannot be locked the program runs, and says so.
     OneCopy copy(ProgramFolder(), 5000);
     if (copy.Result() == OneCopy::Claim::Shown)
         return 0;
     if (copy.Result() != OneCopy::Claim::First) {
-        Dialogs::Message(nullptr,
-                         copy.Result() == OneCopy::Claim::Busy ? OneCopy::BusyText() : OneCopy::NoAnswerText());
-        return 1;
+        std::fprintf(stderr, "kelvara-utility: %s\n", qPrintable(copy.Message()));
+        Dialogs::Message(nullptr, copy.Message());
+        if (copy.Result() != OneCopy::Claim::Unguarded)
+            return 1;
+    } else {
+        // The only copy of this folder, and nothing is being saved yet: what saves cut short
+        // by a kill left behind goes.
+        RemoveUnfinishedSaves(ProgramFolder(), {SettingsFileName, CalibrationFileName, FolderFileName});
     }
-    // The only copy of this folder, and nothing is being saved yet: what saves cut short
-    // by a kill left behind goes.
-    RemoveUnfinishedSaves(ProgramFolder(), {SettingsFileName, CalibrationFileName, FolderFileName});
 
     frmMain window;
     // The game data follows the game's patches while the program runs; the file is
