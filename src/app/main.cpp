@@ -53,8 +53,9 @@ void OnSignal(int)
     [[maybe_unused]] const auto written = ::write(gSignalPipe[1], &byte, 1);
 }
 
-// SIGTERM and SIGINT end the program the orderly way: the closing sequence runs and
-// the calibration is saved, even while a modal window is open.
+// SIGTERM, SIGINT and SIGHUP (the terminal it was started from closed) end the program the
+// orderly way: the closing sequence runs and the calibration is saved, even while a modal window
+// is open.
 void InstallSignalHandlers(frmMain* window)
 {
     if (::socketpair(AF_UNIX, SOCK_STREAM, 0, gSignalPipe) != 0)
@@ -73,8 +74,35 @@ void InstallSignalHandlers(frmMain* window)
     action.sa_handler = OnSignal;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
-    ::sigaction(SIGTERM, &action, nullptr);
-    ::sigaction(SIGINT, &action, nullptr);
+    for (const int signal : {SIGTERM, SIGINT, SIGHUP})
+        ::sigaction(signal, &action, nullptr);
+}
+
+// The main window while its closing save is still to come, and Qt's own message handler.
+frmMain* gUnsaved = nullptr;
+QtMessageHandler gQtMessages = nullptr;
+
+// Qt's platform plugins end the program at once when the connection to the display server breaks
+// (the X server or the Wayland compositor ended: a logout without a session manager), with exit()
+// or _exit() and without the closing sequence, once they have said so. On those words the files'
+// part of the closing save runs, which needs no display, while everything it uses is still there
+// (an atexit() function would come after objects made during the run are gone). A run whose
+// closing sequence began saves nothing more.
+void OnQtMessage(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    const bool broken = type == QtWarningMsg
+        && (message.startsWith(QLatin1String("The X11 connection broke"))
+            || message.startsWith(QLatin1String("The Wayland connection")));
+    const frmMain* window = broken && QThread::currentThread() == qApp->thread() ? std::exchange(gUnsaved, nullptr)
+                                                                                 : nullptr;
+    gQtMessages(type, context, message);
+    if (!window || window->Unloaded())
+        return;
+    try {
+        WriteCalibrationFile(ComputeGameTime(gCalibration));
+    } catch (const KelvaraError& error) {
+        std::fprintf(stderr, "%s\n", qPrintable(error.message()));
+    }
 }
 
 // A session bus the desktop runs; the program never starts one of its own.
@@ -226,6 +254,10 @@ int main(int argc, char* argv[])
 #ifdef KELVARA_BENCH_PROBE
     BenchProbe(QCoreApplication::arguments(), window);
 #endif
+    gUnsaved = &window;
+    gQtMessages = qInstallMessageHandler(OnQtMessage);
+    // Past this point the window is gone: a later word of Qt has nothing to save.
+    const auto saved = qScopeGuard([] { gUnsaved = nullptr; });
     const int status = QApplication::exec();
     // An error reported on the way out (a closing save that failed) ends with status 1,
     // however the program was asked to end.
