@@ -440,6 +440,14 @@
         <source>Kelvara Utility is still starting or closing from this folder. Start it again once that is done.</source>
         <translation>Kelvara Utility wird in diesem Ordner noch gestartet oder beendet. Starten Sie es erneut, sobald das abgeschlossen ist.</translation>
     </message>
+    <message>
+        <source>Kelvara Utility is already running from this folder for another user. Only one copy may use a folder&apos;s files at a time.</source>
+        <translation>Kelvara Utility läuft bereits aus diesem Ordner für einen anderen Benutzer. Nur eine Kopie darf die Dateien eines Ordners zugleich verwenden.</translation>
+    </message>
+    <message>
+        <source>Kelvara Utility cannot make sure that it runs only once from this folder: cannot lock %1. Should another copy run from it, both announce each reminder, and each saves over the other&apos;s clock.</source>
+        <translation>Kelvara Utility kann nicht sicherstellen, dass es aus diesem Ordner nur einmal läuft: %1 kann nicht gesperrt werden. Läuft eine weitere Kopie aus ihm, kündigen beide jede Erinnerung an, und jede speichert über die Uhr der anderen.</translation>
+    </message>
 </context>
 <context>
     <name>ProgramSettings</name>

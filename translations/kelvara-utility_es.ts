@@ -440,6 +440,14 @@
         <source>Kelvara Utility is still starting or closing from this folder. Start it again once that is done.</source>
         <translation>Kelvara Utility todavía se está iniciando o cerrando desde esta carpeta. Vuelva a iniciarlo cuando haya terminado.</translation>
     </message>
+    <message>
+        <source>Kelvara Utility is already running from this folder for another user. Only one copy may use a folder&apos;s files at a time.</source>
+        <translation>Kelvara Utility ya se está ejecutando desde esta carpeta para otro usuario. Solo una copia puede usar los archivos de una carpeta a la vez.</translation>
+    </message>
+    <message>
+        <source>Kelvara Utility cannot make sure that it runs only once from this folder: cannot lock %1. Should another copy run from it, both announce each reminder, and each saves over the other&apos;s clock.</source>
+        <translation>Kelvara Utility no puede asegurarse de ejecutarse una sola vez desde esta carpeta: no se puede bloquear %1. Si otra copia se ejecuta desde ella, ambas anuncian cada recordatorio y cada una guarda sobre el reloj de la otra.</translation>
+    </message>
 </context>
 <context>
     <name>ProgramSettings</name>

@@ -440,6 +440,14 @@
         <source>Kelvara Utility is still starting or closing from this folder. Start it again once that is done.</source>
         <translation>Kelvara Utility est encore en train de démarrer ou de se fermer depuis ce dossier. Relancez-le une fois que c&apos;est terminé.</translation>
     </message>
+    <message>
+        <source>Kelvara Utility is already running from this folder for another user. Only one copy may use a folder&apos;s files at a time.</source>
+        <translation>Kelvara Utility est déjà lancé depuis ce dossier pour un autre utilisateur. Une seule copie peut utiliser les fichiers d&apos;un dossier à la fois.</translation>
+    </message>
+    <message>
+        <source>Kelvara Utility cannot make sure that it runs only once from this folder: cannot lock %1. Should another copy run from it, both announce each reminder, and each saves over the other&apos;s clock.</source>
+        <translation>Kelvara Utility ne peut pas s&apos;assurer qu&apos;il ne tourne qu&apos;une fois depuis ce dossier : impossible de verrouiller %1. Si une autre copie tourne depuis ce dossier, les deux annoncent chaque rappel, et chacune enregistre par-dessus l&apos;horloge de l&apos;autre.</translation>
+    </message>
 </context>
 <context>
     <name>ProgramSettings</name>

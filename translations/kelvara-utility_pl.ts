@@ -446,6 +446,14 @@
         <source>Kelvara Utility is still starting or closing from this folder. Start it again once that is done.</source>
         <translation>Kelvara Utility wciąż uruchamia się lub zamyka z tego folderu. Uruchom go ponownie, gdy to się zakończy.</translation>
     </message>
+    <message>
+        <source>Kelvara Utility is already running from this folder for another user. Only one copy may use a folder&apos;s files at a time.</source>
+        <translation>Kelvara Utility działa już z tego folderu dla innego użytkownika. Z plików folderu może naraz korzystać tylko jedna kopia.</translation>
+    </message>
+    <message>
+        <source>Kelvara Utility cannot make sure that it runs only once from this folder: cannot lock %1. Should another copy run from it, both announce each reminder, and each saves over the other&apos;s clock.</source>
+        <translation>Kelvara Utility nie może upewnić się, że działa z tego folderu tylko raz: nie można zablokować %1. Jeśli uruchomi się z niego inna kopia, obie będą ogłaszać każde przypomnienie, a każda zapisze swój zegar na zegarze drugiej.</translation>
+    </message>
 </context>
 <context>
     <name>ProgramSettings</name>

@@ -440,6 +440,14 @@
         <source>Kelvara Utility is still starting or closing from this folder. Start it again once that is done.</source>
         <translation>O Kelvara Utility ainda está iniciando ou fechando a partir desta pasta. Inicie-o novamente quando isso terminar.</translation>
     </message>
+    <message>
+        <source>Kelvara Utility is already running from this folder for another user. Only one copy may use a folder&apos;s files at a time.</source>
+        <translation>O Kelvara Utility já está em execução nesta pasta para outro usuário. Apenas uma cópia pode usar os arquivos de uma pasta por vez.</translation>
+    </message>
+    <message>
+        <source>Kelvara Utility cannot make sure that it runs only once from this folder: cannot lock %1. Should another copy run from it, both announce each reminder, and each saves over the other&apos;s clock.</source>
+        <translation>O Kelvara Utility não consegue garantir que seja executado apenas uma vez nesta pasta: não é possível bloquear %1. Se outra cópia for executada a partir dela, ambas anunciam cada lembrete, e cada uma salva por cima do relógio da outra.</translation>
+    </message>
 </context>
 <context>
     <name>ProgramSettings</name>

@@ -446,6 +446,14 @@
         <source>Kelvara Utility is still starting or closing from this folder. Start it again once that is done.</source>
         <translation>Kelvara Utility ещё запускается или завершается из этой папки. Запустите программу снова, когда это закончится.</translation>
     </message>
+    <message>
+        <source>Kelvara Utility is already running from this folder for another user. Only one copy may use a folder&apos;s files at a time.</source>
+        <translation>Kelvara Utility уже запущена из этой папки другим пользователем. Файлы папки может одновременно использовать только одна копия.</translation>
+    </message>
+    <message>
+        <source>Kelvara Utility cannot make sure that it runs only once from this folder: cannot lock %1. Should another copy run from it, both announce each reminder, and each saves over the other&apos;s clock.</source>
+        <translation>Kelvara Utility не может убедиться, что из этой папки запущена только одна копия: не удаётся заблокировать %1. Если из неё запустится ещё одна копия, обе будут объявлять каждое напоминание, и каждая будет сохранять часы поверх часов другой.</translation>
+    </message>
 </context>
 <context>
     <name>ProgramSettings</name>

@@ -39,6 +39,11 @@ const QStringList QtWindowOptionsWithValue{QStringLiteral("platform"),      QStr
                                            QStringLiteral("style"),         QStringLiteral("stylesheet"),
                                            QStringLiteral("visual")};
 
+// The command line's options that take a value: given apart, the next argument is that value
+// whatever it looks like (`--ics -style` names a file "-style").
+const QStringList ValueOptions{QStringLiteral("--next"), QStringLiteral("--count"), QStringLiteral("--ics"),
+                               QStringLiteral("--remind"), QStringLiteral("--name")};
+
 // The arguments (the program first) without Qt's window options and their values, nor the
 // program's own window options (`windowOptions`, without value). Qt's `-name` (of X11) is
 // the command line's `--name` when given with two dashes.
@@ -47,10 +52,10 @@ QStringList WithoutWindowOptions(const QStringList& arguments, const QStringList
     QStringList kept = arguments.mid(0, 1);
     for (qsizetype i = 1; i < arguments.size(); ++i) {
         QString name = arguments[i];
-        if (name == QLatin1String("--name") || name.startsWith(QLatin1String("--name="))) {
+        if (ValueOptions.contains(name.section(QLatin1Char('='), 0, 0))) {
             kept << arguments[i];
-            if (name == QLatin1String("--name") && i + 1 < arguments.size())
-                kept << arguments[++i]; // its text, even one that looks like an option
+            if (ValueOptions.contains(name) && i + 1 < arguments.size())
+                kept << arguments[++i];
             continue;
         }
         if (name.startsWith(QLatin1String("--")))

@@ -22,16 +22,20 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QIcon>
+#include <QScopeGuard>
 #include <QSocketNotifier>
+#include <QThread>
 #include <QTimer>
 #include <QUrl>
 
 #include <algorithm>
 #include <cerrno>
 #include <csignal>
+#include <cstdio>
 #include <fcntl.h>
 #include <sys/socket.h>
 #include <unistd.h>
+#include <utility>
 
 #ifdef KELVARA_BENCH_PROBE
 // Only in the benchmarks' copy of the program (bench/probe.cpp): ends it at the first
@@ -49,8 +53,9 @@ void OnSignal(int)
     [[maybe_unused]] const auto written = ::write(gSignalPipe[1], &byte, 1);
 }
 
-// SIGTERM and SIGINT end the program the orderly way: the closing sequence runs and
-// the calibration is saved, even while a modal window is open.
+// SIGTERM, SIGINT and SIGHUP (the terminal it was started from closed) end the program the
+// orderly way: the closing sequence runs and the calibration is saved, even while a modal window
+// is open.
 void InstallSignalHandlers(frmMain* window)
 {
     if (::socketpair(AF_UNIX, SOCK_STREAM, 0, gSignalPipe) != 0)
@@ -69,8 +74,35 @@ void InstallSignalHandlers(frmMain* window)
     action.sa_handler = OnSignal;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
-    ::sigaction(SIGTERM, &action, nullptr);
-    ::sigaction(SIGINT, &action, nullptr);
+    for (const int signal : {SIGTERM, SIGINT, SIGHUP})
+        ::sigaction(signal, &action, nullptr);
+}
+
+// The main window while its closing save is still to come, and Qt's own message handler.
+frmMain* gUnsaved = nullptr;
+QtMessageHandler gQtMessages = nullptr;
+
+// Qt's platform plugins end the program at once when the connection to the display server breaks
+// (the X server or the Wayland compositor ended: a logout without a session manager), with exit()
+// or _exit() and without the closing sequence, once they have said so. On those words the files'
+// part of the closing save runs, which needs no display, while everything it uses is still there
+// (an atexit() function would come after objects made during the run are gone). A run whose
+// closing sequence began saves nothing more.
+void OnQtMessage(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    const bool broken = type == QtWarningMsg
+        && (message.startsWith(QLatin1String("The X11 connection broke"))
+            || message.startsWith(QLatin1String("The Wayland connection")));
+    const frmMain* window = broken && QThread::currentThread() == qApp->thread() ? std::exchange(gUnsaved, nullptr)
+                                                                                 : nullptr;
+    gQtMessages(type, context, message);
+    if (!window || window->Unloaded())
+        return;
+    try {
+        WriteCalibrationFile(ComputeGameTime(gCalibration));
+    } catch (const KelvaraError& error) {
+        std::fprintf(stderr, "%s\n", qPrintable(error.message()));
+    }
 }
 
 // A session bus the desktop runs; the program never starts one of its own.
@@ -160,19 +192,22 @@ int main(int argc, char* argv[])
     // The main window is the last to close; the closing sequence decides when to end.
     QApplication::setQuitOnLastWindowClosed(true);
     // One copy a program folder: a second start brings the running copy's main window
-    // forward and ends. A copy that does not answer is not joined by another one; one that
-    // is starting or closing is waited for a while.
+    // forward and ends. A copy that does not answer, or another user's, is not joined by
+    // another one; one that is starting or closing is waited for a while. Where the folder
+    // cannot be locked the program runs, and says so.
     OneCopy copy(ProgramFolder(), 5000);
     if (copy.Result() == OneCopy::Claim::Shown)
         return 0;
     if (copy.Result() != OneCopy::Claim::First) {
-        Dialogs::Message(nullptr,
-                         copy.Result() == OneCopy::Claim::Busy ? OneCopy::BusyText() : OneCopy::NoAnswerText());
-        return 1;
+        std::fprintf(stderr, "kelvara-utility: %s\n", qPrintable(copy.Message()));
+        Dialogs::Message(nullptr, copy.Message());
+        if (copy.Result() != OneCopy::Claim::Unguarded)
+            return 1;
+    } else {
+        // The only copy of this folder, and nothing is being saved yet: what saves cut short
+        // by a kill left behind goes.
+        RemoveUnfinishedSaves(ProgramFolder(), {SettingsFileName, CalibrationFileName, FolderFileName});
     }
-    // The only copy of this folder, and nothing is being saved yet: what saves cut short
-    // by a kill left behind goes.
-    RemoveUnfinishedSaves(ProgramFolder(), {SettingsFileName, CalibrationFileName, FolderFileName});
 
     frmMain window;
     // The game data follows the game's patches while the program runs; the file is
@@ -219,6 +254,10 @@ int main(int argc, char* argv[])
 #ifdef KELVARA_BENCH_PROBE
     BenchProbe(QCoreApplication::arguments(), window);
 #endif
+    gUnsaved = &window;
+    gQtMessages = qInstallMessageHandler(OnQtMessage);
+    // Past this point the window is gone: a later word of Qt has nothing to save.
+    const auto saved = qScopeGuard([] { gUnsaved = nullptr; });
     const int status = QApplication::exec();
     // An error reported on the way out (a closing save that failed) ends with status 1,
     // however the program was asked to end.

@@ -1,7 +1,9 @@
 #include "onecopy.h"
 
+#include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QFile>
+#include <QRandomGenerator>
 #include <QSocketNotifier>
 #include <QThread>
 #include <QTimer>
@@ -22,6 +24,9 @@ namespace {
 constexpr char ShowRequest[] = "show\n";
 constexpr char ShownAnswer[] = "shown\n";
 constexpr char BusyAnswer[] = "busy\n";
+// The socket's name as the lock file holds it: the prefix, 32 random hexadecimal digits, a line end.
+constexpr char NamePrefix[] = "kelvara-utility-";
+constexpr qsizetype NameSize = sizeof NamePrefix - 1 + 32;
 
 struct Address
 {
@@ -29,13 +34,13 @@ struct Address
     socklen_t Length = 0;
 };
 
-// The socket file at `path`, which is shorter than the room for it.
-Address PathAddress(const QByteArray& path)
+// The socket of `name` in the abstract namespace (a name starting with a zero byte).
+Address AbstractAddress(const QByteArray& name)
 {
     Address address;
     address.Un.sun_family = AF_UNIX;
-    std::memcpy(address.Un.sun_path, path.constData(), size_t(path.size()));
-    address.Length = socklen_t(offsetof(sockaddr_un, sun_path) + size_t(path.size()) + 1);
+    std::memcpy(address.Un.sun_path + 1, name.constData(), size_t(name.size()));
+    address.Length = socklen_t(offsetof(sockaddr_un, sun_path) + 1 + size_t(name.size()));
     return address;
 }
 
@@ -51,38 +56,69 @@ bool SameUser(int socket)
     return ::getsockopt(socket, SOL_SOCKET, SO_PEERCRED, &peer, &size) == 0 && peer.uid == ::getuid();
 }
 
-// A folder of the user's that no other user may enter: the session's runtime folder, else one
-// made in /tmp. Empty when neither is the user's alone (another user made the one in /tmp).
-QByteArray PrivateFolder()
+// The socket's name the running copy wrote into the lock file; empty while it has written none
+// (or the file holds anything else).
+QByteArray ListenerName(int lock)
 {
-    const auto own = [](const QByteArray& path) {
-        struct stat info = {};
-        return ::lstat(path.constData(), &info) == 0 && S_ISDIR(info.st_mode) && info.st_uid == ::getuid()
-            && (info.st_mode & 077) == 0;
-    };
-    const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
-    // Room for the names in it: a socket's path is at most 107 bytes.
-    if (runtime.startsWith('/') && runtime.size() < 48 && own(runtime))
-        return runtime;
-    const QByteArray temporary = "/tmp/kelvara-utility-" + QByteArray::number(::getuid());
-    ::mkdir(temporary.constData(), 0700);
-    return own(temporary) ? temporary : QByteArray();
+    char line[NameSize + 1];
+    const ssize_t got = ::pread(lock, line, sizeof line, 0);
+    const QByteArray name(line, qMax<ssize_t>(got, 0));
+    return got == NameSize + 1 && name.startsWith(NamePrefix) && name.endsWith('\n') ? name.chopped(1) : QByteArray();
 }
 
-enum class Asked { Shown, Busy, Gone, NoAnswer };
-
-// Asks the copy that holds `address` to show its window, waiting until `deadline` for its
-// answer. Gone: nobody of this user listens there, the copy accepts nobody now (it has not
-// begun to listen yet, or is stopped with its queue full), or it closed the connection
-// without an answer (it ended while asked): it is asked again.
-Asked AskToShow(const Address& address, const QDeadlineTimer& deadline)
+// Opens (or creates) the lock file at `path` for writing, else for reading (a file the user may
+// not write, in a folder they may not write); -1 with the reason in `problem` when there is no
+// regular file of one link to lock.
+int OpenLock(const QByteArray& path, bool& writable, QString& problem)
 {
+    // Not blocking: a FIFO in its place is not waited on.
+    constexpr int flags = O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK;
+    int lock = ::open(path.constData(), O_RDWR | O_CREAT | O_EXCL | flags, 0666);
+    if (lock >= 0 && ::geteuid() == 0) {
+        // Made by root (su) in a player's folder: the player's, so that their copies can write into it.
+        struct stat folder = {};
+        if (::stat(path.left(path.lastIndexOf('/') + 1).constData(), &folder) == 0) {
+            [[maybe_unused]] const int given = ::fchown(lock, folder.st_uid, folder.st_gid);
+        }
+    }
+    if (lock < 0 && errno == EEXIST)
+        lock = ::open(path.constData(), O_RDWR | flags);
+    int cause = errno;
+    writable = lock >= 0;
+    if (lock < 0 && (cause == EACCES || cause == EPERM || cause == EROFS)) {
+        lock = ::open(path.constData(), O_RDONLY | flags);
+        cause = lock < 0 && errno == ENOENT ? cause : errno; // a folder it may not write, without the file
+    }
+    // A second link to the file would have another file's contents replaced by the socket's name.
+    struct stat info = {};
+    if (lock >= 0 && ::fstat(lock, &info) == 0 && S_ISREG(info.st_mode) && info.st_nlink == 1)
+        return lock;
+    problem = lock < 0          ? QString::fromLocal8Bit(std::strerror(cause))
+        : S_ISREG(info.st_mode) ? QString::fromLocal8Bit(std::strerror(EMLINK))
+                                : QCoreApplication::translate("Files", "it is not a regular file");
+    if (lock >= 0)
+        ::close(lock);
+    return -1;
+}
+
+enum class Asked { Shown, Busy, Gone, NoAnswer, OtherUser };
+
+// Asks the copy listening on `name` to show its window, waiting until `deadline` for its answer.
+// Gone: nobody listens there (no name written yet, or the copy that wrote it has ended), the copy
+// accepts nobody now (it has not begun to listen yet, or is stopped with its queue full), or it
+// closed the connection without an answer (it ended while asked): it is asked again.
+Asked AskToShow(const QByteArray& name, const QDeadlineTimer& deadline)
+{
+    if (name.isEmpty())
+        return Asked::Gone;
     // Not blocking: a local socket connects at once, or fails at once when the queue is full.
     const int socket = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
     if (socket < 0)
         return Asked::NoAnswer;
-    Asked asked = Asked::Gone;
-    if (::connect(socket, Generic(address), address.Length) == 0 && SameUser(socket)
+    const Address address = AbstractAddress(name);
+    const bool connected = ::connect(socket, Generic(address), address.Length) == 0;
+    Asked asked = connected && !SameUser(socket) ? Asked::OtherUser : Asked::Gone;
+    if (connected && asked != Asked::OtherUser
         && ::send(socket, ShowRequest, sizeof ShowRequest - 1, MSG_NOSIGNAL) == sizeof ShowRequest - 1) {
         asked = Asked::NoAnswer;
         QByteArray answer;
@@ -111,19 +147,22 @@ Asked AskToShow(const Address& address, const QDeadlineTimer& deadline)
 
 OneCopy::OneCopy(const QString& folder, int waitMs, QObject* parent)
     : QObject(parent)
-    , mSocketPath(SocketName(folder))
 {
-    // Nowhere to hold a claim that no other user could take: this copy runs unclaimed.
-    if (mSocketPath.isEmpty())
-        return;
-    mLock = ::open((mSocketPath + ".lock").constData(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
-    if (mLock < 0)
-        return;
-    const Address address = PathAddress(mSocketPath);
+    QByteArray path = QFile::encodeName(folder);
+    if (!path.endsWith('/'))
+        path += '/';
+    path += LockFileName;
+    bool writable = false;
+    mLock = OpenLock(path, writable, mProblem);
     const QDeadlineTimer deadline(waitMs);
     bool busy = false;
-    while (::flock(mLock, LOCK_EX | LOCK_NB) != 0) {
-        const Asked asked = errno == EINTR ? Asked::Gone : AskToShow(address, deadline);
+    while (mLock >= 0 && ::flock(mLock, LOCK_EX | LOCK_NB) != 0) {
+        // A share that takes no locks (NFS without its lock service, or a file open for reading there).
+        if (errno != EWOULDBLOCK && errno != EINTR) {
+            mProblem = QString::fromLocal8Bit(std::strerror(errno));
+            break;
+        }
+        const Asked asked = errno == EINTR ? Asked::Gone : AskToShow(ListenerName(mLock), deadline);
         busy = busy || asked == Asked::Busy;
         // The copy that holds the lock is starting or ending: a moment later the lock is ours,
         // or it answers.
@@ -132,15 +171,34 @@ OneCopy::OneCopy(const QString& folder, int waitMs, QObject* parent)
             continue;
         }
         mClaim = asked == Asked::Shown                                    ? Claim::Shown
+            : asked == Asked::OtherUser                                   ? Claim::OtherUser
             : busy && (asked != Asked::NoAnswer || deadline.hasExpired()) ? Claim::Busy
                                                                           : Claim::NoAnswer;
         ::close(mLock);
         mLock = -1;
         return;
     }
-    // The lock is this copy's: a socket file left by a copy that was killed goes.
-    ::unlink(mSocketPath.constData());
+    if (!mProblem.isEmpty()) {
+        mClaim = Claim::Unguarded;
+        mProblem = QStringLiteral("\"%1\": %2").arg(QFile::decodeName(path), mProblem);
+        if (mLock >= 0)
+            ::close(mLock);
+        mLock = -1;
+        return;
+    }
+    Listen(writable);
+}
+
+void OneCopy::Listen(bool writable)
+{
+    // The lock is this copy's: it listens on a name no one can foresee, and writes it into the
+    // lock file once it listens. A lock file it may only read takes no name: later starts are
+    // told that it does not answer.
+    QByteArray name = NamePrefix;
+    for (int i = 0; i < 4; ++i)
+        name += QByteArray::number(QRandomGenerator::system()->generate(), 16).rightJustified(8, '0');
     const int socket = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
+    const Address address = AbstractAddress(name);
     if (socket < 0)
         return;
     if (::bind(socket, Generic(address), address.Length) != 0 || ::listen(socket, MostConnections) != 0) {
@@ -150,6 +208,9 @@ OneCopy::OneCopy(const QString& folder, int waitMs, QObject* parent)
     mListener = socket;
     mAccepting = new QSocketNotifier(socket, QSocketNotifier::Read, this);
     connect(mAccepting, &QSocketNotifier::activated, this, &OneCopy::Accept);
+    if (writable && ::ftruncate(mLock, 0) == 0) {
+        [[maybe_unused]] const ssize_t written = ::pwrite(mLock, (name + '\n').constData(), size_t(NameSize + 1), 0);
+    }
 }
 
 OneCopy::~OneCopy()
@@ -161,35 +222,32 @@ OneCopy::~OneCopy()
     }
     if (mListener >= 0) {
         delete mAccepting;
-        ::unlink(mSocketPath.constData());
         ::close(mListener);
     }
     if (mLock >= 0)
         ::close(mLock);
 }
 
-QByteArray OneCopy::SocketName(const QString& folder)
+QString OneCopy::Message() const
 {
-    // The folder's device and inode, not its name: the same folder under two names (a bind
-    // mount) is one, and two names that are not text stay two.
-    struct stat info = {};
-    const QByteArray own = PrivateFolder();
-    if (own.isEmpty() || ::stat(QFile::encodeName(folder).constData(), &info) != 0)
-        return {};
-    // The user too, should the folder be shared by two users.
-    return own + "/kelvara-utility-" + QByteArray::number(::getuid()) + '-' + QByteArray::number(quint64(info.st_dev))
-        + '-' + QByteArray::number(quint64(info.st_ino));
-}
-
-QString OneCopy::NoAnswerText()
-{
-    return tr("Kelvara Utility is already running from this folder, but it does not answer. Start it again in a "
-              "moment, or end the copy that is running.");
-}
-
-QString OneCopy::BusyText()
-{
-    return tr("Kelvara Utility is still starting or closing from this folder. Start it again once that is done.");
+    switch (mClaim) {
+    case Claim::NoAnswer:
+        return tr("Kelvara Utility is already running from this folder, but it does not answer. Start it again in a "
+                  "moment, or end the copy that is running.");
+    case Claim::Busy:
+        return tr("Kelvara Utility is still starting or closing from this folder. Start it again once that is done.");
+    case Claim::OtherUser:
+        return tr("Kelvara Utility is already running from this folder for another user. Only one copy may use a "
+                  "folder's files at a time.");
+    case Claim::Unguarded:
+        return tr("Kelvara Utility cannot make sure that it runs only once from this folder: cannot lock %1. Should "
+                  "another copy run from it, both announce each reminder, and each saves over the other's clock.")
+            .arg(mProblem);
+    case Claim::First:
+    case Claim::Shown:
+        break;
+    }
+    return {};
 }
 
 void OneCopy::Accept()

@@ -1,5 +1,6 @@
 #include "running/onecopy.h"
 
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
@@ -23,7 +24,8 @@ class TstOneCopy : public QObject
 {
     Q_OBJECT
 
-    QTemporaryDir mRuntime, mFolder;
+    QTemporaryDir mFolder;
+    QByteArray Lock() const { return QFile::encodeName(mFolder.filePath(QLatin1String(OneCopy::LockFileName))); }
 
     // A later start; the running copy answers meanwhile unless it is `stopped`.
     static OneCopy::Claim Start(const QString& folder, int waitMs, bool stopped = false,
@@ -39,23 +41,38 @@ class TstOneCopy : public QObject
         return claim;
     }
 
+    // A socket of the name `name` stands for in the abstract namespace, bound or connected as `use` does.
     static int Socket(int (*use)(int, const sockaddr*, socklen_t), const QByteArray& name)
     {
         sockaddr_un address = {AF_UNIX, {}};
-        std::memcpy(address.sun_path, name.constData(), size_t(name.size()));
+        std::memcpy(address.sun_path + 1, name.constData(), size_t(name.size()));
         const int socket = ::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK, 0);
-        use(socket, reinterpret_cast<sockaddr*>(&address), socklen_t(offsetof(sockaddr_un, sun_path) + name.size()));
+        use(socket, reinterpret_cast<sockaddr*>(&address),
+            socklen_t(offsetof(sockaddr_un, sun_path) + 1 + name.size()));
         return socket;
     }
-    int Connect() const { return Socket(::connect, OneCopy::SocketName(mFolder.path())); }
+    // A connection to the socket the lock file names.
+    int Connect() const
+    {
+        QFile lock(QFile::decodeName(Lock()));
+        return Socket(::connect, lock.open(QIODevice::ReadOnly) ? lock.readLine().trimmed() : QByteArray());
+    }
+    // Another copy's claim, made by hand: the lock taken, and a listener named in the lock file.
+    std::array<int, 2> Hold() const
+    {
+        const int lock = ::open(Lock().constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
+        const QByteArray name = "kelvara-utility-" + QByteArray(32, 'f');
+        const int listener = ::flock(lock, LOCK_EX) == 0 ? Socket(::bind, name) : -1;
+        const bool held = ::listen(listener, 4) == 0 && ::ftruncate(lock, 0) == 0
+            && ::write(lock, (name + '\n').constData(), size_t(name.size()) + 1) > 0;
+        return {lock, held ? listener : -1};
+    }
 
     static bool Closed(int client) { return ::recv(client, std::array<char, 1>().data(), 1, 0) == 0; }
 
 private slots:
-    void initTestCase() { qputenv("XDG_RUNTIME_DIR", QFile::encodeName(mRuntime.path())); }
-
     // Shown once loaded; waited for while it starts or closes, and a start once it has ended runs; a copy that
-    // is stopped with its queue full is given up on in time.
+    // is stopped with its queue full is given up on in time, and then hears only a few clients at once.
     void laterStarts()
     {
         auto first = std::make_unique<OneCopy>(mFolder.path(), 0);
@@ -69,54 +86,44 @@ private slots:
         QCOMPARE(Start(mFolder.path(), 5000), OneCopy::Claim::Shown);
         QCOMPARE(Start(mFolder.path(), 300), OneCopy::Claim::Busy);
         QCOMPARE(shown, 1);
-        for (int i = 0; i <= OneCopy::MostConnections + 1; ++i)
-            Connect();
-        QCOMPARE(Start(mFolder.path(), 300, true), OneCopy::Claim::NoAnswer);
-    }
-
-    // Clients that never ask are let go: beyond the few heard at once at once, the others in time.
-    void silentClients()
-    {
-        OneCopy first(mFolder.path(), 0);
         std::vector<int> clients;
-        for (int i = 0; i <= OneCopy::MostConnections; ++i)
+        for (int i = 0; i <= OneCopy::MostConnections + 1; ++i)
             clients.push_back(Connect());
+        QCOMPARE(Start(mFolder.path(), 300, true), OneCopy::Claim::NoAnswer);
+        // Clients that never ask are let go: beyond the few heard at once at once, the others in time.
         QTest::qWait(100);
-        QVERIFY(!Closed(clients.front()) && Closed(clients.back()));
+        QVERIFY(!Closed(clients.front()) && Closed(clients[OneCopy::MostConnections]));
         QTRY_VERIFY_WITH_TIMEOUT(Closed(clients.front()), OneCopy::RequestMs + 1000);
-        for (int client : clients)
-            ::close(client);
     }
 
-    // Another user cannot hold the folder's socket to answer in its stead: the start runs.
+    // A copy of another user holds the folder: the start is told so, and does not ask it. A lock file root
+    // makes is the folder owner's.
     void otherUser()
     {
         if (::geteuid() != 0)
             QSKIP("becoming another user needs root");
-        const QByteArray name = OneCopy::SocketName(mFolder.path());
-        const pid_t squatter = ::fork();
-        if (squatter == 0) {
-            const int listener = ::setuid(65534) == 0 ? Socket(::bind, name) : -1;
-            while (::fcntl(listener, F_SETFL, 0) == 0 && ::listen(listener, 8) == 0)
-                ::send(::accept(listener, nullptr, nullptr), "shown\n", 6, MSG_NOSIGNAL);
+        QVERIFY(::chown(QFile::encodeName(mFolder.path()).constData(), 65534, 65534) == 0);
+        QFile::remove(QFile::decodeName(Lock()));
+        OneCopy(mFolder.path(), 0);
+        struct stat info = {};
+        QVERIFY(::stat(Lock().constData(), &info) == 0 && info.st_uid == 65534);
+        const pid_t other = ::fork();
+        if (other == 0) {
+            if (::setgid(65534) == 0 && ::setuid(65534) == 0 && Hold()[1] >= 0)
+                ::pause();
             ::_exit(0);
         }
         QTest::qWait(200);
         const OneCopy::Claim claim = Start(mFolder.path(), 1000);
-        ::kill(squatter, SIGKILL);
-        ::waitpid(squatter, nullptr, 0);
-        QCOMPARE(claim, OneCopy::Claim::First);
+        ::kill(other, SIGKILL);
+        ::waitpid(other, nullptr, 0);
+        QCOMPARE(claim, OneCopy::Claim::OtherUser);
     }
 
     // A copy that ends after taking a start's question, without an answer, is gone: the start runs.
     void endsWhileAsked()
     {
-        const QByteArray name = OneCopy::SocketName(mFolder.path());
-        const int lock = ::open((name + ".lock").constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
-        QVERIFY(::flock(lock, LOCK_EX) == 0);
-        ::unlink(name.constData()); // a socket file left by an earlier case
-        const int listener = Socket(::bind, name);
-        QVERIFY(::listen(listener, 4) == 0);
+        const auto [lock, listener] = Hold();
         const OneCopy::Claim claim = Start(mFolder.path(), 5000, false, [listener, lock] {
             pollfd wait = {listener, POLLIN, 0};
             const int asked = ::poll(&wait, 1, 5000) == 1 ? ::accept(listener, nullptr, nullptr) : -1;
@@ -127,16 +134,22 @@ private slots:
         QCOMPARE(claim, OneCopy::Claim::First);
     }
 
-    // Named after the folder, not its name's text: two names that are not UTF-8 are two folders.
-    void folderNotText()
+    // No regular file of one link to lock (L): the copy runs without a claim, and tells why.
+    void unguarded_data()
     {
-        QList<QByteArray> names;
-        for (const char* name : {"/kx\xff", "/kx\xfe"}) {
-            const QByteArray path = QFile::encodeName(mFolder.path()) + name;
-            QVERIFY(::mkdir(path.constData(), 0700) == 0);
-            names << OneCopy::SocketName(u"/proc/self/fd/%1"_s.arg(::open(path.constData(), O_PATH | O_DIRECTORY)));
-        }
-        QVERIFY(names[0] != names[1]);
+        QTest::addColumn<QString>("make"); // a shell command in the folder
+        for (const char* make : {"mkdir L", "mkfifo L", "ln -s L.1 L", "touch L && ln L L.2"})
+            QTest::newRow(make) << QString::fromLatin1(make).replace(u'L', u"kelvara-utility.lock"_s);
+    }
+    void unguarded()
+    {
+        QFETCH(QString, make);
+        QCOMPARE(QProcess::execute(u"sh"_s, {u"-c"_s, u"cd \"$0\" && rm -rf kelvara* && "_s + make, mFolder.path()}),
+                 0);
+        const OneCopy copy(mFolder.path(), 0);
+        QCOMPARE(copy.Result(), OneCopy::Claim::Unguarded);
+        QVERIFY2(copy.Message().contains(u"cannot lock \"%1\": "_s.arg(QFile::decodeName(Lock()))),
+                 qPrintable(copy.Message()));
     }
 };
 
