@@ -270,6 +270,9 @@ void ReminderKeeper::Save()
                 this, [this, reason = error.message()] { SaveFailed(reason); }, Qt::QueuedConnection);
         }
     });
+    // What the file holds once this save is made, but for what another writer changes there: what
+    // the next save merges against, until this one's result comes in.
+    mBase = mSettings;
 }
 
 void ReminderKeeper::TakeIn(const ProgramSettings& written)

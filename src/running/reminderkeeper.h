@@ -114,7 +114,8 @@ private:
     void SaveFailed(const QString& reason);
 
     ProgramSettings mSettings;
-    // The reminders as the file held them when read or saved last: what a save merges against.
+    // The reminders as the file holds them as far as this program knows, read or saved last: what
+    // a save merges against.
     ProgramSettings mBase;
     // The start sent last for a reminder, by its identity, told or not yet.
     std::map<quint64, int64_t> mSentStarts;
