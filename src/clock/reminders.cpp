@@ -34,10 +34,10 @@ ReminderAlert AlertAt(size_t index, const Reminder& reminder, int64_t start, con
     alert.Index = index;
     alert.Start = start;
     //: A reminder's title when the player gave it no label: %1 is the game day of the month (1 to 28).
-    alert.Summary = reminder.Label.isEmpty()
-        ? QCoreApplication::translate("Reminders", "Day %1").arg(reminder.Day)
-        //: A reminder's title: %1 is the player's label, %2 the game day (1-28).
-        : QCoreApplication::translate("Reminders", "%1: day %2").arg(reminder.Label, QString::number(reminder.Day));
+    alert.Summary = reminder.Label.isEmpty() ? QCoreApplication::translate("Reminders", "Day %1").arg(reminder.Day)
+                                             //: A reminder's title: %1 is the player's label, %2 the game day (1-28).
+                                             : QCoreApplication::translate("Reminders", "%1: day %2")
+                                                   .arg(ShownLabel(reminder.Label), QString::number(reminder.Day));
     if (inWords.isEmpty()) {
         //: A reminder's text: %1 is the game day (1-28), %2 the real day and clock time, in capitals, as TODAY AT
         //: 1:19 PM.
@@ -54,6 +54,11 @@ ReminderAlert AlertAt(size_t index, const Reminder& reminder, int64_t start, con
         alert.Body = text.arg(reminder.Day).arg(inWords, moment);
     }
     return alert;
+}
+
+QString ShownLabel(const QString& label)
+{
+    return QString(label).replace(QChar(0), QChar(QChar::ReplacementCharacter));
 }
 
 QString WaitInWords(int64_t seconds)

@@ -70,6 +70,11 @@ ReminderAlert AlertAt(size_t index, const Reminder& reminder, int64_t start, con
 // or not ("Test" in the Reminders window).
 ReminderAlert ReminderAlertNow(const ClockCalibration& calibration, const QDateTime& now, const Reminder& reminder);
 
+// A label as the program shows it: a NUL (which the settings file can hold as "\0", and which a
+// desktop notification's title cannot) as U+FFFD, the replacement character, in the notification,
+// the program's own notice and the Reminders window alike; the label itself keeps it.
+QString ShownLabel(const QString& label);
+
 // A wait of real seconds in words, as a reminder's text writes it after "in" or before
 // "ago": "1 day 2 hours 5 minutes". Empty when less than a second is left.
 QString WaitInWords(int64_t seconds);

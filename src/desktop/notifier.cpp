@@ -75,6 +75,7 @@ void Notifier::Notify(const QString& summary, const QString& body, const QString
         if (mActions.size() >= MaxRemembered)
             mActions.clear();
         mActions.insert(reply.value(), actionKey);
+        emit Delivered(summary, body);
     });
 }
 

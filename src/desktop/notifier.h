@@ -34,6 +34,8 @@ public:
 
 signals:
     void Unavailable(const QString& summary, const QString& body, const QString& actionKey);
+    // The service answered the notification with its number: it took it to show.
+    void Delivered(const QString& summary, const QString& body);
     void Activated(const QString& actionKey);
 
 private slots:

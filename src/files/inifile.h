@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -18,6 +19,8 @@
 class IniFile
 {
 public:
+    // The lines are views of `bytes`, which the file keeps: reading costs one pass over
+    // them, and a line is decoded only when its key or value is asked for.
     explicit IniFile(const QByteArray& bytes = {});
 
     // The file, in UTF-8: every line as it was read, but those changed. A line that was not
@@ -28,12 +31,18 @@ public:
 
     // The keys of a group, each once, in the order of the file.
     QStringList Keys(const QString& group) const;
+    // Each line of a key of the group, in the order of the file: its key and its value as the
+    // line holds it. A key given twice comes twice.
+    void ForEachLine(const QString& group, const std::function<void(const QString& key, QString raw)>& take) const;
     // A key's value as the line holds it (all after "="); of a key given twice, the later.
     std::optional<QString> Raw(const QString& group, const QString& key) const;
     // The same as the text it stands for: quotes and escapes undone, blanks around it
     // dropped, "@@" at the start read as "@" and "@String(...)" as what is inside.
     std::optional<QString> Value(const QString& group, const QString& key) const;
     static QString Text(QStringView raw);
+    // A text as a value the file holds, written as QSettings writes it, so that it reads back
+    // the same here and there.
+    static QString Quoted(const QString& value);
 
     // Puts `raw`, as it is, or the text `value`, quoted and escaped, after the key's "=".
     // A key that has the value already keeps its line as it is; a new key goes after the
@@ -47,23 +56,36 @@ public:
 private:
     struct Line
     {
-        QByteArray Bytes; // as read, without the line end
-        QByteArray End;   // "\n", "\r\n", "\r", or none after the last line
-        QString Group;    // of the key, or the group a header starts
-        std::optional<QString> Key;
-        QString Raw;
+        QByteArray Bytes; // as read (a view of mSource) or as set, without the line end
+        int Group = -1;   // of the key, or the group a header starts: its place in mGroups
+        int Equals = -1;  // where the "=" of a key's line is
+        quint8 End = 0;   // the line end: none, "\n", "\r\n" or "\r"
         bool Header = false;
         bool Utf8 = true;
+        bool Removed = false;
+        bool Read = false; // Bytes are a view of mSource
     };
 
+    QString TextOf(const Line& line) const;
+    QString KeyOf(const Line& line) const;
+    // The key as the file writes it ("1\\day" for "1/day"), which finds it; a view of the line's bytes
+    // where the line writes it so.
+    QByteArray WrittenKeyOf(const Line& line) const;
+    QString RawOf(const Line& line) const;
+    int GroupNumber(const QString& group) const;
     std::optional<qsizetype> Find(const QString& group, const QString& key) const;
     void Insert(qsizetype at, Line line);
 
+    QByteArray mSource;
     std::vector<Line> mLines;
-    QByteArray mEnd = "\n"; // of the first line, for the lines that are added
-    QByteArray mBom;        // the byte order mark the file starts with, if any
+    QStringList mGroups;
+    quint8 mEnd = 1; // of the first line, for the lines that are added
+    QByteArray mBom; // the byte order mark the file starts with, if any
     bool mNotUtf8 = false;
-    // Where each key stands ("group" + '\0' + "key"); worked out again after a line came or went.
-    mutable QHash<QString, qsizetype> mIndex;
-    mutable bool mIndexed = false;
+    // Where each key of a group stands, by the group's number; worked out for a group the
+    // first time one of its keys is looked for, and again after a line came.
+    // By the key as the file writes it.
+    mutable std::vector<std::optional<QHash<QByteArray, qsizetype>>> mIndex;
+    // Whether a group has a key given twice: removing it then looks at every line of the group.
+    mutable std::vector<bool> mTwice;
 };

@@ -14,8 +14,13 @@
 #include <QFileInfo>
 
 #include <algorithm>
+#include <deque>
+#include <list>
 #include <map>
+#include <mutex>
 #include <set>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -84,23 +89,40 @@ std::optional<QString> ReadBytes(const QString& path, QByteArray& bytes)
     return file.error() != QFileDevice::NoError ? std::optional(file.errorString()) : std::nullopt;
 }
 
-// The entries of [Reminders], by their numbers (whole numbers from 1, "1\day"): each
-// one's keys (after the number) with their values as the file writes them.
-std::map<int, QMap<QString, QString>> Entries(const IniFile& file)
+// An entry of [Reminders]: its keys (after the number) with their values as the file writes them.
+using EntryValues = QMap<QString, QString>;
+using EntryMap = std::map<int, EntryValues>;
+
+// The entries of [Reminders], by their numbers (whole numbers from 1, "1\day"); and its "size".
+EntryMap Entries(const IniFile& file, std::optional<QString>* size = nullptr)
 {
-    std::map<int, QMap<QString, QString>> entries;
-    for (const QString& key : file.Keys(RemindersGroup)) {
+    // The keys a reminder has, shared by every entry rather than one text each.
+    static const QStringList Known = {u"day"_s, u"minutes"_s, u"enabled"_s, u"label"_s, u"announced"_s};
+    EntryMap entries;
+    auto last = entries.end(); // the entries are mostly in order, their keys together
+    file.ForEachLine(RemindersGroup, [&](const QString& key, QString raw) {
+        if (size && key == u"size"_s)
+            *size = IniFile::Text(raw); // of a key given twice, the later
         const qsizetype slash = key.indexOf(QLatin1Char('/'));
-        bool ok = false;
-        const int number = key.left(slash).toInt(&ok);
-        if (slash > 0 && ok && number >= 1 && QString::number(number) == key.left(slash) && slash + 1 < key.size())
-            entries[number].insert(key.mid(slash + 1), *file.Raw(RemindersGroup, key));
-    }
+        const QStringView digits = QStringView(key).left(slash);
+        bool ok = slash > 0 && digits.front() != QLatin1Char('0') // "1", as the program writes it; not "01"
+            && std::all_of(digits.begin(), digits.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+        const int number = ok ? digits.toInt(&ok) : 0;
+        if (ok && slash + 1 < key.size()) {
+            const QStringView name = QStringView(key).mid(slash + 1);
+            const auto known = std::find(Known.begin(), Known.end(), name);
+            if (last == entries.end() || last->first != number)
+                last = entries.try_emplace(entries.lower_bound(number), number);
+            // Of a key given twice, the later.
+            last->second.insert(known != Known.end() ? *known : name.toString(), std::move(raw));
+        }
+    });
     return entries;
 }
 
-// One entry of the array; a value out of range leaves the entry unused and says why.
-std::optional<Reminder> ReadReminder(const QMap<QString, QString>& values, QString& why)
+// An entry of the array; a value out of range leaves the entry unused and says why. Without
+// `whole`, only whether it can be used: its label and announced start are not read.
+std::optional<Reminder> ReadReminder(const QMap<QString, QString>& values, QString& why, bool whole = true)
 {
     const auto value = [&values](const char* key) {
         const auto raw = values.constFind(QLatin1String(key));
@@ -134,6 +156,8 @@ std::optional<Reminder> ReadReminder(const QMap<QString, QString>& values, QStri
     reminder.Day = static_cast<int>(*dayNumber);
     reminder.Minutes = static_cast<int>(*minuteNumber);
     reminder.Enabled = *on;
+    if (!whole)
+        return reminder;
     const QString label = value("label").value_or(QString());
     reminder.Label = label.left(WholeCharacters(label, MaxReminderLabel));
     // A start that cannot be read, or lies outside the calendar, was never announced: at
@@ -143,12 +167,25 @@ std::optional<Reminder> ReadReminder(const QMap<QString, QString>& values, QStri
     return reminder;
 }
 
-void WriteReminders(IniFile& file, const ProgramSettings& settings)
+// A reminder's values as the file writes them.
+EntryValues WrittenValues(const Reminder& reminder)
 {
-    // The array is written anew over the entries there: a key keeps its line while its
-    // value stays, an unusable entry keeps its values as they are written, and keys the
-    // new array does not have go.
-    const auto old = Entries(file);
+    EntryValues values;
+    values.insert(u"day"_s, QString::number(reminder.Day));
+    values.insert(u"minutes"_s, QString::number(reminder.Minutes));
+    values.insert(u"enabled"_s, reminder.Enabled ? u"true"_s : u"false"_s);
+    values.insert(u"label"_s, IniFile::Quoted(reminder.Label));
+    if (reminder.Announced)
+        values.insert(u"announced"_s, QString::number(*reminder.Announced));
+    return values;
+}
+
+// The array is written anew over the entries there (`old`, which follows what is written): a
+// key keeps its line while its value stays, an unusable entry keeps its values as they are
+// written, and keys the new array does not have go. An entry the file holds as it is to be
+// written is not looked at again, so that a save costs what changed.
+void WriteReminders(IniFile& file, const ProgramSettings& settings, EntryMap& old)
+{
     std::vector<UnusableReminder> unusable = settings.Unusable;
     std::stable_sort(unusable.begin(), unusable.end(), [](const auto& a, const auto& b) { return a.Place < b.Place; });
     const size_t count = settings.Reminders.size() + unusable.size();
@@ -156,33 +193,35 @@ void WriteReminders(IniFile& file, const ProgramSettings& settings)
     size_t kept = 0;
     for (size_t place = 0; place < count; ++place) {
         const int number = static_cast<int>(place) + 1;
+        const bool isUnusable = kept < unusable.size()
+            && (unusable[kept].Place <= place || used == settings.Reminders.size());
+        const Reminder* reminder = isUnusable ? nullptr : &settings.Reminders[used++];
+        const EntryValues values = isUnusable ? unusable[kept++].Values : WrittenValues(*reminder);
+        const auto before = old.find(number);
+        if (before != old.end() && before->second == values)
+            continue;
         const QString prefix = QStringLiteral("%1/").arg(number);
-        QStringList keys;
-        if (kept < unusable.size() && (unusable[kept].Place <= place || used == settings.Reminders.size())) {
-            const QMap<QString, QString>& values = unusable[kept++].Values;
+        if (reminder) {
+            // In the order a reminder's keys are written; a number is its own text (" 15" stays for 15).
+            for (const QString& key : {u"day"_s, u"minutes"_s, u"enabled"_s, u"label"_s, u"announced"_s}) {
+                if (values.contains(key))
+                    file.SetValue(RemindersGroup, prefix + key, key == u"label"_s ? reminder->Label : values[key]);
+            }
+        } else {
             for (auto it = values.cbegin(); it != values.cend(); ++it)
                 file.SetRaw(RemindersGroup, prefix + it.key(), it.value());
-            keys = values.keys();
-        } else {
-            const Reminder& reminder = settings.Reminders[used++];
-            const auto set = [&](const char* key, const QString& value) {
-                file.SetValue(RemindersGroup, prefix + QLatin1String(key), value);
-                keys << QLatin1String(key);
-            };
-            set("day", QString::number(reminder.Day));
-            set("minutes", QString::number(reminder.Minutes));
-            set("enabled", reminder.Enabled ? QStringLiteral("true") : QStringLiteral("false"));
-            set("label", reminder.Label);
-            if (reminder.Announced)
-                set("announced", QString::number(*reminder.Announced));
         }
-        if (const auto before = old.find(number); before != old.end()) {
+        if (before != old.end()) {
             for (const QString& key : before->second.keys())
-                if (!keys.contains(key))
+                if (!values.contains(key))
                     file.Remove(RemindersGroup, prefix + key);
         }
+        EntryValues& now = old[number];
+        now.clear();
+        for (const QString& key : values.keys())
+            now.insert(key, *file.Raw(RemindersGroup, prefix + key));
     }
-    for (auto it = old.upper_bound(static_cast<int>(count)); it != old.end(); ++it) {
+    for (auto it = old.upper_bound(static_cast<int>(count)); it != old.end(); it = old.erase(it)) {
         for (const QString& key : it->second.keys())
             file.Remove(RemindersGroup, QStringLiteral("%1/").arg(it->first) + key);
     }
@@ -299,19 +338,12 @@ QString UnusableReminder::Text(const QString& key) const
     return IniFile::Text(Values.value(key));
 }
 
-SettingsReading ReadSettings()
+namespace {
+
+SettingsReading Read(const IniFile& file, const EntryMap& entries, const Value& size)
 {
     SettingsReading reading;
     ProgramSettings& settings = reading.Settings;
-    const QString path = SettingsPath();
-    QByteArray bytes;
-    if (const auto reason = ReadBytes(path, bytes)) {
-        reading.Ignored
-            << QCoreApplication::translate("ProgramSettings", "the file could not be read: %1").arg(*reason);
-        reading.About = SettingsReading::Kind::Unread;
-        return reading;
-    }
-    const IniFile file(bytes);
     const auto value = [&file](const char* group, const char* key) {
         return file.Value(QLatin1String(group), QLatin1String(key));
     };
@@ -352,8 +384,6 @@ SettingsReading ReadSettings()
     ReadFindItems(file, settings.FindItems);
     ReadMyStats(file, settings, reading.Ignored);
 
-    const Value size = value("Reminders", "size");
-    const auto entries = Entries(file);
     if (!size && entries.empty())
         return reading; // no reminders saved yet: the default one
     constexpr qlonglong MostEntries = std::numeric_limits<int>::max();
@@ -369,16 +399,17 @@ SettingsReading ReadSettings()
     settings.Reminders.clear();
     settings.ReminderIds.clear();
     QList<int> beyond; // good entries past the first MaxReminders
+    const QString more = QCoreApplication::translate("ProgramSettings", "more than %1 reminders").arg(MaxReminders);
     for (const auto& [number, values] : entries) {
         QString why;
-        const auto reminder = ReadReminder(values, why);
+        const auto reminder = ReadReminder(values, why, settings.Reminders.size() < size_t{MaxReminders});
         if (reminder && settings.Reminders.size() < size_t{MaxReminders}) {
             settings.Reminders.push_back(*reminder);
             settings.ReminderIds.push_back(settings.Reminders.size());
             continue;
         }
         if (reminder) {
-            why = QCoreApplication::translate("ProgramSettings", "more than %1 reminders").arg(MaxReminders);
+            why = more;
             beyond << number;
         } else {
             //: An entry of the settings file that is not used: %1 is its number, %2 why.
@@ -400,7 +431,208 @@ SettingsReading ReadSettings()
     return reading;
 }
 
-void WriteSettings(const ProgramSettings& settings, SettingsGroups groups)
+// The file as this program read or wrote it last: a read or a save of the same bytes starts
+// from it instead of from the bytes, so that a large file costs its reading once.
+struct KnownFile
+{
+    QString Path;
+    QByteArray Bytes;
+    IniFile File;
+    EntryMap Entries; // of File's [Reminders]
+    Value Size;       // [Reminders] size
+    std::optional<SettingsReading> Reading;
+    // The reminders and the entries not used the file holds, as read or as written.
+    std::optional<ProgramSettings> Held;
+};
+
+std::mutex gLock; // over gKnown, and over each save from reading the file to replacing it
+KnownFile gKnown;
+
+KnownFile& Known(const QString& path, const QByteArray& bytes)
+{
+    if (gKnown.Path != path || gKnown.Bytes != bytes) {
+        IniFile file(bytes);
+        Value size;
+        EntryMap entries = Entries(file, &size);
+        gKnown = KnownFile{path, bytes, std::move(file), std::move(entries), size, std::nullopt, std::nullopt};
+    }
+    return gKnown;
+}
+
+const SettingsReading& KnownReading()
+{
+    if (!gKnown.Reading) {
+        gKnown.Reading = Read(gKnown.File, gKnown.Entries, gKnown.Size);
+        if (!gKnown.Held)
+            gKnown.Held = gKnown.Reading->Settings;
+    }
+    return *gKnown.Reading;
+}
+
+bool SameReminders(const ProgramSettings& a, const ProgramSettings& b)
+{
+    return a.Reminders == b.Reminders && a.Unusable == b.Unusable;
+}
+
+// An entry of [Reminders] in a merge: a reminder (with its identity in the program, 0 for none)
+// or an entry that is not used.
+struct Entry
+{
+    std::optional<Reminder> Used;
+    quint64 Id = 0;
+    const UnusableReminder* Unused = nullptr;
+};
+
+std::vector<Entry> EntriesOf(const ProgramSettings& settings, bool withIds)
+{
+    std::vector<Entry> entries;
+    for (size_t i = 0; i < settings.Reminders.size(); ++i)
+        entries.push_back(
+            {settings.Reminders[i], withIds && i < settings.ReminderIds.size() ? settings.ReminderIds[i] : 0, nullptr});
+    std::vector<const UnusableReminder*> unusable;
+    for (const UnusableReminder& entry : settings.Unusable)
+        unusable.push_back(&entry);
+    std::stable_sort(unusable.begin(), unusable.end(), [](auto* a, auto* b) { return a->Place < b->Place; });
+    for (const UnusableReminder* entry : unusable)
+        entries.insert(entries.begin() + qsizetype(std::min(entry->Place, entries.size())), {std::nullopt, 0, entry});
+    return entries;
+}
+
+// What makes an entry the same entry on both sides: all but the start announced last.
+QString Identity(const Entry& entry)
+{
+    if (entry.Used)
+        return QStringLiteral("%1 %2 %3 ").arg(entry.Used->Day).arg(entry.Used->Minutes).arg(entry.Used->Enabled)
+            + entry.Used->Label;
+    QString text = u"-"_s;
+    for (auto it = entry.Unused->Values.cbegin(); it != entry.Unused->Values.cend(); ++it)
+        text += it.key() + QChar(0) + it.value() + QChar(0);
+    return text;
+}
+
+// For each entry of `from`, the same entry of `to`, in order.
+std::vector<std::optional<size_t>> Match(const std::vector<Entry>& from, const std::vector<Entry>& to)
+{
+    QHash<QString, std::deque<size_t>> places;
+    for (size_t j = 0; j < to.size(); ++j)
+        places[Identity(to[j])].push_back(j);
+    std::vector<std::optional<size_t>> match(from.size());
+    size_t next = 0;
+    for (size_t i = 0; i < from.size(); ++i) {
+        std::deque<size_t>& found = places[Identity(from[i])];
+        while (!found.empty() && found.front() < next)
+            found.pop_front();
+        if (!found.empty()) {
+            match[i] = found.front();
+            next = found.front() + 1;
+            found.pop_front();
+        }
+    }
+    return match;
+}
+
+// The reminders of `mine`, made from `base`, merged with `theirs`, what another writer made of
+// `base` in the file meanwhile. An entry is known by all its values but the start announced last;
+// a reminder changed in the file where it stood is that reminder edited there. An entry changed or
+// removed in the file goes for the file's version, and one added there comes in after the entry it
+// follows there; an entry this program changed, added or removed is so where the file left that
+// entry as it was. The start announced last is the side's that changed it, the later of the two
+// where both did, so that neither a renamed reminder nor a start is announced twice.
+ProgramSettings Merged(const ProgramSettings& base, const ProgramSettings& theirs, const ProgramSettings& mine)
+{
+    const std::vector<Entry> was = EntriesOf(base, false), file = EntriesOf(theirs, false), own = EntriesOf(mine, true);
+    auto wasInFile = Match(was, file);
+    const auto ownWas = Match(own, was);
+    std::vector<std::optional<size_t>> fileWas(file.size());
+    for (size_t b = 0; b < was.size(); ++b)
+        if (wasInFile[b])
+            fileWas[*wasInFile[b]] = b;
+    // A reminder changed in the file where it stood is that reminder edited there.
+    std::vector<bool> edited(was.size());
+    for (size_t b = 0; b < was.size() && b < file.size(); ++b) {
+        if (!wasInFile[b] && !fileWas[b] && was[b].Used && file[b].Used) {
+            wasInFile[b] = b;
+            fileWas[b] = b;
+            edited[b] = true;
+        }
+    }
+    const auto changed = [&](size_t f, size_t b) {
+        return edited[b] || (file[f].Used && file[f].Used->Announced != was[b].Used->Announced);
+    };
+    std::list<Entry> merged;
+    std::vector<std::list<Entry>::iterator> placed(file.size(), merged.end());
+    for (size_t m = 0; m < own.size(); ++m) {
+        if (!ownWas[m]) {
+            merged.push_back(own[m]); // added or changed here
+            continue;
+        }
+        const auto f = wasInFile[*ownWas[m]];
+        if (!f)
+            continue; // changed or removed in the file
+        const size_t b = *ownWas[m];
+        Entry entry = own[m];
+        if (edited[b])
+            entry.Used = file[*f].Used; // keeping the identity it has here
+        if (entry.Used && changed(*f, b)) {
+            const auto mine = own[m].Used->Announced, theirs = file[*f].Used->Announced;
+            entry.Used->Announced = mine == was[b].Used->Announced ? theirs
+                : theirs == was[b].Used->Announced                 ? mine
+                                                                   : std::max(mine, theirs);
+        }
+        placed[*f] = merged.insert(merged.end(), entry);
+    }
+    auto after = merged.begin();
+    for (size_t f = 0; f < file.size(); ++f) {
+        if (placed[f] != merged.end()) {
+            after = std::next(placed[f]);
+        } else if (!fileWas[f] || changed(f, *fileWas[f])) {
+            // Added or changed in the file, or announced there since where this program removed it.
+            after = std::next(merged.insert(after, file[f]));
+        }
+    }
+    ProgramSettings result = mine;
+    result.Reminders.clear();
+    result.ReminderIds.clear();
+    result.Unusable.clear();
+    quint64 nextId = 1;
+    for (const quint64 id : mine.ReminderIds)
+        nextId = std::max(nextId, id + 1);
+    for (const Entry& entry : merged) {
+        const size_t place = result.Reminders.size() + result.Unusable.size();
+        if (entry.Used && result.Reminders.size() < size_t{MaxReminders}) {
+            result.Reminders.push_back(*entry.Used);
+            result.ReminderIds.push_back(entry.Id ? entry.Id : nextId++);
+        } else if (entry.Used) {
+            result.Unusable.push_back(
+                {WrittenValues(*entry.Used),
+                 QCoreApplication::translate("ProgramSettings", "more than %1 reminders").arg(MaxReminders), place});
+        } else {
+            result.Unusable.push_back(*entry.Unused);
+            result.Unusable.back().Place = place;
+        }
+    }
+    return result;
+}
+
+} // namespace
+
+SettingsReading ReadSettings()
+{
+    const QString path = SettingsPath();
+    QByteArray bytes;
+    if (const auto reason = ReadBytes(path, bytes)) {
+        SettingsReading reading;
+        reading.Ignored
+            << QCoreApplication::translate("ProgramSettings", "the file could not be read: %1").arg(*reason);
+        reading.About = SettingsReading::Kind::Unread;
+        return reading;
+    }
+    const std::lock_guard lock(gLock);
+    Known(path, bytes);
+    return KnownReading();
+}
+
+ProgramSettings WriteSettings(const ProgramSettings& settings, SettingsGroups groups, const ProgramSettings* base)
 {
     const QString path = SettingsPath();
     auto fail = [&path](const QString& reason) {
@@ -409,10 +641,12 @@ void WriteSettings(const ProgramSettings& settings, SettingsGroups groups)
     };
     // Every line the program does not set is written as it is: a file that cannot be read
     // is not written either.
+    const std::lock_guard lock(gLock);
     QByteArray bytes;
     if (const auto reason = ReadBytes(path, bytes))
         fail(*reason);
-    IniFile file(bytes);
+    KnownFile& known = Known(path, bytes);
+    IniFile& file = known.File;
     if (file.NotUtf8()) {
         // Kept aside like any file the program saves, whole, and beside the copies kept
         // before (.damaged, .damaged.2, ...) unless it is one of them.
@@ -428,8 +662,25 @@ void WriteSettings(const ProgramSettings& settings, SettingsGroups groups)
             fail(QCoreApplication::translate("ProgramSettings", "it is not all UTF-8, and could not be kept aside: %1")
                      .arg(*reason));
     }
-    if (groups.testFlag(SettingsGroup::Reminders))
-        WriteReminders(file, settings);
+    // From here the file known is changed as the file will be: a save that fails forgets it.
+    struct Forget
+    {
+        bool Saved = false;
+        ~Forget()
+        {
+            if (!Saved)
+                gKnown = KnownFile();
+        }
+    } forget;
+    ProgramSettings written = settings;
+    if (groups.testFlag(SettingsGroup::Reminders)) {
+        if (!known.Held)
+            KnownReading();
+        if (base && !SameReminders(*base, *known.Held))
+            written = Merged(*base, *known.Held, settings);
+        WriteReminders(file, written, known.Entries);
+        known.Size = file.Value(RemindersGroup, u"size"_s);
+    }
     const auto set = [&file](const char* group, const char* key, const QString& value) {
         file.SetValue(QLatin1String(group), QLatin1String(key), value);
     };
@@ -464,6 +715,13 @@ void WriteSettings(const ProgramSettings& settings, SettingsGroups groups)
     }
     if (groups.testFlag(SettingsGroup::MyStats))
         WriteMyStats(file, settings);
-    if (const auto reason = SaveFileAtomically(path, file.Bytes()))
+    QByteArray now = file.Bytes();
+    if (const auto reason = SaveFileAtomically(path, now))
         fail(*reason);
+    known.Bytes = std::move(now);
+    known.Reading.reset();
+    if (groups.testFlag(SettingsGroup::Reminders))
+        known.Held = written;
+    forget.Saved = true;
+    return written;
 }

@@ -132,4 +132,9 @@ Q_DECLARE_OPERATORS_FOR_FLAGS(SettingsGroups)
 // with lines that are not UTF-8 (read as Windows-1252, and written as that text in UTF-8)
 // is first kept aside whole as kelvara-utility.ini.damaged (or .damaged.2, ... beside the
 // copies kept before). Throws KelvaraError naming the file when it cannot be read or written.
-void WriteSettings(const ProgramSettings& settings, SettingsGroups groups);
+// With `base`, the settings `settings` were made from (as read, or as this returned them last),
+// the reminders are merged with what another writer (an editor, the player) changed in the
+// file since: see Merged in settings.cpp. Returns the settings as written, the merged reminders
+// with them. Saves are made one at a time, from any thread.
+ProgramSettings WriteSettings(const ProgramSettings& settings, SettingsGroups groups,
+                              const ProgramSettings* base = nullptr);

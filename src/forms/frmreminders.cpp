@@ -186,7 +186,7 @@ void frmReminders::ShowRow(int row)
         item->setFlags(item->flags() & ~Qt::ItemIsUserCheckable);
         item->setText(Day, text("day"));
         item->setText(Minutes, text("minutes"));
-        item->setText(Label, QStringLiteral("%1 (%2)").arg(text("label"), why).trimmed());
+        item->setText(Label, QStringLiteral("%1 (%2)").arg(ShownLabel(text("label")), why).trimmed());
         for (int column : {On, Day, Minutes, Label}) {
             item->setForeground(column, palette().brush(QPalette::Disabled, QPalette::Text));
             item->setToolTip(column, tip);
@@ -196,7 +196,7 @@ void frmReminders::ShowRow(int row)
         item->setCheckState(On, reminder.Enabled ? Qt::Checked : Qt::Unchecked);
         item->setText(Day, QString::number(reminder.Day));
         item->setText(Minutes, QString::number(reminder.Minutes));
-        item->setText(Label, reminder.Label);
+        item->setText(Label, ShownLabel(reminder.Label));
         for (int column : {On, Day, Minutes, Label}) {
             item->setData(column, Qt::ForegroundRole, QVariant());
             item->setToolTip(column, QString());

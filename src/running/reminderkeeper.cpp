@@ -10,15 +10,63 @@
 
 #include <algorithm>
 
+ReminderKeeper::Saver::Saver()
+    : mThread([this] {
+        std::unique_lock lock(mLock);
+        for (;;) {
+            mChanged.wait(lock, [this] { return mEnd || !mSaves.empty(); });
+            if (mSaves.empty())
+                return;
+            const std::function<void()> save = std::move(mSaves.front());
+            mSaves.pop_front();
+            mBusy = true;
+            lock.unlock();
+            save();
+            lock.lock();
+            mBusy = false;
+            mChanged.notify_all();
+        }
+    })
+{
+}
+
+ReminderKeeper::Saver::~Saver()
+{
+    {
+        const std::lock_guard lock(mLock);
+        mEnd = true;
+    }
+    mChanged.notify_all();
+    mThread.join();
+}
+
+void ReminderKeeper::Saver::Post(std::function<void()> save)
+{
+    {
+        const std::lock_guard lock(mLock);
+        mSaves.push_back(std::move(save));
+    }
+    mChanged.notify_all();
+}
+
+void ReminderKeeper::Saver::Wait()
+{
+    std::unique_lock lock(mLock);
+    mChanged.wait(lock, [this] { return mSaves.empty() && !mBusy; });
+}
+
 ReminderKeeper::ReminderKeeper(QObject* parent)
     : QObject(parent)
 {
 }
 
+ReminderKeeper::~ReminderKeeper() = default;
+
 void ReminderKeeper::Load()
 {
     const SettingsReading reading = ReadSettings();
     mSettings = reading.Settings;
+    mBase = reading.Settings;
     mArmedSince.assign(mSettings.Reminders.size(), std::nullopt);
     Recount();
     if (reading.Ignored.isEmpty())
@@ -67,8 +115,11 @@ QString ReminderKeeper::Apply(const ProgramSettings& settings)
             mArmedSince[i] = armedBefore[at];
     }
     Recount();
+    // After the saves asked for before, and at once: the window says when it failed.
+    mSaver.Wait();
+    ++mSaves;
     try {
-        WriteSettings(mSettings, SettingsGroup::Reminders);
+        TakeIn(WriteSettings(mSettings, SettingsGroup::Reminders, &mBase));
     } catch (const KelvaraError& error) {
         return tr("The reminders could not be saved.\n%1").arg(error.message());
     }
@@ -84,17 +135,29 @@ void ReminderKeeper::SetNotifier(Notifier* notifier)
         return;
     connect(notifier, &Notifier::Unavailable, this,
             [this](const QString& summary, const QString& body, const QString& action) {
-                const auto sent = std::find_if(mSent.begin(), mSent.end(), [&](const auto& alert) {
-                    return alert.second.Summary == summary && alert.second.Body == body;
+                const auto sent = std::find_if(mSent.begin(), mSent.end(), [&](const Sent& s) {
+                    return s.Alert.Summary == summary && s.Alert.Body == body;
                 });
                 if (sent == mSent.end()) {
                     emit Notice(summary, body, action);
                     return;
                 }
-                const auto [reminder, alert] = *sent;
+                const Sent told = *sent;
                 mSent.erase(sent);
-                emit Notice(summary, AlertAt(alert.Index, reminder, alert.Start, SystemClock::Now()).Body, action);
+                emit Notice(summary, AlertAt(told.Alert.Index, told.Value, told.Alert.Start, SystemClock::Now()).Body,
+                            action);
+                Told(told.Id, told.Alert.Start);
             });
+    connect(notifier, &Notifier::Delivered, this, [this](const QString& summary, const QString& body) {
+        const auto sent = std::find_if(mSent.begin(), mSent.end(), [&](const Sent& s) {
+            return s.Alert.Summary == summary && s.Alert.Body == body;
+        });
+        if (sent == mSent.end())
+            return;
+        const Sent told = *sent;
+        mSent.erase(sent);
+        Told(told.Id, told.Alert.Start);
+    });
     connect(notifier, &Notifier::Activated, this, &ReminderKeeper::Activated);
 }
 
@@ -110,18 +173,20 @@ void ReminderKeeper::Tick(const ClockCalibration& calibration, int64_t now)
     std::vector<int64_t> armedSince;
     for (const std::optional<int64_t>& armed : mArmedSince)
         armedSince.push_back(now - std::max<int64_t>(boot - *armed, 0));
-    const ReminderCheck check = CheckReminders(calibration, QDateTime::fromSecsSinceEpoch(now), mSettings.Reminders,
-                                               armedSince);
-    mNextCheck = check.NextCheck;
-    if (check.Alerts.empty())
-        return;
-    for (const ReminderAlert& alert : check.Alerts) {
-        Reminder& reminder = mSettings.Reminders[alert.Index];
-        reminder.Announced = alert.Start;
-        Announce(reminder, alert);
+    // A start sent counts as announced while the program runs, told or not: a clock set back
+    // does not send it again.
+    std::vector<Reminder> reminders = mSettings.Reminders;
+    for (size_t i = 0; i < reminders.size() && i < mSettings.ReminderIds.size(); ++i) {
+        if (const auto sent = mSentStarts.find(mSettings.ReminderIds[i]); sent != mSentStarts.end())
+            reminders[i].Announced = std::max(reminders[i].Announced.value_or(sent->second), sent->second);
     }
-    // Remembered at once, so that neither a restart nor a clock set back repeats them.
-    Save();
+    const ReminderCheck check = CheckReminders(calibration, QDateTime::fromSecsSinceEpoch(now), reminders, armedSince);
+    mNextCheck = check.NextCheck;
+    for (const ReminderAlert& alert : check.Alerts) {
+        const quint64 id = alert.Index < mSettings.ReminderIds.size() ? mSettings.ReminderIds[alert.Index] : 0;
+        mSentStarts[id] = alert.Start;
+        Announce(mSettings.Reminders[alert.Index], alert, id);
+    }
 }
 
 void ReminderKeeper::Hold(bool held)
@@ -145,7 +210,7 @@ int64_t ReminderKeeper::NextCheck() const
 
 void ReminderKeeper::Test(const ClockCalibration& calibration, const QDateTime& now, const Reminder& reminder)
 {
-    Announce(reminder, ReminderAlertNow(calibration, now, reminder));
+    Announce(reminder, ReminderAlertNow(calibration, now, reminder), 0);
 }
 
 QString ReminderKeeper::NextReminderText(const QDateTime& now) const
@@ -163,28 +228,83 @@ QString ReminderKeeper::ActionLabel(const QString& action)
     return action == QLatin1String(GoodMoonAction) ? tr("Next Good Moon") : tr("Show Kelvara Utility");
 }
 
-void ReminderKeeper::Announce(const Reminder& reminder, const ReminderAlert& alert)
+void ReminderKeeper::Announce(const Reminder& reminder, const ReminderAlert& alert, quint64 id)
 {
     const QString action = QLatin1String(reminder.Day == GoodMoonDay ? GoodMoonAction : MainWindowAction);
     if (mNotifier) {
         // Of the last few only: a service that never answers lets none pile up.
         if (mSent.size() >= size_t(MaxReminders))
             mSent.erase(mSent.begin());
-        mSent.emplace_back(reminder, alert);
+        mSent.push_back({id, reminder, alert});
         mNotifier->Notify(alert.Summary, alert.Body, action, ActionLabel(action));
-    } else
+    } else {
         emit Notice(alert.Summary, alert.Body, action);
+        Told(id, alert.Start);
+    }
+}
+
+void ReminderKeeper::Told(quint64 id, int64_t start)
+{
+    const auto& ids = mSettings.ReminderIds;
+    const auto at = std::find(ids.begin(), ids.end(), id);
+    if (id == 0 || at == ids.end() || size_t(at - ids.begin()) >= mSettings.Reminders.size())
+        return;
+    std::optional<int64_t>& announced = mSettings.Reminders[size_t(at - ids.begin())].Announced;
+    if (announced && *announced >= start)
+        return;
+    // Remembered once told, so that neither a restart nor a clock set back repeats it.
+    announced = start;
+    Save();
 }
 
 void ReminderKeeper::Save()
 {
-    try {
-        WriteSettings(mSettings, SettingsGroup::Reminders);
-    } catch (const KelvaraError& error) {
-        // Told once a run, in a window that does not stop the clock; the starts stay
-        // remembered for as long as the program runs.
-        if (!mSaveFailureShown)
-            emit Notice(tr("Reminders"), tr("The reminders could not be saved.\n%1").arg(error.message()), QString());
-        mSaveFailureShown = true;
+    const quint64 save = ++mSaves;
+    mSaver.Post([this, save, settings = mSettings, base = mBase] {
+        try {
+            const ProgramSettings written = WriteSettings(settings, SettingsGroup::Reminders, &base);
+            QMetaObject::invokeMethod(
+                this, [this, save, written] { save == mSaves ? TakeIn(written) : void(); }, Qt::QueuedConnection);
+        } catch (const KelvaraError& error) {
+            QMetaObject::invokeMethod(
+                this, [this, reason = error.message()] { SaveFailed(reason); }, Qt::QueuedConnection);
+        }
+    });
+    // What the file holds once this save is made, but for what another writer changes there: what
+    // the next save merges against, until this one's result comes in.
+    mBase = mSettings;
+}
+
+void ReminderKeeper::TakeIn(const ProgramSettings& written)
+{
+    // While the Reminders window shows the reminders, they stay as it has them; the next save
+    // merges again what this one brought.
+    if (mHeld)
+        return;
+    mBase = written;
+    if (written.Reminders == mSettings.Reminders && written.ReminderIds == mSettings.ReminderIds
+        && written.Unusable == mSettings.Unusable)
+        return;
+    // What the file brought: each reminder keeps since when it has been armed by its identity.
+    std::vector<std::optional<int64_t>> armed(written.Reminders.size());
+    for (size_t i = 0; i < armed.size() && i < written.ReminderIds.size(); ++i) {
+        const auto& ids = mSettings.ReminderIds;
+        const auto at = std::find(ids.begin(), ids.end(), written.ReminderIds[i]);
+        if (at != ids.end() && size_t(at - ids.begin()) < mArmedSince.size())
+            armed[i] = mArmedSince[size_t(at - ids.begin())];
     }
+    mSettings.Reminders = written.Reminders;
+    mSettings.ReminderIds = written.ReminderIds;
+    mSettings.Unusable = written.Unusable;
+    mArmedSince = std::move(armed);
+    Recount();
+}
+
+void ReminderKeeper::SaveFailed(const QString& reason)
+{
+    // Told once a run, in a window that does not stop the clock; the starts stay
+    // remembered for as long as the program runs.
+    if (!mSaveFailureShown)
+        emit Notice(tr("Reminders"), tr("The reminders could not be saved.\n%1").arg(reason), QString());
+    mSaveFailureShown = true;
 }

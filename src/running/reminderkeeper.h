@@ -5,18 +5,32 @@
 #include <QObject>
 #include <QPointer>
 
+#include <condition_variable>
+#include <deque>
+#include <functional>
+#include <map>
+#include <mutex>
+#include <thread>
+
 class Notifier;
 
 // Keeps the reminders while the program runs: reads them from the settings file,
 // checks them on the main window's tick, announces what is due (a desktop
 // notification, or a notice the windows show where the desktop has no notification
-// service) and remembers each announced start in the settings file.
+// service) and remembers each announced start in the settings file once it was told:
+// the notification service answered the notification with its number, or the program
+// showed it in a window of its own. A start sent and not answered is not sent again
+// while the program runs, and is sent again after a restart. The file is saved on a
+// thread of its own, merged with what another writer changed in it meanwhile (see
+// WriteSettings); what the merge brought is taken in.
 class ReminderKeeper : public QObject
 {
     Q_OBJECT
 
 public:
     explicit ReminderKeeper(QObject* parent = nullptr);
+    // Waits for the saves asked for.
+    ~ReminderKeeper() override;
 
     // The actions a notification offers.
     static constexpr char GoodMoonAction[] = "good-moon";
@@ -68,15 +82,50 @@ signals:
     void NextCheckChanged();
 
 private:
-    void Announce(const Reminder& reminder, const ReminderAlert& alert);
+    // Saves one at a time, in the order asked for, on a thread of their own.
+    class Saver
+    {
+    public:
+        Saver();
+        ~Saver();
+        void Post(std::function<void()> save);
+        void Wait();
+
+    private:
+        std::mutex mLock;
+        std::condition_variable mChanged;
+        std::deque<std::function<void()>> mSaves;
+        bool mBusy = false;
+        bool mEnd = false;
+        std::thread mThread;
+    };
+
+    struct Sent
+    {
+        quint64 Id = 0; // of the reminder; 0 for a test
+        Reminder Value;
+        ReminderAlert Alert;
+    };
+
+    void Announce(const Reminder& reminder, const ReminderAlert& alert, quint64 id);
+    void Told(quint64 id, int64_t start);
     void Save();
+    void TakeIn(const ProgramSettings& written);
+    void SaveFailed(const QString& reason);
 
     ProgramSettings mSettings;
+    // The reminders as the file holds them as far as this program knows, read or saved last: what
+    // a save merges against.
+    ProgramSettings mBase;
+    // The start sent last for a reminder, by its identity, told or not yet.
+    std::map<quint64, int64_t> mSentStarts;
+    quint64 mSaves = 0; // asked for; a save's result is taken in when it is the last one
+
     int64_t mNextCheck = std::numeric_limits<int64_t>::min();
     QPointer<Notifier> mNotifier;
     // What was handed to the notification service and not yet answered for, with its
     // reminder: shown by the program itself, the wait is written again as it is then.
-    std::vector<std::pair<Reminder, ReminderAlert>> mSent;
+    std::vector<Sent> mSent;
     bool mSaveFailureShown = false;
     bool mHeld = false;
     bool mDesktopKnown = false;
@@ -84,4 +133,5 @@ private:
     // boot (SystemClock::SinceBoot, which neither a suspend nor a clock set anew upsets),
     // parallel to mSettings.Reminders; none: armed at the next tick.
     std::vector<std::optional<int64_t>> mArmedSince;
+    Saver mSaver; // last: it ends first, and waits for its saves
 };

@@ -73,6 +73,9 @@ private slots:
         const QDateTime noonTime(QDate(2026, 12, 6), QTime(12, 0));
         for (const int64_t far : {std::numeric_limits<int64_t>::min(), std::numeric_limits<int64_t>::max()})
             QCOMPARE(CheckReminders(calibration, noonTime, {{15, 10, true, {}, far}}, {0}).Alerts.size(), 1u);
+        // A NUL in a label, which a notification's title cannot hold, shows as U+FFFD.
+        QCOMPARE(AlertAt(0, {15, 10, true, u"Dawn"_s + QChar(0) + u"x"_s, {}}, 0, noonTime).Summary,
+                 u"Dawn\uFFFDx: day 15"_s);
     }
 };
 

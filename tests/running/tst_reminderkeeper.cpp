@@ -1,6 +1,7 @@
 #include "clock/gameclock.h"
 #include "clock/systemclock.h"
 #include "common/filebytes.h"
+#include "common/standins.h"
 #include "common/testfolder.h"
 #include "desktop/notifier.h"
 #include "running/reminderkeeper.h"
@@ -16,6 +17,11 @@ class TstReminderKeeper : public QObject
     Q_OBJECT
 
     TestFolder mDir;
+    const QString mFile = mDir.filePath(u"kelvara-utility.ini"_s);
+    // 14:30 on 06/15/2026, when day 15 begins in 100 seconds: its 10-minute reminder is due.
+    const QDateTime mNow{QDate(2026, 6, 15), QTime(14, 30, 0)};
+    const ClockCalibration mClock = ComputeGameTime(
+        ClockCalibration::FromTexts(u"14:30:00"_s, u"06/15/2026"_s, u"23:30:00"_s, u"03/14/0005"_s), mNow);
 
 private slots:
     // The notice at start lists ten unusable entries at most, then how many more, under a heading that says what it
@@ -41,10 +47,9 @@ private slots:
         QFETCH(QByteArray, file);
         QFETCH(QString, heading);
         QFETCH(QString, body);
-        const QString name = mDir.filePath(u"kelvara-utility.ini"_s);
-        QFile::remove(name);
-        QDir(name).removeRecursively();
-        QVERIFY(file.isEmpty() ? QDir().mkdir(name) : PutFile(name, file));
+        QFile::remove(mFile);
+        QDir(mFile).removeRecursively();
+        QVERIFY(file.isEmpty() ? QDir().mkdir(mFile) : PutFile(mFile, file));
         ReminderKeeper keeper;
         QSignalSpy notices(&keeper, &ReminderKeeper::Notice);
         keeper.Load();
@@ -56,22 +61,72 @@ private slots:
     // A notification the desktop did not take is shown by the program with the wait as it is then.
     void waitTold()
     {
-        QDir(mDir.filePath(u"kelvara-utility.ini"_s)).removeRecursively(); // the default reminder: day 15, 10 min
-        QDateTime now(QDate(2026, 6, 15), QTime(14, 30, 0));
+        QDir(mFile).removeRecursively(); // the default reminder: day 15, 10 min
+        QDateTime now = mNow;
         SystemClock::SetSource([&now] { return now; });
         ReminderKeeper keeper;
         keeper.Load();
         keeper.SetNotifier(new Notifier(QDBusConnection(u"none"_s), QString(), Notifier::AnswerTimeout, &keeper));
         QSignalSpy notices(&keeper, &ReminderKeeper::Notice);
-        keeper.Tick(
-            ComputeGameTime(ClockCalibration::FromTexts(u"14:30:00"_s, u"06/15/2026"_s, u"23:30:00"_s, u"03/14/0005"_s),
-                            now),
-            now.toSecsSinceEpoch());
+        keeper.Tick(mClock, now.toSecsSinceEpoch());
         now = now.addSecs(20);
         QVERIFY(notices.wait(1000));
         SystemClock::SetSource({});
         QVERIFY2(notices[0][1].toString().startsWith(u"Day 15 begins in 1 minute 20 seconds"_s),
                  qPrintable(notices[0][1].toString()));
+    }
+
+    // What another writer changed in the file while the program ran stays at the save of an announcement, and comes in.
+    void handEditsKept()
+    {
+        QVERIFY(PutFile(mFile, "[Reminders]\n1\\day=15\n1\\minutes=10\n1\\label=Moon\n"));
+        {
+            ReminderKeeper keeper;
+            keeper.Load();
+            keeper.SetNotifier(nullptr);
+            QVERIFY(PutFile(mFile, "[Reminders]\n1\\day=15\n1\\minutes=10\n1\\label=Full\n2\\day=3\n2\\minutes=5\n"));
+            keeper.Tick(mClock, mNow.toSecsSinceEpoch()); // day 15 is told, and remembered
+            QTRY_COMPARE(keeper.Settings().Reminders.size(), 2u);
+            QCOMPARE(keeper.Settings().Reminders[0].Label, u"Full"_s);
+        }
+        QVERIFY(FileBytes(mFile).contains("1\\label=Full\n1\\enabled=true\n1\\announced="
+                                          + QByteArray::number(mNow.toSecsSinceEpoch() + 100) + "\n2\\day=3"));
+    }
+
+    // A start counts as announced once the notification service answered for it: one it never answered before the
+    // program ended is sent again by the next start of the program.
+    void toldOnceAnswered_data()
+    {
+        QTest::addColumn<int>("delay"); // of the service's answer: 0 at once, -1 never
+        QTest::addColumn<int>("sent");  // notifications in the two runs
+        QTest::newRow("answered") << 0 << 1;
+        QTest::newRow("never answered") << -1 << 2;
+    }
+    void toldOnceAnswered()
+    {
+        QFETCH(int, delay);
+        QFETCH(int, sent);
+        QProcess daemon;
+        const QString address = StartPrivateBus(daemon);
+        QVERIFY(!address.isEmpty());
+        QDBusConnection services = QDBusConnection::connectToBus(address, address); // a bus of its own each row
+        Notifications service;
+        service.delay = delay;
+        QVERIFY(
+            services.registerObject(u"/org/freedesktop/Notifications"_s, &service, QDBusConnection::ExportAllContents)
+            && services.registerService(u"org.freedesktop.Notifications"_s));
+        QFile::remove(mFile);
+        for (int run = 1; run <= 2; ++run) {
+            ReminderKeeper keeper;
+            keeper.Load();
+            keeper.SetNotifier(new Notifier(QDBusConnection::connectToBus(address, address + u'c'), QString(),
+                                            Notifier::AnswerTimeout, &keeper));
+            keeper.Tick(mClock, mNow.toSecsSinceEpoch());
+            QTest::qWait(300);
+        }
+        QCOMPARE(service.calls.size(), sent);
+        daemon.kill();
+        daemon.waitForFinished();
     }
 };
 
