@@ -107,13 +107,19 @@ private slots:
         OneCopy(mFolder.path(), 0);
         struct stat info = {};
         QVERIFY(::stat(Lock().constData(), &info) == 0 && info.st_uid == 65534);
+        // The other user's copy says when it holds the folder: however slow its start, the claim is asked after.
+        std::array<int, 2> held = {};
+        QVERIFY(::pipe(held.data()) == 0);
         const pid_t other = ::fork();
         if (other == 0) {
-            if (::setgid(65534) == 0 && ::setuid(65534) == 0 && Hold()[1] >= 0)
+            if (::setgid(65534) == 0 && ::setuid(65534) == 0 && Hold()[1] >= 0 && ::write(held[1], "h", 1) == 1)
                 ::pause();
             ::_exit(0);
         }
-        QTest::qWait(200);
+        ::close(held[1]);
+        char said = 0;
+        QVERIFY(::read(held[0], &said, 1) == 1);
+        ::close(held[0]);
         const OneCopy::Claim claim = Start(mFolder.path(), 1000);
         ::kill(other, SIGKILL);
         ::waitpid(other, nullptr, 0);
