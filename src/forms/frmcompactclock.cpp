@@ -54,13 +54,11 @@ frmCompactClock::frmCompactClock(QWidget* parent)
     palette.setColor(QPalette::WindowText, QColor(0xf0, 0xe6, 0xc8));
     setPalette(palette);
 
-    mGameTime = new QLabel(this);
-    mGameTime->setObjectName(QStringLiteral("lblGameTime"));
+    mGameTime = new ValueDisplay(this, "lblGameTime", Qt::AlignLeft);
     mGameTime->setFont(SansFont(12));
-    mGoodMoon = new QLabel(this);
-    mGoodMoon->setObjectName(QStringLiteral("lblGoodMoonWait"));
+    mGoodMoon = new ValueDisplay(this, "lblGoodMoonWait", Qt::AlignLeft);
     mGoodMoon->setFont(SansFont(9));
-    // Named as in the main window and the countdown; the changing texts are their descriptions.
+    // Named as in the main window and the countdown.
     mGameTime->setAccessibleName(QCoreApplication::translate("frmMain", "Kelvara Time"));
     mGoodMoon->setAccessibleName(QCoreApplication::translate("frmNextGoodMoon", "Next Good Moon"));
     auto* layout = new QVBoxLayout(this);
