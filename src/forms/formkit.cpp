@@ -508,3 +508,86 @@ bool WindowsOnScreen::eventFilter(QObject* watched, QEvent* event)
         window->setProperty(Minimised, QVariant());
     return false;
 }
+
+bool CountsAsMinimised(const QWidget* window)
+{
+    return window->isMinimized() || window->property(Minimised).toBool();
+}
+
+bool PlatformPlacesWindows()
+{
+    return !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
+
+QPoint KeptOnScreen(const QRect& frame, const QList<QRect>& areas)
+{
+    if (areas.isEmpty() || std::any_of(areas.cbegin(), areas.cend(), [&](const QRect& a) { return a.contains(frame); }))
+        return frame.topLeft();
+    auto overlap = [&frame](const QRect& area) {
+        const QRect both = area & frame;
+        return qint64(both.width()) * both.height();
+    };
+    auto distance = [&frame](const QRect& area) { return (area.center() - frame.center()).manhattanLength(); };
+    const QRect area = *std::min_element(areas.cbegin(), areas.cend(), [&](const QRect& a, const QRect& b) {
+        return overlap(a) != overlap(b) ? overlap(a) > overlap(b) : distance(a) < distance(b);
+    });
+    // No further than it must: into the area from whichever side it stands out, its top left first.
+    return {std::max(area.left(), std::min(frame.left(), area.right() + 1 - frame.width())),
+            std::max(area.top(), std::min(frame.top(), area.bottom() + 1 - frame.height()))};
+}
+
+QList<QRect> ScreenAreas()
+{
+    QList<QRect> areas;
+    for (const QScreen* screen : QGuiApplication::screens())
+        areas << screen->availableGeometry();
+    return areas;
+}
+
+namespace {
+// Watches the screens for a window, and moves it back on them after a change.
+class ScreenKeeper : public QObject
+{
+public:
+    explicit ScreenKeeper(QWidget* window)
+        : QObject(window)
+        , mWindow(window)
+    {
+        // Once the change is done: a screen that goes is still listed while it is being removed.
+        mCheck.setSingleShot(true);
+        mCheck.setInterval(0);
+        connect(&mCheck, &QTimer::timeout, this, &ScreenKeeper::Check);
+        for (QScreen* screen : QGuiApplication::screens())
+            Follow(screen);
+        connect(qGuiApp, &QGuiApplication::screenAdded, this, [this](QScreen* screen) {
+            Follow(screen);
+            mCheck.start();
+        });
+        connect(qGuiApp, &QGuiApplication::screenRemoved, &mCheck, qOverload<>(&QTimer::start));
+    }
+
+private:
+    void Follow(QScreen* screen)
+    {
+        connect(screen, &QScreen::availableGeometryChanged, &mCheck, qOverload<>(&QTimer::start));
+    }
+
+    void Check()
+    {
+        if (!PlatformPlacesWindows())
+            return;
+        const QRect frame = mWindow->frameGeometry();
+        const QPoint place = KeptOnScreen(frame, ScreenAreas());
+        if (place != frame.topLeft())
+            mWindow->move(mWindow->pos() + place - frame.topLeft());
+    }
+
+    QWidget* mWindow;
+    QTimer mCheck;
+};
+} // namespace
+
+void KeepOnScreen(QWidget* window)
+{
+    new ScreenKeeper(window);
+}

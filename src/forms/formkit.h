@@ -72,6 +72,20 @@ int TextRoom(const QWidget* control);
 // client area).
 void FitTexts(QWidget* window, QWidget* container = nullptr);
 
+// Whether the platform lets the program place its windows (not on Wayland, where the compositor does).
+bool PlatformPlacesWindows();
+// Where a window with the frame `frame` goes so that it lies wholly on one of the screens' `areas` (their
+// available geometries): where it is, when it does already; else onto the area it overlaps most (the nearest
+// when it overlaps none), moved no further than it must. A window larger than the area keeps its top left on it.
+QPoint KeptOnScreen(const QRect& frame, const QList<QRect>& areas);
+// The screens' available geometries.
+QList<QRect> ScreenAreas();
+// Moves `window` back wholly on a screen whenever the screens change (a screen goes, or shrinks: a laptop
+// undocked, a lower resolution), where the platform lets the program place its windows.
+void KeepOnScreen(QWidget* window);
+// Whether a window counts as minimised: minimised by Qt's account, or (Wayland) as WindowsOnScreen keeps it.
+bool CountsAsMinimised(const QWidget* window);
+
 // Whether a window of the program is on the screen: shown, not minimised, and exposed (the
 // window system shows some of it). Menus and tooltips come and go with the pointer, and the
 // tray icon's own widget (a tray of X11) is no window. Wayland tells no program that its

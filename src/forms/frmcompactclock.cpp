@@ -32,12 +32,6 @@ void SaveClock(const std::function<void(CompactClockSettings&)>& change)
     }
 }
 
-// Wayland lets no program place its windows, nor tell where they are.
-bool PlatformPlacesWindows()
-{
-    return !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
-}
-
 } // namespace
 
 frmCompactClock::frmCompactClock(QWidget* parent)
@@ -76,6 +70,8 @@ frmCompactClock::frmCompactClock(QWidget* parent)
     mPlaceSaver.setSingleShot(true);
     mPlaceSaver.setInterval(700);
     connect(&mPlaceSaver, &QTimer::timeout, this, [this] { SavePlace(); });
+    // Moved back on the screens when they shrink; the place kept is still the one it was dragged to.
+    KeepOnScreen(this);
 }
 
 QString frmCompactClock::GoodMoonText(int64_t wait)
@@ -100,7 +96,8 @@ void frmCompactClock::ShowAtSavedPlace()
     if (!PlatformPlacesWindows()) {
         // The compositor places it.
     } else if (place && QGuiApplication::screenAt(*place)) {
-        move(*place);
+        // Wholly on the screens, when they are smaller than where it was dragged.
+        move(KeptOnScreen(QRect(*place, frameGeometry().size()), ScreenAreas()));
     } else if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         // The first time, or a place on a screen that is gone: the top right corner.
         const QRect area = screen->availableGeometry();

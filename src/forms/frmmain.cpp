@@ -195,6 +195,7 @@ frmMain::frmMain(QWidget* parent)
     client->setFixedSize(TwipsToPixels(4740), TwipsToPixels(3495));
     FitTexts(this, client);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
+    KeepOnScreen(this);
 }
 
 frmMain::~frmMain()
