@@ -14,6 +14,10 @@
 #include <QRegularExpression>
 #include <QScreen>
 #include <QStyle>
+#include <QStyleOptionFocusRect>
+#include <QStylePainter>
+#include <QTextLayout>
+#include <QTimer>
 #include <QWindow>
 
 #include <algorithm>
@@ -76,6 +80,162 @@ QPushButton* MakeButton(QWidget* parent, const char* name, const QString& captio
     return button;
 }
 
+namespace {
+// A value display as a screen reader sees it: a read-only text named by its caption, whose text is the value
+// shown. Screen readers read a text's content as they come to it; of a label, the name alone.
+class ValueInterface : public QAccessibleWidget, public QAccessibleTextInterface
+{
+public:
+    explicit ValueInterface(QWidget* widget)
+        : QAccessibleWidget(widget, QAccessible::EditableText)
+    {
+    }
+
+    void* interface_cast(QAccessible::InterfaceType type) override
+    {
+        if (type == QAccessible::TextInterface)
+            return static_cast<QAccessibleTextInterface*>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
+
+    QString text(QAccessible::Text type) const override
+    {
+        return type == QAccessible::Value ? Shown() : QAccessibleWidget::text(type);
+    }
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.readOnly = true;
+        return state;
+    }
+
+    QString text(int start, int end) const override { return Shown().mid(start, end - start); }
+    int characterCount() const override { return int(Shown().size()); }
+    QRect characterRect(int offset) const override
+    {
+        if (offset < 0 || offset >= characterCount())
+            return {};
+        // Laid out as the label lays it out: wrapped to its width where it wraps, placed by its alignment.
+        const QLabel* label = Label();
+        QRect room = label->contentsRect().adjusted(label->margin(), label->margin(), -label->margin(),
+                                                    -label->margin());
+        // A framed label indents its text by half an x, as QLabel does.
+        const int indent = label->indent() >= 0 ? label->indent()
+            : label->frameWidth()               ? label->fontMetrics().horizontalAdvance(u'x') / 2 - label->margin()
+                                                : 0;
+        if (indent > 0)
+            room.adjust(label->alignment() & Qt::AlignLeft ? indent : 0, label->alignment() & Qt::AlignTop ? indent : 0,
+                        label->alignment() & Qt::AlignRight ? -indent : 0, 0);
+        QTextLayout layout(Shown(), label->font());
+        QTextOption option(label->alignment());
+        option.setWrapMode(label->wordWrap() ? QTextOption::WordWrap : QTextOption::NoWrap);
+        layout.setTextOption(option);
+        layout.beginLayout();
+        qreal height = 0;
+        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+            line.setLineWidth(room.width());
+            line.setPosition({0, height});
+            height += line.height();
+        }
+        layout.endLayout();
+        const QTextLine line = layout.lineForTextPosition(offset);
+        const qreal x = line.cursorToX(offset), next = line.cursorToX(offset + 1);
+        const qreal top = label->alignment() & Qt::AlignTop ? 0
+            : label->alignment() & Qt::AlignBottom          ? room.height() - height
+                                                            : (room.height() - height) / 2;
+        const QRect rect = QRectF(room.left() + std::min(x, next), room.top() + top + line.y(), std::abs(next - x),
+                                  line.height())
+                               .toAlignedRect();
+        return QRect(label->mapToGlobal(rect.topLeft()), rect.size());
+    }
+    int offsetAtPoint(const QPoint& point) const override
+    {
+        for (int offset = 0; offset < characterCount(); ++offset)
+            if (characterRect(offset).contains(point))
+                return offset;
+        return -1;
+    }
+    // A line ends after its line break, or with the text (Qt's own leaves the last character out).
+    QString textAtOffset(int offset, QAccessible::TextBoundaryType type, int* start, int* end) const override
+    {
+        if (type != QAccessible::LineBoundary && type != QAccessible::NoBoundary)
+            return QAccessibleTextInterface::textAtOffset(offset, type, start, end);
+        const QString shown = Shown();
+        const qsizetype lineEnd = type == QAccessible::LineBoundary ? shown.indexOf(u'\n', offset) : -1;
+        *start = type == QAccessible::LineBoundary && offset > 0 ? int(shown.lastIndexOf(u'\n', offset - 1) + 1) : 0;
+        *end = lineEnd < 0 ? int(shown.size()) : int(lineEnd + 1);
+        return shown.mid(*start, *end - *start);
+    }
+    // Nothing to select, and no cursor: the text is only read.
+    void selection(int, int* start, int* end) const override { *start = *end = 0; }
+    int selectionCount() const override { return 0; }
+    void addSelection(int, int) override { }
+    void removeSelection(int) override { }
+    void setSelection(int, int, int) override { }
+    int cursorPosition() const override { return 0; }
+    void setCursorPosition(int) override { }
+    void scrollToSubstring(int, int) override { }
+    // One run without attributes: the whole text.
+    QString attributes(int, int* start, int* end) const override
+    {
+        *start = 0;
+        *end = characterCount();
+        return {};
+    }
+
+private:
+    const QLabel* Label() const { return static_cast<const QLabel*>(object()); }
+    QString Shown() const { return Label()->text(); }
+};
+
+QAccessibleInterface* ValueDisplayInterface(const QString& className, QObject* object)
+{
+    if (className != QLatin1String(ValueDisplay::staticMetaObject.className()))
+        return nullptr;
+    return new ValueInterface(static_cast<QWidget*>(object));
+}
+} // namespace
+
+ValueDisplay::ValueDisplay(QWidget* parent, const char* name, Qt::Alignment align, QRect rect)
+    : QLabel(parent)
+{
+    static const bool installed = [] {
+        QAccessible::installFactory(ValueDisplayInterface);
+        return true;
+    }();
+    Q_UNUSED(installed);
+    setObjectName(QLatin1String(name));
+    setTextFormat(Qt::PlainText);
+    setAlignment(align | Qt::AlignVCenter);
+    if (rect.isValid())
+        setGeometry(rect);
+    setFocusPolicy(Qt::TabFocus);
+}
+
+void ValueDisplay::paintEvent(QPaintEvent* event)
+{
+    QLabel::paintEvent(event);
+    if (!hasFocus())
+        return;
+    QStylePainter painter(this);
+    QStyleOptionFocusRect option;
+    option.initFrom(this);
+    option.rect = contentsRect();
+    option.backgroundColor = palette().color(backgroundRole());
+    painter.drawPrimitive(QStyle::PE_FrameFocusRect, option);
+}
+
+void ValueDisplay::focusInEvent(QFocusEvent* event)
+{
+    QFrame::focusInEvent(event); // NOLINT(bugprone-parent-virtual-call): not QLabel's, see the header
+}
+
+void ValueDisplay::focusOutEvent(QFocusEvent* event)
+{
+    QFrame::focusOutEvent(event); // NOLINT(bugprone-parent-virtual-call)
+}
+
 void TieCaption(QLabel* caption, QWidget* control)
 {
     caption->setBuddy(control);
@@ -89,8 +249,12 @@ void ShowValue(QLabel* label, const QString& text)
 {
     if (label->text() == text)
         return;
+    // A label that takes the focus shows its text as a document of its own, whose every change is news of a
+    // text edited for screen readers: set without the focus policy, the text is drawn as a plain label's.
+    const Qt::FocusPolicy policy = label->focusPolicy();
+    label->setFocusPolicy(Qt::NoFocus);
     label->setText(text);
-    label->setAccessibleDescription(text);
+    label->setFocusPolicy(policy);
 }
 
 namespace {
@@ -343,4 +507,87 @@ bool WindowsOnScreen::eventFilter(QObject* watched, QEvent* event)
     else if (!forgets)
         window->setProperty(Minimised, QVariant());
     return false;
+}
+
+bool CountsAsMinimised(const QWidget* window)
+{
+    return window->isMinimized() || window->property(Minimised).toBool();
+}
+
+bool PlatformPlacesWindows()
+{
+    return !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
+
+QPoint KeptOnScreen(const QRect& frame, const QList<QRect>& areas)
+{
+    if (areas.isEmpty() || std::any_of(areas.cbegin(), areas.cend(), [&](const QRect& a) { return a.contains(frame); }))
+        return frame.topLeft();
+    auto overlap = [&frame](const QRect& area) {
+        const QRect both = area & frame;
+        return qint64(both.width()) * both.height();
+    };
+    auto distance = [&frame](const QRect& area) { return (area.center() - frame.center()).manhattanLength(); };
+    const QRect area = *std::min_element(areas.cbegin(), areas.cend(), [&](const QRect& a, const QRect& b) {
+        return overlap(a) != overlap(b) ? overlap(a) > overlap(b) : distance(a) < distance(b);
+    });
+    // No further than it must: into the area from whichever side it stands out, its top left first.
+    return {std::max(area.left(), std::min(frame.left(), area.right() + 1 - frame.width())),
+            std::max(area.top(), std::min(frame.top(), area.bottom() + 1 - frame.height()))};
+}
+
+QList<QRect> ScreenAreas()
+{
+    QList<QRect> areas;
+    for (const QScreen* screen : QGuiApplication::screens())
+        areas << screen->availableGeometry();
+    return areas;
+}
+
+namespace {
+// Watches the screens for a window, and moves it back on them after a change.
+class ScreenKeeper : public QObject
+{
+public:
+    explicit ScreenKeeper(QWidget* window)
+        : QObject(window)
+        , mWindow(window)
+    {
+        // Once the change is done: a screen that goes is still listed while it is being removed.
+        mCheck.setSingleShot(true);
+        mCheck.setInterval(0);
+        connect(&mCheck, &QTimer::timeout, this, &ScreenKeeper::Check);
+        for (QScreen* screen : QGuiApplication::screens())
+            Follow(screen);
+        connect(qGuiApp, &QGuiApplication::screenAdded, this, [this](QScreen* screen) {
+            Follow(screen);
+            mCheck.start();
+        });
+        connect(qGuiApp, &QGuiApplication::screenRemoved, &mCheck, qOverload<>(&QTimer::start));
+    }
+
+private:
+    void Follow(QScreen* screen)
+    {
+        connect(screen, &QScreen::availableGeometryChanged, &mCheck, qOverload<>(&QTimer::start));
+    }
+
+    void Check()
+    {
+        if (!PlatformPlacesWindows())
+            return;
+        const QRect frame = mWindow->frameGeometry();
+        const QPoint place = KeptOnScreen(frame, ScreenAreas());
+        if (place != frame.topLeft())
+            mWindow->move(mWindow->pos() + place - frame.topLeft());
+    }
+
+    QWidget* mWindow;
+    QTimer mCheck;
+};
+} // namespace
+
+void KeepOnScreen(QWidget* window)
+{
+    new ScreenKeeper(window);
 }

@@ -1,11 +1,13 @@
 #pragma once
 
 #include <QFont>
+#include <QLabel>
+#include <QList>
 #include <QObject>
+#include <QPoint>
 #include <QRect>
 #include <QString>
 
-class QLabel;
 class QPushButton;
 class QWidget;
 
@@ -25,12 +27,28 @@ QLabel* MakeLabel(QWidget* parent, const char* name, const QString& caption, Qt:
 // A button that answers neither Enter nor Escape by itself.
 QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption, QRect rect);
 
+// A label that shows a value: a clock, a wait, a character's box. A screen reader names it by its caption
+// (TieCaption, or an accessible name of its own) for good and reads the value as its text, whenever the
+// player comes to it: Tab stops at it (a focus frame shows where), and flat review reads it. A new value
+// tells the screen reader nothing by itself, so that a clock moving on each second is not read out each second.
+class ValueDisplay : public QLabel
+{
+    Q_OBJECT
+
+public:
+    ValueDisplay(QWidget* parent, const char* name, Qt::Alignment align, QRect rect = {});
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    // The focus only shows the frame: a label given the focus would otherwise lay its text out as a document
+    // of its own, which tells the screen reader of each new value as a text edited (see ShowValue).
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+};
+
 // Ties a caption to the control it names: a screen reader announces the control by the caption.
-// A label that shows a value (a clock, a wait) keeps the caption as its name for good and tells its
-// value as its description (see ShowValue), so that a value changing every second is no new name
-// to announce.
 void TieCaption(QLabel* caption, QWidget* control);
-// Shows a value in a label whose name is a caption (TieCaption, or an accessible name of its own).
+// Shows a value in a value display, setting it only when it changed.
 void ShowValue(QLabel* label, const QString& text);
 
 // A window made of a plain widget reports itself to screen readers as a window (a frame), or
@@ -53,6 +71,20 @@ int TextRoom(const QWidget* control);
 // stays exactly as it was. `container` is the window itself or the widget that holds its controls (the main window's
 // client area).
 void FitTexts(QWidget* window, QWidget* container = nullptr);
+
+// Whether the platform lets the program place its windows (not on Wayland, where the compositor does).
+bool PlatformPlacesWindows();
+// Where a window with the frame `frame` goes so that it lies wholly on one of the screens' `areas` (their
+// available geometries): where it is, when it does already; else onto the area it overlaps most (the nearest
+// when it overlaps none), moved no further than it must. A window larger than the area keeps its top left on it.
+QPoint KeptOnScreen(const QRect& frame, const QList<QRect>& areas);
+// The screens' available geometries.
+QList<QRect> ScreenAreas();
+// Moves `window` back wholly on a screen whenever the screens change (a screen goes, or shrinks: a laptop
+// undocked, a lower resolution), where the platform lets the program place its windows.
+void KeepOnScreen(QWidget* window);
+// Whether a window counts as minimised: minimised by Qt's account, or (Wayland) as WindowsOnScreen keeps it.
+bool CountsAsMinimised(const QWidget* window);
 
 // Whether a window of the program is on the screen: shown, not minimised, and exposed (the
 // window system shows some of it). Menus and tooltips come and go with the pointer, and the

@@ -32,12 +32,6 @@ void SaveClock(const std::function<void(CompactClockSettings&)>& change)
     }
 }
 
-// Wayland lets no program place its windows, nor tell where they are.
-bool PlatformPlacesWindows()
-{
-    return !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
-}
-
 } // namespace
 
 frmCompactClock::frmCompactClock(QWidget* parent)
@@ -54,13 +48,11 @@ frmCompactClock::frmCompactClock(QWidget* parent)
     palette.setColor(QPalette::WindowText, QColor(0xf0, 0xe6, 0xc8));
     setPalette(palette);
 
-    mGameTime = new QLabel(this);
-    mGameTime->setObjectName(QStringLiteral("lblGameTime"));
+    mGameTime = new ValueDisplay(this, "lblGameTime", Qt::AlignLeft);
     mGameTime->setFont(SansFont(12));
-    mGoodMoon = new QLabel(this);
-    mGoodMoon->setObjectName(QStringLiteral("lblGoodMoonWait"));
+    mGoodMoon = new ValueDisplay(this, "lblGoodMoonWait", Qt::AlignLeft);
     mGoodMoon->setFont(SansFont(9));
-    // Named as in the main window and the countdown; the changing texts are their descriptions.
+    // Named as in the main window and the countdown.
     mGameTime->setAccessibleName(QCoreApplication::translate("frmMain", "Kelvara Time"));
     mGoodMoon->setAccessibleName(QCoreApplication::translate("frmNextGoodMoon", "Next Good Moon"));
     auto* layout = new QVBoxLayout(this);
@@ -78,6 +70,8 @@ frmCompactClock::frmCompactClock(QWidget* parent)
     mPlaceSaver.setSingleShot(true);
     mPlaceSaver.setInterval(700);
     connect(&mPlaceSaver, &QTimer::timeout, this, [this] { SavePlace(); });
+    // Moved back on the screens when they shrink; the place kept is still the one it was dragged to.
+    KeepOnScreen(this);
 }
 
 QString frmCompactClock::GoodMoonText(int64_t wait)
@@ -102,7 +96,8 @@ void frmCompactClock::ShowAtSavedPlace()
     if (!PlatformPlacesWindows()) {
         // The compositor places it.
     } else if (place && QGuiApplication::screenAt(*place)) {
-        move(*place);
+        // Wholly on the screens, when they are smaller than where it was dragged.
+        move(KeptOnScreen(QRect(*place, frameGeometry().size()), ScreenAreas()));
     } else if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         // The first time, or a place on a screen that is gone: the top right corner.
         const QRect area = screen->availableGeometry();

@@ -44,7 +44,7 @@ namespace {
 // A value box: white background and a single border.
 QLabel* AddBox(QWidget* parent, const char* name, QRect rect)
 {
-    auto* label = MakeLabel(parent, name, QString(), Qt::AlignLeft, rect);
+    auto* label = new ValueDisplay(parent, name, Qt::AlignLeft, rect);
     label->setFrameStyle(QFrame::Box | QFrame::Plain);
     label->setLineWidth(1);
     label->setAutoFillBackground(true);
@@ -52,7 +52,6 @@ QLabel* AddBox(QWidget* parent, const char* name, QRect rect)
     palette.setColor(QPalette::Window, Qt::white);
     palette.setColor(QPalette::WindowText, Qt::black);
     label->setPalette(palette);
-    label->setTextFormat(Qt::PlainText);
     return label;
 }
 
@@ -87,16 +86,16 @@ frmMain::frmMain(QWidget* parent)
     setCentralWidget(client);
 
     QLabel* caption = MakeLabel(client, "Label4", tr("Real Time"), Qt::AlignRight, TwipsRect(120, 120, 735, 255));
-    mRealTime = MakeLabel(client, "lblRealTime", QString(), Qt::AlignLeft, TwipsRect(960, 120, 1095, 255));
+    mRealTime = new ValueDisplay(client, "lblRealTime", Qt::AlignLeft, TwipsRect(960, 120, 1095, 255));
     TieCaption(caption, mRealTime);
     caption = MakeLabel(client, "Label5", tr("Real Date"), Qt::AlignRight, TwipsRect(120, 480, 735, 255));
-    mRealDate = MakeLabel(client, "lblRealDate", QString(), Qt::AlignLeft, TwipsRect(960, 480, 1095, 255));
+    mRealDate = new ValueDisplay(client, "lblRealDate", Qt::AlignLeft, TwipsRect(960, 480, 1095, 255));
     TieCaption(caption, mRealDate);
     caption = MakeLabel(client, "Label6", tr("Kelvara Time"), Qt::AlignRight, TwipsRect(2280, 120, 1215, 255));
-    mKelvaraTime = MakeLabel(client, "lblKelvaraTime", QString(), Qt::AlignLeft, TwipsRect(3600, 120, 975, 255));
+    mKelvaraTime = new ValueDisplay(client, "lblKelvaraTime", Qt::AlignLeft, TwipsRect(3600, 120, 975, 255));
     TieCaption(caption, mKelvaraTime);
     caption = MakeLabel(client, "Label7", tr("Kelvara Date"), Qt::AlignRight, TwipsRect(2280, 480, 1215, 255));
-    mKelvaraDate = MakeLabel(client, "lblKelvaraDate", QString(), Qt::AlignLeft, TwipsRect(3600, 480, 975, 255));
+    mKelvaraDate = new ValueDisplay(client, "lblKelvaraDate", Qt::AlignLeft, TwipsRect(3600, 480, 975, 255));
     TieCaption(caption, mKelvaraDate);
 
     AddLine(client, "Line1", QRect(0, 0, TwipsToPixels(4740), 2));
@@ -196,6 +195,7 @@ frmMain::frmMain(QWidget* parent)
     client->setFixedSize(TwipsToPixels(4740), TwipsToPixels(3495));
     FitTexts(this, client);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
+    KeepOnScreen(this);
 }
 
 frmMain::~frmMain()

@@ -15,10 +15,11 @@
 #include <vector>
 
 namespace {
-// A centred label; a caption too long for one line wraps within it.
+// A centred label (a value display where it has no caption of its own); a text too long for one line wraps within it.
 QLabel* AddCentredLabel(QWidget* parent, const char* name, const QString& caption, double pointSize, QRect rect)
 {
-    QLabel* label = MakeLabel(parent, name, caption, Qt::AlignHCenter, rect);
+    QLabel* label = caption.isEmpty() ? new ValueDisplay(parent, name, Qt::AlignHCenter, rect)
+                                      : MakeLabel(parent, name, caption, Qt::AlignHCenter, rect);
     label->setFont(SansFont(pointSize));
     label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     label->setWordWrap(true);
@@ -74,7 +75,7 @@ frmNextGoodMoon::frmNextGoodMoon(QWidget* parent)
     QLabel* caption = AddCentredLabel(this, "Label1", tr("Next Good Moon in"), 18, TwipsRect(1200, 120, 3735, 495));
     mNextGoodMoon = AddCentredLabel(this, "lblNextGoodMoon", QString(), 12, TwipsRect(120, 720, 6015, 495));
     mNextGoodMoonDay = AddCentredLabel(this, "lblNextGoodMoonDay", QString(), 12, TwipsRect(120, 1320, 6015, 495));
-    // The countdown keeps its name; the wait and the moment, new each second, are its description.
+    // The countdown keeps its name; the wait and the moment, new each second, are its text.
     TieCaption(caption, mNextGoodMoon);
     //: What a screen reader names the line with the real day and clock time the good moon begins.
     mNextGoodMoonDay->setAccessibleName(tr("Good moon begins"));

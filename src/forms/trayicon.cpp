@@ -2,6 +2,7 @@
 
 #include "desktop/statusnotifieritem.h"
 #include "desktop/traywatcher.h"
+#include "formkit.h"
 #include "guard.h"
 #include "running/globals.h"
 #include "running/reminderkeeper.h"
@@ -29,9 +30,16 @@ TrayIcon::TrayIcon(QWidget* window, ReminderKeeper* keeper)
     QAction* preferences = mMenu->addAction(tr("Preferences\u2026"));
     mMenu->addSeparator();
     QAction* exit = mMenu->addAction(tr("Exit"));
-    connect(mMenu, &QMenu::aboutToShow, this,
-            [this, showHide] { showHide->setText(mWindow->isVisible() ? tr("Hide") : tr("Show")); });
-    connect(showHide, &QAction::triggered, this, [this] { ErrorBoundary::Run([this] { Toggle(); }); });
+    // The entry does what it said when the menu opened, however long the menu stayed open.
+    connect(mMenu, &QMenu::aboutToShow, this, [this, showHide] {
+        const bool hides = ClickHidesNow();
+        showHide->setText(hides ? tr("Hide") : tr("Show"));
+        showHide->setData(hides);
+    });
+    connect(showHide, &QAction::triggered, this, [this, showHide] {
+        ErrorBoundary::Run([this, showHide] { showHide->data().toBool() ? emit HideWindow() : emit ShowWindow(); });
+    });
+    window->installEventFilter(this);
     connect(goodMoon, &QAction::triggered, this, &TrayIcon::NextGoodMoonChosen);
     connect(reminders, &QAction::triggered, this, &TrayIcon::RemindersChosen);
     connect(preferences, &QAction::triggered, this, &TrayIcon::PreferencesChosen);
@@ -111,12 +119,16 @@ void TrayIcon::Reconsider()
         emit ShowWindow();
     if (std::exchange(mStartHidden, false))
         available ? emit HideWindow() : ShowMinimised();
+    else if (available && std::exchange(mMinimisedForNoTray, false) && mWindow->isVisible()
+             && CountsAsMinimised(mWindow))
+        emit HideWindow(); // as if the tray had been there at the start
     if (changed)
         emit AvailableChanged(available);
 }
 
 void TrayIcon::ShowMinimised()
 {
+    mMinimisedForNoTray = true;
     mWindow->showMinimized();
     // Qt 6.4 on X11 maps a main window shown minimised with the normal state in its window
     // manager hints; the state set once more on its platform window makes them iconic.
@@ -124,9 +136,28 @@ void TrayIcon::ShowMinimised()
         window->setWindowState(Qt::WindowMinimized);
 }
 
-void TrayIcon::Toggle()
+bool TrayIcon::ClickHides(bool onScreen, bool active, qint64 sinceActive)
 {
-    mWindow->isVisible() ? emit HideWindow() : emit ShowWindow();
+    return onScreen && (active || (sinceActive >= 0 && sinceActive < ActiveGrace));
+}
+
+bool TrayIcon::ClickHidesNow() const
+{
+    return ClickHides(mWindow->isVisible() && !CountsAsMinimised(mWindow), mWindow->isActiveWindow(),
+                      mInactive.isValid() ? mInactive.elapsed() : -1);
+}
+
+bool TrayIcon::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched != mWindow)
+        return false;
+    if (event->type() == QEvent::WindowDeactivate)
+        mInactive.start();
+    // The player brought the window back: it is no longer minimised for want of a tray.
+    if ((event->type() == QEvent::WindowActivate || event->type() == QEvent::WindowStateChange) && mWindow->isVisible()
+        && !CountsAsMinimised(mWindow))
+        mMinimisedForNoTray = false;
+    return false;
 }
 
 void TrayIcon::MakeIcon()
@@ -136,7 +167,7 @@ void TrayIcon::MakeIcon()
     mIcon->setContextMenu(mMenu);
     connect(mIcon, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
         if (reason == QSystemTrayIcon::Trigger)
-            ErrorBoundary::Run([this] { Toggle(); });
+            ErrorBoundary::Run([this] { ClickHidesNow() ? emit HideWindow() : emit ShowWindow(); });
     });
     UpdateTip();
     mIcon->show();
@@ -166,7 +197,8 @@ void TrayIcon::MakeItem()
         return list;
     };
     mItem = new StatusNotifierItem(mWatcher->Bus(), icon, this);
-    connect(mItem, &StatusNotifierItem::Activated, this, [this] { ErrorBoundary::Run([this] { Toggle(); }); });
+    connect(mItem, &StatusNotifierItem::Activated, this,
+            [this] { ErrorBoundary::Run([this] { ClickHidesNow() ? emit HideWindow() : emit ShowWindow(); }); });
     connect(mItem, &StatusNotifierItem::MenuAboutToShow, this, [this, entries] {
         emit mMenu->aboutToShow();
         mItem->SetMenu(entries());

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QObject>
 #include <QPointer>
 
@@ -15,8 +16,11 @@ class TrayWatcher;
 //
 // Its tooltip shows the game hour and date and the moment of the next reminder; its menu
 // offers Show/Hide, Next Good Moon, Reminders..., Preferences... and Exit, which the
-// main window carries out. A tray that comes after the start gets the icon then; a tray
-// that goes brings a main window hidden in it back to the screen.
+// main window carries out. A click on the icon, like Show/Hide, hides the main window
+// while the player is using it, and otherwise (minimised, hidden, behind other windows)
+// brings it to the front. A tray that comes after the start gets the icon then, and takes
+// in a main window that was minimised only for want of a tray; a tray that goes brings a
+// main window hidden in it back to the screen.
 //
 // Qt decides once per process whether it uses the StatusNotifierItem tray over D-Bus,
 // at the first tray icon made or the first availability question. So that question
@@ -64,6 +68,13 @@ public:
     // Why the keep-in-tray choice cannot be made.
     static QString NoTrayText();
 
+    // Whether a click on the icon (or Show/Hide) hides the main window rather than bringing it to the
+    // front: it is on the screen (shown, not minimised) and active, or was until `sinceActive`
+    // milliseconds ago, as when the click on the desktop's panel itself took the focus from it.
+    static bool ClickHides(bool onScreen, bool active, qint64 sinceActive);
+    // How long after the main window lost the focus a click still counts as made while it had it.
+    static constexpr qint64 ActiveGrace = 500;
+
 signals:
     // When the tray is first known, and on every change after that.
     void AvailableChanged(bool available);
@@ -77,13 +88,16 @@ signals:
     void PreferencesChosen();
     void ExitChosen();
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private slots:
     void Reconsider();
 
 private:
     void MakeIcon();
     void MakeItem();
-    void Toggle();
+    bool ClickHidesNow() const;
     void ShowMinimised();
     void UpdateTip();
 
@@ -98,5 +112,9 @@ private:
     bool mQtUsesWatcher = false;
     bool mKeepRunning = false;
     bool mStartHidden = false;
+    // Shown minimised only because there was no tray: a tray that comes takes it in.
+    bool mMinimisedForNoTray = false;
+    // Since the main window last lost the focus.
+    QElapsedTimer mInactive;
     bool mClockWarning = false;
 };

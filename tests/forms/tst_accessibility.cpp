@@ -1,7 +1,9 @@
+#include "clock/systemclock.h"
 #include "common/accessibility.h"
 #include "common/testfolder.h"
 #include "db/itemcatalogue.h"
 #include "db/moddb.h"
+#include "forms/formkit.h"
 #include "forms/frmabout.h"
 #include "forms/frmcompactclock.h"
 #include "forms/frmcompare.h"
@@ -30,6 +32,7 @@ class TstAccessibility : public QObject
     Q_OBJECT
 
     TestFolder mDir;
+    QDateTime mNow{QDate(2026, 6, 15), QTime(14, 30)};
 
 private slots:
     void initTestCase()
@@ -82,6 +85,54 @@ private slots:
         const ItemCatalogue catalogue(gItemTable, gStatTable);
         QTest::newRow("my stats") << Maker([=](frmMain&) { return new frmMyStats(catalogue, {}, u"Mira"_s); });
         QTest::newRow("compare") << Maker([=](frmMain&) { return new frmCompare(catalogue, {0, 1, 2}); });
+    }
+
+    // The clocks, the character's boxes and the countdowns: named by their captions for good, their values read as
+    // their text (Tab reaches them: see windows), and no news to a screen reader as they tick.
+    void valueDisplays_data()
+    {
+        QTest::addColumn<int>("window"); // the main window, Next Good Moon, the compact clock
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("caption");
+        QTest::newRow("real time") << 0 << u"lblRealTime"_s << u"Real Time"_s;
+        QTest::newRow("game date") << 0 << u"lblKelvaraDate"_s << u"Kelvara Date"_s;
+        QTest::newRow("character") << 0 << u"lblName"_s << u"Name"_s;
+        QTest::newRow("wait") << 1 << u"lblNextGoodMoon"_s << u"Next Good Moon in"_s;
+        QTest::newRow("moment") << 1 << u"lblNextGoodMoonDay"_s << u"Good moon begins"_s;
+        QTest::newRow("compact time") << 2 << u"lblGameTime"_s << u"Kelvara Time"_s;
+        QTest::newRow("compact wait") << 2 << u"lblGoodMoonWait"_s << u"Next Good Moon"_s;
+    }
+
+    void valueDisplays()
+    {
+        QFETCH(int, window);
+        QFETCH(QString, name);
+        QFETCH(QString, caption);
+        SystemClock::SetSource([this] { return mNow = mNow.addSecs(61); }); // each tick a minute on
+        frmMain main;
+        frmNextGoodMoon moon;
+        frmCompactClock compact;
+        main.show();
+        ShowValue(main.findChild<QLabel*>(u"lblName"_s), u"Mira of the Vale"_s);
+        auto* label = (std::array<QWidget*, 3>{&main, &moon, &compact})[size_t(window)]->findChild<QLabel*>(name);
+        for (int tick = 0; tick < 3; ++tick)
+            main.tmrMain_Timer(), moon.tmrNextGoodMoon_Timer(), compact.Update();
+        SystemClock::SetSource({});
+        QAccessibleInterface* display = QAccessible::queryAccessibleInterface(label);
+        QAccessibleTextInterface* text = display->textInterface();
+        QVERIFY(text && display->state().focusable);
+        // Neither told again as a description nor laid out as a document of its own: each change would be news.
+        const QObjectList parts = label->children();
+        QVERIFY(display->text(QAccessible::Description).isEmpty()
+                && std::none_of(parts.cbegin(), parts.cend(),
+                                [](QObject* o) { return o->inherits("QWidgetTextControl"); }));
+        int start = 0, end = 0;
+        QCOMPARE(text->textAtOffset(0, QAccessible::LineBoundary, &start, &end), label->text());
+        QCOMPARE(display->text(QAccessible::Name), caption);
+        QCOMPARE(text->text(0, text->characterCount()), label->text());
+        const QRect first = text->characterRect(0), second = text->characterRect(1);
+        QVERIFY(QRect(label->mapToGlobal(QPoint()), label->size()).contains(first | second));
+        QVERIFY(second.left() >= first.right() && text->offsetAtPoint(second.center()) == 1);
     }
 
     void windows()

@@ -4,7 +4,9 @@
 #include "common/testfolder.h"
 #include "files/calendarexport.h"
 #include "forms/dialogs.h"
+#include "forms/formkit.h"
 #include "forms/frmcompactclock.h"
+#include "forms/frmmain.h"
 #include "forms/frmnotice.h"
 #include "forms/frmreminders.h"
 #include "forms/frmupcomingdays.h"
@@ -216,14 +218,53 @@ private slots:
         }
         QVERIFY(frmCompactClock::SavedVisible());
         QCOMPARE(ReadSettings().Settings.CompactClock.Place, placed ? std::optional(place) : std::nullopt);
-        frmCompactClock again;
+        frmCompactClock again; // where it was dragged, pulled in wholly on the screen (it stood out to the right)
         again.ShowAtSavedPlace();
-        QCOMPARE(again.pos() == place, placed);
+        const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+        QCOMPARE(again.pos() == QPoint(area.right() + 1 - again.width(), place.y()), placed);
         QVERIFY(QFile::exists(ini + u".damaged"_s) && ReadSettings().Settings.KeepInTray);
         // A save that fails is reported.
         QVERIFY(QFile::remove(ini) && QDir().mkdir(ini));
         frmCompactClock::SaveVisible(false);
         QCOMPARE(mMessages.value(0).section(u'\n', 0, 0), u"The compact clock could not be saved."_s);
+    }
+
+    // A window stands wholly on a screen: where it was, when it did; else moved no further than it must onto the
+    // screen it overlaps most, or the nearest. Two screens: 1366 x 728 free (a panel below), 1920 x 1080 to its right.
+    void keptOnScreen_data()
+    {
+        QTest::addColumn<QRect>("frame");
+        QTest::addColumn<QPoint>("place");
+        QTest::newRow("on a screen") << QRect(1500, 1000, 200, 80) << QPoint(1500, 1000);
+        QTest::newRow("more on the second") << QRect(1300, 100, 200, 50) << QPoint(1366, 100);
+        QTest::newRow("on the first's panel") << QRect(100, 700, 200, 50) << QPoint(100, 678);
+        QTest::newRow("far off") << QRect(5000, 2000, 200, 50) << QPoint(3086, 1030);
+        QTest::newRow("to the left") << QRect(-500, -300, 200, 50) << QPoint(0, 0);
+        QTest::newRow("larger than the screen") << QRect(10, 10, 1500, 800) << QPoint(0, 0);
+    }
+
+    void keptOnScreen()
+    {
+        QFETCH(QRect, frame);
+        QFETCH(QPoint, place);
+        QCOMPARE(KeptOnScreen(frame, {QRect(0, 0, 1366, 728), QRect(1366, 0, 1920, 1080)}), place);
+    }
+
+    // The screens change (one shrinks, or goes): the compact clock and the main window come back wholly on them.
+    void screensChange()
+    {
+        QScreen* screen = QGuiApplication::primaryScreen();
+        const QRect area = screen->availableGeometry();
+        frmCompactClock clock;
+        frmMain main;
+        for (int change = 0; change < 2; ++change) {
+            for (QWidget* window : {static_cast<QWidget*>(&clock), static_cast<QWidget*>(&main)}) {
+                window->show();
+                window->move(area.bottomRight() - QPoint(10, 10));
+            }
+            change ? emit qGuiApp->screenRemoved(screen) : emit screen->availableGeometryChanged(area);
+            QTRY_VERIFY(area.contains(clock.frameGeometry()) && area.contains(main.frameGeometry()));
+        }
     }
 };
 
