@@ -100,19 +100,16 @@ private slots:
                          epee = e + "requires,99,5\r\n" + e + "mod 0,Agility (3),1\r\n" + e + "mod 1,Strength,9\r\n";
         row("--items", 0,
             head
-                + "10,Iron Sword,Iron,requires,Strength,30\r\n10,Iron Sword,Iron,mod 0,Strength,8\r\n10,Iron "
-                  "Sword,Iron,"
-                  "mod 1,Agility,4\r\n10,Iron Sword,Iron,mod 1,Agility,6\r\n11,\"Oak \"\"Staff\"\", "
-                  "long\nname\",,,,\r\n"
+                + "10,Iron Sword,Iron,requires,Strength,30\r\n10,Iron Sword,Iron,mod 0,Strength,8\r\n"
+                  "10,Iron Sword,Iron,mod 1,Agility,4\r\n10,Iron Sword,Iron,mod 1,Agility,6\r\n"
+                  "11,\"Oak \"\"Staff\"\", long\nname\",,,,\r\n"
                 + epee);
         row("--items --json", 0,
-            "[{\"id\":10,\"name\":\"Iron "
-            "Sword\",\"material\":\"Iron\",\"requires\":{\"Strength\":30},\"mods\":[{\"Strength\":8},"
-            "{\"Agility\":4,\"Agility (3) (3)\":6}]},{\"id\":11,\"name\":\"Oak \\\"Staff\\\", "
-            "long\\nname\",\"material\":\"\","
-            "\"requires\":{},\"mods\":[{},{}]},{\"id\":12,\"name\":\"\xc3\xa9p\xc3\xa9\x65\",\"material\":\"\","
-            "\"requires\":"
-            "{\"99\":5},\"mods\":[{\"Agility (3)\":1},{\"Strength\":9}]}]");
+            "[{\"id\":10,\"name\":\"Iron Sword\",\"material\":\"Iron\",\"requires\":{\"Strength\":30},"
+            "\"mods\":[{\"Strength\":8},{\"Agility\":4,\"Agility (3) (3)\":6}]},{\"id\":11,\"name\":\"Oak "
+            "\\\"Staff\\\", long\\nname\",\"material\":\"\",\"requires\":{},\"mods\":[{},{}]},{\"id\":12,"
+            "\"name\":\"\xc3\xa9p\xc3\xa9\x65\",\"material\":\"\",\"requires\":{\"99\":5},"
+            "\"mods\":[{\"Agility (3)\":1},{\"Strength\":9}]}]");
         // Letter case folded, accents composed (typed apart here); Qt's -name is a window option.
         row("-name w --items --name=E\xcc\x81PE\xcc\x81", 0, head + epee);
         row("--items --name -reverse", 0, head); // a text, not Qt's option
