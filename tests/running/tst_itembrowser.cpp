@@ -84,7 +84,6 @@ private slots:
         browser.SetFilter({name, {}, {}, {}});
         browser.Shown()->sort(column, Qt::SortOrder(order));
         QCOMPARE(Names(browser).join(u'|'), shown);
-        QCOMPARE(browser.TextRows().value(1).size(), 5); // name, material, requirement, mod 0, mod 1
         QVERIFY(browser.CountText().startsWith(QString::number(shown.count(u'|') + 1) + u" of 5 item"_s));
         QVERIFY(ItemBrowser::CountText(37, 20000).startsWith(u"37 of 20,000 item"_s));
         for (int heading = 0; heading < 5; ++heading)
