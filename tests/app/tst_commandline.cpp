@@ -131,7 +131,6 @@ private slots:
             row(args, 2, "", "Give either --now, --next DAY or --items.");
         row("--next 3 --name x", 2, "", "--name goes with --items");
         row("--items --count 2", 2, "", "--count and --ics go with --next DAY");
-        row("--items --remind 5", 2, "", "--remind goes with --ics");
     }
 
     void answers()
