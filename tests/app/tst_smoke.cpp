@@ -65,8 +65,7 @@ class TstSmoke : public QObject
     }
 
     // The program ends with `status`: with 0 after saving the game moment that 18 times the real time since the
-    // calibration gives, with 1 after the player read the message `box` and the clock saved before stays (when
-    // the save did not fail).
+    // calibration gives, with 1 after the player read the message `box`, the clock saved before kept if it can be.
     void CheckEnd(int status = 0, const QString& box = {})
     {
         if (!box.isEmpty())
