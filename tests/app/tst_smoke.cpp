@@ -150,8 +150,7 @@ private slots:
         const bool isolated = ::geteuid() == 0 && QDir().mkpath(old) && ::chmod(qPrintable(foreign.path()), 0777) == 0;
         const QString mount = u"mount --bind '%1' '%2' && exec \"$0\" \"$@\""_s.arg(foreign.path(), old);
         QFile saving(mDir.filePath(u"kelvara-utility.ini.unfinished-AbC12d"_s));
-        QVERIFY(saving.open(QIODevice::WriteOnly));
-        saving.close();
+        QVERIFY(PutFile(saving.fileName(), {}));
         Start({u"--hidden"_s}, isolated ? QStringList{u"unshare"_s, u"-m"_s, u"sh"_s, u"-c"_s, mount} : QStringList());
         QVERIFY(!saving.exists() && saving.open(QIODevice::WriteOnly)); // now a save under way
         QProcess second;
