@@ -79,12 +79,10 @@ private slots:
         row("--next 1 #short file", 0, "2026-12-10T01:20:00+01:00\t02/01/0001\n", "", "0123456789");
         row("--next 15 #two lines", 0, "2026-12-09T07:00:00+01:00\t00/15/0000\n", "", "11:00:00\r\n12/08/2026\r\n");
         row("--now #unreadable", 1, "", "it is a folder", "folder");
-        row("--next 7 --count 2 --ics {dir}/a.ics --remind 5", 0, "");
         row("--next 7 --ics -", 0, "BEGIN:VCALENDAR...");
         row("--next 7 --ics - #>/dev/full", 1, "", "No space left on device");
-        // A stream of the system (which may lead to a file the shell redirected), a loop of links: refused.
+        // A stream of the system (which may lead to a file the shell redirected): refused.
         row("--next 3 --ics /dev/stdout", 2, "", "it is a device or stream of the system, not a file");
-        row("--next 3 --ics {dir}/loop #loop", 2, "", "Too many levels of symbolic links");
         row("--help", 0, "Usage: ...");
         row("--version", 0, "kelvara-utility 0.1...");
         for (const char* args : {"--next 0", "--next 29", "--next abc", "--next 1.5"})
@@ -100,19 +98,16 @@ private slots:
                          epee = e + "requires,99,5\r\n" + e + "mod 0,Agility (3),1\r\n" + e + "mod 1,Strength,9\r\n";
         row("--items", 0,
             head
-                + "10,Iron Sword,Iron,requires,Strength,30\r\n10,Iron Sword,Iron,mod 0,Strength,8\r\n10,Iron "
-                  "Sword,Iron,"
-                  "mod 1,Agility,4\r\n10,Iron Sword,Iron,mod 1,Agility,6\r\n11,\"Oak \"\"Staff\"\", "
-                  "long\nname\",,,,\r\n"
+                + "10,Iron Sword,Iron,requires,Strength,30\r\n10,Iron Sword,Iron,mod 0,Strength,8\r\n"
+                  "10,Iron Sword,Iron,mod 1,Agility,4\r\n10,Iron Sword,Iron,mod 1,Agility,6\r\n"
+                  "11,\"Oak \"\"Staff\"\", long\nname\",,,,\r\n"
                 + epee);
         row("--items --json", 0,
-            "[{\"id\":10,\"name\":\"Iron "
-            "Sword\",\"material\":\"Iron\",\"requires\":{\"Strength\":30},\"mods\":[{\"Strength\":8},"
-            "{\"Agility\":4,\"Agility (3) (3)\":6}]},{\"id\":11,\"name\":\"Oak \\\"Staff\\\", "
-            "long\\nname\",\"material\":\"\","
-            "\"requires\":{},\"mods\":[{},{}]},{\"id\":12,\"name\":\"\xc3\xa9p\xc3\xa9\x65\",\"material\":\"\","
-            "\"requires\":"
-            "{\"99\":5},\"mods\":[{\"Agility (3)\":1},{\"Strength\":9}]}]");
+            "[{\"id\":10,\"name\":\"Iron Sword\",\"material\":\"Iron\",\"requires\":{\"Strength\":30},"
+            "\"mods\":[{\"Strength\":8},{\"Agility\":4,\"Agility (3) (3)\":6}]},{\"id\":11,\"name\":\"Oak "
+            "\\\"Staff\\\", long\\nname\",\"material\":\"\",\"requires\":{},\"mods\":[{},{}]},{\"id\":12,"
+            "\"name\":\"\xc3\xa9p\xc3\xa9\x65\",\"material\":\"\",\"requires\":{\"99\":5},"
+            "\"mods\":[{\"Agility (3)\":1},{\"Strength\":9}]}]");
         // Letter case folded, accents composed (typed apart here); Qt's -name is a window option.
         row("-name w --items --name=E\xcc\x81PE\xcc\x81", 0, head + epee);
         row("--items --name -reverse", 0, head); // a text, not Qt's option
@@ -135,7 +130,6 @@ private slots:
             row(args, 2, "", "Give either --now, --next DAY or --items.");
         row("--next 3 --name x", 2, "", "--name goes with --items");
         row("--items --count 2", 2, "", "--count and --ics go with --next DAY");
-        row("--items --remind 5", 2, "", "--remind goes with --ics");
     }
 
     void answers()
@@ -163,7 +157,6 @@ private slots:
                     {12, Null, Txt("\xc3\xa9p\xc3\xa9\x65")}}),
              MinStats({{10, 1, 20}, {10, 1, 30}, {12, 99, 5}}),
              Mods({{10, 1, 0, 5}, {10, 1, 0, 3}, {10, 2, 1, 4}, {10, 3, 1, 6}, {12, 1, 1, 9}, {12, 4, 0, 1}})});
-        QVERIFY(note != u"loop"_s || QFile::link(u"loop"_s, mDir.filePath(u"loop"_s)));
         // The program folder's files with their sizes: what a run must leave as it was.
         auto files = [this](QStringList list = {}) {
             for (const QFileInfo& entry :
@@ -197,10 +190,7 @@ private slots:
         else
             QVERIFY2(out.endsWith("...") ? printed.startsWith(out.chopped(3)) : printed == out, printed.constData());
         QVERIFY2(message.contains(err) && message.isEmpty() == err.isEmpty(), message.constData());
-        // Nothing is written but the calendar file asked for.
-        QStringList after = files();
-        after.removeIf([&](const QString& f) { return status == 0 && f.startsWith(QLatin1String("a.ics ")); });
-        QCOMPARE(after, before);
+        QCOMPARE(files(), before); // nothing is written in the program folder
     }
 };
 

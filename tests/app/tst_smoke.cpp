@@ -65,7 +65,7 @@ class TstSmoke : public QObject
     }
 
     // The program ends with `status`: with 0 after saving the game moment that 18 times the real time since the
-    // calibration gives, with 1 after the player read the message `box` and the clock saved before stays.
+    // calibration gives, with 1 after the player read the message `box`, the clock saved before kept if it can be.
     void CheckEnd(int status = 0, const QString& box = {})
     {
         if (!box.isEmpty())
@@ -73,6 +73,8 @@ class TstSmoke : public QObject
         QVERIFY2(mProgram.waitForFinished(10000), "the program did not end");
         QCOMPARE(mProgram.exitStatus(), QProcess::NormalExit);
         QCOMPARE(mProgram.exitCode(), status);
+        if (QFileInfo(DataFile()).isDir()) // the save failed
+            return;
         const QList<QByteArray> lines = FileBytes(DataFile()).split('\n');
         QCOMPARE(lines.size(), 5);
         auto field = [&](int i) { return QString::fromLatin1(lines[i]).chopped(1); };
@@ -130,13 +132,9 @@ private slots:
         else if (how.startsWith(u"SIG"))
             QProcess::execute(u"kill"_s, {u'-' + how.mid(3), QString::number(mProgram.processId())});
         server.kill(), server.waitForFinished();
-        if (!saveFails)
-            return CheckEnd(how.startsWith(u'X') ? 1 : 0); // Qt ends the program with 1 when the X server is gone
-        const QString box = Run({"search", "--sync", "--name", "^Kelvara Utility$"});
-        QVERIFY2(!box.isEmpty(), "the failed save was not reported");
-        Run({"windowfocus", "--sync", box, "key", "Return"});
-        QVERIFY(mProgram.waitForFinished(10000) && mProgram.exitStatus() == QProcess::NormalExit);
-        QCOMPARE(mProgram.exitCode(), 1);
+        // Qt ends the program with 1 when the X server is gone; a failed save is reported in a message box.
+        CheckEnd(saveFails || how.startsWith(u'X') ? 1 : 0,
+                 saveFails ? Run({"search", "--sync", "--name", "^Kelvara Utility$"}) : QString());
     }
 
     // One copy a program folder, whatever the environment of each start: a second start brings the running
@@ -152,8 +150,7 @@ private slots:
         const bool isolated = ::geteuid() == 0 && QDir().mkpath(old) && ::chmod(qPrintable(foreign.path()), 0777) == 0;
         const QString mount = u"mount --bind '%1' '%2' && exec \"$0\" \"$@\""_s.arg(foreign.path(), old);
         QFile saving(mDir.filePath(u"kelvara-utility.ini.unfinished-AbC12d"_s));
-        QVERIFY(saving.open(QIODevice::WriteOnly));
-        saving.close();
+        QVERIFY(PutFile(saving.fileName(), {}));
         Start({u"--hidden"_s}, isolated ? QStringList{u"unshare"_s, u"-m"_s, u"sh"_s, u"-c"_s, mount} : QStringList());
         QVERIFY(!saving.exists() && saving.open(QIODevice::WriteOnly)); // now a save under way
         QProcess second;

@@ -57,7 +57,8 @@ private slots:
             const auto calibration = ClockCalibration::FromTexts(QLatin1String(c.now + 11), QLatin1String(c.now),
                                                                  QLatin1String(c.time), QLatin1String(c.date));
             const auto announced = c.announced ? std::optional(now.toSecsSinceEpoch() + c.announced) : std::nullopt;
-            const Reminder reminder{c.day, c.minutes, true, u"Dawn %1"_s, announced};
+            // A NUL in the label, which a notification's title cannot hold, shows as U+FFFD.
+            const Reminder reminder{c.day, c.minutes, true, u"Dawn %1"_s + QChar(0), announced};
             const Reminder off{c.day, c.minutes, false, u"Off"_s, std::nullopt};
             const ReminderCheck check = CheckReminders(calibration, now, {off, reminder},
                                                        {0, now.toSecsSinceEpoch() - c.running});
@@ -65,7 +66,7 @@ private slots:
             QCOMPARE(check.Alerts.size(), *c.body ? 1u : 0u);
             if (*c.body) // the one switched off is never announced
                 QCOMPARE(check.Alerts.front().Summary + u' ' + check.Alerts.front().Body,
-                         u"Dawn %1: day "_s + QString::number(c.day) + u' ' + QLatin1String(c.body));
+                         u"Dawn %1\uFFFD: day "_s + QString::number(c.day) + u' ' + QLatin1String(c.body));
         }
         // A start announced at the ends of the number range is no start near today's.
         const auto calibration = ClockCalibration::FromTexts(u"12:00:00"_s, u"12/06/2026"_s, u"21:00:00"_s,
@@ -73,9 +74,6 @@ private slots:
         const QDateTime noonTime(QDate(2026, 12, 6), QTime(12, 0));
         for (const int64_t far : {std::numeric_limits<int64_t>::min(), std::numeric_limits<int64_t>::max()})
             QCOMPARE(CheckReminders(calibration, noonTime, {{15, 10, true, {}, far}}, {0}).Alerts.size(), 1u);
-        // A NUL in a label, which a notification's title cannot hold, shows as U+FFFD.
-        QCOMPARE(AlertAt(0, {15, 10, true, u"Dawn"_s + QChar(0) + u"x"_s, {}}, 0, noonTime).Summary,
-                 u"Dawn\uFFFDx: day 15"_s);
     }
 };
 

@@ -33,11 +33,10 @@ private slots:
         QVERIFY(!address.isEmpty());
         mServices = QDBusConnection::connectToBus(address, u"services"_s);
         mClient = QDBusConnection::connectToBus(address, u"client"_s);
-        QVERIFY(mServices.registerObject(u"/org/freedesktop/portal/desktop"_s, &mPortal,
-                                         QDBusConnection::ExportAllContents));
-        QVERIFY(mServices.registerObject(u"/StatusNotifierWatcher"_s, &mTray, QDBusConnection::ExportAllContents));
-        QVERIFY(mServices.registerObject(u"/org/freedesktop/Notifications"_s, &mNotifications,
-                                         QDBusConnection::ExportAllContents));
+        for (const auto& [path, object] : {std::pair<QString, QObject*>{u"/org/freedesktop/portal/desktop"_s, &mPortal},
+                                           {u"/StatusNotifierWatcher"_s, &mTray},
+                                           {u"/org/freedesktop/Notifications"_s, &mNotifications}})
+            QVERIFY(mServices.registerObject(path, object, QDBusConnection::ExportAllContents));
     }
     void cleanup()
     {

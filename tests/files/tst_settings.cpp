@@ -15,8 +15,9 @@ class TstSettings : public QObject
 {
     Q_OBJECT
 
-    // "day/minutes/on|off/label", "@start" when one was announced; "x" for an entry that is not used;
-    // then where the compact clock is, then the preferences that are not the defaults.
+    // "day/minutes/on|off/label", "@start" when one was announced; "x" for an entry that is not used; then where the
+    // compact clock is, the preferences that are not the defaults, the Find Items window's size and " #stat" per
+    // column, then " ; whose\\stat=value" per stat of the player's.
     static QString Describe(const ProgramSettings& s)
     {
         QStringList parts;
@@ -26,18 +27,12 @@ class TstSettings : public QObject
         for (const UnusableReminder& u : s.Unusable)
             parts.insert(qMin<qsizetype>(qsizetype(u.Place), parts.size()), u"x"_s);
         const CompactClockSettings& c = s.CompactClock;
-        return parts.join(u" | "_s) + (c.Visible ? u" ; shown"_s : QString())
+        QString text = parts.join(u" | "_s) + (c.Visible ? u" ; shown"_s : QString())
             + (c.Place ? QStringLiteral(" at %1,%2").arg(c.Place->x()).arg(c.Place->y()) : QString())
             + (s.KeepInTray ? u" ; kept in the tray"_s : QString())
-            + QStringList{"", " ; light", " ; dark"}[int(s.Colours)] + (s.Language.isEmpty() ? "" : " ; " + s.Language)
-            + Items(s);
-    }
-
-    // The Find Items window's size and " #stat" per column, then " ; whose\\stat=value" per stat of the player's.
-    static QString Items(const ProgramSettings& s)
-    {
+            + QStringList{"", " ; light", " ; dark"}[int(s.Colours)] + (s.Language.isEmpty() ? "" : " ; " + s.Language);
         const auto size = s.FindItems.Size;
-        QString text = size ? QStringLiteral(" ; %1x%2").arg(size->width()).arg(size->height()) : QString();
+        text += size ? QStringLiteral(" ; %1x%2").arg(size->width()).arg(size->height()) : QString();
         for (const int32_t stat : s.FindItems.StatColumns)
             text += u" #"_s + QString::number(stat);
         const auto add = [&text](const QString& whose, const StatValues& values) {
@@ -127,9 +122,7 @@ private slots:
             QCOMPARE(Describe(read.Settings), description);
             QCOMPARE(read.Ignored, ignored);
 
-            const auto write = [&] {
-                WriteSettings(read.Settings, SettingsGroups(0x1f)); // all of them
-            };
+            const auto write = [&] { WriteSettings(read.Settings, SettingsGroups(0x1f)); }; // all the groups
             if (file.startsWith('<')) {
                 QCOMPARE(ErrorOf(write).section(u": "_s, -1), ignored.front().section(u": "_s, -1));
                 QVERIFY(QFileInfo(path).exists() && QFileInfo(path).isFile() == (file == "<unreadable>"));

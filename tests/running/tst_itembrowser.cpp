@@ -19,26 +19,23 @@ std::shared_ptr<const ItemCatalogue> Sample(bool renamed = false)
     if (!renamed)
         stats.AddStat(2, u"Agility"_s);
     clsItem items;
-    items.AddItem(10, u"Iron Sword"_s, u"Iron"_s);
-    items.AddItem(11, u"oak Staff"_s, u"oak"_s);
-    if (!renamed)
-        items.AddItem(12, u"Ämulet"_s);
-    items.AddItem(13, u"Zircon Ring"_s, u"Iron"_s);
-    items.AddItem(14, renamed ? u"apple pie"_s : u"apple"_s, u"Oak"_s);
-    if (renamed)
-        items.AddItem(15, u"Iron Axe"_s, u"Iron"_s);
-    items.AddMinStat(10, 1, 30);
-    items.AddMod(10, 1, 0, 5);
-    items.AddMinStat(12, 1, 5);
-    items.AddMod(12, 1, 0, -2);
-    items.AddMod(13, 1, 1, 9);
-    if (!renamed) {
-        items.AddMod(13, 2, 0, 3);
-        items.AddMod(14, 2, 1, 1);
-        items.AddMod(10, 2, 1, 0);
+    for (const auto& [id, name, material] : {std::tuple{10, u"Iron Sword"_s, u"Iron"_s},
+                                             {11, u"oak Staff"_s, u"oak"_s},
+                                             {12, u"Ämulet"_s, QString()},
+                                             {13, u"Zircon Ring"_s, u"Iron"_s},
+                                             {14, renamed ? u"apple pie"_s : u"apple"_s, u"Oak"_s},
+                                             {15, u"Iron Axe"_s, u"Iron"_s}})
+        if (id != (renamed ? 12 : 15))
+            items.AddItem(id, name, material);
+    // Item, stat, mod number (-1: a requirement), value; a leading "-": not when renamed.
+    for (const QString& row :
+         u"10 1 -1 30,10 1 0 5,12 1 -1 5,12 1 0 -2,13 1 1 9,-13 2 0 3,-14 2 1 1,-10 2 1 0,14 1 0 12,"
+         u"15 1 0 7"_s.split(u',')) {
+        const QStringList n = row.split(u' ');
+        if (!renamed || !row.startsWith(u'-'))
+            n[2].toInt() < 0 ? items.AddMinStat(qAbs(n[0].toInt()), n[1].toInt(), n[3].toInt())
+                             : items.AddMod(qAbs(n[0].toInt()), n[1].toInt(), n[2].toInt(), n[3].toInt());
     }
-    items.AddMod(14, 1, 0, 12);
-    items.AddMod(15, 1, 0, 7);
     return std::make_shared<ItemCatalogue>(items, stats);
 }
 
@@ -87,7 +84,6 @@ private slots:
         browser.SetFilter({name, {}, {}, {}});
         browser.Shown()->sort(column, Qt::SortOrder(order));
         QCOMPARE(Names(browser).join(u'|'), shown);
-        QCOMPARE(browser.TextRows().value(1).size(), 5); // name, material, requirement, mod 0, mod 1
         QVERIFY(browser.CountText().startsWith(QString::number(shown.count(u'|') + 1) + u" of 5 item"_s));
         QVERIFY(ItemBrowser::CountText(37, 20000).startsWith(u"37 of 20,000 item"_s));
         for (int heading = 0; heading < 5; ++heading)

@@ -51,12 +51,6 @@ class TstOneCopy : public QObject
             socklen_t(offsetof(sockaddr_un, sun_path) + 1 + name.size()));
         return socket;
     }
-    // A connection to the socket the lock file names.
-    int Connect() const
-    {
-        QFile lock(QFile::decodeName(Lock()));
-        return Socket(::connect, lock.open(QIODevice::ReadOnly) ? lock.readLine().trimmed() : QByteArray());
-    }
     // Another copy's claim, made by hand: the lock taken, and a listener named in the lock file.
     std::array<int, 2> Hold() const
     {
@@ -86,9 +80,11 @@ private slots:
         QCOMPARE(Start(mFolder.path(), 5000), OneCopy::Claim::Shown);
         QCOMPARE(Start(mFolder.path(), 300), OneCopy::Claim::Busy);
         QCOMPARE(shown, 1);
+        QFile lock(QFile::decodeName(Lock())); // it names the running copy's socket
+        const QByteArray socket = lock.open(QIODevice::ReadOnly) ? lock.readLine().trimmed() : QByteArray();
         std::vector<int> clients;
         for (int i = 0; i <= OneCopy::MostConnections + 1; ++i)
-            clients.push_back(Connect());
+            clients.push_back(Socket(::connect, socket));
         QCOMPARE(Start(mFolder.path(), 300, true), OneCopy::Claim::NoAnswer);
         // Clients that never ask are let go: beyond the few heard at once at once, the others in time.
         QTest::qWait(100);
