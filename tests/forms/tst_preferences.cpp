@@ -97,8 +97,8 @@ private slots:
             QVERIFY(Child(p, "chkStartHidden")->isEnabled() && Child(p, "chkStartHidden")->isChecked());
         }));
         QVERIFY(Step(w, shown, [](frmPreferences& p) { Child(p, "chkStartHidden")->click(); }));
-        QVERIFY(Step(
-            w, shown, [](frmPreferences& p) { Child(p, "chkStartAtLogin")->click(); }, false));
+        const auto untick = [](frmPreferences& p) { Child(p, "chkStartAtLogin")->click(); };
+        QVERIFY(Step(w, shown, untick, false));
         WriteAutostart(u"/opt/old copy/kelvara-utility"_s, true);
         QVERIFY(Step(w, hidden, [](frmPreferences& p) {
             QVERIFY(Child(p, "chkStartHidden")->isChecked());
