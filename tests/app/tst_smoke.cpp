@@ -147,7 +147,9 @@ private slots:
     {
         QTemporaryDir runtime, foreign;
         const QString old = u"/tmp/kelvara-utility-%1"_s.arg(::getuid());
-        const bool isolated = ::geteuid() == 0 && QDir().mkpath(old) && ::chmod(qPrintable(foreign.path()), 0777) == 0;
+        // A mount namespace of its own is had only where the root folder is a mount point (not in a chroot).
+        const bool isolated = ::geteuid() == 0 && QProcess::execute(u"unshare"_s, {u"-m"_s, u"true"_s}) == 0
+            && QDir().mkpath(old) && ::chmod(qPrintable(foreign.path()), 0777) == 0;
         const QString mount = u"mount --bind '%1' '%2' && exec \"$0\" \"$@\""_s.arg(foreign.path(), old);
         QFile saving(mDir.filePath(u"kelvara-utility.ini.unfinished-AbC12d"_s));
         QVERIFY(PutFile(saving.fileName(), {}));
