@@ -6,31 +6,12 @@
 #include "jet/jetwriter.h"
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 
 #include <algorithm>
 #include <cstdio>
-#include <functional>
-
-namespace {
-
-double BestSeconds(int runs, const std::function<bool()>& work)
-{
-    double best = 1e300;
-    for (int i = 0; i < runs; ++i) {
-        QElapsedTimer timer;
-        timer.start();
-        if (!work())
-            return -1;
-        best = std::min(best, double(timer.nsecsElapsed()) / 1e9);
-    }
-    return best;
-}
-
-} // namespace
 
 int main(int argc, char* argv[])
 {
@@ -54,11 +35,11 @@ int main(int argc, char* argv[])
         table.rows.push_back({i, 1000 + i % 150, i % 25 + 1, (i * 7919) % 200001 - 100000});
     const std::vector<jet::Table> tables{table};
 
-    const double write = BestSeconds(3, [&] {
+    const double write = benchkit::BestSeconds(3, [&] {
         jet::WriteDatabase(path, tables);
         return true;
     });
-    const double read = BestSeconds(3, [&] {
+    const double read = benchkit::BestSeconds(3, [&] {
         QProcess exporter;
         exporter.setStandardOutputFile(QProcess::nullDevice());
         exporter.start(QStringLiteral("mdb-export"), {path, table.name});

@@ -10,30 +10,11 @@
 #include "files/settings.h"
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
 
 #include <algorithm>
 #include <cstdio>
-#include <functional>
-
-namespace {
-
-double BestSeconds(int runs, const std::function<bool()>& work)
-{
-    double best = 1e300;
-    for (int i = 0; i < runs; ++i) {
-        QElapsedTimer timer;
-        timer.start();
-        if (!work())
-            return -1;
-        best = std::min(best, double(timer.nsecsElapsed()) / 1e9);
-    }
-    return best;
-}
-
-} // namespace
 
 int main(int argc, char* argv[])
 {
@@ -60,7 +41,7 @@ int main(int argc, char* argv[])
     // Each read is of a file this process has not read before, as at start.
     SettingsReading reading;
     int run = 0;
-    const double load = BestSeconds(3, [&] {
+    const double load = benchkit::BestSeconds(3, [&] {
         QFile file(path);
         if (!file.open(QIODevice::ReadWrite) || !file.write(QByteArray::number(run++ % 10)))
             return false;
@@ -69,7 +50,7 @@ int main(int argc, char* argv[])
         return reading.Settings.Reminders.size() == size_t{MaxReminders};
     });
     int64_t announced = 1766000000;
-    const double save = BestSeconds(3, [&] {
+    const double save = benchkit::BestSeconds(3, [&] {
         reading.Settings.Reminders[0].Announced = ++announced;
         WriteSettings(reading.Settings, SettingsGroup::Reminders);
         return true;
@@ -79,7 +60,7 @@ int main(int argc, char* argv[])
         return 1;
     }
     QByteArray plain;
-    const double reference = BestSeconds(3, [&] {
+    const double reference = benchkit::BestSeconds(3, [&] {
         QFile file(path);
         if (!file.open(QIODevice::ReadOnly))
             return false;

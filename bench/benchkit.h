@@ -5,11 +5,13 @@
 
 #include <QByteArray>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QString>
 
 #include <algorithm>
 #include <cstdio>
+#include <functional>
 #include <vector>
 
 namespace benchkit {
@@ -22,6 +24,20 @@ inline void Figure(const char* what, double value, const char* unit, const char*
     std::printf("figure: %-46s %9.3f %-3s | %-30s %9.3f %-3s | ratio %6.2f | %s\n", what, value, unit, reference,
                 referenceValue, unit, referenceValue > 0 ? value / referenceValue : 0.0, target);
     std::fflush(stdout);
+}
+
+// The quickest of `runs` runs of `work`, in seconds; -1 when a run fails.
+inline double BestSeconds(int runs, const std::function<bool()>& work)
+{
+    double best = 1e300;
+    for (int i = 0; i < runs; ++i) {
+        QElapsedTimer timer;
+        timer.start();
+        if (!work())
+            return -1;
+        best = std::min(best, double(timer.nsecsElapsed()) / 1e9);
+    }
+    return best;
 }
 
 inline double Median(std::vector<double> values)
