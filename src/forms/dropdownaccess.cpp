@@ -1,4 +1,5 @@
 #include "dropdownaccess.h"
+#include "readonlytext.h"
 
 #include <QAbstractItemView>
 #include <QAccessibleWidget>
@@ -10,7 +11,7 @@ namespace {
 
 // A box that takes no typing shows its choice as a read-only text, where screen readers such as Orca
 // look for the value of a drop-down named otherwise (an editable box's text part is a text of its own).
-class DropDownInterface : public QAccessibleWidget, public QAccessibleTextInterface
+class DropDownInterface : public QAccessibleWidget, public ReadOnlyTextInterface
 {
 public:
     explicit DropDownInterface(QComboBox* box)
@@ -66,22 +67,8 @@ public:
     }
     QString text(int start, int end) const override { return Box()->currentText().mid(start, end - start); }
     int characterCount() const override { return static_cast<int>(Box()->currentText().size()); }
-    void selection(int, int* start, int* end) const override { *start = *end = 0; }
-    int selectionCount() const override { return 0; }
-    void addSelection(int, int) override { }
-    void removeSelection(int) override { }
-    void setSelection(int, int, int) override { }
-    int cursorPosition() const override { return 0; }
-    void setCursorPosition(int) override { }
     QRect characterRect(int) const override { return {}; }
     int offsetAtPoint(const QPoint&) const override { return -1; }
-    void scrollToSubstring(int, int) override { }
-    QString attributes(int, int* start, int* end) const override
-    {
-        *start = 0;
-        *end = characterCount();
-        return {};
-    }
 
 private:
     QComboBox* Box() const { return static_cast<QComboBox*>(object()); }

@@ -1,4 +1,5 @@
 #include "formkit.h"
+#include "readonlytext.h"
 
 #include <QAbstractButton>
 #include <QAccessibleWidget>
@@ -83,7 +84,7 @@ QPushButton* MakeButton(QWidget* parent, const char* name, const QString& captio
 namespace {
 // A value display as a screen reader sees it: a read-only text named by its caption, whose text is the value
 // shown. Screen readers read a text's content as they come to it; of a label, the name alone.
-class ValueInterface : public QAccessibleWidget, public QAccessibleTextInterface
+class ValueInterface : public QAccessibleWidget, public ReadOnlyTextInterface
 {
 public:
     explicit ValueInterface(QWidget* widget)
@@ -166,22 +167,6 @@ public:
         *start = type == QAccessible::LineBoundary && offset > 0 ? int(shown.lastIndexOf(u'\n', offset - 1) + 1) : 0;
         *end = lineEnd < 0 ? int(shown.size()) : int(lineEnd + 1);
         return shown.mid(*start, *end - *start);
-    }
-    // Nothing to select, and no cursor: the text is only read.
-    void selection(int, int* start, int* end) const override { *start = *end = 0; }
-    int selectionCount() const override { return 0; }
-    void addSelection(int, int) override { }
-    void removeSelection(int) override { }
-    void setSelection(int, int, int) override { }
-    int cursorPosition() const override { return 0; }
-    void setCursorPosition(int) override { }
-    void scrollToSubstring(int, int) override { }
-    // One run without attributes: the whole text.
-    QString attributes(int, int* start, int* end) const override
-    {
-        *start = 0;
-        *end = characterCount();
-        return {};
     }
 
 private:
