@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QAccessibleTextInterface>
+#include <QAccessible>
 
 // The text interface of a control whose text is only read: nothing to select, no cursor, and one run
 // without attributes, the whole text. The control gives the text, its length and where its characters are.
