@@ -17,3 +17,8 @@ class QFileDevice;
 // user's and their group's. The reason when something that protects the file cannot be kept:
 // the save is then refused rather than made with wider access.
 std::optional<QString> KeepProtection(const QString& original, QFileDevice& replacement);
+
+// Gives the file just made at `path`, open as `file`, to its folder's owner and group where root made it in a folder
+// of another user's (su in a player's folder), so that the player's own copy can replace it later; where root may
+// not give it away (a share that maps root to nobody), it stays root's.
+void GiveToFolderOwner(const QString& path, QFileDevice& file);

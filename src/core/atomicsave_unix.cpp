@@ -101,21 +101,21 @@ std::optional<QString> CopyAttributes(const QByteArray& from, int to)
     return std::nullopt;
 }
 
+QByteArray FolderOf(const QByteArray& name)
+{
+    const qsizetype slash = name.lastIndexOf('/');
+    return slash < 0 ? QByteArray(".") : slash == 0 ? QByteArray("/") : name.left(slash);
+}
+
 // Gives the replacement of a file not there yet, open as `to`, what open(`name`, O_CREAT, 0666) would give it (it
 // was made 0600): where the folder has a default access control list, that list with its owner, mask and other
 // entries cut to read and write (the umask does not count then); else 0666 less the umask. Made by root in a folder
-// of another user's (su in a player's folder), the file is that user's and the folder's group's, so that their later
-// saves can replace it.
-std::optional<QString> ProtectNewFile(const QByteArray& name, int to)
+// of another user's, the file is that user's.
+std::optional<QString> ProtectNewFile(const QByteArray& name, QFileDevice& file)
 {
-    const qsizetype slash = name.lastIndexOf('/');
-    const QByteArray folder = slash < 0 ? QByteArray(".") : slash == 0 ? QByteArray("/") : name.left(slash);
-    struct stat there = {};
-    if (::stat(folder.constData(), &there) != 0)
-        return SystemReason(errno);
-    if (::geteuid() == 0 && there.st_uid != 0) { // where root may not give it away (a share), it stays root's
-        [[maybe_unused]] const int given = ::fchown(to, there.st_uid, there.st_gid);
-    }
+    const QByteArray folder = FolderOf(name);
+    const int to = file.handle();
+    GiveToFolderOwner(QFile::decodeName(name), file);
     int error = 0;
     const auto inherited = Sized(
         [&](char* buffer, size_t size) {
@@ -141,6 +141,14 @@ std::optional<QString> ProtectNewFile(const QByteArray& name, int to)
 
 } // namespace
 
+void GiveToFolderOwner(const QString& path, QFileDevice& file)
+{
+    struct stat folder = {};
+    if (::geteuid() == 0 && ::stat(FolderOf(QFile::encodeName(path)).constData(), &folder) == 0 && folder.st_uid != 0) {
+        [[maybe_unused]] const int given = ::fchown(file.handle(), folder.st_uid, folder.st_gid);
+    }
+}
+
 std::optional<QString> KeepProtection(const QString& original, QFileDevice& replacement)
 {
     const QByteArray from = QFile::encodeName(original);
@@ -150,7 +158,7 @@ std::optional<QString> KeepProtection(const QString& original, QFileDevice& repl
     if (::stat(from.constData(), &before) != 0) {
         if (errno != ENOENT)
             return SystemReason(errno);
-        return ProtectNewFile(from, to);
+        return ProtectNewFile(from, replacement);
     }
     // Owner and group first: giving them clears the set-ID bits, which the mode below gives back.
     if (::fstat(to, &now) != 0)

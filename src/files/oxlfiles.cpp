@@ -96,9 +96,8 @@ QByteArray ReadStart(const QString& path)
 QByteArray ReadOrCreate(const QString& path)
 {
     if (IsMissing(path)) {
-        QFile file(path);
-        if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
-            FileError(CannotCreate, path, file.errorString());
+        if (const auto reason = CreateEmptyFile(path))
+            FileError(CannotCreate, path, *reason);
     }
     return ReadStart(path);
 }

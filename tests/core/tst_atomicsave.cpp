@@ -153,8 +153,9 @@ private slots:
         QCOMPARE(Protection(path), before);
     }
 
-    // A new file gets what a file made with open() gets there: the umask's mode, or the folder's default list; made
-    // by root in a folder of another user's (su in a player's folder), it is that user's and their group's.
+    // A new file, saved or made empty, gets what a file made with open() gets there: the umask's mode, or the folder's
+    // default list; made by root in a folder of another user's (su in a player's folder), it is that user's and
+    // their group's.
     void newFile_data()
     {
         QTest::addColumn<QByteArray>("folderAcl");
