@@ -16,6 +16,7 @@
 
 #include <climits>
 #include <fcntl.h>
+#include <pwd.h>
 #include <unistd.h>
 
 namespace {
@@ -56,8 +57,7 @@ QString ExeFolder()
 QString ResolveProgramFolder()
 {
     const QString exeFolder = ExeFolder();
-    return ChooseProgramFolder(exeFolder, KeepsFilesBeside(exeFolder),
-                               QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+    return ChooseProgramFolder(exeFolder, KeepsFilesBeside(exeFolder), DataFolder());
 }
 
 // The sentences name the file (%1) and the reason (%2).
@@ -126,6 +126,20 @@ void ReplaceFile(const QString& path, const QByteArray& data)
 
 } // namespace
 
+QString HomeFolder()
+{
+    if (qEnvironmentVariableIsEmpty("HOME"))
+        if (const passwd* user = ::getpwuid(::geteuid()); user && user->pw_dir && *user->pw_dir)
+            qputenv("HOME", user->pw_dir);
+    return QDir::homePath();
+}
+
+QString DataFolder()
+{
+    HomeFolder();
+    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+}
+
 bool KeepsFilesBeside(const QString& exeFolder)
 {
     return QFileInfo(exeFolder).isWritable()
@@ -163,7 +177,7 @@ QString LocateProgramFolder()
     const QString exeFolder = ExeFolder();
     if (KeepsFilesBeside(exeFolder))
         return WithSlash(exeFolder);
-    return WithSlash(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+    return WithSlash(DataFolder());
 }
 
 QString LocateGameDatabase()

@@ -180,8 +180,9 @@ private slots:
         const auto restore = qScopeGuard([umask] { ::umask(umask); });
         const int file = ::open(made, O_CREAT | O_WRONLY | O_CLOEXEC, 0666);
         QVERIFY(file >= 0 && (owner == 0 || ::fchown(file, owner, owner) == 0) && ::close(file) == 0);
-        QCOMPARE(Save(dir.filePath(u"saved"_s)), QString());
-        QCOMPARE(Protection(dir.filePath(u"saved"_s)), Protection(QFile::decodeName(made)));
+        ReadCharacterFolder(), WriteCalibrationFile({}); // one made empty when first read, one saved new
+        for (const char* name : {"OXLDIR.DAT", "OXLTIMES.DAT"})
+            QCOMPARE(Protection(dir.filePath(QLatin1String(name))), Protection(QFile::decodeName(made)));
     }
 
     // Both writers; a loop of links; a descriptor of the process, as /dev/stdout names one, open on a file.
@@ -320,7 +321,8 @@ private slots:
         QVERIFY2(last > 200, qPrintable(QString::number(last)));
     }
 
-    // Files beside a build's executable; beside an installed one only for a player, never in /usr/bin for root.
+    // Files beside a build's executable; beside an installed one only for a player, never in /usr/bin for root, and
+    // otherwise in the data folder.
     void filesBeside()
     {
         const QString bin = mDir.filePath(u"usr/bin"_s);
@@ -330,6 +332,10 @@ private slots:
         QCOMPARE(KeepsFilesBeside(bin), ::geteuid() != 0);
         QVERIFY(QFile::setPermissions(bin, QFile::ReadOwner | QFile::ExeOwner));
         QCOMPARE(KeepsFilesBeside(bin), false);
+        qunsetenv("HOME"); // started under env -i: the data folder in the home the password database names
+        QCOMPARE(DataFolder(),
+                 QFile::decodeName(::getpwuid(::geteuid())->pw_dir) + u"/.local/share/"_s
+                     + QCoreApplication::applicationName());
     }
 
     // The folder of the chosen file is written quoted where it must be, and reads back as it was; a path
