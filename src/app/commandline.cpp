@@ -351,6 +351,8 @@ CommandLine::Answer CommandLine::Run(const QStringList& arguments, const QDateTi
             throw BadArgument{QStringLiteral("--count and --ics go with --next DAY.")};
         if (parser.isSet(remind) && !parser.isSet(ics))
             throw BadArgument{QStringLiteral("--remind goes with --ics FILE.")};
+        if (parser.isSet(ics) && parser.value(ics).isEmpty())
+            throw BadArgument{QStringLiteral("No file name given for --ics.")};
         if (parser.isSet(json) && parser.isSet(ics))
             throw BadArgument{QStringLiteral("--json and --ics cannot be given together.")};
         const int day = parser.isSet(next) ? Whole(parser.value(next), 1, 28, "DAY") : 0;

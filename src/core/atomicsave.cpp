@@ -138,6 +138,15 @@ std::optional<QString> SaveFileAtomically(const QString& path, const QByteArray&
     return std::nullopt;
 }
 
+std::optional<QString> CreateEmptyFile(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+        return file.errorString();
+    GiveToFolderOwner(path, file);
+    return std::nullopt;
+}
+
 void RemoveUnfinishedSaves(const QString& folder, std::initializer_list<const char*> files)
 {
     for (const char* name : files) {

@@ -15,6 +15,11 @@
 // to a regular file stays a link, and that file is replaced. Returns the reason when it fails.
 std::optional<QString> SaveFileAtomically(const QString& path, const QByteArray& data);
 
+// Makes an empty file at `path`, where nothing may stand yet, as any new file is made there (the umask, the folder's
+// default access control list); one root makes in a folder of another user's is that user's, as a saved one is.
+// Returns the reason when it cannot be made.
+std::optional<QString> CreateEmptyFile(const QString& path);
+
 // What a save names the new contents beside the file until they take its place: the
 // file's name, this and six letters or digits ("kelvara-utility.ini.unfinished-AbC12d").
 inline constexpr char UnfinishedSaveMark[] = ".unfinished-";

@@ -101,7 +101,53 @@ std::optional<QString> CopyAttributes(const QByteArray& from, int to)
     return std::nullopt;
 }
 
+QByteArray FolderOf(const QByteArray& name)
+{
+    const qsizetype slash = name.lastIndexOf('/');
+    return slash < 0 ? QByteArray(".") : slash == 0 ? QByteArray("/") : name.left(slash);
+}
+
+// Gives the replacement of a file not there yet, open as `to`, what open(`name`, O_CREAT, 0666) would give it (it
+// was made 0600): where the folder has a default access control list, that list with its owner, mask and other
+// entries cut to read and write (the umask does not count then); else 0666 less the umask. Made by root in a folder
+// of another user's, the file is that user's.
+std::optional<QString> ProtectNewFile(const QByteArray& name, QFileDevice& file)
+{
+    const QByteArray folder = FolderOf(name);
+    const int to = file.handle();
+    GiveToFolderOwner(QFile::decodeName(name), file);
+    int error = 0;
+    const auto inherited = Sized(
+        [&](char* buffer, size_t size) {
+            return ::getxattr(folder.constData(), "system.posix_acl_default", buffer, size);
+        },
+        error);
+    if (!inherited && error != ENODATA)
+        return AttributeReason("system.posix_acl_default", error);
+    mode_t mode = ::umask(0);
+    ::umask(mode);
+    mode = 0666 & ~mode;
+    if (inherited && !inherited->isEmpty()) {
+        // The list whole, then its mode bits (owner, mask, other) cut as a mode of 0666 cuts them.
+        struct stat now = {};
+        if (::fsetxattr(to, "system.posix_acl_access", inherited->constData(), size_t(inherited->size()), 0) != 0)
+            return AttributeReason("system.posix_acl_access", errno);
+        if (::fstat(to, &now) != 0)
+            return SystemReason(errno);
+        mode = now.st_mode & 0666;
+    }
+    return ::fchmod(to, mode) == 0 ? std::nullopt : std::optional(SystemReason(errno));
+}
+
 } // namespace
+
+void GiveToFolderOwner(const QString& path, QFileDevice& file)
+{
+    struct stat folder = {};
+    if (::geteuid() == 0 && ::stat(FolderOf(QFile::encodeName(path)).constData(), &folder) == 0 && folder.st_uid != 0) {
+        [[maybe_unused]] const int given = ::fchown(file.handle(), folder.st_uid, folder.st_gid);
+    }
+}
 
 std::optional<QString> KeepProtection(const QString& original, QFileDevice& replacement)
 {
@@ -112,10 +158,7 @@ std::optional<QString> KeepProtection(const QString& original, QFileDevice& repl
     if (::stat(from.constData(), &before) != 0) {
         if (errno != ENOENT)
             return SystemReason(errno);
-        // A new file: the permissions a new file gets here.
-        const mode_t mask = ::umask(0);
-        ::umask(mask);
-        return ::fchmod(to, 0666 & ~mask) == 0 ? std::nullopt : std::optional(SystemReason(errno));
+        return ProtectNewFile(from, replacement);
     }
     // Owner and group first: giving them clears the set-ID bits, which the mode below gives back.
     if (::fstat(to, &now) != 0)

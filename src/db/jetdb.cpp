@@ -78,13 +78,23 @@ QString DataSource(const QString& connectionText)
     Damaged(path, QCoreApplication::translate("GameDatabase", "it is cut short"));
 }
 
+// Whether `head` starts as a Jet 4.0 file does, as far as it goes: a zero byte, three any ('.'),
+// the signature and the version. Nothing at all (a copy that had written nothing yet) does.
+bool StartsAsJet4(const QByteArray& head)
+{
+    static constexpr char start[] = "\0...Standard Jet DB\0\1";
+    for (qsizetype i = 0; i < qMin(head.size(), qsizetype(sizeof start - 1)); ++i)
+        if (start[i] != '.' && head[i] != start[i])
+            return false;
+    return true;
+}
+
 // What readers of the file rely on before mdbtools sees it: a Jet 4.0 header
 // page and the catalog's definition on page 2.
 void CheckHeader(QFile& file, const QString& path)
 {
     const QByteArray head = file.read(3 * PageSize);
-    const bool jet4 = head.size() > 0x14 && head[0] == 0 && head.mid(4, 16) == QByteArray("Standard Jet DB\0", 16)
-        && head[0x14] == 1 && (head.size() < 3 * PageSize || head[2 * PageSize] == 2);
+    const bool jet4 = StartsAsJet4(head) && (head.size() < 3 * PageSize || head[2 * PageSize] == 2);
     if (!jet4)
         throw KelvaraError(
             QCoreApplication::translate("GameDatabase", "\"%1\" is not a Jet 4.0 database.").arg(Native(path)));

@@ -2,12 +2,12 @@
 
 #include "core/atomicsave.h"
 #include "core/kelvaraerror.h"
+#include "oxlfiles.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QStandardPaths>
 
 #include <algorithm>
 #include <cerrno>
@@ -164,7 +164,7 @@ QString AutostartProgram(const QByteArray& exe, bool make)
 {
     if (Nameable(exe))
         return QFile::decodeName(exe);
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    const QString folder = DataFolder();
     const QString link = folder + QStringLiteral("/kelvara-utility");
     if (exe.isEmpty() || folder.isEmpty())
         return {};
@@ -205,7 +205,7 @@ QString AutostartPath()
 {
     QString config = qEnvironmentVariable("XDG_CONFIG_HOME");
     if (config.isEmpty() || QDir::isRelativePath(config))
-        config = QDir::homePath() + QStringLiteral("/.config");
+        config = HomeFolder() + QStringLiteral("/.config");
     return config + QStringLiteral("/autostart/") + FileName;
 }
 

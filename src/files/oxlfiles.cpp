@@ -16,6 +16,7 @@
 
 #include <climits>
 #include <fcntl.h>
+#include <pwd.h>
 #include <unistd.h>
 
 namespace {
@@ -56,8 +57,7 @@ QString ExeFolder()
 QString ResolveProgramFolder()
 {
     const QString exeFolder = ExeFolder();
-    return ChooseProgramFolder(exeFolder, KeepsFilesBeside(exeFolder),
-                               QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+    return ChooseProgramFolder(exeFolder, KeepsFilesBeside(exeFolder), DataFolder());
 }
 
 // The sentences name the file (%1) and the reason (%2).
@@ -96,9 +96,8 @@ QByteArray ReadStart(const QString& path)
 QByteArray ReadOrCreate(const QString& path)
 {
     if (IsMissing(path)) {
-        QFile file(path);
-        if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
-            FileError(CannotCreate, path, file.errorString());
+        if (const auto reason = CreateEmptyFile(path))
+            FileError(CannotCreate, path, *reason);
     }
     return ReadStart(path);
 }
@@ -126,6 +125,20 @@ void ReplaceFile(const QString& path, const QByteArray& data)
 }
 
 } // namespace
+
+QString HomeFolder()
+{
+    if (qEnvironmentVariableIsEmpty("HOME"))
+        if (const passwd* user = ::getpwuid(::geteuid()); user && user->pw_dir && *user->pw_dir)
+            qputenv("HOME", user->pw_dir);
+    return QDir::homePath();
+}
+
+QString DataFolder()
+{
+    HomeFolder();
+    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+}
 
 bool KeepsFilesBeside(const QString& exeFolder)
 {
@@ -164,7 +177,7 @@ QString LocateProgramFolder()
     const QString exeFolder = ExeFolder();
     if (KeepsFilesBeside(exeFolder))
         return WithSlash(exeFolder);
-    return WithSlash(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+    return WithSlash(DataFolder());
 }
 
 QString LocateGameDatabase()

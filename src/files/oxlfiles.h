@@ -18,6 +18,14 @@ QString ProgramFolder();
 // copy of the installed game database when it has none.
 QString ChooseProgramFolder(const QString& exeFolder, bool exeFolderWritable, const QString& dataFolder);
 
+// The player's home folder: $HOME, or where that is unset or empty (a start under env -i), the one the password
+// database names, which HOME is then set to for the rest of the program (Qt would take the root folder).
+QString HomeFolder();
+
+// The player's data folder, where an installed copy keeps its files: ~/.local/share/kelvara-utility in
+// HomeFolder(), or under $XDG_DATA_HOME.
+QString DataFolder();
+
 // Whether the files live beside the executable: where the player may write, except for an
 // installed copy (its sample database in ../share/kelvara-utility) run by root, whose files go
 // to root's data folder rather than into /usr/bin.

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QFile>
+#include <QFileSystemWatcher>
 #include <QRandomGenerator>
 #include <QSocketNotifier>
 #include <QThread>
@@ -186,10 +187,10 @@ OneCopy::OneCopy(const QString& folder, int waitMs, QObject* parent)
         mLock = -1;
         return;
     }
-    Listen(writable);
+    Listen(path, writable);
 }
 
-void OneCopy::Listen(bool writable)
+void OneCopy::Listen(const QByteArray& path, bool writable)
 {
     // The lock is this copy's: it listens on a name no one can foresee, and writes it into the
     // lock file once it listens. A lock file it may only read takes no name: later starts are
@@ -208,9 +209,48 @@ void OneCopy::Listen(bool writable)
     mListener = socket;
     mAccepting = new QSocketNotifier(socket, QSocketNotifier::Read, this);
     connect(mAccepting, &QSocketNotifier::activated, this, &OneCopy::Accept);
-    if (writable && ::ftruncate(mLock, 0) == 0) {
-        [[maybe_unused]] const ssize_t written = ::pwrite(mLock, (name + '\n').constData(), size_t(NameSize + 1), 0);
+    if (!writable)
+        return;
+    mName = name;
+    mPath = path;
+    WriteName();
+    // A lock file removed or replaced under the running copy would let a later start run beside it.
+    mWatcher = new QFileSystemWatcher({QFile::decodeName(path)}, this);
+    connect(mWatcher, &QFileSystemWatcher::fileChanged, this, &OneCopy::KeepClaim);
+}
+
+void OneCopy::WriteName()
+{
+    if (::ftruncate(mLock, 0) == 0) {
+        [[maybe_unused]] const ssize_t written = ::pwrite(mLock, (mName + '\n').constData(), size_t(NameSize + 1), 0);
     }
+}
+
+void OneCopy::KeepClaim()
+{
+    struct stat held = {};
+    struct stat named = {};
+    const QString watched = QFile::decodeName(mPath);
+    if (::fstat(mLock, &held) != 0 || ::stat(mPath.constData(), &named) != 0 || held.st_dev != named.st_dev
+        || held.st_ino != named.st_ino) {
+        // Not the file this copy holds: the claim is taken on the file now at its name (made anew where there is
+        // none), unless a later start holds that one already.
+        bool writable = false;
+        QString problem;
+        const int lock = OpenLock(mPath, writable, problem);
+        if (lock < 0)
+            return;
+        if (!writable || ::flock(lock, LOCK_EX | LOCK_NB) != 0) {
+            ::close(lock);
+            return;
+        }
+        ::close(mLock);
+        mLock = lock;
+        WriteName();
+        mWatcher->removePath(watched);
+    }
+    if (!mWatcher->files().contains(watched))
+        mWatcher->addPath(watched);
 }
 
 OneCopy::~OneCopy()

@@ -5,6 +5,7 @@
 #include <QString>
 #include <functional>
 
+class QFileSystemWatcher;
 class QSocketNotifier;
 
 // The window program runs once per program folder: two copies would announce every
@@ -18,9 +19,11 @@ class QSocketNotifier;
 // no stale lock to guess about (as a lock file that exists while its copy runs would need: its
 // process may be on another machine of a shared folder, or its number taken by another one). The
 // file itself stays; it is never removed, since a copy that removed it while a later start had
-// it open would leave two locks. On a network share (NFS, CIFS) the lock is the server's, taken
-// for the whole file: a copy on another machine sees it, and a machine that crashed holds it
-// until the server lets it go.
+// it open would leave two locks. Should it be removed or replaced all the same while the copy
+// runs, the copy takes the lock again at once on the file then at its name (it watches the file)
+// and writes its socket's name there, so that later starts still find it. On a network share
+// (NFS, CIFS) the lock is the server's, taken for the whole file: a copy on another machine sees
+// it, and a machine that crashed holds it until the server lets it go.
 //
 // Two users who share a folder, or root (su) on a player's folder, share its files: the first
 // copy runs, the later start of another user is told so and ends. A lock file created by root
@@ -76,7 +79,9 @@ signals:
     void ShowAsked();
 
 private:
-    void Listen(bool writable);
+    void Listen(const QByteArray& path, bool writable);
+    void WriteName();
+    void KeepClaim();
     void Accept();
     void Serve(QSocketNotifier* connection);
     void Drop(QSocketNotifier* connection);
@@ -84,6 +89,9 @@ private:
     Claim mClaim = Claim::First;
     QString mProblem; // why the folder could not be locked
     int mLock = -1;
+    QByteArray mPath; // the lock file's
+    QByteArray mName; // the socket's, written into the lock file
+    QFileSystemWatcher* mWatcher = nullptr;
     int mListener = -1;
     QSocketNotifier* mAccepting = nullptr;
     QList<QSocketNotifier*> mConnections;

@@ -91,6 +91,7 @@ private slots:
             row(args, 2, "", "N must be a whole number from 1 to 1000");
         row("--next 3 --frobnicate", 2, "", "Unknown option 'frobnicate'");
         row("--next 3 --ics {dir}/missing/a.ics", 2, "", "Cannot write");
+        row("\"$0\" --next 3 --ics '' #sh", 2, "", "No file name given for --ics.");
         row("--next 3 --remind 5", 2, "", "--remind goes with --ics");
         row("--now 15", 2, "", "Unexpected argument");
         // The items in the item table's order (by name): requirements, mod 0, mod 1, each by stat ID.

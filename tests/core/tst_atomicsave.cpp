@@ -10,6 +10,8 @@
 
 #include <csignal>
 
+#include <fcntl.h>
+#include <pwd.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 #include <sys/xattr.h>
@@ -151,6 +153,38 @@ private slots:
         QCOMPARE(Protection(path), before);
     }
 
+    // A new file, saved or made empty, gets what a file made with open() gets there: the umask's mode, or the folder's
+    // default list; made by root in a folder of another user's (su in a player's folder), it is that user's and
+    // their group's.
+    void newFile_data()
+    {
+        QTest::addColumn<QByteArray>("folderAcl");
+        QTest::addColumn<uint>("owner"); // the folder's, 0: root's
+        QTest::newRow("umask") << QByteArray() << 0u;
+        QTest::newRow("folder's list") << Acl(6) << 0u;
+        QTest::newRow("player's folder") << QByteArray() << 65534u;
+    }
+
+    void newFile()
+    {
+        QFETCH(QByteArray, folderAcl);
+        QFETCH(uint, owner);
+        TestFolder dir;
+        const QByteArray folder = QFile::encodeName(dir.path()), made = folder + "/made";
+        if (!folderAcl.isEmpty()
+            && ::setxattr(folder, "system.posix_acl_default", folderAcl.constData(), folderAcl.size(), 0) != 0)
+            QSKIP("this file system keeps no access control lists");
+        if (owner != 0 && (::geteuid() != 0 || ::chown(folder, owner, owner) != 0))
+            QSKIP("giving a folder to another user needs root");
+        const mode_t umask = ::umask(027);
+        const auto restore = qScopeGuard([umask] { ::umask(umask); });
+        const int file = ::open(made, O_CREAT | O_WRONLY | O_CLOEXEC, 0666);
+        QVERIFY(file >= 0 && (owner == 0 || ::fchown(file, owner, owner) == 0) && ::close(file) == 0);
+        ReadCharacterFolder(), WriteCalibrationFile({}); // one made empty when first read, one saved new
+        for (const char* name : {"OXLDIR.DAT", "OXLTIMES.DAT"})
+            QCOMPARE(Protection(dir.filePath(QLatin1String(name))), Protection(QFile::decodeName(made)));
+    }
+
     // Both writers; a loop of links; a descriptor of the process, as /dev/stdout names one, open on a file.
     void refusedSave_data()
     {
@@ -287,7 +321,8 @@ private slots:
         QVERIFY2(last > 200, qPrintable(QString::number(last)));
     }
 
-    // Files beside a build's executable; beside an installed one only for a player, never in /usr/bin for root.
+    // Files beside a build's executable; beside an installed one only for a player, never in /usr/bin for root, and
+    // otherwise in the data folder.
     void filesBeside()
     {
         const QString bin = mDir.filePath(u"usr/bin"_s);
@@ -297,6 +332,10 @@ private slots:
         QCOMPARE(KeepsFilesBeside(bin), ::geteuid() != 0);
         QVERIFY(QFile::setPermissions(bin, QFile::ReadOwner | QFile::ExeOwner));
         QCOMPARE(KeepsFilesBeside(bin), false);
+        qunsetenv("HOME"); // started under env -i: the data folder in the home the password database names
+        QCOMPARE(DataFolder(),
+                 QFile::decodeName(::getpwuid(::geteuid())->pw_dir) + u"/.local/share/"_s
+                     + QCoreApplication::applicationName());
     }
 
     // The folder of the chosen file is written quoted where it must be, and reads back as it was; a path

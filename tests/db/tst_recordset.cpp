@@ -372,8 +372,8 @@ private slots:
     // A damaged game database is reported as an error like any other: loading it never crashes, hangs or hands out
     // a table. A file cut short is named so, and mdbtools writes nothing to the terminal about it.
     // Files that once crashed the loader (tests/db/data/fuzz); the sample with every game table's usage map cut to
-    // nothing; files cut short (a patch still being written) inside the catalog's first three pages, within a page,
-    // or at a page's end with pages that its pages name missing.
+    // nothing; files cut short (a patch still being written, the empty file a copy left) inside the catalog's first
+    // three pages, within a page, or at a page's end with pages that its pages name missing.
     void damaged_data()
     {
         QTest::addColumn<QByteArray>("bytes");
@@ -392,7 +392,8 @@ private slots:
             qToLittleEndian<quint16>((where & 0xff) == 0 ? 4096 : qFromLittleEndian<quint16>(m - 2) & 0x1fff, m);
         }
         QTest::newRow("usage maps cut to nothing") << cut << QString();
-        for (const qsizetype size : {qsizetype(5000), qsizetype(10000), qsizetype(3 * 4096 + 1), sample.size() - 1})
+        for (const qsizetype size : {qsizetype(0), qsizetype(20), qsizetype(5000), qsizetype(10000),
+                                     qsizetype(3 * 4096 + 1), sample.size() - 1})
             QTest::addRow("%lld bytes", qlonglong(size)) << sample.left(size) << u"is damaged: it is cut short."_s;
         for (qsizetype pages = 3; pages * 4096 < sample.size(); ++pages)
             QTest::addRow("%lld pages", qlonglong(pages))
