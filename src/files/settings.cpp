@@ -443,6 +443,8 @@ struct KnownFile
     std::optional<SettingsReading> Reading;
     // The reminders and the entries not used the file holds, as read or as written.
     std::optional<ProgramSettings> Held;
+    // Bytes not UTF-8 in the file as read, none in one this program wrote.
+    bool NotUtf8 = File.NotUtf8();
 };
 
 std::mutex gLock; // over gKnown, and over each save from reading the file to replacing it
@@ -647,7 +649,7 @@ ProgramSettings WriteSettings(const ProgramSettings& settings, SettingsGroups gr
         fail(*reason);
     KnownFile& known = Known(path, bytes);
     IniFile& file = known.File;
-    if (file.NotUtf8()) {
+    if (known.NotUtf8) {
         // Kept aside like any file the program saves, whole, and beside the copies kept
         // before (.damaged, .damaged.2, ...) unless it is one of them.
         const auto keeps = [&bytes](const QString& name) {
@@ -719,6 +721,7 @@ ProgramSettings WriteSettings(const ProgramSettings& settings, SettingsGroups gr
     if (const auto reason = SaveFileAtomically(path, now))
         fail(*reason);
     known.Bytes = std::move(now);
+    known.NotUtf8 = false;
     known.Reading.reset();
     if (groups.testFlag(SettingsGroup::Reminders))
         known.Held = written;
