@@ -534,17 +534,25 @@ std::vector<std::optional<size_t>> Match(const std::vector<Entry>& from, const s
 }
 
 // The reminders of `mine`, made from `base`, merged with `theirs`, what another writer made of
-// `base` in the file meanwhile. An entry is known by all its values but the start announced last;
-// a reminder changed in the file where it stood is that reminder edited there. An entry changed or
+// `base` in the file meanwhile. An entry is known by all its values but the start announced last,
+// a reminder changed here by its identity as well (`base` carries the identities `mine` has); a
+// reminder changed in the file where it stood is that reminder edited there. An entry changed or
 // removed in the file goes for the file's version, and one added there comes in after the entry it
 // follows there; an entry this program changed, added or removed is so where the file left that
 // entry as it was. The start announced last is the side's that changed it, the later of the two
 // where both did, so that neither a renamed reminder nor a start is announced twice.
 ProgramSettings Merged(const ProgramSettings& base, const ProgramSettings& theirs, const ProgramSettings& mine)
 {
-    const std::vector<Entry> was = EntriesOf(base, false), file = EntriesOf(theirs, false), own = EntriesOf(mine, true);
+    const std::vector<Entry> was = EntriesOf(base, true), file = EntriesOf(theirs, false), own = EntriesOf(mine, true);
     auto wasInFile = Match(was, file);
-    const auto ownWas = Match(own, was);
+    auto ownWas = Match(own, was);
+    // A reminder changed here is the one of the base with its identity, unless another entry here is that one.
+    for (size_t m = 0; m < own.size(); ++m) {
+        const auto same = std::find_if(was.begin(), was.end(), [&](const Entry& e) { return e.Id == own[m].Id; });
+        const auto b = size_t(same - was.begin());
+        if (!ownWas[m] && own[m].Id && same != was.end() && std::find(ownWas.begin(), ownWas.end(), b) == ownWas.end())
+            ownWas[m] = b;
+    }
     std::vector<std::optional<size_t>> fileWas(file.size());
     for (size_t b = 0; b < was.size(); ++b)
         if (wasInFile[b])
