@@ -584,7 +584,11 @@ ProgramSettings Merged(const ProgramSettings& base, const ProgramSettings& their
         if (edited[b])
             entry.Used = file[*f].Used; // keeping the identity it has here
         if (entry.Used && changed(*f, b)) {
-            const auto mine = own[m].Used->Announced, theirs = file[*f].Used->Announced;
+            // A start announced for another day than the entry's now is no start of it.
+            const auto of = [&](const Entry& side) {
+                return side.Used->Day == entry.Used->Day ? side.Used->Announced : was[b].Used->Announced;
+            };
+            const auto mine = of(own[m]), theirs = of(file[*f]);
             entry.Used->Announced = mine == was[b].Used->Announced ? theirs
                 : theirs == was[b].Used->Announced                 ? mine
                                                                    : std::max(mine, theirs);
