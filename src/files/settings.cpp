@@ -443,6 +443,8 @@ struct KnownFile
     std::optional<SettingsReading> Reading;
     // The reminders and the entries not used the file holds, as read or as written.
     std::optional<ProgramSettings> Held;
+    // Bytes not UTF-8 in the file as read, none in one this program wrote.
+    bool NotUtf8 = File.NotUtf8();
 };
 
 std::mutex gLock; // over gKnown, and over each save from reading the file to replacing it
@@ -532,17 +534,25 @@ std::vector<std::optional<size_t>> Match(const std::vector<Entry>& from, const s
 }
 
 // The reminders of `mine`, made from `base`, merged with `theirs`, what another writer made of
-// `base` in the file meanwhile. An entry is known by all its values but the start announced last;
-// a reminder changed in the file where it stood is that reminder edited there. An entry changed or
+// `base` in the file meanwhile. An entry is known by all its values but the start announced last,
+// a reminder changed here by its identity as well (`base` carries the identities `mine` has); a
+// reminder changed in the file where it stood is that reminder edited there. An entry changed or
 // removed in the file goes for the file's version, and one added there comes in after the entry it
 // follows there; an entry this program changed, added or removed is so where the file left that
 // entry as it was. The start announced last is the side's that changed it, the later of the two
 // where both did, so that neither a renamed reminder nor a start is announced twice.
 ProgramSettings Merged(const ProgramSettings& base, const ProgramSettings& theirs, const ProgramSettings& mine)
 {
-    const std::vector<Entry> was = EntriesOf(base, false), file = EntriesOf(theirs, false), own = EntriesOf(mine, true);
+    const std::vector<Entry> was = EntriesOf(base, true), file = EntriesOf(theirs, false), own = EntriesOf(mine, true);
     auto wasInFile = Match(was, file);
-    const auto ownWas = Match(own, was);
+    auto ownWas = Match(own, was);
+    // A reminder changed here is the one of the base with its identity, unless another entry here is that one.
+    for (size_t m = 0; m < own.size(); ++m) {
+        const auto same = std::find_if(was.begin(), was.end(), [&](const Entry& e) { return e.Id == own[m].Id; });
+        const auto b = size_t(same - was.begin());
+        if (!ownWas[m] && own[m].Id && same != was.end() && std::find(ownWas.begin(), ownWas.end(), b) == ownWas.end())
+            ownWas[m] = b;
+    }
     std::vector<std::optional<size_t>> fileWas(file.size());
     for (size_t b = 0; b < was.size(); ++b)
         if (wasInFile[b])
@@ -574,7 +584,11 @@ ProgramSettings Merged(const ProgramSettings& base, const ProgramSettings& their
         if (edited[b])
             entry.Used = file[*f].Used; // keeping the identity it has here
         if (entry.Used && changed(*f, b)) {
-            const auto mine = own[m].Used->Announced, theirs = file[*f].Used->Announced;
+            // A start announced for another day than the entry's now is no start of it.
+            const auto of = [&](const Entry& side) {
+                return side.Used->Day == entry.Used->Day ? side.Used->Announced : was[b].Used->Announced;
+            };
+            const auto mine = of(own[m]), theirs = of(file[*f]);
             entry.Used->Announced = mine == was[b].Used->Announced ? theirs
                 : theirs == was[b].Used->Announced                 ? mine
                                                                    : std::max(mine, theirs);
@@ -645,9 +659,13 @@ ProgramSettings WriteSettings(const ProgramSettings& settings, SettingsGroups gr
     QByteArray bytes;
     if (const auto reason = ReadBytes(path, bytes))
         fail(*reason);
+    // A file changed since, whose last line has no line end, is taken for one another program is still writing:
+    // what it holds so far is no edit of anyone's, and the program's reminders go in as they are.
+    const bool cut = (gKnown.Path != path || gKnown.Bytes != bytes) && !bytes.isEmpty() && !bytes.endsWith('\n')
+        && !bytes.endsWith('\r');
     KnownFile& known = Known(path, bytes);
     IniFile& file = known.File;
-    if (file.NotUtf8()) {
+    if (known.NotUtf8) {
         // Kept aside like any file the program saves, whole, and beside the copies kept
         // before (.damaged, .damaged.2, ...) unless it is one of them.
         const auto keeps = [&bytes](const QString& name) {
@@ -676,7 +694,7 @@ ProgramSettings WriteSettings(const ProgramSettings& settings, SettingsGroups gr
     if (groups.testFlag(SettingsGroup::Reminders)) {
         if (!known.Held)
             KnownReading();
-        if (base && !SameReminders(*base, *known.Held))
+        if (base && !cut && !SameReminders(*base, *known.Held))
             written = Merged(*base, *known.Held, settings);
         WriteReminders(file, written, known.Entries);
         known.Size = file.Value(RemindersGroup, u"size"_s);
@@ -719,6 +737,7 @@ ProgramSettings WriteSettings(const ProgramSettings& settings, SettingsGroups gr
     if (const auto reason = SaveFileAtomically(path, now))
         fail(*reason);
     known.Bytes = std::move(now);
+    known.NotUtf8 = false;
     known.Reading.reset();
     if (groups.testFlag(SettingsGroup::Reminders))
         known.Held = written;

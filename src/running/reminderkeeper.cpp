@@ -270,9 +270,8 @@ void ReminderKeeper::Save()
                 this, [this, reason = error.message()] { SaveFailed(reason); }, Qt::QueuedConnection);
         }
     });
-    // What the file holds once this save is made, but for what another writer changes there: what
-    // the next save merges against, until this one's result comes in.
-    mBase = mSettings;
+    // What the next save merges against stays what the file held when this program last took it
+    // in: a save that fails changes nothing there, and this one's changes are here as well.
 }
 
 void ReminderKeeper::TakeIn(const ProgramSettings& written)

@@ -128,7 +128,7 @@ private slots:
                 QVERIFY(QFileInfo(path).exists() && QFileInfo(path).isFile() == (file == "<unreadable>"));
                 continue;
             }
-            write();
+            write(), write(); // the program's own file is no damaged one
             const SettingsReading again = ReadSettings();
             QVERIFY(again.Settings == read.Settings);
             QCOMPARE(again.Ignored, read.Ignored.filter(QRegularExpression(u"^(entr|\\[MyStats\\])"_s)));
@@ -185,31 +185,37 @@ private slots:
     void handEditsMerged_data()
     {
         QTest::addColumn<QByteArray>("theirs"); // the file's entries then
-        QTest::addColumn<bool>("removed");
+        QTest::addColumn<QString>("here");      // the label given here, "-" for removed, none for announced at 500
         QTest::addColumn<QString>("merged");
         const QByteArray moon = "1\\day=15\n1\\minutes=10\n1\\label=Moon\n",
                          full = "1\\day=15\n1\\minutes=10\n1\\label=Full\n";
-        QTest::newRow("renamed there") << full << false << u"15/10/on/Full@500"_s;
-        QTest::newRow("added there") << moon + "2\\day=3\n2\\minutes=5\n" << false << u"15/10/on/Moon@500 | 3/5/on/"_s;
-        QTest::newRow("removed there") << QByteArray("size=0\n") << false << QString();
-        QTest::newRow("announced later there") << moon + "1\\announced=700\n" << false << u"15/10/on/Moon@700"_s;
-        QTest::newRow("announced sooner there") << moon + "1\\announced=300\n" << false << u"15/10/on/Moon@500"_s;
-        QTest::newRow("removed here") << moon << true << QString();
-        QTest::newRow("removed here, renamed there") << full << true << u"15/10/on/Full"_s;
+        QTest::newRow("renamed there") << full << QString() << u"15/10/on/Full@500"_s;
+        QTest::newRow("added there") << moon + "2\\day=3\n2\\minutes=5\n"
+                                     << QString() << u"15/10/on/Moon@500 | 3/5/on/"_s;
+        QTest::newRow("removed there") << QByteArray("size=0\n") << QString() << QString();
+        QTest::newRow("announced later there") << moon + "1\\announced=700\n" << QString() << u"15/10/on/Moon@700"_s;
+        QTest::newRow("announced sooner there") << moon + "1\\announced=300\n" << QString() << u"15/10/on/Moon@500"_s;
+        QTest::newRow("removed here") << moon << u"-"_s << QString();
+        QTest::newRow("removed here, renamed there") << full << u"-"_s << u"15/10/on/Full"_s;
+        QTest::newRow("renamed here and there") << full + "2\\day=3\n2\\minutes=5\n"
+                                                << u"Mine"_s << u"15/10/on/Full | 3/5/on/"_s;
+        QTest::newRow("cut short there") << QByteArray("1\\day=15\n1\\labe") << QString() << u"15/10/on/Moon@500"_s;
         QTest::newRow("another group there") << moon + "[Tray]\nkeepRunning=true\n"
-                                             << false << u"15/10/on/Moon@500 ; kept in the tray"_s;
+                                             << QString() << u"15/10/on/Moon@500 ; kept in the tray"_s;
     }
     void handEditsMerged()
     {
         QFETCH(QByteArray, theirs);
-        QFETCH(bool, removed);
+        QFETCH(QString, here);
         QFETCH(QString, merged);
         const TestFolder dir;
         const QString path = dir.filePath(QLatin1String(SettingsFileName));
         QVERIFY(PutFile(path, "[Reminders]\n1\\day=15\n1\\minutes=10\n1\\label=Moon\n"));
         const ProgramSettings base = ReadSettings().Settings;
         ProgramSettings mine = base;
-        removed ? mine.Reminders.clear() : void(mine.Reminders[0].Announced = 500);
+        here.isEmpty()     ? void(mine.Reminders[0].Announced = 500)
+            : here == u"-" ? mine.Reminders.clear()
+                           : void(mine.Reminders[0].Label = here);
         QVERIFY(PutFile(path, "[Reminders]\n" + theirs));
         const ProgramSettings written = WriteSettings(mine, SettingsGroup::Reminders, &base),
                               read = ReadSettings().Settings;

@@ -1,5 +1,6 @@
 #include "clock/gameclock.h"
 #include "clock/systemclock.h"
+#include "common/faultkit.h"
 #include "common/filebytes.h"
 #include "common/standins.h"
 #include "common/testfolder.h"
@@ -91,6 +92,23 @@ private slots:
         }
         QVERIFY(FileBytes(mFile).contains("1\\label=Full\n1\\enabled=true\n1\\announced="
                                           + QByteArray::number(mNow.toSecsSinceEpoch() + 100) + "\n2\\day=3"));
+    }
+
+    // A start announced while its save failed is kept by the next save.
+    void announcedAfterFailedSave()
+    {
+        QVERIFY(PutFile(mFile, "[Reminders]\n1\\day=15\n1\\minutes=10\n"));
+        ReminderKeeper keeper;
+        keeper.Load();
+        keeper.SetNotifier(nullptr);
+        QSignalSpy notices(&keeper, &ReminderKeeper::Notice);
+        {
+            const faultkit::FullDisk full(8);
+            keeper.Tick(mClock, mNow.toSecsSinceEpoch());
+            QTRY_COMPARE(notices.size(), 2); // the reminder, then the failed save
+        }
+        QCOMPARE(keeper.Apply(keeper.Settings()), QString());
+        QVERIFY(FileBytes(mFile).contains("1\\announced="));
     }
 
     // A start counts as announced once the notification service answered for it: one it never answered before the
