@@ -351,6 +351,10 @@ CommandLine::Answer CommandLine::Run(const QStringList& arguments, const QDateTi
             throw BadArgument{QStringLiteral("--count and --ics go with --next DAY.")};
         if (parser.isSet(remind) && !parser.isSet(ics))
             throw BadArgument{QStringLiteral("--remind goes with --ics FILE.")};
+        // An option given twice would count only as given last: --ics a.ics --ics b.ics would write one file.
+        for (const QCommandLineOption* option : {&next, &count, &ics, &remind, &name})
+            if (parser.values(*option).size() > 1)
+                throw BadArgument{QStringLiteral("--%1 is given more than once.").arg(option->names().constFirst())};
         if (parser.isSet(ics) && parser.value(ics).isEmpty())
             throw BadArgument{QStringLiteral("No file name given for --ics.")};
         if (parser.isSet(json) && parser.isSet(ics))

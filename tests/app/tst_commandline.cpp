@@ -93,6 +93,8 @@ private slots:
         row("--next 3 --ics {dir}/missing/a.ics", 2, "", "Cannot write");
         row("\"$0\" --next 3 --ics '' #sh", 2, "", "No file name given for --ics.");
         row("--next 3 --remind 5", 2, "", "--remind goes with --ics");
+        row("--next 3 --ics {dir}/a.ics --ics {dir}/b.ics", 2, "", "--ics is given more than once.");
+        row("--next 3 --next 3", 2, "", "--next is given more than once.");
         row("--now 15", 2, "", "Unexpected argument");
         // The items in the item table's order (by name): requirements, mod 0, mod 1, each by stat ID.
         const QByteArray head = "ItemID,Item,Material,Kind,Stat,Value\r\n", e = "12,\xc3\xa9p\xc3\xa9\x65,,",
