@@ -659,10 +659,6 @@ ProgramSettings WriteSettings(const ProgramSettings& settings, SettingsGroups gr
     QByteArray bytes;
     if (const auto reason = ReadBytes(path, bytes))
         fail(*reason);
-    // A file changed since, whose last line has no line end, is taken for one another program is still writing:
-    // what it holds so far is no edit of anyone's, and the program's reminders go in as they are.
-    const bool cut = (gKnown.Path != path || gKnown.Bytes != bytes) && !bytes.isEmpty() && !bytes.endsWith('\n')
-        && !bytes.endsWith('\r');
     KnownFile& known = Known(path, bytes);
     IniFile& file = known.File;
     if (known.NotUtf8) {
@@ -694,7 +690,7 @@ ProgramSettings WriteSettings(const ProgramSettings& settings, SettingsGroups gr
     if (groups.testFlag(SettingsGroup::Reminders)) {
         if (!known.Held)
             KnownReading();
-        if (base && !cut && !SameReminders(*base, *known.Held))
+        if (base && !SameReminders(*base, *known.Held))
             written = Merged(*base, *known.Held, settings);
         WriteReminders(file, written, known.Entries);
         known.Size = file.Value(RemindersGroup, u"size"_s);

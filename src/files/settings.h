@@ -134,8 +134,7 @@ Q_DECLARE_OPERATORS_FOR_FLAGS(SettingsGroups)
 // copies kept before). Throws KelvaraError naming the file when it cannot be read or written.
 // With `base`, the settings `settings` were made from (as read, or as this returned them last),
 // the reminders are merged with what another writer (an editor, the player) changed in the
-// file since (unless, changed since, it ends inside a line, as one still being written does):
-// see Merged in settings.cpp. Returns the settings as written, the merged reminders with them.
-// Saves are made one at a time, from any thread.
+// file since: see Merged in settings.cpp. Returns the settings as written, the merged reminders
+// with them. Saves are made one at a time, from any thread.
 ProgramSettings WriteSettings(const ProgramSettings& settings, SettingsGroups groups,
                               const ProgramSettings* base = nullptr);

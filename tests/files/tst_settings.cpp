@@ -199,7 +199,7 @@ private slots:
         QTest::newRow("removed here, renamed there") << full << u"-"_s << u"15/10/on/Full"_s;
         QTest::newRow("renamed here and there") << full + "2\\day=3\n2\\minutes=5\n"
                                                 << u"Mine"_s << u"15/10/on/Full | 3/5/on/"_s;
-        QTest::newRow("cut short there") << QByteArray("1\\day=15\n1\\labe") << QString() << u"15/10/on/Moon@500"_s;
+        QTest::newRow("no last line end there") << full.chopped(1) << QString() << u"15/10/on/Full@500"_s;
         QTest::newRow("another group there") << moon + "[Tray]\nkeepRunning=true\n"
                                              << QString() << u"15/10/on/Moon@500 ; kept in the tray"_s;
     }
