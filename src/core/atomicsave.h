@@ -20,6 +20,11 @@ std::optional<QString> SaveFileAtomically(const QString& path, const QByteArray&
 // Returns the reason when it cannot be made.
 std::optional<QString> CreateEmptyFile(const QString& path);
 
+// Makes the folder at `path` and those missing above it, as `mkdir -p` does; each one root makes in a folder of
+// another user's is that user's, as a new file is (root starting the program with a player's HOME). Returns the
+// reason when one cannot be made.
+std::optional<QString> CreateFolders(const QString& path);
+
 // What a save names the new contents beside the file until they take its place: the
 // file's name, this and six letters or digits ("kelvara-utility.ini.unfinished-AbC12d").
 inline constexpr char UnfinishedSaveMark[] = ".unfinished-";

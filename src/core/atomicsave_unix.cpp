@@ -149,6 +149,28 @@ void GiveToFolderOwner(const QString& path, QFileDevice& file)
     }
 }
 
+std::optional<QString> CreateFolders(const QString& path)
+{
+    const QByteArray name = QFile::encodeName(path);
+    for (qsizetype end = name.indexOf('/', 1);; end = name.indexOf('/', end + 1)) {
+        const QByteArray folder = end < 0 ? name : name.left(end);
+        struct stat parent = {};
+        if (::mkdir(folder.constData(), 0777) == 0) {
+            if (::geteuid() == 0 && ::stat(FolderOf(folder).constData(), &parent) == 0 && parent.st_uid != 0) {
+                [[maybe_unused]] const int given = ::chown(folder.constData(), parent.st_uid, parent.st_gid);
+            }
+        } else if (errno != EEXIST) {
+            return SystemReason(errno);
+        }
+        if (end < 0 || end == name.size() - 1)
+            break;
+    }
+    struct stat made = {};
+    return ::stat(name.constData(), &made) != 0 ? std::optional(SystemReason(errno))
+        : S_ISDIR(made.st_mode)                 ? std::nullopt
+                                                : std::optional(SystemReason(ENOTDIR));
+}
+
 std::optional<QString> KeepProtection(const QString& original, QFileDevice& replacement)
 {
     const QByteArray from = QFile::encodeName(original);

@@ -14,7 +14,6 @@
 #include <climits>
 #include <cstdio>
 #include <cstring>
-#include <filesystem>
 #include <sys/stat.h>
 #include <system_error>
 #include <unistd.h>
@@ -177,10 +176,8 @@ QString AutostartProgram(const QByteArray& exe, bool make)
     struct stat there = {};
     if (::lstat(name.constData(), &there) == 0 && !S_ISLNK(there.st_mode))
         fail(EEXIST);
-    std::error_code error;
-    std::filesystem::create_directories(QFile::encodeName(folder).toStdString(), error);
-    if (error)
-        fail(error.value());
+    if (const auto reason = CreateFolders(folder))
+        Fail(CannotWrite, link, *reason);
     ::unlink(made.constData());
     if (::symlink(exe.constData(), made.constData()) != 0)
         fail(errno);
@@ -217,10 +214,8 @@ void WriteAutostart(const QString& program, bool hidden)
         //: Why the login entry is not written (after "Cannot write "<file>": "): the program's own path could not
         //: be found.
         Fail(CannotWrite, path, QCoreApplication::translate("Files", "the program's own path is not known"));
-    std::error_code error;
-    std::filesystem::create_directories(QFile::encodeName(QFileInfo(path).path()).toStdString(), error);
-    if (error)
-        Fail(CannotWrite, path, QString::fromStdString(error.message()));
+    if (const auto reason = CreateFolders(QFileInfo(path).path()))
+        Fail(CannotWrite, path, *reason);
 
     QStringList exec = {QuoteArgument(program)};
     if (hidden)

@@ -152,7 +152,7 @@ QString ChooseProgramFolder(const QString& exeFolder, bool exeFolderWritable, co
         return WithSlash(exeFolder);
 
     const QString folder = WithSlash(dataFolder);
-    QDir().mkpath(folder);
+    CreateFolders(folder); // where it cannot be made, the files in it say why when they are read
     const QString database = folder + QStringLiteral("Kelvara.mdb");
     if (!QFileInfo::exists(database)) {
         const QString installed = WithSlash(exeFolder) + QLatin1String(InstalledDatabase);

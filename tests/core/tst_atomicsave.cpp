@@ -183,6 +183,10 @@ private slots:
         ReadCharacterFolder(), WriteCalibrationFile({}); // one made empty when first read, one saved new
         for (const char* name : {"OXLDIR.DAT", "OXLTIMES.DAT"})
             QCOMPARE(Protection(dir.filePath(QLatin1String(name))), Protection(QFile::decodeName(made)));
+        QVERIFY(!CreateFolders(dir.filePath(u"share/kelvara/"_s)) && !CreateFolders(dir.filePath(u"share"_s)));
+        for (const char* name : {"share", "share/kelvara"}) // the owner and group
+            QCOMPARE(Protection(dir.filePath(QLatin1String(name))).section(u' ', 1, 1),
+                     Protection(QFile::decodeName(made)).section(u' ', 1, 1));
     }
 
     // Both writers; a loop of links; a descriptor of the process, as /dev/stdout names one, open on a file.
