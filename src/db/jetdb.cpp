@@ -431,13 +431,39 @@ struct Connection::Impl
         }
         auto data = std::make_shared<TableData>(name, names);
 
+        // The rows of the data pages the usage map lists, walked as mdb_fetch_row walks them, except that a page
+        // it would pass over (one not of the table, with a warning on the terminal) and a row it would drop
+        // silently (outside its page, of no bytes, not to be cracked) are damage, not rows that are not there.
+        const auto unreadable = [&] {
+            Damaged(path,
+                    QCoreApplication::translate("GameDatabase", "a row of table \"%1\" cannot be read").arg(name));
+        };
+        const int countAt = mdb->fmt->row_count_offset;
         mdb_rewind_table(table.get());
         size_t rows = 0;
-        while (mdb_fetch_row(table.get())) {
-            if (++rows > MaxRows)
-                Damaged(path, QCoreApplication::translate("GameDatabase", "table \"%1\" does not end").arg(name));
-            for (MdbColumn* column : columns)
-                Decode(*data, table.get(), column, name);
+        for (gint32 at = 0; (at = mdb_map_find_next(mdb.get(), table->usage_map, table->map_sz, at)) > 0;) {
+            NeedPage(static_cast<unsigned long>(at));
+            if (mdb_read_pg(mdb.get(), static_cast<unsigned long>(at)) != PageSize)
+                CutShort(path); // shorter than when it was opened
+            table->cur_phys_pg = static_cast<guint32>(at);
+            const int count = qFromLittleEndian<quint16>(mdb->pg_buf + countAt);
+            if (mdb->pg_buf[0] != MDB_PAGE_DATA || qFromLittleEndian<quint32>(mdb->pg_buf + 4) != page
+                || countAt + 2 + count * 2 > PageSize)
+                unreadable();
+            for (int row = 0; row < count; ++row) {
+                int start = 0;
+                size_t length = 0;
+                const bool found = mdb_find_row(mdb.get(), row, &start, &length) == 0 && length > 0;
+                if ((start & 0x4000) != 0)
+                    continue; // deleted
+                if (!found || !mdb_read_row(table.get(), static_cast<unsigned int>(row)))
+                    unreadable();
+                table->cur_row = static_cast<unsigned int>(row) + 1;
+                if (++rows > MaxRows)
+                    Damaged(path, QCoreApplication::translate("GameDatabase", "table \"%1\" does not end").arg(name));
+                for (MdbColumn* column : columns)
+                    Decode(*data, table.get(), column, name);
+            }
         }
         return data;
     }

@@ -229,11 +229,11 @@ void frmReminders::LoadEditors()
         };
         mDay->setValue(number("day", Reminder().Day));
         mMinutes->setValue(number("minutes", Reminder().Minutes));
-        mLabel->setText(entry.Text(QStringLiteral("label")));
+        mLabel->setText(ShownLabel(entry.Text(QStringLiteral("label"))));
     } else {
         mDay->setValue(current->Value.Day);
         mMinutes->setValue(current->Value.Minutes);
-        mLabel->setText(current->Value.Label);
+        mLabel->setText(ShownLabel(current->Value.Label));
     }
     mLoading = false;
 }
@@ -252,7 +252,9 @@ void frmReminders::StoreEditors()
     }
     current.Value.Day = mDay->value();
     current.Value.Minutes = mMinutes->value();
-    current.Value.Label = mLabel->text();
+    // The box shows a label's NULs as U+FFFD: a label not edited there keeps them.
+    if (mLabel->text() != ShownLabel(current.Value.Label))
+        current.Value.Label = mLabel->text();
     ShowRow(row);
 }
 

@@ -102,6 +102,33 @@ int OpenLock(const QByteArray& path, bool& writable, QString& problem)
     return -1;
 }
 
+// Whether the file open as `lock` is still the one at `path`.
+bool IsAt(int lock, const QByteArray& path)
+{
+    struct stat held = {};
+    struct stat named = {};
+    return ::fstat(lock, &held) == 0 && ::stat(path.constData(), &named) == 0 && held.st_dev == named.st_dev
+        && held.st_ino == named.st_ino;
+}
+
+// A lock file of this copy's own put at `path` in place of one it may not write (another user's, or read-only),
+// locked and naming the socket `name` before it is there to be found: its descriptor, or -1 with the reason in
+// `problem` when the folder takes no file of this copy's.
+int ReplacedLock(const QByteArray& path, const QByteArray& name, QString& problem)
+{
+    const QByteArray own = path + '.' + name;
+    const int lock = ::open(own.constData(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0666);
+    const QByteArray line = name + '\n';
+    if (lock >= 0 && ::flock(lock, LOCK_EX | LOCK_NB) == 0
+        && ::write(lock, line.constData(), size_t(line.size())) == line.size()
+        && ::rename(own.constData(), path.constData()) == 0)
+        return lock;
+    problem = QString::fromLocal8Bit(std::strerror(errno));
+    if (lock >= 0)
+        ::unlink(own.constData()), ::close(lock);
+    return -1;
+}
+
 enum class Asked { Shown, Busy, Gone, NoAnswer, OtherUser };
 
 // Asks the copy listening on `name` to show its window, waiting until `deadline` for its answer.
@@ -157,13 +184,23 @@ OneCopy::OneCopy(const QString& folder, int waitMs, QObject* parent)
     mLock = OpenLock(path, writable, mProblem);
     const QDeadlineTimer deadline(waitMs);
     bool busy = false;
-    while (mLock >= 0 && ::flock(mLock, LOCK_EX | LOCK_NB) != 0) {
+    while (mLock >= 0) {
+        const bool locked = ::flock(mLock, LOCK_EX | LOCK_NB) == 0;
+        const int cause = errno;
         // A share that takes no locks (NFS without its lock service, or a file open for reading there).
-        if (errno != EWOULDBLOCK && errno != EINTR) {
-            mProblem = QString::fromLocal8Bit(std::strerror(errno));
+        if (!locked && cause != EWOULDBLOCK && cause != EINTR) {
+            mProblem = QString::fromLocal8Bit(std::strerror(cause));
             break;
         }
-        const Asked asked = errno == EINTR ? Asked::Gone : AskToShow(ListenerName(mLock), deadline);
+        if (!IsAt(mLock, path)) {
+            // Replaced meanwhile, by the running copy with one it may write: the file at the name is the claim.
+            ::close(mLock);
+            mLock = OpenLock(path, writable, mProblem);
+            continue;
+        }
+        if (locked)
+            break;
+        const Asked asked = cause == EINTR ? Asked::Gone : AskToShow(ListenerName(mLock), deadline);
         busy = busy || asked == Asked::Busy;
         // The copy that holds the lock is starting or ending: a moment later the lock is ours,
         // or it answers.
@@ -193,8 +230,9 @@ OneCopy::OneCopy(const QString& folder, int waitMs, QObject* parent)
 void OneCopy::Listen(const QByteArray& path, bool writable)
 {
     // The lock is this copy's: it listens on a name no one can foresee, and writes it into the
-    // lock file once it listens. A lock file it may only read takes no name: later starts are
-    // told that it does not answer.
+    // lock file once it listens. A lock file it may only read is replaced by one of its own, locked
+    // before it takes the name; where the folder takes none either, later starts could not find the
+    // copy: it runs without a claim, and says why.
     QByteArray name = NamePrefix;
     for (int i = 0; i < 4; ++i)
         name += QByteArray::number(QRandomGenerator::system()->generate(), 16).rightJustified(8, '0');
@@ -206,14 +244,24 @@ void OneCopy::Listen(const QByteArray& path, bool writable)
         ::close(socket);
         return;
     }
+    if (!writable) {
+        const int own = ReplacedLock(path, name, mProblem);
+        ::close(mLock);
+        mLock = own;
+        if (own < 0) {
+            mClaim = Claim::Unguarded;
+            mProblem = QStringLiteral("\"%1\": %2").arg(QFile::decodeName(path), mProblem);
+            ::close(socket);
+            return;
+        }
+    }
     mListener = socket;
     mAccepting = new QSocketNotifier(socket, QSocketNotifier::Read, this);
     connect(mAccepting, &QSocketNotifier::activated, this, &OneCopy::Accept);
-    if (!writable)
-        return;
     mName = name;
     mPath = path;
-    WriteName();
+    if (writable)
+        WriteName();
     // A lock file removed or replaced under the running copy would let a later start run beside it.
     mWatcher = new QFileSystemWatcher({QFile::decodeName(path)}, this);
     connect(mWatcher, &QFileSystemWatcher::fileChanged, this, &OneCopy::KeepClaim);
@@ -228,11 +276,8 @@ void OneCopy::WriteName()
 
 void OneCopy::KeepClaim()
 {
-    struct stat held = {};
-    struct stat named = {};
     const QString watched = QFile::decodeName(mPath);
-    if (::fstat(mLock, &held) != 0 || ::stat(mPath.constData(), &named) != 0 || held.st_dev != named.st_dev
-        || held.st_ino != named.st_ino) {
+    if (!IsAt(mLock, mPath)) {
         // Not the file this copy holds: the claim is taken on the file now at its name (made anew where there is
         // none), unless a later start holds that one already.
         bool writable = false;

@@ -27,11 +27,14 @@ class QSocketNotifier;
 //
 // Two users who share a folder, or root (su) on a player's folder, share its files: the first
 // copy runs, the later start of another user is told so and ends. A lock file created by root
-// is given to the folder's owner, so that the player can write into it later. The file must be
-// a regular file of one link (no link, FIFO or folder planted in its place); where there is no
-// such file to lock (a read-only folder without one, a share that refuses locks), the copy runs
-// without a claim and the player is told why: a program that is told so and runs beats one that
-// cannot be used at all.
+// is given to the folder's owner, so that the player can write into it later; one the copy may
+// not write all the same (root's from before, or read-only) is replaced by one of its own, locked
+// and naming it before it is put in place, so that later starts find it (a start that locked a
+// file no longer at the name takes the one there instead). The file must be a regular file of one
+// link (no link, FIFO or folder planted in its place); where there is no such file to lock (a
+// read-only folder without one, or with one the copy may not write, a share that refuses locks),
+// the copy runs without a claim and the player is told why: a program that is told so and runs
+// beats one that cannot be used at all.
 //
 // A later start asks the running copy to show its main window over a local socket whose name the
 // running copy chose at random and wrote into the lock file. Its name is in Linux's abstract

@@ -398,6 +398,15 @@ private slots:
         for (qsizetype pages = 3; pages * 4096 < sample.size(); ++pages)
             QTest::addRow("%lld pages", qlonglong(pages))
                 << sample.left(pages * 4096) << u"is damaged: it is cut short."_s;
+        // Garbage over a table's second data page, the file's length kept: its header, its row count and offsets.
+        for (const int at : {0, 12}) {
+            QByteArray bytes = sample;
+            qsizetype page = 4;
+            while (bytes[page * 4096] != 1 || bytes.mid(page * 4096 - 4092, 4) != bytes.mid(page * 4096 + 4, 4))
+                ++page;
+            QTest::addRow("data page garbled at byte %d", at)
+                << bytes.replace(page * 4096 + at, 16, QByteArray(16, '\xff')) << u"is damaged: a row of table"_s;
+        }
     }
 
     void damaged()

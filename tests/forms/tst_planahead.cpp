@@ -112,7 +112,7 @@ private slots:
     {
         QVERIFY(PutFile(mDir.filePath(u"kelvara-utility.ini"_s),
                         "[Reminders]\nsize=5\n1\\day=3\n1\\minutes=0\n2\\day=<b>4</b>\n3\\day=15\n3\\minutes=20\n"
-                        "3\\label=A\n4\\day=15\n4\\minutes=10\n4\\label=B\n5\\day=0\n5\\label=Odd\n"));
+                        "3\\label=A\\0x\n4\\day=15\n4\\minutes=10\n4\\label=B\n5\\day=0\n5\\label=Odd\n"));
         ReminderKeeper keeper;
         NoticeWindows notices(&keeper);
         keeper.Load();
@@ -136,6 +136,7 @@ private slots:
         }
         for (const auto& [row, day] : {std::pair{0, 16}, std::pair{2, 15}}) {
             list->setCurrentItem(list->topLevelItem(row));
+            QVERIFY(row || window.findChild<QLineEdit*>(u"txtLabel"_s)->text() == u"A\uFFFDx"_s); // as listed
             window.findChild<QSpinBox*>(u"txtDay"_s)->setValue(day);
         }
         QTest::keyClicks(window.findChild<QLineEdit*>(u"txtLabel"_s), u"!"_s);
@@ -146,8 +147,10 @@ private slots:
         QCOMPARE(list->topLevelItemCount(), 4);
         QCOMPARE(list->topLevelItem(3)->text(1) + list->topLevelItem(3)->text(2), u"1510"_s); // the one added
         QVERIFY(keeper.Apply(window.Settings()).isEmpty());
-        const std::vector<Reminder> kept{
-            {16, 20, true, u"A"_s, {}}, {15, 10, true, u"B"_s, start}, {15, 10, true, u"Odd!"_s, {}}, Reminder()};
+        const std::vector<Reminder> kept{{16, 20, true, u"A"_s + QChar(0) + u'x', {}},
+                                         {15, 10, true, u"B"_s, start},
+                                         {15, 10, true, u"Odd!"_s, {}},
+                                         Reminder()};
         QVERIFY(keeper.Settings().Reminders == kept && ReadSettings().Settings.Reminders == kept);
         QVERIFY(tried == std::vector{kept[2]} && ReadSettings().Settings.Unusable.empty());
         // Added or switched on after their day began: not told as begun, though the program ran before.

@@ -11,6 +11,7 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <sys/file.h>
+#include <sys/fsuid.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
@@ -124,6 +125,13 @@ private slots:
         ::kill(other, SIGKILL);
         ::waitpid(other, nullptr, 0);
         QCOMPARE(claim, OneCopy::Claim::OtherUser);
+        // A lock file the player may not write (root's from before, read-only) in their folder: their copy is found.
+        QVERIFY(::chown(Lock().constData(), 0, 0) == 0 && ::chmod(Lock().constData(), 0444) == 0);
+        ::setfsuid(65534); // this thread's file access only: the player's, without root's powers
+        OneCopy player(mFolder.path(), 0);
+        ::setfsuid(0);
+        player.SetShowable([] { return true; });
+        QCOMPARE(Start(mFolder.path(), 1000), OneCopy::Claim::Shown);
     }
 
     // A copy that ends after taking a start's question, without an answer, is gone: the start runs.
