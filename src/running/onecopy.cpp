@@ -279,21 +279,25 @@ void OneCopy::KeepClaim()
     const QString watched = QFile::decodeName(mPath);
     if (!IsAt(mLock, mPath)) {
         // Not the file this copy holds: the claim is taken on the file now at its name (made anew where there is
-        // none), unless a later start holds that one already.
+        // none; one it may only read replaced by one of its own while it holds that one), unless a later start
+        // holds it already.
         bool writable = false;
         QString problem;
         const int lock = OpenLock(mPath, writable, problem);
-        if (lock < 0)
-            return;
-        if (!writable || ::flock(lock, LOCK_EX | LOCK_NB) != 0) {
+        const int own = lock < 0 || ::flock(lock, LOCK_EX | LOCK_NB) != 0 ? -1
+            : writable                                                    ? lock
+                                                                          : ReplacedLock(mPath, mName, problem);
+        if (lock >= 0 && own != lock)
             ::close(lock);
-            return;
+        if (own >= 0) {
+            ::close(mLock);
+            mLock = own;
         }
-        ::close(mLock);
-        mLock = lock;
-        WriteName();
         mWatcher->removePath(watched);
     }
+    // Emptied or written over in place (": >", an editor that saves in place): the name is written again.
+    if (ListenerName(mLock) != mName)
+        WriteName();
     if (!mWatcher->files().contains(watched))
         mWatcher->addPath(watched);
 }

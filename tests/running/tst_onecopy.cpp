@@ -82,6 +82,8 @@ private slots:
         // A lock file removed under the running copy is made again, naming it.
         QVERIFY(QFile::remove(QFile::decodeName(Lock())));
         QTRY_VERIFY(QFileInfo(QFile::decodeName(Lock())).size() > 0);
+        QVERIFY(QFile::resize(QFile::decodeName(Lock()), 0)); // emptied in place: named again
+        QTRY_VERIFY(QFileInfo(QFile::decodeName(Lock())).size() > 0);
         QCOMPARE(Start(mFolder.path(), 5000), OneCopy::Claim::Shown);
         QCOMPARE(Start(mFolder.path(), 300), OneCopy::Claim::Busy);
         QCOMPARE(shown, 1);
@@ -131,6 +133,14 @@ private slots:
         OneCopy player(mFolder.path(), 0);
         ::setfsuid(0);
         player.SetShowable([] { return true; });
+        QCOMPARE(Start(mFolder.path(), 1000), OneCopy::Claim::Shown);
+        // Such a file put in its place while it runs: replaced by one of the player's copy's own again.
+        const QByteArray root = Lock() + ".root";
+        QVERIFY(::close(::open(root.constData(), O_CREAT | O_WRONLY, 0444)) == 0);
+        QVERIFY(::rename(root.constData(), Lock().constData()) == 0);
+        ::setfsuid(65534);
+        QTRY_VERIFY(::stat(Lock().constData(), &info) == 0 && info.st_uid == 65534);
+        ::setfsuid(0);
         QCOMPARE(Start(mFolder.path(), 1000), OneCopy::Claim::Shown);
     }
 
