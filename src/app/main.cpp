@@ -17,6 +17,7 @@
 #include "running/gamedatawatcher.h"
 #include "running/globals.h"
 #include "running/onecopy.h"
+#include "running/reminderkeeper.h"
 
 #include <QApplication>
 #include <QFile>
@@ -97,16 +98,19 @@ void SavingEnded()
     gSavingEnded.notify_all();
 }
 
-// On the main thread, once: the files' part of the closing save, unless the closing sequence began.
+// On the main thread, once: the files' part of the closing save, unless the closing sequence began, and then the
+// settings saves asked for (the reminders announced) are waited for.
 void SaveBeforeDisplayLoss()
 {
-    const frmMain* window = gUnsaved.exchange(nullptr);
-    if (window && !window->Unloaded()) {
-        try {
-            WriteCalibrationFile(ComputeGameTime(gCalibration));
-        } catch (const KelvaraError& error) {
-            std::fprintf(stderr, "%s\n", qPrintable(error.message()));
+    if (frmMain* window = gUnsaved.exchange(nullptr)) {
+        if (!window->Unloaded()) {
+            try {
+                WriteCalibrationFile(ComputeGameTime(gCalibration));
+            } catch (const KelvaraError& error) {
+                std::fprintf(stderr, "%s\n", qPrintable(error.message()));
+            }
         }
+        window->Reminders()->WaitForSaves();
     }
     SavingEnded();
 }
