@@ -22,9 +22,10 @@ install_missing() {
                   xvfb xauth xdotool imagemagick desktop-file-utils fonts-dejavu-core fonts-liberation2
                   libxcb-cursor0)
     # The notification tests start a private session bus of their own; the Wayland test a headless weston and
-    # the accessibility bus (at-spi2-core), over which it finds the windows as a screen reader does;
-    # the format check lists the files of the clone with git; xprop reads the state a window asks for.
-    case $mode in test | check) wanted+=(dbus-daemon at-spi2-core weston git x11-utils) ;; esac
+    # the accessibility bus (at-spi2-core), over which it finds the windows as a screen reader does, and strace,
+    # which holds a settings save up; the format check lists the files of the clone with git; xprop reads the
+    # state a window asks for.
+    case $mode in test | check) wanted+=(dbus-daemon at-spi2-core weston strace git x11-utils) ;; esac
     # The test run also fuzzes (clang with libFuzzer) and runs the core tests under valgrind.
     if [ "$mode" = test ]; then wanted+=(clang valgrind); fi
     install_packages "${wanted[@]}"

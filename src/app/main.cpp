@@ -17,6 +17,7 @@
 #include "running/gamedatawatcher.h"
 #include "running/globals.h"
 #include "running/onecopy.h"
+#include "running/reminderkeeper.h"
 
 #include <QApplication>
 #include <QFile>
@@ -29,13 +30,16 @@
 #include <QUrl>
 
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
+#include <chrono>
+#include <condition_variable>
 #include <csignal>
 #include <cstdio>
 #include <fcntl.h>
+#include <mutex>
 #include <sys/socket.h>
 #include <unistd.h>
-#include <utility>
 
 #ifdef KELVARA_BENCH_PROBE
 // Only in the benchmarks' copy of the program (bench/probe.cpp): ends it at the first
@@ -79,30 +83,59 @@ void InstallSignalHandlers(frmMain* window)
 }
 
 // The main window while its closing save is still to come, and Qt's own message handler.
-frmMain* gUnsaved = nullptr;
+std::atomic<frmMain*> gUnsaved = nullptr;
 QtMessageHandler gQtMessages = nullptr;
+// Whether the closing save for a broken connection was made, or the run ended without one.
+std::mutex gSavingLock;
+std::condition_variable gSavingEnded;
+bool gSaved = false;
+
+void SavingEnded()
+{
+    gUnsaved = nullptr;
+    const std::lock_guard lock(gSavingLock);
+    gSaved = true;
+    gSavingEnded.notify_all();
+}
+
+// On the main thread, once: the files' part of the closing save, unless the closing sequence began, and then the
+// settings saves asked for (the reminders announced) are waited for.
+void SaveBeforeDisplayLoss()
+{
+    if (frmMain* window = gUnsaved.exchange(nullptr)) {
+        if (!window->Unloaded()) {
+            try {
+                WriteCalibrationFile(ComputeGameTime(gCalibration));
+            } catch (const KelvaraError& error) {
+                std::fprintf(stderr, "%s\n", qPrintable(error.message()));
+            }
+        }
+        window->Reminders()->WaitForSaves();
+    }
+    SavingEnded();
+}
 
 // Qt's platform plugins end the program at once when the connection to the display server breaks
 // (the X server or the Wayland compositor ended: a logout without a session manager), with exit()
 // or _exit() and without the closing sequence, once they have said so. On those words the files'
 // part of the closing save runs, which needs no display, while everything it uses is still there
 // (an atexit() function would come after objects made during the run are gone). A run whose
-// closing sequence began saves nothing more.
+// closing sequence began saves nothing more. The save is the main thread's, which uses the clock
+// and the files meanwhile: said on a thread of the plugin's own (Wayland's event thread), the
+// words wait for it there, for a while, as the process ends when they return.
 void OnQtMessage(QtMsgType type, const QMessageLogContext& context, const QString& message)
 {
     const bool broken = type == QtWarningMsg
         && (message.startsWith(QLatin1String("The X11 connection broke"))
             || message.startsWith(QLatin1String("The Wayland connection")));
-    const frmMain* window = broken && QThread::currentThread() == qApp->thread() ? std::exchange(gUnsaved, nullptr)
-                                                                                 : nullptr;
     gQtMessages(type, context, message);
-    if (!window || window->Unloaded())
+    if (!broken)
         return;
-    try {
-        WriteCalibrationFile(ComputeGameTime(gCalibration));
-    } catch (const KelvaraError& error) {
-        std::fprintf(stderr, "%s\n", qPrintable(error.message()));
-    }
+    if (QThread::currentThread() == qApp->thread())
+        return SaveBeforeDisplayLoss();
+    QMetaObject::invokeMethod(qApp, &SaveBeforeDisplayLoss, Qt::QueuedConnection);
+    std::unique_lock lock(gSavingLock);
+    gSavingEnded.wait_for(lock, std::chrono::seconds(10), [] { return gSaved; });
 }
 
 // A session bus the desktop runs; the program never starts one of its own.
@@ -256,8 +289,8 @@ int main(int argc, char* argv[])
 #endif
     gUnsaved = &window;
     gQtMessages = qInstallMessageHandler(OnQtMessage);
-    // Past this point the window is gone: a later word of Qt has nothing to save.
-    const auto saved = qScopeGuard([] { gUnsaved = nullptr; });
+    // Past this point the window is gone: a later word of Qt has nothing to save, nor waits for a save.
+    const auto saved = qScopeGuard(SavingEnded);
     const int status = QApplication::exec();
     // An error reported on the way out (a closing save that failed) ends with status 1,
     // however the program was asked to end.

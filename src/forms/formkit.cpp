@@ -549,6 +549,17 @@ public:
             mCheck.start();
         });
         connect(qGuiApp, &QGuiApplication::screenRemoved, &mCheck, qOverload<>(&QTimer::start));
+        window->installEventFilter(this);
+    }
+
+protected:
+    // A window left where it was while minimised or hidden is looked at once it shows again.
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        const QEvent::Type type = event->type();
+        if (mWaiting && (type == QEvent::Show || type == QEvent::WindowStateChange))
+            mCheck.start();
+        return false;
     }
 
 private:
@@ -559,7 +570,9 @@ private:
 
     void Check()
     {
-        if (!PlatformPlacesWindows())
+        // Moved, a minimised or hidden window would show.
+        mWaiting = !mWindow->isVisible() || CountsAsMinimised(mWindow);
+        if (!PlatformPlacesWindows() || mWaiting)
             return;
         const QRect frame = mWindow->frameGeometry();
         const QPoint place = KeptOnScreen(frame, ScreenAreas());
@@ -569,6 +582,7 @@ private:
 
     QWidget* mWindow;
     QTimer mCheck;
+    bool mWaiting = false;
 };
 } // namespace
 

@@ -129,6 +129,8 @@ void TrayIcon::Reconsider()
 void TrayIcon::ShowMinimised()
 {
     mMinimisedForNoTray = true;
+    // A Wayland compositor never says that a window is minimised.
+    mIconified = !PlatformPlacesWindows();
     mWindow->showMinimized();
     // Qt 6.4 on X11 maps a main window shown minimised with the normal state in its window
     // manager hints; the state set once more on its platform window makes them iconic.
@@ -153,9 +155,14 @@ bool TrayIcon::eventFilter(QObject* watched, QEvent* event)
         return false;
     if (event->type() == QEvent::WindowDeactivate)
         mInactive.start();
-    // The player brought the window back: it is no longer minimised for want of a tray.
+    // The player brought the window back: it is no longer minimised for want of a tray. What the window system
+    // says counts once it has had the window minimised: mapping it, an X11 window manager may show it normal and
+    // active for a moment.
+    const bool spontaneous = event->spontaneous();
+    if (event->type() == QEvent::WindowStateChange && spontaneous && CountsAsMinimised(mWindow))
+        mIconified = true;
     if ((event->type() == QEvent::WindowActivate || event->type() == QEvent::WindowStateChange) && mWindow->isVisible()
-        && !CountsAsMinimised(mWindow))
+        && !CountsAsMinimised(mWindow) && (mIconified || !spontaneous))
         mMinimisedForNoTray = false;
     return false;
 }

@@ -114,6 +114,8 @@ private:
     bool mStartHidden = false;
     // Shown minimised only because there was no tray: a tray that comes takes it in.
     bool mMinimisedForNoTray = false;
+    // Since then, whether the window system had the window minimised.
+    bool mIconified = false;
     // Since the main window last lost the focus.
     QElapsedTimer mInactive;
     bool mClockWarning = false;

@@ -36,6 +36,8 @@ public:
     static constexpr char GoodMoonAction[] = "good-moon";
     static constexpr char MainWindowAction[] = "main-window";
 
+    // Waits for the saves asked for, as the program is about to end without its closing sequence.
+    void WaitForSaves() { mSaver.Wait(); }
     // Reads the settings file; the player is told once which entries were ignored.
     void Load();
     const ProgramSettings& Settings() const { return mSettings; }

@@ -97,6 +97,13 @@ private slots:
             QTRY_VERIFY(w->Tray()->IsKnown() && w->isVisible() && CountsAsMinimised(w.get()) && ticker->Waiting());
             if (state.startsWith("brought"))
                 w->showNormal();
+            // As an X11 window manager may map it: shown normal for a moment.
+            for (const Qt::WindowState mapped : {Qt::WindowNoState, Qt::WindowMinimized}) {
+                if (!state.startsWith("started") || !PlatformPlacesWindows())
+                    break;
+                w->windowHandle()->setWindowState(mapped);
+                QTRY_COMPARE(w->isMinimized(), mapped == Qt::WindowMinimized);
+            }
             QVERIFY(mServices.registerService(tray));
         }
         if (!PlatformPlacesWindows()) // the compositor decides which window is active

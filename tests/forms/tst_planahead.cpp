@@ -253,20 +253,26 @@ private slots:
         QCOMPARE(KeptOnScreen(frame, {QRect(0, 0, 1366, 728), QRect(1366, 0, 1920, 1080)}), place);
     }
 
-    // The screens change (one shrinks, or goes): the compact clock and the main window come back wholly on them.
+    // The screens change (one shrinks, or goes): the compact clock and the main window come back wholly on them,
+    // a minimised or hidden one (which a move would show) once it shows again.
     void screensChange()
     {
         QScreen* screen = QGuiApplication::primaryScreen();
         const QRect area = screen->availableGeometry();
         frmCompactClock clock;
         frmMain main;
-        for (int change = 0; change < 2; ++change) {
+        const QPoint off = area.bottomRight() - QPoint(10, 10);
+        for (int change = 0; change < 4; ++change) {
             for (QWidget* window : {static_cast<QWidget*>(&clock), static_cast<QWidget*>(&main)}) {
                 window->show();
-                window->move(area.bottomRight() - QPoint(10, 10));
+                window->move(off);
             }
-            change ? emit qGuiApp->screenRemoved(screen) : emit screen->availableGeometryChanged(area);
-            QTRY_VERIFY(area.contains(clock.frameGeometry()) && area.contains(main.frameGeometry()));
+            change == 2 ? main.showMinimized() : change == 3 ? main.hide() : void();
+            change % 2 ? emit qGuiApp->screenRemoved(screen) : emit screen->availableGeometryChanged(area);
+            QTRY_VERIFY(area.contains(clock.frameGeometry()));
+            QVERIFY(change < 2 || (main.pos() == off && (change == 2 ? main.isMinimized() : main.isHidden())));
+            main.showNormal();
+            QTRY_VERIFY(area.contains(main.frameGeometry()));
         }
     }
 };
