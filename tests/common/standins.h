@@ -16,6 +16,27 @@ inline QString StartPrivateBus(QProcess& daemon)
     return daemon.waitForReadyRead(10000) ? QString::fromUtf8(daemon.readLine()).trimmed() : QString();
 }
 
+// A private session bus: the stand-ins answer on `services`, the program's side talks on `client`.
+struct PrivateBus
+{
+    QProcess daemon;
+    QString address;
+    QDBusConnection services{QString()};
+    QDBusConnection client{QString()};
+
+    // Starts the bus and puts each stand-in at its path; false when the bus or a stand-in is missing.
+    bool Start(std::initializer_list<std::pair<QString, QObject*>> standIns)
+    {
+        address = StartPrivateBus(daemon);
+        services = QDBusConnection::connectToBus(address, u"services"_s);
+        client = QDBusConnection::connectToBus(address, u"client"_s);
+        bool started = !address.isEmpty();
+        for (const auto& [path, object] : standIns)
+            started = started && services.registerObject(path, object, QDBusConnection::ExportAllContents);
+        return started;
+    }
+};
+
 // The desktop portal's settings: the colour scheme.
 class Portal : public QObject, protected QDBusContext
 {

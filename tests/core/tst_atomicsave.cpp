@@ -4,7 +4,6 @@
 #include "common/testfolder.h"
 #include "core/atomicsave.h"
 #include "files/autostart.h"
-#include "jet/jetwriter.h"
 
 #include <QtTest>
 
@@ -55,16 +54,10 @@ class TstAtomicSave : public QObject
 
     QString File(const char* name) const { return mDir.filePath(QLatin1String(name)); }
 
-    // Saves 16 KiB, or a database through the Jet writer (which saves the same way); the reason it fails, or empty.
-    static QString Save(const QString& path, bool jet = false)
+    // Saves 16 KiB; the reason it fails, or empty.
+    static QString Save(const QString& path)
     {
-        try {
-            if (jet)
-                jet::WriteDatabase(path, {});
-            return jet ? QString() : SaveFileAtomically(path, QByteArray(16 * 1024, 'x')).value_or(QString());
-        } catch (const jet::Error& error) {
-            return QString::fromUtf8(error.what());
-        }
+        return SaveFileAtomically(path, QByteArray(16 * 1024, 'x')).value_or(QString());
     }
 
     // What stands at a path: its kind, and a regular file's size.
@@ -189,31 +182,26 @@ private slots:
                      Protection(QFile::decodeName(made)).section(u' ', 1, 1));
     }
 
-    // Both writers; a loop of links; a descriptor of the process, as /dev/stdout names one, open on a file.
+    // A loop of links; a descriptor of the process, as /dev/stdout names one, open on a file.
     void refusedSave_data()
     {
-        QTest::addColumn<QString>("fault");
-        QTest::addColumn<QString>("reason"); // "-": the save goes through
-        const char* rows[][2] = {{"limit", "File too large"},
-                                 {"read-only", "Permission denied"},
-                                 {"jet writer, read-only", "Permission denied"},
-                                 {"read-only file", "Permission denied"},
-                                 {"folder", "it is a folder"},
-                                 {"fifo", "it is not a regular file"},
-                                 {"link to fifo", "it is not a regular file"},
-                                 {"device", "it is not a regular file"},
-                                 {"link to file", "-"},
-                                 {"link loop", "Too many levels of symbolic links"},
-                                 {"descriptor", "a device or stream of the system"}};
-        for (const auto& [tag, reason] : rows) // the fault: the tag without the writer
-            QTest::newRow(tag) << QString::fromLatin1(tag).remove(u"jet writer, "_s) << QString::fromLatin1(reason);
+        QTest::addColumn<QString>("reason"); // "-": the save goes through; the row's name is the fault
+        QTest::newRow("limit") << u"File too large"_s;
+        QTest::newRow("read-only") << u"Permission denied"_s;
+        QTest::newRow("read-only file") << u"Permission denied"_s;
+        QTest::newRow("folder") << u"it is a folder"_s;
+        QTest::newRow("fifo") << u"it is not a regular file"_s;
+        QTest::newRow("link to fifo") << u"it is not a regular file"_s;
+        QTest::newRow("device") << u"it is not a regular file"_s;
+        QTest::newRow("link to file") << u"-"_s;
+        QTest::newRow("link loop") << u"Too many levels of symbolic links"_s;
+        QTest::newRow("descriptor") << u"a device or stream of the system"_s;
     }
 
     void refusedSave()
     {
-        QFETCH(QString, fault);
         QFETCH(QString, reason);
-        const bool jet = QByteArray(QTest::currentDataTag()).startsWith("jet");
+        const QString fault = QString::fromLatin1(QTest::currentDataTag());
         QTemporaryDir dir;
         QString path = dir.filePath(u"out.mdb"_s);
         const QString other = dir.filePath(u"other"_s);
@@ -239,7 +227,7 @@ private slots:
                 ? std::make_unique<faultkit::ReadOnlyFolder>(fault.endsWith(u"file") ? path : dir.path())
                 : nullptr;
             auto limit = fault == u"limit"_s ? std::make_unique<faultkit::FullDisk>(8 * 1024) : nullptr;
-            got = Save(path, jet);
+            got = Save(path);
         }
         if (reason == u"-"_s) { // the link stays a link; the file it points to is replaced
             QCOMPARE(got, QString());
@@ -251,7 +239,7 @@ private slots:
         QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System), names);
         // With room again, the same save goes through.
         QVERIFY(!(fault == u"limit"_s || fault.startsWith(u"read-only"))
-                || (Save(path, jet).isEmpty() && Kind(path).toLongLong() > 4096));
+                || (Save(path).isEmpty() && Kind(path).toLongLong() > 4096));
     }
 
     // A link's ".." after a linked folder leads where the system takes it: that file is replaced, the link stays.

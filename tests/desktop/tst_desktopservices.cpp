@@ -16,9 +16,7 @@ class TstDesktopServices : public QObject
 {
     Q_OBJECT
 
-    QProcess mDaemon;
-    QDBusConnection mServices{QString()};
-    QDBusConnection mClient{QString()};
+    PrivateBus mBus;
     Portal mPortal;
     TrayHostWatcher mTray;
     Notifications mNotifications;
@@ -29,19 +27,14 @@ class TstDesktopServices : public QObject
 private slots:
     void initTestCase()
     {
-        const QString address = StartPrivateBus(mDaemon);
-        QVERIFY(!address.isEmpty());
-        mServices = QDBusConnection::connectToBus(address, u"services"_s);
-        mClient = QDBusConnection::connectToBus(address, u"client"_s);
-        for (const auto& [path, object] : {std::pair<QString, QObject*>{u"/org/freedesktop/portal/desktop"_s, &mPortal},
-                                           {u"/StatusNotifierWatcher"_s, &mTray},
-                                           {u"/org/freedesktop/Notifications"_s, &mNotifications}})
-            QVERIFY(mServices.registerObject(path, object, QDBusConnection::ExportAllContents));
+        QVERIFY(mBus.Start({{u"/org/freedesktop/portal/desktop"_s, &mPortal},
+                            {u"/StatusNotifierWatcher"_s, &mTray},
+                            {u"/org/freedesktop/Notifications"_s, &mNotifications}}));
     }
     void cleanup()
     {
         for (const QString& name : {PortalName, NotificationsName, TrayName})
-            mServices.unregisterService(name);
+            mBus.services.unregisterService(name);
     }
 
     void colourScheme_data()
@@ -65,8 +58,8 @@ private slots:
         QFETCH(Scheme, scheme);
         mPortal.kind = portal;
         mPortal.value = value;
-        QVERIFY(portal < 2 || mServices.registerService(PortalName));
-        ColourScheme colours(portal > 0 ? mClient : QDBusConnection(u"none"_s), 500);
+        QVERIFY(portal < 2 || mBus.services.registerService(PortalName));
+        ColourScheme colours(portal > 0 ? mBus.client : QDBusConnection(u"none"_s), 500);
         QList<Scheme> seen;
         connect(&colours, &ColourScheme::Changed, this, [&seen](Scheme s) { seen << s; });
         colours.Start();
@@ -103,8 +96,8 @@ private slots:
         QFETCH(bool, shown);
         mNotifications.delay = delay;
         mNotifications.answeredLate = 0;
-        QVERIFY(delay == -3 || mServices.registerService(NotificationsName));
-        Notifier notifier(mClient, u"icon"_s, timeout ? timeout : Notifier::AnswerTimeout);
+        QVERIFY(delay == -3 || mBus.services.registerService(NotificationsName));
+        Notifier notifier(mBus.client, u"icon"_s, timeout ? timeout : Notifier::AnswerTimeout);
         QSignalSpy unavailable(&notifier, &Notifier::Unavailable), activated(&notifier, &Notifier::Activated);
         notifier.Notify(u"Good moon: day 15"_s, u"Day 15 begins"_s, u"moon"_s, u"Open"_s);
         QTest::qWait(std::max(delay, timeout) + 300);
@@ -122,8 +115,8 @@ private slots:
     void notifierForgets()
     {
         mNotifications.delay = 0;
-        QVERIFY(mServices.registerService(NotificationsName));
-        Notifier notifier(mClient, u"icon"_s, Notifier::AnswerTimeout);
+        QVERIFY(mBus.services.registerService(NotificationsName));
+        Notifier notifier(mBus.client, u"icon"_s, Notifier::AnswerTimeout);
         QSignalSpy activated(&notifier, &Notifier::Activated);
         const auto first = uint(mNotifications.calls.size() + 1);
         for (int n = 0; n <= 64; ++n)
@@ -139,22 +132,22 @@ private slots:
 
     void trayWatcher()
     {
-        TrayWatcher tray(mClient);
+        TrayWatcher tray(mBus.client);
         QList<bool> seen;
         connect(&tray, &TrayWatcher::Available, this, [&seen](bool available) { seen << available; });
         tray.Start();
         QTRY_COMPARE(seen, QList<bool>{false}); // none at start
-        QVERIFY(mServices.registerService(TrayName));
+        QVERIFY(mBus.services.registerService(TrayName));
         QTest::qWait(300); // a watcher without a host: still no tray
         QCOMPARE(seen, QList<bool>{false});
         mTray.host = true;
         emit mTray.StatusNotifierHostRegistered();
         QTRY_COMPARE(seen, (QList<bool>{false, true}));
-        QVERIFY(mServices.unregisterService(TrayName));
+        QVERIFY(mBus.services.unregisterService(TrayName));
         QTRY_COMPARE(seen, (QList<bool>{false, true, false}));
-        QVERIFY(mServices.registerService(TrayName)); // back, with its host
+        QVERIFY(mBus.services.registerService(TrayName)); // back, with its host
         QTRY_COMPARE(seen, (QList<bool>{false, true, false, true}));
-        TrayWatcher later(mClient); // started while the tray is there
+        TrayWatcher later(mBus.client); // started while the tray is there
         later.Start();
         QTRY_VERIFY(later.IsAvailable());
     }
@@ -163,18 +156,18 @@ private slots:
     // answers its properties and its menu, and a click or a menu entry reaches the program, a greyed entry not.
     void statusNotifierItem()
     {
-        StatusNotifierItem item(mClient, {2, 1, {0xff102030u, 0x80ffffffu}});
+        StatusNotifierItem item(mBus.client, {2, 1, {0xff102030u, 0x80ffffffu}});
         item.SetToolTip(u"Kelvara Utility\nKelvara Time 3:00 PM"_s);
         item.SetMenu({{u"&Show"_s}, {{}, true, true}, {u"E&xit_now"_s, false}});
         QSignalSpy activated(&item, &StatusNotifierItem::Activated), chosen(&item, &StatusNotifierItem::MenuChosen);
         connect(&item, &StatusNotifierItem::MenuAboutToShow, this, [&item] { item.SetMenu({{u"Hide"_s}}); });
-        QVERIFY(mServices.registerService(TrayName));
+        QVERIFY(mBus.services.registerService(TrayName));
         QTRY_COMPARE(mTray.items.size(), 1);
         const auto call = [&](const char* path, const char* interface, const char* method, const QVariantList& in) {
             QDBusMessage message = QDBusMessage::createMethodCall(mTray.items[0], QLatin1String(path),
                                                                   QLatin1String(interface), QLatin1String(method));
             message.setArguments(in);
-            QDBusPendingCall pending = mServices.asyncCall(message); // the item answers from this thread
+            QDBusPendingCall pending = mBus.services.asyncCall(message); // the item answers from this thread
             Q_UNUSED(QTest::qWaitFor([&] { return pending.isFinished(); }));
             return pending.reply().arguments();
         };
@@ -238,8 +231,8 @@ private slots:
         QTRY_COMPARE(chosen, QList<QVariantList>{{0}});
         QCOMPARE(menu("AboutToShow", {0}).value(0), QVariant(true)); // the program changed the menu
         QCOMPARE(entries(), QStringList{"1 Hide"});
-        QVERIFY(mServices.unregisterService(TrayName)); // the panel restarts
-        QVERIFY(mServices.registerService(TrayName));
+        QVERIFY(mBus.services.unregisterService(TrayName)); // the panel restarts
+        QVERIFY(mBus.services.registerService(TrayName));
         QTRY_COMPARE(mTray.items, QStringList(2, mTray.items[0]));
     }
 };

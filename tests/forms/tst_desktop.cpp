@@ -32,10 +32,10 @@ class TstDesktop : public QObject
 {
     Q_OBJECT
 
-    QProcess mDaemon;
+    PrivateBus mBus;
+    QDBusConnection& mServices = mBus.services;
+    QDBusConnection& mClient = mBus.client;
     TestFolder mDir;
-    QDBusConnection mServices{QString()};
-    QDBusConnection mClient{QString()};
     Notifications mNotifications;
     TimeDate mTimeDate;
     TrayHostWatcher mTray;
@@ -54,15 +54,9 @@ class TstDesktop : public QObject
 private slots:
     void initTestCase()
     {
-        const QString address = StartPrivateBus(mDaemon);
-        QVERIFY(!address.isEmpty());
-        mServices = QDBusConnection::connectToBus(address, u"services"_s);
-        mClient = QDBusConnection::connectToBus(address, u"client"_s);
-        QVERIFY(mServices.registerObject(u"/org/freedesktop/Notifications"_s, &mNotifications,
-                                         QDBusConnection::ExportAllSlots | QDBusConnection::ExportAllSignals));
-        QVERIFY(mServices.registerObject(u"/org/freedesktop/timedate1"_s, &mTimeDate,
-                                         QDBusConnection::ExportAllProperties));
-        QVERIFY(mServices.registerObject(u"/StatusNotifierWatcher"_s, &mTray, QDBusConnection::ExportAllContents));
+        QVERIFY(mBus.Start({{u"/org/freedesktop/Notifications"_s, &mNotifications},
+                            {u"/org/freedesktop/timedate1"_s, &mTimeDate},
+                            {u"/StatusNotifierWatcher"_s, &mTray}}));
         mTray.host = true;
         QVERIFY(QFile::copy(QStringLiteral(KELVARA_SAMPLE_DB), mDir.filePath(u"Kelvara.mdb"_s)));
     }

@@ -27,10 +27,8 @@ class TstPreferences : public QObject
 {
     Q_OBJECT
 
-    QProcess mDaemon;
+    PrivateBus mBus;
     TestFolder mDir;
-    QDBusConnection mServices{QString()};
-    QDBusConnection mClient{QString()};
     Portal mPortal;
     TrayHostWatcher mTray;
     QStringList mMessages;
@@ -69,14 +67,8 @@ class TstPreferences : public QObject
 private slots:
     void initTestCase()
     {
-        const QString address = StartPrivateBus(mDaemon);
-        QVERIFY(!address.isEmpty());
-        qputenv("DBUS_SESSION_BUS_ADDRESS", address.toUtf8());
-        mServices = QDBusConnection::connectToBus(address, u"services"_s);
-        mClient = QDBusConnection::connectToBus(address, u"client"_s);
-        QVERIFY(mServices.registerObject(u"/StatusNotifierWatcher"_s, &mTray, QDBusConnection::ExportAllContents));
-        QVERIFY(mServices.registerObject(u"/org/freedesktop/portal/desktop"_s, &mPortal,
-                                         QDBusConnection::ExportAllContents));
+        QVERIFY(mBus.Start({{u"/StatusNotifierWatcher"_s, &mTray}, {u"/org/freedesktop/portal/desktop"_s, &mPortal}}));
+        qputenv("DBUS_SESSION_BUS_ADDRESS", mBus.address.toUtf8());
         qputenv("XDG_CONFIG_HOME", QFile::encodeName(mDir.filePath(u"config"_s)));
         QVERIFY(QFile::copy(QStringLiteral(KELVARA_SAMPLE_DB), mDir.filePath(u"Kelvara.mdb"_s)));
         Dialogs::SetMessageHook([this](const QString& text) { mMessages << text; });
@@ -141,7 +133,7 @@ private slots:
         plain.Tray()->ShowWindowAtStart(false);
         hidden.Tray()->ShowWindowAtStart(true);
         for (frmMain* w : {&plain, &hidden})
-            w->Tray()->Start(mClient);
+            w->Tray()->Start(mBus.client);
         QTRY_VERIFY(hidden.isMinimized() && hidden.isVisible() && plain.Tray()->IsKnown());
         frmPreferences p(hidden.Tray(), hidden.Colours(), &hidden);
         QVERIFY(Child(p, "chkKeepInTray")->isChecked() && !Child(p, "chkKeepInTray")->isEnabled());
@@ -149,15 +141,15 @@ private slots:
         QVERIFY(!Child<QLabel>(p, "lblNoTray")->isHidden() && plain.close());
 
         mTray.host = true;
-        QVERIFY(mServices.registerService(u"org.kde.StatusNotifierWatcher"_s));
+        QVERIFY(mBus.services.registerService(u"org.kde.StatusNotifierWatcher"_s));
         QTRY_VERIFY(Child(p, "chkKeepInTray")->isEnabled() && Child<QLabel>(p, "lblNoTray")->isHidden());
         QVERIFY(Child<QSystemTrayIcon>(hidden, "trayIcon")->isVisible());
         QVERIFY(!hidden.close() && !hidden.isVisible());
         withTray.Tray()->ShowWindowAtStart(true);
-        withTray.Tray()->Start(mClient);
+        withTray.Tray()->Start(mBus.client);
         QTRY_VERIFY(withTray.Tray()->IsShown());
         QVERIFY(!withTray.isVisible());
-        QVERIFY(mServices.unregisterService(u"org.kde.StatusNotifierWatcher"_s));
+        QVERIFY(mBus.services.unregisterService(u"org.kde.StatusNotifierWatcher"_s));
         QTRY_VERIFY(withTray.isVisible() && hidden.isVisible() && !Child<QSystemTrayIcon>(hidden, "trayIcon"));
     }
 
@@ -166,10 +158,10 @@ private slots:
     void colours()
     {
         mPortal.value = 1u;
-        QVERIFY(mServices.registerService(u"org.freedesktop.portal.Desktop"_s));
+        QVERIFY(mBus.services.registerService(u"org.freedesktop.portal.Desktop"_s));
         frmMain w;
         w.Form_Load();
-        w.Colours()->Follow(new ColourScheme(mClient));
+        w.Colours()->Follow(new ColourScheme(mBus.client));
         QTRY_VERIFY(Dark());
         QCoreApplication::processEvents();
         const QPalette box = Child<QLabel>(w, "lblName")->palette();
