@@ -134,35 +134,6 @@ private slots:
         }
     }
 
-    // For random moments the engine counts the game seconds to the next start of the day, and the real wait and
-    // moment that follow from them.
-    void randomAgainstGameClock()
-    {
-        QRandomGenerator random(15150015);
-        for (int i = 0; i < 20000; ++i) {
-            const QDateTime now(QDate(2026, 4, 1).addDays(random.bounded(180)),
-                                QTime(random.bounded(24), random.bounded(60), random.bounded(60)));
-            const int day = 1 + random.bounded(28);
-            const int64_t monthStart = ((1 + int64_t(random.bounded(9000))) * 12 + random.bounded(12)) * 28 * 86400;
-            const int64_t start = monthStart
-                + (i % 4 == 0 ? (day - 1) * 86400 + random.bounded(-60, 61) // near the target
-                              : random.bounded(28 * 86400));
-            const ClockCalibration record = gamemodel::At(now, start);
-            // The target: the next start of the day, a full month on when it is now.
-            int64_t target = start / (28 * 86400) * (28 * 86400) + (day - 1) * 86400;
-            if (target <= start)
-                target += 28 * 86400;
-
-            QCOMPARE(GameSecondsUntilDay(record, int16_t(day)), target - start);
-            // The wait drops the part second: 17 game seconds left are no wait. The moment is on the 12-hour clock.
-            const QDateTime then = now.addSecs((target - start) / GameClockRate);
-            const char* days[] = {"TODAY AT ", "TOMORROW AT ", "TWO DAYS FROM NOW AT "};
-            const QString moment = QLatin1String(days[now.date().daysTo(then.date())]) + then.toString(u"h:mm AP"_s);
-            QCOMPARE(ForecastGameDay(record, int16_t(day)),
-                     (GameDayForecast{ForecastWaitText(int32_t(now.secsTo(then))), moment}));
-        }
-    }
-
     // Hour 24 and day 31 pass, letters count as 0, the year is not tested.
     void texts()
     {
