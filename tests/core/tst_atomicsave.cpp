@@ -381,6 +381,9 @@ private slots:
             WriteCalibrationFile(saved);
             QCOMPARE(ComputeGameTime(ReadCalibrationFile(at), at), saved);
         }
+        QVERIFY(
+            PutFile(File("OXLTIMES.DAT"), "\"12:30:00\" x\r\n\"12/06/2026\"\r\n")); // after a quote: to the line end
+        QCOMPARE(ReadCalibrationFile(QDateTime(QDate(2026, 1, 1), QTime(9, 0))).RealDate, u"12/06/2026"_s);
         QVERIFY(PutFile(File("OXLTIMES.DAT"), "12:30:00\r\n1")); // 11 bytes are a calibration; fewer are none
         QCOMPARE(ReadCalibrationFile(QDateTime(QDate(2026, 1, 1), QTime(9, 0))).RealTime, u"12:30:00"_s);
     }
