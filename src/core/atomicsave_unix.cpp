@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <fcntl.h>
 #include <functional>
 #include <sys/stat.h>
 #include <sys/xattr.h>
@@ -151,24 +152,33 @@ void GiveToFolderOwner(const QString& path, QFileDevice& file)
 
 std::optional<QString> CreateFolders(const QString& path)
 {
+    // Walked one folder at a time through descriptors, so that a name swapped for a link meanwhile (in a folder just
+    // given to its user) leads nowhere else: a folder made here is opened without following a link, and only it is
+    // given away.
     const QByteArray name = QFile::encodeName(path);
-    for (qsizetype end = name.indexOf('/', 1);; end = name.indexOf('/', end + 1)) {
-        const QByteArray folder = end < 0 ? name : name.left(end);
-        struct stat parent = {};
-        if (::mkdir(folder.constData(), 0777) == 0) {
-            if (::geteuid() == 0 && ::stat(FolderOf(folder).constData(), &parent) == 0 && parent.st_uid != 0) {
-                [[maybe_unused]] const int given = ::chown(folder.constData(), parent.st_uid, parent.st_gid);
-            }
-        } else if (errno != EEXIST) {
-            return SystemReason(errno);
-        }
-        if (end < 0 || end == name.size() - 1)
+    int folder = ::open(name.startsWith('/') ? "/" : ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    for (const QByteArray& part : name.split('/')) {
+        if (folder < 0)
             break;
+        if (part.isEmpty() || part == ".")
+            continue;
+        const bool made = ::mkdirat(folder, part.constData(), 0777) == 0;
+        const int next = made || errno == EEXIST
+            ? ::openat(folder, part.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC | (made ? O_NOFOLLOW : 0))
+            : -1;
+        struct stat parent = {};
+        if (next >= 0 && made && ::geteuid() == 0 && ::fstat(folder, &parent) == 0 && parent.st_uid != 0) {
+            [[maybe_unused]] const int given = ::fchown(next, parent.st_uid, parent.st_gid);
+        }
+        const int cause = errno;
+        ::close(folder);
+        folder = next;
+        errno = cause;
     }
-    struct stat made = {};
-    return ::stat(name.constData(), &made) != 0 ? std::optional(SystemReason(errno))
-        : S_ISDIR(made.st_mode)                 ? std::nullopt
-                                                : std::optional(SystemReason(ENOTDIR));
+    if (folder < 0)
+        return SystemReason(errno);
+    ::close(folder);
+    return std::nullopt;
 }
 
 std::optional<QString> KeepProtection(const QString& original, QFileDevice& replacement)

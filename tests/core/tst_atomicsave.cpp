@@ -9,6 +9,8 @@
 
 #include <csignal>
 
+#include <dlfcn.h>
+
 #include <fcntl.h>
 #include <pwd.h>
 #include <sys/stat.h>
@@ -39,7 +41,26 @@ int SaveForever(const QString& folder, int first)
     }
 }
 
+// Set: each folder made is swapped at once for a link to this folder, as another user may do in a folder just given
+// to them.
+QByteArray gSwapTo;
+
 } // namespace
+
+extern "C" int mkdirat(int folder, const char* name, mode_t mode)
+{
+    static const auto made = reinterpret_cast<int (*)(int, const char*, mode_t)>(::dlsym(RTLD_NEXT, "mkdirat"));
+    const int result = made(folder, name, mode);
+    if (result == 0 && !gSwapTo.isEmpty())
+        ::renameat(folder, name, folder, (QByteArray(name) + ".made").constData()),
+            ::symlinkat(gSwapTo.constData(), folder, name);
+    return result;
+}
+
+extern "C" int mkdir(const char* name, mode_t mode)
+{
+    return mkdirat(AT_FDCWD, name, mode);
+}
 
 // Every file the project writes is replaced the same way: a save the system refuses says why, and the file saved
 // before stays whole, with nothing left beside it; a save keeps what protects the file. The program's own files,
@@ -183,6 +204,14 @@ private slots:
         for (const char* name : {"share", "share/kelvara"}) // the owner and group
             QCOMPARE(Protection(dir.filePath(QLatin1String(name))).section(u' ', 1, 1),
                      Protection(QFile::decodeName(made)).section(u' ', 1, 1));
+        // A folder just made, swapped for a link to another folder before it is given away: that folder stays as it
+        // was.
+        const QString roots = mDir.filePath(u"root's"_s);
+        gSwapTo = QDir().mkpath(roots) ? QFile::encodeName(roots) : QByteArray();
+        const QString rootsOwner = Protection(roots);
+        QVERIFY(CreateFolders(dir.filePath(u"swapped/inner"_s)));
+        gSwapTo.clear();
+        QCOMPARE(Protection(roots), rootsOwner);
     }
 
     // A loop of links; a descriptor of the process, as /dev/stdout names one, open on a file.
