@@ -231,8 +231,7 @@ void OneCopy::Listen(const QByteArray& path, bool writable)
 {
     // The lock is this copy's: it listens on a name no one can foresee, and writes it into the
     // lock file once it listens. A lock file it may only read is replaced by one of its own, locked
-    // before it takes the name; where the folder takes none either, later starts could not find the
-    // copy: it runs without a claim, and says why.
+    // before it takes the name.
     QByteArray name = NamePrefix;
     for (int i = 0; i < 4; ++i)
         name += QByteArray::number(QRandomGenerator::system()->generate(), 16).rightJustified(8, '0');
@@ -244,16 +243,12 @@ void OneCopy::Listen(const QByteArray& path, bool writable)
         ::close(socket);
         return;
     }
+    // One it may not replace either (in a folder that is read-only, or shared with the sticky bit and the file another
+    // user's) is held as it is: later starts cannot ask this copy, but none runs beside it.
     if (!writable) {
-        const int own = ReplacedLock(path, name, mProblem);
-        ::close(mLock);
-        mLock = own;
-        if (own < 0) {
-            mClaim = Claim::Unguarded;
-            mProblem = QStringLiteral("\"%1\": %2").arg(QFile::decodeName(path), mProblem);
-            ::close(socket);
-            return;
-        }
+        QString problem;
+        if (const int own = ReplacedLock(path, name, problem); own >= 0)
+            ::close(mLock), mLock = own;
     }
     mListener = socket;
     mAccepting = new QSocketNotifier(socket, QSocketNotifier::Read, this);
@@ -284,9 +279,11 @@ void OneCopy::KeepClaim()
         bool writable = false;
         QString problem;
         const int lock = OpenLock(mPath, writable, problem);
-        const int own = lock < 0 || ::flock(lock, LOCK_EX | LOCK_NB) != 0 ? -1
-            : writable                                                    ? lock
-                                                                          : ReplacedLock(mPath, mName, problem);
+        int own = -1;
+        if (lock >= 0 && ::flock(lock, LOCK_EX | LOCK_NB) == 0) {
+            own = writable ? lock : ReplacedLock(mPath, mName, problem);
+            own = own >= 0 ? own : lock; // one it may not replace is held as it is
+        }
         if (lock >= 0 && own != lock)
             ::close(lock);
         if (own >= 0) {

@@ -129,19 +129,28 @@ private slots:
         QCOMPARE(claim, OneCopy::Claim::OtherUser);
         // A lock file the player may not write (root's from before, read-only) in their folder: their copy is found.
         QVERIFY(::chown(Lock().constData(), 0, 0) == 0 && ::chmod(Lock().constData(), 0444) == 0);
-        ::setfsuid(65534); // this thread's file access only: the player's, without root's powers
-        OneCopy player(mFolder.path(), 0);
+        {
+            ::setfsuid(65534); // this thread's file access only: the player's, without root's powers
+            OneCopy player(mFolder.path(), 0);
+            ::setfsuid(0);
+            player.SetShowable([] { return true; });
+            QCOMPARE(Start(mFolder.path(), 1000), OneCopy::Claim::Shown);
+            // Such a file put in its place while it runs: replaced by one of the player's copy's own again.
+            const QByteArray root = Lock() + ".root";
+            QVERIFY(::close(::open(root.constData(), O_CREAT | O_WRONLY, 0444)) == 0);
+            QVERIFY(::rename(root.constData(), Lock().constData()) == 0);
+            ::setfsuid(65534);
+            QTRY_VERIFY(::stat(Lock().constData(), &info) == 0 && info.st_uid == 65534);
+            ::setfsuid(0);
+            QCOMPARE(Start(mFolder.path(), 1000), OneCopy::Claim::Shown);
+        }
+        // Shared with the sticky bit, the lock file a third user's, which the copy may not replace: held as it is.
+        QVERIFY(::chmod(QFile::encodeName(mFolder.path()).constData(), 01777) == 0
+                && ::chown(Lock().constData(), 65533, 65533) == 0 && ::chmod(Lock().constData(), 0644) == 0);
+        ::setfsuid(65532);
+        OneCopy shared(mFolder.path(), 0);
         ::setfsuid(0);
-        player.SetShowable([] { return true; });
-        QCOMPARE(Start(mFolder.path(), 1000), OneCopy::Claim::Shown);
-        // Such a file put in its place while it runs: replaced by one of the player's copy's own again.
-        const QByteArray root = Lock() + ".root";
-        QVERIFY(::close(::open(root.constData(), O_CREAT | O_WRONLY, 0444)) == 0);
-        QVERIFY(::rename(root.constData(), Lock().constData()) == 0);
-        ::setfsuid(65534);
-        QTRY_VERIFY(::stat(Lock().constData(), &info) == 0 && info.st_uid == 65534);
-        ::setfsuid(0);
-        QCOMPARE(Start(mFolder.path(), 1000), OneCopy::Claim::Shown);
+        QCOMPARE(Start(mFolder.path(), 300), OneCopy::Claim::NoAnswer);
     }
 
     // A copy that ends after taking a start's question, without an answer, is gone: the start runs.
