@@ -244,6 +244,8 @@ void frmReminders::StoreEditors()
     if (mLoading || row < 0 || static_cast<size_t>(row) >= mRows.size())
         return;
     Row& current = mRows[static_cast<size_t>(row)];
+    // The label the box shows, its NULs as U+FFFD: a label not edited there keeps them.
+    const QString label = current.Unusable ? current.Unusable->Text(QStringLiteral("label")) : current.Value.Label;
     if (current.Unusable) {
         // Edited: from now on a reminder made of the boxes' values, switched on.
         current.Unusable.reset();
@@ -252,9 +254,7 @@ void frmReminders::StoreEditors()
     }
     current.Value.Day = mDay->value();
     current.Value.Minutes = mMinutes->value();
-    // The box shows a label's NULs as U+FFFD: a label not edited there keeps them.
-    if (mLabel->text() != ShownLabel(current.Value.Label))
-        current.Value.Label = mLabel->text();
+    current.Value.Label = mLabel->text() != ShownLabel(label) ? mLabel->text() : label;
     ShowRow(row);
 }
 

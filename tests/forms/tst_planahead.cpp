@@ -106,12 +106,12 @@ private slots:
     }
 
     // The Reminders window changes, adds, removes and tries reminders. Entries that cannot be used show greyed with
-    // the reason: Remove drops one, editing one makes it a reminder. A start announced while the window is open
+    // the reason: Remove drops one, editing one makes it a reminder, its label kept unless edited. A start announced while the window is open
     // stays with its reminder, wherever its row went, unless the player changed its day.
     void remindersKept()
     {
         QVERIFY(PutFile(mDir.filePath(u"kelvara-utility.ini"_s),
-                        "[Reminders]\nsize=5\n1\\day=3\n1\\minutes=0\n2\\day=<b>4</b>\n3\\day=15\n3\\minutes=20\n"
+                        "[Reminders]\nsize=5\n1\\day=3\n1\\minutes=0\n2\\day=<b>4</b>\n3\\day=15x\n3\\minutes=20\n"
                         "3\\label=A\\0x\n4\\day=15\n4\\minutes=10\n4\\label=B\n5\\day=0\n5\\label=Odd\n"));
         ReminderKeeper keeper;
         NoticeWindows notices(&keeper);
