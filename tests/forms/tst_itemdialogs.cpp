@@ -114,9 +114,10 @@ private slots:
             QVERIFY(QTest::qWaitForWindowActive(window));
             const QAbstractItemModel* model = window->findChild<QTableView*>()->model();
             for (int column = 0; column < model->columnCount(); ++column)
-                QCOMPARE(model->headerData(column, Qt::Horizontal, Qt::AccessibleTextRole).toString(),
-                         u"%1: %2"_s.arg(u"Axe Bow Cap Rag"_s.split(u' ')[rows[column / 3]],
-                                         QStringList{u"Requires"_s, u"Mod 0"_s, u"Mod 1"_s}[column % 3]));
+                for (const int role : {int(Qt::AccessibleTextRole), int(Qt::ToolTipRole)})
+                    QCOMPARE(model->headerData(column, Qt::Horizontal, role).toString(),
+                             u"%1: %2"_s.arg(u"Axe Bow Cap Rag"_s.split(u' ')[rows[column / 3]],
+                                             QStringList{u"Requires"_s, u"Mod 0"_s, u"Mod 1"_s}[column % 3]));
             QStringList shown;
             for (int row = 0; row < model->rowCount(); ++row) {
                 QStringList cells;

@@ -106,13 +106,14 @@ private slots:
     }
 
     // The Reminders window changes, adds, removes and tries reminders. Entries that cannot be used show greyed with
-    // the reason: Remove drops one, editing one makes it a reminder, its label kept unless edited. A start announced while the window is open
-    // stays with its reminder, wherever its row went, unless the player changed its day.
+    // the reason: Remove drops one, editing one makes it a reminder, its label kept unless edited. A start announced
+    // while the window is open stays with its reminder, wherever its row went, unless the player changed its day.
     void remindersKept()
     {
-        QVERIFY(PutFile(mDir.filePath(u"kelvara-utility.ini"_s),
-                        "[Reminders]\nsize=5\n1\\day=3\n1\\minutes=0\n2\\day=<b>4</b>\n3\\day=15x\n3\\minutes=20\n"
-                        "3\\label=A\\0x\n4\\day=15\n4\\minutes=10\n4\\label=B\n5\\day=0\n5\\label=Odd\n"));
+        QVERIFY(PutFile(
+            mDir.filePath(u"kelvara-utility.ini"_s),
+            "[Reminders]\nsize=6\n6\\day=29\n1\\day=3\n1\\minutes=0\n2\\day=<b>4</b>\n3\\day=15x\n3\\minutes=20\n"
+            "3\\label=A\\0x\n4\\day=15\n4\\minutes=10\n4\\label=B\n5\\day=0\n5\\label=Odd\n"));
         ReminderKeeper keeper;
         NoticeWindows notices(&keeper);
         keeper.Load();
@@ -144,15 +145,15 @@ private slots:
         window.findChild<QPushButton*>(u"cmdAdd"_s)->click();
         list->clearSelection(); // nothing selected: nothing to remove
         window.findChild<QPushButton*>(u"cmdRemove"_s)->click();
-        QCOMPARE(list->topLevelItemCount(), 4);
-        QCOMPARE(list->topLevelItem(3)->text(1) + list->topLevelItem(3)->text(2), u"1510"_s); // the one added
+        QCOMPARE(list->topLevelItemCount(), 5); // day 29, unusable, left as it is
+        QCOMPARE(list->topLevelItem(4)->text(1) + list->topLevelItem(4)->text(2), u"1510"_s); // the one added
         QVERIFY(keeper.Apply(window.Settings()).isEmpty());
         const std::vector<Reminder> kept{{16, 20, true, u"A"_s + QChar(0) + u'x', {}},
                                          {15, 10, true, u"B"_s, start},
                                          {15, 10, true, u"Odd!"_s, {}},
                                          Reminder()};
         QVERIFY(keeper.Settings().Reminders == kept && ReadSettings().Settings.Reminders == kept);
-        QVERIFY(tried == std::vector{kept[2]} && ReadSettings().Settings.Unusable.empty());
+        QVERIFY(tried == std::vector{kept[2]} && ReadSettings().Settings.Unusable.size() == 1);
         // Added or switched on after their day began: not told as begun, though the program ran before.
         mNow = QDateTime::fromSecsSinceEpoch(start + 60);
         keeper.Tick(gCalibration, start + 60);
