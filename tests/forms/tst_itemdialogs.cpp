@@ -59,10 +59,8 @@ private slots:
             auto* table = dialog.findChild<QTableWidget*>();
             auto* find = dialog.findChild<QLineEdit*>(u"txtFilter"_s);
             find->setFocus();
-            QTest::keyClick(find, Qt::Key_Tab); // into the table, and on to the buttons
+            QTest::keyClick(find, Qt::Key_Tab); // into the table
             QCOMPARE(QApplication::focusWidget(), table);
-            QTest::keyClick(table, Qt::Key_Tab);
-            QVERIFY(qobject_cast<QPushButton*>(QApplication::focusWidget()));
             QTest::keyClicks(find, filter);
             for (int row = 0; row < table->rowCount(); ++row)
                 QCOMPARE(table->isRowHidden(row), !shown.split(u' ').contains(table->item(row, 0)->text()));
