@@ -59,10 +59,8 @@ private slots:
             auto* table = dialog.findChild<QTableWidget*>();
             auto* find = dialog.findChild<QLineEdit*>(u"txtFilter"_s);
             find->setFocus();
-            QTest::keyClick(find, Qt::Key_Tab); // into the table, and on to the buttons
+            QTest::keyClick(find, Qt::Key_Tab); // into the table
             QCOMPARE(QApplication::focusWidget(), table);
-            QTest::keyClick(table, Qt::Key_Tab);
-            QVERIFY(qobject_cast<QPushButton*>(QApplication::focusWidget()));
             QTest::keyClicks(find, filter);
             for (int row = 0; row < table->rowCount(); ++row)
                 QCOMPARE(table->isRowHidden(row), !shown.split(u' ').contains(table->item(row, 0)->text()));
@@ -104,7 +102,6 @@ private slots:
         const ItemCatalogue catalogue = Sample();
         // The items' rows and the rows of the table; each item's columns are named for it and what they hold.
         const std::pair<std::vector<int32_t>, QStringList> cases[] = {
-            {{0, 1}, {u"Agility: ||2|25|4|"_s, u"Strength: 30|5 ★||20 ★|5 ★|"_s}},
             {{0, 1, 2, 3},
              {u"Agility: ||2 ★|25|4||||2 ★|||"_s, u"Strength: 30|5 ★||20 ★|5 ★|||3||||"_s, u"Wisdom: ||||||10|||||"_s}},
             {{3}, {}}};
