@@ -274,18 +274,6 @@ private slots:
                 || (Save(path).isEmpty() && Kind(path).toLongLong() > 4096));
     }
 
-    // A link's ".." after a linked folder leads where the system takes it: that file is replaced, the link stays.
-    void linkThroughFolder()
-    {
-        QTemporaryDir dir;
-        QVERIFY(QDir(dir.path()).mkpath(u"E/inner"_s)
-                && ::symlink("E/inner", QFile::encodeName(dir.filePath(u"sub"_s))) == 0
-                && ::symlink("sub/../real", QFile::encodeName(dir.filePath(u"out"_s))) == 0);
-        QCOMPARE(Save(dir.filePath(u"out"_s)), QString());
-        QCOMPARE(FileBytes(dir.filePath(u"E/real"_s)).size(), 16 * 1024);
-        QVERIFY(QFileInfo(dir.filePath(u"out"_s)).isSymLink() && !QFileInfo::exists(dir.filePath(u"real"_s)));
-    }
-
     // What saves cut short by a kill left behind goes: the temporary names the save makes beside the files named,
     // regular files only; a copy the player made, other names, a folder and a link of that shape stay.
     void unfinishedSaves()

@@ -130,23 +130,6 @@ private slots:
         Windows().first()->close();
     }
 
-    // Reminders, from the Tools menu or the tray's, is modal to the main window only: its Test's notice can be closed.
-    void remindersModalToMainWindow()
-    {
-        frmMain main;
-        for (QAction* entry : {main.findChild<QAction*>(u"mnuReminders"_s), TrayMenu(main)->actions().at(2)}) {
-            QString shown;
-            QTimer::singleShot(0, &main, [&shown] {
-                if (QWidget* reminders = QApplication::activeModalWidget()) {
-                    shown = reminders->objectName() + u' ' + QString::number(reminders->windowModality());
-                    reminders->close();
-                }
-            });
-            entry->trigger();
-            QCOMPARE(shown, u"frmReminders %1"_s.arg(Qt::WindowModal));
-        }
-    }
-
     // Next Good Moon and Next Specified Day follow the main window's tick; the rank chart or its failure.
     void mainWindowCommands()
     {
