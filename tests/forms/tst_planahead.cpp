@@ -205,6 +205,7 @@ private slots:
         {
             frmCompactClock clock;
             clock.ShowAtSavedPlace();
+            QVERIFY(clock.palette().color(QPalette::Window) != qApp->palette().color(QPalette::Window)); // its own
             QCOMPARE(clock.findChild<QLabel*>(QStringLiteral("lblGameTime"))->text(),
                      QStringLiteral("10:20 AM   03/10/0005"));
             QCOMPARE(clock.findChild<QLabel*>(QStringLiteral("lblGoodMoonWait"))->text(),

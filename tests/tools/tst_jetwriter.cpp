@@ -213,6 +213,7 @@ private slots:
               jet::Table{u"tblA"_s, {a, {u"a"_s, ColumnType::Text}}, {}}, jet::Table{u"tbl\tA"_s, {a}, {}},
               jet::Table{u"MSysA"_s, {a}, {}}, LargestRow(206)})
             QVERIFY_THROWS_EXCEPTION(jet::Error, jet::BuildDatabase({table}));
+        jet::BuildDatabase({{u"tblA"_s, {{u"A"_s, ColumnType::Currency}}, {{qint64(922337203685477)}}}}); // the most
     }
 
     void commandRefusesBadInput_data()
