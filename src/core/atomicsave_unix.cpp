@@ -162,12 +162,14 @@ std::optional<QString> CreateFolders(const QString& path)
             break;
         if (part.isEmpty() || part == ".")
             continue;
+        // As root in a folder of another user's, no link of theirs is followed: it might lead anywhere.
+        struct stat parent = {};
+        const bool theirs = ::geteuid() == 0 && ::fstat(folder, &parent) == 0 && parent.st_uid != 0;
         const bool made = ::mkdirat(folder, part.constData(), 0777) == 0;
         const int next = made || errno == EEXIST
-            ? ::openat(folder, part.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC | (made ? O_NOFOLLOW : 0))
+            ? ::openat(folder, part.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC | (made || theirs ? O_NOFOLLOW : 0))
             : -1;
-        struct stat parent = {};
-        if (next >= 0 && made && ::geteuid() == 0 && ::fstat(folder, &parent) == 0 && parent.st_uid != 0) {
+        if (next >= 0 && made && theirs) {
             [[maybe_unused]] const int given = ::fchown(next, parent.st_uid, parent.st_gid);
         }
         const int cause = errno;

@@ -205,12 +205,14 @@ private slots:
             QCOMPARE(Protection(dir.filePath(QLatin1String(name))).section(u' ', 1, 1),
                      Protection(QFile::decodeName(made)).section(u' ', 1, 1));
         // A folder just made, swapped for a link to another folder before it is given away: that folder stays as it
-        // was.
+        // was. As root, a link in another user's folder is not followed.
         const QString roots = mDir.filePath(u"root's"_s);
         gSwapTo = QDir().mkpath(roots) ? QFile::encodeName(roots) : QByteArray();
         const QString rootsOwner = Protection(roots);
         QVERIFY(CreateFolders(dir.filePath(u"swapped/inner"_s)));
         gSwapTo.clear();
+        QVERIFY(QFile::link(roots, dir.filePath(u"linked"_s))
+                && !CreateFolders(dir.filePath(u"linked/in"_s)) == !owner);
         QCOMPARE(Protection(roots), rootsOwner);
     }
 
