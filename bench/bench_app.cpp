@@ -176,7 +176,7 @@ int main(int argc, char* argv[])
     const double cpu = CpuPerHour(program, seconds, {QStringLiteral("--good-moon")});
     const double cpuReference = CpuPerHour(reference, seconds, {QStringLiteral("--good-moon")});
     benchkit::Figure("CPU per hour of ticking, Next Good Moon open", cpu, "s", "minimal Qt program, two timers",
-                     cpuReference, "target: under 1 s");
+                     cpuReference, "target: ratio under 1.5");
 
     // The compact clock is updated by the main window's tick: what it adds must stay
     // below what the main window costs by itself (a ratio under 2).
