@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 #include <optional>
@@ -7,6 +8,24 @@
 class QFileDevice;
 
 // What the atomic save asks of the system it runs on; one file per platform.
+
+// Whether `path`, or a link on the way to what it names, stands for a stream of the system
+// rather than a file (a process's descriptor, such as /dev/stdout), which a save must not
+// follow and replace.
+bool SystemStream(const QString& path);
+
+// What a save of `path` replaces, in the system's own form of its name: the file its links
+// lead to, as the system reaches it; the name as it stands when a link cannot be read.
+QByteArray Target(const QString& path);
+
+// The reason when the file at `target` (Target()) is there but the player may not write it.
+std::optional<QString> NotWritable(const QByteArray& target);
+
+// Puts what was written to `file` on the disk, so that it is there before it takes the file's place.
+std::optional<QString> WriteThrough(QFileDevice& file);
+
+// Puts `file`, the new contents written beside it, in the place of the file at `target` in one step.
+std::optional<QString> PutInPlace(QFileDevice& file, const QByteArray& target);
 
 // Gives `replacement`, the new contents not yet in the file's place, everything that
 // protects the file at `original`: its owner and group, its permissions exactly, its

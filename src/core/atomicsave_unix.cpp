@@ -2,9 +2,13 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
 
 #include <algorithm>
 #include <cerrno>
+#include <climits>
+#include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
 #include <functional>
@@ -140,7 +144,94 @@ std::optional<QString> ProtectNewFile(const QByteArray& name, QFileDevice& file)
     return ::fchmod(to, mode) == 0 ? std::nullopt : std::optional(SystemReason(errno));
 }
 
+// Follows one link: `name` becomes what the link it names leads to, joined to the link's
+// folder when relative. False, and `name` as it was, when it names no link that can be read.
+bool FollowLink(QByteArray& name)
+{
+    struct stat info = {};
+    char target[PATH_MAX];
+    if (::lstat(name.constData(), &info) != 0 || !S_ISLNK(info.st_mode))
+        return false;
+    const ssize_t size = ::readlink(name.constData(), target, sizeof target);
+    if (size <= 0 || size_t(size) == sizeof target)
+        return false;
+    const QByteArray next(target, size);
+    name = next.startsWith('/') ? next : name.left(name.lastIndexOf('/') + 1) + next;
+    return true;
+}
+
 } // namespace
+
+// Whether `path`, or a link on the way to what it names, is a process's descriptor under
+// /proc/PID/fd (/dev/stdout and /dev/fd/1 lead there). Such a name stands for a stream,
+// often one the shell redirected to a file of its own: the save must not follow it and
+// replace that file. What the name leads to decides the rest: a device is no regular file,
+// and a regular file is a file wherever it is (/dev/shm is a folder of files).
+bool SystemStream(const QString& path)
+{
+    static const QRegularExpression descriptor(QStringLiteral("^/proc/[^/]+/(task/[^/]+/)?fd/[^/]+$"));
+    QByteArray name = QFile::encodeName(QFileInfo(path).absoluteFilePath());
+    for (int links = 0; links < 40; ++links) {
+        // The link itself, in its folder as the system resolves it.
+        const qsizetype slash = name.lastIndexOf('/');
+        char folder[PATH_MAX];
+        if (::realpath(slash > 0 ? name.left(slash).constData() : "/", folder) != nullptr
+            && descriptor.match(QFile::decodeName(QByteArray(folder) + name.mid(slash))).hasMatch())
+            return true;
+        if (!FollowLink(name))
+            return false;
+    }
+    return false;
+}
+
+// What a save of `path` replaces: the file its links lead to, reached as the system
+// reaches it (a link's ".." after a linked folder leads up from where that folder leads,
+// not up from the link), in the folder the system reaches. The name as it stands when a
+// link cannot be read.
+QByteArray Target(const QString& path)
+{
+    QByteArray name = QFile::encodeName(path);
+    if (!name.startsWith('/')) {
+        char here[PATH_MAX];
+        if (::getcwd(here, sizeof here) != nullptr)
+            name = QByteArray(here) + '/' + name;
+    }
+    int links = 0;
+    while (links < 40 && FollowLink(name))
+        ++links;
+    // The folder a link led to as the system reaches it, where Qt can name it.
+    const qsizetype slash = name.lastIndexOf('/');
+    char folder[PATH_MAX];
+    if (links > 0 && ::realpath(slash > 0 ? name.left(slash).constData() : "/", folder) != nullptr) {
+        const QByteArray resolved = QByteArray(folder).chopped(QByteArray(folder) == "/" ? 1 : 0) + name.mid(slash);
+        if (QFile::encodeName(QFile::decodeName(resolved)) == resolved)
+            name = resolved;
+    }
+    return name;
+}
+
+std::optional<QString> NotWritable(const QByteArray& target)
+{
+    if (const int writable = ::open(target.constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC); writable >= 0)
+        ::close(writable);
+    else if (errno != ENOENT)
+        return QString::fromLocal8Bit(std::strerror(errno));
+    return std::nullopt;
+}
+
+std::optional<QString> WriteThrough(QFileDevice& file)
+{
+    if (::fsync(file.handle()) != 0)
+        return QString::fromLocal8Bit(std::strerror(errno));
+    return std::nullopt;
+}
+
+std::optional<QString> PutInPlace(QFileDevice& file, const QByteArray& target)
+{
+    if (::rename(QFile::encodeName(file.fileName()).constData(), target.constData()) != 0)
+        return QString::fromLocal8Bit(std::strerror(errno));
+    return std::nullopt;
+}
 
 void GiveToFolderOwner(const QString& path, QFileDevice& file)
 {

@@ -1,64 +1,22 @@
 #include "regularfile.h"
 
+#include "regularfile_platform.h"
+
 #include <QCoreApplication>
-#include <QFile>
 
-#include <cerrno>
-#include <cstring>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-namespace {
-
-QString SystemReason(int error)
+std::optional<QString> KindReason(FileKind kind)
 {
-    return QString::fromLocal8Bit(std::strerror(error));
-}
-
-std::optional<QString> KindReason(mode_t mode)
-{
-    if (S_ISREG(mode))
+    if (kind == FileKind::Regular)
         return std::nullopt;
     //: Why a file cannot be used, after "Cannot read "<file>": ".
-    return S_ISDIR(mode) ? QCoreApplication::translate("Files", "it is a folder")
-                         //: Why a file cannot be used (a device, a pipe), after "Cannot read "<file>": ".
-                         : QCoreApplication::translate("Files", "it is not a regular file");
-}
-
-} // namespace
-
-std::optional<QString> NotRegularFile(const QString& path)
-{
-    struct stat info = {};
-    if (::stat(QFile::encodeName(path).constData(), &info) != 0) {
-        // A loop of links names nothing, and a save would put a file in the link's place.
-        if (errno == ELOOP)
-            return SystemReason(errno);
-        return std::nullopt; // nothing there (or nothing that can be looked at): the caller's open tells
-    }
-    return KindReason(info.st_mode);
+    return kind == FileKind::Folder ? QCoreApplication::translate("Files", "it is a folder")
+                                    //: Why a file cannot be used (a device, a pipe), after "Cannot read "<file>": ".
+                                    : QCoreApplication::translate("Files", "it is not a regular file");
 }
 
 std::optional<QString> OpenRegularFile(QFile& file, const QString& path)
 {
     if (const auto reason = NotRegularFile(path))
         return reason;
-    // Without waiting: opening a FIFO for reading waits for a writer, a device may do anything.
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-    if (fd < 0)
-        return SystemReason(errno);
-    struct stat info = {};
-    std::optional<QString> reason;
-    if (::fstat(fd, &info) != 0)
-        reason = SystemReason(errno);
-    else if (!(reason = KindReason(info.st_mode)) && ::fcntl(fd, F_SETFL, 0) != 0)
-        reason = SystemReason(errno);
-    if (!reason && !file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle))
-        reason = file.errorString();
-    if (reason) {
-        ::close(fd);
-        return reason;
-    }
-    return std::nullopt;
+    return OpenWithoutWaiting(file, path);
 }

@@ -3,6 +3,7 @@
 #include <QString>
 
 #include <optional>
+#include <utility>
 
 class QFile;
 
@@ -18,3 +19,13 @@ std::optional<QString> NotRegularFile(const QString& path);
 // Opens `path` for reading when it is a regular file, and says why not otherwise. The
 // open never waits: something put in the file's place after a check is refused too.
 std::optional<QString> OpenRegularFile(QFile& file, const QString& path);
+
+// What tells one file from another wherever it is named: its device and its number there.
+using FileId = std::pair<quint64, quint64>;
+
+// The file at `path`, links followed, when it is a regular file; nothing otherwise.
+std::optional<FileId> RegularFileId(const QString& path);
+
+// A name under which the file open as `file`, opened from `path`, opens again as the same file
+// whatever was put at `path` since: its descriptor's name where the system has one, else `path`.
+QString OpenedFileName(const QFile& file, const QString& path);

@@ -496,8 +496,7 @@ void Connection::Open(const QString& connectionText)
     impl->pages = static_cast<unsigned long>(file.size() / PageSize);
     // mdbtools opens the file by name: the name of the descriptor checked above where
     // the system has one, so that nothing put in the file's place meanwhile is read.
-    const QString opened = QStringLiteral("/proc/self/fd/%1").arg(file.handle());
-    impl->mdb.reset(mdb_open(QFile::encodeName(QFileInfo::exists(opened) ? opened : path).constData(), MDB_NOFLAGS));
+    impl->mdb.reset(mdb_open(QFile::encodeName(OpenedFileName(file, path)).constData(), MDB_NOFLAGS));
     if (!impl->mdb)
         throw KelvaraError(
             QCoreApplication::translate("GameDatabase", "\"%1\" is not a Jet 4.0 database.").arg(Native(path)));

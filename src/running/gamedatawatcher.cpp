@@ -1,13 +1,12 @@
 #include "gamedatawatcher.h"
 
 #include "core/kelvaraerror.h"
+#include "core/regularfile.h"
 #include "db/moddb.h"
 #include "globals.h"
 
 #include <QFile>
 #include <QFileInfo>
-
-#include <sys/stat.h>
 
 GameDataEvents& GameDataEvents::Instance()
 {
@@ -61,16 +60,14 @@ void GameDataWatcher::Watch()
     // A file renamed over the database, or deleted and made anew, while another program
     // still holds the old one open is another file under the same name: the watch moves
     // to it, as it would not by itself.
-    struct stat info = {};
-    const bool there = ::stat(QFile::encodeName(mPath).constData(), &info) == 0 && S_ISREG(info.st_mode);
-    const std::pair<dev_t, ino_t> file{info.st_dev, info.st_ino};
+    const std::optional<FileId> file = RegularFileId(mPath);
     if (mWatcher.files().contains(mPath)) {
-        if (there && file == mWatched)
+        if (file && *file == mWatched)
             return;
         mWatcher.removePath(mPath);
     }
-    if (there && mWatcher.addPath(mPath))
-        mWatched = file;
+    if (file && mWatcher.addPath(mPath))
+        mWatched = *file;
 }
 
 void GameDataWatcher::Changed()

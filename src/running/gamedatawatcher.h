@@ -1,11 +1,12 @@
 #pragma once
 
+#include "core/regularfile.h"
+
 #include <QDateTime>
 #include <QFileSystemWatcher>
 #include <QObject>
 #include <QTimer>
 
-#include <sys/types.h>
 #include <utility>
 
 // Tells the windows that show game data that the stat and item tables in use were
@@ -62,7 +63,7 @@ private:
     QString mPath;
     QFileSystemWatcher mWatcher;
     QTimer mSettle;
-    Signature mLoaded;                  // the file as the tables in use (or the last failed attempt) found it
-    Signature mSeen;                    // the file at the last look while it settles
-    std::pair<dev_t, ino_t> mWatched{}; // the file the watch is on
+    Signature mLoaded; // the file as the tables in use (or the last failed attempt) found it
+    Signature mSeen;   // the file at the last look while it settles
+    FileId mWatched{}; // the file the watch is on
 };
