@@ -7,17 +7,13 @@
 #include "core/textnum.h"
 #include "cp1252.h"
 #include "itemreader.h"
+#include "oxlfiles_platform.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
-
-#include <climits>
-#include <fcntl.h>
-#include <pwd.h>
-#include <unistd.h>
 
 namespace {
 // The sample database of an installed copy, from the executable's folder.
@@ -33,24 +29,6 @@ QString WithSlash(QString folder)
 {
     if (!folder.endsWith(QLatin1Char('/')))
         folder += QLatin1Char('/');
-    return folder;
-}
-
-// The executable's folder. Where its path is no UTF-8 text, which no QString holds (Qt
-// would name another folder), the folder is held open and named through its descriptor,
-// /proc/self/fd/N, which leads to it whatever its name.
-QString ExeFolder()
-{
-    static const QString folder = [] {
-        char exe[PATH_MAX];
-        const ssize_t size = ::readlink("/proc/self/exe", exe, sizeof exe);
-        const QByteArray path = size > 0 && size_t(size) < sizeof exe ? QByteArray(exe, size) : QByteArray();
-        const QByteArray bytes = path.left(path.lastIndexOf('/'));
-        if (bytes.isEmpty() || QFile::encodeName(QFile::decodeName(bytes)) == bytes)
-            return QCoreApplication::applicationDirPath();
-        const int fd = ::open(bytes.constData(), O_PATH | O_DIRECTORY | O_CLOEXEC);
-        return fd < 0 ? QCoreApplication::applicationDirPath() : QStringLiteral("/proc/self/fd/%1").arg(fd);
-    }();
     return folder;
 }
 
@@ -129,8 +107,8 @@ void ReplaceFile(const QString& path, const QByteArray& data)
 QString HomeFolder()
 {
     if (qEnvironmentVariableIsEmpty("HOME"))
-        if (const passwd* user = ::getpwuid(::geteuid()); user && user->pw_dir && *user->pw_dir)
-            qputenv("HOME", user->pw_dir);
+        if (const QByteArray home = UserHome(); !home.isEmpty())
+            qputenv("HOME", home);
     return QDir::homePath();
 }
 
@@ -143,7 +121,7 @@ QString DataFolder()
 bool KeepsFilesBeside(const QString& exeFolder)
 {
     return QFileInfo(exeFolder).isWritable()
-        && (::geteuid() != 0 || !QFileInfo::exists(WithSlash(exeFolder) + QLatin1String(InstalledDatabase)));
+        && (!RunsAsRoot() || !QFileInfo::exists(WithSlash(exeFolder) + QLatin1String(InstalledDatabase)));
 }
 
 QString ChooseProgramFolder(const QString& exeFolder, bool exeFolderWritable, const QString& dataFolder)
