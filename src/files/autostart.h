@@ -5,15 +5,12 @@
 
 #include <optional>
 
-// Starting the program at login, the freedesktop way: a desktop entry named
+// Starting the program at login, as the Preferences box turns it on and off: an entry the
+// desktop reads at login, which names the program by its absolute path and the options it
+// gets. On Linux it is the freedesktop way (autostart_xdg.h): a desktop entry named
 // kelvara-utility.desktop in the autostart folder of the user's configuration folder
 // ($XDG_CONFIG_HOME/autostart, or ~/.config/autostart when XDG_CONFIG_HOME is unset,
 // empty or not an absolute path).
-//
-// The entry's Exec line names the program by its absolute path, quoted and escaped as
-// desktop entries ask, so that any path (spaces, quotes, backslashes, dollars, back
-// quotes, percent signs) comes back the same from ReadAutostart and from the desktop.
-// Only this one file is ever written or removed.
 
 struct AutostartEntry
 {
@@ -26,17 +23,11 @@ struct AutostartEntry
 // The option that starts the program hidden (in the tray or minimised).
 inline const QString HiddenOption = QStringLiteral("--hidden");
 
-// The entry's full path.
+// Where the entry is, as its errors name it: the desktop entry's full path.
 QString AutostartPath();
 
-// The running program (whose path is `exe`, the system's bytes) as the entry names it: its
-// path, or, where that is no UTF-8 text or holds other control characters than line ends and
-// tabs (a desktop entry is UTF-8 text), a link to it in the player's data folder
-// (~/.local/share/kelvara-utility/kelvara-utility), made or renewed when `make` (a file or
-// folder in its place stays; throws KelvaraError naming the link when it cannot be made).
-// Empty when the program's own path is not known.
-QString AutostartProgram(const QByteArray& exe, bool make);
-// The same for the program that runs.
+// The program that runs as the entry names it (autostart_xdg.h tells how), made ready to be
+// named when `make`; throws KelvaraError when it cannot be. Empty when the program's own path is not known.
 QString AutostartProgram(bool make);
 
 // Writes the entry for `program` (an absolute path; the caller gives AutostartProgram()),

@@ -4,6 +4,7 @@
 #include "common/testfolder.h"
 #include "core/atomicsave.h"
 #include "files/autostart.h"
+#include "files/autostart_xdg.h"
 
 #include <QtTest>
 
