@@ -1,12 +1,9 @@
 #pragma once
 
-#include <QList>
 #include <QObject>
 #include <QString>
 #include <functional>
-
-class QFileSystemWatcher;
-class QSocketNotifier;
+#include <memory>
 
 // The window program runs once per program folder: two copies would announce every
 // reminder twice, and each one's save would overwrite the other's.
@@ -82,21 +79,14 @@ signals:
     void ShowAsked();
 
 private:
-    void Listen(const QByteArray& path, bool writable);
-    void WriteName();
-    void KeepClaim();
-    void Accept();
-    void Serve(QSocketNotifier* connection);
-    void Drop(QSocketNotifier* connection);
+    // How the claim is held and later starts are heard: one file per platform (onecopy_unix.cpp).
+    class System;
+    // Answers a later start's request for the main window: emits ShowAsked when the window is there
+    // to show, and says whether it was.
+    bool AnswerShow();
 
     Claim mClaim = Claim::First;
     QString mProblem; // why the folder could not be locked
-    int mLock = -1;
-    QByteArray mPath; // the lock file's
-    QByteArray mName; // the socket's, written into the lock file
-    QFileSystemWatcher* mWatcher = nullptr;
-    int mListener = -1;
-    QSocketNotifier* mAccepting = nullptr;
-    QList<QSocketNotifier*> mConnections;
+    std::unique_ptr<System> mSystem;
     std::function<bool()> mShowable;
 };
