@@ -2,10 +2,7 @@
 #include "core/atomicsave.h"
 #include "core/kelvaraerror.h"
 #include "core/language.h"
-#include "desktop/clockcheck.h"
-#include "desktop/colourscheme.h"
-#include "desktop/notifier.h"
-#include "desktop/sleepwatcher.h"
+#include "desktop/desktop.h"
 #include "files/oxlfiles.h"
 #include "files/settings.h"
 #include "forms/appearance.h"
@@ -21,13 +18,11 @@
 
 #include <QApplication>
 #include <QFile>
-#include <QFileInfo>
 #include <QIcon>
 #include <QScopeGuard>
 #include <QSocketNotifier>
 #include <QThread>
 #include <QTimer>
-#include <QUrl>
 
 #include <algorithm>
 #include <atomic>
@@ -136,22 +131,6 @@ void OnQtMessage(QtMsgType type, const QMessageLogContext& context, const QStrin
     QMetaObject::invokeMethod(qApp, &SaveBeforeDisplayLoss, Qt::QueuedConnection);
     std::unique_lock lock(gSavingLock);
     gSavingEnded.wait_for(lock, std::chrono::seconds(10), [] { return gSaved; });
-}
-
-// A session bus the desktop runs; the program never starts one of its own.
-bool SessionBusRunning()
-{
-    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
-    return !qEnvironmentVariableIsEmpty("DBUS_SESSION_BUS_ADDRESS")
-        || (!runtime.isEmpty() && QFileInfo::exists(runtime + QStringLiteral("/bus")));
-}
-
-// The icon of the notifications: the file beside the program in a build folder, else
-// the icon the installation put into the icon theme.
-QString NotificationIcon()
-{
-    const QString beside = QCoreApplication::applicationDirPath() + QStringLiteral("/kelvara-utility.png");
-    return QFileInfo::exists(beside) ? QUrl::fromLocalFile(beside).toString() : QStringLiteral("kelvara-utility");
 }
 
 // The window option that starts the program without showing its main window, as
@@ -274,15 +253,10 @@ int main(int argc, char* argv[])
     });
     // The desktop's services once the window shows, so that the buses never hold up the start.
     QTimer::singleShot(0, &window, [&window] {
-        const bool sessionBus = SessionBusRunning();
-        // Without a session bus: a closed connection, which every service takes as absent.
-        const QDBusConnection bus = sessionBus ? QDBusConnection::sessionBus()
-                                               : QDBusConnection(QStringLiteral("none"));
-        const QDBusConnection system = QDBusConnection::systemBus();
-        window.UseDesktop(sessionBus ? new Notifier(bus, NotificationIcon()) : nullptr, new ClockCheck(system),
-                          new SleepWatcher(system));
-        window.Tray()->Start(bus);
-        window.Colours()->Follow(new ColourScheme(bus));
+        const DesktopServices desktop = OpenDesktop();
+        window.UseDesktop(desktop.notifier, desktop.clockCheck, desktop.sleep);
+        window.Tray()->Start(desktop.tray);
+        window.Colours()->Follow(desktop.colours);
     });
 #ifdef KELVARA_BENCH_PROBE
     BenchProbe(QCoreApplication::arguments(), window);

@@ -1,54 +1,27 @@
 #pragma once
 
-#include <QDBusConnection>
-#include <QDBusVariant>
 #include <QObject>
-#include <QTimer>
 
-// The desktop's light or dark preference, from the XDG desktop portal's settings
-// (org.freedesktop.portal.Desktop, /org/freedesktop/portal/desktop, interface
-// org.freedesktop.portal.Settings, setting "color-scheme" of "org.freedesktop.appearance").
-//
-// Start() asks once, asynchronously: ReadOne where the portal has it, else Read, whose
-// answer older portals wrap in one more variant (both are unwrapped). From then on the
-// portal's SettingChanged signal is followed. Changed(scheme) comes when the scheme is
-// first known and on every change after that, never twice with the same scheme.
-// A missing bus or portal, an error, a value that is not an unsigned 32-bit number from
-// 0 to 2, or no answer within the timeout all mean NoPreference. Nothing ever blocks.
+// The desktop's light or dark preference. Start() asks once, asynchronously, and the
+// preference is followed from then on: Changed(scheme) comes when the scheme is first
+// known and on every change after that, never twice with the same scheme. A desktop that
+// does not say means NoPreference. Nothing ever blocks.
 class ColourScheme : public QObject
 {
     Q_OBJECT
 
 public:
-    // The values the portal uses.
+    // The values of the XDG desktop portal's "color-scheme" setting.
     enum class Scheme { NoPreference = 0, Dark = 1, Light = 2 };
     Q_ENUM(Scheme)
 
-    static constexpr int AnswerTimeout = 3000;
+    using QObject::QObject;
 
-    // The bus is the session bus, or in tests a private one; `timeout` in milliseconds.
-    explicit ColourScheme(const QDBusConnection& bus, int timeout = AnswerTimeout, QObject* parent = nullptr);
-
-    void Start();
+    virtual void Start() = 0;
 
     // NoPreference until the first Changed.
-    Scheme Current() const { return mScheme; }
+    virtual Scheme Current() const = 0;
 
 signals:
     void Changed(ColourScheme::Scheme scheme);
-
-private slots:
-    void OnSettingChanged(const QString& group, const QString& key, const QDBusVariant& value);
-
-private:
-    void Ask(const QString& method);
-    void Take(Scheme scheme);
-
-    QDBusConnection mBus;
-    int mTimeout;
-    QTimer mDeadline;
-    bool mKnown = false;
-    // A change heard makes a later answer to the first question out of date.
-    bool mHeardChange = false;
-    Scheme mScheme = Scheme::NoPreference;
 };

@@ -1,24 +1,16 @@
 #pragma once
 
-#include <QDBusConnection>
 #include <QObject>
 
-// The machine waking from sleep, from logind's PrepareForSleep(false) signal (object
-// /org/freedesktop/login1, interface org.freedesktop.login1.Manager) on the system
-// bus. The signal is taken from any sender, so that listening never waits for the bus
-// to look logind up; a stray signal costs no more than a timer looked at again. Without
-// a bus or without logind nothing is ever emitted, and nothing waits.
+// The machine waking from sleep, as the system tells it. Listens from the start; where
+// the system does not tell, nothing is ever emitted, and nothing waits.
 class SleepWatcher : public QObject
 {
     Q_OBJECT
 
 public:
-    // The bus is the system bus, or in tests a private one. Listens from now on.
-    explicit SleepWatcher(const QDBusConnection& bus, QObject* parent = nullptr);
+    using QObject::QObject;
 
 signals:
     void Resumed();
-
-private slots:
-    void OnPrepareForSleep(bool sleeping);
 };

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <QDBusConnection>
-#include <QDBusServiceWatcher>
 #include <QList>
 #include <QObject>
 #include <QString>
@@ -23,23 +21,18 @@ struct TrayMenuEntry
     bool operator==(const TrayMenuEntry&) const = default;
 };
 
-// The program's icon in a tray of StatusNotifier icons, served by the program itself on a
-// session bus: the org.kde.StatusNotifierItem interface at /StatusNotifierItem, its menu as
-// com.canonical.dbusmenu at /MenuBar, under the name org.kde.StatusNotifierItem-<pid>-<n>.
-// It is registered with the tray's org.kde.StatusNotifierWatcher at once, and again each
-// time a watcher comes (a panel started or restarted); it leaves the tray when it is
-// deleted. Only one lives per bus at a time. What the tray asks for comes as signals once
-// the tray's call is answered; nothing ever waits for the tray.
+// The program's own icon in a tray that Qt's tray icon does not reach, with its tooltip and
+// menu; it leaves the tray when it is deleted. What the tray asks for comes as signals;
+// nothing ever waits for the tray.
 class StatusNotifierItem : public QObject
 {
     Q_OBJECT
 
 public:
-    StatusNotifierItem(const QDBusConnection& bus, const TrayIconImage& icon, QObject* parent = nullptr);
-    ~StatusNotifierItem() override;
+    using QObject::QObject;
 
-    void SetToolTip(const QString& text);
-    void SetMenu(const QList<TrayMenuEntry>& entries);
+    virtual void SetToolTip(const QString& text) = 0;
+    virtual void SetMenu(const QList<TrayMenuEntry>& entries) = 0;
 
 signals:
     // A click on the icon.
@@ -50,20 +43,4 @@ signals:
     void MenuChosen(int index);
     // A tray that shows no menu of its own asks for one at this point of the screen.
     void ContextMenuRequested(int x, int y);
-
-private:
-    friend class ItemAdaptor;
-    friend class MenuAdaptor;
-    void Register();
-
-    QDBusConnection mBus;
-    QString mService;
-    QDBusServiceWatcher mWatcher;
-    TrayIconImage mIcon;
-    QString mToolTip;
-    QList<TrayMenuEntry> mMenu;
-    uint mRevision = 1;
-    QObject* mMenuObject;
-    class ItemAdaptor* mItemAdaptor;
-    class MenuAdaptor* mMenuAdaptor;
 };

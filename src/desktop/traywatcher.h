@@ -1,55 +1,34 @@
 #pragma once
 
-#include <QDBusConnection>
-#include <QDBusServiceWatcher>
 #include <QObject>
 
-// Whether the desktop has a tray that shows StatusNotifierItem icons: the service
-// org.kde.StatusNotifierWatcher is on the session bus and its property
-// IsStatusNotifierHostRegistered (object /StatusNotifierWatcher, interface
-// org.kde.StatusNotifierWatcher) is true.
+class StatusNotifierItem;
+struct TrayIconImage;
+
+// Whether the desktop has a tray of StatusNotifier icons, the tray that Qt's tray icon
+// may use and the program's own StatusNotifierItem shows in.
 //
-// Start() asks once, asynchronously; after that the service's arrival and departure
-// and its StatusNotifierHostRegistered and StatusNotifierHostUnregistered signals are
-// followed, so a tray that appears or goes away later is noticed. Available(bool) comes
-// when the answer is first known and on every change after that, never twice in a row
-// with the same value. No bus, no service, an error or no answer within the timeout:
-// no tray. Nothing ever blocks.
+// Start() asks once, asynchronously, and the tray is followed from then on, so a tray
+// that appears or goes away later is noticed. Available(bool) comes when the answer is
+// first known and on every change after that, never twice in a row with the same value.
+// Nothing ever blocks.
 class TrayWatcher : public QObject
 {
     Q_OBJECT
 
 public:
-    static constexpr int AnswerTimeout = 3000;
+    using QObject::QObject;
 
-    // The bus is the session bus, or in tests a private one.
-    explicit TrayWatcher(const QDBusConnection& bus, QObject* parent = nullptr);
-
-    void Start();
+    virtual void Start() = 0;
 
     // False until the first Available.
-    bool IsAvailable() const { return mAvailable; }
+    virtual bool IsAvailable() const = 0;
     // Whether the first Available came.
-    bool IsKnown() const { return mKnown; }
-    // The bus it watches.
-    const QDBusConnection& Bus() const { return mBus; }
+    virtual bool IsKnown() const = 0;
+
+    // The program's own icon in this tray, owned by `parent`.
+    virtual StatusNotifierItem* MakeItem(const TrayIconImage& icon, QObject* parent) = 0;
 
 signals:
     void Available(bool available);
-
-private slots:
-    void OnHostRegistered();
-    void OnHostUnregistered();
-
-private:
-    // Asks whether the service has an owner, or (`hostQuestion`) whether a host is registered.
-    void Ask(bool hostQuestion);
-    void Take(bool available);
-
-    QDBusConnection mBus;
-    QDBusServiceWatcher mServiceWatcher;
-    bool mKnown = false;
-    bool mAvailable = false;
-    // Answers to questions asked before the latest news are out of date.
-    quint64 mGeneration = 0;
 };

@@ -56,10 +56,11 @@ QString TrayIcon::NoTrayText()
     return tr("This desktop shows no tray icons");
 }
 
-void TrayIcon::Start(const QDBusConnection& bus)
+void TrayIcon::Start(TrayWatcher* watcher)
 {
     delete mWatcher;
-    mWatcher = new TrayWatcher(bus, this);
+    mWatcher = watcher;
+    watcher->setParent(this);
     connect(mWatcher, &TrayWatcher::Available, this, &TrayIcon::Reconsider);
     if (QGuiApplication::platformName() == QLatin1String("xcb")) {
         // An X11 tray manager that comes or goes is told by the X11 platform's native
@@ -203,7 +204,7 @@ void TrayIcon::MakeItem()
             list.append({action->text(), action->isEnabled(), action->isSeparator()});
         return list;
     };
-    mItem = new StatusNotifierItem(mWatcher->Bus(), icon, this);
+    mItem = mWatcher->MakeItem(icon, this);
     connect(mItem, &StatusNotifierItem::Activated, this,
             [this] { ErrorBoundary::Run([this] { ClickHidesNow() ? emit HideWindow() : emit ShowWindow(); }); });
     connect(mItem, &StatusNotifierItem::MenuAboutToShow, this, [this, entries] {

@@ -4,7 +4,6 @@
 #include <QObject>
 #include <QPointer>
 
-class QDBusConnection;
 class QMenu;
 class QSystemTrayIcon;
 class QWidget;
@@ -38,9 +37,9 @@ public:
     TrayIcon(QWidget* window, ReminderKeeper* reminders);
     ~TrayIcon() override;
 
-    // Follows the desktop's tray from now on, through the StatusNotifier watcher on `bus`
-    // (the session bus; a bus that is not connected means no such tray).
-    void Start(const QDBusConnection& bus);
+    // Follows the desktop's tray from now on, through `watcher`, which it takes (a watcher
+    // that never finds a tray means no such tray).
+    void Start(TrayWatcher* watcher);
 
     // Shows the main window at start, or (`hidden`) keeps it off the screen: once the
     // tray is known, only the icon shows where there is one, and the main window shows

@@ -35,7 +35,7 @@ Ticker::Ticker(std::function<void()> tick, std::function<bool()> windowShown, Re
     , mWindowShown(std::move(windowShown))
     , mReminders(reminders)
     , mTimer(new QTimer(this))
-    , mAlarm(new WallClockAlarm(this))
+    , mAlarm(WallClockAlarm::Make(this))
 {
     setObjectName(QStringLiteral("ticker"));
     mTimer->setObjectName(QStringLiteral("tmrMain"));

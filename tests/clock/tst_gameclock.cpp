@@ -5,7 +5,7 @@
 #include "common/gamemodel.h"
 #include "core/kelvaraerror.h"
 #include "core/textnum.h"
-#include "desktop/wallclockalarm.h"
+#include "desktop/wallclockalarm_linux.h"
 
 #include <QtTest>
 
@@ -265,7 +265,7 @@ private slots:
 
     void firesOnceAtItsInstant()
     {
-        WallClockAlarm past, epoch, replaced, disarmed;
+        LinuxWallClockAlarm past, epoch, replaced, disarmed;
         QSignalSpy pastDue(&past, &WallClockAlarm::Due), epochDue(&epoch, &WallClockAlarm::Due),
             disarmedDue(&disarmed, &WallClockAlarm::Due);
         qint64 firedAt = 0;

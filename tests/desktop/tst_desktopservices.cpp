@@ -1,7 +1,7 @@
-#include "desktop/colourscheme.h"
-#include "desktop/notifier.h"
-#include "desktop/statusnotifieritem.h"
-#include "desktop/traywatcher.h"
+#include "desktop/colourscheme_dbus.h"
+#include "desktop/notifier_dbus.h"
+#include "desktop/statusnotifieritem_dbus.h"
+#include "desktop/traywatcher_dbus.h"
 
 #include "common/standins.h"
 
@@ -59,7 +59,7 @@ private slots:
         mPortal.kind = portal;
         mPortal.value = value;
         QVERIFY(portal < 2 || mBus.services.registerService(PortalName));
-        ColourScheme colours(portal > 0 ? mBus.client : QDBusConnection(u"none"_s), 500);
+        DBusColourScheme colours(portal > 0 ? mBus.client : QDBusConnection(u"none"_s), 500);
         QList<Scheme> seen;
         connect(&colours, &ColourScheme::Changed, this, [&seen](Scheme s) { seen << s; });
         colours.Start();
@@ -95,7 +95,7 @@ private slots:
         mNotifications.delay = delay;
         mNotifications.answeredLate = 0;
         QVERIFY(mBus.services.registerService(NotificationsName));
-        Notifier notifier(mBus.client, u"icon"_s, timeout ? timeout : Notifier::AnswerTimeout);
+        DBusNotifier notifier(mBus.client, u"icon"_s, timeout ? timeout : DBusNotifier::AnswerTimeout);
         QSignalSpy unavailable(&notifier, &Notifier::Unavailable), activated(&notifier, &Notifier::Activated);
         notifier.Notify(u"Good moon: day 15"_s, u"Day 15 begins"_s, u"moon"_s, u"Open"_s);
         QTest::qWait(std::max(delay, timeout) + 300);
@@ -114,7 +114,7 @@ private slots:
     {
         mNotifications.delay = 0;
         QVERIFY(mBus.services.registerService(NotificationsName));
-        Notifier notifier(mBus.client, u"icon"_s, Notifier::AnswerTimeout);
+        DBusNotifier notifier(mBus.client, u"icon"_s, DBusNotifier::AnswerTimeout);
         QSignalSpy activated(&notifier, &Notifier::Activated);
         const auto first = uint(mNotifications.calls.size() + 1);
         for (int n = 0; n <= 64; ++n)
@@ -130,7 +130,7 @@ private slots:
 
     void trayWatcher()
     {
-        TrayWatcher tray(mBus.client);
+        DBusTrayWatcher tray(mBus.client);
         QList<bool> seen;
         connect(&tray, &TrayWatcher::Available, this, [&seen](bool available) { seen << available; });
         tray.Start();
@@ -151,7 +151,7 @@ private slots:
     // answers its properties and its menu, and a click or a menu entry reaches the program, a greyed entry not.
     void statusNotifierItem()
     {
-        StatusNotifierItem item(mBus.client, {2, 1, {0xff102030u, 0x80ffffffu}});
+        DBusStatusNotifierItem item(mBus.client, {2, 1, {0xff102030u, 0x80ffffffu}});
         item.SetToolTip(u"Kelvara Utility\nKelvara Time 3:00 PM"_s);
         item.SetMenu({{u"&Show"_s}, {{}, true, true}, {u"E&xit_now"_s, false}});
         QSignalSpy activated(&item, &StatusNotifierItem::Activated), chosen(&item, &StatusNotifierItem::MenuChosen);

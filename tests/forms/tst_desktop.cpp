@@ -2,9 +2,10 @@
 #include "common/filebytes.h"
 #include "common/standins.h"
 #include "common/testfolder.h"
-#include "desktop/clockcheck.h"
-#include "desktop/notifier.h"
-#include "desktop/sleepwatcher.h"
+#include "desktop/clockcheck_dbus.h"
+#include "desktop/notifier_dbus.h"
+#include "desktop/sleepwatcher_dbus.h"
+#include "desktop/traywatcher_dbus.h"
 #include "desktop/wallclockalarm.h"
 #include "forms/formkit.h"
 #include "forms/frmmain.h"
@@ -85,7 +86,7 @@ private slots:
         auto w = std::make_unique<frmMain>();
         w->Form_Load();
         w->Tray()->ShowWindowAtStart(state.endsWith("late"));
-        w->Tray()->Start(mClient);
+        w->Tray()->Start(new DBusTrayWatcher(mClient));
         auto* ticker = w->findChild<Ticker*>();
         if (state.endsWith("late")) { // Wayland forgets at once that the window was minimised: it still waits
             QTRY_VERIFY(w->Tray()->IsKnown() && w->isVisible() && CountsAsMinimised(w.get()) && ticker->Waiting());
@@ -144,8 +145,9 @@ private slots:
         w->Form_Load();
         // As at a real start: the services come once the window shows, after the first tick was queued; the
         // reminder due at that tick still goes to the desktop.
-        QTimer::singleShot(
-            0, w.get(), [&] { w->UseDesktop(new Notifier(mClient, u"kelvara-utility"_s), new ClockCheck(mClient)); });
+        QTimer::singleShot(0, w.get(), [&] {
+            w->UseDesktop(new DBusNotifier(mClient, u"kelvara-utility"_s), new DBusClockCheck(mClient));
+        });
         QTRY_COMPARE(mNotifications.calls.size(), 1);
         QVERIFY(!Shown("frmNotice"));
         const QVariantList call = mNotifications.calls[0];
@@ -161,7 +163,7 @@ private slots:
         QTRY_VERIFY(Warning(*w) && Warning(*w)->isVisible());
         w = std::make_unique<frmMain>(); // a restart: the announced start is not repeated
         w->Form_Load();
-        w->UseDesktop(new Notifier(mClient, QString()), nullptr, new SleepWatcher(mClient));
+        w->UseDesktop(new DBusNotifier(mClient, QString()), nullptr, new DBusSleepWatcher(mClient));
         w->tmrMain_Timer();
         w->Reminders()->Test(gCalibration, SystemClock::Now(), {3, 0, true, u"Probe"_s, {}});
         QTRY_COMPARE(mNotifications.calls.size(), 2);
@@ -213,11 +215,11 @@ private slots:
         QVERIFY(tip(ticker->NextWake()) != tip(*gCalibration.Instant));
         QVERIFY(mServices.unregisterService(u"org.freedesktop.Notifications"_s)); // without the services
         QVERIFY(mServices.unregisterService(u"org.freedesktop.timedate1"_s));
-        w->UseDesktop(new Notifier(mClient, QString()), new ClockCheck(mClient));
+        w->UseDesktop(new DBusNotifier(mClient, QString()), new DBusClockCheck(mClient));
         w->Reminders()->Test(gCalibration, SystemClock::Now(), {3, 0, true, u"Probe"_s, {}});
         QTRY_VERIFY(Shown("frmNotice"));
         Shown("frmNotice")->close();
-        w->UseDesktop(new Notifier(QDBusConnection(u"closed"_s), QString()), nullptr); // no bus at all
+        w->UseDesktop(new DBusNotifier(QDBusConnection(u"closed"_s), QString()), nullptr); // no bus at all
         w->Reminders()->Test(gCalibration, SystemClock::Now(), {3, 0, true, u"Probe"_s, {}});
         QTRY_VERIFY(Shown("frmNotice"));
         QVERIFY(!mClient.interface()->isServiceRegistered(u"org.freedesktop.timedate1"_s).value()); // answers in

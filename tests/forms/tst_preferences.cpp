@@ -3,6 +3,8 @@
 #include "common/filebytes.h"
 #include "common/standins.h"
 #include "common/testfolder.h"
+#include "desktop/colourscheme_dbus.h"
+#include "desktop/traywatcher_dbus.h"
 #include "files/autostart.h"
 #include "files/character.h"
 #include "forms/appearance.h"
@@ -133,7 +135,7 @@ private slots:
         plain.Tray()->ShowWindowAtStart(false);
         hidden.Tray()->ShowWindowAtStart(true);
         for (frmMain* w : {&plain, &hidden})
-            w->Tray()->Start(mBus.client);
+            w->Tray()->Start(new DBusTrayWatcher(mBus.client));
         QTRY_VERIFY(hidden.isMinimized() && hidden.isVisible() && plain.Tray()->IsKnown());
         frmPreferences p(hidden.Tray(), hidden.Colours(), &hidden);
         QVERIFY(Child(p, "chkKeepInTray")->isChecked() && !Child(p, "chkKeepInTray")->isEnabled());
@@ -146,7 +148,7 @@ private slots:
         QVERIFY(Child<QSystemTrayIcon>(hidden, "trayIcon")->isVisible());
         QVERIFY(!hidden.close() && !hidden.isVisible());
         withTray.Tray()->ShowWindowAtStart(true);
-        withTray.Tray()->Start(mBus.client);
+        withTray.Tray()->Start(new DBusTrayWatcher(mBus.client));
         QTRY_VERIFY(withTray.Tray()->IsShown());
         QVERIFY(!withTray.isVisible());
         QVERIFY(mBus.services.unregisterService(u"org.kde.StatusNotifierWatcher"_s));
@@ -161,7 +163,7 @@ private slots:
         QVERIFY(mBus.services.registerService(u"org.freedesktop.portal.Desktop"_s));
         frmMain w;
         w.Form_Load();
-        w.Colours()->Follow(new ColourScheme(mBus.client));
+        w.Colours()->Follow(new DBusColourScheme(mBus.client));
         QTRY_VERIFY(Dark());
         QCoreApplication::processEvents();
         const QPalette box = Child<QLabel>(w, "lblName")->palette();

@@ -4,7 +4,7 @@
 #include "common/filebytes.h"
 #include "common/standins.h"
 #include "common/testfolder.h"
-#include "desktop/notifier.h"
+#include "desktop/notifier_dbus.h"
 #include "running/reminderkeeper.h"
 
 #include <QDBusConnection>
@@ -67,7 +67,8 @@ private slots:
         SystemClock::SetSource([&now] { return now; });
         ReminderKeeper keeper;
         keeper.Load();
-        keeper.SetNotifier(new Notifier(QDBusConnection(u"none"_s), QString(), Notifier::AnswerTimeout, &keeper));
+        keeper.SetNotifier(
+            new DBusNotifier(QDBusConnection(u"none"_s), QString(), DBusNotifier::AnswerTimeout, &keeper));
         QSignalSpy notices(&keeper, &ReminderKeeper::Notice);
         keeper.Tick(mClock, now.toSecsSinceEpoch());
         now = now.addSecs(20);
@@ -137,8 +138,8 @@ private slots:
         for (int run = 1; run <= 2; ++run) {
             ReminderKeeper keeper;
             keeper.Load();
-            keeper.SetNotifier(new Notifier(QDBusConnection::connectToBus(address, address + u'c'), QString(),
-                                            Notifier::AnswerTimeout, &keeper));
+            keeper.SetNotifier(new DBusNotifier(QDBusConnection::connectToBus(address, address + u'c'), QString(),
+                                                DBusNotifier::AnswerTimeout, &keeper));
             keeper.Tick(mClock, mNow.toSecsSinceEpoch());
             QTest::qWait(300);
         }

@@ -1,4 +1,4 @@
-#include "notifier.h"
+#include "notifier_dbus.h"
 
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
@@ -16,15 +16,16 @@ const QString Interface = QStringLiteral("org.freedesktop.Notifications");
 constexpr qsizetype MaxRemembered = 64;
 } // namespace
 
-Notifier::Notifier(const QDBusConnection& bus, const QString& appIcon, int answerTimeout, QObject* parent)
-    : QObject(parent)
+DBusNotifier::DBusNotifier(const QDBusConnection& bus, const QString& appIcon, int answerTimeout, QObject* parent)
+    : Notifier(parent)
     , mBus(bus)
     , mIcon(appIcon)
     , mAnswerTimeout(answerTimeout)
 {
 }
 
-void Notifier::Notify(const QString& summary, const QString& body, const QString& actionKey, const QString& actionLabel)
+void DBusNotifier::Notify(const QString& summary, const QString& body, const QString& actionKey,
+                          const QString& actionLabel)
 {
     if (!mBus.isConnected()) {
         // No bus, no service; a call on a closed connection would never answer at all.
@@ -79,7 +80,7 @@ void Notifier::Notify(const QString& summary, const QString& body, const QString
     });
 }
 
-void Notifier::OnActionInvoked(uint id, const QString& key)
+void DBusNotifier::OnActionInvoked(uint id, const QString& key)
 {
     Q_UNUSED(key); // the notification and its one button do the same
     const auto it = mActions.constFind(id);
@@ -87,7 +88,7 @@ void Notifier::OnActionInvoked(uint id, const QString& key)
         emit Activated(*it);
 }
 
-void Notifier::OnClosed(uint id, uint reason)
+void DBusNotifier::OnClosed(uint id, uint reason)
 {
     Q_UNUSED(reason);
     mActions.remove(id);

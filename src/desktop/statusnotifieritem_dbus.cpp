@@ -1,4 +1,4 @@
-#include "statusnotifieritem.h"
+#include "statusnotifieritem_dbus.h"
 
 #include <QCoreApplication>
 #include <QDBusAbstractAdaptor>
@@ -169,7 +169,7 @@ class ItemAdaptor : public QDBusAbstractAdaptor
     Q_PROPERTY(QDBusObjectPath Menu READ Menu)
 
 public:
-    explicit ItemAdaptor(StatusNotifierItem* item)
+    explicit ItemAdaptor(DBusStatusNotifierItem* item)
         : QDBusAbstractAdaptor(item)
         , mItem(item)
     {
@@ -209,7 +209,7 @@ signals:
     void NewToolTip();
 
 private:
-    StatusNotifierItem* mItem;
+    DBusStatusNotifierItem* mItem;
 };
 
 class MenuAdaptor : public QDBusAbstractAdaptor
@@ -222,7 +222,7 @@ class MenuAdaptor : public QDBusAbstractAdaptor
     Q_PROPERTY(QStringList IconThemePath READ IconThemePath)
 
 public:
-    MenuAdaptor(QObject* object, StatusNotifierItem* item)
+    MenuAdaptor(QObject* object, DBusStatusNotifierItem* item)
         : QDBusAbstractAdaptor(object)
         , mItem(item)
     {
@@ -292,11 +292,11 @@ private:
         return properties;
     }
 
-    StatusNotifierItem* mItem;
+    DBusStatusNotifierItem* mItem;
 };
 
-StatusNotifierItem::StatusNotifierItem(const QDBusConnection& bus, const TrayIconImage& icon, QObject* parent)
-    : QObject(parent)
+DBusStatusNotifierItem::DBusStatusNotifierItem(const QDBusConnection& bus, const TrayIconImage& icon, QObject* parent)
+    : StatusNotifierItem(parent)
     , mBus(bus)
     , mIcon(icon)
     , mMenuObject(new QObject(this))
@@ -336,7 +336,7 @@ StatusNotifierItem::StatusNotifierItem(const QDBusConnection& bus, const TrayIco
     Register();
 }
 
-StatusNotifierItem::~StatusNotifierItem()
+DBusStatusNotifierItem::~DBusStatusNotifierItem()
 {
     if (mService.isEmpty())
         return;
@@ -350,7 +350,7 @@ StatusNotifierItem::~StatusNotifierItem()
     mBus.send(release);
 }
 
-void StatusNotifierItem::Register()
+void DBusStatusNotifierItem::Register()
 {
     QDBusMessage call = QDBusMessage::createMethodCall(WatcherService, QStringLiteral("/StatusNotifierWatcher"),
                                                        WatcherService, QStringLiteral("RegisterStatusNotifierItem"));
@@ -358,7 +358,7 @@ void StatusNotifierItem::Register()
     mBus.send(call);
 }
 
-void StatusNotifierItem::SetToolTip(const QString& text)
+void DBusStatusNotifierItem::SetToolTip(const QString& text)
 {
     if (text == mToolTip)
         return;
@@ -366,7 +366,7 @@ void StatusNotifierItem::SetToolTip(const QString& text)
     emit mItemAdaptor->NewToolTip();
 }
 
-void StatusNotifierItem::SetMenu(const QList<TrayMenuEntry>& entries)
+void DBusStatusNotifierItem::SetMenu(const QList<TrayMenuEntry>& entries)
 {
     if (entries == mMenu)
         return;
@@ -374,4 +374,4 @@ void StatusNotifierItem::SetMenu(const QList<TrayMenuEntry>& entries)
     emit mMenuAdaptor->LayoutUpdated(++mRevision, 0);
 }
 
-#include "statusnotifieritem.moc"
+#include "statusnotifieritem_dbus.moc"

@@ -1,4 +1,6 @@
-#include "traywatcher.h"
+#include "traywatcher_dbus.h"
+
+#include "statusnotifieritem_dbus.h"
 
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
@@ -10,8 +12,8 @@ const QString Path = QStringLiteral("/StatusNotifierWatcher");
 const QString Interface = QStringLiteral("org.kde.StatusNotifierWatcher");
 } // namespace
 
-TrayWatcher::TrayWatcher(const QDBusConnection& bus, QObject* parent)
-    : QObject(parent)
+DBusTrayWatcher::DBusTrayWatcher(const QDBusConnection& bus, QObject* parent)
+    : TrayWatcher(parent)
     , mBus(bus)
 {
     // A new owner (also one that replaced another) is asked about its hosts.
@@ -25,7 +27,7 @@ TrayWatcher::TrayWatcher(const QDBusConnection& bus, QObject* parent)
             });
 }
 
-void TrayWatcher::Start()
+void DBusTrayWatcher::Start()
 {
     if (!mBus.isConnected()) {
         // A call on a closed connection would never answer.
@@ -45,7 +47,7 @@ void TrayWatcher::Start()
     Ask(false);
 }
 
-void TrayWatcher::Ask(bool hostQuestion)
+void DBusTrayWatcher::Ask(bool hostQuestion)
 {
     QDBusMessage call;
     if (hostQuestion) {
@@ -76,24 +78,29 @@ void TrayWatcher::Ask(bool hostQuestion)
     });
 }
 
-void TrayWatcher::OnHostRegistered()
+void DBusTrayWatcher::OnHostRegistered()
 {
     ++mGeneration;
     Take(true);
 }
 
-void TrayWatcher::OnHostUnregistered()
+void DBusTrayWatcher::OnHostUnregistered()
 {
     // Another host may still be there.
     ++mGeneration;
     Ask(true);
 }
 
-void TrayWatcher::Take(bool available)
+void DBusTrayWatcher::Take(bool available)
 {
     if (mKnown && available == mAvailable)
         return;
     mKnown = true;
     mAvailable = available;
     emit Available(available);
+}
+
+StatusNotifierItem* DBusTrayWatcher::MakeItem(const TrayIconImage& icon, QObject* parent)
+{
+    return new DBusStatusNotifierItem(mBus, icon, parent);
 }

@@ -1,26 +1,26 @@
-#include "clockcheck.h"
+#include "clockcheck_dbus.h"
 
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
 #include <QDBusVariant>
 
-ClockCheck::ClockCheck(const QDBusConnection& bus, QObject* parent)
-    : QObject(parent)
+DBusClockCheck::DBusClockCheck(const QDBusConnection& bus, QObject* parent)
+    : ClockCheck(parent)
     , mBus(bus)
 {
     mTimer.setInterval(Interval);
     mTimer.setTimerType(Qt::VeryCoarseTimer);
-    connect(&mTimer, &QTimer::timeout, this, &ClockCheck::Ask);
+    connect(&mTimer, &QTimer::timeout, this, &DBusClockCheck::Ask);
 }
 
-void ClockCheck::Start()
+void DBusClockCheck::Start()
 {
     Ask();
     mTimer.start();
 }
 
-void ClockCheck::Ask()
+void DBusClockCheck::Ask()
 {
     // Without a bus there is no service to ask (and a call would never finish).
     if (!mBus.isConnected())

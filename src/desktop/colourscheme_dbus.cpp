@@ -1,4 +1,4 @@
-#include "colourscheme.h"
+#include "colourscheme_dbus.h"
 
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
@@ -22,8 +22,8 @@ ColourScheme::Scheme SchemeOf(QVariant value)
 }
 } // namespace
 
-ColourScheme::ColourScheme(const QDBusConnection& bus, int timeout, QObject* parent)
-    : QObject(parent)
+DBusColourScheme::DBusColourScheme(const QDBusConnection& bus, int timeout, QObject* parent)
+    : ColourScheme(parent)
     , mBus(bus)
     , mTimeout(timeout)
 {
@@ -31,7 +31,7 @@ ColourScheme::ColourScheme(const QDBusConnection& bus, int timeout, QObject* par
     connect(&mDeadline, &QTimer::timeout, this, [this] { Take(Scheme::NoPreference); });
 }
 
-void ColourScheme::Start()
+void DBusColourScheme::Start()
 {
     if (!mBus.isConnected()) {
         // A call on a closed connection would never answer.
@@ -49,7 +49,7 @@ void ColourScheme::Start()
     Ask(QStringLiteral("ReadOne"));
 }
 
-void ColourScheme::Ask(const QString& method)
+void DBusColourScheme::Ask(const QString& method)
 {
     QDBusMessage call = QDBusMessage::createMethodCall(Service, Path, Interface, method);
     call << Group << Key;
@@ -69,7 +69,7 @@ void ColourScheme::Ask(const QString& method)
     });
 }
 
-void ColourScheme::OnSettingChanged(const QString& group, const QString& key, const QDBusVariant& value)
+void DBusColourScheme::OnSettingChanged(const QString& group, const QString& key, const QDBusVariant& value)
 {
     if (group != Group || key != Key)
         return;
@@ -77,7 +77,7 @@ void ColourScheme::OnSettingChanged(const QString& group, const QString& key, co
     Take(SchemeOf(value.variant()));
 }
 
-void ColourScheme::Take(Scheme scheme)
+void DBusColourScheme::Take(Scheme scheme)
 {
     mDeadline.stop();
     if (mKnown && scheme == mScheme)

@@ -1,20 +1,20 @@
-#include "wallclockalarm.h"
+#include "wallclockalarm_linux.h"
 
 #include <cerrno>
 #include <sys/timerfd.h>
 #include <unistd.h>
 
-WallClockAlarm::WallClockAlarm(QObject* parent)
-    : QObject(parent)
+LinuxWallClockAlarm::LinuxWallClockAlarm(QObject* parent)
+    : WallClockAlarm(parent)
     , mFd(timerfd_create(CLOCK_REALTIME, TFD_NONBLOCK | TFD_CLOEXEC))
 {
     if (mFd < 0)
         return;
     mNotifier = new QSocketNotifier(mFd, QSocketNotifier::Read, this);
-    connect(mNotifier, &QSocketNotifier::activated, this, &WallClockAlarm::OnReadable);
+    connect(mNotifier, &QSocketNotifier::activated, this, &LinuxWallClockAlarm::OnReadable);
 }
 
-WallClockAlarm::~WallClockAlarm()
+LinuxWallClockAlarm::~LinuxWallClockAlarm()
 {
     if (mFd >= 0) {
         delete mNotifier;
@@ -22,17 +22,17 @@ WallClockAlarm::~WallClockAlarm()
     }
 }
 
-bool WallClockAlarm::Arm(int64_t instant)
+bool LinuxWallClockAlarm::Arm(int64_t instant)
 {
     return Set(instant, true);
 }
 
-void WallClockAlarm::Disarm()
+void LinuxWallClockAlarm::Disarm()
 {
     Set(0, false);
 }
 
-bool WallClockAlarm::Set(int64_t instant, bool armed)
+bool LinuxWallClockAlarm::Set(int64_t instant, bool armed)
 {
     mArmed = false;
     if (mFd < 0)
@@ -53,7 +53,7 @@ bool WallClockAlarm::Set(int64_t instant, bool armed)
     return armed;
 }
 
-void WallClockAlarm::OnReadable()
+void LinuxWallClockAlarm::OnReadable()
 {
     uint64_t expirations = 0;
     const ssize_t got = read(mFd, &expirations, sizeof expirations);

@@ -1,7 +1,7 @@
-#include "sleepwatcher.h"
+#include "sleepwatcher_dbus.h"
 
-SleepWatcher::SleepWatcher(const QDBusConnection& bus, QObject* parent)
-    : QObject(parent)
+DBusSleepWatcher::DBusSleepWatcher(const QDBusConnection& bus, QObject* parent)
+    : SleepWatcher(parent)
 {
     if (!bus.isConnected())
         return;
@@ -10,7 +10,7 @@ SleepWatcher::SleepWatcher(const QDBusConnection& bus, QObject* parent)
                                  this, SLOT(OnPrepareForSleep(bool)));
 }
 
-void SleepWatcher::OnPrepareForSleep(bool sleeping)
+void DBusSleepWatcher::OnPrepareForSleep(bool sleeping)
 {
     if (!sleeping)
         emit Resumed();

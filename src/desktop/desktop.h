@@ -1,0 +1,22 @@
+#pragma once
+
+class ClockCheck;
+class ColourScheme;
+class Notifier;
+class SleepWatcher;
+class TrayWatcher;
+
+// The services of the desktop the program runs on, each made without a parent: whoever
+// takes one owns it. A service the desktop does not offer is null.
+struct DesktopServices
+{
+    Notifier* notifier = nullptr;
+    ClockCheck* clockCheck = nullptr;
+    SleepWatcher* sleep = nullptr;
+    TrayWatcher* tray = nullptr;
+    ColourScheme* colours = nullptr;
+};
+
+// Opens the desktop's services. Nothing waits for the desktop: a service that is not
+// there is found out later, asynchronously, as each service's own signals tell.
+DesktopServices OpenDesktop();
