@@ -1,4 +1,5 @@
 #include "app/commandline.h"
+#include "app/platform.h"
 #include "core/atomicsave.h"
 #include "core/kelvaraerror.h"
 #include "core/language.h"
@@ -19,22 +20,11 @@
 #include <QApplication>
 #include <QFile>
 #include <QIcon>
-#include <QScopeGuard>
-#include <QSocketNotifier>
-#include <QThread>
 #include <QTimer>
 
 #include <algorithm>
-#include <atomic>
-#include <cerrno>
-#include <chrono>
-#include <condition_variable>
-#include <csignal>
+#include <array>
 #include <cstdio>
-#include <fcntl.h>
-#include <mutex>
-#include <sys/socket.h>
-#include <unistd.h>
 
 #ifdef KELVARA_BENCH_PROBE
 // Only in the benchmarks' copy of the program (bench/probe.cpp): ends it at the first
@@ -43,95 +33,6 @@ void BenchProbe(const QStringList& arguments, frmMain& window);
 #endif
 
 namespace {
-
-int gSignalPipe[2] = {-1, -1};
-
-void OnSignal(int)
-{
-    const char byte = 1;
-    [[maybe_unused]] const auto written = ::write(gSignalPipe[1], &byte, 1);
-}
-
-// SIGTERM, SIGINT and SIGHUP (the terminal it was started from closed) end the program the
-// orderly way: the closing sequence runs and the calibration is saved, even while a modal window
-// is open.
-void InstallSignalHandlers(frmMain* window)
-{
-    if (::socketpair(AF_UNIX, SOCK_STREAM, 0, gSignalPipe) != 0)
-        return;
-    auto* notifier = new QSocketNotifier(gSignalPipe[0], QSocketNotifier::Read, window);
-    QObject::connect(notifier, &QSocketNotifier::activated, window, [window, notifier] {
-        notifier->setEnabled(false);
-        char byte = 0;
-        [[maybe_unused]] const auto got = ::read(gSignalPipe[0], &byte, 1);
-        ErrorBoundary::Run([window] { window->Form_Unload(); });
-        // A closing save that failed has already asked for a non-zero status.
-        if (!ErrorBoundary::Ending())
-            QCoreApplication::exit(0);
-    });
-    struct sigaction action = {};
-    action.sa_handler = OnSignal;
-    sigemptyset(&action.sa_mask);
-    action.sa_flags = SA_RESTART;
-    for (const int signal : {SIGTERM, SIGINT, SIGHUP})
-        ::sigaction(signal, &action, nullptr);
-}
-
-// The main window while its closing save is still to come, and Qt's own message handler.
-std::atomic<frmMain*> gUnsaved = nullptr;
-QtMessageHandler gQtMessages = nullptr;
-// Whether the closing save for a broken connection was made, or the run ended without one.
-std::mutex gSavingLock;
-std::condition_variable gSavingEnded;
-bool gSaved = false;
-
-void SavingEnded()
-{
-    gUnsaved = nullptr;
-    const std::lock_guard lock(gSavingLock);
-    gSaved = true;
-    gSavingEnded.notify_all();
-}
-
-// On the main thread, once: the files' part of the closing save, unless the closing sequence began, and then the
-// settings saves asked for (the reminders announced) are waited for.
-void SaveBeforeDisplayLoss()
-{
-    if (frmMain* window = gUnsaved.exchange(nullptr)) {
-        if (!window->Unloaded()) {
-            try {
-                WriteCalibrationFile(ComputeGameTime(gCalibration));
-            } catch (const KelvaraError& error) {
-                std::fprintf(stderr, "%s\n", qPrintable(error.message()));
-            }
-        }
-        window->Reminders()->WaitForSaves();
-    }
-    SavingEnded();
-}
-
-// Qt's platform plugins end the program at once when the connection to the display server breaks
-// (the X server or the Wayland compositor ended: a logout without a session manager), with exit()
-// or _exit() and without the closing sequence, once they have said so. On those words the files'
-// part of the closing save runs, which needs no display, while everything it uses is still there
-// (an atexit() function would come after objects made during the run are gone). A run whose
-// closing sequence began saves nothing more. The save is the main thread's, which uses the clock
-// and the files meanwhile: said on a thread of the plugin's own (Wayland's event thread), the
-// words wait for it there, for a while, as the process ends when they return.
-void OnQtMessage(QtMsgType type, const QMessageLogContext& context, const QString& message)
-{
-    const bool broken = type == QtWarningMsg
-        && (message.startsWith(QLatin1String("The X11 connection broke"))
-            || message.startsWith(QLatin1String("The Wayland connection")));
-    gQtMessages(type, context, message);
-    if (!broken)
-        return;
-    if (QThread::currentThread() == qApp->thread())
-        return SaveBeforeDisplayLoss();
-    QMetaObject::invokeMethod(qApp, &SaveBeforeDisplayLoss, Qt::QueuedConnection);
-    std::unique_lock lock(gSavingLock);
-    gSavingEnded.wait_for(lock, std::chrono::seconds(10), [] { return gSaved; });
-}
 
 // The window option that starts the program without showing its main window, as
 // --hidden or -hidden.
@@ -146,19 +47,10 @@ bool StartsHidden(const QStringList& arguments)
 
 int main(int argc, char* argv[])
 {
-    // Standard input, output and error closed by the caller (>&-) are opened on /dev/null
-    // before anything else is opened, so that no file the program opens takes their place
-    // and receives what is meant for them. The answer of the command line still counts as
-    // not written.
-    bool closed[3] = {};
-    for (int fd = 0; fd < 3; ++fd) {
-        closed[fd] = ::fcntl(fd, F_GETFD) < 0 && errno == EBADF;
-        if (closed[fd] && ::open("/dev/null", O_RDWR) != fd)
-            return 1;
-    }
-    // A write past a file size limit fails with EFBIG and is reported like any refused
-    // write, instead of ending the program before it can say why.
-    std::signal(SIGXFSZ, SIG_IGN);
+    // The answer of the command line to a standard output the caller closed counts as not written.
+    std::array<bool, 3> closed{};
+    if (!Platform::PrepareConsole(closed))
+        return 1;
     QStringList arguments;
     const char* notText = nullptr; // the first argument that is no text in the system's encoding
     for (int i = 0; i < argc; ++i) {
@@ -235,7 +127,7 @@ int main(int argc, char* argv[])
         return 1;
     }
     ErrorBoundary::SetCloser([&window] { window.Form_Unload(); });
-    InstallSignalHandlers(&window);
+    Platform::InstallEndHandlers(window);
     // The desktop session may end the program without closing the window.
     QObject::connect(&app, &QCoreApplication::aboutToQuit, &window,
                      [&window] { ErrorBoundary::Run([&window] { window.Form_Unload(); }); });
@@ -261,10 +153,8 @@ int main(int argc, char* argv[])
 #ifdef KELVARA_BENCH_PROBE
     BenchProbe(QCoreApplication::arguments(), window);
 #endif
-    gUnsaved = &window;
-    gQtMessages = qInstallMessageHandler(OnQtMessage);
-    // Past this point the window is gone: a later word of Qt has nothing to save, nor waits for a save.
-    const auto saved = qScopeGuard(SavingEnded);
+    // A connection to the display that breaks still gets the closing save, until the window is gone.
+    const Platform::DisplayLossSave displayLoss(window);
     const int status = QApplication::exec();
     // An error reported on the way out (a closing save that failed) ends with status 1,
     // however the program was asked to end.
