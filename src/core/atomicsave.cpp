@@ -29,7 +29,7 @@ std::optional<QString> SaveFileAtomically(const QString& path, const QByteArray&
         return reason;
     // The new contents under a name of the program's own beside the file, so that what a
     // save cut short by a kill leaves is known for what it is at the next start.
-    QTemporaryFile file(QFile::decodeName(target) + QLatin1String(UnfinishedSaveMark) + QStringLiteral("XXXXXX"));
+    QTemporaryFile file(TargetName(target) + QLatin1String(UnfinishedSaveMark) + QStringLiteral("XXXXXX"));
     if (!file.open())
         return file.errorString();
     errno = 0;
@@ -49,7 +49,7 @@ std::optional<QString> SaveFileAtomically(const QString& path, const QByteArray&
     }
     // What protects the file (owner, permissions, access control list, extended attributes)
     // goes with it, or the file stays as it was. A hard link to the file keeps the old contents.
-    if (const auto reason = KeepProtection(QFile::decodeName(target), file))
+    if (const auto reason = KeepProtection(TargetName(target), file))
         return reason;
     if (const auto reason = WriteThrough(file))
         return reason;
@@ -75,7 +75,7 @@ void RemoveUnfinishedSaves(const QString& folder, std::initializer_list<const ch
 {
     for (const char* name : files) {
         // Beside the file the save replaced, which a link may have put in another folder.
-        const QFileInfo saved(QFile::decodeName(Target(QDir(folder).filePath(QLatin1String(name)))));
+        const QFileInfo saved(TargetName(Target(QDir(folder).filePath(QLatin1String(name)))));
         const QRegularExpression temporary(
             u'^' + QRegularExpression::escape(saved.fileName() + QLatin1String(UnfinishedSaveMark))
             + QStringLiteral("[A-Za-z0-9]{6}$"));

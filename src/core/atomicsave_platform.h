@@ -18,6 +18,10 @@ bool SystemStream(const QString& path);
 // lead to, as the system reaches it; the name as it stands when a link cannot be read.
 QByteArray Target(const QString& path);
 
+// The name `target` (Target()) as Qt names files: the system's bytes decoded as QFile decodes them on Linux, the
+// UTF-16 it carries on Windows, whose file names are UTF-16 text.
+QString TargetName(const QByteArray& target);
+
 // The reason when the file at `target` (Target()) is there but the player may not write it.
 std::optional<QString> NotWritable(const QByteArray& target);
 

@@ -210,6 +210,11 @@ QByteArray Target(const QString& path)
     return name;
 }
 
+QString TargetName(const QByteArray& target)
+{
+    return QFile::decodeName(target);
+}
+
 std::optional<QString> NotWritable(const QByteArray& target)
 {
     if (const int writable = ::open(target.constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC); writable >= 0)

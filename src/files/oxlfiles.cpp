@@ -13,7 +13,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QStandardPaths>
 
 namespace {
 // The sample database of an installed copy, from the executable's folder.
@@ -115,12 +114,12 @@ QString HomeFolder()
 QString DataFolder()
 {
     HomeFolder();
-    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    return SystemDataFolder();
 }
 
 bool KeepsFilesBeside(const QString& exeFolder)
 {
-    return QFileInfo(exeFolder).isWritable()
+    return MayKeepFilesIn(exeFolder)
         && (!RunsAsRoot() || !QFileInfo::exists(WithSlash(exeFolder) + QLatin1String(InstalledDatabase)));
 }
 

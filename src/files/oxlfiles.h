@@ -23,10 +23,11 @@ QString ChooseProgramFolder(const QString& exeFolder, bool exeFolderWritable, co
 QString HomeFolder();
 
 // The player's data folder, where an installed copy keeps its files: ~/.local/share/kelvara-utility in
-// HomeFolder(), or under $XDG_DATA_HOME.
+// HomeFolder(), or under $XDG_DATA_HOME; on Windows, Kelvara Utility in the local application data folder.
 QString DataFolder();
 
-// Whether the files live beside the executable: where the player may write, except for an
+// Whether the files live beside the executable: where the player may write (on Windows, where a file can be made, and
+// the installer left no kelvara-utility.installed there), except for an
 // installed copy (its sample database in ../share/kelvara-utility) run by root, whose files go
 // to root's data folder rather than into /usr/bin.
 bool KeepsFilesBeside(const QString& exeFolder);

@@ -13,3 +13,10 @@ QByteArray UserHome();
 
 // Whether the program runs as root, who may write an installed copy's folder.
 bool RunsAsRoot();
+
+// Whether the player's files may be kept in the executable's folder `exeFolder`: the player may write there (and,
+// on Windows, the installer marked no installed copy there).
+bool MayKeepFilesIn(const QString& exeFolder);
+
+// The folder of the player's own where an installed copy keeps its files (DataFolder() of oxlfiles.h).
+QString SystemDataFolder();

@@ -2,6 +2,8 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
 
 #include <climits>
 #include <fcntl.h>
@@ -35,4 +37,14 @@ QByteArray UserHome()
 bool RunsAsRoot()
 {
     return ::geteuid() == 0;
+}
+
+bool MayKeepFilesIn(const QString& exeFolder)
+{
+    return QFileInfo(exeFolder).isWritable();
+}
+
+QString SystemDataFolder()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
 }
