@@ -10,7 +10,9 @@
 // gets. On Linux it is the freedesktop way (autostart_xdg.h): a desktop entry named
 // kelvara-utility.desktop in the autostart folder of the user's configuration folder
 // ($XDG_CONFIG_HOME/autostart, or ~/.config/autostart when XDG_CONFIG_HOME is unset,
-// empty or not an absolute path).
+// empty or not an absolute path). On Windows it is the value "Kelvara Utility" of the user's
+// Run key (HKEY_CURRENT_USER\Software\Microsoft\Windows\CurrentVersion\Run), the quoted
+// program and its options (autostart_win.cpp).
 
 struct AutostartEntry
 {

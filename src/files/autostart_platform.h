@@ -4,8 +4,8 @@
 #include <QtGlobal>
 
 // What starting at login asks of the system it runs on; one file per platform (autostart_xdg.cpp:
-// a desktop entry in the XDG autostart folder). The platform's file gives AutostartPath,
-// AutostartProgram, ReadAutostart and RemoveAutostart of autostart.h, and this.
+// a desktop entry in the XDG autostart folder; autostart_win.cpp: a value of the Run key). The platform's file gives
+// AutostartPath, AutostartProgram, ReadAutostart and RemoveAutostart of autostart.h, and this.
 
 // Writes the entry at `path` (AutostartPath()) for `program`, which is not empty, as WriteAutostart says.
 void WriteAutostartEntry(const QString& path, const QString& program, bool hidden);

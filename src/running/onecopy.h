@@ -79,7 +79,8 @@ signals:
     void ShowAsked();
 
 private:
-    // How the claim is held and later starts are heard: one file per platform (onecopy_unix.cpp).
+    // How the claim is held and later starts are heard: one file per platform (onecopy_unix.cpp,
+    // onecopy_win.cpp: a QLockFile and a local server open to the same user only).
     class System;
     // Answers a later start's request for the main window: emits ShowAsked when the window is there
     // to show, and says whether it was.

@@ -7,7 +7,8 @@
 // What the one-copy claim shares between its platforms (the talk between a later start and
 // the running copy, and what it comes to), and what each platform's file gives: the class
 // OneCopy::System, which holds the claim and listens (onecopy_unix.cpp: flock() and a socket
-// in the abstract namespace), and OneCopy's constructor and destructor, which make and end it.
+// in the abstract namespace; onecopy_win.cpp: a QLockFile and a named pipe), and OneCopy's constructor and destructor,
+// which make and end it.
 
 // A later start's request, and the running copy's answers, each one line.
 constexpr char ShowRequest[] = "show\n";
