@@ -41,9 +41,10 @@ QByteArray ListenerName(const QString& path)
                                                                                              : QByteArray();
 }
 
+// What is left of `deadline` as QLocalSocket's waits take it: -1 for a wait without end.
 int Remaining(const QDeadlineTimer& deadline)
 {
-    return int(qMax<qint64>(deadline.remainingTime(), 0));
+    return deadline.isForever() ? -1 : int(qMax<qint64>(deadline.remainingTime(), 0));
 }
 
 // Asks the copy listening on `name` to show its window, waiting until `deadline` for its answer. Gone: nobody listens
