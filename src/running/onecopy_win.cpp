@@ -151,7 +151,7 @@ OneCopy::Claim OneCopy::System::Take(const QString& folder, int waitMs, QString&
             error = ERROR_LOCK_VIOLATION; // taken by others each time: another program's doing
         // Being deleted by another start (which it refuses meanwhile) is a moment's matter; a folder that keeps the
         // file is not.
-        if (error == ERROR_FILE_NOT_FOUND || (error == ERROR_ACCESS_DENIED && ++refused < 10)) {
+        if ((error == ERROR_FILE_NOT_FOUND && ++taken < 50) || (error == ERROR_ACCESS_DENIED && ++refused < 10)) {
             QThread::msleep(20);
             continue;
         }
