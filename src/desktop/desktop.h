@@ -11,6 +11,9 @@ class TrayWatcher;
 struct DesktopServices
 {
     Notifier* notifier = nullptr;
+    // The desktop's notifications are the messages of the program's own tray icon, which the
+    // windows show: the notifier is then theirs to make (and null here).
+    bool notifyThroughTray = false;
     ClockCheck* clockCheck = nullptr;
     SleepWatcher* sleep = nullptr;
     TrayWatcher* tray = nullptr;
