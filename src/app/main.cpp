@@ -12,6 +12,7 @@
 #include "forms/frmnotice.h"
 #include "forms/guard.h"
 #include "forms/trayicon.h"
+#include "forms/traynotifier.h"
 #include "running/gamedatawatcher.h"
 #include "running/globals.h"
 #include "running/onecopy.h"
@@ -146,7 +147,8 @@ int main(int argc, char* argv[])
     // The desktop's services once the window shows, so that the buses never hold up the start.
     QTimer::singleShot(0, &window, [&window] {
         const DesktopServices desktop = OpenDesktop();
-        window.UseDesktop(desktop.notifier, desktop.clockCheck, desktop.sleep);
+        Notifier* notifier = desktop.notifyThroughTray ? new TrayNotifier(window.Tray()) : desktop.notifier;
+        window.UseDesktop(notifier, desktop.clockCheck, desktop.sleep);
         window.Tray()->Start(desktop.tray);
         window.Colours()->Follow(desktop.colours);
     });

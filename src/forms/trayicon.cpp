@@ -177,11 +177,20 @@ void TrayIcon::MakeIcon()
         if (reason == QSystemTrayIcon::Trigger)
             ErrorBoundary::Run([this] { ClickHidesNow() ? emit HideWindow() : emit ShowWindow(); });
     });
+    connect(mIcon, &QSystemTrayIcon::messageClicked, this, &TrayIcon::MessageClicked);
     UpdateTip();
     mIcon->show();
     // The program now ends by its closing sequence, not when its last window closes:
     // a window closed while the main window waits in the tray must not end it.
     QApplication::setQuitOnLastWindowClosed(false);
+}
+
+bool TrayIcon::ShowMessage(const QString& title, const QString& text)
+{
+    if (!mIcon || !QSystemTrayIcon::supportsMessages())
+        return false;
+    mIcon->showMessage(title, text, QSystemTrayIcon::Information);
+    return true;
 }
 
 void TrayIcon::SetClockWarning(bool shown)

@@ -64,6 +64,10 @@ public:
     // Whether the main window warns that the system clock is not synchronised; the tooltip says so too.
     void SetClockWarning(bool shown);
 
+    // Shows a message by the icon, with the desktop's notification sound: false where no icon
+    // is in a tray now or the tray shows no messages.
+    bool ShowMessage(const QString& title, const QString& text);
+
     // Why the keep-in-tray choice cannot be made.
     static QString NoTrayText();
 
@@ -81,6 +85,8 @@ signals:
     // or to hide into the tray (Hide, a click on the icon, a start hidden).
     void ShowWindow();
     void HideWindow();
+    // The player clicked the latest message shown by the icon.
+    void MessageClicked();
     // The player chose an entry of the menu.
     void NextGoodMoonChosen();
     void RemindersChosen();
