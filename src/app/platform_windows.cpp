@@ -1,0 +1,127 @@
+#include "app/platform.h"
+
+#include "desktop/systemwindow_win.h"
+#include "forms/frmmain.h"
+#include "forms/guard.h"
+#include "running/reminderkeeper.h"
+
+#include <QCoreApplication>
+#include <QPointer>
+
+#include <chrono>
+#include <condition_variable>
+#include <cstdio>
+#include <io.h>
+#include <mutex>
+#include <windows.h>
+
+namespace {
+
+// Whether `handle`, a standard handle the program was started with, can be used as it is:
+// a file, a pipe or a character device (NUL, or a console).
+bool Usable(HANDLE handle)
+{
+    if (!handle || handle == INVALID_HANDLE_VALUE)
+        return false;
+    SetLastError(NO_ERROR);
+    return GetFileType(handle) != FILE_TYPE_UNKNOWN || GetLastError() == NO_ERROR;
+}
+
+// The closing sequence of the main window, on the main thread, once the program is asked to
+// end: the closing save, then the settings saves asked for (the reminders announced) are
+// waited for, as the process may be ended as soon as it returns.
+void End(frmMain* window)
+{
+    ErrorBoundary::Run([window] { window->Form_Unload(); });
+    window->Reminders()->WaitForSaves();
+    // A closing save that failed has already asked for a non-zero status.
+    if (!ErrorBoundary::Ending())
+        QCoreApplication::exit(0);
+}
+
+// The main window for the console's events, and whether the closing sequence they asked for ran.
+QPointer<frmMain> gWindow;
+std::mutex gEndLock;
+std::condition_variable gEndDone;
+bool gEnded = false;
+
+// Windows allows a handler five seconds for a closed console before it ends the process.
+constexpr std::chrono::milliseconds ConsoleCloseWait{4500};
+
+// Ctrl+C and Ctrl+Break in the console the program was started from, and that console
+// closed, end the program the orderly way, as on other systems an interrupt and a hang-up
+// do. The handler runs on a thread the system makes for it: the closing sequence runs on
+// the main thread, also while a modal window is open. For a closed console the process
+// ends when the handler returns, so it waits for the closing sequence, for a while.
+BOOL WINAPI OnConsoleEvent(DWORD event)
+{
+    if (event != CTRL_C_EVENT && event != CTRL_BREAK_EVENT && event != CTRL_CLOSE_EVENT)
+        return FALSE;
+    QCoreApplication* application = QCoreApplication::instance();
+    if (!application)
+        return FALSE;
+    QMetaObject::invokeMethod(
+        application,
+        [] {
+            if (gWindow)
+                End(gWindow);
+            const std::lock_guard lock(gEndLock);
+            gEnded = true;
+            gEndDone.notify_all();
+        },
+        Qt::QueuedConnection);
+    if (event == CTRL_CLOSE_EVENT) {
+        std::unique_lock lock(gEndLock);
+        gEndDone.wait_for(lock, ConsoleCloseWait, [] { return gEnded; });
+    }
+    return TRUE;
+}
+
+} // namespace
+
+namespace Platform {
+
+bool PrepareConsole(std::array<bool, 3>& closed)
+{
+    // The program is a GUI program: Windows gives it no console. Started from a console, its
+    // output and error go there, unless the caller redirected them to a file, a pipe or NUL,
+    // where they stay; started from Explorer, there is no console to attach to and none is
+    // opened. What has nowhere to go counts as closed: the answer of the command line is then
+    // not written. Standard input is never read.
+    constexpr DWORD Ids[3] = {STD_INPUT_HANDLE, STD_OUTPUT_HANDLE, STD_ERROR_HANDLE};
+    std::array<bool, 3> usable{};
+    for (std::size_t i = 0; i < 3; ++i)
+        usable[i] = Usable(GetStdHandle(Ids[i]));
+    const bool attached = (!usable[1] || !usable[2]) && AttachConsole(ATTACH_PARENT_PROCESS);
+    FILE* const streams[3] = {stdin, stdout, stderr};
+    for (std::size_t i = 1; i < 3 && attached; ++i) {
+        if (usable[i] || !std::freopen("CONOUT$", "w", streams[i]))
+            continue;
+        usable[i] = true;
+        // Those who write to the handle rather than through the C library find the console too.
+        SetStdHandle(Ids[i], reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(streams[i]))));
+    }
+    for (std::size_t i = 0; i < 3; ++i)
+        closed[i] = !usable[i];
+    // No file the program opens can take the place of a missing standard handle, as a
+    // descriptor could elsewhere: nothing stops the program from running.
+    return true;
+}
+
+void InstallEndHandlers(frmMain& window)
+{
+    // The session ends (logging off, shutting down, an installer's restart): the closing
+    // sequence runs inside the system window's WM_ENDSESSION, before it returns.
+    QObject::connect(
+        SystemWindow::Get(), &SystemWindow::SessionEnding, &window, [&window] { End(&window); }, Qt::DirectConnection);
+    gWindow = &window;
+    SetConsoleCtrlHandler(OnConsoleEvent, TRUE);
+}
+
+// Windows has no display connection to lose: the windows belong to the session, and a session
+// that ends tells the program first (WM_ENDSESSION, which the end handlers take).
+DisplayLossSave::DisplayLossSave(frmMain&) { }
+
+DisplayLossSave::~DisplayLossSave() = default;
+
+} // namespace Platform
