@@ -19,7 +19,6 @@
 #include "running/reminderkeeper.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QIcon>
 #include <QTimer>
 
@@ -52,13 +51,8 @@ int main(int argc, char* argv[])
     std::array<bool, 3> closed{};
     if (!Platform::PrepareConsole(closed))
         return 1;
-    QStringList arguments;
     const char* notText = nullptr; // the first argument that is no text in the system's encoding
-    for (int i = 0; i < argc; ++i) {
-        arguments << QFile::decodeName(argv[i]);
-        if (!notText && i > 0 && QFile::encodeName(arguments.last()) != argv[i])
-            notText = argv[i];
-    }
+    const QStringList arguments = Platform::Arguments(argc, argv, notText);
 #ifdef KELVARA_BENCH_PROBE
     const QStringList windowOptions{QStringLiteral("hidden"),    QStringLiteral("first-tick"),
                                     QStringLiteral("good-moon"), QStringLiteral("compact-clock"),

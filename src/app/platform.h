@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QStringList>
+
 #include <array>
 
 class frmMain;
@@ -11,6 +13,10 @@ namespace Platform {
 // made safe to use. `closed` tells which of them the caller had closed; false where the
 // program cannot run safely (it then ends with status 1).
 bool PrepareConsole(std::array<bool, 3>& closed);
+
+// The program's arguments as text, its own name first. `notText` is set to the first argument
+// (after the name) that is no text in the system's encoding, if there is one.
+QStringList Arguments(int argc, char* argv[], const char*& notText);
 
 // The ways the system asks the running program to end, besides closing its windows, run
 // the closing sequence of `window`.

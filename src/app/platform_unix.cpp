@@ -9,6 +9,7 @@
 #include "running/reminderkeeper.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QSocketNotifier>
 #include <QThread>
 
@@ -117,6 +118,19 @@ void OnQtMessage(QtMsgType type, const QMessageLogContext& context, const QStrin
 } // namespace
 
 namespace Platform {
+
+// Arguments are bytes: each is decoded by the system's encoding, and one that does not come
+// back the same way is no text.
+QStringList Arguments(int argc, char* argv[], const char*& notText)
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) {
+        arguments << QFile::decodeName(argv[i]);
+        if (!notText && i > 0 && QFile::encodeName(arguments.last()) != argv[i])
+            notText = argv[i];
+    }
+    return arguments;
+}
 
 bool PrepareConsole(std::array<bool, 3>& closed)
 {

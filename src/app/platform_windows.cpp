@@ -15,6 +15,8 @@
 #include <mutex>
 #include <windows.h>
 
+#include <shellapi.h> // after windows.h, whose types it uses
+
 namespace {
 
 // Whether `handle`, a standard handle the program was started with, can be used as it is:
@@ -80,6 +82,25 @@ BOOL WINAPI OnConsoleEvent(DWORD event)
 } // namespace
 
 namespace Platform {
+
+// The command line as Windows keeps it, in UTF-16: argv holds it in the ANSI code page, which
+// cannot carry every letter of a file name.
+QStringList Arguments(int argc, char* argv[], const char*& notText)
+{
+    notText = nullptr;
+    int count = 0;
+    LPWSTR* wide = CommandLineToArgvW(GetCommandLineW(), &count);
+    QStringList arguments;
+    if (!wide) {
+        for (int i = 0; i < argc; ++i)
+            arguments << QString::fromLocal8Bit(argv[i]);
+        return arguments;
+    }
+    for (int i = 0; i < count; ++i)
+        arguments << QString::fromWCharArray(wide[i]);
+    LocalFree(wide);
+    return arguments;
+}
 
 bool PrepareConsole(std::array<bool, 3>& closed)
 {
