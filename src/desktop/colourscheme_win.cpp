@@ -2,7 +2,9 @@
 
 #include "systemwindow_win.h"
 
+#include <QTimer>
 #include <utility>
+
 #include <windows.h>
 
 WindowsColourScheme::WindowsColourScheme(QObject* parent)
@@ -15,8 +17,7 @@ void WindowsColourScheme::Start()
     if (std::exchange(mStarted, true))
         return;
     connect(SystemWindow::Get(), &SystemWindow::ColoursMayHaveChanged, this, [this] { Take(Read()); });
-    QMetaObject::invokeMethod(
-        this, [this] { Take(Read()); }, Qt::QueuedConnection);
+    QTimer::singleShot(0, this, [this] { Take(Read()); }); // the first answer from the event loop, as on Linux
 }
 
 ColourScheme::Scheme WindowsColourScheme::Read()
