@@ -1,6 +1,5 @@
 #include "systemclock.h"
-
-#include <time.h>
+#include "systemclock_platform.h"
 
 namespace {
 std::function<QDateTime()>& Source()
@@ -21,9 +20,7 @@ int64_t SystemClock::SinceBoot()
 {
     if (Source())
         return Source()().toSecsSinceEpoch();
-    timespec boot = {};
-    clock_gettime(CLOCK_BOOTTIME, &boot);
-    return int64_t{boot.tv_sec};
+    return SecondsSinceBoot();
 }
 
 void SystemClock::SetSource(std::function<QDateTime()> source)

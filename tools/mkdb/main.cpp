@@ -20,8 +20,10 @@ void PrintError(const QString& message)
 int main(int argc, char* argv[])
 {
     // A write past a file size limit fails with EFBIG and is reported like any refused
-    // write, instead of ending the program before it can say why.
+    // write, instead of ending the program before it can say why (where systems have such limits).
+#ifdef SIGXFSZ
     std::signal(SIGXFSZ, SIG_IGN);
+#endif
     QCoreApplication app(argc, argv);
     const QStringList args = QCoreApplication::arguments().mid(1);
     if (args.size() < 2 || args.front().startsWith(u'-')) {

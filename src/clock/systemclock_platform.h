@@ -1,0 +1,6 @@
+#pragma once
+
+#include <cstdint>
+
+// The seconds since the system started, the time it slept included; one file per platform.
+int64_t SecondsSinceBoot();
