@@ -15,8 +15,6 @@
 #include <QFileInfo>
 
 namespace {
-// The sample database of an installed copy, from the executable's folder.
-constexpr char InstalledDatabase[] = "../share/kelvara-utility/Kelvara.mdb";
 
 QString& FolderOverride()
 {

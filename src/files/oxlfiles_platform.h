@@ -20,3 +20,7 @@ bool MayKeepFilesIn(const QString& exeFolder);
 
 // The folder of the player's own where an installed copy keeps its files (DataFolder() of oxlfiles.h).
 QString SystemDataFolder();
+
+// Where an installed copy's sample game database is, relative to the executable's folder: a new data folder gets a
+// copy of it.
+extern const char InstalledDatabase[];

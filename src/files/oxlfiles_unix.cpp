@@ -10,6 +10,9 @@
 #include <pwd.h>
 #include <unistd.h>
 
+// Installed under a prefix: the program in bin, its data in share.
+const char InstalledDatabase[] = "../share/kelvara-utility/Kelvara.mdb";
+
 // The executable's folder. Where its path is no UTF-8 text, which no QString holds (Qt
 // would name another folder), the folder is held open and named through its descriptor,
 // /proc/self/fd/N, which leads to it whatever its name.

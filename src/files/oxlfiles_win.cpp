@@ -6,6 +6,9 @@
 #include <QStandardPaths>
 #include <QTemporaryFile>
 
+// Installed, the sample database is beside the program, as in the portable folder.
+const char InstalledDatabase[] = "Kelvara.mdb";
+
 QString ExeFolder()
 {
     return QCoreApplication::applicationDirPath();
