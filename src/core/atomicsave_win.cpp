@@ -2,7 +2,7 @@
 #include "atomicsave_platform.h"
 #include "systemreason_win.h"
 
-#include <QFileDevice>
+#include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
 #include <QStringList>
@@ -109,13 +109,16 @@ std::optional<QString> WriteThrough(QFileDevice& file)
 // streams, its creation time). Asked without REPLACEFILE_IGNORE_MERGE_ERRORS or REPLACEFILE_IGNORE_ACL_ERRORS: where
 // these cannot be kept, the save is refused rather than made with other access, as on Linux. A new file is renamed into
 // place with MoveFileExW, written through; it has the access the folder gives any new file. The file is closed first:
-// Qt opens files without FILE_SHARE_DELETE, which both need.
+// Qt opens files without FILE_SHARE_DELETE, which both need. A QTemporaryFile closed stays open, to be opened again:
+// renamed (to another name of the save's own), it is closed for good.
 std::optional<QString> PutInPlace(QFileDevice& file, const QByteArray& target)
 {
-    const std::wstring replacement = LongName(file.fileName());
     const QString targetName = TargetName(target);
     const std::wstring replaced = LongName(targetName);
-    file.close();
+    auto* saved = qobject_cast<QFile*>(&file);
+    if (!saved || !saved->rename(BackupName(targetName)))
+        return saved ? saved->errorString() : SystemReason(ERROR_INVALID_HANDLE);
+    const std::wstring replacement = LongName(saved->fileName());
     if (Exists(replaced)) {
         // The old file stays under a name of the save's own until the new one has its place, so that a failure half
         // way (ERROR_UNABLE_TO_MOVE_REPLACEMENT_2: the old file moved aside, the new one not in place) can put it back.
