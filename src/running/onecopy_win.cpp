@@ -61,6 +61,8 @@ Asked AskToShow(const QByteArray& name, const QDeadlineTimer& deadline)
         return socket.error() == QLocalSocket::SocketAccessError                          ? Asked::OtherUser
             : socket.error() == QLocalSocket::SocketTimeoutError && deadline.hasExpired() ? Asked::NoAnswer
                                                                                           : Asked::Gone;
+    // Windows lets only the process the player just started bring a window to the front: it passes that on.
+    ::AllowSetForegroundWindow(ASFW_ANY);
     socket.write(ShowRequest, sizeof ShowRequest - 1);
     if (!socket.waitForBytesWritten(Remaining(deadline)))
         return socket.state() == QLocalSocket::UnconnectedState ? Asked::Gone : Asked::NoAnswer;
