@@ -4,7 +4,8 @@
 ; FILES lists the portable folder's files and folders (written by setup.sh), so that the uninstaller
 ; removes exactly what was installed: a player's own files (the settings, the saved clock, a
 ; character file) stay unless the player asks for them to go.
-Unicode true
+; A 64-bit installer for the 64-bit program: it runs where the program can, and writes the 64-bit registry.
+Target amd64-unicode
 RequestExecutionLevel user
 SetCompressor /SOLID lzma
 !include MUI2.nsh
