@@ -7,8 +7,6 @@
 
 #include <QtTest>
 
-#include <sys/stat.h>
-
 using namespace Qt::StringLiterals;
 
 class TstSettings : public QObject
@@ -112,8 +110,10 @@ private slots:
         for (const auto& [file, description, ignored] : cases) {
             const TestFolder dir;
             const QString path = dir.filePath(QLatin1String(SettingsFileName));
+            if (file == "<fifo>" && faultkit::NoFifo)
+                QSKIP(faultkit::NoFifo); // and the unreadable file, which Wine's access control lists do not stop
             QVERIFY(file == "<folder>"     ? QDir().mkdir(path)
-                        : file == "<fifo>" ? ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0
+                        : file == "<fifo>" ? faultkit::MakeFifo(path)
                                            : PutFile(path, file));
             std::optional<faultkit::ReadOnlyFolder> unreadable;
             if (file == "<unreadable>" && QFile::setPermissions(path, {}))
@@ -278,7 +278,9 @@ private slots:
         const QString path = dir.filePath(QLatin1String(SettingsFileName));
         const QByteArray file = "[zz]\nq=Caf\xe9" + QByteArray(200, 'q') + "\n";
         QVERIFY(PutFile(path, file));
-        for (rlim_t limit = 1;; ++limit) {
+        if (faultkit::NoFullDisk)
+            QSKIP(faultkit::NoFullDisk);
+        for (qint64 limit = 1;; ++limit) {
             QString error;
             {
                 const faultkit::FullDisk full(limit);
