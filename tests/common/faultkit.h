@@ -6,7 +6,7 @@
 #include <QString>
 #include <QtGlobal>
 
-#include <memory>
+#include <functional>
 
 class QProcess;
 
@@ -20,7 +20,11 @@ class ReadOnlyFolder
 {
 public:
     explicit ReadOnlyFolder(const QString& folder);
-    ~ReadOnlyFolder();
+    ~ReadOnlyFolder()
+    {
+        if (mUndo)
+            mUndo();
+    }
     ReadOnlyFolder(const ReadOnlyFolder&) = delete;
     ReadOnlyFolder& operator=(const ReadOnlyFolder&) = delete;
 
@@ -28,8 +32,8 @@ public:
     bool Holds() const;
 
 private:
-    struct State;
-    std::unique_ptr<State> mState;
+    QString mFolder;
+    std::function<void()> mUndo;
 };
 
 // A full disk, while the object lives: no file of this process may grow past `bytes`; a write beyond that fails with
@@ -39,13 +43,16 @@ class FullDisk
 {
 public:
     explicit FullDisk(qint64 bytes);
-    ~FullDisk();
+    ~FullDisk()
+    {
+        if (mUndo)
+            mUndo();
+    }
     FullDisk(const FullDisk&) = delete;
     FullDisk& operator=(const FullDisk&) = delete;
 
 private:
-    struct State;
-    std::unique_ptr<State> mState;
+    std::function<void()> mUndo;
 };
 
 // Starts `process` under a file size limit of `bytes`, with the signal a write past it sends left at its default,
