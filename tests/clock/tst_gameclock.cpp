@@ -5,7 +5,7 @@
 #include "common/gamemodel.h"
 #include "core/kelvaraerror.h"
 #include "core/textnum.h"
-#include "desktop/wallclockalarm_linux.h"
+#include "desktop/wallclockalarm.h"
 
 #include <QtTest>
 
@@ -263,9 +263,11 @@ private slots:
         QCOMPARE(convert([&] { return qint64(ToInt32(value)); }), to32);
     }
 
+    // The system's alarm: Linux's timerfd, Windows' QTimer.
     void firesOnceAtItsInstant()
     {
-        LinuxWallClockAlarm past, epoch, replaced, disarmed;
+        WallClockAlarm &past = *WallClockAlarm::Make(this), &epoch = *WallClockAlarm::Make(this),
+                       &replaced = *WallClockAlarm::Make(this), &disarmed = *WallClockAlarm::Make(this);
         QSignalSpy pastDue(&past, &WallClockAlarm::Due), epochDue(&epoch, &WallClockAlarm::Due),
             disarmedDue(&disarmed, &WallClockAlarm::Due);
         qint64 firedAt = 0;

@@ -15,6 +15,7 @@
 
 #include <array>
 #include <cstdio>
+#include <filesystem>
 #include <limits>
 
 #include <unistd.h>
@@ -203,8 +204,11 @@ private slots:
         jet::WriteDatabase(next,
                            Game({Stats({{1LL, Txt("Wisdom")}}), Items({{10LL, Null, Txt("Club")}}),
                                  MinStats({{10LL, 1LL, 77LL}}), Mods({{10LL, 2LL, 1LL, 77LL}})}));
-        const GameTables tables = LoadGameTables(
-            folder.Database(), [&] { QCOMPARE(std::rename(qPrintable(next), qPrintable(folder.Database())), 0); });
+        std::error_code replaced;
+        const GameTables tables = LoadGameTables(folder.Database(), [&] {
+            std::filesystem::rename(next.toStdU16String(), folder.Database().toStdU16String(), replaced);
+        });
+        QVERIFY2(!replaced, replaced.message().c_str());
         const clsItem& items = tables.items;
         QStringList names;
         for (int32_t i = 1; i <= items.NumItems(); ++i)
@@ -254,8 +258,10 @@ private slots:
         QFETCH(std::vector<jet::Table>, tables);
         QFETCH(QStringList, mentions);
         GameFolder folder(tables);
-        QVERIFY(QTest::currentDataTag() != QByteArray("a loop of links")
-                || QFile::link(u"Kelvara.mdb"_s, folder.Database()));
+        std::error_code link; // a link is made on Linux; Windows (Wine) refuses it
+        if (QTest::currentDataTag() == QByteArray("a loop of links")
+            && (std::filesystem::create_symlink("Kelvara.mdb", folder.Database().toStdU16String(), link), link))
+            QSKIP(link.message().c_str());
         const QString message = ErrorOf(
             [&] { items ? void(LoadItemTable(folder.Database())) : void(LoadStatTable(folder.Database())); });
         for (const QString& mention : mentions)
@@ -283,6 +289,8 @@ private slots:
         const QString path = QDir(QStringLiteral(KELVARA_TEST_DATA "/access-made")).filePath(file);
         QProcess p;
         p.start(u"env"_s, {u"LC_ALL=C"_s, u"mdb-json"_s, u"-T"_s, u"%m/%d/%Y %H:%M:%S"_s, path, table});
+        if (!p.waitForStarted())
+            QSKIP("mdbtools' mdb-json is a program of the build machine, not one of Windows");
         QVERIFY(p.waitForFinished(30000) && p.exitCode() == 0);
         QList<QJsonObject> expected;
         for (const QByteArray& line : p.readAllStandardOutput().split('\n'))

@@ -15,7 +15,7 @@
 #include <QtTest>
 #include <QtWidgets>
 
-#include <cstdio>
+#include <filesystem>
 
 using namespace Qt::StringLiterals;
 
@@ -130,7 +130,10 @@ private slots:
                 QVERIFY(PutFile(folder.Database(), jet::BuildDatabase(Game(items))));
             } else {
                 jet::WriteDatabase(folder.Path() + u"/patch.tmp"_s, Game(items));
-                QVERIFY(std::rename(qPrintable(folder.Path() + u"/patch.tmp"_s), qPrintable(folder.Database())) == 0);
+                std::error_code renamed;
+                std::filesystem::rename((folder.Path() + u"/patch.tmp"_s).toStdU16String(),
+                                        folder.Database().toStdU16String(), renamed);
+                QVERIFY2(!renamed, renamed.message().c_str());
             }
             QVERIFY(held.isOpen() || held.open(QIODevice::ReadOnly));
             QVERIFY(told.wait(3000));
