@@ -5,6 +5,11 @@
 #                          for the core libraries, valgrind), then fuzz every input reader for 30 s
 #   bash setup.sh check    the first part of test: the format check, the -Werror build and every test once
 #   bash setup.sh package  install what is missing, build, and make the Debian package in build/
+#   bash setup.sh windows  install the cross compiler, Wine and NSIS; build the Windows program (its libraries
+#                          cross-built once from Debian's sources into a cache), the portable zip and the
+#                          installer in build-windows/
+#   bash setup.sh windows-test  the same, then every Windows test under Wine
+#   bash setup.sh windows-packages  only install what the Windows build needs (CI, before the libraries)
 set -euo pipefail
 cd "$(dirname "$0")"
 mode=${1:-run}
@@ -13,6 +18,7 @@ jobs=$(nproc 2>/dev/null || echo 2)
 as_root() { if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi; }
 
 install_missing() {
+    case $mode in windows*) install_windows; return ;; esac
     # qt6-l10n-tools and qt6-tools-dev: lupdate, lrelease and their CMake functions, which build the
     # translations; qt6-translations-l10n: Qt's own texts (standard buttons, dialogs) in the player's language.
     local wanted=(cmake g++ make pkg-config clang-format qt6-base-dev qt6-base-dev-tools libgl-dev
@@ -34,6 +40,16 @@ install_missing() {
     if [ "$mode" = test ]; then install_packages "libclang-rt-$(clang -dumpversion | cut -d. -f1)-dev"; fi
 }
 
+# The Windows build: the MinGW-w64 cross compiler, Qt's host tools (moc, rcc, lrelease and Qt's own translations,
+# at the version the cross-built Qt has), Wine, NSIS; the release's mdbtools and libical name the versions built.
+install_windows() {
+    local wanted=(cmake ninja-build pkg-config g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix
+                  qt6-base-dev qt6-base-dev-tools qt6-l10n-tools qt6-tools-dev qt6-translations-l10n libgl-dev
+                  libmdb3 libical3 wine wine64 nsis zip imagemagick xz-utils ca-certificates)
+    if [ "$mode" = windows-test ]; then wanted+=(xvfb xauth xdotool x11-utils); fi
+    install_packages "${wanted[@]}"
+}
+
 install_packages() {
     local missing=() p
     for p in "$@"; do
@@ -52,13 +68,23 @@ build() { # build DIR [cmake options...]
     cmake --build "$dir" -j "$jobs"
 }
 
-case "$mode" in run | test | check | package) ;; *) echo "usage: bash setup.sh run|test|check|package" >&2; exit 2 ;; esac
+case "$mode" in run | test | check | package | windows | windows-test | windows-packages) ;;
+    *) echo "usage: bash setup.sh run|test|check|package|windows|windows-test" >&2; exit 2 ;;
+esac
 install_missing
 case "$mode" in
     run)
         build build
         exec ./build/kelvara-utility
         ;;
+    windows)
+        bash tools/windows/build
+        ;;
+    windows-test)
+        bash tools/windows/build --tests
+        bash tools/windows/test
+        ;;
+    windows-packages) ;;
     package)
         build build
         (cd build && cpack -G DEB | sed -n "s/^CPack: - package: \(.*\) generated\.$/\1/p")
