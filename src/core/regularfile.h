@@ -29,3 +29,7 @@ std::optional<FileId> RegularFileId(const QString& path);
 // A name under which the file open as `file`, opened from `path`, opens again as the same file
 // whatever was put at `path` since: its descriptor's name where the system has one, else `path`.
 QString OpenedFileName(const QFile& file, const QString& path);
+
+// `name` as a C library's fopen() takes it: the system's bytes of the name on Linux; UTF-8 on Windows, where the
+// libraries the program is built with open names as UTF-8 text (their fopen() turns them into Windows' UTF-16).
+QByteArray LibraryFileName(const QString& name);

@@ -70,3 +70,8 @@ QString OpenedFileName(const QFile& file, const QString& path)
     const QString opened = QStringLiteral("/proc/self/fd/%1").arg(file.handle());
     return QFileInfo::exists(opened) ? opened : path;
 }
+
+QByteArray LibraryFileName(const QString& name)
+{
+    return QFile::encodeName(name);
+}

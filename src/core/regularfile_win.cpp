@@ -103,3 +103,8 @@ QString OpenedFileName(const QFile& file, const QString& path)
     }
     return path;
 }
+
+QByteArray LibraryFileName(const QString& name)
+{
+    return name.toUtf8();
+}

@@ -7,8 +7,8 @@
 
 #include <windows.h>
 
-// The system's own sentence for a Windows error code, in the language of the user's Windows ("Access is denied.");
-// the code itself when the system has no sentence for it.
+// The system's own sentence for a Windows error code, in the language of the user's Windows ("Access is denied",
+// without its full stop); the code itself when the system has no sentence for it.
 inline QString SystemReason(DWORD error)
 {
     wchar_t* text = nullptr;
@@ -17,6 +17,9 @@ inline QString SystemReason(DWORD error)
                                         nullptr, error, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
     QString reason = size > 0 ? QString::fromWCharArray(text, int(size)).trimmed() : QString();
     ::LocalFree(text);
+    // Without the full stop, as the C library's reasons are: a message goes on after it ("...: Access is denied").
+    if (reason.endsWith(QLatin1Char('.')))
+        reason.chop(1);
     return reason.isEmpty() ? QStringLiteral("Windows error %1").arg(error) : reason;
 }
 

@@ -496,7 +496,7 @@ void Connection::Open(const QString& connectionText)
     impl->pages = static_cast<unsigned long>(file.size() / PageSize);
     // mdbtools opens the file by name: the name of the descriptor checked above where
     // the system has one, so that nothing put in the file's place meanwhile is read.
-    impl->mdb.reset(mdb_open(QFile::encodeName(OpenedFileName(file, path)).constData(), MDB_NOFLAGS));
+    impl->mdb.reset(mdb_open(LibraryFileName(OpenedFileName(file, path)).constData(), MDB_NOFLAGS));
     if (!impl->mdb)
         throw KelvaraError(
             QCoreApplication::translate("GameDatabase", "\"%1\" is not a Jet 4.0 database.").arg(Native(path)));

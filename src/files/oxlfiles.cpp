@@ -196,6 +196,10 @@ void SaveCharacterFolder(const QString& path)
     // written between double quotes, which the reader drops. (A folder that also
     // holds a double quote cannot be quoted.)
     QByteArray line = Cp1252::Encode(folder);
+    // A folder with letters Windows-1252 cannot hold would be written with "?" in their place, a folder that is not
+    // there: the folder remembered before stays.
+    if (Cp1252::Decode(line) != folder)
+        return;
     const bool cutShort = line.contains(',') || line.contains('\r') || line.contains('\n');
     if (cutShort && !line.contains('"'))
         line = '"' + line + '"';

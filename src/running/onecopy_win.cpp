@@ -199,7 +199,12 @@ void OneCopy::System::Listen()
 
 void OneCopy::System::KeepName()
 {
-    // A save refused for a moment (a program that reads the file without letting it be replaced) is tried again.
+    // A save refused for a moment (a program that reads the file without letting it be replaced) is tried again. The
+    // file is the program's own, no player's: a read-only attribute on it (left by a copy, set by hand) is taken off.
+    const std::wstring name = LongName(mNamePath);
+    if (const DWORD attributes = ::GetFileAttributesW(name.c_str());
+        attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
+        ::SetFileAttributesW(name.c_str(), attributes & ~DWORD{FILE_ATTRIBUTE_READONLY});
     if (ListenerName(mNamePath) != mName && SaveFileAtomically(mNamePath, mName + '\n')) {
         if (++mRefusedSaves < 25)
             QTimer::singleShot(200, mWatcher, [this] { KeepName(); });

@@ -354,7 +354,8 @@ private slots:
     }
 
     // The folder of the chosen file is written quoted where it must be, and reads back as it was; a path
-    // without a separator leaves the old file alone. Only the first item of the first line is read.
+    // without a separator, or with letters Windows-1252 cannot hold, leaves the old file alone. Only the first item of
+    // the first line is read.
     void folderFile()
     {
         const QByteArray old("/old/\r\n");
@@ -362,6 +363,7 @@ private slots:
                                                         {"hero.oxl", old},
                                                         {"/x.oxl", "/\r\n"}, // the root folder
                                                         {QString::fromUtf8("/Größe/x.oxl"), "/Gr\xf6\xdf\x65/\r\n"},
+                                                        {QString::fromUtf8("/Персонажи/x.oxl"), old},
                                                         {"/a,b, c/x.oxl", "\"/a,b, c/\"\r\n"},
                                                         {"/a\rb/x.oxl", "\"/a\rb/\"\r\n"}};
         for (const auto& [path, written] : cases) {

@@ -18,17 +18,25 @@ class TstOneCopyWin : public QObject
     Q_OBJECT
 
 private slots:
-    // A later start is shown the running copy's window; once that copy has ended, however it ended, a start runs.
+    // A later start is shown the running copy's window, a read-only name file of a copy before notwithstanding; once
+    // that copy has ended, however it ended, a start runs.
     void laterStart_data()
     {
         QTest::addColumn<bool>("killed");
-        QTest::newRow("ends") << false;
-        QTest::newRow("killed") << true;
+        QTest::addColumn<bool>("nameLeft");
+        QTest::newRow("ends") << false << false;
+        QTest::newRow("killed") << true << false;
+        QTest::newRow("read-only name left") << false << true;
     }
     void laterStart()
     {
         QFETCH(bool, killed);
+        QFETCH(bool, nameLeft);
         QTemporaryDir folder;
+        QFile left(folder.filePath(u"kelvara-utility.listener"_s));
+        QVERIFY(!nameLeft
+                || (left.open(QIODevice::WriteOnly) && left.write("kelvara-utility-" + QByteArray(32, '0') + '\n') > 0
+                    && (left.close(), left.setPermissions(QFile::ReadOwner))));
         QProcess first;
         first.start(QCoreApplication::applicationFilePath(), {u"--hold"_s, folder.path()});
         QTRY_VERIFY_WITH_TIMEOUT(first.canReadLine(), 30000);

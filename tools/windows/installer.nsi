@@ -100,9 +100,11 @@ Section "Uninstall"
     Delete "$INSTDIR\uninstall.exe"
     RMDir "$INSTDIR"
     Delete "$SMPROGRAMS\${NAME}.lnk"
-    ; Start at login points at the program that goes: it goes too.
+    ; Start at login that starts this copy goes with it; one that starts another copy (a portable folder) stays.
     ReadRegStr $0 HKCU "${RUN_KEY}" "${NAME}"
-    ${If} $0 != ""
+    StrLen $2 '"$INSTDIR\${EXE}"'
+    StrCpy $1 $0 $2
+    ${If} $1 == '"$INSTDIR\${EXE}"'
         DeleteRegValue HKCU "${RUN_KEY}" "${NAME}"
     ${EndIf}
     DeleteRegKey HKCU "${UNINSTALL_KEY}"
