@@ -23,9 +23,11 @@ shown() { [ -n "$(window_of)" ]; }
 gone() { ! kill -0 "$1" 2>/dev/null; }
 local_appdata() { winepath -u "$(wine cmd /c echo %LOCALAPPDATA% 2>/dev/null | tr -d '\r')"; }
 
-cp -r "$folder" "$work/portable"
-exe=$work/portable/kelvara-utility.exe
-printf '11:00:00\r\n12/08/2026\r\n00:00:00\r\n03/14/0004\r\n' >"$work/portable/OXLTIMES.DAT"
+# A portable folder named with letters of three scripts, none of them in the ANSI code page.
+portable="$work/Kelvara Ωμέγα Привет 日本"
+cp -r "$folder" "$portable"
+exe=$portable/kelvara-utility.exe
+printf '11:00:00\r\n12/08/2026\r\n00:00:00\r\n03/14/0004\r\n' >"$portable/OXLTIMES.DAT"
 
 # The command line: the answer on the console of the command interpreter that started it, and its status. The moment
 # is pinned at 12/08/2026 12:00:00 in Berlin, given in the form of TZ the C runtime of Windows reads too.
@@ -37,7 +39,7 @@ pass "command line"
 
 # The main window shows and draws; Ctrl+Q saves the clock beside the program, Windows-1252 with CR LF, and ends it.
 # (No window manager runs: the window is given the keyboard with windowfocus.)
-rm "$work/portable/OXLTIMES.DAT"
+rm "$portable/OXLTIMES.DAT"
 wine "$exe" >"$work/first.log" 2>&1 &
 first=$!
 wait_for 60 shown || fail "no main window within 60 s: $(cat "$work/first.log")"
@@ -49,13 +51,13 @@ pass "main window shown and drawn ($colours colours)"
 quit() { xdotool windowfocus --sync "$(window_of)" && sleep 0.5 && xdotool key ctrl+q; }
 quit
 wait_for 30 gone "$first" || fail "Ctrl+Q did not end the program"
-[ -s "$work/portable/OXLTIMES.DAT" ] && grep -q $'\r$' "$work/portable/OXLTIMES.DAT" || fail "no OXLTIMES.DAT saved"
+[ -s "$portable/OXLTIMES.DAT" ] && grep -q $'\r$' "$portable/OXLTIMES.DAT" || fail "no OXLTIMES.DAT saved"
 pass "Ctrl+Q saved OXLTIMES.DAT"
 
 # A second start shows the window of the first copy, started hidden, and ends with status 0.
 wine "$exe" --hidden >"$work/first.log" 2>&1 &
 first=$!
-wait_for 60 bash -c '[ -f "$0/kelvara-utility.lock" ]' "$work/portable" || fail "the hidden copy did not start"
+wait_for 60 bash -c '[ -f "$0/kelvara-utility.lock" ]' "$portable" || fail "the hidden copy did not start"
 sleep 3
 shown && fail "started hidden, the window shows"
 status=0; timeout 60 wine "$exe" >"$work/second.log" 2>&1 || status=$?
