@@ -86,9 +86,12 @@ wait_for 30 gone "$program" || fail "the installed program did not end"
 pass "installed, started, saved in the application data folder"
 
 # The uninstaller (it runs a copy of itself, waited for with the Wine server) removes what was installed, not the
-# player's files.
+# player's files, nor a portable copy's start at login.
+run='HKCU\Software\Microsoft\Windows\CurrentVersion\Run'
+wine reg add "$run" /v "Kelvara Utility" /d '"Z:\elsewhere\kelvara-utility.exe" --hidden' /f >/dev/null 2>&1
 wine "$installed/uninstall.exe" /S
 wineserver -w
+wine reg query "$run" /v "Kelvara Utility" 2>/dev/null | grep -q 'elsewhere' || fail "the uninstaller removed a portable copy's start at login"
 [ ! -e "$installed" ] || fail "left behind: $(find "$installed" | head)"
 [ -s "$appdata/Kelvara Utility/OXLTIMES.DAT" ] || fail "the uninstaller removed the player's files"
 pass "uninstalled"
