@@ -200,17 +200,20 @@ void OneCopy::System::Listen()
 void OneCopy::System::KeepName()
 {
     // A save refused for a moment (a program that reads the file without letting it be replaced) is tried again. The
-    // file is the program's own, no player's: a read-only attribute on it (left by a copy, set by hand) is taken off.
-    const std::wstring name = LongName(mNamePath);
-    if (const DWORD attributes = ::GetFileAttributesW(name.c_str());
-        attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
-        ::SetFileAttributesW(name.c_str(), attributes & ~DWORD{FILE_ATTRIBUTE_READONLY});
-    if (ListenerName(mNamePath) != mName && SaveFileAtomically(mNamePath, mName + '\n')) {
-        if (++mRefusedSaves < 25)
-            QTimer::singleShot(200, mWatcher, [this] { KeepName(); });
-    } else {
-        mRefusedSaves = 0;
+    // file is the program's own, no player's: a read-only attribute on it (left by a copy, set by hand) is taken off
+    // before it is written.
+    bool refused = false;
+    if (ListenerName(mNamePath) != mName) {
+        const std::wstring name = LongName(mNamePath);
+        if (const DWORD attributes = ::GetFileAttributesW(name.c_str());
+            attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
+            ::SetFileAttributesW(name.c_str(), attributes & ~DWORD{FILE_ATTRIBUTE_READONLY});
+        refused = SaveFileAtomically(mNamePath, mName + '\n').has_value();
     }
+    if (!refused)
+        mRefusedSaves = 0;
+    else if (++mRefusedSaves < 25)
+        QTimer::singleShot(200, mWatcher, [this] { KeepName(); });
     if (!mWatcher->files().contains(mNamePath))
         mWatcher->addPath(mNamePath);
 }
