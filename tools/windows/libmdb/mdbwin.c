@@ -5,6 +5,8 @@
 #include "iconv.h"
 
 #include <errno.h>
+#include <fcntl.h>
+#include <io.h>
 #include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
@@ -186,15 +188,36 @@ static wchar_t* WideName(const char* name)
     return wide;
 }
 
+/* Opens the database as Windows programs open a file others may replace: sharing reading, writing and
+   deleting, so that a new copy of the game's database can be renamed over the one being read (as on
+   Linux, where the open file stays readable). Modes other than reading ("r", "r+") go to the C runtime. */
 FILE* kelvara_fopen_utf8(const char* name, const char* mode)
 {
     wchar_t* wide = WideName(name);
-    wchar_t wideMode[8];
+    const int update = strchr(mode, '+') != NULL;
     FILE* file = NULL;
-    if (wide && MultiByteToWideChar(CP_UTF8, 0, mode, -1, wideMode, 8) > 0)
-        file = _wfopen(wide, wideMode);
-    else
+    if (!wide) {
         errno = ENOENT;
+    } else if (mode[0] == 'r') {
+        const HANDLE handle = CreateFileW(wide, GENERIC_READ | (update ? GENERIC_WRITE : 0),
+                                          FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, NULL, OPEN_EXISTING,
+                                          FILE_ATTRIBUTE_NORMAL, NULL);
+        const int descriptor = handle == INVALID_HANDLE_VALUE
+                                   ? -1
+                                   : _open_osfhandle((intptr_t)handle, _O_BINARY | (update ? _O_RDWR : _O_RDONLY));
+        if (handle == INVALID_HANDLE_VALUE)
+            errno = GetLastError() == ERROR_ACCESS_DENIED ? EACCES : ENOENT;
+        else if (descriptor < 0)
+            CloseHandle(handle);
+        else if (!(file = _fdopen(descriptor, update ? "r+b" : "rb")))
+            _close(descriptor);
+    } else {
+        wchar_t wideMode[8];
+        if (MultiByteToWideChar(CP_UTF8, 0, mode, -1, wideMode, 8) > 0)
+            file = _wfopen(wide, wideMode);
+        else
+            errno = EINVAL;
+    }
     free(wide);
     return file;
 }
