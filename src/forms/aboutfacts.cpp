@@ -5,6 +5,7 @@
 #include "files/calendarexport.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 
 namespace {
@@ -81,14 +82,14 @@ QList<std::pair<QString, QString>> AboutLines(const AboutFacts& facts, const QLo
         {QStringLiteral("Qt"), facts.QtVersion},
         {QStringLiteral("libical"), facts.CalendarLibrary},
         {QStringLiteral("mdbtools"), facts.DatabaseLibrary},
-        {QCoreApplication::translate("About", "Program folder"), facts.ProgramFolder},
-        {QCoreApplication::translate("About", "Game database"), facts.DatabasePath},
+        {QCoreApplication::translate("About", "Program folder"), QDir::toNativeSeparators(facts.ProgramFolder)},
+        {QCoreApplication::translate("About", "Game database"), QDir::toNativeSeparators(facts.DatabasePath)},
         {QCoreApplication::translate("About", "Size"), size},
         {QCoreApplication::translate("About", "Modified"), modified},
         {QCoreApplication::translate("About", "Stats"), CountText(facts.Stats, locale)},
         {QCoreApplication::translate("About", "Items"), CountText(facts.Items, locale)},
         {QCoreApplication::translate("About", "Ranks"), CountText(facts.Ranks, locale)},
-        {QCoreApplication::translate("About", "Settings file"), facts.SettingsPath},
+        {QCoreApplication::translate("About", "Settings file"), QDir::toNativeSeparators(facts.SettingsPath)},
     };
 }
 

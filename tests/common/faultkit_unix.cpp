@@ -4,7 +4,9 @@
 #include <QProcess>
 
 #include <array>
+#include <cerrno>
 #include <csignal>
+#include <cstdio>
 #include <linux/capability.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -15,6 +17,14 @@ namespace faultkit {
 
 const char* const NoFifo = nullptr;
 const char* const NoFullDisk = nullptr;
+const char* const NoReplaceOpen = nullptr;
+
+std::error_code RenameOver(const QString& from, const QString& to)
+{
+    if (::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0)
+        return {};
+    return {errno, std::generic_category()};
+}
 
 ReadOnlyFolder::ReadOnlyFolder(const QString& folder)
     : mFolder(folder)

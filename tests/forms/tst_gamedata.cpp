@@ -1,6 +1,7 @@
 // The game data while the program runs: the tables follow the database file, Item Stats finds items as the player
 // types and keeps its item across a reload, and Help > About tells what a bug report needs.
 #include "common/errorof.h"
+#include "common/faultkit.h"
 #include "common/filebytes.h"
 #include "db/fixtures.h"
 #include "db/moddb.h"
@@ -130,10 +131,12 @@ private slots:
                 QVERIFY(PutFile(folder.Database(), jet::BuildDatabase(Game(items))));
             } else {
                 jet::WriteDatabase(folder.Path() + u"/patch.tmp"_s, Game(items));
-                std::error_code renamed;
-                std::filesystem::rename((folder.Path() + u"/patch.tmp"_s).toStdU16String(),
-                                        folder.Database().toStdU16String(), renamed);
-                QVERIFY2(!renamed, renamed.message().c_str());
+                const std::error_code renamed = faultkit::RenameOver(folder.Path() + u"/patch.tmp"_s,
+                                                                     folder.Database());
+                // Windows keeps a file another program holds open: nothing changes then.
+                QVERIFY2(!renamed || (held.isOpen() && faultkit::NoReplaceOpen), renamed.message().c_str());
+                if (renamed)
+                    continue;
             }
             QVERIFY(held.isOpen() || held.open(QIODevice::ReadOnly));
             QVERIFY(told.wait(3000));
@@ -209,9 +212,10 @@ private slots:
         QCOMPARE(facts.DatabaseSize, QFileInfo(folder.Database()).size());
         const QString missing = folder.Path() + u"/none.mdb"_s;
         const AboutFacts none = GatherAboutFacts(folder.Path(), missing, u"settings.ini"_s);
-        QVERIFY(!none.DatabaseSize && std::get<QString>(none.Ranks).contains(missing));
+        QVERIFY(!none.DatabaseSize && std::get<QString>(none.Ranks).contains(QDir::toNativeSeparators(missing)));
         const QString text = AboutText(AboutLines(facts, QLocale()));
-        QVERIFY(text.contains(u"\nRanks: 2\n"_s) && text.contains(u"\nGame database: "_s + folder.Database()));
+        QVERIFY(text.contains(u"\nRanks: 2\n"_s)
+                && text.contains(u"\nGame database: "_s + QDir::toNativeSeparators(folder.Database())));
         const QVersionNumber version(KELVARA_VERSION_MAJOR, KELVARA_VERSION_MINOR, KELVARA_VERSION_PATCH);
         QVERIFY(text.startsWith(u"Version: %1\nQt: %2\n"_s.arg(version.toString(), QLatin1String(qVersion()))));
         QVERIFY(text.contains(QRegularExpression(u"\nlibical: \\d+\\.\\d+\\.\\d+\nmdbtools: \\d+\\.\\d+\\.\\d+\n"_s)));

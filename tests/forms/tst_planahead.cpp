@@ -197,6 +197,8 @@ private slots:
     // back where it was dragged; on Wayland, which places the windows, no place is kept.
     void compactClock()
     {
+        if (QGuiApplication::platformName() == u"windows"_s)
+            QSKIP("Windows moves the window in a loop of its own, which only the real mouse's release ends");
         const bool placed = !QGuiApplication::platformName().startsWith(u"wayland"_s);
         // Kept through the settings file like the reminders: a file not in UTF-8 is kept aside, other groups stay.
         const QString ini = mDir.filePath(u"kelvara-utility.ini"_s);
