@@ -40,12 +40,16 @@ void Fault(const QWidget* window, const QObject* control, const QString& what)
     gFaults << u"%1/%2: %3"_s.arg(window->objectName(), control->objectName(), what);
 }
 
-// A text, a control's width, and what it needs besides the text: does the text fit?
+// A text, a control's width, and what it needs besides the text: does the text fit? Blanks that end a line show
+// nothing, and a text of several lines is laid out without them.
 void Fits(const QWidget* window, const QWidget* control, const QString& text, int room, int besides = 0)
 {
     int widest = 0;
-    for (const QString& line : QString(text).remove(u'\r').split(u'\n'))
+    for (QString line : QString(text).remove(u'\r').split(u'\n')) {
+        while (line.endsWith(u' '))
+            line.chop(1);
         widest = std::max(widest, control->fontMetrics().size(Qt::TextShowMnemonic, line).width());
+    }
     if (widest + besides > room)
         Fault(window, control, u"\"%1\" needs %2 px, has %3"_s.arg(text).arg(widest + besides).arg(room - besides));
 }
@@ -156,6 +160,9 @@ void CheckModal()
 {
     QTimer::singleShot(0, [] {
         QWidget* modal = QApplication::activeModalWidget();
+        // Checked as the player sees it: shown, with the layout the window system's answers leave.
+        QVERIFY(QTest::qWaitForWindowExposed(modal));
+        QCoreApplication::processEvents();
         Check(modal, modal);
         modal->close();
     });
