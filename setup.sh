@@ -46,7 +46,7 @@ install_windows() {
     local wanted=(cmake ninja-build pkg-config g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix
                   qt6-base-dev qt6-base-dev-tools qt6-l10n-tools qt6-tools-dev qt6-translations-l10n libgl-dev
                   libmdb3 libical3 wine wine64 nsis zip imagemagick xz-utils ca-certificates)
-    if [ "$mode" = windows-test ]; then wanted+=(xvfb xauth xdotool x11-utils); fi
+    case $mode in windows-test | windows-packages) wanted+=(xvfb xauth xdotool x11-utils) ;; esac
     install_packages "${wanted[@]}"
 }
 
