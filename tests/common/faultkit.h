@@ -7,7 +7,6 @@
 #include <QtGlobal>
 
 #include <functional>
-#include <system_error>
 
 class QProcess;
 
@@ -63,14 +62,10 @@ void LimitFileSize(QProcess& process, qint64 bytes);
 // Makes a FIFO at `path`; false where it cannot, and always on Windows, whose FIFOs live outside its folders.
 bool MakeFifo(const QString& path);
 
-// Renames `from` over `to`, as the game's patcher replaces its database, also while `to` is open. Linux: rename(2),
-// which no open file stops. Windows: the rename with POSIX semantics (Windows 10 and later), which a file open to
-// share deletion allows, else MoveFileExW; an open file that does not share deletion stops both, and Wine has only
-// the second (NoReplaceOpen).
-std::error_code RenameOver(const QString& from, const QString& to);
-
-// Why a file another program has open may not be replaced here; null on Linux, where it always can.
-extern const char* const NoReplaceOpen;
+// Windows: a file another program holds open without sharing its deletion can be neither replaced nor deleted.
+extern const bool HeldFilesStay;
+// Why the name of a deleted file may stay taken while a program still reads it; null on Linux, where it never does.
+extern const char* const DeletedNamesStay;
 
 // Why a FIFO or a full disk cannot be made here; null on Linux, where both can.
 extern const char* const NoFifo;

@@ -17,14 +17,8 @@ namespace faultkit {
 
 const char* const NoFifo = nullptr;
 const char* const NoFullDisk = nullptr;
-const char* const NoReplaceOpen = nullptr;
-
-std::error_code RenameOver(const QString& from, const QString& to)
-{
-    if (::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0)
-        return {};
-    return {errno, std::generic_category()};
-}
+const bool HeldFilesStay = false;
+const char* const DeletedNamesStay = nullptr;
 
 ReadOnlyFolder::ReadOnlyFolder(const QString& folder)
     : mFolder(folder)
