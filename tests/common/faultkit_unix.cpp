@@ -4,9 +4,7 @@
 #include <QProcess>
 
 #include <array>
-#include <cerrno>
 #include <csignal>
-#include <cstdio>
 #include <linux/capability.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
