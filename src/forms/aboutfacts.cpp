@@ -47,7 +47,7 @@ AboutFacts GatherAboutFacts(const QString& programFolder, const QString& databas
     facts.DatabasePath = databasePath;
     facts.SettingsPath = settingsPath;
     const QFileInfo file(databasePath);
-    if (file.exists()) {
+    if (file.isFile()) { // a folder of that name is no database
         facts.DatabaseSize = file.size();
         facts.DatabaseModified = file.lastModified();
     }

@@ -203,7 +203,7 @@ private slots:
         QVERIFY(main.findChild<QWidget*>(u"frmGameDataNotice"_s)->testAttribute(Qt::WA_ShowWithoutActivating));
     }
 
-    // The facts of a readable database, of a missing one; the window copies what it shows.
+    // The facts of a readable database, of a missing one, of a folder in its place; the window copies what it shows.
     void about()
     {
         GameFolder folder(Game({u"Iron Sword"_s, u"Ring"_s, u"Amulet"_s}));
@@ -214,6 +214,8 @@ private slots:
         const QString missing = folder.Path() + u"/none.mdb"_s;
         const AboutFacts none = GatherAboutFacts(folder.Path(), missing, u"settings.ini"_s);
         QVERIFY(!none.DatabaseSize && std::get<QString>(none.Ranks).contains(QDir::toNativeSeparators(missing)));
+        QVERIFY(QDir(folder.Path()).mkdir(u"folder.mdb"_s)); // a folder is no database: no size shown
+        QVERIFY(!GatherAboutFacts(folder.Path(), folder.Path() + u"/folder.mdb"_s, u"settings.ini"_s).DatabaseSize);
         const QString text = AboutText(AboutLines(facts, QLocale()));
         QVERIFY(text.contains(u"\nRanks: 2\n"_s)
                 && text.contains(u"\nGame database: "_s + QDir::toNativeSeparators(folder.Database())));
