@@ -7,8 +7,8 @@
 namespace {
 std::function<void(const QString&)> gMessageHook;
 std::function<QString(const QString&, const QString&)> gInputHook;
-std::function<QString(const QString&, const QString&)> gOpenFileHook;
-std::function<QString(const QString&, const QString&)> gSaveFileHook;
+std::function<QString(const QString&, const QString&, const QString&)> gOpenFileHook;
+std::function<QString(const QString&, const QString&, const QString&)> gSaveFileHook;
 } // namespace
 
 void Dialogs::Message(QWidget* parent, const QString& text)
@@ -30,18 +30,31 @@ QString Dialogs::Input(QWidget* parent, const QString& prompt, const QString& ti
     return ok ? text : QString();
 }
 
-QString Dialogs::OpenFile(QWidget* parent, const QString& folder, const QString& filter)
+QString Dialogs::Caption(const QString& label)
 {
-    if (gOpenFileHook)
-        return gOpenFileHook(folder, filter);
-    return QFileDialog::getOpenFileName(parent, QString(), folder, filter);
+    QString caption;
+    for (qsizetype i = 0; i < label.size(); ++i) {
+        if (label[i] == u'&' && i + 1 < label.size())
+            ++i; // the mnemonic's mark; "&&" stands for one "&"
+        caption += label[i];
+    }
+    if (caption.endsWith(u'\u2026'))
+        caption.chop(1);
+    return caption;
 }
 
-QString Dialogs::SaveFile(QWidget* parent, const QString& path, const QString& filter)
+QString Dialogs::OpenFile(QWidget* parent, const QString& title, const QString& folder, const QString& filter)
+{
+    if (gOpenFileHook)
+        return gOpenFileHook(title, folder, filter);
+    return QFileDialog::getOpenFileName(parent, title, folder, filter);
+}
+
+QString Dialogs::SaveFile(QWidget* parent, const QString& title, const QString& path, const QString& filter)
 {
     if (gSaveFileHook)
-        return gSaveFileHook(path, filter);
-    return QFileDialog::getSaveFileName(parent, QString(), path, filter);
+        return gSaveFileHook(title, path, filter);
+    return QFileDialog::getSaveFileName(parent, title, path, filter);
 }
 
 void Dialogs::SetMessageHook(std::function<void(const QString&)> hook)
@@ -54,12 +67,12 @@ void Dialogs::SetInputHook(std::function<QString(const QString&, const QString&)
     gInputHook = std::move(hook);
 }
 
-void Dialogs::SetOpenFileHook(std::function<QString(const QString&, const QString&)> hook)
+void Dialogs::SetOpenFileHook(std::function<QString(const QString&, const QString&, const QString&)> hook)
 {
     gOpenFileHook = std::move(hook);
 }
 
-void Dialogs::SetSaveFileHook(std::function<QString(const QString&, const QString&)> hook)
+void Dialogs::SetSaveFileHook(std::function<QString(const QString&, const QString&, const QString&)> hook)
 {
     gSaveFileHook = std::move(hook);
 }

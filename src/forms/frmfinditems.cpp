@@ -521,7 +521,9 @@ void frmFindItems::cmdSaveCsv_Click()
     if (mCsvPath.isEmpty())
         //: The file name Save as CSV proposes.
         mCsvPath = QDir::home().filePath(tr("items") + QStringLiteral(".csv"));
-    const QString path = Dialogs::SaveFile(this, mCsvPath, tr("CSV files (*.csv)"));
+    const QString path = Dialogs::SaveFile(
+        this, Dialogs::Caption(findChild<QPushButton*>(QStringLiteral("cmdSaveCsv"))->text()), mCsvPath,
+        tr("CSV files (*.csv)"));
     if (path.isEmpty())
         return;
     mCsvPath = path;

@@ -315,7 +315,9 @@ void frmMain::mnuSetDateTime_Click()
 
 void frmMain::mnuOpenCharacterFile_Click()
 {
-    const QString path = Dialogs::OpenFile(this, gCharacterFolder, tr("Kelvara Character Files (*.oxl)"));
+    const QString path = Dialogs::OpenFile(
+        this, Dialogs::Caption(findChild<QAction*>(QStringLiteral("mnuOpenCharacterFile"))->text()), gCharacterFolder,
+        tr("Kelvara Character Files (*.oxl)"));
     if (path.isEmpty())
         return; // cancelled: nothing changes
 

@@ -132,8 +132,9 @@ void frmUpcomingDays::tmrUpcomingDays_Timer()
 void frmUpcomingDays::cmdExport_Click()
 {
     const int day = mDay->value();
-    const QString path = Dialogs::SaveFile(this, QDir::home().filePath(QStringLiteral("kelvara-day%1.ics").arg(day)),
-                                           tr("iCalendar files (*.ics)"));
+    const QString path = Dialogs::SaveFile(
+        this, Dialogs::Caption(findChild<QPushButton*>(QStringLiteral("cmdExport"))->text()),
+        QDir::home().filePath(QStringLiteral("kelvara-day%1.ics").arg(day)), tr("iCalendar files (*.ics)"));
     if (path.isEmpty())
         return;
     tmrUpcomingDays_Timer();

@@ -83,10 +83,15 @@ private slots:
         QTemporaryDir dir;
         const QString csv = dir.filePath(u"items.csv"_s), fifo = dir.filePath(u"fifo.csv"_s);
         QVERIFY(faultkit::MakeFifo(fifo) || (faultkit::NoFifo && QDir().mkdir(fifo))); // on Windows, a folder
+        QString title;
         for (const QString& path : {csv, fifo}) {
-            Dialogs::SetSaveFileHook([path](const QString&, const QString&) { return path; });
+            Dialogs::SetSaveFileHook([&title, path](const QString& caption, const QString&, const QString&) {
+                title = caption;
+                return path;
+            });
             find->findChild<QPushButton*>(u"cmdSaveCsv"_s)->click();
         }
+        QCOMPARE(title, u"Save as CSV"_s); // the button's label, without its mnemonic
         QFile saved(csv);
         QVERIFY(saved.open(QIODevice::ReadOnly));
         QCOMPARE(saved.readAll(),

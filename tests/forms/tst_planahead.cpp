@@ -86,7 +86,7 @@ private slots:
 
         const QString file = mDir.filePath(QStringLiteral("moons.ics"));
         for (const QString& path : {file, mDir.path()}) {
-            Dialogs::SetSaveFileHook([path](const QString&, const QString&) { return path; });
+            Dialogs::SetSaveFileHook([path](const QString&, const QString&, const QString&) { return path; });
             window->findChild<QPushButton*>(QStringLiteral("cmdExport"))->click();
         }
         const QByteArray text = FileBytes(file);

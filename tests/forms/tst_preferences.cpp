@@ -251,7 +251,7 @@ private slots:
         QStringList shownFolders;
         QString answer; // what the player picks; empty: cancel
         // A dialog with any other filter picks a file that is not there.
-        Dialogs::SetOpenFileHook([&](const QString& folder, const QString& filter) {
+        Dialogs::SetOpenFileHook([&](const QString&, const QString& folder, const QString& filter) {
             shownFolders << folder;
             return filter == u"Kelvara Character Files (*.oxl)"_s ? answer : u"wrong filter"_s;
         });
