@@ -83,6 +83,8 @@ int main(int argc, char* argv[])
     int qtArgc = static_cast<int>(qtArguments.size());
     QApplication app(qtArgc, qtArgv.data());
     QApplication::setApplicationName(QStringLiteral("kelvara-utility"));
+    // The desktop matches the windows to the launcher by this name (Wayland's app_id).
+    QGuiApplication::setDesktopFileName(QString::fromLatin1(ApplicationId));
     // The language chosen in Preferences, else the desktop's, before any window or text exists.
     Language::Install(ReadSettings().Settings.Language);
     // The icon's resources live in the windows' library, whose linking would leave them out unasked.

@@ -214,7 +214,7 @@ void WriteAutostartEntry(const QString& path, const QString& program, bool hidde
                                          "Name=Kelvara Utility\n"
                                          "Comment=Real and Kelvara game clock, good moon forecasts, character "
                                          "files and item stats\n"
-                                         "Icon=kelvara-utility\n"
+                                         "Icon=io.github.kelvarautility.KelvaraUtility\n"
                                          "TryExec=%1\n"
                                          "Exec=%2\n"
                                          "Terminal=false\n"

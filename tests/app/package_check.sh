@@ -10,12 +10,12 @@ trap 'rm -rf "$out"' EXIT
 (cd "$build" && cpack -G DEB -B "$out" >"$out/cpack.log") || { cat "$out/cpack.log"; exit 1; }
 deb="$out/kelvara-utility_${version}_amd64.deb"
 files=$(dpkg-deb -c "$deb" | awk '{print $NF}')
-for f in bin/kelvara-utility share/applications/kelvara-utility.desktop \
-         share/icons/hicolor/32x32/apps/kelvara-utility.png share/kelvara-utility/Kelvara.mdb; do
+for f in bin/kelvara-utility share/applications/io.github.kelvarautility.KelvaraUtility.desktop \
+         share/icons/hicolor/32x32/apps/io.github.kelvarautility.KelvaraUtility.png share/kelvara-utility/Kelvara.mdb; do
     grep -qx "./usr/$f" <<<"$files" || { echo "missing /usr/$f"; exit 1; }; done
 dpkg-deb -x "$deb" "$out/root"
-desktop-file-validate "$out/root/usr/share/applications/kelvara-utility.desktop"
-grep -qx 'Exec=kelvara-utility' "$out/root/usr/share/applications/kelvara-utility.desktop"
+desktop-file-validate "$out/root/usr/share/applications/io.github.kelvarautility.KelvaraUtility.desktop"
+grep -qx 'Exec=kelvara-utility' "$out/root/usr/share/applications/io.github.kelvarautility.KelvaraUtility.desktop"
 cmp "$build/Kelvara.mdb" "$out/root/usr/share/kelvara-utility/Kelvara.mdb"
 depends=$(dpkg-deb -f "$deb" Depends)
 # Debian 13 names the libraries built for 64-bit time ...t64.
