@@ -10,12 +10,14 @@ trap 'rm -rf "$out"' EXIT
 (cd "$build" && cpack -G DEB -B "$out" >"$out/cpack.log") || { cat "$out/cpack.log"; exit 1; }
 deb="$out/kelvara-utility_${version}_amd64.deb"
 files=$(dpkg-deb -c "$deb" | awk '{print $NF}')
-for f in bin/kelvara-utility share/applications/io.github.kelvarautility.KelvaraUtility.desktop \
-         share/icons/hicolor/32x32/apps/io.github.kelvarautility.KelvaraUtility.png share/kelvara-utility/Kelvara.mdb; do
+id=io.github.kelvarautility.KelvaraUtility
+icons=("share/icons/hicolor/scalable/apps/$id.svg")
+for n in 16 32 48 64 128 256; do icons+=("share/icons/hicolor/${n}x$n/apps/$id.png"); done
+for f in bin/kelvara-utility share/applications/$id.desktop "${icons[@]}" share/kelvara-utility/Kelvara.mdb; do
     grep -qx "./usr/$f" <<<"$files" || { echo "missing /usr/$f"; exit 1; }; done
 dpkg-deb -x "$deb" "$out/root"
-desktop-file-validate "$out/root/usr/share/applications/io.github.kelvarautility.KelvaraUtility.desktop"
-grep -qx 'Exec=kelvara-utility' "$out/root/usr/share/applications/io.github.kelvarautility.KelvaraUtility.desktop"
+desktop-file-validate "$out/root/usr/share/applications/$id.desktop"
+grep -qx 'Exec=kelvara-utility' "$out/root/usr/share/applications/$id.desktop"
 cmp "$build/Kelvara.mdb" "$out/root/usr/share/kelvara-utility/Kelvara.mdb"
 depends=$(dpkg-deb -f "$deb" Depends)
 # Debian 13 names the libraries built for 64-bit time ...t64.

@@ -119,6 +119,7 @@ private slots:
         if (state == "hidden")
             w->HideToTray();
         auto* icon = w->findChild<QSystemTrayIcon*>(u"trayIcon"_s);
+        QCOMPARE(icon->icon().actualSize(QSize(64, 64)), QSize(64, 64)); // drawn for twice the tray's size too
         emit icon->contextMenu()->aboutToShow();
         QCOMPARE(icon->contextMenu()->actions()[0]->text(), hides ? u"Hide"_s : u"Show"_s);
         if (state.endsWith("focus") || state == "minimised")
