@@ -4,7 +4,7 @@
 set -euo pipefail
 #   package_check.sh BUILD-FOLDER VERSION QT-VERSION
 build=$1 version=$2 qt=$3
-command -v dpkg-deb >/dev/null && command -v dpkg-shlibdeps >/dev/null || { echo "dpkg-deb or dpkg-shlibdeps is missing"; exit 1; }
+for tool in dpkg-deb dpkg-shlibdeps appstreamcli; do command -v $tool >/dev/null || { echo "$tool is missing"; exit 1; }; done
 out=$(mktemp -d)
 trap 'rm -rf "$out"' EXIT
 (cd "$build" && cpack -G DEB -B "$out" >"$out/cpack.log") || { cat "$out/cpack.log"; exit 1; }
@@ -13,11 +13,15 @@ files=$(dpkg-deb -c "$deb" | awk '{print $NF}')
 id=io.github.kelvarautility.KelvaraUtility
 icons=("share/icons/hicolor/scalable/apps/$id.svg")
 for n in 16 32 48 64 128 256; do icons+=("share/icons/hicolor/${n}x$n/apps/$id.png"); done
-for f in bin/kelvara-utility share/applications/$id.desktop "${icons[@]}" share/kelvara-utility/Kelvara.mdb; do
+for f in bin/kelvara-utility share/applications/$id.desktop "${icons[@]}" share/metainfo/$id.metainfo.xml \
+         share/kelvara-utility/Kelvara.mdb; do
     grep -qx "./usr/$f" <<<"$files" || { echo "missing /usr/$f"; exit 1; }; done
 dpkg-deb -x "$deb" "$out/root"
 desktop-file-validate "$out/root/usr/share/applications/$id.desktop"
 grep -qx 'Exec=kelvara-utility' "$out/root/usr/share/applications/$id.desktop"
+# No errors and no warnings (infos may stay).
+appstreamcli validate --no-net "$out/root/usr/share/metainfo/$id.metainfo.xml" >"$out/appstream.log" \
+    && ! grep -q '^[EW]:' "$out/appstream.log" || { cat "$out/appstream.log"; exit 1; }
 cmp "$build/Kelvara.mdb" "$out/root/usr/share/kelvara-utility/Kelvara.mdb"
 depends=$(dpkg-deb -f "$deb" Depends)
 # Debian 13 names the libraries built for 64-bit time ...t64.
