@@ -19,6 +19,10 @@ for f in bin/kelvara-utility share/applications/$id.desktop "${icons[@]}" share/
 dpkg-deb -x "$deb" "$out/root"
 desktop-file-validate "$out/root/usr/share/applications/$id.desktop"
 grep -qx 'Exec=kelvara-utility' "$out/root/usr/share/applications/$id.desktop"
+# The launcher speaks every language of the program.
+for key in Name GenericName Comment Keywords; do for language in de es fr pl pt_BR ru; do
+    grep -q "^$key\[$language\]=." "$out/root/usr/share/applications/$id.desktop" || { echo "no ${key}[$language]"; exit 1; }
+done; done
 # No errors and no warnings (infos may stay).
 appstreamcli validate --no-net "$out/root/usr/share/metainfo/$id.metainfo.xml" >"$out/appstream.log" \
     && ! grep -q '^[EW]:' "$out/appstream.log" || { cat "$out/appstream.log"; exit 1; }
