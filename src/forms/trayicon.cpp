@@ -212,7 +212,7 @@ void TrayIcon::SetClockWarning(bool shown)
 
 void TrayIcon::MakeItem()
 {
-    const QImage image = ProgramIcon().pixmap(64).toImage().convertToFormat(QImage::Format_ARGB32);
+    const QImage image = ProgramIcon().pixmap(QSize(64, 64), 1.0).toImage().convertToFormat(QImage::Format_ARGB32);
     TrayIconImage icon{image.width(), image.height(), {}};
     for (int y = 0; y < image.height(); ++y) {
         const auto* row = reinterpret_cast<const quint32*>(image.constScanLine(y));
