@@ -30,8 +30,8 @@ install_missing() {
     # The notification tests start a private session bus of their own; the Wayland test a headless weston and
     # the accessibility bus (at-spi2-core), over which it finds the windows as a screen reader does, and strace,
     # which holds a settings save up; the format check lists the files of the clone with git; xprop reads the
-    # state a window asks for.
-    case $mode in test | check) wanted+=(dbus-daemon at-spi2-core weston strace git x11-utils) ;; esac
+    # state a window asks for; appstreamcli checks the package's AppStream file.
+    case $mode in test | check) wanted+=(dbus-daemon at-spi2-core weston strace git x11-utils appstream) ;; esac
     # The test run also fuzzes (clang with libFuzzer) and runs the core tests under valgrind.
     if [ "$mode" = test ]; then wanted+=(clang valgrind); fi
     install_packages "${wanted[@]}"

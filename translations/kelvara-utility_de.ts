@@ -56,6 +56,29 @@
     </message>
 </context>
 <context>
+    <name>DesktopEntry</name>
+    <message>
+        <source>Kelvara Utility</source>
+        <extracomment>The program&apos;s name in the applications menu.</extracomment>
+        <translation>Kelvara Utility</translation>
+    </message>
+    <message>
+        <source>Game Clock Companion</source>
+        <extracomment>What kind of program it is, shown beside or below its name in the applications menu.</extracomment>
+        <translation>Spieluhr-Begleiter</translation>
+    </message>
+    <message>
+        <source>Real and Kelvara game clock, good moon forecasts, character files and item stats</source>
+        <extracomment>The tooltip of the program in the applications menu.</extracomment>
+        <translation>Echte und Kelvara-Spieluhr, Vorhersagen des guten Monds, Charakterdateien und Gegenstandswerte</translation>
+    </message>
+    <message>
+        <source>Kelvara;game;clock;moon;reminder;calendar;character;items;</source>
+        <extracomment>Words the applications menu&apos;s search finds the program by. Translate each word (several words per word are fine); each one, the last too, is followed by a semicolon, with no spaces around it.</extracomment>
+        <translation>Kelvara;Spiel;Uhr;Mond;Erinnerung;Kalender;Charakter;Gegenstände;</translation>
+    </message>
+</context>
+<context>
     <name>Error</name>
     <message>
         <source>Overflow</source>

@@ -56,6 +56,29 @@
     </message>
 </context>
 <context>
+    <name>DesktopEntry</name>
+    <message>
+        <source>Kelvara Utility</source>
+        <extracomment>The program&apos;s name in the applications menu.</extracomment>
+        <translation>Kelvara Utility</translation>
+    </message>
+    <message>
+        <source>Game Clock Companion</source>
+        <extracomment>What kind of program it is, shown beside or below its name in the applications menu.</extracomment>
+        <translation>Compagnon d&apos;horloge de jeu</translation>
+    </message>
+    <message>
+        <source>Real and Kelvara game clock, good moon forecasts, character files and item stats</source>
+        <extracomment>The tooltip of the program in the applications menu.</extracomment>
+        <translation>Horloge réelle et horloge du jeu Kelvara, prévisions de la bonne lune, fichiers de personnage et caractéristiques des objets</translation>
+    </message>
+    <message>
+        <source>Kelvara;game;clock;moon;reminder;calendar;character;items;</source>
+        <extracomment>Words the applications menu&apos;s search finds the program by. Translate each word (several words per word are fine); each one, the last too, is followed by a semicolon, with no spaces around it.</extracomment>
+        <translation>Kelvara;jeu;horloge;lune;rappel;calendrier;personnage;objets;</translation>
+    </message>
+</context>
+<context>
     <name>Error</name>
     <message>
         <source>Overflow</source>

@@ -83,11 +83,11 @@ int main(int argc, char* argv[])
     int qtArgc = static_cast<int>(qtArguments.size());
     QApplication app(qtArgc, qtArgv.data());
     QApplication::setApplicationName(QStringLiteral("kelvara-utility"));
+    // The desktop matches the windows to the launcher by this name (Wayland's app_id).
+    QGuiApplication::setDesktopFileName(QString::fromLatin1(ApplicationId));
     // The language chosen in Preferences, else the desktop's, before any window or text exists.
     Language::Install(ReadSettings().Settings.Language);
-    // The icon's resources live in the windows' library, whose linking would leave them out unasked.
-    Q_INIT_RESOURCE(resources);
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/kelvara-utility.png")));
+    QApplication::setWindowIcon(ProgramIcon());
     // The main window is the last to close; the closing sequence decides when to end.
     QApplication::setQuitOnLastWindowClosed(true);
     // One copy a program folder: a second start brings the running copy's main window

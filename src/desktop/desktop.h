@@ -20,6 +20,10 @@ struct DesktopServices
     ColourScheme* colours = nullptr;
 };
 
+// The program's name to the desktop: its desktop entry (the launcher, <id>.desktop), its icon in the icon theme,
+// its Wayland app_id and its AppStream component are all named so.
+inline constexpr char ApplicationId[] = "io.github.kelvarautility.KelvaraUtility";
+
 // Opens the desktop's services. Nothing waits for the desktop: a service that is not
 // there is found out later, asynchronously, as each service's own signals tell.
 DesktopServices OpenDesktop();

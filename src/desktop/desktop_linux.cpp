@@ -26,7 +26,7 @@ bool SessionBusRunning()
 QString NotificationIcon()
 {
     const QString beside = QCoreApplication::applicationDirPath() + QStringLiteral("/kelvara-utility.png");
-    return QFileInfo::exists(beside) ? QUrl::fromLocalFile(beside).toString() : QStringLiteral("kelvara-utility");
+    return QFileInfo::exists(beside) ? QUrl::fromLocalFile(beside).toString() : QString::fromLatin1(ApplicationId);
 }
 
 } // namespace

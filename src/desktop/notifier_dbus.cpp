@@ -1,4 +1,5 @@
 #include "notifier_dbus.h"
+#include "desktop.h"
 
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
@@ -45,7 +46,7 @@ void DBusNotifier::Notify(const QString& summary, const QString& body, const QSt
     QDBusMessage call = QDBusMessage::createMethodCall(Service, Path, Interface, QStringLiteral("Notify"));
     const QVariantMap hints = {
         {QStringLiteral("sound-name"), QStringLiteral("alarm-clock-elapsed")},
-        {QStringLiteral("desktop-entry"), QStringLiteral("kelvara-utility")},
+        {QStringLiteral("desktop-entry"), QString::fromLatin1(ApplicationId)},
     };
     // "default" is the notification itself; the other key is its button.
     const QStringList actions = {QStringLiteral("default"), actionLabel, actionKey, actionLabel};

@@ -204,6 +204,8 @@ void WriteAutostartEntry(const QString& path, const QString& program, bool hidde
     if (const auto reason = CreateFolders(QFileInfo(path).path()))
         Fail(CannotWrite, path, *reason);
 
+    // TryExec names the program itself: once it is gone (uninstalled, its folder deleted) the desktop skips the
+    // entry rather than fail to start it at every login.
     QStringList exec = {QuoteArgument(program)};
     if (hidden)
         exec << QuoteArgument(HiddenOption);
@@ -212,11 +214,12 @@ void WriteAutostartEntry(const QString& path, const QString& program, bool hidde
                                          "Name=Kelvara Utility\n"
                                          "Comment=Real and Kelvara game clock, good moon forecasts, character "
                                          "files and item stats\n"
-                                         "Icon=kelvara-utility\n"
-                                         "Exec=%1\n"
+                                         "Icon=io.github.kelvarautility.KelvaraUtility\n"
+                                         "TryExec=%1\n"
+                                         "Exec=%2\n"
                                          "Terminal=false\n"
                                          "X-GNOME-Autostart-enabled=true\n")
-                              .arg(EscapeValue(exec.join(QLatin1Char(' '))));
+                              .arg(EscapeValue(program), EscapeValue(exec.join(QLatin1Char(' '))));
     // A link in the entry's place (to a launcher of the applications menu, say) is replaced
     // by the entry itself: the file it names is not the entry, and stays as it is.
     const QFileInfo info(path);

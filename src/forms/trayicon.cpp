@@ -168,9 +168,20 @@ bool TrayIcon::eventFilter(QObject* watched, QEvent* event)
     return false;
 }
 
+QIcon ProgramIcon()
+{
+    // The icon's resources live in this library, whose linking would leave them out unasked.
+    Q_INIT_RESOURCE(resources);
+    // Each size drawn for it: sharp at every scale of the screen.
+    QIcon icon;
+    for (const int size : {16, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/icons/program-%1.png").arg(size), QSize(size, size));
+    return icon;
+}
+
 void TrayIcon::MakeIcon()
 {
-    mIcon = new QSystemTrayIcon(QIcon(QStringLiteral(":/icons/kelvara-utility.png")), this);
+    mIcon = new QSystemTrayIcon(ProgramIcon(), this);
     mIcon->setObjectName(QStringLiteral("trayIcon"));
     mIcon->setContextMenu(mMenu);
     connect(mIcon, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
@@ -201,7 +212,7 @@ void TrayIcon::SetClockWarning(bool shown)
 
 void TrayIcon::MakeItem()
 {
-    const QImage image = QImage(QStringLiteral(":/icons/kelvara-utility.png")).convertToFormat(QImage::Format_ARGB32);
+    const QImage image = ProgramIcon().pixmap(QSize(64, 64), 1.0).toImage().convertToFormat(QImage::Format_ARGB32);
     TrayIconImage icon{image.width(), image.height(), {}};
     for (int y = 0; y < image.height(); ++y) {
         const auto* row = reinterpret_cast<const quint32*>(image.constScanLine(y));

@@ -4,12 +4,16 @@
 #include <QObject>
 #include <QPointer>
 
+class QIcon;
 class QMenu;
 class QSystemTrayIcon;
 class QWidget;
 class ReminderKeeper;
 class StatusNotifierItem;
 class TrayWatcher;
+
+// The program's picture, of its windows and its tray icon, in the sizes of the icon theme.
+QIcon ProgramIcon();
 
 // The program's icon in the desktop's tray, while the desktop has a tray.
 //

@@ -4,18 +4,28 @@
 set -euo pipefail
 #   package_check.sh BUILD-FOLDER VERSION QT-VERSION
 build=$1 version=$2 qt=$3
-command -v dpkg-deb >/dev/null && command -v dpkg-shlibdeps >/dev/null || { echo "dpkg-deb or dpkg-shlibdeps is missing"; exit 1; }
+for tool in dpkg-deb dpkg-shlibdeps appstreamcli; do command -v $tool >/dev/null || { echo "$tool is missing"; exit 1; }; done
 out=$(mktemp -d)
 trap 'rm -rf "$out"' EXIT
 (cd "$build" && cpack -G DEB -B "$out" >"$out/cpack.log") || { cat "$out/cpack.log"; exit 1; }
 deb="$out/kelvara-utility_${version}_amd64.deb"
 files=$(dpkg-deb -c "$deb" | awk '{print $NF}')
-for f in bin/kelvara-utility share/applications/kelvara-utility.desktop \
-         share/icons/hicolor/32x32/apps/kelvara-utility.png share/kelvara-utility/Kelvara.mdb; do
+id=io.github.kelvarautility.KelvaraUtility
+icons=("share/icons/hicolor/scalable/apps/$id.svg")
+for n in 16 32 48 64 128 256; do icons+=("share/icons/hicolor/${n}x$n/apps/$id.png"); done
+for f in bin/kelvara-utility share/applications/$id.desktop "${icons[@]}" share/metainfo/$id.metainfo.xml \
+         share/kelvara-utility/Kelvara.mdb; do
     grep -qx "./usr/$f" <<<"$files" || { echo "missing /usr/$f"; exit 1; }; done
 dpkg-deb -x "$deb" "$out/root"
-desktop-file-validate "$out/root/usr/share/applications/kelvara-utility.desktop"
-grep -qx 'Exec=kelvara-utility' "$out/root/usr/share/applications/kelvara-utility.desktop"
+desktop-file-validate "$out/root/usr/share/applications/$id.desktop"
+grep -qx 'Exec=kelvara-utility' "$out/root/usr/share/applications/$id.desktop"
+# The launcher speaks every language of the program.
+for key in Name GenericName Comment Keywords; do for language in de es fr pl pt_BR ru; do
+    grep -q "^$key\[$language\]=." "$out/root/usr/share/applications/$id.desktop" || { echo "no ${key}[$language]"; exit 1; }
+done; done
+# No errors and no warnings (infos may stay).
+appstreamcli validate --no-net "$out/root/usr/share/metainfo/$id.metainfo.xml" >"$out/appstream.log" \
+    && ! grep -q '^[EW]:' "$out/appstream.log" || { cat "$out/appstream.log"; exit 1; }
 cmp "$build/Kelvara.mdb" "$out/root/usr/share/kelvara-utility/Kelvara.mdb"
 depends=$(dpkg-deb -f "$deb" Depends)
 # Debian 13 names the libraries built for 64-bit time ...t64.

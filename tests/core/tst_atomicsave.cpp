@@ -475,6 +475,9 @@ private slots:
         const QString path = mConfig + u"/autostart/kelvara-utility.desktop"_s;
         QCOMPARE(AutostartPath(), path);
         QVERIFY(FileBytes(path).split('\n').contains("Exec=" + exec.toUtf8()));
+        // Once the program is gone the desktop skips the entry.
+        QVERIFY(FileBytes(path).split('\n').contains("TryExec="
+                                                     + program.toUtf8().replace('\\', "\\\\").replace('\n', "\\n")));
         QVERIFY(ReadAutostart() == AutostartEntry({program, hidden ? QStringList{HiddenOption} : QStringList()}));
         QCOMPARE(QProcess::execute(u"desktop-file-validate"_s, {path}), 0);
     }

@@ -119,6 +119,7 @@ private slots:
         if (state == "hidden")
             w->HideToTray();
         auto* icon = w->findChild<QSystemTrayIcon*>(u"trayIcon"_s);
+        QCOMPARE(icon->icon().actualSize(QSize(64, 64)), QSize(64, 64)); // drawn for twice the tray's size too
         emit icon->contextMenu()->aboutToShow();
         QCOMPARE(icon->contextMenu()->actions()[0]->text(), hides ? u"Hide"_s : u"Show"_s);
         if (state.endsWith("focus") || state == "minimised")
@@ -154,7 +155,9 @@ private slots:
         QCOMPARE(call[3], u"Good moon: day 15"_s);
         QCOMPARE(call[4], u"Day 15 begins in 6 minutes 40 seconds, TODAY AT 12:06 PM"_s);
         QVERIFY(call[5].toStringList().contains(QLatin1String(ReminderKeeper::GoodMoonAction)));
-        QCOMPARE(call[6].toMap().value(u"sound-name"_s), u"alarm-clock-elapsed"_s);
+        QCOMPARE(call[6].toMap(),
+                 (QVariantMap{{u"sound-name"_s, u"alarm-clock-elapsed"_s},
+                              {u"desktop-entry"_s, u"io.github.kelvarautility.KelvaraUtility"_s}}));
         emit mNotifications.ActionInvoked(1, u"default"_s);
         QTRY_VERIFY(Shown("frmNextGoodMoon"));
         w->showMinimized(); // the other action brings a minimised main window back
