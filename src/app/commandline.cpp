@@ -74,6 +74,45 @@ QStringList WithoutWindowOptions(const QStringList& arguments, const QStringList
     return kept;
 }
 
+// What --help lists beside the command line's options: the window's own option, which the command line
+// passes over rather than parses, and with --help-all the chief ones of Qt.
+QList<QCommandLineOption> HelpOnlyOptions(bool all)
+{
+    QList<QCommandLineOption> options{
+        {QStringLiteral("hidden"),
+         QStringLiteral("Open without showing the main window: only the tray icon shows, or "
+                        "the window starts minimised where the desktop has no tray.")}};
+    if (!all)
+        return options;
+    const auto qt = [&options](const char* name, const char* description, const char* value = nullptr) {
+        QCommandLineOption option(QLatin1String(name), QStringLiteral("Qt: ") + QLatin1String(description));
+        if (value)
+            option.setValueName(QLatin1String(value));
+        options << option;
+    };
+    qt("platform", "the platform plugin: xcb (X11), wayland, offscreen, ...", "NAME");
+    qt("platformpluginpath", "a folder of platform plugins.", "PATH");
+    qt("platformtheme", "the platform theme.", "NAME");
+    qt("plugin", "a generic plugin to load as well (input devices).", "NAME");
+    qt("style", "the widget style (fusion, windows).", "NAME");
+    qt("stylesheet", "a style sheet file applied to every window.", "FILE");
+    qt("reverse", "the windows laid out from right to left.");
+    qt("session", "the session to restore, as the session manager names it.", "ID");
+    qt("display", "the X11 display to open (xcb only).", "DISPLAY");
+    qt("sync", "X11 requests made one at a time, for debugging (xcb only).");
+    return options;
+}
+
+const QString ExitStatuses = QStringLiteral(
+    "\nExit status:\n"
+    "  0  Done. The window: closed, or a copy running from this folder was\n"
+    "     brought forward instead.\n"
+    "  1  The calibration or the game database could not be read, or the answer\n"
+    "     could not be written. The window: the game database could not be read,\n"
+    "     the clock could not be saved at the end, or another copy running from\n"
+    "     this folder did not answer.\n"
+    "  2  A bad argument, or a calendar file that could not be written.\n");
+
 struct BadArgument
 {
     QString Message;
@@ -287,7 +326,8 @@ CommandLine::Answer CommandLine::Run(const QStringList& arguments, const QDateTi
 {
     QCommandLineParser parser;
     parser.setApplicationDescription(
-        QStringLiteral("Kelvara Utility: the game clock of Kelvara. Without options it opens its window."));
+        QStringLiteral("Kelvara Utility: the game clock of Kelvara. Without options, or with only window options, it "
+                       "opens its window; --now, --next and --items answer on standard output without one."));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
     const QCommandLineOption nowOption(QStringLiteral("now"), QStringLiteral("Print the game time and date."));
@@ -332,7 +372,9 @@ CommandLine::Answer CommandLine::Run(const QStringList& arguments, const QDateTi
             throw BadArgument{parser.errorText()};
         }
         if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all"))) {
-            answer.Out = parser.helpText().toUtf8();
+            // Listed only now: parsed, the window's options would not be passed over.
+            parser.addOptions(HelpOnlyOptions(parser.isSet(QStringLiteral("help-all"))));
+            answer.Out = (parser.helpText() + ExitStatuses).toUtf8();
             return answer;
         }
         if (parser.isSet(version)) {

@@ -14,7 +14,7 @@ id=io.github.kelvarautility.KelvaraUtility
 icons=("share/icons/hicolor/scalable/apps/$id.svg")
 for n in 16 32 48 64 128 256; do icons+=("share/icons/hicolor/${n}x$n/apps/$id.png"); done
 for f in bin/kelvara-utility share/applications/$id.desktop "${icons[@]}" share/metainfo/$id.metainfo.xml \
-         share/kelvara-utility/Kelvara.mdb; do
+         share/kelvara-utility/Kelvara.mdb share/man/man1/kelvara-utility.1.gz; do
     grep -qx "./usr/$f" <<<"$files" || { echo "missing /usr/$f"; exit 1; }; done
 dpkg-deb -x "$deb" "$out/root"
 desktop-file-validate "$out/root/usr/share/applications/$id.desktop"
