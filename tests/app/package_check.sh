@@ -11,7 +11,8 @@ trap 'rm -rf "$out"' EXIT
 deb="$out/kelvara-utility_${version}_amd64.deb"
 files=$(dpkg-deb -c "$deb" | awk '{print $NF}')
 for f in bin/kelvara-utility share/applications/kelvara-utility.desktop \
-         share/icons/hicolor/32x32/apps/kelvara-utility.png share/kelvara-utility/Kelvara.mdb; do
+         share/icons/hicolor/32x32/apps/kelvara-utility.png share/kelvara-utility/Kelvara.mdb \
+         share/doc/kelvara-utility/copyright share/doc/kelvara-utility/changelog.gz; do
     grep -qx "./usr/$f" <<<"$files" || { echo "missing /usr/$f"; exit 1; }; done
 dpkg-deb -x "$deb" "$out/root"
 desktop-file-validate "$out/root/usr/share/applications/kelvara-utility.desktop"
