@@ -18,12 +18,15 @@ dpkg-deb -x "$deb" "$out/root"
 desktop-file-validate "$out/root/usr/share/applications/kelvara-utility.desktop"
 grep -qx 'Exec=kelvara-utility' "$out/root/usr/share/applications/kelvara-utility.desktop"
 cmp "$build/Kelvara.mdb" "$out/root/usr/share/kelvara-utility/Kelvara.mdb"
+! dpkg-deb -f "$deb" Description | grep '^ *;' || { echo "Description: a line starts with ;"; exit 1; }
 depends=$(dpkg-deb -f "$deb" Depends)
 # Debian 13 names the libraries built for 64-bit time ...t64.
-wanted=(libc6 'libqt6core6(t64)?' 'libqt6widgets6(t64)?' 'libical3(t64)?' 'libmdb3(t64)?' qt6-wayland)
+wanted=(libc6 'libqt6core6(t64)?' 'libqt6widgets6(t64)?' 'libical3(t64)?' 'libmdb3(t64)?')
 # Qt 6.5 and later load their X11 platform only with the XCB cursor library.
 dpkg --compare-versions "$qt" lt 6.5 || wanted+=(libxcb-cursor0)
 for lib in "${wanted[@]}"; do
     grep -qE "(^|, )$lib( |,|$)" <<<"$depends" || { echo "Depends lacks $lib: $depends"; exit 1; }; done
-dpkg-deb -f "$deb" Recommends | grep -qw qt6-translations-l10n || { echo "Recommends lacks qt6-translations-l10n"; exit 1; }
+# Qt's own translations, and its Wayland platform, without which Qt falls back to X11 (Xwayland).
+for p in qt6-translations-l10n qt6-wayland; do
+    dpkg-deb -f "$deb" Recommends | grep -qw $p || { echo "Recommends lacks $p"; exit 1; }; done
 echo "package: $(basename "$deb"), Depends: $depends"
