@@ -62,8 +62,16 @@ install_packages() {
     fi
 }
 
+hardening() { DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --get "$1"; }
 build() { # build DIR [cmake options...]
     local dir=$1; shift
+    # The folder the package is made from, which the tests use too (so that the package is not compiled a second
+    # time), is built with Debian's hardening flags: stack protector, fortified functions, read-only relocations
+    # bound at start. They are given on each configuration, which keeps them in step with dpkg-buildflags.
+    if [ "$dir" = build ] && command -v dpkg-buildflags >/dev/null; then
+        set -- "-DCMAKE_CXX_FLAGS=$(hardening CPPFLAGS) $(hardening CXXFLAGS)" "-DCMAKE_EXE_LINKER_FLAGS=$(hardening LDFLAGS)" \
+            "-DCMAKE_SHARED_LINKER_FLAGS=$(hardening LDFLAGS)" "-DCMAKE_MODULE_LINKER_FLAGS=$(hardening LDFLAGS)" "$@"
+    fi
     cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
     cmake --build "$dir" -j "$jobs"
 }
