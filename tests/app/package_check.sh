@@ -18,6 +18,8 @@ dpkg-deb -x "$deb" "$out/root"
 desktop-file-validate "$out/root/usr/share/applications/kelvara-utility.desktop"
 grep -qx 'Exec=kelvara-utility' "$out/root/usr/share/applications/kelvara-utility.desktop"
 cmp "$build/Kelvara.mdb" "$out/root/usr/share/kelvara-utility/Kelvara.mdb"
+zcat "$out/root/usr/share/doc/kelvara-utility/changelog.gz" | sed -n 1p | grep -qF "kelvara-utility ($version) " ||
+    { echo "data/debian/changelog has no entry for $version"; exit 1; }
 ! dpkg-deb -f "$deb" Description | grep '^ *;' || { echo "Description: a line starts with ;"; exit 1; }
 depends=$(dpkg-deb -f "$deb" Depends)
 # Debian 13 names the libraries built for 64-bit time ...t64.
