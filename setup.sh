@@ -5,6 +5,8 @@
 #                          for the core libraries, valgrind), then fuzz every input reader for 30 s
 #   bash setup.sh check    the first part of test: the format check, the -Werror build and every test once
 #   bash setup.sh package  install what is missing, build, and make the Debian package in build/
+#   bash setup.sh package-lint  the same, then check the package with lintian and the desktop's validators
+#                          (tests/app/package_lint.sh); the package's path is the last line
 #   bash setup.sh windows  install the cross compiler, Wine and NSIS; build the Windows program (its libraries
 #                          cross-built once from Debian's sources into a cache), the portable zip and the
 #                          installer in build-windows/
@@ -32,6 +34,8 @@ install_missing() {
     # which holds a settings save up; the format check lists the files of the clone with git; xprop reads the
     # state a window asks for; appstreamcli checks the package's AppStream file.
     case $mode in test | check) wanted+=(dbus-daemon at-spi2-core weston strace git x11-utils appstream) ;; esac
+    # Debian's package checker, and the validators of desktop entries, AppStream metainfo and manual pages.
+    if [ "$mode" = package-lint ]; then wanted+=(lintian appstream man-db); fi
     # The test run also fuzzes (clang with libFuzzer) and runs the core tests under valgrind.
     if [ "$mode" = test ]; then wanted+=(clang valgrind); fi
     install_packages "${wanted[@]}"
@@ -62,14 +66,22 @@ install_packages() {
     fi
 }
 
+hardening() { DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --get "$1"; }
 build() { # build DIR [cmake options...]
     local dir=$1; shift
+    # The folder the package is made from, which the tests use too (so that the package is not compiled a second
+    # time), is built with Debian's hardening flags: stack protector, fortified functions, read-only relocations
+    # bound at start. They are given on each configuration, which keeps them in step with dpkg-buildflags.
+    if [ "$dir" = build ] && command -v dpkg-buildflags >/dev/null; then
+        set -- "-DCMAKE_CXX_FLAGS=$(hardening CPPFLAGS) $(hardening CXXFLAGS)" "-DCMAKE_EXE_LINKER_FLAGS=$(hardening LDFLAGS)" \
+            "-DCMAKE_SHARED_LINKER_FLAGS=$(hardening LDFLAGS)" "-DCMAKE_MODULE_LINKER_FLAGS=$(hardening LDFLAGS)" "$@"
+    fi
     cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
     cmake --build "$dir" -j "$jobs"
 }
 
-case "$mode" in run | test | check | package | windows | windows-test | windows-packages) ;;
-    *) echo "usage: bash setup.sh run|test|check|package|windows|windows-test" >&2; exit 2 ;;
+case "$mode" in run | test | check | package | package-lint | windows | windows-test | windows-packages) ;;
+    *) echo "usage: bash setup.sh run|test|check|package|package-lint|windows|windows-test" >&2; exit 2 ;;
 esac
 install_missing
 case "$mode" in
@@ -85,9 +97,11 @@ case "$mode" in
         bash tools/windows/test
         ;;
     windows-packages) ;;
-    package)
+    package | package-lint)
         build build
-        (cd build && cpack -G DEB | sed -n "s/^CPack: - package: \(.*\) generated\.$/\1/p")
+        deb=$(cd build && cpack -G DEB | sed -n "s/^CPack: - package: \(.*\) generated\.$/\1/p")
+        [ "$mode" = package ] || bash tests/app/package_lint.sh "$deb"
+        echo "$deb"
         ;;
     test | check)
         # One code style: unformatted code fails the run.

@@ -5,7 +5,7 @@
 # and --now and opens its main window on an X server of the test's own outside the root (reached
 # through its abstract socket), then ends with status 0 on SIGTERM: a library the package fails to
 # depend on fails one of these (Qt's Wayland platform, loaded only on Wayland, is checked by
-# package_check.sh's Depends). As root.
+# package_check.sh's Recommends). As root.
 #   install_check.sh ROOT DEB
 set -euo pipefail
 root=$1 deb=$2

@@ -52,9 +52,10 @@ extern "C" int mkdirat(int folder, const char* name, mode_t mode)
 {
     static const auto made = reinterpret_cast<int (*)(int, const char*, mode_t)>(::dlsym(RTLD_NEXT, "mkdirat"));
     const int result = made(folder, name, mode);
-    if (result == 0 && !gSwapTo.isEmpty())
-        ::renameat(folder, name, folder, (QByteArray(name) + ".made").constData()),
-            ::symlinkat(gSwapTo.constData(), folder, name);
+    if (result == 0 && !gSwapTo.isEmpty()
+        && (::renameat(folder, name, folder, (QByteArray(name) + ".made").constData()) != 0
+            || ::symlinkat(gSwapTo.constData(), folder, name) != 0))
+        qFatal("mkdirat: %s was not swapped for a link", name);
     return result;
 }
 
