@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Set-up for Kelvara Utility on Debian 12 (bookworm) and Debian 13 (trixie).
 #   bash setup.sh run      install what is missing, build, write the sample database, start the program
 #   bash setup.sh test     install what is missing, build, run every test (also under the sanitizers and,
@@ -106,6 +107,10 @@ case "$mode" in
     test | check)
         # One code style: unformatted code fails the run.
         git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format --dry-run --Werror
+        # Every source file names its licence in its first lines.
+        unlicensed=$(git ls-files -z '*.cpp' '*.h' '*.c' '*.sh' '*.py' '*.cmake' '*CMakeLists.txt' \
+            | xargs -0 grep -L 'SPDX-License-Identifier' || true)
+        [ -z "$unlicensed" ] || { echo "no SPDX-License-Identifier line in:" $unlicensed >&2; exit 1; }
         if [ "$mode" = test ]; then memcheck=ON; else memcheck=OFF; fi
         build build -DKELVARA_WERROR=ON -DKELVARA_VALGRIND=$memcheck
         (cd build && ctest --output-on-failure -j "$jobs" -LE valgrind)

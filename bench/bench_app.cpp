@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // bench_app [STARTS] [SECONDS]
 // The program as a player runs it, on the sample database, against a minimal Qt Widgets
 // program of the same shape (bench/qtref.cpp) measured in the same run:

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // bench_itemexport
 // The command line's item export on a large game database (bigdb.h): the wall time of
 // `kelvara-utility --items` and of `--items --json`, from the process start to its end with

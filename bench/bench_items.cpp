@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // bench_items
 // The Find Items window on the 20,000-item database (bigdb.h), on Qt's offscreen platform:
 // the window opened and drawn, a key typed into the name filter to the new rows drawn (the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // bench_jetwriter [ROWS]
 // Writes ROWS rows (default 1,000,000) of four Long Integer columns with the Jet writer, then reads them back
 // with mdb-export, and prints both times and their ratio. The writer should be the faster of the two.

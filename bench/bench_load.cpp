@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // bench_load
 // Loads the stat and item tables from a large game database (bigdb.h) and compares
 // the time with what mdb-export needs to export the same five tables to CSV; then

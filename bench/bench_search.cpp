@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // bench_search
 // Finding an item as the player types, on the 20,000-item database (bigdb.h). A typing
 // sequence of 1 to 6 letters of real names, from their start and from their middle, is

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // bench_settings [ENTRIES]
 // A settings file of ENTRIES reminder entries (default 100,000; the program uses the first 100)
 // read as the program reads it at start, and saved as each announcement saves it, against a

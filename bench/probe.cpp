@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The benchmarks' copy of the program is the program itself (src/app/main.cpp and the
 // same libraries) with this probe added. It prints "ticked" once the first tick has shown
 // the clocks, so that the benchmark knows that the program it measures is running; and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The reference of the program benchmarks: the least a Qt Widgets program of the same
 // shape does. A window of four labels with a 500 ms timer, shown at once. It prints
 // "ticked" once its timer has ticked, as the program's probe does.

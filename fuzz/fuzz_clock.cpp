@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The clock on any field texts and any typed answer, the last byte choosing what: the
 // game clock, the forecast and the day starts always give well-formed answers; the
 // number reading of the dialogs never fails but with Overflow.

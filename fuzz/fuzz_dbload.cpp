@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game database loader on any file bytes: the stat and item tables and the rank
 // chart either load or the damage is reported as an error. Nothing crashes, hangs or
 // reads out of bounds.

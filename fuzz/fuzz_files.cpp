@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The readers of the program's files on any contents, the last byte choosing which:
 // the calibration file (fields always at their widths; what the first tick makes of
 // it is saved as 44 bytes that read back unchanged), the folder file (a folder saved

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings file reader on any file contents: it never fails, what it uses is in
 // range; every save goes through, a re-read gives what was saved (the entries it could
 // not use included, which stay as they were), a second save changes nothing, and the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Helpers shared by the fuzz targets: texts of every kind from the fuzzer's bytes,

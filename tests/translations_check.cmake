@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The translations are complete and up to date with the sources: lupdate run into a copy
 # of each .ts file must leave it unchanged (a new, changed or removed tr() text changes
 # it), and lrelease must find no unfinished translation.

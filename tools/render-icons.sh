@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Renders the program's icon, data/icons/hicolor/scalable/apps/*.svg, into the PNG sizes of
 # the hicolor icon theme beside it (checked in, so that a build needs no SVG renderer). Run
 # after changing the SVG; needs rsvg-convert (Debian: librsvg2-bin).

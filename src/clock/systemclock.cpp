@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "systemclock.h"
 #include "systemclock_platform.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "atomicsave.h"
 
 #include "atomicsave_platform.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "statline.h"
 
 QString StatLine(const QString& statName, int32_t value)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "sleepwatcher_dbus.h"
 
 DBusSleepWatcher::DBusSleepWatcher(const QDBusConnection& bus, QObject* parent)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "systemwindow_win.h"
 
 #include <QCoreApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "autostart_xdg.h"
 #include "autostart.h"
 #include "autostart_platform.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Drop-down boxes as screen readers should hear them, on every Qt version the program builds

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Calendar files read back with the Python icalendar package: the moments the program prints, 80 minutes long,
 # the reminder when asked for, and UIDs named after the game date, so that they stay when a recalibration by one
 # game minute moves every start.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian package installed as a player installs it: into ROOT, a fresh root of the release the
 # package was built on (tools/debroot make), with apt-get, which brings the dependencies the package
 # names and nothing else. The installed program, run by a player's account there, answers --version

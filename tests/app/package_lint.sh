@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian package checked as Debian checks a package: lintian, with the overrides the package installs (every
 # error and warning fails, and so do the hints Debian's own build tools avoid: missing hardening, sections a full
 # strip removes, a desktop entry without keywords); every desktop entry with desktop-file-validate and every manual

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The program on Wayland: a headless weston (its desktop shell, which draws the windows and
 # answers their frame callbacks, so that they count as shown and tick) with a runtime folder of
 # its own, the window tests given after the program on Qt's wayland platform, then the real

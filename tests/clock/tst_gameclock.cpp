@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "clock/daystart.h"
 #include "clock/forecast.h"
 #include "clock/nextday.h"

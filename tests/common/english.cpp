@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Linked into the tests of the core and the windows: they run in English, with its
 // plural forms, as the program does under an English desktop.
 

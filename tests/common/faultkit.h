@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Ways to make a save fail for real, for the fault tests: one file per platform (faultkit_unix.cpp,

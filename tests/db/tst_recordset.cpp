@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The stat and item tables, the record set's WHERE index and its reading of files Access wrote, the loaders that
 // fill the tables from Kelvara.mdb (damaged ones too), the rank experience chart; the items as the item browser and
 // the export see them: the browser's filters, names found as the player types, rows as CSV and tab-separated text.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "desktop/colourscheme_dbus.h"
 #include "desktop/notifier_dbus.h"
 #include "desktop/statusnotifieritem_dbus.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "clock/systemclock.h"
 #include "common/accessibility.h"
 #include "common/testfolder.h"

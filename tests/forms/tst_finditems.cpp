@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Find Items window: one at most, Enter shows the item in Item Stats, sorting by keyboard, Compare, Copy and Save
 // as CSV.
 #include "common/faultkit.h"

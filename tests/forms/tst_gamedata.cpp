@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game data while the program runs: the tables follow the database file, Item Stats finds items as the player
 // types and keeps its item across a reload, and Help > About tells what a bug report needs.
 #include "common/errorof.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The player's stats typed into My Stats, and items side by side in Compare Items.
 #include "db/clsitem.h"
 #include "db/clsstat.h"

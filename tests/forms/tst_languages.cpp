@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every window in every language the program speaks: no text is cut, no two controls overlap, every control lies
 // inside its window and off its edges, the controls of a column stay in line, and the access keys of a menu stay
 // unique.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Find Items table without its window: filters, orders, the count and a reload.
 #include "db/clsitem.h"
 #include "db/clsstat.h"

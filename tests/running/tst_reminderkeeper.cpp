@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "clock/gameclock.h"
 #include "clock/systemclock.h"
 #include "common/faultkit.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Jet writer: its files read back by mdbtools' mdb-export cell by cell (random tables of every type from a fixed
 // seed, long memos on chains of LVAL pages, indirect usage maps); kelvara-mkdb's refusal of bad CSV.
 #include "common/faultkit.h"

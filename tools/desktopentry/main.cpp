@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // kelvara-desktopentry: writes the program's desktop entry from its template and the program's
 // translations. After each line of the template whose key is translatable (Name, GenericName,
 // Comment, Keywords) come that key's values in each language given, as the language's .qm file

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A reader of comma-separated text: comma between cells, "..." around a cell that holds commas, quotes or line
 // breaks, "" for a quote inside it, LF or CRLF at the end of a line.
 #pragma once

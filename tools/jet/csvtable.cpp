@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Tables from CSV files whose header cells say each column's name and type, such as "ItemID:long".
 #include "csv.h"
 #include "jetformat.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Encodings and limits of the Jet 4.0 format shared by the writer and the CSV reader.
 #include "jetformat.h"
 

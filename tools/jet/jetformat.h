@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Encodings of the Jet 4.0 format shared by the writer, the CSV reader and their tests.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Layout of the files written here (4096-byte pages, little-endian):
 //   page 0         database header; bytes 0x18-0x97 RC4-encrypted with the fixed Jet key
 //   page 1         first page of usage-map rows (a data page owned by no table)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes Microsoft Jet 4.0 database files (.mdb) from tables held in memory or in CSV files.
 //
 // The files carry what mdbtools and other readers of the format need: the database header, the catalog

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // kelvara-mkdb OUT.mdb TABLE=FILE.csv [TABLE=FILE.csv ...]
 // Writes a Jet 4.0 database with one table per CSV file; see README.md for the CSV format.
 #include "jet/jetwriter.h"

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # CMake toolchain for Windows x86-64 programs built on Debian with MinGW-w64 (the POSIX thread model,
 # which C++ threads and Qt need). Libraries are looked for only under the MinGW root and the folders
 # given in CMAKE_FIND_ROOT_PATH (the cross-built Qt, mdbtools and libical); programs on the build machine.
