@@ -4,7 +4,8 @@
 # error and warning fails, and so do the hints Debian's own build tools avoid: missing hardening, sections a full
 # strip removes, a desktop entry without keywords); every desktop entry with desktop-file-validate and every manual
 # page with man, which must say nothing, and every AppStream metainfo file with appstreamcli, which must find no
-# issue above the pedantic ones.
+# error and no warning (its infos differ from release to release: Debian 12's does not know the <developer> tag
+# Debian 13's asks for).
 #   package_lint.sh DEB
 set -euo pipefail
 deb=$1
@@ -26,7 +27,8 @@ for f in "$out"/root/usr/share/applications/*.desktop; do
     said=$(desktop-file-validate "$f" 2>&1) && [ -z "$said" ] || { echo "$said"; failed+=("${f#"$out/root"}"); }
 done
 for f in "$out"/root/usr/share/metainfo/*.xml; do
-    said=$(appstreamcli validate --no-net --strict "$f" 2>&1) || { echo "$said"; failed+=("${f#"$out/root"}"); }
+    said=$(appstreamcli validate --no-net "$f" 2>&1) && ! grep -q '^[EW]: ' <<<"$said" ||
+        { echo "$said"; failed+=("${f#"$out/root"}"); }
 done
 while IFS= read -r -d '' f; do
     said=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$f" 2>&1 >/dev/null) && [ -z "$said" ] ||
