@@ -87,7 +87,7 @@ esac
 install_missing
 case "$mode" in
     run)
-        build build
+        build build -DKELVARA_BUILD_TESTS=OFF # a player's build: the program, not its tests
         exec ./build/kelvara-utility
         ;;
     windows)
@@ -99,7 +99,7 @@ case "$mode" in
         ;;
     windows-packages) ;;
     package | package-lint)
-        build build
+        build build -DKELVARA_BUILD_TESTS=OFF
         deb=$(cd build && cpack -G DEB | sed -n "s/^CPack: - package: \(.*\) generated\.$/\1/p")
         [ "$mode" = package ] || bash tests/app/package_lint.sh "$deb"
         echo "$deb"
@@ -112,7 +112,7 @@ case "$mode" in
             | xargs -0 grep -L 'SPDX-License-Identifier' || true)
         [ -z "$unlicensed" ] || { echo "no SPDX-License-Identifier line in:" $unlicensed >&2; exit 1; }
         if [ "$mode" = test ]; then memcheck=ON; else memcheck=OFF; fi
-        build build -DKELVARA_WERROR=ON -DKELVARA_VALGRIND=$memcheck
+        build build -DKELVARA_WERROR=ON -DKELVARA_VALGRIND=$memcheck -DKELVARA_BUILD_TESTS=ON
         (cd build && ctest --output-on-failure -j "$jobs" -LE valgrind)
         [ "$mode" = test ] || exit 0
         # The core libraries' tests once more under valgrind's memcheck.
