@@ -3,17 +3,15 @@
 #include "clock/systemclock.h"
 #include "common/faultkit.h"
 #include "common/filebytes.h"
-#include "common/standins.h"
 #include "common/testfolder.h"
-#include "desktop/notifier_dbus.h"
 #include "running/reminderkeeper.h"
 
-#include <QDBusConnection>
 #include <QtTest>
 
 using namespace Qt::StringLiterals;
 
-// The reminders kept while the program runs, without a window: what they tell the player.
+// The reminders kept while the program runs, without a window: what they tell the player, and their file. The
+// desktop's notification service: tst_reminderkeeper_dbus.
 class TstReminderKeeper : public QObject
 {
     Q_OBJECT
@@ -26,6 +24,12 @@ class TstReminderKeeper : public QObject
         ClockCalibration::FromTexts(u"14:30:00"_s, u"06/15/2026"_s, u"23:30:00"_s, u"03/14/0005"_s), mNow);
 
 private slots:
+    void init() // no settings file, nor a folder in its place
+    {
+        QFile::remove(mFile);
+        QDir(mFile).removeRecursively();
+    }
+
     // The notice at start lists ten unusable entries at most, then how many more, under a heading that says what it
     // tells of.
     void ignoredListed_data()
@@ -49,8 +53,6 @@ private slots:
         QFETCH(QByteArray, file);
         QFETCH(QString, heading);
         QFETCH(QString, body);
-        QFile::remove(mFile);
-        QDir(mFile).removeRecursively();
         QVERIFY(file.isEmpty() ? QDir().mkdir(mFile) : PutFile(mFile, file));
         ReminderKeeper keeper;
         QSignalSpy notices(&keeper, &ReminderKeeper::Notice);
@@ -58,25 +60,6 @@ private slots:
         QVERIFY(notices.wait(1000));
         QCOMPARE(notices[0][0].toString(), heading);
         QVERIFY2(notices[0][1].toString().contains(body), qPrintable(notices[0][1].toString()));
-    }
-
-    // A notification the desktop did not take is shown by the program with the wait as it is then.
-    void waitTold()
-    {
-        QDir(mFile).removeRecursively(); // the default reminder: day 15, 10 min
-        QDateTime now = mNow;
-        SystemClock::SetSource([&now] { return now; });
-        ReminderKeeper keeper;
-        keeper.Load();
-        keeper.SetNotifier(
-            new DBusNotifier(QDBusConnection(u"none"_s), QString(), DBusNotifier::AnswerTimeout, &keeper));
-        QSignalSpy notices(&keeper, &ReminderKeeper::Notice);
-        keeper.Tick(mClock, now.toSecsSinceEpoch());
-        now = now.addSecs(20);
-        QVERIFY(notices.wait(1000));
-        SystemClock::SetSource({});
-        QVERIFY2(notices[0][1].toString().startsWith(u"Day 15 begins in 1 minute 20 seconds"_s),
-                 qPrintable(notices[0][1].toString()));
     }
 
     // What another writer changed in the file while the program ran stays at the save of an announcement, and comes in.
@@ -99,6 +82,8 @@ private slots:
     // A start announced while its save failed is kept by the next save.
     void announcedAfterFailedSave()
     {
+        if (faultkit::NoFullDisk)
+            QSKIP(faultkit::NoFullDisk);
         QVERIFY(PutFile(mFile, "[Reminders]\n1\\day=15\n1\\minutes=10\n"));
         ReminderKeeper keeper;
         keeper.Load();
@@ -111,42 +96,6 @@ private slots:
         }
         QCOMPARE(keeper.Apply(keeper.Settings()), QString());
         QVERIFY(FileBytes(mFile).contains("1\\announced="));
-    }
-
-    // A start counts as announced once the notification service answered for it: one it never answered before the
-    // program ended is sent again by the next start of the program.
-    void toldOnceAnswered_data()
-    {
-        QTest::addColumn<int>("delay"); // of the service's answer: 0 at once, -1 never
-        QTest::addColumn<int>("sent");  // notifications in the two runs
-        QTest::newRow("answered") << 0 << 1;
-        QTest::newRow("never answered") << -1 << 2;
-    }
-    void toldOnceAnswered()
-    {
-        QFETCH(int, delay);
-        QFETCH(int, sent);
-        QProcess daemon;
-        const QString address = StartPrivateBus(daemon);
-        QVERIFY(!address.isEmpty());
-        QDBusConnection services = QDBusConnection::connectToBus(address, address); // a bus of its own each row
-        Notifications service;
-        service.delay = delay;
-        QVERIFY(
-            services.registerObject(u"/org/freedesktop/Notifications"_s, &service, QDBusConnection::ExportAllContents)
-            && services.registerService(u"org.freedesktop.Notifications"_s));
-        QFile::remove(mFile);
-        for (int run = 1; run <= 2; ++run) {
-            ReminderKeeper keeper;
-            keeper.Load();
-            keeper.SetNotifier(new DBusNotifier(QDBusConnection::connectToBus(address, address + u'c'), QString(),
-                                                DBusNotifier::AnswerTimeout, &keeper));
-            keeper.Tick(mClock, mNow.toSecsSinceEpoch());
-            QTest::qWait(300);
-        }
-        QCOMPARE(service.calls.size(), sent);
-        daemon.kill();
-        daemon.waitForFinished();
     }
 };
 
