@@ -12,6 +12,7 @@
 #include <chrono>
 #include <condition_variable>
 #include <cstdio>
+#include <fcntl.h>
 #include <io.h>
 #include <mutex>
 #include <windows.h>
@@ -125,6 +126,11 @@ bool PrepareConsole(std::array<bool, 3>& closed)
     }
     for (std::size_t i = 0; i < 3; ++i)
         closed[i] = !usable[i];
+    // The answers are written byte for byte as on Linux: the CSV and iCalendar answers end their lines with CR LF, as
+    // their formats say, which the C runtime's text mode would turn into CR CR LF. A console starts a new line at LF.
+    for (std::size_t i = 1; i < 3; ++i)
+        if (usable[i])
+            _setmode(_fileno(streams[i]), _O_BINARY);
     // No file the program opens can take the place of a missing standard handle, as a
     // descriptor could elsewhere: nothing stops the program from running.
     return true;
