@@ -294,11 +294,11 @@ int CommandLine::Print(const Answer& answer, FILE* out, FILE* err)
         : answer.Out.isEmpty();
     const int cause = errno;
     std::fwrite(answer.Err.constData(), 1, size_t(answer.Err.size()), err);
-    if (written)
-        return answer.Status;
-    std::fprintf(err, "%s: Cannot write the answer: %s\n", qPrintable(QCoreApplication::applicationName()),
-                 cause != 0 ? std::strerror(cause) : "the output refused it");
-    return 1;
+    if (!written)
+        std::fprintf(err, "%s: Cannot write the answer: %s\n", qPrintable(QCoreApplication::applicationName()),
+                     cause != 0 ? std::strerror(cause) : "the output refused it");
+    std::fflush(err); // all is written when the call returns, as the caller may change the console then
+    return written ? answer.Status : 1;
 }
 
 CommandLine::Answer CommandLine::NotText(const QByteArray& argument)

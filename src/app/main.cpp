@@ -70,7 +70,8 @@ int main(int argc, char* argv[])
         QCoreApplication::setApplicationVersion(frmMain::Caption().section(QLatin1Char(' '), -1));
         const CommandLine::Answer answer = notText ? CommandLine::NotText(notText)
                                                    : CommandLine::Run(arguments, CommandLine::Now(), windowOptions);
-        return CommandLine::Print(answer, closed[1] ? nullptr : stdout);
+        const Platform::ConsoleUtf8 utf8;
+        return CommandLine::Print(answer, closed[1] ? nullptr : Platform::Stream(1), Platform::Stream(2));
     }
 
     // Qt reads its window options only as `-platform offscreen`, not as `-platform=offscreen`.

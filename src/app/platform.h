@@ -4,6 +4,7 @@
 #include <QStringList>
 
 #include <array>
+#include <cstdio>
 
 class frmMain;
 
@@ -14,6 +15,10 @@ namespace Platform {
 // made safe to use. `closed` tells which of them the caller had closed; false where the
 // program cannot run safely (it then ends with status 1).
 bool PrepareConsole(std::array<bool, 3>& closed);
+
+// The stream the command line writes its answer (1) or its errors (2) to: standard output or error, or where the
+// system's C library could not reopen those on the console found at start, a stream of the program's own there.
+std::FILE* Stream(int which);
 
 // The program's arguments as text, its own name first. `notText` is set to the first argument
 // (after the name) that is no text in the system's encoding, if there is one.
@@ -33,6 +38,21 @@ public:
     ~DisplayLossSave();
     DisplayLossSave(const DisplayLossSave&) = delete;
     DisplayLossSave& operator=(const DisplayLossSave&) = delete;
+};
+
+// While it lives, what the command line writes to a console is read there as UTF-8, whatever code page the console
+// has; the console gets its own code page back afterwards (Windows: its console reads the bytes in its code page).
+// Terminals elsewhere take the bytes as they are.
+class ConsoleUtf8
+{
+public:
+    ConsoleUtf8();
+    ~ConsoleUtf8();
+    ConsoleUtf8(const ConsoleUtf8&) = delete;
+    ConsoleUtf8& operator=(const ConsoleUtf8&) = delete;
+
+private:
+    unsigned mCodePage = 0; // the console's own, to be given back; 0: none changed
 };
 
 } // namespace Platform

@@ -167,4 +167,13 @@ DisplayLossSave::~DisplayLossSave()
     SavingEnded();
 }
 
+std::FILE* Stream(int which)
+{
+    return which == 1 ? stdout : stderr;
+}
+
+ConsoleUtf8::ConsoleUtf8() = default;
+
+ConsoleUtf8::~ConsoleUtf8() = default;
+
 } // namespace Platform

@@ -43,6 +43,27 @@ void End(frmMain* window)
         QCoreApplication::exit(0);
 }
 
+// Streams of the program's own on the console it found, where the standard ones could not be reopened there.
+std::array<std::FILE*, 3> gStreams{};
+
+// A stream on the console the program is attached to; null where there is none.
+std::FILE* OpenConsoleOutput()
+{
+    const HANDLE console = CreateFileW(L"CONOUT$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                       nullptr, OPEN_EXISTING, 0, nullptr);
+    if (console == INVALID_HANDLE_VALUE)
+        return nullptr;
+    const int descriptor = _open_osfhandle(reinterpret_cast<intptr_t>(console), 0);
+    if (descriptor < 0) {
+        CloseHandle(console);
+        return nullptr;
+    }
+    std::FILE* stream = _fdopen(descriptor, "w");
+    if (!stream)
+        _close(descriptor);
+    return stream;
+}
+
 // The main window for the console's events, and whether the closing sequence they asked for ran.
 QPointer<frmMain> gWindow;
 std::mutex gEndLock;
@@ -85,6 +106,11 @@ BOOL WINAPI OnConsoleEvent(DWORD event)
 
 namespace Platform {
 
+std::FILE* Stream(int which)
+{
+    return gStreams[which] ? gStreams[which] : which == 1 ? stdout : stderr;
+}
+
 // The command line as Windows keeps it, in UTF-16: argv holds it in the ANSI code page, which
 // cannot carry every letter of a file name.
 QStringList Arguments(int argc, char* argv[], const char*& notText)
@@ -115,14 +141,23 @@ bool PrepareConsole(std::array<bool, 3>& closed)
     std::array<bool, 3> usable{};
     for (std::size_t i = 0; i < 3; ++i)
         usable[i] = Usable(GetStdHandle(Ids[i]));
-    const bool attached = (!usable[1] || !usable[2]) && AttachConsole(ATTACH_PARENT_PROCESS);
-    FILE* const streams[3] = {stdin, stdout, stderr};
+    // A console the program already has (where the system gave it one) is the console it was started from.
+    const bool attached = (!usable[1] || !usable[2])
+        && (AttachConsole(ATTACH_PARENT_PROCESS) || GetLastError() == ERROR_ACCESS_DENIED);
     for (std::size_t i = 1; i < 3 && attached; ++i) {
-        if (usable[i] || !std::freopen("CONOUT$", "w", streams[i]))
+        if (usable[i])
+            continue;
+        std::FILE* stream = std::freopen("CONOUT$", "w", Stream(int(i)));
+        if (!stream) { // a C runtime that reopens no stream without a descriptor (Wine's): a stream of its own
+            stream = gStreams[i] = OpenConsoleOutput();
+            if (stream && i == 2)
+                std::setvbuf(stream, nullptr, _IONBF, 0); // as standard error is
+        }
+        if (!stream)
             continue;
         usable[i] = true;
         // Those who write to the handle rather than through the C library find the console too.
-        SetStdHandle(Ids[i], reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(streams[i]))));
+        SetStdHandle(Ids[i], reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(stream))));
     }
     for (std::size_t i = 0; i < 3; ++i)
         closed[i] = !usable[i];
@@ -130,7 +165,7 @@ bool PrepareConsole(std::array<bool, 3>& closed)
     // their formats say, which the C runtime's text mode would turn into CR CR LF. A console starts a new line at LF.
     for (std::size_t i = 1; i < 3; ++i)
         if (usable[i])
-            _setmode(_fileno(streams[i]), _O_BINARY);
+            _setmode(_fileno(Stream(int(i))), _O_BINARY);
     // No file the program opens can take the place of a missing standard handle, as a
     // descriptor could elsewhere: nothing stops the program from running.
     return true;
@@ -151,5 +186,22 @@ void InstallEndHandlers(frmMain& window)
 DisplayLossSave::DisplayLossSave(frmMain&) { }
 
 DisplayLossSave::~DisplayLossSave() = default;
+
+ConsoleUtf8::ConsoleUtf8()
+{
+    // Only where the answer goes to a console: a file or a pipe takes the bytes as they are.
+    DWORD mode = 0;
+    const bool console = GetConsoleMode(GetStdHandle(STD_OUTPUT_HANDLE), &mode)
+        || GetConsoleMode(GetStdHandle(STD_ERROR_HANDLE), &mode);
+    const UINT own = GetConsoleOutputCP();
+    if (console && own != 0 && own != CP_UTF8 && SetConsoleOutputCP(CP_UTF8))
+        mCodePage = own;
+}
+
+ConsoleUtf8::~ConsoleUtf8()
+{
+    if (mCodePage != 0)
+        SetConsoleOutputCP(mCodePage);
+}
 
 } // namespace Platform
