@@ -74,6 +74,7 @@ int main(int argc, char* argv[])
         return CommandLine::Print(answer, closed[1] ? nullptr : Platform::Stream(1), Platform::Stream(2));
     }
 
+    Platform::LeaveConsole();
     // Qt reads its window options only as `-platform offscreen`, not as `-platform=offscreen`.
     std::vector<QByteArray> qtArguments;
     for (const QString& argument : CommandLine::QtArguments(arguments))

@@ -24,6 +24,10 @@ std::FILE* Stream(int which);
 // (after the name) that is no text in the system's encoding, if there is one.
 QStringList Arguments(int argc, char* argv[], const char*& notText);
 
+// The window is about to open: the program leaves the console it was started from where the system's windows have
+// nothing to do with one (Windows); elsewhere it stays in its terminal's session.
+void LeaveConsole();
+
 // The ways the system asks the running program to end, besides closing its windows, run
 // the closing sequence of `window`.
 void InstallEndHandlers(frmMain& window);
@@ -41,8 +45,8 @@ public:
 };
 
 // While it lives, what the command line writes to a console is read there as UTF-8, whatever code page the console
-// has; the console gets its own code page back afterwards (Windows: its console reads the bytes in its code page).
-// Terminals elsewhere take the bytes as they are.
+// has, and reaches it whole; the console gets its own code page back afterwards (Windows: its console reads the bytes
+// in its code page). Terminals elsewhere take the bytes as they are. Made before anything is written.
 class ConsoleUtf8
 {
 public:

@@ -150,6 +150,8 @@ bool PrepareConsole(std::array<bool, 3>& closed)
     return true;
 }
 
+void LeaveConsole() { }
+
 void InstallEndHandlers(frmMain& window)
 {
     InstallSignalHandlers(&window);

@@ -7,14 +7,10 @@
 #include "running/reminderkeeper.h"
 
 #include <QCoreApplication>
-#include <QPointer>
 
-#include <chrono>
-#include <condition_variable>
 #include <cstdio>
 #include <fcntl.h>
 #include <io.h>
-#include <mutex>
 #include <windows.h>
 
 #include <shellapi.h> // after windows.h, whose types it uses
@@ -64,44 +60,6 @@ std::FILE* OpenConsoleOutput()
     return stream;
 }
 
-// The main window for the console's events, and whether the closing sequence they asked for ran.
-QPointer<frmMain> gWindow;
-std::mutex gEndLock;
-std::condition_variable gEndDone;
-bool gEnded = false;
-
-// Windows allows a handler five seconds for a closed console before it ends the process.
-constexpr std::chrono::milliseconds ConsoleCloseWait{4500};
-
-// Ctrl+C and Ctrl+Break in the console the program was started from, and that console
-// closed, end the program the orderly way, as on other systems an interrupt and a hang-up
-// do. The handler runs on a thread the system makes for it: the closing sequence runs on
-// the main thread, also while a modal window is open. For a closed console the process
-// ends when the handler returns, so it waits for the closing sequence, for a while.
-BOOL WINAPI OnConsoleEvent(DWORD event)
-{
-    if (event != CTRL_C_EVENT && event != CTRL_BREAK_EVENT && event != CTRL_CLOSE_EVENT)
-        return FALSE;
-    QCoreApplication* application = QCoreApplication::instance();
-    if (!application)
-        return FALSE;
-    QMetaObject::invokeMethod(
-        application,
-        [] {
-            if (gWindow)
-                End(gWindow);
-            const std::lock_guard lock(gEndLock);
-            gEnded = true;
-            gEndDone.notify_all();
-        },
-        Qt::QueuedConnection);
-    if (event == CTRL_CLOSE_EVENT) {
-        std::unique_lock lock(gEndLock);
-        gEndDone.wait_for(lock, ConsoleCloseWait, [] { return gEnded; });
-    }
-    return TRUE;
-}
-
 } // namespace
 
 namespace Platform {
@@ -141,8 +99,12 @@ bool PrepareConsole(std::array<bool, 3>& closed)
     std::array<bool, 3> usable{};
     for (std::size_t i = 0; i < 3; ++i)
         usable[i] = Usable(GetStdHandle(Ids[i]));
-    // A console the program already has (where the system gave it one) is the console it was started from.
-    const bool attached = (!usable[1] || !usable[2])
+    // The console it was started from: found where an output has nowhere to go, and also where the caller gave it
+    // the console's own handles (a batch file, the console twin), so that the console's code page can be set. A
+    // console the program already has (where the system gave it one) is that console.
+    DWORD mode = 0;
+    const bool given = GetConsoleMode(GetStdHandle(Ids[1]), &mode) || GetConsoleMode(GetStdHandle(Ids[2]), &mode);
+    const bool attached = (!usable[1] || !usable[2] || given)
         && (AttachConsole(ATTACH_PARENT_PROCESS) || GetLastError() == ERROR_ACCESS_DENIED);
     for (std::size_t i = 1; i < 3 && attached; ++i) {
         if (usable[i])
@@ -171,14 +133,29 @@ bool PrepareConsole(std::array<bool, 3>& closed)
     return true;
 }
 
+void LeaveConsole()
+{
+    // The console twin (kelvara-utility.com) waits for the answer of the command line, and is told here that a window
+    // opens instead: it ends, and gives the console back to the player.
+    const QString twin = qEnvironmentVariable("KELVARA_CONSOLE_TWIN");
+    qunsetenv("KELVARA_CONSOLE_TWIN");
+    bool isNumber = false;
+    const quintptr event = twin.toULongLong(&isNumber);
+    if (isNumber && event != 0) {
+        SetEvent(reinterpret_cast<HANDLE>(event));
+        CloseHandle(reinterpret_cast<HANDLE>(event));
+    }
+    // The window is no console program: what Qt would say goes to the debugger, not into the console, and Ctrl+C
+    // typed there is the console's own.
+    FreeConsole();
+}
+
 void InstallEndHandlers(frmMain& window)
 {
     // The session ends (logging off, shutting down, an installer's restart): the closing
     // sequence runs inside the system window's WM_ENDSESSION, before it returns.
     QObject::connect(
         SystemWindow::Get(), &SystemWindow::SessionEnding, &window, [&window] { End(&window); }, Qt::DirectConnection);
-    gWindow = &window;
-    SetConsoleCtrlHandler(OnConsoleEvent, TRUE);
 }
 
 // Windows has no display connection to lose: the windows belong to the session, and a session
@@ -189,10 +166,17 @@ DisplayLossSave::~DisplayLossSave() = default;
 
 ConsoleUtf8::ConsoleUtf8()
 {
-    // Only where the answer goes to a console: a file or a pipe takes the bytes as they are.
-    DWORD mode = 0;
-    const bool console = GetConsoleMode(GetStdHandle(STD_OUTPUT_HANDLE), &mode)
-        || GetConsoleMode(GetStdHandle(STD_ERROR_HANDLE), &mode);
+    // Only where the answer goes to a console: a file or a pipe takes the bytes as they are. A console stream is
+    // written a byte at a time by the C library, and a console takes a letter cut in two as two wrong ones: buffered,
+    // the answer reaches it whole (Print writes it at once, then flushes).
+    bool console = false;
+    for (const int which : {1, 2}) {
+        DWORD mode = 0;
+        if (!GetConsoleMode(reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(Stream(which)))), &mode))
+            continue;
+        console = true;
+        std::setvbuf(Stream(which), nullptr, _IOFBF, 1 << 20);
+    }
     const UINT own = GetConsoleOutputCP();
     if (console && own != 0 && own != CP_UTF8 && SetConsoleOutputCP(CP_UTF8))
         mCodePage = own;

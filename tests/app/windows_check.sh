@@ -35,6 +35,10 @@ answer=$(KELVARA_TEST_NOW=1796727600 TZ=CET-1CEST,M3.5.0,M10.5.0/3 wine cmd /c "
 [ "$answer" = "18:00:00 03/14/0004" ] || fail "--now from cmd answered '$answer'"
 status=0; wine "$exe" --no-such-option >/dev/null 2>"$work/err" || status=$?
 [ $status -eq 2 ] && grep -q "Unknown option 'no-such-option'" "$work/err" || fail "a bad option: status $status, $(cat "$work/err")"
+# Typed without .exe, as the README shows it, the name runs the console twin (kelvara-utility.com), which cmd waits for
+# and which ends with the program's status.
+status=0; wine cmd /c "$(winepath -w "${exe%.exe}")" --no-such-option >/dev/null 2>"$work/err" || status=$?
+[ $status -eq 2 ] && grep -q "Unknown option 'no-such-option'" "$work/err" || fail "the twin: status $status, $(cat "$work/err")"
 pass "command line"
 
 # The main window shows and draws; Ctrl+Q saves the clock beside the program, Windows-1252 with CR LF, and ends it.
