@@ -1,10 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "clock/gameclock.h"
 #include "clock/systemclock.h"
 #include "common/standins.h"
-#include "common/testfolder.h"
 #include "desktop/notifier_dbus.h"
 #include "running/reminderkeeper.h"
+#include "running/remindermoment.h"
 
 #include <QDBusConnection>
 #include <QtTest>
@@ -12,16 +11,9 @@
 using namespace Qt::StringLiterals;
 
 // The reminders told through the desktop's notification service, played on a private bus.
-class TstReminderKeeperDBus : public QObject
+class TstReminderKeeperDBus : public QObject, ReminderMoment
 {
     Q_OBJECT
-
-    TestFolder mDir;
-    const QString mFile = mDir.filePath(u"kelvara-utility.ini"_s);
-    // 14:30 on 06/15/2026, when day 15 begins in 100 seconds: its 10-minute reminder is due.
-    const QDateTime mNow{QDate(2026, 6, 15), QTime(14, 30, 0)};
-    const ClockCalibration mClock = ComputeGameTime(
-        ClockCalibration::FromTexts(u"14:30:00"_s, u"06/15/2026"_s, u"23:30:00"_s, u"03/14/0005"_s), mNow);
 
 private slots:
     // A notification the desktop did not take is shown by the program with the wait as it is then.
