@@ -5,6 +5,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <algorithm>
+
 #include <windows.h>
 
 #include <tlhelp32.h> // after windows.h, whose types it uses
@@ -152,7 +154,8 @@ private slots:
         QCOMPARE(GetConsoleOutputCP(), 850u);            // the console's code page as the caller had it
     }
 
-    // Started for the window, the twin ends as the window opens, with status 0, while the program runs on.
+    // Started for the window, the twin ends as the window opens, with status 0, while the program runs on, no longer
+    // in the console (where what Qt says, or a Ctrl+C typed, would reach it).
     void twinLeavesForTheWindow()
     {
         const PROCESS_INFORMATION twin = Start(u"kelvara-utility.com"_s, u"-platform windows"_s, Way::Twin);
@@ -161,16 +164,23 @@ private slots:
         DWORD code = 1;
         GetExitCodeProcess(twin.hProcess, &code);
         CloseHandle(twin.hProcess);
-        // The program the twin started, still running.
+        // The program the twin started, still running, and the processes in the console.
         HANDLE program = nullptr;
+        DWORD id = 0;
         const HANDLE all = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
         PROCESSENTRY32W entry{};
         entry.dwSize = sizeof entry;
         for (bool more = Process32FirstW(all, &entry); more && !program; more = Process32NextW(all, &entry))
             if (entry.th32ParentProcessID == twin.dwProcessId)
-                program = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, entry.th32ProcessID);
+                program = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, id = entry.th32ProcessID);
         CloseHandle(all);
         const bool running = program && WaitForSingleObject(program, 0) == WAIT_TIMEOUT;
+        const auto inConsole = [id] {
+            DWORD ids[64]{};
+            const DWORD count = GetConsoleProcessList(ids, 64);
+            return std::find(ids, ids + std::min<DWORD>(count, 64), id) != ids + std::min<DWORD>(count, 64);
+        };
+        const bool left = QTest::qWaitFor([&] { return !inConsole(); }, 5000);
         if (program) {
             TerminateProcess(program, 0);
             WaitForSingleObject(program, 10000);
@@ -179,6 +189,7 @@ private slots:
         QVERIFY(ended);
         QCOMPARE(code, 0u);
         QVERIFY(running);
+        QVERIFY(left);
     }
 };
 
