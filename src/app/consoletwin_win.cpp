@@ -36,8 +36,9 @@ int wmain()
     if (!window)
         return 1;
     SetEnvironmentVariableW(L"KELVARA_CONSOLE_TWIN", std::to_wstring(reinterpret_cast<std::uintptr_t>(window)).c_str());
-    // Ctrl+C reaches the program too, which ends in its own way: the twin waits for that.
-    SetConsoleCtrlHandler(nullptr, TRUE);
+    // Ctrl+C reaches the program too, which ends in its own way: the twin waits for that. A handler, not the
+    // ignoring of Ctrl+C, which the program would inherit.
+    SetConsoleCtrlHandler([](DWORD) -> BOOL { return TRUE; }, TRUE);
 
     STARTUPINFOW start{};
     start.cb = sizeof start;
