@@ -110,11 +110,8 @@ bool PrepareConsole(std::array<bool, 3>& closed)
         if (usable[i])
             continue;
         std::FILE* stream = std::freopen("CONOUT$", "w", Stream(int(i)));
-        if (!stream) { // a C runtime that reopens no stream without a descriptor (Wine's): a stream of its own
+        if (!stream) // a C runtime that reopens no stream without a descriptor (Wine's): a stream of its own
             stream = gStreams[i] = OpenConsoleOutput();
-            if (stream && i == 2)
-                std::setvbuf(stream, nullptr, _IONBF, 0); // as standard error is
-        }
         if (!stream)
             continue;
         usable[i] = true;

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "common/filebytes.h"
 #include "db/fixtures.h"
 
 #include <QDir>
@@ -100,10 +101,7 @@ private slots:
         QVERIFY(SetConsoleOutputCP(850)); // a Western European console's code page, which has é but not Ж
         QVERIFY(QFile::copy(QStringLiteral(KELVARA_EXE), mDir.filePath(u"kelvara-utility.exe"_s)));
         QVERIFY(QFile::copy(QStringLiteral(KELVARA_TWIN), mDir.filePath(u"kelvara-utility.com"_s)));
-        QFile calibration(mDir.filePath(u"OXLTIMES.DAT"_s));
-        QVERIFY(calibration.open(QIODevice::WriteOnly)
-                && calibration.write("11:00:00\r\n12/08/2026\r\n00:00:00\r\n03/14/0004\r\n") > 0);
-        calibration.close();
+        QVERIFY(PutFile(mDir.filePath(u"OXLTIMES.DAT"_s), "11:00:00\r\n12/08/2026\r\n00:00:00\r\n03/14/0004\r\n"));
         using namespace fixtures;
         jet::WriteDatabase(mDir.filePath(u"Kelvara.mdb"_s),
                            {Stats({{1, Txt("Strength")}}), Materials({{1, Txt("\xd0\x96\xd0\xb5\xd0\xbb")}}),
